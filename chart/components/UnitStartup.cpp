@@ -1,0 +1,9 @@
+#include "chart/components/UnitStartup.h"
+
+void InitializeUnits()
+{
+}
+
+void FinalizeUnits()
+{
+}
