@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-run}
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-ipafont-gothic fonts-ipafont-mincho)
 missing=()
