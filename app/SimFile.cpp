@@ -1,0 +1,137 @@
+#include "app/SimFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr qint64 HeaderSize = 12;
+constexpr qint64 RecordSize = 4 * PlayRecords::ColumnCount;
+// About a megabyte per read or write: large enough for disk speed, small enough to stay in
+// cache and never to hold a whole file twice.
+constexpr qint64 RecordsPerChunk = 24 * 1024;
+
+int32_t LoadLE(const char* p)
+{
+    return qFromLittleEndian<int32_t>(p);
+}
+
+// Reads until `size` bytes arrived or the file ends; the number of bytes read.
+qint64 ReadUpTo(QFile& file, char* data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 got = file.read(data + done, size - done);
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+// Names with wildcards are what a file dialog shows before anything was chosen ("*.sim");
+// they are never meant as the name of a file to create.
+bool HasWildcard(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+} // namespace
+
+SimFileReadResult ReadSimFile(const QString& path, PlayRecords& records)
+{
+    SimFileReadResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = SimFileStatus::CannotOpen;
+        return result;
+    }
+    records.clear();
+
+    char head[HeaderSize];
+    const qint64 headBytes = ReadUpTo(file, head, HeaderSize);
+    // A file that ends inside its header is no simulation file either.
+    if (headBytes < HeaderSize || LoadLE(head) != 6) {
+        result.status = SimFileStatus::NotSimFile;
+        return result;
+    }
+    result.header.magic = LoadLE(head);
+    result.header.setting = LoadLE(head + 4);
+    result.header.playCount = LoadLE(head + 8);
+
+    const qint64 size = file.size();
+    if (size > HeaderSize)
+        records.reserve(static_cast<size_t>((size - HeaderSize) / RecordSize));
+
+    std::vector<char> buffer(static_cast<size_t>(RecordsPerChunk * RecordSize));
+    qint64 carried = 0; // bytes of a record split between two chunks
+    for (;;) {
+        const qint64 got = ReadUpTo(file, buffer.data() + carried,
+                                    static_cast<qint64>(buffer.size()) - carried);
+        if (got <= 0)
+            break;
+        const qint64 total = carried + got;
+        const size_t count = static_cast<size_t>(total / RecordSize);
+        const size_t start = records.size();
+        int32_t* columns[PlayRecords::ColumnCount];
+        for (int c = 0; c < PlayRecords::ColumnCount; ++c) {
+            records.column(c).resize(start + count);
+            columns[c] = records.column(c).data() + start;
+        }
+        const char* p = buffer.data();
+        for (size_t k = 0; k < count; ++k)
+            for (int c = 0; c < PlayRecords::ColumnCount; ++c, p += 4)
+                columns[c][k] = LoadLE(p);
+        carried = total - static_cast<qint64>(count) * RecordSize;
+        std::copy(p, p + carried, buffer.data());
+    }
+    // Whatever is left in `carried` is an incomplete last record: dropped.
+    result.status = SimFileStatus::Ok;
+    return result;
+}
+
+bool WriteSimFile(const QString& path, const SimFileHeader& header, const PlayRecords& records)
+{
+    if (path.isEmpty() || HasWildcard(path))
+        return false;
+    // A save file replaces the old file only once every byte is written, so a failed write
+    // leaves neither a truncated file nor a lost old one.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    size_t rows = records.size();
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+        rows = std::min(rows, records.column(c).size());
+    const int32_t* columns[PlayRecords::ColumnCount];
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+        columns[c] = records.column(c).data();
+
+    std::vector<char> buffer(static_cast<size_t>(RecordsPerChunk * RecordSize));
+    char* p = buffer.data();
+    qToLittleEndian<int32_t>(header.magic, p);
+    qToLittleEndian<int32_t>(header.setting, p + 4);
+    qToLittleEndian<int32_t>(header.playCount, p + 8);
+    if (file.write(p, HeaderSize) != HeaderSize)
+        return false;
+
+    for (size_t done = 0; done < rows;) {
+        const size_t count = std::min(rows - done, static_cast<size_t>(RecordsPerChunk));
+        p = buffer.data();
+        for (size_t k = done; k < done + count; ++k)
+            for (int c = 0; c < PlayRecords::ColumnCount; ++c, p += 4)
+                qToLittleEndian<int32_t>(columns[c][k], p);
+        const qint64 bytes = static_cast<qint64>(count) * RecordSize;
+        if (file.write(buffer.data(), bytes) != bytes)
+            return false;
+        done += count;
+    }
+    return file.commit();
+}
