@@ -1,0 +1,120 @@
+#pragma once
+
+// TComponent: an owner frees what it owns, components have names unique within their owner,
+// and components can ask to be told when another one is freed.
+
+#include "platform/Persistent.h"
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+enum TOperation { opInsert, opRemove };
+
+enum TComponentStateFlag : uint32_t {
+    csLoading = 1u << 0,
+    csReading = 1u << 1,
+    csWriting = 1u << 2,
+    csDestroying = 1u << 3,
+    csDesigning = 1u << 4,
+    csAncestor = 1u << 5,
+    csUpdating = 1u << 6,
+    csFixups = 1u << 7,
+    csFreeNotification = 1u << 8,
+};
+
+// The set of state flags (`csLoading in ComponentState` becomes State.Contains(csLoading)).
+struct TComponentState {
+    uint32_t Bits = 0;
+    constexpr bool Contains(TComponentStateFlag f) const { return (Bits & f) != 0; }
+    constexpr void Include(TComponentStateFlag f) { Bits |= f; }
+    constexpr void Exclude(TComponentStateFlag f) { Bits &= ~static_cast<uint32_t>(f); }
+    constexpr bool Empty() const { return Bits == 0; }
+};
+
+class TComponent : public TPersistent {
+public:
+    // The owner, when given, takes the new component into its Components.
+    explicit TComponent(TComponent* AOwner);
+    ~TComponent() override;
+
+    TComponent* Owner() const { return owner_; }
+    int ComponentCount() const { return static_cast<int>(components_.size()); }
+    // Owned component by index; EListError when out of range.
+    TComponent* Components(int index) const;
+    // Position in the owner's Components, -1 without owner.
+    int ComponentIndex() const;
+    // The owned component with that name (case-insensitive), or null.
+    TComponent* FindComponent(const QString& name) const;
+
+    const QString& Name() const { return name_; }
+    // EComponentError for a name that is not an identifier or that another component of the
+    // same owner already has (compared without case). An empty name is allowed.
+    virtual void SetName(const QString& newName);
+
+    intptr_t Tag() const { return tag_; }
+    void SetTag(intptr_t value) { tag_ = value; }
+
+    TComponentState ComponentState() const { return state_; }
+    bool IsLoading() const { return state_.Contains(csLoading); }
+    bool IsDestroying() const { return state_.Contains(csDestroying); }
+    bool IsDesigning() const { return state_.Contains(csDesigning); }
+
+    // Takes AComponent from its current owner into this one, or releases it (no longer freed
+    // by this owner). Both notify this owner and, through it, the other owned components.
+    void InsertComponent(TComponent* AComponent);
+    void RemoveComponent(TComponent* AComponent);
+    // Frees every owned component, last first.
+    void DestroyComponents();
+
+    // Asks to be told (Notification with opRemove) when AComponent is freed; the link goes
+    // both ways. Not needed between components of the same owner, which the owner tells.
+    void FreeNotification(TComponent* AComponent);
+    void RemoveFreeNotification(TComponent* AComponent);
+
+    // Marks this component and all it owns as being destroyed.
+    void Destroying();
+
+    // Loading from a stream: BeginLoading sets csLoading and csReading on this component and
+    // those it owns; EndLoading clears csReading and calls Loaded on each (owned ones first).
+    void BeginLoading();
+    void EndLoading();
+
+    // Design-time state, passed on to owned components.
+    void SetDesigning(bool value);
+
+    // Parent linkage for streaming: none in the base.
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
+
+    TPersistent* GetOwner() override { return owner_; }
+
+protected:
+    // Called when AComponent was inserted into or removed from this component's owner family,
+    // or when a component this one asked about is freed. The base forgets a removed
+    // component's free-notification link and passes the call to every owned component.
+    virtual void Notification(TComponent* AComponent, TOperation Operation);
+    // Called once loading has finished; the base clears csLoading.
+    virtual void Loaded();
+    // Whether newName may replace curName on AComponent (owned by this); raises otherwise.
+    virtual void ValidateRename(TComponent* AComponent, const QString& curName, const QString& newName);
+
+    void BeforeDestruction() override;
+
+private:
+    void SendFreeNotifications();
+    void InsertSilently(TComponent* AComponent);
+    void RemoveSilently(TComponent* AComponent);
+
+    TComponent* owner_ = nullptr;
+    QList<TComponent*> components_;
+    QList<TComponent*> freeNotifies_;
+    QString name_;
+    intptr_t tag_ = 0;
+    TComponentState state_;
+};
+
+// Whether text is a name the component system accepts: a letter or '_' followed by letters,
+// digits or '_' (ASCII).
+bool IsValidIdent(const QString& text);
