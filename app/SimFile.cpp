@@ -28,7 +28,7 @@ qint64 ReadUpTo(QFile& file, char* data, qint64 size)
     while (done < size) {
         const qint64 got = file.read(data + done, size - done);
         if (got <= 0)
-            break;
+            break; // end of file, or an error that the caller finds in file.error()
         done += got;
     }
     return done;
@@ -59,6 +59,7 @@ SimFileReadResult ReadSimFile(const QString& path, PlayRecords& records)
     // A file that ends inside its header is no simulation file either.
     if (headBytes < HeaderSize || LoadLE(head) != 6) {
         result.status = SimFileStatus::NotSimFile;
+        result.readError = file.error() != QFileDevice::NoError;
         return result;
     }
     result.header.magic = LoadLE(head);
@@ -93,6 +94,7 @@ SimFileReadResult ReadSimFile(const QString& path, PlayRecords& records)
     }
     // Whatever is left in `carried` is an incomplete last record: dropped.
     result.status = SimFileStatus::Ok;
+    result.readError = file.error() != QFileDevice::NoError;
     return result;
 }
 

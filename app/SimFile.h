@@ -22,6 +22,8 @@ enum class SimFileStatus {
 struct SimFileReadResult {
     SimFileStatus status = SimFileStatus::CannotOpen;
     SimFileHeader header;
+    // The disk failed while reading: the records hold what was read before the failure.
+    bool readError = false;
 };
 
 // Reads a simulation file into records. The records are emptied only once the file is open;

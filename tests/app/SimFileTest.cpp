@@ -167,6 +167,20 @@ TEST_F(SimFileTest, FileThatCannotBeOpenedLeavesTheRecordsAlone)
     EXPECT_EQ(records.size(), 2u);
 }
 
+TEST_F(SimFileTest, ReadErrorIsReported)
+{
+    // Reading this process's memory from address 0 fails with an I/O error.
+    PlayRecords records;
+    const SimFileReadResult result = ReadSimFile(QStringLiteral("/proc/self/mem"), records);
+    if (result.status == SimFileStatus::CannotOpen)
+        GTEST_SKIP() << "/proc/self/mem cannot be opened here";
+    EXPECT_EQ(result.status, SimFileStatus::NotSimFile);
+    EXPECT_TRUE(result.readError);
+    // A good file reports none.
+    ASSERT_TRUE(WriteSimFile(Path("ok.sim"), {6, 1, 0}, records));
+    EXPECT_FALSE(ReadSimFile(Path("ok.sim"), records).readError);
+}
+
 TEST_F(SimFileTest, FileThatCannotBeCreatedReportsFailure)
 {
     PlayRecords records;
