@@ -47,14 +47,3 @@ TEST(ResultRowLists, OutOfRangeIsEmptyAndClearEmpties)
     EXPECT_EQ(rows.Count(), 0);
     EXPECT_EQ(rows.Entry(0, 0), "");
 }
-
-TEST(ResultRowLists, AMillionRows)
-{
-    ResultRowLists rows;
-    rows.reserve(1000000);
-    for (int k = 0; k < 1000000; ++k)
-        rows.Append(k % 3 == 0, k, k % 50, k % 18, k % 6, k % 3, -k);
-    EXPECT_EQ(rows.Count(), 1000000);
-    EXPECT_EQ(rows.Entry(0, 999998), "999998");
-    EXPECT_EQ(rows.Entry(4, 999999), "-999999");
-}
