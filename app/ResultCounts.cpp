@@ -128,8 +128,9 @@ RecordStep ResultTally::Step(size_t i, ResultRowLists& rows)
     step.addMarker = IsMarkerRole(role);
     rows.Append(records, i);
 
-    // A row opens at an earlier record, so i >= 1 here.
-    if (!bonusGame && i != openIndex && records.gamesSinceBonus[i] == 1 && rowOpen) {
+    // An open row opened at an earlier record; i >= 1 also guards a pass restarted
+    // without Reset.
+    if (!bonusGame && i != openIndex && records.gamesSinceBonus[i] == 1 && rowOpen && i >= 1) {
         const int32_t endMode = records.mode[i - 1];
         step.closeBonusRow = true;
         step.close.endMode = endMode >= 0 && endMode <= 4 ? ModeLabel(endMode) : QString();
