@@ -25,15 +25,14 @@ TDateTime EncodeTime(int hour, int min, int sec, int msec);
 bool TryEncodeDate(int year, int month, int day, TDateTime& result);
 bool TryEncodeTime(int hour, int min, int sec, int msec, TDateTime& result);
 
-// Year, month and day of the date part; all 0 for a value outside the encodable years or NaN.
+// The time of day is taken to the nearest millisecond; one that rounds up to 24:00 is 0:00 of
+// the next day, for the date as well. A value outside the years 1..9999 (or NaN) decodes to
+// all zeros (the time of day alone is still given by DecodeTime).
 void DecodeDate(TDateTime date, int& year, int& month, int& day);
-// Time of day to the nearest millisecond (a time that rounds up to 24:00 gives 0:00 of the
-// next day in DecodeDateTime).
 void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec);
-// Both at once, consistent with each other.
 void DecodeDateTime(TDateTime value, int& year, int& month, int& day, int& hour, int& min, int& sec, int& msec);
 
-// 1 = Sunday .. 7 = Saturday.
+// 1 = Sunday .. 7 = Saturday; 0 outside the calendar.
 int DayOfWeek(TDateTime date);
 // The same day months later (or earlier), clamped to the length of the target month; the
 // time of day is kept.

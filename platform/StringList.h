@@ -87,6 +87,7 @@ public:
     void Delete(int index) override;
     void Clear() override;
     void Exchange(int index1, int index2) override;
+    void Move(int curIndex, int newIndex) override;
     int IndexOf(const QString& s) const override;
 
     // Sorted: binary search by CompareStrings; true and the index when found, otherwise

@@ -1,0 +1,225 @@
+#include "platform/Component.h"
+
+#include "platform/Exceptions.h"
+#include "platform/SysUtils.h"
+
+bool IsValidIdent(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (int i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool letter = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_';
+        const bool digit = c >= u'0' && c <= u'9';
+        if (!(letter || (i > 0 && digit)))
+            return false;
+    }
+    return true;
+}
+
+TComponent::TComponent(TComponent* AOwner)
+{
+    if (AOwner)
+        AOwner->InsertComponent(this);
+}
+
+TComponent::~TComponent()
+{
+    // A component freed by Free has done this already, while still whole; a plain delete
+    // gets the same service here.
+    if (!state_.Contains(csDestroying))
+        Destroying();
+    SendFreeNotifications();
+    DestroyComponents();
+    if (owner_)
+        owner_->RemoveComponent(this);
+}
+
+void TComponent::BeforeDestruction()
+{
+    Destroying();
+    SendFreeNotifications();
+    // Leave the owner now, so that it and the other components it owns are told while this
+    // component is still of its real class.
+    if (owner_)
+        owner_->RemoveComponent(this);
+}
+
+void TComponent::SendFreeNotifications()
+{
+    // Each receiver removes its link back (Notification with opRemove), so take from the end
+    // until the list is empty.
+    while (!freeNotifies_.isEmpty()) {
+        TComponent* other = freeNotifies_.takeLast();
+        other->freeNotifies_.removeAll(this);
+        other->Notification(this, opRemove);
+    }
+    state_.Exclude(csFreeNotification);
+}
+
+TComponent* TComponent::Components(int index) const
+{
+    if (index < 0 || index >= components_.size())
+        throw EListError(Format(QString::fromLatin1(SListIndexError), {index}));
+    return components_.at(index);
+}
+
+int TComponent::ComponentIndex() const
+{
+    return owner_ ? static_cast<int>(owner_->components_.indexOf(const_cast<TComponent*>(this))) : -1;
+}
+
+TComponent* TComponent::FindComponent(const QString& name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    for (TComponent* c : components_)
+        if (SameText(c->name_, name))
+            return c;
+    return nullptr;
+}
+
+void TComponent::SetName(const QString& newName)
+{
+    if (name_ == newName)
+        return;
+    if (!newName.isEmpty() && !IsValidIdent(newName))
+        throw EComponentError(Format(QString::fromLatin1(SInvalidName), {newName}));
+    if (owner_)
+        owner_->ValidateRename(this, name_, newName);
+    else
+        ValidateRename(nullptr, name_, newName);
+    name_ = newName;
+}
+
+void TComponent::ValidateRename(TComponent* AComponent, const QString& curName, const QString& newName)
+{
+    if (AComponent && !SameText(curName, newName) && !newName.isEmpty()) {
+        TComponent* same = FindComponent(newName);
+        if (same && same != AComponent)
+            throw EComponentError(Format(QString::fromLatin1(SDuplicateName), {newName}));
+    }
+}
+
+void TComponent::InsertSilently(TComponent* AComponent)
+{
+    components_.append(AComponent);
+    AComponent->owner_ = this;
+}
+
+void TComponent::RemoveSilently(TComponent* AComponent)
+{
+    components_.removeOne(AComponent);
+    AComponent->owner_ = nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* AComponent)
+{
+    if (!AComponent || AComponent->owner_ == this)
+        return;
+    ValidateRename(AComponent, QString(), AComponent->name_);
+    if (AComponent->owner_)
+        AComponent->owner_->RemoveComponent(AComponent);
+    InsertSilently(AComponent);
+    if (state_.Contains(csDesigning))
+        AComponent->SetDesigning(true);
+    Notification(AComponent, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* AComponent)
+{
+    if (!AComponent || AComponent->owner_ != this)
+        return;
+    Notification(AComponent, opRemove);
+    RemoveSilently(AComponent);
+}
+
+void TComponent::DestroyComponents()
+{
+    // Owned components go last first, each taken out of the list before it is freed,
+    // so none is told about its siblings' end through this owner.
+    while (!components_.isEmpty()) {
+        TComponent* c = components_.last();
+        RemoveSilently(c);
+        c->Free();
+    }
+}
+
+void TComponent::FreeNotification(TComponent* AComponent)
+{
+    if (!AComponent || AComponent == this)
+        return;
+    if (!owner_ || AComponent->owner_ != owner_) {
+        if (!freeNotifies_.contains(AComponent)) {
+            freeNotifies_.append(AComponent);
+            AComponent->FreeNotification(this);
+        }
+    }
+    state_.Include(csFreeNotification);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent)
+{
+    if (!AComponent)
+        return;
+    if (freeNotifies_.removeAll(AComponent) > 0)
+        AComponent->RemoveFreeNotification(this);
+    if (freeNotifies_.isEmpty())
+        state_.Exclude(csFreeNotification);
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove && AComponent)
+        RemoveFreeNotification(AComponent);
+    // Owned components may vanish while they are told; walk down and re-check the bound.
+    for (qsizetype i = components_.size() - 1; i >= 0; --i) {
+        if (i >= components_.size()) {
+            i = components_.size();
+            continue;
+        }
+        components_.at(i)->Notification(AComponent, Operation);
+    }
+}
+
+void TComponent::Destroying()
+{
+    if (state_.Contains(csDestroying))
+        return;
+    state_.Include(csDestroying);
+    for (TComponent* c : components_)
+        c->Destroying();
+}
+
+void TComponent::Loaded()
+{
+    state_.Exclude(csLoading);
+}
+
+void TComponent::BeginLoading()
+{
+    state_.Include(csLoading);
+    state_.Include(csReading);
+    for (TComponent* c : components_)
+        c->BeginLoading();
+}
+
+void TComponent::EndLoading()
+{
+    const QList<TComponent*> owned = components_;
+    for (TComponent* c : owned)
+        c->EndLoading();
+    state_.Exclude(csReading);
+    if (state_.Contains(csLoading))
+        Loaded();
+}
+
+void TComponent::SetDesigning(bool value)
+{
+    if (value)
+        state_.Include(csDesigning);
+    else
+        state_.Exclude(csDesigning);
+    for (TComponent* c : components_)
+        c->SetDesigning(value);
+}
