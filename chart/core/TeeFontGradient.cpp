@@ -1,0 +1,16 @@
+#include "chart/core/TeeFontGradient.h"
+
+void TTeeFontGradient::SetOutline(bool value)
+{
+    if (FOutline != value) {
+        FOutline = value;
+        Changed();
+    }
+}
+
+void TTeeFontGradient::Assign(TPersistent* source)
+{
+    if (auto* g = dynamic_cast<TTeeFontGradient*>(source))
+        FOutline = g->FOutline;
+    TTeeGradient::Assign(source);
+}

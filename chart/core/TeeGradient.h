@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Colors.h"
+#include "platform/Persistent.h"
+
+enum TGradientDirection {
+    gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter, gdFromTopLeft, gdFromBottomLeft, gdRadial
+};
+
+// Settings of a gradient fill. The middle colour is in use only while UseMiddle is on; writing
+// clNone to it switches it off.
+class TCustomTeeGradient : public TPersistent
+{
+public:
+    explicit TCustomTeeGradient(TNotifyEvent changeHandler = {});
+
+    int32_t Balance() const { return FBalance; }
+    TGradientDirection Direction() const { return FDirection; }
+    TColor EndColor() const { return FEndColor; }
+    // The middle colour while UseMiddle is on, else clNone.
+    TColor MidColor() const { return FUseMiddle ? FMidColor : clNone; }
+    int32_t RadialX() const { return FRadialX; }
+    int32_t RadialY() const { return FRadialY; }
+    TColor StartColor() const { return FStartColor; }
+    bool Visible() const { return FVisible; }
+    bool UseMiddle() const { return FUseMiddle; }
+
+    void SetBalance(int32_t value);
+    void SetDirection(TGradientDirection value);
+    void SetEndColor(TColor value);
+    void SetMidColor(TColor value);
+    void SetRadialX(int32_t value);
+    void SetRadialY(int32_t value);
+    void SetStartColor(TColor value);
+    void SetVisible(bool value);
+    void UseMiddleColor();
+
+    // From another gradient, without notification; other sources are refused.
+    void Assign(TPersistent* source) override;
+
+    TNotifyEvent OnChange;
+
+protected:
+    void Changed()
+    {
+        if (OnChange)
+            OnChange(this);
+    }
+
+private:
+    template <class T>
+    void SetValue(T& field, T value)
+    {
+        if (field != value) {
+            field = value;
+            Changed();
+        }
+    }
+
+    int32_t FBalance = 50;
+    TGradientDirection FDirection = gdTopBottom;
+    TColor FEndColor = clYellow;
+    TColor FMidColor = clNone;
+    int32_t FRadialX = 0;
+    int32_t FRadialY = 0;
+    TColor FStartColor = clWhite;
+    bool FVisible = false;
+    bool FUseMiddle = false;
+};
+
+// The published gradient of chart elements.
+class TTeeGradient : public TCustomTeeGradient
+{
+public:
+    using TCustomTeeGradient::TCustomTeeGradient;
+};

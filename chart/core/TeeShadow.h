@@ -1,0 +1,60 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/Colors.h"
+#include "platform/Persistent.h"
+
+// Transparency percent, 0 to 100.
+using TTeeTransparency = uint8_t;
+
+// A drop shadow: colour, offsets and transparency. Colour and sizes are stored only when
+// they differ from defaults that the owner sets to its own.
+class TTeeShadow : public TPersistent
+{
+public:
+    explicit TTeeShadow(TNotifyEvent changeHandler = {});
+
+    TColor Color() const { return FColor; }
+    int32_t HorizSize() const { return FHorizSize; }
+    int32_t VertSize() const { return FVertSize; }
+    TTeeTransparency Transparency() const { return FTransparency; }
+    int32_t Size() const { return std::max(FHorizSize, FVertSize); }
+
+    void SetColor(TColor value);
+    void SetHorizSize(int32_t value);
+    void SetVertSize(int32_t value);
+    void SetTransparency(TTeeTransparency value);
+    // Sets both offsets.
+    void SetSize(int32_t value);
+
+    // From another shadow: colour, sizes and transparency.
+    void Assign(TPersistent* source) override;
+
+    TColor DefaultColor = clSilver;
+    int32_t DefaultSize = 0;
+
+    bool IsColorStored() const { return FColor != DefaultColor; }
+    bool IsHorizSizeStored() const { return FHorizSize != DefaultSize; }
+    bool IsVertSizeStored() const { return FVertSize != DefaultSize; }
+    bool IsTransparencyStored() const { return FTransparency != 0; }
+
+    TNotifyEvent OnChange;
+
+private:
+    template <class T>
+    void SetValue(T& field, T value)
+    {
+        if (field != value) {
+            field = value;
+            if (OnChange)
+                OnChange(this);
+        }
+    }
+
+    TColor FColor = clSilver;
+    int32_t FHorizSize = 0;
+    int32_t FVertSize = 0;
+    TTeeTransparency FTransparency = 0;
+};

@@ -1,0 +1,95 @@
+#include "chart/core/View3DOptions.h"
+
+#include <cmath>
+
+#include "chart/core/TeeGeometry.h"
+
+TView3DOptions::TView3DOptions(TView3DParent* parent) : FParent(parent) {}
+
+void TView3DOptions::Repaint()
+{
+    if (FParent)
+        FParent->Invalidate();
+}
+
+void TView3DOptions::SetIntValue(int32_t& field, int32_t value)
+{
+    if (field != value) {
+        field = value;
+        Repaint();
+    }
+}
+
+void TView3DOptions::SetBoolValue(bool& field, bool value)
+{
+    if (field != value) {
+        field = value;
+        Repaint();
+    }
+}
+
+void TView3DOptions::SetElevation(int32_t value) { SetIntValue(FElevation, value); }
+void TView3DOptions::SetOrthogonal(bool value) { SetBoolValue(FOrthogonal, value); }
+void TView3DOptions::SetOrthoAngle(int32_t value) { SetIntValue(FOrthoAngle, value); }
+void TView3DOptions::SetPerspective(int32_t value) { SetIntValue(FPerspective, value); }
+void TView3DOptions::SetRotation(int32_t value) { SetIntValue(FRotation, value); }
+void TView3DOptions::SetTilt(int32_t value) { SetIntValue(FTilt, value); }
+void TView3DOptions::SetZoomText(bool value) { SetBoolValue(FZoomText, value); }
+
+void TView3DOptions::SetHorizOffset(int32_t value)
+{
+    if (FHorizOffset != value) {
+        FHorizOffset = value;
+        Repaint();
+        if (OnScrolled)
+            OnScrolled(true);
+    }
+}
+
+void TView3DOptions::SetVertOffset(int32_t value)
+{
+    if (FVertOffset != value) {
+        FVertOffset = value;
+        Repaint();
+        if (OnScrolled)
+            OnScrolled(false);
+    }
+}
+
+void TView3DOptions::SetZoom(int32_t value)
+{
+    if (FZoom != value) {
+        // Told before the change, so a handler still sees the old zoom.
+        if (OnChangedZoom)
+            OnChangedZoom(value);
+        FZoom = value;
+        Repaint();
+    }
+}
+
+void TView3DOptions::Assign(TPersistent* source)
+{
+    const auto* other = dynamic_cast<const TView3DOptions*>(source);
+    if (!other)
+        return;
+    FElevation = other->FElevation;
+    FHorizOffset = other->FHorizOffset;
+    FOrthoAngle = other->FOrthoAngle;
+    FOrthogonal = other->FOrthogonal;
+    FPerspective = other->FPerspective;
+    FRotation = other->FRotation;
+    FTilt = other->FTilt;
+    FVertOffset = other->FVertOffset;
+    FZoom = other->FZoom;
+    FZoomText = other->FZoomText;
+}
+
+double TView3DOptions::CalcOrthoRatio() const
+{
+    if (!FOrthogonal)
+        return 1.0;
+    long double angle = FOrthoAngle;
+    if (FOrthoAngle > 90)
+        angle = 180 - static_cast<long double>(FOrthoAngle);
+    return static_cast<double>(std::tan(angle * static_cast<long double>(TeePiStep)));
+}
