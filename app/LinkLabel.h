@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a link: it reports a left click released over it.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

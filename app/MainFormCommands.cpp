@@ -1,0 +1,249 @@
+// The main window's commands: the start command with its single run or batch, and the
+// simulation files.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <algorithm>
+#include <new>
+
+#include "app/BatchNaming.h"
+#include "app/ResultListViewData.h"
+#include "app/RunInputs.h"
+#include "app/SimFile.h"
+#include "app/Unit1.h"
+#include "platform/Exceptions.h"
+#include "platform/SysUtils.h"
+
+namespace {
+
+QString PlayCountTooLargeMessage(int32_t maxPlays)
+{
+    return QStringLiteral("Play数は、") + IntToStr(maxPlays) + QStringLiteral("以下にしてください。");
+}
+
+const QString settingMessage = QStringLiteral("設定は、1～6の数字か「?」にしてください。");
+
+} // namespace
+
+// Marks the form busy for the life of one command; a second command finds it taken.
+class TMainForm::CommandScope {
+public:
+    explicit CommandScope(TMainForm& form) : form(form), acquired(!form.commandRunning)
+    {
+        form.commandRunning = true;
+    }
+    ~CommandScope()
+    {
+        if (acquired)
+            form.commandRunning = false;
+    }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+    bool Acquired() const { return acquired; }
+
+private:
+    TMainForm& form;
+    bool acquired;
+};
+
+void TMainForm::RefuseStart(const QString& message)
+{
+    Dialogs().ErrorMessage(this, message);
+    SetStatusText(0, QString());
+}
+
+void TMainForm::ReportOutOfMemory()
+{
+    // Give the memory back before saying anything: the message box needs some too.
+    playRecords = PlayRecords();
+    resultRowLists.clear();
+    resultListModel->SetItemCount(0);
+    qDeleteAll(pendingBonusRows);
+    qDeleteAll(pendingModeChangeRows);
+    pendingBonusRows.clear();
+    pendingModeChangeRows.clear();
+    SetStatusText(0, QString());
+    Dialogs().ErrorMessage(this, QStringLiteral("メモリが足りないため、中止しました。Play数を減らしてください。"));
+}
+
+void TMainForm::StartButtonClic()
+{
+    FileStartMenuClick();
+}
+
+void TMainForm::FileStartMenuClick()
+{
+    CommandScope command(*this);
+    if (!command.Acquired())
+        return; // a run or a file read is under way; it owns the records until it ends
+
+    const int32_t playNum = TextToInteger(PlayNumEdit->text());
+    if (playNum <= 0) {
+        RefuseStart(QStringLiteral("Play数は、1以上にしてください。"));
+        return;
+    }
+    const int32_t maxPlays = MaxPlayCount();
+    if (playNum > maxPlays) {
+        RefuseStart(PlayCountTooLargeMessage(maxPlays));
+        return;
+    }
+    const int32_t runs = TextToInteger(SimNumEdit->text());
+    if (runs <= 0) {
+        RefuseStart(QStringLiteral("Sim回数は、1以上にしてください。"));
+        return;
+    }
+    if (!IsValidSettingText(FlevelComboBox->currentText())) {
+        RefuseStart(settingMessage);
+        return;
+    }
+
+    StartButton->setEnabled(false);
+    SetStatusText(0, QStringLiteral("シミュレーション実行中・・・"));
+    BatchResult outcome = BatchResult::Completed;
+    try {
+        if (runs == 1) {
+            RunSimulation();
+            ShowResults();
+        } else {
+            outcome = RunBatchSimulations();
+        }
+    } catch (const std::bad_alloc&) {
+        StartButton->setEnabled(true);
+        ReportOutOfMemory();
+        return;
+    } catch (...) {
+        // The button comes back, so that a failed run does not leave the window half dead.
+        StartButton->setEnabled(true);
+        SetStatusText(0, QString());
+        throw;
+    }
+    // A batch that was not started or that failed keeps its own status text.
+    if (outcome == BatchResult::Completed)
+        SetStatusText(0, QStringLiteral("シミュレーション完了"));
+    StartButton->setEnabled(true);
+}
+
+void TMainForm::RunSimulation()
+{
+    playRecords.clear();
+    const int32_t playNum = TextToInteger(PlayNumEdit->text());
+    // The boxes can change while a batch processes its messages: check again at every run.
+    const int32_t maxPlays = MaxPlayCount();
+    if (playNum > maxPlays)
+        throw Exception(PlayCountTooLargeMessage(maxPlays));
+    const QString settingText = FlevelComboBox->currentText();
+    if (IsRandomSettingText(settingText)) {
+        slot.SetSetting(Random31::Next() % 6 + 1);
+        Label3->setText(QStringLiteral("終了時に設定が確認できます"));
+    } else {
+        const int32_t setting = TextToInteger(settingText);
+        // The machine has tables for settings 1 to 6 only.
+        if (setting < 1 || setting > 6)
+            throw Exception(settingMessage);
+        slot.SetSetting(setting);
+        Label3->setText(QString());
+    }
+    ProcessMessages();
+    PlayRun(slot, playRecords, playNum);
+}
+
+TMainForm::BatchResult TMainForm::RunBatchSimulations()
+{
+    // Files are written only under a name confirmed in this dialog.
+    if (!SaveDialog.Execute(this)) {
+        SetStatusText(0, QStringLiteral("保存先が選ばれなかったため、シミュレーションを開始しませんでした。"));
+        return BatchResult::NotStarted;
+    }
+    const int32_t runs = TextToInteger(SimNumEdit->text());
+    for (int32_t i = 1; i <= runs && !closing; ++i) {
+        StartButton->setEnabled(false);
+        RunSimulation();
+        SimFileHeader header;
+        header.setting = slot.GetSetting();
+        header.playCount = slot.playNumber;
+        const QString fileName =
+            BatchFileName(SaveDialog.FileName, header.setting, header.playCount, i);
+        SetStatusText(0, QStringLiteral("シミュレーションファイルに保存中。") + fileName);
+        SetProgress(static_cast<int>(std::min((static_cast<double>(i) + 1) / runs * 100, 1e9)));
+        if (!WriteSimFile(fileName, header, playRecords)) {
+            SetStatusText(0, QStringLiteral("エラーにより強制終了しました。"));
+            Dialogs().ErrorMessage(this, QStringLiteral("シミュレーションファイルを保存できませんでした。\n")
+                                             + fileName);
+            return BatchResult::Failed;
+        }
+    }
+    SetStatusText(0, QStringLiteral("シミュレーションファイルに保存完了"));
+    StartButton->setEnabled(true);
+    return BatchResult::Completed;
+}
+
+void TMainForm::FileOpenMenuClick()
+{
+    CommandScope command(*this);
+    if (!command.Acquired())
+        return; // a run or another read owns the records
+    if (!OpenDialog.Execute(this))
+        return;
+
+    const QString statusBefore = StatusText(0);
+    const bool startEnabledBefore = StartButton->isEnabled();
+    StartButton->setEnabled(false);
+    SetStatusText(0, QStringLiteral("シミュレーションファイルを読み込み中・・・"));
+    SimFileReadResult read;
+    try {
+        read = ReadSimFile(OpenDialog.FileName, playRecords);
+    } catch (const std::bad_alloc&) {
+        StartButton->setEnabled(true);
+        ReportOutOfMemory();
+        return;
+    }
+    switch (read.status) {
+    case SimFileStatus::CannotOpen:
+        // Nothing was touched: the window stays as it was.
+        StartButton->setEnabled(startEnabledBefore);
+        SetStatusText(0, statusBefore);
+        return;
+    case SimFileStatus::NotSimFile:
+        Dialogs().ErrorMessage(this, QStringLiteral("このファイルは、Pelvaroファイルではありません。"));
+        SetStatusText(0, QStringLiteral("シミュレーションファイルの読み込み中断"));
+        StartButton->setEnabled(true);
+        return;
+    case SimFileStatus::Ok:
+        break;
+    }
+    FlevelComboBox->setEditText(IntToStr(read.header.setting));
+    PlayNumEdit->setText(IntToStr(read.header.playCount));
+    try {
+        ShowResults();
+    } catch (const std::bad_alloc&) {
+        StartButton->setEnabled(true);
+        ReportOutOfMemory();
+        return;
+    } catch (...) {
+        StartButton->setEnabled(true);
+        SetStatusText(0, QString());
+        throw;
+    }
+    SetStatusText(0, QStringLiteral("シミュレーションファイルの読み込み完了"));
+    StartButton->setEnabled(true);
+}
+
+void TMainForm::FileSaveMenuClick()
+{
+    CommandScope command(*this);
+    if (!command.Acquired())
+        return;
+    SimFileHeader header;
+    header.setting = slot.GetSetting();
+    header.playCount = slot.playNumber;
+    // Nothing is written under a name that the user did not confirm here.
+    if (!SaveDialog.Execute(this))
+        return;
+    if (!WriteSimFile(SaveDialog.FileName, header, playRecords)) {
+        SetStatusText(0, QStringLiteral("シミュレーションファイルを保存できませんでした。"));
+        return;
+    }
+    SetStatusText(0, QStringLiteral("シミュレーションファイルに保存完了"));
+}

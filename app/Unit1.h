@@ -1,0 +1,196 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+
+#include "app/ResultCharts.h"
+#include "app/ResultRowLists.h"
+#include "model/PlayRecords.h"
+#include "model/Slot.h"
+#include "platform/Dialogs.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTableView;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ResultListViewData;
+class TAboutBox;
+
+// The main window: the inputs of a run, the start command and the batch, the seven pages of
+// results, the charts, the simulation files and the small menu commands.
+//
+// The components are built from the form description (resources/Unit1.ui) and bound to the
+// members below by name. Handlers named after the form's events can be called directly; the
+// form's own signals reach them through a guard that shows an escaping exception in the
+// exception display.
+//
+// Only one command runs at a time: the window processes its messages while it runs and
+// shows results, and a start or file read chosen in the middle is refused, since it would
+// empty the records that the running command reads.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Components of the form, in the order of the form description's fields. The chart
+    // areas are plain frames until the chart control is attached (see ResultCharts).
+    QMenuBar* MainMenu = nullptr;
+    QMenu* FileMenu = nullptr;
+    QAction* FileStartMenu = nullptr;
+    QAction* FileExitMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* HelpAboutMenu = nullptr;
+    QLineEdit* PlayNumEdit = nullptr;
+    QComboBox* FlevelComboBox = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    QTableView* ResultListView = nullptr;
+    QTreeWidget* BListView = nullptr;
+    QTreeWidget* ModeStayListView = nullptr;
+    QTreeWidget* ModeChangeListView = nullptr;
+    QTreeWidget* KoyakuListView = nullptr;
+    QTreeWidget* NBZMListView = nullptr;
+    QFrame* SlumpChart = nullptr;
+    QAction* HelpManMenu = nullptr;
+    QPushButton* FlevelButton = nullptr;
+    QLabel* Label3 = nullptr;
+    QAction* FileOpenMenu = nullptr;
+    QAction* FileSaveMenu = nullptr;
+    QAction* N1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QCheckBox* BIGCheckBox = nullptr;
+    QCheckBox* REGCheckBox = nullptr;
+    QCheckBox* CherryCheckBox = nullptr;
+    QCheckBox* Cherry_sCheckBox = nullptr;
+    QCheckBox* RakudaCheckBox = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* ResultLabel = nullptr;
+    QAction* JWord1 = nullptr;
+    QCheckBox* TukiCheckBox = nullptr;
+    QFrame* KoyakuChart = nullptr;
+    QFrame* ModeStayChart = nullptr;
+    QFrame* SlumpChart2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* SimNumEdit = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* StartButton = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N4 = nullptr;
+    QCheckBox* ChanceCheckBox = nullptr;
+    QWidget* TabSheet7 = nullptr;
+    QTreeWidget* BModeChangeListView = nullptr;
+
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The about box that "バージョン情報(&A)" shows (created by main; the form makes its
+    // own on first use when none was given).
+    void SetAboutBox(TAboutBox* box) { aboutBox = box; }
+
+    // Handlers of the form.
+    void FileStartMenuClick();
+    void FileExitMenuClick();
+    void HelpAboutMenuClick();
+    void StartButtonClic();
+    void HelpManMenuClick();
+    void FlevelButtonClick();
+    void FileSaveMenuClick();
+    void FileOpenMenuClick();
+    void Timer1Timer();
+    void BIGCheckBoxClick();
+    void REGCheckBoxClick();
+    void CherryCheckBoxClick();
+    void Cherry_sCheckBoxClick();
+    void RakudaCheckBoxClick();
+    void JWord1Click();
+    void TukiCheckBoxClick();
+    // The owner-data list's request for row k: caption and sub-items.
+    QStringList ResultListViewData(int row) const;
+    void N3Click();
+    void N4Click();
+    void ChanceCheckBoxClick();
+
+    // One run into the records, with the window's play count and setting.
+    void RunSimulation();
+    // Every view from the records.
+    void ShowResults();
+    // Runs of a batch, each written to its own file.
+    enum class BatchResult { Completed, NotStarted, Failed };
+    BatchResult RunBatchSimulations();
+
+    // Text of a status bar panel (0: progress and results, 1: the clock).
+    QString StatusText(int panel) const;
+    void SetStatusText(int panel, const QString& text);
+    // The progress bar's position; positions past its range show as full.
+    void SetProgress(int position);
+
+    // True while a start or a file read is running.
+    bool CommandRunning() const { return commandRunning; }
+
+    // Data of the form.
+    PlayRecords playRecords;
+    Slot slot;
+    ResultRowLists resultRowLists;
+    ResultCharts charts;
+    TFileDialog OpenDialog;
+    TFileDialog SaveDialog;
+    ::ResultListViewData* resultListModel = nullptr;
+
+    // Web pages and files that the help menu opens.
+    static QString HomePageUrl();
+    static QString AdvertPageUrl();
+    static QString ProgramFolder();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class CommandScope;
+
+    void SetUpForm();
+    void SetUpListViews();
+    void SetUpStatusBar();
+    void ConnectHandlers();
+    // Lets the window repaint and run its handlers in the middle of a command.
+    void ProcessMessages();
+    // A message with the error icon; the status panel is emptied, as for every refused start.
+    void RefuseStart(const QString& message);
+    // Adds the bonus and mode-change rows collected since the last call and moves the
+    // play-by-play list's item count on to `rows`.
+    void FlushDisplay(int rows);
+    // Reports a run that needed more memory than the machine had and frees what it took.
+    void ReportOutOfMemory();
+
+    QLabel* statusPanels[2] = {nullptr, nullptr};
+    TAboutBox* aboutBox = nullptr;
+    bool commandRunning = false;
+    bool closing = false;
+
+    // Rows made by the display since its last flush, added to their lists in one go.
+    QList<QTreeWidgetItem*> pendingBonusRows;
+    QList<QTreeWidgetItem*> pendingModeChangeRows;
+    int pendingBonusScroll = 0;
+};

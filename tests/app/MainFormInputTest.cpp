@@ -1,0 +1,129 @@
+// The start command's checks of the play count, run count and setting, with their messages.
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+#include "app/ResultListViewData.h"
+#include "app/RunInputs.h"
+#include "app/Unit1.h"
+#include "MainFormTestSeam.h"
+#include "platform/Exceptions.h"
+
+namespace {
+
+class MainFormInput : public ::testing::Test {
+protected:
+    RecordingSeam seam;
+    TMainForm form;
+
+    void Start(const QString& plays, const QString& runs, const QString& setting = "1")
+    {
+        form.PlayNumEdit->setText(plays);
+        form.SimNumEdit->setText(runs);
+        form.FlevelComboBox->setEditText(setting);
+        form.SetStatusText(0, QStringLiteral("前の表示"));
+        form.FileStartMenu->trigger();
+    }
+
+    // A refused start: one message, status emptied, nothing run, the window usable.
+    void ExpectRefused(const QString& message)
+    {
+        EXPECT_EQ(seam.errors, QStringList{message});
+        EXPECT_TRUE(seam.exceptions.isEmpty());
+        EXPECT_TRUE(form.StatusText(0).isEmpty());
+        EXPECT_TRUE(form.playRecords.empty());
+        EXPECT_TRUE(form.StartButton->isEnabled());
+        EXPECT_FALSE(form.CommandRunning());
+        EXPECT_EQ(seam.saveCount, 0);
+    }
+};
+
+} // namespace
+
+TEST_F(MainFormInput, PlayCountBelowOneIsRefusedBeforeTheRunCount)
+{
+    Start("0", "0");
+    ExpectRefused(QStringLiteral("Play数は、1以上にしてください。"));
+    seam.errors.clear();
+    Start("-5", "1");
+    ExpectRefused(QStringLiteral("Play数は、1以上にしてください。"));
+}
+
+TEST_F(MainFormInput, RunCountBelowOneIsRefused)
+{
+    Start("10", "0");
+    ExpectRefused(QStringLiteral("Sim回数は、1以上にしてください。"));
+    seam.errors.clear();
+    Start("10", "-1");
+    ExpectRefused(QStringLiteral("Sim回数は、1以上にしてください。"));
+}
+
+TEST_F(MainFormInput, SettingOutsideOneToSixIsRefused)
+{
+    const QString message = QStringLiteral("設定は、1～6の数字か「?」にしてください。");
+    for (const char* setting : {"0", "7", "-1", "abc", "", "??"}) {
+        seam.errors.clear();
+        Start("10", "1", QString::fromUtf8(setting));
+        ExpectRefused(message);
+    }
+    // The edges themselves run.
+    for (const char* setting : {"1", "6", "?"}) {
+        seam.errors.clear();
+        Start("10", "1", QString::fromUtf8(setting));
+        EXPECT_TRUE(seam.errors.isEmpty()) << setting;
+        EXPECT_EQ(form.playRecords.playNumber.back(), 10);
+    }
+}
+
+TEST_F(MainFormInput, PlayCountTooLargeToHoldIsRefusedWithItsLimit)
+{
+    const int32_t max = MaxPlayCount();
+    ASSERT_GT(max, 1000000); // a million plays always fit
+    Start("2147483647", "1");
+    if (max < 2147483647)
+        ExpectRefused(QStringLiteral("Play数は、") + QString::number(max) + QStringLiteral("以下にしてください。"));
+    else
+        GTEST_SKIP() << "this machine could hold every play count";
+}
+
+TEST(MainFormInputLimits, MaxPlayCountUsesHalfTheMemory)
+{
+    EXPECT_EQ(MaxPlayCountFor(0), 0);
+    EXPECT_EQ(MaxPlayCountFor(2 * BytesPerPlay * 1000), 1000);
+    EXPECT_EQ(MaxPlayCountFor(2 * BytesPerPlay * 1000 + 2 * BytesPerPlay - 1), 1000);
+    // Never more than a play count can say.
+    EXPECT_EQ(MaxPlayCountFor(~0ULL), 2147483647);
+    // A million-play run needs well under 400 MB by this measure.
+    EXPECT_LT(BytesPerPlay * 1000000, 400u * 1000 * 1000);
+}
+
+TEST_F(MainFormInput, TextThatIsNoNumberReachesTheExceptionDisplay)
+{
+    Start("abc", "1");
+    EXPECT_TRUE(seam.errors.isEmpty());
+    EXPECT_EQ(seam.exceptions, QStringList{QStringLiteral("'abc' is not a valid integer value")});
+    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_FALSE(form.CommandRunning());
+
+    seam.exceptions.clear();
+    Start("10", "x");
+    EXPECT_EQ(seam.exceptions, QStringList{QStringLiteral("'x' is not a valid integer value")});
+    EXPECT_TRUE(form.playRecords.empty());
+
+    // The window is still usable afterwards.
+    seam.exceptions.clear();
+    Start("10", "1");
+    EXPECT_TRUE(seam.exceptions.isEmpty());
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
+}
+
+TEST_F(MainFormInput, ASettingChangedBehindTheChecksStopsTheRunCleanly)
+{
+    // RunSimulation reads the boxes itself (a batch runs it again and again); a setting the
+    // machine has no tables for must end in a message, never reach the machine.
+    form.PlayNumEdit->setText("10");
+    form.FlevelComboBox->setEditText("9");
+    form.slot.SetSetting(2);
+    EXPECT_THROW(form.RunSimulation(), Exception);
+    EXPECT_EQ(form.slot.GetSetting(), 2);
+    EXPECT_TRUE(form.playRecords.empty());
+}
