@@ -1,0 +1,94 @@
+// The about box and the help menu's launches.
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+#include "app/LinkLabel.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "tests/app/MainFormTestSeam.h"
+
+TEST(AboutBox, ComponentsAndTexts)
+{
+    TAboutBox box;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("バージョン情報"));
+    EXPECT_EQ(box.size(), QSize(298, 213));
+    EXPECT_EQ(box.Panel1->geometry(), QRect(8, 8, 281, 161));
+    EXPECT_EQ(box.ProgramIcon->geometry(), QRect(40, 8, 32, 32));
+    EXPECT_FALSE(box.ProgramIcon->pixmap().isNull());
+    EXPECT_EQ(box.ProgramIcon->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(box.ProductName->text(), QStringLiteral("Pelvaro"));
+    EXPECT_EQ(box.Version->text(), QStringLiteral("Version1.0.3.0"));
+    EXPECT_EQ(box.Label1->text(), QStringLiteral("Torvikのページ"));
+    EXPECT_EQ(box.Label1->pos(), QPoint(196, 144));
+    EXPECT_TRUE(box.Label1->font().underline());
+    EXPECT_EQ(box.Label1->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(box.Label2->pos(), QPoint(148, 80));
+    EXPECT_FALSE(box.Label2->text().isEmpty());
+    EXPECT_EQ(box.OKButton->text(), QStringLiteral("OK"));
+    EXPECT_EQ(box.OKButton->geometry(), QRect(111, 180, 75, 25));
+    EXPECT_TRUE(box.OKButton->isDefault());
+}
+
+TEST(AboutBox, OkClosesWithOkAndLinksOpenThePages)
+{
+    RecordingSeam seam;
+    TAboutBox box;
+    box.show();
+    box.OKButton->click();
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+    EXPECT_FALSE(box.isVisible());
+
+    // A click on a link label: press and release over it.
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(box.Label1, &press);
+    QApplication::sendEvent(box.Label1, &release);
+    box.Label2Click();
+    ASSERT_EQ(seam.urls.size(), 2);
+    EXPECT_EQ(seam.urls[0], TMainForm::HomePageUrl());
+    EXPECT_TRUE(seam.urls[0].startsWith("http://") && seam.urls[0].endsWith("/torvik/"));
+    EXPECT_TRUE(seam.urls[1].startsWith("mailto:"));
+}
+
+TEST(MainFormMenus, AboutBoxIsShownModallyEachTime)
+{
+    RecordingSeam seam;
+    TMainForm form;
+    TAboutBox box(&form);
+    form.SetAboutBox(&box);
+    form.HelpAboutMenu->trigger();
+    form.HelpAboutMenu->trigger();
+    EXPECT_EQ(seam.modalDialogs, (QList<QDialog*>{&box, &box}));
+}
+
+TEST(MainFormMenus, HelpPagesAndInstallerGoToTheShell)
+{
+    RecordingSeam seam;
+    TMainForm form;
+    form.HelpManMenu->trigger();
+    form.N3->trigger();
+    form.N4->trigger();
+    form.JWord1->trigger();
+    ASSERT_EQ(seam.urls.size(), 3);
+    EXPECT_TRUE(seam.urls[0].startsWith("file://"));
+    EXPECT_TRUE(seam.urls[0].endsWith(QStringLiteral("/pelv.hlp")));
+    EXPECT_EQ(QUrl(seam.urls[0]).toLocalFile(),
+              QCoreApplication::applicationDirPath() + QStringLiteral("/pelv.hlp"));
+    EXPECT_TRUE(seam.urls[1].endsWith("/torvik/"));
+    EXPECT_TRUE(seam.urls[2].endsWith("/torvik/ad.html"));
+    ASSERT_EQ(seam.programs.size(), 1);
+    EXPECT_EQ(seam.programs[0], TMainForm::ProgramFolder() + "jwv_for_QB714260.exe QB714260 1");
+    EXPECT_TRUE(seam.errors.isEmpty());
+}
+
+TEST(MainFormMenus, ExitClosesTheWindow)
+{
+    RecordingSeam seam;
+    TMainForm form;
+    form.show();
+    ASSERT_TRUE(form.isVisible());
+    form.FileExitMenu->trigger();
+    EXPECT_FALSE(form.isVisible());
+}

@@ -1,0 +1,183 @@
+// Reading simulation files into the window, and the save command.
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+#include "app/ResultListViewData.h"
+#include "app/SimFile.h"
+#include "app/Unit1.h"
+#include "MainFormTestSeam.h"
+
+namespace {
+
+class MainFormFile : public ::testing::Test {
+protected:
+    RecordingSeam seam;
+    TMainForm form;
+    QTemporaryDir dir;
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // A run of the machine written to a file, as the batch writes it.
+    PlayRecords WriteRun(const QString& name, int32_t setting, int32_t plays, uint32_t seed)
+    {
+        Slot slot;
+        slot.SetSetting(setting);
+        Random31::Seed(seed);
+        PlayRecords records;
+        PlayRun(slot, records, plays);
+        SimFileHeader header;
+        header.setting = setting;
+        header.playCount = plays;
+        EXPECT_TRUE(WriteSimFile(Path(name), header, records));
+        return records;
+    }
+
+    void WriteBytes(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    static QByteArray Ints(std::initializer_list<int32_t> values)
+    {
+        QByteArray bytes;
+        for (int32_t v : values)
+            for (int b = 0; b < 4; ++b)
+                bytes.append(static_cast<char>((static_cast<uint32_t>(v) >> (8 * b)) & 0xFF));
+        return bytes;
+    }
+
+    void Open(const std::optional<QString>& answer)
+    {
+        seam.openAnswers.push_back(answer);
+        form.FileOpenMenu->trigger();
+    }
+};
+
+} // namespace
+
+TEST_F(MainFormFile, ARunReadBackShowsItsSettingAndPlayCount)
+{
+    const PlayRecords written = WriteRun("run3_1000_1.sim", 3, 1000, 606);
+    Open(Path("run3_1000_1.sim"));
+    ASSERT_TRUE(seam.errors.isEmpty());
+    EXPECT_EQ(seam.lastFilter, QStringLiteral("Pelvaroファイル|*.sim"));
+    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(form.PlayNumEdit->text(), QStringLiteral("1000"));
+    EXPECT_EQ(form.playRecords.medals, written.medals);
+    EXPECT_EQ(form.playRecords.bonusGameCount, written.bonusGameCount);
+    EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(written.size()));
+    EXPECT_EQ(form.ResultListViewData(static_cast<int>(written.size()) - 1)[4],
+              QString::number(written.medals.back()));
+    EXPECT_EQ(form.KoyakuListView->topLevelItemCount(), 8);
+    EXPECT_TRUE(form.ResultLabel->text().startsWith(QStringLiteral("BIG回数:")));
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み完了"));
+    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_FALSE(form.CommandRunning());
+
+    // Reading leaves the machine alone: "設定確認" shows the machine's setting, not the file's.
+    form.FlevelButton->click();
+    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("1"));
+}
+
+TEST_F(MainFormFile, AFileThatIsNotASimulationFileIsRefusedAndTheViewsStay)
+{
+    WriteRun("good.sim", 2, 200, 1);
+    Open(Path("good.sim"));
+    const int rows = form.resultListModel->rowCount();
+    const QString summary = form.ResultLabel->text();
+    ASSERT_GT(rows, 0);
+
+    for (const QByteArray& bytes : {Ints({7, 1, 1}), QByteArray("ab"), QByteArray()}) {
+        seam.errors.clear();
+        WriteBytes("bad.sim", bytes);
+        Open(Path("bad.sim"));
+        EXPECT_EQ(seam.errors, QStringList{QStringLiteral("このファイルは、Pelvaroファイルではありません。")});
+        EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み中断"));
+        EXPECT_TRUE(form.playRecords.empty());
+        EXPECT_EQ(form.resultListModel->rowCount(), rows);
+        EXPECT_EQ(form.ResultLabel->text(), summary);
+        EXPECT_EQ(form.PlayNumEdit->text(), QStringLiteral("200"));
+        EXPECT_TRUE(form.StartButton->isEnabled());
+    }
+}
+
+TEST_F(MainFormFile, AHeaderAloneIsAnEmptyRunAndATornRecordIsDropped)
+{
+    WriteBytes("empty.sim", Ints({6, 5, 0}));
+    Open(Path("empty.sim"));
+    EXPECT_TRUE(seam.errors.isEmpty());
+    EXPECT_TRUE(form.playRecords.empty());
+    EXPECT_EQ(form.resultListModel->rowCount(), 0);
+    EXPECT_EQ(form.BListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form.KoyakuListView->topLevelItemCount(), 8);
+    EXPECT_EQ(form.KoyakuListView->topLevelItem(0)->text(2), QStringLiteral("0"));
+    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み完了"));
+    // No records: the slump chart keeps the range that it had.
+    EXPECT_EQ(form.charts.BottomMaximum(), 24);
+
+    QByteArray five = Ints({6, 1, 5});
+    for (int k = 1; k <= 5; ++k)
+        five += Ints({k, -3 * k, k, 0, 0, 0, 13, 0, 0, 0, 0});
+    five += QByteArray(20, '\x01');
+    WriteBytes("five.sim", five);
+    Open(Path("five.sim"));
+    EXPECT_EQ(form.playRecords.size(), 5u);
+    EXPECT_EQ(form.resultListModel->rowCount(), 5);
+    EXPECT_EQ(form.ResultListViewData(4), (QStringList{"5", "5", "純ハズレ", "通常", "-15", "", ""}));
+}
+
+TEST_F(MainFormFile, ACancelledOrUnreadableChoiceChangesNothing)
+{
+    WriteRun("prev.sim", 4, 100, 2);
+    Open(Path("prev.sim"));
+    const int rows = form.resultListModel->rowCount();
+    form.SetStatusText(0, QStringLiteral("前の状態"));
+
+    // A cancel reads nothing, not even the file chosen the time before.
+    Open(std::nullopt);
+    EXPECT_EQ(seam.openCount, 2);
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("前の状態"));
+    EXPECT_EQ(form.playRecords.playNumber.back(), 100);
+
+    // A file that cannot be opened: no message, nothing changes.
+    Open(Path("nowhere.sim"));
+    EXPECT_TRUE(seam.errors.isEmpty());
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("前の状態"));
+    EXPECT_EQ(form.playRecords.playNumber.back(), 100);
+    EXPECT_EQ(form.resultListModel->rowCount(), rows);
+    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_FALSE(form.CommandRunning());
+}
+
+TEST_F(MainFormFile, TheSaveCommandWritesTheMachinesHeaderAndTheRecords)
+{
+    Random31::Seed(31);
+    form.PlayNumEdit->setText("400");
+    form.FlevelComboBox->setEditText("5");
+    form.StartButton->click();
+
+    seam.saveAnswers.push_back(Path("saved.sim"));
+    form.FileSaveMenuClick();
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルに保存完了"));
+    PlayRecords read;
+    const SimFileReadResult result = ReadSimFile(Path("saved.sim"), read);
+    ASSERT_EQ(result.status, SimFileStatus::Ok);
+    EXPECT_EQ(result.header.setting, 5);
+    EXPECT_EQ(result.header.playCount, 400);
+    EXPECT_EQ(read.medals, form.playRecords.medals);
+    EXPECT_EQ(QFileInfo(Path("saved.sim")).size(), qint64(12 + 44 * form.playRecords.size()));
+
+    // A cancel writes nothing under the previous name.
+    QFile::remove(Path("saved.sim"));
+    seam.saveAnswers.push_back(std::nullopt);
+    form.FileSaveMenuClick();
+    EXPECT_FALSE(QFileInfo::exists(Path("saved.sim")));
+
+    // A file that cannot be created says so in the status bar.
+    seam.saveAnswers.push_back(Path("no/such/folder.sim"));
+    form.FileSaveMenuClick();
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルを保存できませんでした。"));
+}

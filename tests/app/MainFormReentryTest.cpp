@@ -1,0 +1,132 @@
+// Commands chosen while another command runs (the window processes its messages during runs
+// and displays), and what a failed command leaves behind.
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+#include "app/ResultListViewData.h"
+#include "app/SimFile.h"
+#include "app/Unit1.h"
+#include "MainFormTestSeam.h"
+
+namespace {
+
+// Runs `action` at the next message-processing point of the window.
+template <class F>
+void AtNextMessages(QObject* context, F action)
+{
+    QMetaObject::invokeMethod(context, action, Qt::QueuedConnection);
+}
+
+} // namespace
+
+TEST(MainFormReentry, AStartOrReadInsideARunIsRefused)
+{
+    RecordingSeam seam;
+    TMainForm form;
+    QTemporaryDir dir;
+    {
+        PlayRecords other;
+        other.AppendRow({1, -3, 1, 0, 0, 0, 13, 0, 0, 0, 0});
+        ASSERT_TRUE(WriteSimFile(dir.filePath("other.sim"), SimFileHeader{6, 2, 1}, other));
+    }
+    seam.openAnswers.push_back(dir.filePath("other.sim"));
+
+    bool sawRunning = false;
+    bool startEnabledInside = true;
+    bool menuEnabledInside = false;
+    // The first point is the run's, before it plays; the next ones are the display's.
+    AtNextMessages(&form, [&] {
+        sawRunning = form.CommandRunning();
+        startEnabledInside = form.StartButton->isEnabled();
+        menuEnabledInside = form.FileStartMenu->isEnabled();
+        form.PlayNumEdit->setText("7"); // would show up if a second run started
+        form.FileStartMenu->trigger();
+        form.StartButton->click();
+        AtNextMessages(&form, [&] {
+            form.FileOpenMenu->trigger();
+            form.FileStartMenu->trigger();
+            form.FlevelButton->click(); // harmless commands still work
+        });
+    });
+    Random31::Seed(5);
+    form.PlayNumEdit->setText("5000");
+    form.FileStartMenu->trigger();
+
+    EXPECT_TRUE(sawRunning);
+    EXPECT_FALSE(startEnabledInside);
+    EXPECT_TRUE(menuEnabledInside);
+    EXPECT_EQ(seam.openCount, 0); // the read was refused before its dialog
+    EXPECT_TRUE(seam.errors.isEmpty());
+    EXPECT_TRUE(seam.exceptions.isEmpty());
+    // The records and the display are those of the one run of 5000 plays.
+    ASSERT_FALSE(form.playRecords.empty());
+    EXPECT_EQ(form.playRecords.playNumber.back(), 5000);
+    EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(form.playRecords.size()));
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
+    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_FALSE(form.CommandRunning());
+    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("1"));
+
+    // Once the command has ended, the same commands work again.
+    seam.openAnswers.clear();
+    seam.openAnswers.push_back(dir.filePath("other.sim"));
+    form.FileOpenMenu->trigger();
+    EXPECT_EQ(seam.openCount, 1);
+    EXPECT_EQ(form.playRecords.size(), 1u);
+}
+
+TEST(MainFormReentry, AStartInsideAFileReadIsRefused)
+{
+    RecordingSeam seam;
+    TMainForm form;
+    QTemporaryDir dir;
+    Slot slot;
+    PlayRecords records;
+    PlayRun(slot, records, 3000);
+    ASSERT_TRUE(WriteSimFile(dir.filePath("r.sim"), SimFileHeader{6, 1, 3000}, records));
+    seam.openAnswers.push_back(dir.filePath("r.sim"));
+
+    AtNextMessages(&form, [&] {
+        form.PlayNumEdit->setText("9");
+        form.StartButton->click();
+    });
+    form.FileOpenMenu->trigger();
+    EXPECT_EQ(form.playRecords.medals, records.medals);
+    EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(records.size()));
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み完了"));
+}
+
+TEST(MainFormReentry, ClosingTheWindowDuringARunEndsTheCommand)
+{
+    RecordingSeam seam;
+    TMainForm form;
+    form.show();
+    AtNextMessages(&form, [&] { form.FileExitMenu->trigger(); });
+    form.PlayNumEdit->setText("3000");
+    form.FileStartMenu->trigger();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.CommandRunning());
+    EXPECT_LE(form.resultListModel->rowCount(), static_cast<int>(form.playRecords.size()));
+}
+
+TEST(MainFormReentry, AnExceptionInsideACommandLeavesTheWindowUsable)
+{
+    RecordingSeam seam;
+    TMainForm form;
+    // A setting turned bad behind the checks, while the command processes its messages.
+    AtNextMessages(&form, [&] { form.FlevelComboBox->setEditText("x"); });
+    seam.saveAnswers.push_back(QDir::temp().filePath("pelvaro-never-written.sim"));
+    form.PlayNumEdit->setText("10");
+    form.SimNumEdit->setText("3");
+    form.FileStartMenu->trigger();
+    EXPECT_EQ(seam.exceptions, QStringList{QStringLiteral("'x' is not a valid integer value")});
+    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_FALSE(form.CommandRunning());
+    EXPECT_TRUE(form.StatusText(0).isEmpty());
+
+    form.FlevelComboBox->setEditText("1");
+    form.SimNumEdit->setText("1");
+    form.StartButton->click();
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
+    QFile::remove(QDir::temp().filePath("pelvaro-never-written.sim"));
+}
