@@ -32,9 +32,15 @@ struct TComponentState {
     constexpr bool Empty() const { return Bits == 0; }
 };
 
+// Free() is the way to destroy a component: the component's end is announced (its family and
+// every component linked by FreeNotification are told, with opRemove) while it is still of its
+// real class, then it is deleted and what it owns is freed. A plain delete does the same, but
+// the receivers then see only a TComponent.
 class TComponent : public TPersistent {
 public:
-    // The owner, when given, takes the new component into its Components.
+    // The owner, when given, takes the new component into its Components and tells its
+    // family (opInsert). That happens while the new component is still being built: receivers
+    // may keep its address but must not expect its final class yet.
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
 

@@ -202,6 +202,12 @@ QString FormatSection(const QString& text, double magnitude, bool minus, bool& r
     }
     const Section s = ParseSection(text);
     TDecimalDigits d = DecimalDigitsOf(magnitude, 15);
+    if (!s.hasDigits()) {
+        // Only text ("zero", "n/a"): no digits to show; whole units decide what is zero.
+        RoundDigitsHalfUp(d, d.Exponent);
+        roundsToZero = d.IsZero();
+        return Render(s, QString(), QString(), 0, false);
+    }
 
     if (s.scientific) {
         RoundDigitsHalfUp(d, std::min(s.intPlaces + s.fracPlaces, 18));
