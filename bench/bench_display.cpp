@@ -1,0 +1,69 @@
+// The results display of a million-play run: ShowResults from the records to every view,
+// and the whole start command around it. Run under QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QComboBox>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <sys/resource.h>
+
+#include "app/Unit1.h"
+#include "chart/components/UnitStartup.h"
+
+namespace {
+
+QApplication& Application()
+{
+    static int argc = 1;
+    static char name[] = "bench_display";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* app = [] {
+        auto* a = new QApplication(argc, argv);
+        InitializeUnits();
+        return a;
+    }();
+    return *app;
+}
+
+long PeakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+constexpr int32_t Plays = 1000000;
+
+void BM_ShowResultsMillionPlays(benchmark::State& state)
+{
+    Application();
+    TMainForm form;
+    form.show();
+    Random31::Seed(1);
+    form.PlayNumEdit->setText(QString::number(Plays));
+    form.RunSimulation();
+    for (auto _ : state)
+        form.ShowResults();
+    state.counters["records"] = static_cast<double>(form.playRecords.size());
+    state.counters["peakMB"] = static_cast<double>(PeakResidentMegabytes());
+}
+BENCHMARK(BM_ShowResultsMillionPlays)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_StartCommandMillionPlays(benchmark::State& state)
+{
+    Application();
+    TMainForm form;
+    form.show();
+    Random31::Seed(2);
+    form.PlayNumEdit->setText(QString::number(Plays));
+    for (auto _ : state)
+        form.FileStartMenuClick();
+    state.counters["records"] = static_cast<double>(form.playRecords.size());
+    state.counters["peakMB"] = static_cast<double>(PeakResidentMegabytes());
+}
+BENCHMARK(BM_StartCommandMillionPlays)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
