@@ -14,7 +14,10 @@ TPicture* TChartBrush::Image()
 {
     if (!FImage) {
         FImage = std::make_unique<TPicture>();
-        FImage->OnChange = OnChange;
+        FImage->OnChange = [this](TObject* sender) {
+            if (OnChange)
+                OnChange(sender);
+        };
     }
     return FImage.get();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -9,6 +10,14 @@ namespace {
 long double Radians(long double degrees)
 {
     return degrees * static_cast<long double>(TeePiStep);
+}
+
+// A rounded projected offset placed at a device centre, kept inside the 32-bit range: far
+// points of a strong zoom or perspective must not overflow.
+int32_t AtCentre(long double offset, int32_t centre)
+{
+    const int64_t v = static_cast<int64_t>(RoundExtended(offset)) + centre;
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
 } // namespace
@@ -77,15 +86,15 @@ void TCanvas3DProjection::CalcTrigValues()
 void TCanvas3DProjection::Projection(int32_t maxDepth, const TRect& rect)
 {
     RectCenter(rect, XCenter, YCenter);
-    XCenter += RoundExtended(RotationCenter.X);
-    YCenter += RoundExtended(RotationCenter.Y);
+    XCenter = AtCentre(RotationCenter.X, XCenter);
+    YCenter = AtCentre(RotationCenter.Y, YCenter);
     ZCenter = RoundExtended(maxDepth * 0.5L + RotationCenter.Z);
     XCenterOffset = XCenter;
     YCenterOffset = YCenter;
     if (!View3DOptions)
         return;
-    XCenterOffset += View3DOptions->HorizOffset();
-    YCenterOffset += View3DOptions->VertOffset();
+    XCenterOffset = AtCentre(View3DOptions->HorizOffset(), XCenter);
+    YCenterOffset = AtCentre(View3DOptions->VertOffset(), YCenter);
     CalcPerspective(rect);
 }
 
@@ -107,8 +116,8 @@ void TCanvas3DProjection::Calc3DPos(int32_t& x, int32_t& y, int32_t z) const
         const long double zoom = ZoomFactor;
         const long double px = (z * static_cast<long double>(OrthoX) + (static_cast<long double>(x) - XCenter)) * zoom;
         const long double py = ((static_cast<long double>(y) - YCenter) - z * static_cast<long double>(OrthoY)) * zoom;
-        x = RoundExtended(px) + XCenterOffset;
-        y = RoundExtended(py) + YCenterOffset;
+        x = AtCentre(px, XCenterOffset);
+        y = AtCentre(py, YCenterOffset);
     } else if (Is3D) {
         const long double dx = static_cast<long double>(x) - XCenter;
         const long double dy = static_cast<long double>(y) - YCenter;
@@ -116,8 +125,8 @@ void TCanvas3DProjection::Calc3DPos(int32_t& x, int32_t& y, int32_t z) const
         long double f = ZoomFactor;
         if (HasPerspective)
             f = ZoomFactor - (dx * PX - dy * SinElevation + dz * PZ) * PerspectiveFactor;
-        x = RoundExtended((dx * XX + dy * XY + dz * XZ) * f) + XCenterOffset;
-        y = RoundExtended(f * (dx * YX + dy * YY + dz * YZ)) + YCenterOffset;
+        x = AtCentre((dx * XX + dy * XY + dz * XZ) * f, XCenterOffset);
+        y = AtCentre(f * (dx * YX + dy * YY + dz * YZ), YCenterOffset);
     }
 }
 
@@ -133,14 +142,14 @@ void TCanvas3DProjection::Calculate2DPosition(int32_t& x, int32_t& y, int32_t z)
         return;
     const long double k = 1.0L / ZoomFactor;
     if (IsOrthogonal) {
-        x = RoundExtended(k * (static_cast<long double>(x) - XCenterOffset) - z * static_cast<long double>(OrthoX)) + XCenter;
-        y = RoundExtended(k * (static_cast<long double>(y) - YCenterOffset) + z * static_cast<long double>(OrthoY)) + YCenter;
+        x = AtCentre(k * (static_cast<long double>(x) - XCenterOffset) - z * static_cast<long double>(OrthoX), XCenter);
+        y = AtCentre(k * (static_cast<long double>(y) - YCenterOffset) + z * static_cast<long double>(OrthoY), YCenter);
     } else if (Is3D && XX != 0 && YY != 0) {
         const long double X = x;
         const long double Y = y;
         const long double dz = static_cast<long double>(z) - ZCenter;
-        x = RoundExtended((k * (X - XCenterOffset) - dz * XZ - (Y - YCenter) * XY) / XX) + XCenter;
-        y = RoundExtended((k * (Y - YCenterOffset) - dz * YZ - (X - XCenter) * YX) / YY) + YCenter;
+        x = AtCentre((k * (X - XCenterOffset) - dz * XZ - (Y - YCenter) * XY) / XX, XCenter);
+        y = AtCentre((k * (Y - YCenterOffset) - dz * YZ - (X - XCenter) * YX) / YY, YCenter);
     }
 }
 

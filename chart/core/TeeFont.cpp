@@ -16,24 +16,33 @@ TTeeFont::TTeeFont(TNotifyEvent changeHandler)
 
 TTeeFont::~TTeeFont() = default;
 
+TNotifyEvent TTeeFont::SubObjectHandler()
+{
+    // Forwards to whatever handler the font has at the time of the change.
+    return [this](TObject* sender) {
+        if (OnChange)
+            OnChange(sender);
+    };
+}
+
 TTeeFontGradient* TTeeFont::Gradient()
 {
     if (!FGradient)
-        FGradient = std::make_unique<TTeeFontGradient>(OnChange);
+        FGradient = std::make_unique<TTeeFontGradient>(SubObjectHandler());
     return FGradient.get();
 }
 
 TChartHiddenPen* TTeeFont::OutLine()
 {
     if (!FOutLine)
-        FOutLine = std::make_unique<TChartHiddenPen>(OnChange);
+        FOutLine = std::make_unique<TChartHiddenPen>(SubObjectHandler());
     return FOutLine.get();
 }
 
 TTeeShadow* TTeeFont::Shadow()
 {
     if (!FShadow)
-        FShadow = std::make_unique<TTeeShadow>(OnChange);
+        FShadow = std::make_unique<TTeeShadow>(SubObjectHandler());
     return FShadow.get();
 }
 

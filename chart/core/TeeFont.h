@@ -52,6 +52,8 @@ public:
     bool IsInterCharSizeStored() const { return FInterCharSize != 0; }
 
 private:
+    TNotifyEvent SubObjectHandler();
+
     std::unique_ptr<TTeeFontGradient> FGradient;
     int32_t FInterCharSize = 0;
     std::unique_ptr<TChartHiddenPen> FOutLine;

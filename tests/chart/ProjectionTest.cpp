@@ -293,3 +293,25 @@ TEST(View3DOptions, AssignCopiesSettingsOnlyAndIgnoresOtherSources)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Projection, ExtremeSettingsStayInsideTheDeviceRange)
+{
+    TView3DOptions options(nullptr);
+    options.SetZoom(INT32_MAX);
+    options.SetHorizOffset(INT32_MAX);
+    options.SetVertOffset(INT32_MIN);
+    TCanvas3DProjection p = Prepare(&options);
+    EXPECT_EQ(p.XCenterOffset, INT32_MAX);
+    EXPECT_EQ(p.YCenterOffset, INT32_MIN + 150);
+    EXPECT_EQ(p.Calc3DPoint(INT32_MAX, INT32_MIN, 0), TPoint(INT32_MAX, INT32_MIN));
+
+    options.SetOrthogonal(false);
+    options.SetPerspective(INT32_MAX);
+    p = Prepare(&options);
+    const TPoint q = p.Calc3DPoint(-1000000, 1000000, 1000000);
+    EXPECT_TRUE(q.X == INT32_MAX || q.X == INT32_MIN);
+}
+
+} // namespace
