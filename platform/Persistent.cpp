@@ -3,13 +3,18 @@
 #include "platform/Exceptions.h"
 #include "platform/SysUtils.h"
 
+#include <QMutex>
 #include <cstdlib>
 #include <cxxabi.h>
+#include <typeindex>
 #include <typeinfo>
+#include <unordered_map>
 
-QString TObject::ClassName() const
+namespace {
+
+QString PlainClassName(const std::type_info& type)
 {
-    const char* mangled = typeid(*this).name();
+    const char* mangled = type.name();
     int status = 0;
     char* plain = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
     QString name = QString::fromLatin1(status == 0 && plain ? plain : mangled);
@@ -22,6 +27,21 @@ QString TObject::ClassName() const
     if (scope >= 0)
         name.remove(0, scope + 2);
     return name;
+}
+
+} // namespace
+
+QString TObject::ClassName() const
+{
+    // Demangling allocates; each class is worked out once.
+    static QMutex mutex;
+    static std::unordered_map<std::type_index, QString> names;
+    const std::type_info& type = typeid(*this);
+    QMutexLocker lock(&mutex);
+    auto it = names.find(std::type_index(type));
+    if (it == names.end())
+        it = names.emplace(std::type_index(type), PlainClassName(type)).first;
+    return it->second;
 }
 
 void TObject::Free()

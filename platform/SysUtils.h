@@ -56,6 +56,8 @@ public:
     TVarRec(double v) : kind_(vtExtended), double_(v) {}
     TVarRec(const QString& v) : kind_(vtString), string_(v) {}
     TVarRec(const char* v) : kind_(vtString), string_(QString::fromUtf8(v)) {}
+    TVarRec(QLatin1String v) : kind_(vtString), string_(v) {}
+    TVarRec(QStringView v) : kind_(vtString), string_(v.toString()) {}
     TVarRec(QChar v) : kind_(vtString), string_(v) {}
     TVarRec(const void* v) : kind_(vtPointer), pointer_(v) {}
 
