@@ -3,12 +3,13 @@
 #include <QImage>
 
 #include "chart/core/GraphicsObject.h"
+#include "chart/core/TeeFiler.h"
 #include "platform/Colors.h"
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 // The class library's brush: colour, style and an optional pattern bitmap.
-class TBrush : public TGraphicsObject
+class TBrush : public TGraphicsObject, public TTeeStoredObject
 {
 public:
     TBrush() = default;
@@ -24,6 +25,11 @@ public:
 
     // From another brush: colour, style and pattern bitmap, then one change notification.
     void Assign(TPersistent* source) override;
+
+    // Color and Style (the pattern bitmap is not stored).
+    void DefineProperties(TTeeFiler& filer) override;
+    virtual bool IsColorStored() const { return FColor != clWhite; }
+    bool IsStyleStored() const { return FStyle != bsSolid; }
 
 private:
     TColor FColor = clWhite;

@@ -23,8 +23,7 @@ public:
     // empty one when the source has none); then colour, style and pattern bitmap.
     void Assign(TPersistent* source) override;
 
-    bool IsColorStored() const { return Color() != clDefault; }
-    bool IsStyleStored() const { return Style() != bsSolid; }
+    bool IsColorStored() const override { return Color() != clDefault; }
 
 private:
     std::unique_ptr<TPicture> FImage;

@@ -33,10 +33,12 @@ public:
     bool IsEndStyleStored() const { return FEndStyle != DefaultEndStyle; }
     bool IsVisibleStored() const { return FVisible != DefaultVisible; }
     bool IsSmallDotsStored() const { return FSmallDots; }
-    bool IsColorStored() const { return Color() != FPublishedColor; }
-    bool IsStyleStored() const { return Style() != FPublishedStyle; }
-    bool IsWidthStored() const { return Width() != FPublishedWidth; }
-    bool IsModeStored() const { return Mode() != pmCopy; }
+    bool IsColorStored() const override { return Color() != FPublishedColor; }
+    bool IsStyleStored() const override { return Style() != FPublishedStyle; }
+    bool IsWidthStored() const override { return Width() != FPublishedWidth; }
+
+    // The pen's own properties plus EndStyle, SmallDots and Visible.
+    void DefineProperties(TTeeFiler& filer) override;
 
 protected:
     // A preset kind changes a default together with its published default.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "chart/core/GraphicsObject.h"
+#include "chart/core/TeeFiler.h"
 #include "platform/Colors.h"
 
 enum TFontStyle : uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
@@ -47,7 +48,7 @@ TDefaultFontData DefaultFontData(const QLocale& locale, int32_t pixelsPerInch);
 
 // The class library's font. The size in points and the height in pixels are two views of one
 // value: Height = -MulDiv(Size, PixelsPerInch, 72).
-class TFont : public TGraphicsObject
+class TFont : public TGraphicsObject, public TTeeStoredObject
 {
 public:
     TFont();
@@ -73,6 +74,14 @@ public:
 
     // From another font: name, size, colour, style, charset and pitch, one notification.
     void Assign(TPersistent* source) override;
+
+    // Charset, Color, Height, Name and Style.
+    void DefineProperties(TTeeFiler& filer) override;
+    virtual bool IsCharsetStored() const { return FCharset != DEFAULT_CHARSET; }
+    virtual bool IsColorStored() const { return FColor != clWindowText; }
+    virtual bool IsHeightStored() const { return true; }
+    virtual bool IsNameStored() const { return true; }
+    virtual bool IsStyleStored() const { return !FStyle.Empty(); }
 
 private:
     QString FName;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "chart/core/GraphicsObject.h"
+#include "chart/core/TeeFiler.h"
 #include "platform/Colors.h"
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
@@ -15,7 +16,7 @@ enum TPenMode {
 };
 
 // The class library's pen: colour, mode, style and width.
-class TPen : public TGraphicsObject
+class TPen : public TGraphicsObject, public TTeeStoredObject
 {
 public:
     TPen() = default;
@@ -32,6 +33,13 @@ public:
 
     // From another pen: colour, width, style and mode, then one change notification.
     void Assign(TPersistent* source) override;
+
+    // Color, Mode, Style and Width, each stored when it differs from its published default.
+    void DefineProperties(TTeeFiler& filer) override;
+    virtual bool IsColorStored() const { return FColor != clBlack; }
+    virtual bool IsStyleStored() const { return FStyle != psSolid; }
+    virtual bool IsWidthStored() const { return FWidth != 1; }
+    bool IsModeStored() const { return FMode != pmCopy; }
 
 private:
     TColor FColor = clBlack;

@@ -44,12 +44,15 @@ public:
     // From a TTeeFont: gradient, spacing, outline and shadow, then the font itself.
     void Assign(TPersistent* source) override;
 
-    bool IsHeightStored() const;
-    bool IsNameStored() const;
-    bool IsStyleStored() const { return Style() != DefaultStyle; }
-    bool IsColorStored() const { return Color() != DefaultColor; }
-    bool IsCharsetStored() const { return Charset() != DEFAULT_CHARSET; }
+    bool IsHeightStored() const override;
+    bool IsNameStored() const override;
+    bool IsStyleStored() const override { return Style() != DefaultStyle; }
+    bool IsColorStored() const override { return Color() != DefaultColor; }
     bool IsInterCharSizeStored() const { return FInterCharSize != 0; }
+
+    // The font's own properties plus Gradient, InterCharSize, OutLine and Shadow; a sub-object
+    // is stored only when it exists.
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     TNotifyEvent SubObjectHandler();

@@ -12,6 +12,7 @@ public:
     void SetOutline(bool value);
 
     void Assign(TPersistent* source) override;
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     bool FOutline = false;

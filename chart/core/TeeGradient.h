@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/Colors.h"
+#include "chart/core/TeeFiler.h"
 #include "platform/Persistent.h"
 
 enum TGradientDirection {
@@ -11,7 +12,7 @@ enum TGradientDirection {
 
 // Settings of a gradient fill. The middle colour is in use only while UseMiddle is on; writing
 // clNone to it switches it off.
-class TCustomTeeGradient : public TPersistent
+class TCustomTeeGradient : public TPersistent, public TTeeStoredObject
 {
 public:
     explicit TCustomTeeGradient(TNotifyEvent changeHandler = {});
@@ -39,6 +40,9 @@ public:
 
     // From another gradient, without notification; other sources are refused.
     void Assign(TPersistent* source) override;
+
+    // Every published property, stored when it differs from its default.
+    void DefineProperties(TTeeFiler& filer) override;
 
     TNotifyEvent OnChange;
 

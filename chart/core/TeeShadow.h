@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/Colors.h"
+#include "chart/core/TeeFiler.h"
 #include "platform/Persistent.h"
 
 // Transparency percent, 0 to 100.
@@ -11,7 +12,7 @@ using TTeeTransparency = uint8_t;
 
 // A drop shadow: colour, offsets and transparency. Colour and sizes are stored only when
 // they differ from defaults that the owner sets to its own.
-class TTeeShadow : public TPersistent
+class TTeeShadow : public TPersistent, public TTeeStoredObject
 {
 public:
     explicit TTeeShadow(TNotifyEvent changeHandler = {});
@@ -31,6 +32,7 @@ public:
 
     // From another shadow: colour, sizes and transparency.
     void Assign(TPersistent* source) override;
+    void DefineProperties(TTeeFiler& filer) override;
 
     TColor DefaultColor = clSilver;
     int32_t DefaultSize = 0;

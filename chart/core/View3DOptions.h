@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "chart/core/TeeFiler.h"
 #include "platform/Classes.h"
 
 // What the 3D options repaint when a setting changes: the owning windowed control.
@@ -21,7 +22,7 @@ using TTeeView3DChangedZoom = std::function<void(int32_t newZoom)>;
 
 // The user-visible 3D view settings of a chart panel. Any integer is accepted: angles are
 // used modulo a full turn and a perspective of 0 or less means none.
-class TView3DOptions : public TPersistent
+class TView3DOptions : public TPersistent, public TTeeStoredObject
 {
 public:
     explicit TView3DOptions(TView3DParent* parent);
@@ -52,6 +53,10 @@ public:
     // Copies the ten settings of another TView3DOptions without repainting; any other
     // source is ignored.
     void Assign(TPersistent* source) override;
+
+    // The ten published settings, each stored when it differs from its default; the events
+    // are not stored.
+    void DefineProperties(TTeeFiler& filer) override;
 
     // 1.0 when not orthogonal, else the tangent of the ortho angle (mirrored above 90).
     double CalcOrthoRatio() const;
