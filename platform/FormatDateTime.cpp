@@ -137,7 +137,7 @@ void Append(QString& out, const QString& format, const DateTimeParts& p, int dep
         }
         case u'Z': {
             const int count = runOf(QLatin1Char('z'));
-            out += count >= 2 ? Padded(p.msec, 3) : QString::number(p.msec);
+            out += count >= 3 ? Padded(p.msec, 3) : QString::number(p.msec);
             i += count;
             continue;
         }

@@ -42,7 +42,9 @@ void TStrings::AddStrings(const TStrings& other)
 {
     BeginUpdate();
     try {
-        for (int i = 0; i < other.Count(); ++i)
+        // The count is taken once, so that a list can add itself to itself.
+        const int count = other.Count();
+        for (int i = 0; i < count; ++i)
             AddObject(other.Strings(i), other.Objects(i));
     } catch (...) {
         EndUpdate();

@@ -218,6 +218,12 @@ TEST(TStringList, ObjectsValuesAndAssign)
     settings.SetValue(QStringLiteral("Name"), QString());
     EXPECT_EQ(settings.Count(), 1);
 
+    TStringList twice;
+    twice.Add(QStringLiteral("a"));
+    twice.Add(QStringLiteral("b"));
+    twice.AddStrings(twice); // adds the two lines once, no runaway
+    EXPECT_EQ(twice.ToStringList(), QStringList({"a", "b", "a", "b"}));
+
     TStringList copy;
     copy.Add(QStringLiteral("old"));
     copy.Assign(&settings);

@@ -166,6 +166,7 @@ TEST(Format, StringsAndIntegers)
     EXPECT_EQ(Format(QStringLiteral("100%%"), {}), QStringLiteral("100%"));
     EXPECT_EQ(Format(QStringLiteral("%d"), {INT64_MIN}), QStringLiteral("-9223372036854775808"));
     EXPECT_EQ(Format(QStringLiteral("Rotation: %d°"), {345}), QStringLiteral("Rotation: 345°"));
+    EXPECT_EQ(Format(QStringLiteral("%s/%s"), {QLatin1String("x"), QStringView(u"y")}), QStringLiteral("x/y"));
 }
 
 TEST(Format, FloatingPoint)
