@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "chart/core/TeCanvas.h"
 
 namespace {
@@ -347,6 +349,53 @@ TEST(Shadow, DefaultsStorageAndSize)
     EXPECT_EQ(s.Size(), 7);
     s.SetTransparency(250);
     EXPECT_EQ(s.Transparency(), 100);
+}
+
+} // namespace
+
+namespace {
+
+// Draws a horizontal line with the device pen of a chart pen and returns the image.
+QImage DrawWith(const TChartPen& chartPen, TColor color)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TDevicePen device;
+    TeeSetTeePen(device, chartPen, color);
+    QPainter painter(&image);
+    painter.setPen(device.Pen);
+    painter.drawLine(QPointF(10.5, 10.5), QPointF(30.5, 10.5));
+    return image;
+}
+
+TEST(TeeSetTeePen, SmallDotsPaintEveryOtherPixelWhateverTheWidth)
+{
+    TChartPen pen;
+    pen.SetWidth(3);
+    pen.SetSmallDots(true);
+    const QImage image = DrawWith(pen, clBlack);
+    int painted = 0;
+    for (int x = 10; x < 30; ++x) {
+        const bool dark = qRed(image.pixel(x, 10)) < 128;
+        painted += dark ? 1 : 0;
+        EXPECT_NE(dark, qRed(image.pixel(x + 1, 10)) < 128) << x; // alternate pixels
+    }
+    EXPECT_EQ(painted, 10);
+    EXPECT_EQ(qRed(image.pixel(15, 9)), 255); // one pixel high
+    EXPECT_EQ(qRed(image.pixel(15, 11)), 255);
+}
+
+TEST(TeeSetTeePen, WidePenEndsFollowTheEndStyle)
+{
+    TChartPen pen;
+    pen.SetWidth(4);
+    pen.SetEndStyle(esFlat);
+    QImage image = DrawWith(pen, clBlack);
+    EXPECT_LT(qRed(image.pixel(11, 10)), 128);
+    EXPECT_EQ(qRed(image.pixel(9, 10)), 255); // flat: nothing before the start point
+    pen.SetEndStyle(esSquare);
+    image = DrawWith(pen, clBlack);
+    EXPECT_LT(qRed(image.pixel(9, 10)), 128); // square: half the width beyond it
 }
 
 } // namespace

@@ -103,6 +103,7 @@ struct ColoredThing : TPersistent {
 TEST_F(ColorDialog, ButtonColorClickEditsTheLinkedProperty)
 {
     TButtonColor button;
+    EXPECT_EQ(button.size(), QSize(75, 25));
     ColoredThing thing;
     int clicks = 0;
     button.OnClick = [&](TButtonColor*) { ++clicks; };

@@ -101,3 +101,26 @@ TEST(Bitmaps, LoadBitmapTriesBothNames)
 }
 
 } // namespace
+
+#include "platform/ClassRegistry.h"
+
+namespace {
+
+// An object whose class has no bitmap of its own but whose parent class has.
+struct TNoBitmapEditorObject : TPersistent {
+};
+
+TEST(Bitmaps, EditorBitmapFallsBackToTheParentClass)
+{
+    TNoBitmapEditorObject object;
+    QImage image;
+    UnRegisterClass(object.ClassName());
+    EXPECT_FALSE(TeeGetBitmapEditor(&object, image));
+    RegisterClass(object.ClassName(), QStringLiteral("TEE_CURSOR_HAND"), nullptr);
+    EXPECT_TRUE(TeeGetBitmapEditor(&object, image));
+    EXPECT_EQ(image.size(), QSize(32, 32));
+    UnRegisterClass(object.ClassName());
+    EXPECT_FALSE(TeeGetBitmapEditor(nullptr, image));
+}
+
+} // namespace
