@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ResultListViewData.h"
+#include "app/ExceptionDisplay.h"
 #include "app/RunInputs.h"
 #include "app/Unit1.h"
 #include "MainFormTestSeam.h"
@@ -126,4 +127,33 @@ TEST_F(MainFormInput, ASettingChangedBehindTheChecksStopsTheRunCleanly)
     EXPECT_THROW(form.RunSimulation(), Exception);
     EXPECT_EQ(form.slot.GetSetting(), 2);
     EXPECT_TRUE(form.playRecords.empty());
+}
+
+TEST(MainFormExceptionDisplay, ShowsThePlatformMessageOrTheStandardDescription)
+{
+    RecordingSeam seam;
+    RunGuarded(nullptr, [] { throw EConvertError(QStringLiteral("'y' is not a valid integer value")); });
+    RunGuarded(nullptr, [] { throw std::runtime_error("disk full"); });
+    RunGuarded(nullptr, [] { throw 42; });
+    RunGuarded(nullptr, [] {});
+    EXPECT_EQ(seam.exceptions,
+              (QStringList{"'y' is not a valid integer value", "disk full", QString()}));
+}
+
+TEST(MainFormOwnerData, TheListShowsNoRowThatTheRowListsDoNotHold)
+{
+    ResultRowLists rows;
+    ResultListViewData model(rows);
+    model.SetItemCount(5);
+    EXPECT_EQ(model.rowCount(), 0);
+    rows.Append(false, 1, 1, 13, 0, 0, -3);
+    rows.Append(true, 1, 1, 14, 5, 1, 12);
+    model.SetItemCount(5);
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.Item(1), (QStringList{"-", "-", "JAC(リプレイ)", "BIG!", "12", "", ""}));
+    EXPECT_TRUE(model.Item(2).isEmpty());
+    EXPECT_EQ(model.index(0, 2).data().toString(), QStringLiteral("純ハズレ"));
+    model.SetItemCount(1);
+    EXPECT_EQ(model.rowCount(), 1);
+    EXPECT_FALSE(model.index(1, 0).isValid());
 }
