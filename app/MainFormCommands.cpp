@@ -1,6 +1,7 @@
 // The main window's commands: the start command with its single run or batch, and the
 // simulation files.
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -186,6 +187,13 @@ void TMainForm::FileOpenMenuClick()
         return; // a run or another read owns the records
     if (!OpenDialog.Execute(this))
         return;
+    // A file with more records than the machine can hold and show is refused before it is
+    // read, like a play count that large.
+    const qint64 bytes = QFileInfo(OpenDialog.FileName).size();
+    if ((bytes - 12) / 44 > MaxPlayCount()) {
+        Dialogs().ErrorMessage(this, QStringLiteral("このファイルは大きすぎるため、読み込めません。"));
+        return;
+    }
 
     const QString statusBefore = StatusText(0);
     const bool startEnabledBefore = StartButton->isEnabled();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ResultListViewData.h"
+#include "app/RunInputs.h"
 #include "app/SimFile.h"
 #include "app/Unit1.h"
 #include "MainFormTestSeam.h"
@@ -148,6 +149,23 @@ TEST_F(MainFormFile, ACancelledOrUnreadableChoiceChangesNothing)
     EXPECT_EQ(form.StatusText(0), QStringLiteral("前の状態"));
     EXPECT_EQ(form.playRecords.playNumber.back(), 100);
     EXPECT_EQ(form.resultListModel->rowCount(), rows);
+    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_FALSE(form.CommandRunning());
+}
+
+TEST_F(MainFormFile, AFileTooLargeToHoldIsRefusedBeforeReading)
+{
+    // A sparse file: its size says more records than the machine could hold.
+    QFile huge(Path("huge.sim"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(Ints({6, 1, 1}));
+    if (!huge.resize(12 + 44 * (qint64(MaxPlayCount()) + 1)))
+        GTEST_SKIP() << "no sparse files here";
+    huge.close();
+    form.SetStatusText(0, QStringLiteral("前の状態"));
+    Open(Path("huge.sim"));
+    EXPECT_EQ(seam.errors, QStringList{QStringLiteral("このファイルは大きすぎるため、読み込めません。")});
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("前の状態"));
     EXPECT_TRUE(form.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
 }
