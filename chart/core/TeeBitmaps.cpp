@@ -86,5 +86,5 @@ QCursor TeeLoadHandCursor()
     if (path.isEmpty() || !pixmap.load(path))
         return QCursor(Qt::PointingHandCursor);
     // The tip of the index finger is the hot spot.
-    return QCursor(pixmap, 4, 0);
+    return QCursor(pixmap, 5, 0);
 }

@@ -82,12 +82,12 @@ TEST(Bitmaps, HandCursorIsRegisteredFromTheResources)
     ASSERT_TRUE(TeeHasScreenCursor(HandCursorId));
     const QCursor hand = TeeScreenCursor(HandCursorId);
     EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
-    EXPECT_EQ(hand.hotSpot(), QPoint(4, 0));
+    EXPECT_EQ(hand.hotSpot(), QPoint(5, 0));
     const QImage image = hand.pixmap().toImage();
     ASSERT_EQ(image.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(image.pixel(0, 20)), 0);           // transparent around the hand
-    EXPECT_EQ(image.pixel(4, 3) & 0xFFFFFF, 0xFFFFFFu);  // white finger
-    EXPECT_EQ(image.pixel(3, 3) & 0xFFFFFF, 0x000000u);  // black outline
+    EXPECT_EQ(image.pixel(5, 3) & 0xFFFFFF, 0xFFFFFFu);  // white finger
+    EXPECT_EQ(image.pixel(4, 3) & 0xFFFFFF, 0x000000u);  // black outline
     EXPECT_EQ(TeeScreenCursor(9999).shape(), Qt::ArrowCursor);
 }
 
