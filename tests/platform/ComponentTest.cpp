@@ -1,4 +1,5 @@
 #include "platform/Classes.h"
+#include "platform/Platform.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -291,4 +292,31 @@ TEST(ClassRegistry, FindsAndCreatesByName)
     EXPECT_EQ(GetClass(QStringLiteral("TProbe")), nullptr);
     UnRegisterClass(QStringLiteral("TPlainA"));
     UnRegisterClass(QStringLiteral("TComponent"));
+}
+
+TEST(Exceptions, EveryErrorIsAnException)
+{
+    auto caught = [](auto&& raise) {
+        try {
+            raise();
+        } catch (const Exception& e) {
+            return e.Message();
+        }
+        return QStringLiteral("not caught");
+    };
+    EXPECT_EQ(caught([] { throw EAbstractError(); }), QStringLiteral("Abstract Error"));
+    EXPECT_EQ(caught([] { TList().Delete(0); }), QStringLiteral("List index out of bounds (0)"));
+    EXPECT_EQ(caught([] { FindClass(QStringLiteral("TX")); }), QStringLiteral("Class TX not found"));
+    EXPECT_EQ(caught([] { TComponent(nullptr).SetName(QStringLiteral("a b")); }),
+              QStringLiteral("'a b' is not a valid component name"));
+    EXPECT_EQ(caught([] { throw EInvalidCast(QStringLiteral("cast")); }), QStringLiteral("cast"));
+}
+
+TEST(Platform, NestedStartUpKeepsTheRegistry)
+{
+    RegisterClassOf<TPlainA>(QStringLiteral("TPlainA"), QString());
+    PlatformInitialize(); // a second start-up changes nothing
+    PlatformFinalize();   // and its finish is not the last one
+    EXPECT_NE(GetClass(QStringLiteral("TPlainA")), nullptr);
+    UnRegisterClass(QStringLiteral("TPlainA"));
 }
