@@ -3,6 +3,7 @@
 // Chief header of the panel unit's utilities: date-time steps, hit tests, sorting, the colour
 // palette, text fields, bitmaps, cursors and control helpers.
 
+#include "chart/core/AntiAlias.h"
 #include "chart/core/ColorPalette.h"
 #include "chart/core/DateTimeSteps.h"
 #include "chart/core/HitTests.h"

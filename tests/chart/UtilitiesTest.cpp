@@ -124,3 +124,27 @@ TEST(Bitmaps, EditorBitmapFallsBackToTheParentClass)
 }
 
 } // namespace
+
+#include "chart/core/AntiAlias.h"
+
+namespace {
+
+TEST(AntiAlias, EachPixelIsTheTruncatedMeanOfItsBlock)
+{
+    QImage large(5, 4, QImage::Format_RGB32); // odd width: the last column is dropped
+    large.fill(qRgb(0, 0, 0));
+    large.setPixel(0, 0, qRgb(255, 10, 3));
+    large.setPixel(1, 0, qRgb(255, 10, 0));
+    large.setPixel(0, 1, qRgb(255, 11, 0));
+    large.setPixel(1, 1, qRgb(254, 10, 0));
+    large.setPixel(3, 3, qRgb(7, 7, 7));
+    const QImage small = TeeHalveBitmap(large);
+    ASSERT_EQ(small.size(), QSize(2, 2));
+    EXPECT_EQ(small.format(), QImage::Format_RGB888);
+    EXPECT_EQ(small.pixel(0, 0) & 0xFFFFFF, 0xFE0A00u); // 1019/4 = 254, 41/4 = 10, 3/4 = 0
+    EXPECT_EQ(small.pixel(1, 1) & 0xFFFFFF, 0x010101u); // 7/4 = 1
+    EXPECT_EQ(small.pixel(1, 0) & 0xFFFFFF, 0u);
+    EXPECT_TRUE(TeeHalveBitmap(QImage(1, 9, QImage::Format_RGB32)).isNull());
+}
+
+} // namespace
