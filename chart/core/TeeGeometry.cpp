@@ -91,7 +91,9 @@ int32_t RoundExtended(long double value)
 {
     if (std::isnan(value))
         return 0;
-    const long double r = std::nearbyintl(value); // the default mode rounds halves to even
+    // rintl is one instruction; nearbyintl saves and restores the floating-point environment
+    // on every call. Both round halves to even in the default mode.
+    const long double r = std::rintl(value);
     if (r >= static_cast<long double>(std::numeric_limits<int32_t>::max()))
         return std::numeric_limits<int32_t>::max();
     if (r <= static_cast<long double>(std::numeric_limits<int32_t>::min()))
