@@ -36,7 +36,7 @@ case "$what" in
   bench)
     cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELVARO_TESTS=OFF -DPELVARO_BENCH=ON >/dev/null
     cmake --build build/bench -j "$jobs"
-    for b in build/bench/bench/bench_*; do [ -x "$b" ] && "$b"; done
+    for b in build/bench/bench/bench_*; do [ -x "$b" ] && QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$b"; done
     ;;
   *)
     echo "usage: $0 run|test|bench" >&2; exit 2 ;;
