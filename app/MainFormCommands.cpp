@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <algorithm>
+#include <functional>
 #include <new>
 
 #include "app/BatchNaming.h"
@@ -66,7 +67,24 @@ void TMainForm::ReportOutOfMemory()
     pendingBonusRows.clear();
     pendingModeChangeRows.clear();
     SetStatusText(0, QString());
+    StartButton->setEnabled(true);
     Dialogs().ErrorMessage(this, QStringLiteral("メモリが足りないため、中止しました。Play数を減らしてください。"));
+}
+
+bool TMainForm::RunCommandStep(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::bad_alloc&) {
+        ReportOutOfMemory();
+        return false;
+    } catch (...) {
+        // The button comes back, so that a failed command does not leave the window half dead.
+        StartButton->setEnabled(true);
+        SetStatusText(0, QString());
+        throw;
+    }
+    return true;
 }
 
 void TMainForm::StartButtonClic()
@@ -103,23 +121,16 @@ void TMainForm::FileStartMenuClick()
     StartButton->setEnabled(false);
     SetStatusText(0, QStringLiteral("シミュレーション実行中・・・"));
     BatchResult outcome = BatchResult::Completed;
-    try {
+    const bool done = RunCommandStep([&] {
         if (runs == 1) {
             RunSimulation();
             ShowResults();
         } else {
             outcome = RunBatchSimulations();
         }
-    } catch (const std::bad_alloc&) {
-        StartButton->setEnabled(true);
-        ReportOutOfMemory();
+    });
+    if (!done)
         return;
-    } catch (...) {
-        // The button comes back, so that a failed run does not leave the window half dead.
-        StartButton->setEnabled(true);
-        SetStatusText(0, QString());
-        throw;
-    }
     // A batch that was not started or that failed keeps its own status text.
     if (outcome == BatchResult::Completed)
         SetStatusText(0, QStringLiteral("シミュレーション完了"));
@@ -203,7 +214,6 @@ void TMainForm::FileOpenMenuClick()
     try {
         read = ReadSimFile(OpenDialog.FileName, playRecords);
     } catch (const std::bad_alloc&) {
-        StartButton->setEnabled(true);
         ReportOutOfMemory();
         return;
     }
@@ -223,17 +233,8 @@ void TMainForm::FileOpenMenuClick()
     }
     FlevelComboBox->setEditText(IntToStr(read.header.setting));
     PlayNumEdit->setText(IntToStr(read.header.playCount));
-    try {
-        ShowResults();
-    } catch (const std::bad_alloc&) {
-        StartButton->setEnabled(true);
-        ReportOutOfMemory();
+    if (!RunCommandStep([&] { ShowResults(); }))
         return;
-    } catch (...) {
-        StartButton->setEnabled(true);
-        SetStatusText(0, QString());
-        throw;
-    }
     SetStatusText(0, QStringLiteral("シミュレーションファイルの読み込み完了"));
     StartButton->setEnabled(true);
 }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "app/ResultCharts.h"
 #include "app/ResultRowLists.h"
@@ -183,6 +184,9 @@ private:
     void FlushDisplay(int rows);
     // Reports a run that needed more memory than the machine had and frees what it took.
     void ReportOutOfMemory();
+    // Runs one step of a command: running out of memory is reported and gives false; any
+    // other failure gives the start button back, empties the status and propagates.
+    bool RunCommandStep(const std::function<void()>& step);
 
     QLabel* statusPanels[2] = {nullptr, nullptr};
     TAboutBox* aboutBox = nullptr;
