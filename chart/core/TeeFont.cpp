@@ -70,13 +70,7 @@ void TTeeFont::SetShadow(TTeeShadow* value)
         Shadow()->Assign(value);
 }
 
-void TTeeFont::SetInterCharSize(int32_t value)
-{
-    if (FInterCharSize != value) {
-        FInterCharSize = value;
-        Changed();
-    }
-}
+void TTeeFont::SetInterCharSize(int32_t value) { SetProp(FInterCharSize, value); }
 
 void TTeeFont::Assign(TPersistent* source)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-// Base of the drawing settings of the class library (pen, brush, font, picture): a persistent
-// object that tells its owner when it changes.
-// These stand in for the graphics classes that the platform layer does not provide yet.
+// Base of the graphics objects of the class library (pen, brush, font, picture): a persistent
+// object that tells its owner when it changes. Setters write through SetProp, which calls
+// the owner's handler after a change.
 
 #include "platform/Persistent.h"
 
@@ -18,4 +18,5 @@ protected:
         if (OnChange)
             OnChange(this);
     }
+    void PropertyChanged() override { Changed(); }
 };
