@@ -16,15 +16,6 @@ TTeeFont::TTeeFont(TNotifyEvent changeHandler)
 
 TTeeFont::~TTeeFont() = default;
 
-TNotifyEvent TTeeFont::SubObjectHandler()
-{
-    // Forwards to whatever handler the font has at the time of the change.
-    return [this](TObject* sender) {
-        if (OnChange)
-            OnChange(sender);
-    };
-}
-
 TTeeFontGradient* TTeeFont::Gradient()
 {
     if (!FGradient)
