@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "platform/Colors.h"
+#include "platform/graphics/SystemColors.h"
 #include "platform/Component.h"
 #include "platform/Types.h"
 #include "platform/graphics/ControlTypes.h"
