@@ -1,6 +1,7 @@
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 
 #include <QSet>
+#include <cstdint>
 
 namespace {
 
@@ -95,6 +96,22 @@ int64_t TeeTextInt(const QString& text, int64_t fallback)
     bool ok = false;
     const int64_t v = text.trimmed().toLongLong(&ok);
     return ok ? v : fallback;
+}
+
+int32_t TeeTextInt32(const QString& text, int32_t fallback)
+{
+    const int64_t v = TeeTextInt(text, fallback);
+    return v < INT32_MIN || v > INT32_MAX ? fallback : static_cast<int32_t>(v);
+}
+
+QString TeeColorText(TColor color)
+{
+    return TeeIntText(color);
+}
+
+TColor TeeTextColor(const QString& text, TColor fallback)
+{
+    return static_cast<TColor>(TeeTextInt(text, fallback));
 }
 
 QString TeeEscapeText(const QString& text)
