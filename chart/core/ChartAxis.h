@@ -12,7 +12,7 @@
 #include "chart/core/AxisGridPen.h"
 #include "chart/core/AxisHost.h"
 #include "chart/core/ChartPen.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 #include "platform/Collection.h"
 #include "platform/Exceptions.h"
 #include "platform/Types.h"

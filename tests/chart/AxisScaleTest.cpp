@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "AxisTestHost.h"
+#include "tests/chart/AxisTestHost.h"
 #include "chart/core/DateTimeSteps.h"
 #include "chart/core/Teeconst.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "AxisTestHost.h"
+#include "tests/chart/AxisTestHost.h"
 
 namespace {
 
