@@ -6,7 +6,7 @@
 #include "app/FormFonts.h"
 #include "app/ProgramIcon.h"
 #include "app/WebLinks.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
