@@ -4,9 +4,9 @@
 #include <array>
 #include <cmath>
 
-#include "chart/core/Brush.h"
-#include "chart/core/Pen.h"
-#include "chart/core/Picture.h"
+#include "platform/graphics/Brush.h"
+#include "platform/graphics/Pen.h"
+#include "platform/graphics/Picture.h"
 
 void TCanvas3D::Assign(TCanvas3D* source)
 {

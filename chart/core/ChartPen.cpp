@@ -1,5 +1,7 @@
 #include "chart/core/ChartPen.h"
 
+#include "platform/graphics/SystemColors.h"
+
 #include <utility>
 
 TChartPen::TChartPen(TNotifyEvent changeHandler)
@@ -7,29 +9,9 @@ TChartPen::TChartPen(TNotifyEvent changeHandler)
     OnChange = std::move(changeHandler);
 }
 
-void TChartPen::SetEndStyle(TPenEndStyle value)
-{
-    if (FEndStyle != value) {
-        FEndStyle = value;
-        Changed();
-    }
-}
-
-void TChartPen::SetSmallDots(bool value)
-{
-    if (FSmallDots != value) {
-        FSmallDots = value;
-        Changed();
-    }
-}
-
-void TChartPen::SetVisible(bool value)
-{
-    if (FVisible != value) {
-        FVisible = value;
-        Changed();
-    }
-}
+void TChartPen::SetEndStyle(TPenEndStyle value) { SetProp(FEndStyle, value); }
+void TChartPen::SetSmallDots(bool value) { SetProp(FSmallDots, value); }
+void TChartPen::SetVisible(bool value) { SetProp(FVisible, value); }
 
 void TChartPen::Assign(TPersistent* source)
 {
@@ -92,4 +74,51 @@ TChartAxisPen::TChartAxisPen(TNotifyEvent changeHandler) : TChartPen(std::move(c
 TWhitePen::TWhitePen(TNotifyEvent changeHandler) : TChartPen(std::move(changeHandler))
 {
     PresetColor(clWhite);
+}
+
+void TeeSetTeePen(TDevicePen& devicePen, const TChartPen& chartPen, TColor color)
+{
+    if (chartPen.SmallDots()) {
+        // The dots keep the pen's raster mode: exclusive-or dots drawn twice erase themselves.
+        devicePen = TeeCreatePenSmallDots(color);
+        devicePen.Mode = chartPen.Mode();
+        return;
+    }
+    const QColor qcolor = TColorToQColor(ColorToRGB(color));
+    if (chartPen.Width() >= 2) {
+        Qt::PenCapStyle cap = Qt::RoundCap;
+        Qt::PenJoinStyle join = Qt::RoundJoin;
+        switch (chartPen.EndStyle()) {
+        case esRound: break;
+        case esSquare: cap = Qt::SquareCap; join = Qt::BevelJoin; break;
+        case esFlat: cap = Qt::FlatCap; join = Qt::MiterJoin; break;
+        }
+        devicePen.Pen = QPen(QBrush(qcolor), chartPen.Width(), DevicePenStyle(chartPen.Style()), cap, join);
+        devicePen.Mode = chartPen.Mode();
+        return;
+    }
+    devicePen.Pen = QPen(QBrush(qcolor), chartPen.Width(), DevicePenStyle(chartPen.Style()), Qt::FlatCap, Qt::MiterJoin);
+    devicePen.Mode = chartPen.Mode();
+}
+
+// Stored properties: the names and value texts that the filer reads and writes.
+
+namespace {
+
+const QStringList endStyleNames{"esRound", "esSquare", "esFlat"};
+
+} // namespace
+
+void TChartPen::DefineProperties(TTeeFiler& filer)
+{
+    TPen::DefineProperties(filer);
+    filer.DefineProperty(
+        "EndStyle", [this](const QString& v) { SetEndStyle(TeeTextEnum(v, endStyleNames, FEndStyle)); },
+        [this] { return endStyleNames[FEndStyle]; }, IsEndStyleStored());
+    filer.DefineProperty(
+        "SmallDots", [this](const QString& v) { SetSmallDots(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FSmallDots); }, IsSmallDotsStored());
+    filer.DefineProperty(
+        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [this] { return TeeBoolText(FVisible); },
+        IsVisibleStored());
 }

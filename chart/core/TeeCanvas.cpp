@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "chart/core/Canvas.h"
+#include "platform/graphics/Canvas.h"
 #include "chart/core/ChartBrush.h"
 #include "chart/core/ChartPen.h"
-#include "chart/core/DevicePen.h"
+#include "platform/graphics/DevicePen.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeBlend.h"
 #include "chart/core/TeeColorFunctions.h"

@@ -4,7 +4,7 @@
 #include <QPolygon>
 #include <cmath>
 
-#include "chart/core/Picture.h"
+#include "platform/graphics/Picture.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/View3DOptions.h"
 

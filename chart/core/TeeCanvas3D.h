@@ -6,7 +6,7 @@
 #include <QImage>
 #include <memory>
 
-#include "chart/core/Canvas.h"
+#include "platform/graphics/Canvas.h"
 #include "chart/core/Canvas3D.h"
 
 class TTeeCanvas3D : public TCanvas3D

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "chart/core/ChartPen.h"
-#include "chart/core/Font.h"
+#include "platform/graphics/Font.h"
 #include "chart/core/TeeFontGradient.h"
 #include "chart/core/TeeShadow.h"
 
@@ -55,8 +55,6 @@ public:
     void DefineProperties(TTeeFiler& filer) override;
 
 private:
-    TNotifyEvent SubObjectHandler();
-
     std::unique_ptr<TTeeFontGradient> FGradient;
     int32_t FInterCharSize = 0;
     std::unique_ptr<TChartHiddenPen> FOutLine;

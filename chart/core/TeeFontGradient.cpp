@@ -1,16 +1,18 @@
 #include "chart/core/TeeFontGradient.h"
 
-void TTeeFontGradient::SetOutline(bool value)
-{
-    if (FOutline != value) {
-        FOutline = value;
-        Changed();
-    }
-}
+void TTeeFontGradient::SetOutline(bool value) { SetProp(FOutline, value); }
 
 void TTeeFontGradient::Assign(TPersistent* source)
 {
     if (auto* g = dynamic_cast<TTeeFontGradient*>(source))
         FOutline = g->FOutline;
     TTeeGradient::Assign(source);
+}
+
+void TTeeFontGradient::DefineProperties(TTeeFiler& filer)
+{
+    TTeeGradient::DefineProperties(filer);
+    filer.DefineProperty(
+        "Outline", [this](const QString& v) { SetOutline(TeeTextBool(v)); }, [this] { return TeeBoolText(FOutline); },
+        FOutline);
 }

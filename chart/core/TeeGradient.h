@@ -4,7 +4,7 @@
 
 #include "chart/core/TeeGeometry.h"
 #include "platform/Colors.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 #include "platform/Persistent.h"
 
 class TCanvas3D;
@@ -64,17 +64,9 @@ protected:
         if (OnChange)
             OnChange(this);
     }
+    void PropertyChanged() override { Changed(); }
 
 private:
-    template <class T>
-    void SetValue(T& field, T value)
-    {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
-    }
-
     int32_t FBalance = 50;
     TGradientDirection FDirection = gdTopBottom;
     TColor FEndColor = clYellow;

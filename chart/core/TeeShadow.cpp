@@ -5,13 +5,13 @@
 
 TTeeShadow::TTeeShadow(TNotifyEvent changeHandler) : OnChange(std::move(changeHandler)) {}
 
-void TTeeShadow::SetColor(TColor value) { SetValue(FColor, value); }
-void TTeeShadow::SetHorizSize(int32_t value) { SetValue(FHorizSize, value); }
-void TTeeShadow::SetVertSize(int32_t value) { SetValue(FVertSize, value); }
+void TTeeShadow::SetColor(TColor value) { SetProp(FColor, value); }
+void TTeeShadow::SetHorizSize(int32_t value) { SetProp(FHorizSize, value); }
+void TTeeShadow::SetVertSize(int32_t value) { SetProp(FVertSize, value); }
 void TTeeShadow::SetTransparency(TTeeTransparency value)
 {
     // A percent: more than 100 would push blended pixels past the background.
-    SetValue(FTransparency, std::min<TTeeTransparency>(value, 100));
+    SetProp(FTransparency, std::min<TTeeTransparency>(value, 100));
 }
 
 void TTeeShadow::SetSize(int32_t value)
@@ -30,4 +30,21 @@ void TTeeShadow::Assign(TPersistent* source)
         return;
     }
     TPersistent::Assign(source);
+}
+
+void TTeeShadow::DefineProperties(TTeeFiler& filer)
+{
+    filer.DefineProperty(
+        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
+        IsColorStored());
+    filer.DefineProperty(
+        "HorizSize", [this](const QString& v) { SetHorizSize(TeeTextInt32(v, FHorizSize)); },
+        [this] { return TeeIntText(FHorizSize); }, IsHorizSizeStored());
+    filer.DefineProperty(
+        "Transparency",
+        [this](const QString& v) { SetTransparency(static_cast<TTeeTransparency>(std::clamp<int64_t>(TeeTextInt(v), 0, 100))); },
+        [this] { return TeeIntText(FTransparency); }, IsTransparencyStored());
+    filer.DefineProperty(
+        "VertSize", [this](const QString& v) { SetVertSize(TeeTextInt32(v, FVertSize)); },
+        [this] { return TeeIntText(FVertSize); }, IsVertSizeStored());
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/Colors.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 #include "platform/Persistent.h"
 
 // Transparency percent, 0 to 100.
@@ -44,16 +44,14 @@ public:
 
     TNotifyEvent OnChange;
 
-private:
-    template <class T>
-    void SetValue(T& field, T value)
+protected:
+    void PropertyChanged() override
     {
-        if (field != value) {
-            field = value;
-            if (OnChange)
-                OnChange(this);
-        }
+        if (OnChange)
+            OnChange(this);
     }
+
+private:
 
     TColor FColor = clSilver;
     int32_t FHorizSize = 0;

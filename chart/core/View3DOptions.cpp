@@ -12,59 +12,32 @@ void TView3DOptions::Repaint()
         FParent->Invalidate();
 }
 
-void TView3DOptions::SetIntValue(int32_t& field, int32_t value)
-{
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
-}
-
-void TView3DOptions::SetBoolValue(bool& field, bool value)
-{
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
-}
-
-void TView3DOptions::SetElevation(int32_t value) { SetIntValue(FElevation, value); }
-void TView3DOptions::SetOrthogonal(bool value) { SetBoolValue(FOrthogonal, value); }
-void TView3DOptions::SetOrthoAngle(int32_t value) { SetIntValue(FOrthoAngle, value); }
-void TView3DOptions::SetPerspective(int32_t value) { SetIntValue(FPerspective, value); }
-void TView3DOptions::SetRotation(int32_t value) { SetIntValue(FRotation, value); }
-void TView3DOptions::SetTilt(int32_t value) { SetIntValue(FTilt, value); }
-void TView3DOptions::SetZoomText(bool value) { SetBoolValue(FZoomText, value); }
+void TView3DOptions::SetElevation(int32_t value) { SetProp(FElevation, value); }
+void TView3DOptions::SetOrthogonal(bool value) { SetProp(FOrthogonal, value); }
+void TView3DOptions::SetOrthoAngle(int32_t value) { SetProp(FOrthoAngle, value); }
+void TView3DOptions::SetPerspective(int32_t value) { SetProp(FPerspective, value); }
+void TView3DOptions::SetRotation(int32_t value) { SetProp(FRotation, value); }
+void TView3DOptions::SetTilt(int32_t value) { SetProp(FTilt, value); }
+void TView3DOptions::SetZoomText(bool value) { SetProp(FZoomText, value); }
 
 void TView3DOptions::SetHorizOffset(int32_t value)
 {
-    if (FHorizOffset != value) {
-        FHorizOffset = value;
-        Repaint();
-        if (OnScrolled)
-            OnScrolled(true);
-    }
+    if (SetProp(FHorizOffset, value) && OnScrolled) // also tells that the view scrolled
+        OnScrolled(true);
 }
 
 void TView3DOptions::SetVertOffset(int32_t value)
 {
-    if (FVertOffset != value) {
-        FVertOffset = value;
-        Repaint();
-        if (OnScrolled)
-            OnScrolled(false);
-    }
+    if (SetProp(FVertOffset, value) && OnScrolled) // also tells that the view scrolled
+        OnScrolled(false);
 }
 
 void TView3DOptions::SetZoom(int32_t value)
 {
-    if (FZoom != value) {
-        // Told before the change, so a handler still sees the old zoom.
-        if (OnChangedZoom)
-            OnChangedZoom(value);
-        FZoom = value;
-        Repaint();
-    }
+    // Told before the change, so a handler still sees the old zoom.
+    if (FZoom != value && OnChangedZoom)
+        OnChangedZoom(value);
+    SetProp(FZoom, value);
 }
 
 void TView3DOptions::Assign(TPersistent* source)
@@ -92,4 +65,28 @@ double TView3DOptions::CalcOrthoRatio() const
     if (FOrthoAngle > 90)
         angle = 180 - static_cast<long double>(FOrthoAngle);
     return static_cast<double>(std::tan(angle * static_cast<long double>(TeePiStep)));
+}
+
+void TView3DOptions::DefineProperties(TTeeFiler& filer)
+{
+    auto intProperty = [&](const char* name, int32_t& field, int32_t def, void (TView3DOptions::*setter)(int32_t)) {
+        filer.DefineProperty(
+            name, [this, &field, setter](const QString& v) { (this->*setter)(TeeTextInt32(v, field)); },
+            [&field] { return TeeIntText(field); }, field != def);
+    };
+    auto boolProperty = [&](const char* name, bool& field, void (TView3DOptions::*setter)(bool)) {
+        filer.DefineProperty(
+            name, [this, setter](const QString& v) { (this->*setter)(TeeTextBool(v)); },
+            [&field] { return TeeBoolText(field); }, !field); // both default to true
+    };
+    intProperty("Elevation", FElevation, DefaultElevation, &TView3DOptions::SetElevation);
+    intProperty("HorizOffset", FHorizOffset, 0, &TView3DOptions::SetHorizOffset);
+    intProperty("OrthoAngle", FOrthoAngle, DefaultOrthoAngle, &TView3DOptions::SetOrthoAngle);
+    boolProperty("Orthogonal", FOrthogonal, &TView3DOptions::SetOrthogonal);
+    intProperty("Perspective", FPerspective, DefaultPerspective, &TView3DOptions::SetPerspective);
+    intProperty("Rotation", FRotation, DefaultRotation, &TView3DOptions::SetRotation);
+    intProperty("Tilt", FTilt, 0, &TView3DOptions::SetTilt);
+    intProperty("VertOffset", FVertOffset, 0, &TView3DOptions::SetVertOffset);
+    intProperty("Zoom", FZoom, DefaultZoom, &TView3DOptions::SetZoom);
+    boolProperty("ZoomText", FZoomText, &TView3DOptions::SetZoomText);
 }

@@ -22,6 +22,7 @@
 #include <memory>
 
 #include "platform/Colors.h"
+#include "platform/graphics/SystemColors.h"
 #include "platform/Types.h"
 
 // Raster operations of pen and brush drawing, numbered as the window system numbers them.

@@ -7,7 +7,7 @@
 
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/View3DOptions.h"
-#include "chart/support/RecordingCanvas.h"
+#include "tests/chart/support/RecordingCanvas.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "chart/support/RecordingCanvas.h"
+#include "tests/chart/support/RecordingCanvas.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,0 +1,59 @@
+#include "chart/editors/ButtonColor.h"
+
+#include <QPainter>
+
+#include "chart/editors/EditColor.h"
+#include "platform/graphics/SystemColors.h"
+
+TButtonColor::TButtonColor(QWidget* parent) : TTeeButton(parent)
+{
+    connect(this, &QPushButton::clicked, this, [this] { Click(); });
+}
+
+TColor TButtonColor::GetTeeColor() const
+{
+    if (GetColorProc)
+        return GetColorProc();
+    if (!FInfo.IsEmpty())
+        return ColorToRGB(FInfo.Get());
+    return clNone;
+}
+
+void TButtonColor::Click()
+{
+    if (FInstance && !FInfo.IsEmpty()) {
+        TColor color = FInfo.Get();
+        if (!EditColorDialog(this, color))
+            return;
+        if (FInfo.Set)
+            FInfo.Set(color);
+        repaint();
+    }
+    if (OnClick)
+        OnClick(this);
+}
+
+QRect TButtonColor::SwatchRect() const
+{
+    const int w = width();
+    const int h = height();
+    const int left = w - 19, top = h - 3 * (h / 4), right = w - 6, bottom = h - h / 4;
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void TButtonColor::DrawSymbol(QPainter& canvas)
+{
+    const TColor color = GetTeeColor();
+    if (color == clNone)
+        return;
+    const QRect r = SwatchRect();
+    canvas.setBrush(TColorToQColor(color));
+    if (isEnabled()) {
+        canvas.setPen(QPen(Qt::black, 0));
+        // An outline covers one pixel more than its size: keep it inside the rectangle.
+        canvas.drawRect(r.adjusted(0, 0, -1, -1));
+    } else {
+        canvas.setPen(Qt::NoPen);
+        canvas.drawRect(r);
+    }
+}

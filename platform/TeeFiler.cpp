@@ -1,0 +1,166 @@
+#include "platform/TeeFiler.h"
+
+#include <QSet>
+#include <cstdint>
+
+namespace {
+
+QString Joined(const QString& path, const QString& name)
+{
+    return path.isEmpty() ? name : path + QLatin1Char('.') + name;
+}
+
+} // namespace
+
+void TTeePropertyWriter::DefineProperty(const QString& name, const TValueReader&, const TValueWriter& writer,
+                                        bool stored)
+{
+    if (stored && writer)
+        FLines.append(Joined(FPath, name) + QLatin1Char('=') + writer());
+}
+
+void TTeePropertyWriter::DefineObject(const QString& name, const TObjectDefiner& definer, bool stored)
+{
+    if (!stored || !definer)
+        return;
+    const QString saved = FPath;
+    FPath = Joined(FPath, name);
+    definer(*this);
+    FPath = saved;
+}
+
+TTeePropertyReader::TTeePropertyReader(const QString& text)
+{
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            FValues.insert(line.left(eq), line.mid(eq + 1));
+    }
+}
+
+void TTeePropertyReader::DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter&, bool)
+{
+    const QString key = Joined(FPath, name);
+    const auto it = FValues.constFind(key);
+    if (it == FValues.constEnd() || !reader)
+        return;
+    FRead.insert(key);
+    reader(it.value());
+}
+
+void TTeePropertyReader::DefineObject(const QString& name, const TObjectDefiner& definer, bool)
+{
+    if (!definer)
+        return;
+    const QString prefix = Joined(FPath, name) + QLatin1Char('.');
+    bool present = false;
+    for (auto it = FValues.constBegin(); it != FValues.constEnd() && !present; ++it)
+        present = it.key().startsWith(prefix);
+    // An object with nothing saved is not touched, so optional sub-objects are not created.
+    if (!present)
+        return;
+    const QString saved = FPath;
+    FPath = Joined(FPath, name);
+    definer(*this);
+    FPath = saved;
+}
+
+QStringList TTeePropertyReader::Unread() const
+{
+    QStringList names;
+    for (auto it = FValues.constBegin(); it != FValues.constEnd(); ++it) {
+        if (!FRead.contains(it.key()))
+            names.append(it.key());
+    }
+    names.sort();
+    return names;
+}
+
+QString TeeBoolText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+bool TeeTextBool(const QString& text)
+{
+    return text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+}
+
+QString TeeIntText(int64_t value)
+{
+    return QString::number(value);
+}
+
+int64_t TeeTextInt(const QString& text, int64_t fallback)
+{
+    bool ok = false;
+    const int64_t v = text.trimmed().toLongLong(&ok);
+    return ok ? v : fallback;
+}
+
+int32_t TeeTextInt32(const QString& text, int32_t fallback)
+{
+    const int64_t v = TeeTextInt(text, fallback);
+    return v < INT32_MIN || v > INT32_MAX ? fallback : static_cast<int32_t>(v);
+}
+
+QString TeeColorText(TColor color)
+{
+    return TeeIntText(color);
+}
+
+TColor TeeTextColor(const QString& text, TColor fallback)
+{
+    return static_cast<TColor>(TeeTextInt(text, fallback));
+}
+
+QString TeeEscapeText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        if (ch == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (ch == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (ch == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else
+            out += ch;
+    }
+    return out;
+}
+
+QString TeeUnescapeText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch != QLatin1Char('\\') || i + 1 == text.size()) {
+            out += ch;
+            continue;
+        }
+        const QChar next = text[++i];
+        if (next == QLatin1Char('n'))
+            out += QLatin1Char('\n');
+        else if (next == QLatin1Char('r'))
+            out += QLatin1Char('\r');
+        else
+            out += next;
+    }
+    return out;
+}
+
+QString TeeWriteProperties(TTeeStoredObject& object)
+{
+    TTeePropertyWriter writer;
+    object.DefineProperties(writer);
+    return writer.Text();
+}
+
+void TeeReadProperties(TTeeStoredObject& object, const QString& text)
+{
+    TTeePropertyReader reader(text);
+    object.DefineProperties(reader);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+// Stored properties of graphics and chart objects. An object defines each property by name with a reader,
+// a writer and whether it is stored; a writer filer then saves only the stored ones and a
+// reader filer gives back what was saved. Legacy names are defined with a reader only.
+// The text form is ours: one "Path.Name=value" line per stored property.
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+
+#include "platform/Colors.h"
+
+class TTeeFiler
+{
+public:
+    using TValueReader = std::function<void(const QString& value)>;
+    using TValueWriter = std::function<QString()>;
+    using TObjectDefiner = std::function<void(TTeeFiler& filer)>;
+
+    virtual ~TTeeFiler() = default;
+
+    // A value property: written when stored and a writer is given, read when present.
+    virtual void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
+                                bool stored) = 0;
+    // A nested object whose own properties the definer defines; skipped on writing when not stored.
+    virtual void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) = 0;
+};
+
+// Collects the stored properties as text lines.
+class TTeePropertyWriter : public TTeeFiler
+{
+public:
+    void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
+                        bool stored) override;
+    void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
+
+    const QStringList& Lines() const { return FLines; }
+    QString Text() const { return FLines.join(QLatin1Char('\n')); }
+
+private:
+    QString FPath;
+    QStringList FLines;
+};
+
+// Gives saved text back to the properties that are defined.
+class TTeePropertyReader : public TTeeFiler
+{
+public:
+    // Lines without '=' are ignored.
+    explicit TTeePropertyReader(const QString& text);
+
+    void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
+                        bool stored) override;
+    void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
+
+    // Saved names that no definition asked for.
+    QStringList Unread() const;
+
+private:
+    QString FPath;
+    QHash<QString, QString> FValues;
+    QSet<QString> FRead;
+};
+
+// Value texts shared by the stored objects.
+QString TeeBoolText(bool value);
+bool TeeTextBool(const QString& text);
+QString TeeIntText(int64_t value);
+// A number, or the fallback when the text is not one.
+int64_t TeeTextInt(const QString& text, int64_t fallback = 0);
+// A 32-bit number, or the fallback when the text is not one or does not fit.
+int32_t TeeTextInt32(const QString& text, int32_t fallback);
+// A colour is stored as its number.
+QString TeeColorText(TColor color);
+TColor TeeTextColor(const QString& text, TColor fallback);
+// Texts with line breaks stay on one line: backslash escapes for '\\', '\n' and '\r'.
+QString TeeEscapeText(const QString& text);
+QString TeeUnescapeText(const QString& text);
+// An enumeration value by name from its list of names; the fallback for an unknown name.
+template <class E>
+E TeeTextEnum(const QString& text, const QStringList& names, E fallback)
+{
+    const qsizetype i = names.indexOf(text);
+    return i < 0 ? fallback : static_cast<E>(i);
+}
+
+// Something with stored properties.
+class TTeeStoredObject
+{
+public:
+    virtual ~TTeeStoredObject() = default;
+    virtual void DefineProperties(TTeeFiler& filer) = 0;
+};
+
+// The stored text of an object, and an object filled from such text.
+QString TeeWriteProperties(TTeeStoredObject& object);
+void TeeReadProperties(TTeeStoredObject& object, const QString& text);

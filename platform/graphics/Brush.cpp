@@ -1,0 +1,42 @@
+#include "platform/graphics/Brush.h"
+
+void TBrush::SetColor(TColor value) { SetProp(FColor, value); }
+void TBrush::SetStyle(TBrushStyle value) { SetProp(FStyle, value); }
+
+void TBrush::SetBitmap(const QImage& value)
+{
+    // Images are not compared pixel by pixel: every assignment notifies.
+    FBitmap = value;
+    Changed();
+}
+
+void TBrush::Assign(TPersistent* source)
+{
+    if (auto* brush = dynamic_cast<TBrush*>(source)) {
+        FColor = brush->FColor;
+        FStyle = brush->FStyle;
+        FBitmap = brush->FBitmap;
+        Changed();
+        return;
+    }
+    TGraphicsObject::Assign(source);
+}
+
+// Stored properties: the names and value texts that the filer reads and writes.
+
+namespace {
+
+const QStringList brushStyleNames{"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
+                                  "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
+
+} // namespace
+
+void TBrush::DefineProperties(TTeeFiler& filer)
+{
+    filer.DefineProperty(
+        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
+        IsColorStored());
+    filer.DefineProperty(
+        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, brushStyleNames, FStyle)); },
+        [this] { return brushStyleNames[FStyle]; }, IsStyleStored());
+}
