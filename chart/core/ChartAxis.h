@@ -235,15 +235,8 @@ public:
     bool DefaultVisible() const { return FDefaultVisible; }
 
 protected:
-    // Compare, store, repaint the panel.
-    template <class T>
-    void SetProp(T& field, const T& value)
-    {
-        if (!(field == value)) {
-            field = value;
-            FParentChart->AxisHostInvalidate();
-        }
-    }
+    // A changed setting repaints the panel (SetProp calls this after storing).
+    void PropertyChanged() override { FParentChart->AxisHostInvalidate(); }
 
     bool FDefaultVisible = true;
 

@@ -25,21 +25,8 @@ void TCustomControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t
     Invalidate();
 }
 
-void TCustomControl::SetVisible(bool value)
-{
-    if (FVisible == value)
-        return;
-    FVisible = value;
-    Invalidate();
-}
-
-void TCustomControl::SetColor(TColor value)
-{
-    if (FColor == value)
-        return;
-    FColor = value;
-    Invalidate();
-}
+void TCustomControl::SetVisible(bool value) { SetProp(FVisible, value); }
+void TCustomControl::SetColor(TColor value) { SetProp(FColor, value); }
 
 void TCustomControl::SetCursor(TCursor value)
 {

@@ -150,6 +150,8 @@ public:
     TNotifyEvent OnMouseLeave;
 
 protected:
+    // A changed property (written through SetProp) repaints the control.
+    void PropertyChanged() override { Invalidate(); }
     // Draws the control into BackBuffer(); the base fills it with Color.
     virtual void Paint();
     // The size changed; runs OnResize.
