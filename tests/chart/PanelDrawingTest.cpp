@@ -178,8 +178,9 @@ void ExpectZoomRectangleErasesItself(TColor back)
     panel.Zoom()->Y1 = 200;
     panel.DrawZoomRectangle();
     const QImage& img = panel.BackBuffer();
-    if (back != clWhite) // a white pen over a white back colour leaves every pixel as it was
+    if (back != clWhite) { // a white pen over a white back colour leaves every pixel as it was
         EXPECT_NE(img.pixel(20, 100), before.pixel(20, 100)) << "the rectangle shows";
+    }
     EXPECT_EQ(img.pixel(100, 100), before.pixel(100, 100)) << "a clear brush fills nothing";
     panel.DrawZoomRectangle();
     EXPECT_EQ(panel.BackBuffer(), before);
