@@ -4,12 +4,14 @@
 // drawing settings, projection, geometry and colour functions, and the unit's settings.
 
 #include "platform/graphics/Brush.h"
-#include "chart/core/ChartBrush.h"
-#include "chart/core/ChartPen.h"
 #include "platform/graphics/DevicePen.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Pen.h"
 #include "platform/graphics/Picture.h"
+#include "platform/graphics/SystemColors.h"
+
+#include "chart/core/ChartBrush.h"
+#include "chart/core/ChartPen.h"
 #include "chart/core/Projection3D.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeColorFunctions.h"
