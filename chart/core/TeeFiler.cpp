@@ -1,5 +1,6 @@
 #include "chart/core/TeeFiler.h"
 
+#include <QLocale>
 #include <QSet>
 
 namespace {
@@ -94,6 +95,18 @@ int64_t TeeTextInt(const QString& text, int64_t fallback)
 {
     bool ok = false;
     const int64_t v = text.trimmed().toLongLong(&ok);
+    return ok ? v : fallback;
+}
+
+QString TeeFloatText(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+double TeeTextFloat(const QString& text, double fallback)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
     return ok ? v : fallback;
 }
 

@@ -69,6 +69,10 @@ bool TeeTextBool(const QString& text);
 QString TeeIntText(int64_t value);
 // A number, or the fallback when the text is not one.
 int64_t TeeTextInt(const QString& text, int64_t fallback = 0);
+// Numbers in the shortest text that reads back to the same double, whatever the locale.
+QString TeeFloatText(double value);
+// A number, or the fallback when the text is not one.
+double TeeTextFloat(const QString& text, double fallback = 0);
 // Texts with line breaks stay on one line: backslash escapes for '\\', '\n' and '\r'.
 QString TeeEscapeText(const QString& text);
 QString TeeUnescapeText(const QString& text);

@@ -1,0 +1,42 @@
+#include "chart/core/TeeEngineSettings.h"
+
+#include "chart/core/TeCanvasSettings.h"
+#include "chart/core/TeeSeriesSource.h"
+#include "platform/Dialogs.h"
+
+QChar TeeColumnSeparator = QChar(6);
+QChar TeeLineSeparator = QChar(13);
+bool TeeCheckMarkArrowColor = false;
+bool TeeRandomAtRunTime = false;
+int32_t clTeeGallery1 = 1;
+int32_t clTeeGallery2 = 4;
+int32_t TeeAxisClickGap = 3;
+int32_t TeeDefaultCapacity = 1000;
+double MinAxisIncrement = 1e-12;
+double MinAxisRange = 1e-10;
+int32_t TeeMaxPixelPos = 32767;
+
+namespace {
+int startCount = 0;
+constexpr int messageBufferChars = 1024;
+} // namespace
+
+void ShowMessageUser(const QString& text)
+{
+    // The text goes through a fixed buffer that keeps room for its terminator.
+    Dialogs().ErrorMessage(nullptr, text.left(messageBufferChars - 1));
+}
+
+void TeEngineInitialize()
+{
+    if (startCount++ != 0)
+        return;
+    TeeMaxPixelPos = IsWindowsNT ? 67108863 : 32767;
+}
+
+void TeEngineFinalize()
+{
+    if (startCount == 0 || --startCount != 0)
+        return;
+    TeeSourcesFinalize();
+}
