@@ -1,6 +1,6 @@
 #include "app/ExceptionDisplay.h"
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 #include "platform/Exceptions.h"
 
 QString ExceptionText(std::exception_ptr error)

@@ -9,7 +9,7 @@
 #include "app/ResultRowLists.h"
 #include "model/PlayRecords.h"
 #include "model/Slot.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 class QAction;
 class QCheckBox;

@@ -6,7 +6,7 @@
 #include "app/FormFonts.h"
 #include "app/ProgramIcon.h"
 #include "app/Unit1.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {

@@ -2,7 +2,6 @@
 
 // Colours of the class library: 32-bit values 0x00BBGGRR, system colours with the high bit set.
 
-#include <QColor>
 #include <cstdint>
 
 using TColor = uint32_t;
@@ -77,13 +76,3 @@ constexpr uint8_t GetGValue(TColor c) { return static_cast<uint8_t>((c >> 8) & 0
 constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
 
 constexpr bool IsSystemColor(TColor c) { return (c & clSystemColor) != 0; }
-
-// A system colour becomes its current value from the application palette (0 for an unknown
-// index, as the window system answers); every other value is returned unchanged, clNone and
-// clDefault included.
-TColor ColorToRGB(TColor c);
-
-// Qt colour of a TColor: system colours resolved, clNone transparent, otherwise the low 24 bits.
-QColor TColorToQColor(TColor c);
-// TColor of a Qt colour (alpha ignored; a fully transparent colour gives clNone).
-TColor QColorToTColor(const QColor& c);

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "chart/core/Brush.h"
-#include "chart/core/Picture.h"
+#include "platform/graphics/Brush.h"
+#include "platform/graphics/Picture.h"
 
 // A fill of a chart element. Its colour starts as clDefault: the element's own colour unless
 // one is given. The optional image is created on first read.

@@ -1,5 +1,7 @@
 #include "chart/core/ChartPen.h"
 
+#include "platform/graphics/SystemColors.h"
+
 #include <utility>
 
 TChartPen::TChartPen(TNotifyEvent changeHandler)
@@ -92,4 +94,49 @@ TChartAxisPen::TChartAxisPen(TNotifyEvent changeHandler) : TChartPen(std::move(c
 TWhitePen::TWhitePen(TNotifyEvent changeHandler) : TChartPen(std::move(changeHandler))
 {
     PresetColor(clWhite);
+}
+
+void TeeSetTeePen(TDevicePen& devicePen, const TChartPen& chartPen, TColor color)
+{
+    if (chartPen.SmallDots()) {
+        devicePen = TeeCreatePenSmallDots(color);
+        return;
+    }
+    const QColor qcolor = TColorToQColor(ColorToRGB(color));
+    if (chartPen.Width() >= 2) {
+        Qt::PenCapStyle cap = Qt::RoundCap;
+        Qt::PenJoinStyle join = Qt::RoundJoin;
+        switch (chartPen.EndStyle()) {
+        case esRound: break;
+        case esSquare: cap = Qt::SquareCap; join = Qt::BevelJoin; break;
+        case esFlat: cap = Qt::FlatCap; join = Qt::MiterJoin; break;
+        }
+        devicePen.Pen = QPen(QBrush(qcolor), chartPen.Width(), DevicePenStyle(chartPen.Style()), cap, join);
+        devicePen.Mode = chartPen.Mode();
+        return;
+    }
+    devicePen.Pen = QPen(QBrush(qcolor), chartPen.Width(), DevicePenStyle(chartPen.Style()), Qt::FlatCap, Qt::MiterJoin);
+    devicePen.Mode = chartPen.Mode();
+}
+
+// Stored properties: the names and value texts that the filer reads and writes.
+
+namespace {
+
+const QStringList endStyleNames{"esRound", "esSquare", "esFlat"};
+
+} // namespace
+
+void TChartPen::DefineProperties(TTeeFiler& filer)
+{
+    TPen::DefineProperties(filer);
+    filer.DefineProperty(
+        "EndStyle", [this](const QString& v) { SetEndStyle(TeeTextEnum(v, endStyleNames, FEndStyle)); },
+        [this] { return endStyleNames[FEndStyle]; }, IsEndStyleStored());
+    filer.DefineProperty(
+        "SmallDots", [this](const QString& v) { SetSmallDots(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FSmallDots); }, IsSmallDotsStored());
+    filer.DefineProperty(
+        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [this] { return TeeBoolText(FVisible); },
+        IsVisibleStored());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "chart/core/Pen.h"
+#include "platform/graphics/DevicePen.h"
+#include "platform/graphics/Pen.h"
 
 enum TPenEndStyle { esRound, esSquare, esFlat };
 
@@ -87,3 +88,8 @@ class TWhitePen : public TChartPen
 public:
     explicit TWhitePen(TNotifyEvent changeHandler = {});
 };
+
+// Builds the device pen for a visible chart pen drawn in colour: small dots win over width;
+// a pen of width 2 or more is a geometric pen with the chart pen's line ends and joins; a pen
+// of width 1 copies the chart pen and takes the colour.
+void TeeSetTeePen(TDevicePen& devicePen, const TChartPen& chartPen, TColor color);

@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 #include "platform/Lists.h"
 #include "platform/Persistent.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "chart/core/CustomChartElement.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 
 class TCustomChartSeries : public TCustomChartElement, public TTeeStoredObject
 {

@@ -1,15 +1,15 @@
 #pragma once
 
-// Chief header of the drawing unit: drawing settings, projection, geometry and colour functions,
-// the unit's settings and the editor controls.
+// Chief header of the drawing unit: the graphics objects and the device pen, the chart's
+// drawing settings, projection, geometry and colour functions, and the unit's settings.
 
-#include "chart/core/Brush.h"
+#include "platform/graphics/Brush.h"
 #include "chart/core/ChartBrush.h"
 #include "chart/core/ChartPen.h"
-#include "chart/core/DevicePen.h"
-#include "chart/core/Font.h"
-#include "chart/core/Pen.h"
-#include "chart/core/Picture.h"
+#include "platform/graphics/DevicePen.h"
+#include "platform/graphics/Font.h"
+#include "platform/graphics/Pen.h"
+#include "platform/graphics/Picture.h"
 #include "chart/core/Projection3D.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeColorFunctions.h"

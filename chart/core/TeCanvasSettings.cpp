@@ -1,6 +1,6 @@
 #include "chart/core/TeCanvasSettings.h"
 
-#include "chart/core/Font.h"
+#include "platform/graphics/Font.h"
 #include "chart/core/Teeconst.h"
 #include "platform/Types.h"
 

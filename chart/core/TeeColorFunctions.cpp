@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Types.h"
+#include "platform/graphics/SystemColors.h"
 
 TColor ApplyDark(TColor color, uint8_t quantity)
 {

@@ -98,3 +98,14 @@ bool TTeeFont::IsNameStored() const
 {
     return Name() != GetDefaultFontName;
 }
+
+void TTeeFont::DefineProperties(TTeeFiler& filer)
+{
+    TFont::DefineProperties(filer);
+    filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, HasGradient());
+    filer.DefineProperty(
+        "InterCharSize", [this](const QString& v) { SetInterCharSize(TeeTextInt32(v, FInterCharSize)); },
+        [this] { return TeeIntText(FInterCharSize); }, IsInterCharSizeStored());
+    filer.DefineObject("OutLine", [this](TTeeFiler& f) { OutLine()->DefineProperties(f); }, HasOutLine());
+    filer.DefineObject("Shadow", [this](TTeeFiler& f) { Shadow()->DefineProperties(f); }, HasShadow());
+}

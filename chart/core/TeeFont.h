@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "chart/core/ChartPen.h"
-#include "chart/core/Font.h"
+#include "platform/graphics/Font.h"
 #include "chart/core/TeeFontGradient.h"
 #include "chart/core/TeeShadow.h"
 

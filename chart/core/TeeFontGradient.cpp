@@ -14,3 +14,11 @@ void TTeeFontGradient::Assign(TPersistent* source)
         FOutline = g->FOutline;
     TTeeGradient::Assign(source);
 }
+
+void TTeeFontGradient::DefineProperties(TTeeFiler& filer)
+{
+    TTeeGradient::DefineProperties(filer);
+    filer.DefineProperty(
+        "Outline", [this](const QString& v) { SetOutline(TeeTextBool(v)); }, [this] { return TeeBoolText(FOutline); },
+        FOutline);
+}

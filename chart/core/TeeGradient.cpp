@@ -52,3 +52,40 @@ void TCustomTeeGradient::Assign(TPersistent* source)
     }
     TPersistent::Assign(source);
 }
+
+// Stored properties: the names and value texts that the filer reads and writes.
+
+namespace {
+
+const QStringList gradientDirectionNames{"gdTopBottom",   "gdBottomTop",   "gdLeftRight",      "gdRightLeft",
+                                         "gdFromCenter",  "gdFromTopLeft", "gdFromBottomLeft", "gdRadial"};
+
+} // namespace
+
+void TCustomTeeGradient::DefineProperties(TTeeFiler& filer)
+{
+    filer.DefineProperty(
+        "Balance", [this](const QString& v) { SetBalance(TeeTextInt32(v, FBalance)); },
+        [this] { return TeeIntText(FBalance); }, FBalance != 50);
+    filer.DefineProperty(
+        "Direction", [this](const QString& v) { SetDirection(TeeTextEnum(v, gradientDirectionNames, FDirection)); },
+        [this] { return gradientDirectionNames[FDirection]; }, FDirection != gdTopBottom);
+    filer.DefineProperty(
+        "EndColor", [this](const QString& v) { SetEndColor(TeeTextColor(v, FEndColor)); },
+        [this] { return TeeColorText(FEndColor); }, FEndColor != clYellow);
+    filer.DefineProperty(
+        "MidColor", [this](const QString& v) { SetMidColor(TeeTextColor(v, MidColor())); },
+        [this] { return TeeColorText(MidColor()); }, MidColor() != clNone);
+    filer.DefineProperty(
+        "RadialX", [this](const QString& v) { SetRadialX(TeeTextInt32(v, FRadialX)); },
+        [this] { return TeeIntText(FRadialX); }, FRadialX != 0);
+    filer.DefineProperty(
+        "RadialY", [this](const QString& v) { SetRadialY(TeeTextInt32(v, FRadialY)); },
+        [this] { return TeeIntText(FRadialY); }, FRadialY != 0);
+    filer.DefineProperty(
+        "StartColor", [this](const QString& v) { SetStartColor(TeeTextColor(v, FStartColor)); },
+        [this] { return TeeColorText(FStartColor); }, FStartColor != clWhite);
+    filer.DefineProperty(
+        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [this] { return TeeBoolText(FVisible); },
+        FVisible);
+}

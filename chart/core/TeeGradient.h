@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/Colors.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 #include "platform/Persistent.h"
 
 enum TGradientDirection {

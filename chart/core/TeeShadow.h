@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/Colors.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 #include "platform/Persistent.h"
 
 // Transparency percent, 0 to 100.

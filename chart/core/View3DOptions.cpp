@@ -93,3 +93,27 @@ double TView3DOptions::CalcOrthoRatio() const
         angle = 180 - static_cast<long double>(FOrthoAngle);
     return static_cast<double>(std::tan(angle * static_cast<long double>(TeePiStep)));
 }
+
+void TView3DOptions::DefineProperties(TTeeFiler& filer)
+{
+    auto intProperty = [&](const char* name, int32_t& field, int32_t def, void (TView3DOptions::*setter)(int32_t)) {
+        filer.DefineProperty(
+            name, [this, &field, setter](const QString& v) { (this->*setter)(TeeTextInt32(v, field)); },
+            [&field] { return TeeIntText(field); }, field != def);
+    };
+    auto boolProperty = [&](const char* name, bool& field, void (TView3DOptions::*setter)(bool)) {
+        filer.DefineProperty(
+            name, [this, setter](const QString& v) { (this->*setter)(TeeTextBool(v)); },
+            [&field] { return TeeBoolText(field); }, !field); // both default to true
+    };
+    intProperty("Elevation", FElevation, DefaultElevation, &TView3DOptions::SetElevation);
+    intProperty("HorizOffset", FHorizOffset, 0, &TView3DOptions::SetHorizOffset);
+    intProperty("OrthoAngle", FOrthoAngle, DefaultOrthoAngle, &TView3DOptions::SetOrthoAngle);
+    boolProperty("Orthogonal", FOrthogonal, &TView3DOptions::SetOrthogonal);
+    intProperty("Perspective", FPerspective, DefaultPerspective, &TView3DOptions::SetPerspective);
+    intProperty("Rotation", FRotation, DefaultRotation, &TView3DOptions::SetRotation);
+    intProperty("Tilt", FTilt, 0, &TView3DOptions::SetTilt);
+    intProperty("VertOffset", FVertOffset, 0, &TView3DOptions::SetVertOffset);
+    intProperty("Zoom", FZoom, DefaultZoom, &TView3DOptions::SetZoom);
+    boolProperty("ZoomText", FZoomText, &TView3DOptions::SetZoomText);
+}

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 #include "platform/Classes.h"
 
 // What the 3D options repaint when a setting changes: the owning windowed control.

@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 class RecordingSeam : public DialogSeam {
 public:

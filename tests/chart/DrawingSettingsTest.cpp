@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "chart/core/TeCanvas.h"
+#include "platform/graphics/SystemColors.h"
 
 namespace {
 

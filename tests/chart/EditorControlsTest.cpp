@@ -3,17 +3,18 @@
 #include <QImage>
 #include <QPainter>
 
-#include "chart/core/ButtonColor.h"
-#include "chart/core/ComboFlat.h"
-#include "chart/core/EditColor.h"
+#include "chart/editors/ButtonColor.h"
+#include "chart/editors/ComboFlat.h"
+#include "chart/editors/EditColor.h"
 #include "chart/core/TeCanvasSettings.h"
-#include "chart/core/TeeControls.h"
+#include "chart/editors/TeeControls.h"
 #include "platform/Persistent.h"
+#include "platform/widgets/Dialogs.h"
 
 namespace {
 
 // A dialog that answers at once with a scripted result and remembers what it was shown.
-class ScriptedColorDialog : public TColorDialogSeam
+class ScriptedColorDialog : public DialogSeam
 {
 public:
     bool accept = true;
@@ -23,7 +24,7 @@ public:
     TColor shownColor = 0;
     QStringList shownCustom;
 
-    bool Execute(QWidget*, TColor& color, QStringList& customColors) override
+    bool ColorDialog(QWidget*, TColor& color, QStringList& customColors) override
     {
         ++shown;
         shownColor = color;
@@ -41,12 +42,12 @@ class ColorDialog : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetColorDialogSeam(&dialog);
+        SetDialogSeam(&dialog);
         TeeCustomEditColors.reset();
     }
     void TearDown() override
     {
-        SetColorDialogSeam(nullptr);
+        SetDialogSeam(nullptr);
         TeeCustomEditColors.reset();
     }
     ScriptedColorDialog dialog;

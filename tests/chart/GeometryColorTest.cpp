@@ -4,6 +4,7 @@
 
 #include "chart/core/TeeColorFunctions.h"
 #include "chart/core/TeeGeometry.h"
+#include "platform/graphics/SystemColors.h"
 
 namespace {
 

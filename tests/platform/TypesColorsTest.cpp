@@ -1,6 +1,7 @@
 #include "platform/Colors.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
+#include "platform/graphics/SystemColors.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -4,8 +4,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "chart/core/GraphicsObject.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/graphics/GraphicsObject.h"
+#include "platform/TeeFiler.h"
 #include "platform/Colors.h"
 
 enum TFontStyle : uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "chart/core/GraphicsObject.h"
+#include "platform/graphics/GraphicsObject.h"
 
 // A picture holding one image, or none.
 class TPicture : public TGraphicsObject

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/core/TeeButton.h"
+#include "chart/editors/TeeButton.h"
 
 // Supplies the colour a colour button shows.
 using TButtonGetColorProc = std::function<TColor()>;

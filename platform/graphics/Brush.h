@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "chart/core/GraphicsObject.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/graphics/GraphicsObject.h"
+#include "platform/TeeFiler.h"
 #include "platform/Colors.h"
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };

@@ -1,4 +1,4 @@
-#include "chart/core/TeeButton.h"
+#include "chart/editors/TeeButton.h"
 
 #include <QEvent>
 #include <QPainter>

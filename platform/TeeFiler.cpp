@@ -1,7 +1,8 @@
-#include "chart/core/TeeFiler.h"
+#include "platform/TeeFiler.h"
 
 #include <QLocale>
 #include <QSet>
+#include <cstdint>
 
 namespace {
 
@@ -108,6 +109,22 @@ double TeeTextFloat(const QString& text, double fallback)
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
     return ok ? v : fallback;
+}
+
+int32_t TeeTextInt32(const QString& text, int32_t fallback)
+{
+    const int64_t v = TeeTextInt(text, fallback);
+    return v < INT32_MIN || v > INT32_MAX ? fallback : static_cast<int32_t>(v);
+}
+
+QString TeeColorText(TColor color)
+{
+    return TeeIntText(color);
+}
+
+TColor TeeTextColor(const QString& text, TColor fallback)
+{
+    return static_cast<TColor>(TeeTextInt(text, fallback));
 }
 
 QString TeeEscapeText(const QString& text)

@@ -1,4 +1,4 @@
-#include "chart/core/Picture.h"
+#include "platform/graphics/Picture.h"
 
 void TPicture::SetGraphic(const QImage& image)
 {

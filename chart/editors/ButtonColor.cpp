@@ -1,8 +1,9 @@
-#include "chart/core/ButtonColor.h"
+#include "chart/editors/ButtonColor.h"
 
 #include <QPainter>
 
-#include "chart/core/EditColor.h"
+#include "chart/editors/EditColor.h"
+#include "platform/graphics/SystemColors.h"
 
 TButtonColor::TButtonColor(QWidget* parent) : TTeeButton(parent)
 {

@@ -1,4 +1,4 @@
-#include "chart/core/TeeControls.h"
+#include "chart/editors/TeeControls.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "chart/core/GraphicsObject.h"
-#include "chart/core/TeeFiler.h"
+#include "platform/graphics/GraphicsObject.h"
+#include "platform/TeeFiler.h"
 #include "platform/Colors.h"
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };

@@ -1,4 +1,4 @@
-#include "platform/Colors.h"
+#include "platform/graphics/SystemColors.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,9 +1,10 @@
-#include "chart/core/ComboFlat.h"
+#include "chart/editors/ComboFlat.h"
 
 #include <QPainter>
 #include <QStyle>
 
 #include "platform/Colors.h"
+#include "platform/graphics/SystemColors.h"
 
 TComboFlat::TComboFlat(QWidget* parent) : QComboBox(parent)
 {

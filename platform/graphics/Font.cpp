@@ -1,4 +1,4 @@
-#include "chart/core/Font.h"
+#include "platform/graphics/Font.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -104,4 +104,58 @@ void TFont::Assign(TPersistent* source)
         return;
     }
     TGraphicsObject::Assign(source);
+}
+
+// Stored properties: the names and value texts that the filer reads and writes.
+
+namespace {
+
+const QStringList fontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+
+// "[fsBold,fsItalic]"
+QString FontStylesText(TFontStyles styles)
+{
+    QStringList names;
+    for (int s = fsBold; s <= fsStrikeOut; ++s) {
+        if (styles.Contains(static_cast<TFontStyle>(s)))
+            names.append(fontStyleNames[s]);
+    }
+    return QLatin1Char('[') + names.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+TFontStyles TextFontStyles(const QString& text)
+{
+    TFontStyles styles;
+    QString inner = text.trimmed();
+    if (inner.startsWith(QLatin1Char('[')))
+        inner.remove(0, 1);
+    if (inner.endsWith(QLatin1Char(']')))
+        inner.chop(1);
+    for (const QString& name : inner.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const qsizetype i = fontStyleNames.indexOf(name.trimmed());
+        if (i >= 0)
+            styles.Include(static_cast<TFontStyle>(i));
+    }
+    return styles;
+}
+
+} // namespace
+
+void TFont::DefineProperties(TTeeFiler& filer)
+{
+    filer.DefineProperty(
+        "Charset", [this](const QString& v) { SetCharset(static_cast<TFontCharset>(TeeTextInt32(v, FCharset) & 0xFF)); },
+        [this] { return TeeIntText(FCharset); }, IsCharsetStored());
+    filer.DefineProperty(
+        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
+        IsColorStored());
+    filer.DefineProperty(
+        "Height", [this](const QString& v) { SetHeight(TeeTextInt32(v, FHeight)); }, [this] { return TeeIntText(FHeight); },
+        IsHeightStored());
+    filer.DefineProperty(
+        "Name", [this](const QString& v) { SetName(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FName); },
+        IsNameStored());
+    filer.DefineProperty(
+        "Style", [this](const QString& v) { SetStyle(TextFontStyles(v)); }, [this] { return FontStylesText(FStyle); },
+        IsStyleStored());
 }

@@ -1,6 +1,9 @@
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
+
+#include "platform/graphics/SystemColors.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -62,6 +65,24 @@ bool DialogSeam::SaveFileDialog(QWidget* parent, const QString& filter, QString&
     return true;
 }
 
+bool DialogSeam::ColorDialog(QWidget* parent, TColor& color, QStringList& customColors)
+{
+    // The Qt colour dialog with its 16 custom colour slots.
+    const QList<TColor> custom = CustomColorValues(customColors);
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, i < custom.size() ? TColorToQColor(custom[i]) : QColor(Qt::white));
+    QColorDialog dialog(parent);
+    dialog.setCurrentColor(TColorToQColor(ColorToRGB(color)));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    color = QColorToTColor(dialog.selectedColor());
+    QList<TColor> chosen;
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        chosen.append(QColorToTColor(QColorDialog::customColor(i)));
+    customColors = CustomColorEntries(chosen);
+    return true;
+}
+
 int DialogSeam::ExecModal(QDialog* dialog)
 {
     return dialog->exec();
@@ -97,6 +118,28 @@ QString QtFileFilter(const QString& filter)
         out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     return out.join(QStringLiteral(";;"));
+}
+
+QStringList CustomColorEntries(const QList<TColor>& colors)
+{
+    QStringList entries;
+    for (int i = 0; i < colors.size() && i < 16; ++i) {
+        entries.append(QStringLiteral("Color") + QChar(u'A' + i) + QLatin1Char('=')
+                       + QStringLiteral("%1").arg(colors[i] & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper());
+    }
+    return entries;
+}
+
+QList<TColor> CustomColorValues(const QStringList& entries)
+{
+    QList<TColor> colors;
+    for (const QString& entry : entries) {
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        bool ok = false;
+        const TColor value = entry.mid(eq + 1).trimmed().toUInt(&ok, 16);
+        colors.append(ok ? value : clWhite);
+    }
+    return colors;
 }
 
 TFileDialog::TFileDialog(Kind kind, QString fileName, QString filter)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "platform/Colors.h"
 
 class QDialog;
 class QWidget;
@@ -22,6 +25,9 @@ public:
     // form of the file dialogs ("Pelvaroファイル|*.sim").
     virtual bool OpenFileDialog(QWidget* parent, const QString& filter, QString& fileName);
     virtual bool SaveFileDialog(QWidget* parent, const QString& filter, QString& fileName);
+    // A colour dialog preset to color with the given custom colours ("ColorA=BBGGRR" ...).
+    // Returns true when accepted, with color and customColors updated.
+    virtual bool ColorDialog(QWidget* parent, TColor& color, QStringList& customColors);
     // Shows a dialog modally and returns its result.
     virtual int ExecModal(QDialog* dialog);
     // Opens a document or web address with the desktop's handler; failures leave no trace.
@@ -37,6 +43,10 @@ void SetDialogSeam(DialogSeam* seam);
 
 // Translates a "name|pattern|name|pattern" filter into the Qt form "name (pattern);;...".
 QString QtFileFilter(const QString& filter);
+
+// "ColorA=BBGGRR" style entries to and from colours (slots A to P).
+QStringList CustomColorEntries(const QList<TColor>& colors);
+QList<TColor> CustomColorValues(const QStringList& entries);
 
 // A file dialog component: a file name that persists between showings and a filter.
 class TFileDialog {

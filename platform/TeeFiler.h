@@ -1,6 +1,6 @@
 #pragma once
 
-// Stored properties of chart objects. An object defines each property by name with a reader,
+// Stored properties of graphics and chart objects. An object defines each property by name with a reader,
 // a writer and whether it is stored; a writer filer then saves only the stored ones and a
 // reader filer gives back what was saved. Legacy names are defined with a reader only.
 // The text form is ours: one "Path.Name=value" line per stored property.
@@ -9,7 +9,10 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
+
+#include "platform/Colors.h"
 
 class TTeeFiler
 {
@@ -63,7 +66,7 @@ private:
     QSet<QString> FRead;
 };
 
-// Value texts shared by the chart objects.
+// Value texts shared by the stored objects.
 QString TeeBoolText(bool value);
 bool TeeTextBool(const QString& text);
 QString TeeIntText(int64_t value);
@@ -73,6 +76,11 @@ int64_t TeeTextInt(const QString& text, int64_t fallback = 0);
 QString TeeFloatText(double value);
 // A number, or the fallback when the text is not one.
 double TeeTextFloat(const QString& text, double fallback = 0);
+// A 32-bit number, or the fallback when the text is not one or does not fit.
+int32_t TeeTextInt32(const QString& text, int32_t fallback);
+// A colour is stored as its number.
+QString TeeColorText(TColor color);
+TColor TeeTextColor(const QString& text, TColor fallback);
 // Texts with line breaks stay on one line: backslash escapes for '\\', '\n' and '\r'.
 QString TeeEscapeText(const QString& text);
 QString TeeUnescapeText(const QString& text);
