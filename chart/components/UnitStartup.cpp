@@ -1,6 +1,7 @@
 #include "chart/components/UnitStartup.h"
 
 #include "chart/core/TeCanvasSettings.h"
+#include "chart/core/TeeEngineSettings.h"
 #include "chart/core/TeeProcsSettings.h"
 #include "chart/core/Teeconst.h"
 #include "chart/core/Teeproco.h"
@@ -15,10 +16,12 @@ void InitializeUnits()
     TeeprocoInitialize();
     TeCanvasInitialize();
     TeeProcsInitialize();
+    TeEngineInitialize();
 }
 
 void FinalizeUnits()
 {
+    TeEngineFinalize();
     TeeProcsFinalize();
     TeCanvasFinalize();
     TeeprocoFinalize();

@@ -163,6 +163,8 @@ public:
     TTeeFunction* FunctionType() const { return FFunction; }
     // Frees the old function; the series becomes the new one's parent.
     virtual void SetFunction(TTeeFunction* value);
+    // Drops the function without freeing it (it has gone to another series or is being freed).
+    void ForgetFunction() { FFunction = nullptr; }
     const QString& ColorSource() const { return FColorSource; }
     void SetColorSource(const QString& value);
     const QString& XLabelsSource() const { return FXLabelsSource; }
@@ -189,9 +191,13 @@ public:
     TChartAxis* GetHorizAxis() const { return FUsedHorizAxis; }
     TChartAxis* GetVertAxis() const { return FUsedVertAxis; }
     void RecalcGetAxis();
+    // Whether the series is plotted against that standard axis by its settings.
+    bool AssociatedToHorizAxis(THorizAxis which) const;
+    bool AssociatedToVertAxis(TVertAxis which) const;
     virtual bool UseAxis() const { return true; }
 
     TSeriesMarks* Marks() { return FMarks.get(); }
+    const TSeriesMarks* Marks() const { return FMarks.get(); }
     int Depth() const { return FDepth; }
     void SetDepth(int value) { SetIntegerProperty(FDepth, value); }
     int ZOrder() const { return FZOrder; }

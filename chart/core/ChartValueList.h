@@ -87,6 +87,8 @@ public:
     void DefineProperties(TTeeFiler& filer) override;
 
 private:
+    // The series moves values of all its lists together without notifying per list.
+    friend class TChartSeries;
     void Grow();
 
     bool FDateTime = false;

@@ -3,6 +3,7 @@
 #include <typeinfo>
 
 #include "chart/core/CustomAxisPanel.h"
+#include "chart/core/TeeCustomTool.h"
 #include "platform/ClassRegistry.h"
 
 TCustomChartSeries::TCustomChartSeries(TComponent* AOwner) : TCustomChartElement(AOwner) {}

@@ -2,7 +2,7 @@
 
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeSeriesSource.h"
-#include "platform/Dialogs.h"
+#include <QDebug>
 
 QChar TeeColumnSeparator = QChar(6);
 QChar TeeLineSeparator = QChar(13);
@@ -15,6 +15,7 @@ int32_t TeeDefaultCapacity = 1000;
 double MinAxisIncrement = 1e-12;
 double MinAxisRange = 1e-10;
 int32_t TeeMaxPixelPos = 32767;
+TTeeMessageUserHandler TeeMessageUserHandler = nullptr;
 
 namespace {
 int startCount = 0;
@@ -24,7 +25,11 @@ constexpr int messageBufferChars = 1024;
 void ShowMessageUser(const QString& text)
 {
     // The text goes through a fixed buffer that keeps room for its terminator.
-    Dialogs().ErrorMessage(nullptr, text.left(messageBufferChars - 1));
+    const QString shown = text.left(messageBufferChars - 1);
+    if (TeeMessageUserHandler)
+        TeeMessageUserHandler(shown);
+    else
+        qWarning().noquote() << shown;
 }
 
 void TeEngineInitialize()

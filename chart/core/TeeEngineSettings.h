@@ -26,9 +26,12 @@ extern double MinAxisRange;
 // Bound of the pixel coordinates that the bounded value-to-pixel conversions return.
 extern int32_t TeeMaxPixelPos;
 
-// A message to the user with the error icon and one OK button; texts longer than 1023
-// characters are cut.
+// A message to the user with the error icon and one OK button, through the handler that the
+// program installs (the engine has no windows of its own); texts longer than 1023 characters
+// are cut. Without a handler the text goes to the debug output.
 void ShowMessageUser(const QString& text);
+using TTeeMessageUserHandler = void (*)(const QString& text);
+extern TTeeMessageUserHandler TeeMessageUserHandler;
 
 // Start-up and finish of the engine unit (only the first start and the last finish act).
 void TeEngineInitialize();
