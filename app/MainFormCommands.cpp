@@ -67,7 +67,7 @@ void TMainForm::ReportOutOfMemory()
     pendingBonusRows.clear();
     pendingModeChangeRows.clear();
     SetStatusText(0, QString());
-    StartButton->setEnabled(true);
+    ui.StartButton->setEnabled(true);
     Dialogs().ErrorMessage(this, QStringLiteral("メモリが足りないため、中止しました。Play数を減らしてください。"));
 }
 
@@ -80,7 +80,7 @@ bool TMainForm::RunCommandStep(const std::function<void()>& step)
         return false;
     } catch (...) {
         // The button comes back, so that a failed command does not leave the window half dead.
-        StartButton->setEnabled(true);
+        ui.StartButton->setEnabled(true);
         SetStatusText(0, QString());
         throw;
     }
@@ -98,7 +98,7 @@ void TMainForm::FileStartMenuClick()
     if (!command.Acquired())
         return; // a run or a file read is under way; it owns the records until it ends
 
-    const int32_t playNum = TextToInteger(PlayNumEdit->text());
+    const int32_t playNum = TextToInteger(ui.PlayNumEdit->text());
     if (playNum <= 0) {
         RefuseStart(QStringLiteral("Play数は、1以上にしてください。"));
         return;
@@ -108,17 +108,17 @@ void TMainForm::FileStartMenuClick()
         RefuseStart(PlayCountTooLargeMessage(maxPlays));
         return;
     }
-    const int32_t runs = TextToInteger(SimNumEdit->text());
+    const int32_t runs = TextToInteger(ui.SimNumEdit->text());
     if (runs <= 0) {
         RefuseStart(QStringLiteral("Sim回数は、1以上にしてください。"));
         return;
     }
-    if (!IsValidSettingText(FlevelComboBox->currentText())) {
+    if (!IsValidSettingText(ui.FlevelComboBox->currentText())) {
         RefuseStart(settingMessage);
         return;
     }
 
-    StartButton->setEnabled(false);
+    ui.StartButton->setEnabled(false);
     SetStatusText(0, QStringLiteral("シミュレーション実行中・・・"));
     BatchResult outcome = BatchResult::Completed;
     const bool done = RunCommandStep([&] {
@@ -134,28 +134,28 @@ void TMainForm::FileStartMenuClick()
     // A batch that was not started or that failed keeps its own status text.
     if (outcome == BatchResult::Completed)
         SetStatusText(0, QStringLiteral("シミュレーション完了"));
-    StartButton->setEnabled(true);
+    ui.StartButton->setEnabled(true);
 }
 
 void TMainForm::RunSimulation()
 {
     playRecords.clear();
-    const int32_t playNum = TextToInteger(PlayNumEdit->text());
+    const int32_t playNum = TextToInteger(ui.PlayNumEdit->text());
     // The boxes can change while a batch processes its messages: check again at every run.
     const int32_t maxPlays = MaxPlayCount();
     if (playNum > maxPlays)
         throw Exception(PlayCountTooLargeMessage(maxPlays));
-    const QString settingText = FlevelComboBox->currentText();
+    const QString settingText = ui.FlevelComboBox->currentText();
     if (IsRandomSettingText(settingText)) {
         slot.SetSetting(Random31::Next() % 6 + 1);
-        Label3->setText(QStringLiteral("終了時に設定が確認できます"));
+        ui.Label3->setText(QStringLiteral("終了時に設定が確認できます"));
     } else {
         const int32_t setting = TextToInteger(settingText);
         // The machine has tables for settings 1 to 6 only.
         if (setting < 1 || setting > 6)
             throw Exception(settingMessage);
         slot.SetSetting(setting);
-        Label3->setText(QString());
+        ui.Label3->setText(QString());
     }
     ProcessMessages();
     PlayRun(slot, playRecords, playNum);
@@ -168,9 +168,9 @@ TMainForm::BatchResult TMainForm::RunBatchSimulations()
         SetStatusText(0, QStringLiteral("保存先が選ばれなかったため、シミュレーションを開始しませんでした。"));
         return BatchResult::NotStarted;
     }
-    const int32_t runs = TextToInteger(SimNumEdit->text());
+    const int32_t runs = TextToInteger(ui.SimNumEdit->text());
     for (int32_t i = 1; i <= runs && !closing; ++i) {
-        StartButton->setEnabled(false);
+        ui.StartButton->setEnabled(false);
         RunSimulation();
         SimFileHeader header;
         header.setting = slot.GetSetting();
@@ -187,7 +187,7 @@ TMainForm::BatchResult TMainForm::RunBatchSimulations()
         }
     }
     SetStatusText(0, QStringLiteral("シミュレーションファイルに保存完了"));
-    StartButton->setEnabled(true);
+    ui.StartButton->setEnabled(true);
     return BatchResult::Completed;
 }
 
@@ -207,8 +207,8 @@ void TMainForm::FileOpenMenuClick()
     }
 
     const QString statusBefore = StatusText(0);
-    const bool startEnabledBefore = StartButton->isEnabled();
-    StartButton->setEnabled(false);
+    const bool startEnabledBefore = ui.StartButton->isEnabled();
+    ui.StartButton->setEnabled(false);
     SetStatusText(0, QStringLiteral("シミュレーションファイルを読み込み中・・・"));
     SimFileReadResult read;
     try {
@@ -220,23 +220,23 @@ void TMainForm::FileOpenMenuClick()
     switch (read.status) {
     case SimFileStatus::CannotOpen:
         // Nothing was touched: the window stays as it was.
-        StartButton->setEnabled(startEnabledBefore);
+        ui.StartButton->setEnabled(startEnabledBefore);
         SetStatusText(0, statusBefore);
         return;
     case SimFileStatus::NotSimFile:
         Dialogs().ErrorMessage(this, QStringLiteral("このファイルは、Pelvaroファイルではありません。"));
         SetStatusText(0, QStringLiteral("シミュレーションファイルの読み込み中断"));
-        StartButton->setEnabled(true);
+        ui.StartButton->setEnabled(true);
         return;
     case SimFileStatus::Ok:
         break;
     }
-    FlevelComboBox->setEditText(IntToStr(read.header.setting));
-    PlayNumEdit->setText(IntToStr(read.header.playCount));
+    ui.FlevelComboBox->setEditText(IntToStr(read.header.setting));
+    ui.PlayNumEdit->setText(IntToStr(read.header.playCount));
     if (!RunCommandStep([&] { ShowResults(); }))
         return;
     SetStatusText(0, QStringLiteral("シミュレーションファイルの読み込み完了"));
-    StartButton->setEnabled(true);
+    ui.StartButton->setEnabled(true);
 }
 
 void TMainForm::FileSaveMenuClick()

@@ -32,17 +32,17 @@ void TMainForm::FlushDisplay(int rows)
 {
     resultListModel->SetItemCount(rows);
     if (!pendingBonusRows.isEmpty()) {
-        BListView->addTopLevelItems(pendingBonusRows);
+        ui.BListView->addTopLevelItems(pendingBonusRows);
         pendingBonusRows.clear();
     }
     if (!pendingModeChangeRows.isEmpty()) {
-        ModeChangeListView->addTopLevelItems(pendingModeChangeRows);
+        ui.ModeChangeListView->addTopLevelItems(pendingModeChangeRows);
         pendingModeChangeRows.clear();
     }
     if (pendingBonusScroll != 0) {
         // The list lays out its new rows first, so that the scroll range covers them.
-        BListView->doItemsLayout();
-        QScrollBar* bar = BListView->verticalScrollBar();
+        ui.BListView->doItemsLayout();
+        QScrollBar* bar = ui.BListView->verticalScrollBar();
         bar->setValue(bar->value() + pendingBonusScroll);
         pendingBonusScroll = 0;
     }
@@ -53,10 +53,10 @@ void TMainForm::ShowResults()
     ResultTally tally(playRecords);
     const size_t n = playRecords.size();
 
-    // 1. Empty every display.
+    // Every view starts empty.
     charts.Clear();
-    for (QTreeWidget* list : {BListView, ModeChangeListView, BModeChangeListView, KoyakuListView,
-                              NBZMListView, ModeStayListView})
+    for (QTreeWidget* list : {ui.BListView, ui.ModeChangeListView, ui.BModeChangeListView, ui.KoyakuListView,
+                              ui.NBZMListView, ui.ModeStayListView})
         list->clear();
     qDeleteAll(pendingBonusRows);
     qDeleteAll(pendingModeChangeRows);
@@ -66,16 +66,17 @@ void TMainForm::ShowResults()
     resultListModel->SetItemCount(0);
     resultRowLists.clear();
     resultRowLists.reserve(n);
-    ResultLabel->setText(QString());
+    ui.ResultLabel->setText(QString());
 
-    // 2. The slump chart spans the run (an empty run keeps the axis it had).
+    // The slump chart spans the run (an empty run keeps the axis it had).
     if (n > 0)
         charts.SetSlumpRange(tally.PlayCount());
 
-    // 3. Counting pass.
+    // The counts come first: the rows of the lists need some of them.
     tally.CountAll();
 
-    // 4. Row pass.
+    // One pass over the records builds the rows and the markers, flushing them to the lists
+    // now and then so that the window shows progress.
     QTreeWidgetItem* openRow = nullptr;
     QElapsedTimer sinceMessages;
     sinceMessages.start();
@@ -113,15 +114,15 @@ void TMainForm::ShowResults()
         }
     }
 
-    // 5-11. Lines and bars, count tables and pies.
+    // Lines and bars, count tables and pies.
     charts.FillLines(playRecords);
-    FillTable(KoyakuListView, tally.KoyakuRows());
+    FillTable(ui.KoyakuListView, tally.KoyakuRows());
     charts.FillKoyakuPie(tally);
-    FillTable(ModeStayListView, tally.ModeStayRows());
+    FillTable(ui.ModeStayListView, tally.ModeStayRows());
     charts.FillModeStayPie(tally);
-    FillTable(NBZMListView, tally.NBZMRows());
-    FillTable(BModeChangeListView, tally.BModeChangeRows());
+    FillTable(ui.NBZMListView, tally.NBZMRows());
+    FillTable(ui.BModeChangeListView, tally.BModeChangeRows());
 
-    // 12. Summary.
-    ResultLabel->setText(tally.SummaryText());
+    // The summary last, so that it appears once everything else is filled.
+    ui.ResultLabel->setText(tally.SummaryText());
 }

@@ -13,7 +13,7 @@ class ResultTally;
 // the window's results reach the charts. Until the chart control is attached the chart areas
 // of the form are plain frames and this class keeps only what the series would hold in
 // outline (point counts, active flags, the slump chart's bottom-axis range), so that the
-// window's steps are in place and can be checked.
+// window's calls are in place and can be checked.
 class ResultCharts {
 public:
     // The twelve series, in the order in which a display clears them.
@@ -26,15 +26,15 @@ public:
     void Attach(QWidget* slumpChart, QWidget* slumpChart2, QWidget* koyakuChart,
                 QWidget* modeStayChart);
 
-    // Step 1 of a display: every series emptied.
+    // Every series emptied, at the start of a display.
     void Clear();
-    // Step 2: the slump chart's bottom axis from 1 to the run's play count.
+    // The slump chart's bottom axis from 1 to the run's play count.
     void SetSlumpRange(int32_t playCount);
-    // Step 4.1: the role marker of record i, for the roles that have one.
+    // The role marker of record i, for the roles that have one.
     void AddMarker(const PlayRecords& records, size_t i);
-    // Step 5: the mode and medal lines (normal games) and the bars of games between bonuses.
+    // The mode and medal lines (normal games) and the bars of games between bonuses.
     void FillLines(const PlayRecords& records);
-    // Steps 7 and 9: the small-role and mode-stay pies.
+    // The small-role and mode-stay pies.
     void FillKoyakuPie(const ResultTally& tally);
     void FillModeStayPie(const ResultTally& tally);
 

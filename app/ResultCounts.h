@@ -6,13 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/ResultRowLists.h"
+#include "app/ResultLabels.h"
 #include "model/PlayRecords.h"
 
-// Label of a role code (column 6); empty for any code without one, -1 included.
-QString RoleLabel(int32_t roleCode);
-// Label of a mode (column 3): "通常" ... "BONUS"; empty for any other value.
-QString ModeLabel(int32_t mode);
+class ResultRowLists;
 
 // What the window does with one record of the row pass, besides the play-by-play row.
 struct BonusRowOpening {

@@ -1,6 +1,6 @@
 #include "app/ResultRowLists.h"
 
-#include "app/ResultCounts.h"
+#include "app/ResultLabels.h"
 #include "platform/SysUtils.h"
 
 QString ResultRowLists::ListCaption(int list)

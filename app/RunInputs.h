@@ -6,8 +6,8 @@
 
 // The texts that a run reads from the window, and their limits.
 
-// The whole number of a field's text, as the class library converts it; raises the platform's
-// conversion error for anything else.
+// The whole number of a field's text (leading blanks, a sign, decimal digits or hex digits
+// after "$" or "0x"); raises the platform's conversion error for anything else.
 int32_t TextToInteger(const QString& text);
 
 // The setting box's "?": every run draws its own setting.

@@ -12,12 +12,14 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <vector>
 
 #include "app/ExceptionDisplay.h"
 #include "app/FormFonts.h"
 #include "app/ProgramIcon.h"
 #include "app/ResultListViewData.h"
 #include "app/Unit2.h"
+#include "app/WebLinks.h"
 #include "platform/DateTime.h"
 #include "platform/SysUtils.h"
 
@@ -25,12 +27,6 @@ namespace {
 
 const QString simFilter = QStringLiteral("Pelvaroファイル|*.sim");
 const QString simFileName = QStringLiteral("*.sim");
-
-// Column widths of the list views, in the order of their columns.
-struct ListColumns {
-    QTreeWidget* TMainForm::*list;
-    std::initializer_list<int> widths;
-};
 
 } // namespace
 
@@ -40,61 +36,10 @@ TMainForm::TMainForm(QWidget* parent)
       SaveDialog(TFileDialog::Kind::Save, simFileName, simFilter)
 {
     RegisterFontSubstitutes();
-    Ui::TMainForm ui;
+    // The form's face first: the style sheet of the form description fixes each child's
+    // font when it is applied, so a face set afterwards would never reach them.
+    setFont(DefaultFormFont());
     ui.setupUi(this);
-    MainMenu = ui.MainMenu;
-    FileMenu = ui.FileMenu;
-    FileStartMenu = ui.FileStartMenu;
-    FileExitMenu = ui.FileExitMenu;
-    HelpMenu = ui.HelpMenu;
-    HelpAboutMenu = ui.HelpAboutMenu;
-    PlayNumEdit = ui.PlayNumEdit;
-    FlevelComboBox = ui.FlevelComboBox;
-    Label1 = ui.Label1;
-    Label2 = ui.Label2;
-    ProgressBar1 = ui.ProgressBar1;
-    PageControl1 = ui.PageControl1;
-    TabSheet1 = ui.TabSheet1;
-    TabSheet2 = ui.TabSheet2;
-    TabSheet3 = ui.TabSheet3;
-    TabSheet4 = ui.TabSheet4;
-    TabSheet5 = ui.TabSheet5;
-    TabSheet6 = ui.TabSheet6;
-    ResultListView = ui.ResultListView;
-    BListView = ui.BListView;
-    ModeStayListView = ui.ModeStayListView;
-    ModeChangeListView = ui.ModeChangeListView;
-    KoyakuListView = ui.KoyakuListView;
-    NBZMListView = ui.NBZMListView;
-    SlumpChart = ui.SlumpChart;
-    HelpManMenu = ui.HelpManMenu;
-    FlevelButton = ui.FlevelButton;
-    Label3 = ui.Label3;
-    FileOpenMenu = ui.FileOpenMenu;
-    FileSaveMenu = ui.FileSaveMenu;
-    StatusBar1 = ui.StatusBar1;
-    GroupBox1 = ui.GroupBox1;
-    BIGCheckBox = ui.BIGCheckBox;
-    REGCheckBox = ui.REGCheckBox;
-    CherryCheckBox = ui.CherryCheckBox;
-    Cherry_sCheckBox = ui.Cherry_sCheckBox;
-    RakudaCheckBox = ui.RakudaCheckBox;
-    GroupBox2 = ui.GroupBox2;
-    ResultLabel = ui.ResultLabel;
-    JWord1 = ui.JWord1;
-    TukiCheckBox = ui.TukiCheckBox;
-    KoyakuChart = ui.KoyakuChart;
-    ModeStayChart = ui.ModeStayChart;
-    SlumpChart2 = ui.SlumpChart2;
-    Label5 = ui.Label5;
-    SimNumEdit = ui.SimNumEdit;
-    Label6 = ui.Label6;
-    StartButton = ui.StartButton;
-    N3 = ui.N3;
-    N4 = ui.N4;
-    ChanceCheckBox = ui.ChanceCheckBox;
-    TabSheet7 = ui.TabSheet7;
-    BModeChangeListView = ui.BModeChangeListView;
     SetUpForm();
     ConnectHandlers();
 }
@@ -107,30 +52,19 @@ TMainForm::~TMainForm()
 
 void TMainForm::SetUpForm()
 {
-    setFont(DefaultFormFont());
-    Label5->setFont(FormFont(QStringLiteral("ＭＳ Ｐゴシック"), 11));
+    ui.Label5->setFont(FormFont(QStringLiteral("ＭＳ Ｐゴシック"), 11));
     setWindowIcon(ProgramIcon());
     // A single fixed border with the system menu and the minimise box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
 
-    // The separators of the two menus carry the names of the form description.
-    for (QAction* a : FileMenu->actions())
-        if (a->isSeparator())
-            N1 = a;
-    for (QAction* a : HelpMenu->actions())
-        if (a->isSeparator())
-            N2 = a;
-    N1->setObjectName(QStringLiteral("N1"));
-    N2->setObjectName(QStringLiteral("N2"));
-
-    FlevelComboBox->setCurrentIndex(0);
-    PageControl1->setCurrentIndex(0);
+    ui.FlevelComboBox->setCurrentIndex(0);
+    ui.PageControl1->setCurrentIndex(0);
 
     SetUpListViews();
     SetUpStatusBar();
-    charts.Attach(SlumpChart, SlumpChart2, KoyakuChart, ModeStayChart);
+    charts.Attach(ui.SlumpChart, ui.SlumpChart2, ui.KoyakuChart, ui.ModeStayChart);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -139,7 +73,7 @@ void TMainForm::SetUpForm()
 
     // The client area is 606 × 697: the pages and charts above, the status bar below.
     centralWidget()->setFixedSize(606, 676);
-    StatusBar1->setFixedHeight(21);
+    ui.StatusBar1->setFixedHeight(21);
     adjustSize();
     setFixedSize(size());
     if (const QScreen* s = screen())
@@ -149,49 +83,49 @@ void TMainForm::SetUpForm()
 void TMainForm::SetUpListViews()
 {
     resultListModel = new ::ResultListViewData(resultRowLists, this);
-    ResultListView->setModel(resultListModel);
+    ui.ResultListView->setModel(resultListModel);
     // Fixed row heights keep a list of a million rows as cheap as a list of ten.
-    QHeaderView* rowsHeader = ResultListView->verticalHeader();
+    QHeaderView* rowsHeader = ui.ResultListView->verticalHeader();
     rowsHeader->setSectionResizeMode(QHeaderView::Fixed);
-    rowsHeader->setDefaultSectionSize(ResultListView->fontMetrics().height() + 4);
-    ResultListView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ResultListView->horizontalHeader()->setHighlightSections(false);
-    ResultListView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    rowsHeader->setDefaultSectionSize(ui.ResultListView->fontMetrics().height() + 4);
+    ui.ResultListView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui.ResultListView->horizontalHeader()->setHighlightSections(false);
+    ui.ResultListView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     const int resultWidths[] = {60, 60, 90, 70, 70, 150};
     for (int c = 0; c < 6; ++c)
-        ResultListView->setColumnWidth(c, resultWidths[c]);
+        ui.ResultListView->setColumnWidth(c, resultWidths[c]);
 
-    const ListColumns columns[] = {
-        {&TMainForm::BListView, {60, 60, 80, 60, 70}},
-        {&TMainForm::ModeChangeListView, {70, 70, 90, 80}},
-        {&TMainForm::KoyakuListView, {70, 70, 70, 80}},
-        {&TMainForm::ModeStayListView, {70, 80, 70, 80}},
-        {&TMainForm::NBZMListView, {80, 60, 60, 60, 100}},
-        {&TMainForm::BModeChangeListView, {70, 70}},
+    // Column widths of the other lists, in the order of their columns.
+    const std::pair<QTreeWidget*, std::vector<int>> columns[] = {
+        {ui.BListView, {60, 60, 80, 60, 70}},
+        {ui.ModeChangeListView, {70, 70, 90, 80}},
+        {ui.KoyakuListView, {70, 70, 70, 80}},
+        {ui.ModeStayListView, {70, 80, 70, 80}},
+        {ui.NBZMListView, {80, 60, 60, 60, 100}},
+        {ui.BModeChangeListView, {70, 70}},
     };
-    for (const ListColumns& entry : columns) {
-        QTreeWidget* list = this->*entry.list;
+    for (const auto& [list, widths] : columns) {
         int c = 0;
-        for (int width : entry.widths)
+        for (int width : widths)
             list->setColumnWidth(c++, width);
         list->header()->setStretchLastSection(false);
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
     }
     // The bonus list moves down by pixels as bonuses end.
-    BListView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    ui.BListView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
 
 void TMainForm::SetUpStatusBar()
 {
     for (int i = 0; i < 2; ++i) {
-        statusPanels[i] = new QLabel(StatusBar1);
+        statusPanels[i] = new QLabel(ui.StatusBar1);
         statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     }
     statusPanels[0]->setFixedWidth(450);
     // The last panel reaches to the right edge, its text centred.
     statusPanels[1]->setAlignment(Qt::AlignCenter);
-    StatusBar1->addWidget(statusPanels[0]);
-    StatusBar1->addWidget(statusPanels[1], 1);
+    ui.StatusBar1->addWidget(statusPanels[0]);
+    ui.StatusBar1->addWidget(statusPanels[1], 1);
 }
 
 void TMainForm::ConnectHandlers()
@@ -201,26 +135,26 @@ void TMainForm::ConnectHandlers()
     auto guarded = [this](void (TMainForm::*handler)()) {
         return [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); };
     };
-    connect(FileStartMenu, &QAction::triggered, this, guarded(&TMainForm::FileStartMenuClick));
-    connect(FileExitMenu, &QAction::triggered, this, guarded(&TMainForm::FileExitMenuClick));
-    connect(HelpAboutMenu, &QAction::triggered, this, guarded(&TMainForm::HelpAboutMenuClick));
-    connect(StartButton, &QPushButton::clicked, this, guarded(&TMainForm::StartButtonClic));
-    connect(HelpManMenu, &QAction::triggered, this, guarded(&TMainForm::HelpManMenuClick));
-    connect(FlevelButton, &QPushButton::clicked, this, guarded(&TMainForm::FlevelButtonClick));
-    connect(FileSaveMenu, &QAction::triggered, this, guarded(&TMainForm::FileSaveMenuClick));
-    connect(FileOpenMenu, &QAction::triggered, this, guarded(&TMainForm::FileOpenMenuClick));
+    connect(ui.FileStartMenu, &QAction::triggered, this, guarded(&TMainForm::FileStartMenuClick));
+    connect(ui.FileExitMenu, &QAction::triggered, this, guarded(&TMainForm::FileExitMenuClick));
+    connect(ui.HelpAboutMenu, &QAction::triggered, this, guarded(&TMainForm::HelpAboutMenuClick));
+    connect(ui.StartButton, &QPushButton::clicked, this, guarded(&TMainForm::StartButtonClic));
+    connect(ui.HelpManMenu, &QAction::triggered, this, guarded(&TMainForm::HelpManMenuClick));
+    connect(ui.FlevelButton, &QPushButton::clicked, this, guarded(&TMainForm::FlevelButtonClick));
+    connect(ui.FileSaveMenu, &QAction::triggered, this, guarded(&TMainForm::FileSaveMenuClick));
+    connect(ui.FileOpenMenu, &QAction::triggered, this, guarded(&TMainForm::FileOpenMenuClick));
     connect(Timer1, &QTimer::timeout, this, guarded(&TMainForm::Timer1Timer));
-    connect(BIGCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::BIGCheckBoxClick));
-    connect(REGCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::REGCheckBoxClick));
-    connect(CherryCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::CherryCheckBoxClick));
-    connect(Cherry_sCheckBox, &QCheckBox::clicked, this,
+    connect(ui.BIGCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::BIGCheckBoxClick));
+    connect(ui.REGCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::REGCheckBoxClick));
+    connect(ui.CherryCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::CherryCheckBoxClick));
+    connect(ui.Cherry_sCheckBox, &QCheckBox::clicked, this,
             guarded(&TMainForm::Cherry_sCheckBoxClick));
-    connect(RakudaCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::RakudaCheckBoxClick));
-    connect(JWord1, &QAction::triggered, this, guarded(&TMainForm::JWord1Click));
-    connect(TukiCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::TukiCheckBoxClick));
-    connect(N3, &QAction::triggered, this, guarded(&TMainForm::N3Click));
-    connect(N4, &QAction::triggered, this, guarded(&TMainForm::N4Click));
-    connect(ChanceCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::ChanceCheckBoxClick));
+    connect(ui.RakudaCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::RakudaCheckBoxClick));
+    connect(ui.JWord1, &QAction::triggered, this, guarded(&TMainForm::JWord1Click));
+    connect(ui.TukiCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::TukiCheckBoxClick));
+    connect(ui.N3, &QAction::triggered, this, guarded(&TMainForm::N3Click));
+    connect(ui.N4, &QAction::triggered, this, guarded(&TMainForm::N4Click));
+    connect(ui.ChanceCheckBox, &QCheckBox::clicked, this, guarded(&TMainForm::ChanceCheckBoxClick));
 }
 
 QString TMainForm::StatusText(int panel) const
@@ -237,7 +171,7 @@ void TMainForm::SetStatusText(int panel, const QString& text)
 void TMainForm::SetProgress(int position)
 {
     // The bar ignores a value outside its range; a position past the end means full.
-    ProgressBar1->setValue(std::clamp(position, ProgressBar1->minimum(), ProgressBar1->maximum()));
+    ui.ProgressBar1->setValue(std::clamp(position, ui.ProgressBar1->minimum(), ui.ProgressBar1->maximum()));
 }
 
 void TMainForm::ProcessMessages()
@@ -279,16 +213,6 @@ QString TMainForm::ProgramFolder()
     return folder;
 }
 
-QString TMainForm::HomePageUrl()
-{
-    return QStringLiteral("http://www.example.com/torvik/");
-}
-
-QString TMainForm::AdvertPageUrl()
-{
-    return QStringLiteral("http://www.example.com/torvik/ad.html");
-}
-
 void TMainForm::HelpManMenuClick()
 {
     Dialogs().OpenUrl(QUrl::fromLocalFile(ProgramFolder() + QStringLiteral("pelv.hlp")).toString());
@@ -312,7 +236,7 @@ void TMainForm::N4Click()
 
 void TMainForm::FlevelButtonClick()
 {
-    FlevelComboBox->setEditText(IntToStr(slot.GetSetting()));
+    ui.FlevelComboBox->setEditText(IntToStr(slot.GetSetting()));
 }
 
 void TMainForm::Timer1Timer()
@@ -324,35 +248,35 @@ void TMainForm::Timer1Timer()
 
 void TMainForm::BIGCheckBoxClick()
 {
-    charts.SetActive(ResultCharts::BIG, BIGCheckBox->checkState() == Qt::Checked);
+    charts.SetActive(ResultCharts::BIG, ui.BIGCheckBox->checkState() == Qt::Checked);
 }
 
 void TMainForm::REGCheckBoxClick()
 {
-    charts.SetActive(ResultCharts::REG, REGCheckBox->checkState() == Qt::Checked);
+    charts.SetActive(ResultCharts::REG, ui.REGCheckBox->checkState() == Qt::Checked);
 }
 
 void TMainForm::CherryCheckBoxClick()
 {
-    charts.SetActive(ResultCharts::Cherry, CherryCheckBox->checkState() == Qt::Checked);
+    charts.SetActive(ResultCharts::Cherry, ui.CherryCheckBox->checkState() == Qt::Checked);
 }
 
 void TMainForm::Cherry_sCheckBoxClick()
 {
-    charts.SetActive(ResultCharts::Cherry_s, Cherry_sCheckBox->checkState() == Qt::Checked);
+    charts.SetActive(ResultCharts::Cherry_s, ui.Cherry_sCheckBox->checkState() == Qt::Checked);
 }
 
 void TMainForm::RakudaCheckBoxClick()
 {
-    charts.SetActive(ResultCharts::Rakuda, RakudaCheckBox->checkState() == Qt::Checked);
+    charts.SetActive(ResultCharts::Rakuda, ui.RakudaCheckBox->checkState() == Qt::Checked);
 }
 
 void TMainForm::TukiCheckBoxClick()
 {
-    charts.SetActive(ResultCharts::Tuki, TukiCheckBox->checkState() == Qt::Checked);
+    charts.SetActive(ResultCharts::Tuki, ui.TukiCheckBox->checkState() == Qt::Checked);
 }
 
 void TMainForm::ChanceCheckBoxClick()
 {
-    charts.SetActive(ResultCharts::Chance, ChanceCheckBox->checkState() == Qt::Checked);
+    charts.SetActive(ResultCharts::Chance, ui.ChanceCheckBox->checkState() == Qt::Checked);
 }

@@ -10,99 +10,34 @@
 #include "model/PlayRecords.h"
 #include "model/Slot.h"
 #include "platform/widgets/Dialogs.h"
+#include "ui_Unit1.h"
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QMenuBar;
-class QProgressBar;
-class QPushButton;
-class QStatusBar;
-class QTabWidget;
-class QTableView;
 class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
+class QLabel;
 class ResultListViewData;
 class TAboutBox;
 
 // The main window: the inputs of a run, the start command and the batch, the seven pages of
 // results, the charts, the simulation files and the small menu commands.
 //
-// The components are built from the form description (resources/Unit1.ui) and bound to the
-// members below by name. Handlers named after the form's events can be called directly; the
+// The components come from the form description (resources/Unit1.ui) through its generated
+// class, held in `ui`. Handlers named after the form's events can be called directly; the
 // form's own signals reach them through a guard that shows an escaping exception in the
 // exception display.
 //
 // Only one command runs at a time: the window processes its messages while it runs and
-// shows results, and a start or file read chosen in the middle is refused, since it would
-// empty the records that the running command reads.
+// shows results, so the commands that would empty the records under it (開始, 開く) are
+// disabled until it ends.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Components of the form, in the order of the form description's fields. The chart
-    // areas are plain frames until the chart control is attached (see ResultCharts).
-    QMenuBar* MainMenu = nullptr;
-    QMenu* FileMenu = nullptr;
-    QAction* FileStartMenu = nullptr;
-    QAction* FileExitMenu = nullptr;
-    QMenu* HelpMenu = nullptr;
-    QAction* HelpAboutMenu = nullptr;
-    QLineEdit* PlayNumEdit = nullptr;
-    QComboBox* FlevelComboBox = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
-    QWidget* TabSheet3 = nullptr;
-    QWidget* TabSheet4 = nullptr;
-    QWidget* TabSheet5 = nullptr;
-    QWidget* TabSheet6 = nullptr;
-    QTableView* ResultListView = nullptr;
-    QTreeWidget* BListView = nullptr;
-    QTreeWidget* ModeStayListView = nullptr;
-    QTreeWidget* ModeChangeListView = nullptr;
-    QTreeWidget* KoyakuListView = nullptr;
-    QTreeWidget* NBZMListView = nullptr;
-    QFrame* SlumpChart = nullptr;
-    QAction* HelpManMenu = nullptr;
-    QPushButton* FlevelButton = nullptr;
-    QLabel* Label3 = nullptr;
-    QAction* FileOpenMenu = nullptr;
-    QAction* FileSaveMenu = nullptr;
-    QAction* N1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    // The components of the form description (resources/Unit1.ui), built by its generated
+    // class. The chart areas are plain frames until the chart control is attached (see
+    // ResultCharts).
+    Ui::TMainForm ui;
+    // The clock of the status bar (not a widget, so not in the form description).
     QTimer* Timer1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QCheckBox* BIGCheckBox = nullptr;
-    QCheckBox* REGCheckBox = nullptr;
-    QCheckBox* CherryCheckBox = nullptr;
-    QCheckBox* Cherry_sCheckBox = nullptr;
-    QCheckBox* RakudaCheckBox = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QLabel* ResultLabel = nullptr;
-    QAction* JWord1 = nullptr;
-    QCheckBox* TukiCheckBox = nullptr;
-    QFrame* KoyakuChart = nullptr;
-    QFrame* ModeStayChart = nullptr;
-    QFrame* SlumpChart2 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLineEdit* SimNumEdit = nullptr;
-    QLabel* Label6 = nullptr;
-    QPushButton* StartButton = nullptr;
-    QAction* N2 = nullptr;
-    QAction* N3 = nullptr;
-    QAction* N4 = nullptr;
-    QCheckBox* ChanceCheckBox = nullptr;
-    QWidget* TabSheet7 = nullptr;
-    QTreeWidget* BModeChangeListView = nullptr;
 
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -160,9 +95,8 @@ public:
     TFileDialog SaveDialog;
     ::ResultListViewData* resultListModel = nullptr;
 
-    // Web pages and files that the help menu opens.
-    static QString HomePageUrl();
-    static QString AdvertPageUrl();
+    // The folder of the program file, with its last separator: the help file and the
+    // installer live there.
     static QString ProgramFolder();
 
 protected:

@@ -5,7 +5,7 @@
 #include "app/ExceptionDisplay.h"
 #include "app/FormFonts.h"
 #include "app/ProgramIcon.h"
-#include "app/Unit1.h"
+#include "app/WebLinks.h"
 #include "platform/widgets/Dialogs.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
@@ -37,14 +37,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     connect(Label2, &LinkLabel::clicked, this, [this] { RunGuarded(this, [this] { Label2Click(); }); });
 }
 
-QString TAboutBox::MailUrl()
-{
-    return QStringLiteral("mailto:torvik@example.com");
-}
-
 void TAboutBox::Label1Click()
 {
-    Dialogs().OpenUrl(TMainForm::HomePageUrl());
+    Dialogs().OpenUrl(HomePageUrl());
 }
 
 void TAboutBox::Label2Click()

@@ -29,6 +29,4 @@ public:
     void Label1Click();
     // The maker's name: the mail link.
     void Label2Click();
-
-    static QString MailUrl();
 };

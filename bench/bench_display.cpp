@@ -43,7 +43,7 @@ void BM_ShowResultsMillionPlays(benchmark::State& state)
     TMainForm form;
     form.show();
     Random31::Seed(1);
-    form.PlayNumEdit->setText(QString::number(Plays));
+    form.ui.PlayNumEdit->setText(QString::number(Plays));
     form.RunSimulation();
     for (auto _ : state)
         form.ShowResults();
@@ -58,7 +58,7 @@ void BM_StartCommandMillionPlays(benchmark::State& state)
     TMainForm form;
     form.show();
     Random31::Seed(2);
-    form.PlayNumEdit->setText(QString::number(Plays));
+    form.ui.PlayNumEdit->setText(QString::number(Plays));
     for (auto _ : state)
         form.FileStartMenuClick();
     state.counters["records"] = static_cast<double>(form.playRecords.size());

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/ResultCounts.h"
+#include "app/ResultRowLists.h"
 #include "app/SimFile.h"
 #include "model/Slot.h"
 

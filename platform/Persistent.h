@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <type_traits>
 
 class TObject;
 
@@ -58,6 +59,21 @@ public:
     virtual TPersistent* GetOwner() { return nullptr; }
 
 protected:
+    // The one way a property setter writes its field: compares, stores and, when the value
+    // changed, calls PropertyChanged. True when it changed, for setters that do more.
+    template <class T>
+    bool SetProp(T& field, const std::type_identity_t<T>& value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        PropertyChanged();
+        return true;
+    }
+    // What a changed property does: nothing for a plain persistent; graphics objects and
+    // drawing settings tell their owner, the 3D options repaint their panel.
+    virtual void PropertyChanged() {}
+
     // Copies this object into Dest; the base fails with the assignment error.
     virtual void AssignTo(TPersistent* Dest);
     // Raises the assignment error for Source into this object.

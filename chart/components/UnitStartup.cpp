@@ -1,5 +1,6 @@
 #include "chart/components/UnitStartup.h"
 
+#include "chart/core/ChartAxis.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "chart/core/TeeProcsSettings.h"
@@ -8,7 +9,8 @@
 #include "platform/Platform.h"
 
 // Dependency order: the platform, the message units (which the drawing unit's default font
-// reads), the drawing unit, then the panel unit's utilities.
+// reads), the drawing unit, the panel unit's utilities, then the axes (whose pixel bound
+// follows the drawing unit).
 void InitializeUnits()
 {
     PlatformInitialize();
@@ -17,6 +19,7 @@ void InitializeUnits()
     TeCanvasInitialize();
     TeeProcsInitialize();
     TeEngineInitialize();
+    ChartAxisInitialize();
 }
 
 void FinalizeUnits()

@@ -12,13 +12,8 @@ TChartBrush::~TChartBrush() = default;
 
 TPicture* TChartBrush::Image()
 {
-    if (!FImage) {
-        FImage = std::make_unique<TPicture>();
-        FImage->OnChange = [this](TObject* sender) {
-            if (OnChange)
-                OnChange(sender);
-        };
-    }
+    if (!FImage)
+        FImage = std::make_unique<TPicture>(SubObjectHandler());
     return FImage.get();
 }
 

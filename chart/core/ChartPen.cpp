@@ -9,29 +9,9 @@ TChartPen::TChartPen(TNotifyEvent changeHandler)
     OnChange = std::move(changeHandler);
 }
 
-void TChartPen::SetEndStyle(TPenEndStyle value)
-{
-    if (FEndStyle != value) {
-        FEndStyle = value;
-        Changed();
-    }
-}
-
-void TChartPen::SetSmallDots(bool value)
-{
-    if (FSmallDots != value) {
-        FSmallDots = value;
-        Changed();
-    }
-}
-
-void TChartPen::SetVisible(bool value)
-{
-    if (FVisible != value) {
-        FVisible = value;
-        Changed();
-    }
-}
+void TChartPen::SetEndStyle(TPenEndStyle value) { SetProp(FEndStyle, value); }
+void TChartPen::SetSmallDots(bool value) { SetProp(FSmallDots, value); }
+void TChartPen::SetVisible(bool value) { SetProp(FVisible, value); }
 
 void TChartPen::Assign(TPersistent* source)
 {

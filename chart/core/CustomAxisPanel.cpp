@@ -232,6 +232,22 @@ void TCustomAxisPanel::BroadcastTeeChangePage()
     // INTERIM: the page-change event goes to the panel's listeners once the panel base is in.
 }
 
+void TCustomAxisPanel::SetAxisVisible(bool value)
+{
+    if (FAxisVisible != value) {
+        FAxisVisible = value;
+        Invalidate();
+    }
+}
+
+void TCustomAxisPanel::SetAxisBehind(bool value)
+{
+    if (FAxisBehind != value) {
+        FAxisBehind = value;
+        Invalidate();
+    }
+}
+
 void TCustomAxisPanel::SetScaleLastPage(bool value)
 {
     if (FScaleLastPage != value) {

@@ -90,6 +90,12 @@ public:
     // Text of a value for the legend; the chart control formats it.
     virtual QString FormattedValueLegend(TChartSeries* series, int valueIndex);
 
+    // Whether axes are drawn at all, and before the series.
+    bool AxisVisible() const { return FAxisVisible; }
+    void SetAxisVisible(bool value);
+    bool AxisBehind() const { return FAxisBehind; }
+    void SetAxisBehind(bool value);
+
     // Tools and the editor hook.
     TChartTools* Tools() { return &FTools; }
     TTeeCustomDesigner* Designer() const { return FDesigner.get(); }
@@ -116,6 +122,8 @@ private:
     int AxisSidePages(bool horizontal) const;
 
     TChartTools FTools;
+    bool FAxisBehind = true;
+    bool FAxisVisible = true;
     TChartSeriesList FSeriesList;
     int FPage = 1;
     int FMaxPointsPerPage = 0;

@@ -6,13 +6,13 @@
 
 #include "chart/core/CustomChartElement.h"
 #include "platform/Types.h"
+#include "platform/graphics/ControlTypes.h"
 
 class TChartAxis;
 class TChartSeries;
 
 enum TChartToolEvent { cteAfterDraw, cteBeforeDrawSeries, cteBeforeDraw };
 enum TChartMouseEvent { cmeDown, cmeMove, cmeUp };
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 class TTeeCustomTool : public TCustomChartElement
 {
@@ -24,7 +24,7 @@ public:
     // end of the new one's.
     void SetParentChart(TCustomAxisPanel* value) override;
     virtual void ChartEvent(TChartToolEvent) {}
-    virtual void ChartMouseEvent(TChartMouseEvent, TMouseButton, uint32_t /*shift*/, int /*x*/, int /*y*/) {}
+    virtual void ChartMouseEvent(TChartMouseEvent, TMouseButton, TShiftState, int /*x*/, int /*y*/) {}
     // The tool type's display name.
     static QString Description() { return QString(); }
 };

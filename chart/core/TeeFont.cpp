@@ -16,15 +16,6 @@ TTeeFont::TTeeFont(TNotifyEvent changeHandler)
 
 TTeeFont::~TTeeFont() = default;
 
-TNotifyEvent TTeeFont::SubObjectHandler()
-{
-    // Forwards to whatever handler the font has at the time of the change.
-    return [this](TObject* sender) {
-        if (OnChange)
-            OnChange(sender);
-    };
-}
-
 TTeeFontGradient* TTeeFont::Gradient()
 {
     if (!FGradient)
@@ -70,13 +61,7 @@ void TTeeFont::SetShadow(TTeeShadow* value)
         Shadow()->Assign(value);
 }
 
-void TTeeFont::SetInterCharSize(int32_t value)
-{
-    if (FInterCharSize != value) {
-        FInterCharSize = value;
-        Changed();
-    }
-}
+void TTeeFont::SetInterCharSize(int32_t value) { SetProp(FInterCharSize, value); }
 
 void TTeeFont::Assign(TPersistent* source)
 {

@@ -55,8 +55,6 @@ public:
     void DefineProperties(TTeeFiler& filer) override;
 
 private:
-    TNotifyEvent SubObjectHandler();
-
     std::unique_ptr<TTeeFontGradient> FGradient;
     int32_t FInterCharSize = 0;
     std::unique_ptr<TChartHiddenPen> FOutLine;

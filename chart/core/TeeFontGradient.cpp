@@ -1,12 +1,6 @@
 #include "chart/core/TeeFontGradient.h"
 
-void TTeeFontGradient::SetOutline(bool value)
-{
-    if (FOutline != value) {
-        FOutline = value;
-        Changed();
-    }
-}
+void TTeeFontGradient::SetOutline(bool value) { SetProp(FOutline, value); }
 
 void TTeeFontGradient::Assign(TPersistent* source)
 {

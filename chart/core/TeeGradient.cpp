@@ -4,37 +4,28 @@
 
 TCustomTeeGradient::TCustomTeeGradient(TNotifyEvent changeHandler) : OnChange(std::move(changeHandler)) {}
 
-void TCustomTeeGradient::SetBalance(int32_t value) { SetValue(FBalance, value); }
-void TCustomTeeGradient::SetDirection(TGradientDirection value) { SetValue(FDirection, value); }
-void TCustomTeeGradient::SetEndColor(TColor value) { SetValue(FEndColor, value); }
-void TCustomTeeGradient::SetRadialX(int32_t value) { SetValue(FRadialX, value); }
-void TCustomTeeGradient::SetRadialY(int32_t value) { SetValue(FRadialY, value); }
-void TCustomTeeGradient::SetStartColor(TColor value) { SetValue(FStartColor, value); }
-void TCustomTeeGradient::SetVisible(bool value) { SetValue(FVisible, value); }
+void TCustomTeeGradient::SetBalance(int32_t value) { SetProp(FBalance, value); }
+void TCustomTeeGradient::SetDirection(TGradientDirection value) { SetProp(FDirection, value); }
+void TCustomTeeGradient::SetEndColor(TColor value) { SetProp(FEndColor, value); }
+void TCustomTeeGradient::SetRadialX(int32_t value) { SetProp(FRadialX, value); }
+void TCustomTeeGradient::SetRadialY(int32_t value) { SetProp(FRadialY, value); }
+void TCustomTeeGradient::SetStartColor(TColor value) { SetProp(FStartColor, value); }
+void TCustomTeeGradient::SetVisible(bool value) { SetProp(FVisible, value); }
 
 void TCustomTeeGradient::SetMidColor(TColor value)
 {
-    if (FUseMiddle) {
-        if (value == clNone) {
-            FUseMiddle = false;
-            Changed();
-        } else {
-            SetValue(FMidColor, value);
-        }
-    } else if (value != clNone) {
-        FUseMiddle = true;
+    // clNone switches the middle colour off (keeping the colour); any other switches it on.
+    if (value == clNone) {
+        SetProp(FUseMiddle, false);
+    } else if (FUseMiddle) {
+        SetProp(FMidColor, value);
+    } else {
         FMidColor = value;
-        Changed();
+        SetProp(FUseMiddle, true);
     }
 }
 
-void TCustomTeeGradient::UseMiddleColor()
-{
-    if (!FUseMiddle) {
-        FUseMiddle = true;
-        Changed();
-    }
-}
+void TCustomTeeGradient::UseMiddleColor() { SetProp(FUseMiddle, true); }
 
 void TCustomTeeGradient::Assign(TPersistent* source)
 {

@@ -52,17 +52,9 @@ protected:
         if (OnChange)
             OnChange(this);
     }
+    void PropertyChanged() override { Changed(); }
 
 private:
-    template <class T>
-    void SetValue(T& field, T value)
-    {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
-    }
-
     int32_t FBalance = 50;
     TGradientDirection FDirection = gdTopBottom;
     TColor FEndColor = clYellow;

@@ -1,15 +1,14 @@
 #include "chart/core/TeeLibrary.h"
 
 #include <QLibrary>
+#include <memory>
 
 QLibrary* TeeLoadLibrary(const QString& name)
 {
-    auto* library = new QLibrary(name);
-    if (!library->load()) {
-        delete library;
+    auto library = std::make_unique<QLibrary>(name);
+    if (!library->load())
         return nullptr;
-    }
-    return library;
+    return library.release(); // the caller frees it with TeeFreeLibrary
 }
 
 void TeeFreeLibrary(QLibrary* handle)

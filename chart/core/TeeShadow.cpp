@@ -5,13 +5,13 @@
 
 TTeeShadow::TTeeShadow(TNotifyEvent changeHandler) : OnChange(std::move(changeHandler)) {}
 
-void TTeeShadow::SetColor(TColor value) { SetValue(FColor, value); }
-void TTeeShadow::SetHorizSize(int32_t value) { SetValue(FHorizSize, value); }
-void TTeeShadow::SetVertSize(int32_t value) { SetValue(FVertSize, value); }
+void TTeeShadow::SetColor(TColor value) { SetProp(FColor, value); }
+void TTeeShadow::SetHorizSize(int32_t value) { SetProp(FHorizSize, value); }
+void TTeeShadow::SetVertSize(int32_t value) { SetProp(FVertSize, value); }
 void TTeeShadow::SetTransparency(TTeeTransparency value)
 {
     // A percent: more than 100 would push blended pixels past the background.
-    SetValue(FTransparency, std::min<TTeeTransparency>(value, 100));
+    SetProp(FTransparency, std::min<TTeeTransparency>(value, 100));
 }
 
 void TTeeShadow::SetSize(int32_t value)

@@ -44,16 +44,14 @@ public:
 
     TNotifyEvent OnChange;
 
-private:
-    template <class T>
-    void SetValue(T& field, T value)
+protected:
+    void PropertyChanged() override
     {
-        if (field != value) {
-            field = value;
-            if (OnChange)
-                OnChange(this);
-        }
+        if (OnChange)
+            OnChange(this);
     }
+
+private:
 
     TColor FColor = clSilver;
     int32_t FHorizSize = 0;

@@ -12,59 +12,32 @@ void TView3DOptions::Repaint()
         FParent->Invalidate();
 }
 
-void TView3DOptions::SetIntValue(int32_t& field, int32_t value)
-{
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
-}
-
-void TView3DOptions::SetBoolValue(bool& field, bool value)
-{
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
-}
-
-void TView3DOptions::SetElevation(int32_t value) { SetIntValue(FElevation, value); }
-void TView3DOptions::SetOrthogonal(bool value) { SetBoolValue(FOrthogonal, value); }
-void TView3DOptions::SetOrthoAngle(int32_t value) { SetIntValue(FOrthoAngle, value); }
-void TView3DOptions::SetPerspective(int32_t value) { SetIntValue(FPerspective, value); }
-void TView3DOptions::SetRotation(int32_t value) { SetIntValue(FRotation, value); }
-void TView3DOptions::SetTilt(int32_t value) { SetIntValue(FTilt, value); }
-void TView3DOptions::SetZoomText(bool value) { SetBoolValue(FZoomText, value); }
+void TView3DOptions::SetElevation(int32_t value) { SetProp(FElevation, value); }
+void TView3DOptions::SetOrthogonal(bool value) { SetProp(FOrthogonal, value); }
+void TView3DOptions::SetOrthoAngle(int32_t value) { SetProp(FOrthoAngle, value); }
+void TView3DOptions::SetPerspective(int32_t value) { SetProp(FPerspective, value); }
+void TView3DOptions::SetRotation(int32_t value) { SetProp(FRotation, value); }
+void TView3DOptions::SetTilt(int32_t value) { SetProp(FTilt, value); }
+void TView3DOptions::SetZoomText(bool value) { SetProp(FZoomText, value); }
 
 void TView3DOptions::SetHorizOffset(int32_t value)
 {
-    if (FHorizOffset != value) {
-        FHorizOffset = value;
-        Repaint();
-        if (OnScrolled)
-            OnScrolled(true);
-    }
+    if (SetProp(FHorizOffset, value) && OnScrolled) // also tells that the view scrolled
+        OnScrolled(true);
 }
 
 void TView3DOptions::SetVertOffset(int32_t value)
 {
-    if (FVertOffset != value) {
-        FVertOffset = value;
-        Repaint();
-        if (OnScrolled)
-            OnScrolled(false);
-    }
+    if (SetProp(FVertOffset, value) && OnScrolled) // also tells that the view scrolled
+        OnScrolled(false);
 }
 
 void TView3DOptions::SetZoom(int32_t value)
 {
-    if (FZoom != value) {
-        // Told before the change, so a handler still sees the old zoom.
-        if (OnChangedZoom)
-            OnChangedZoom(value);
-        FZoom = value;
-        Repaint();
-    }
+    // Told before the change, so a handler still sees the old zoom.
+    if (FZoom != value && OnChangedZoom)
+        OnChangedZoom(value);
+    SetProp(FZoom, value);
 }
 
 void TView3DOptions::Assign(TPersistent* source)

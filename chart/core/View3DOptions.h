@@ -74,9 +74,10 @@ public:
     TTeeView3DScrolled OnScrolled;
     TTeeView3DChangedZoom OnChangedZoom;
 
+protected:
+    void PropertyChanged() override { Repaint(); }
+
 private:
-    void SetIntValue(int32_t& field, int32_t value);
-    void SetBoolValue(bool& field, bool value);
 
     int32_t FElevation = DefaultElevation;
     int32_t FHorizOffset = 0;

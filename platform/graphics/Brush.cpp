@@ -1,23 +1,11 @@
 #include "platform/graphics/Brush.h"
 
-void TBrush::SetColor(TColor value)
-{
-    if (FColor != value) {
-        FColor = value;
-        Changed();
-    }
-}
-
-void TBrush::SetStyle(TBrushStyle value)
-{
-    if (FStyle != value) {
-        FStyle = value;
-        Changed();
-    }
-}
+void TBrush::SetColor(TColor value) { SetProp(FColor, value); }
+void TBrush::SetStyle(TBrushStyle value) { SetProp(FStyle, value); }
 
 void TBrush::SetBitmap(const QImage& value)
 {
+    // Images are not compared pixel by pixel: every assignment notifies.
     FBitmap = value;
     Changed();
 }

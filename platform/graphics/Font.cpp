@@ -39,56 +39,21 @@ int32_t TFont::Size() const
 
 void TFont::SetName(const QString& value)
 {
-    if (FName != value && !value.isEmpty()) {
-        FName = value;
-        Changed();
-    }
+    if (!value.isEmpty()) // a font always has a name: an empty one is ignored
+        SetProp(FName, value);
 }
 
-void TFont::SetHeight(int32_t value)
-{
-    if (FHeight != value) {
-        FHeight = value;
-        Changed();
-    }
-}
+void TFont::SetHeight(int32_t value) { SetProp(FHeight, value); }
 
 void TFont::SetSize(int32_t value)
 {
     SetHeight(-MulDiv(value, FPixelsPerInch, 72));
 }
 
-void TFont::SetColor(TColor value)
-{
-    if (FColor != value) {
-        FColor = value;
-        Changed();
-    }
-}
-
-void TFont::SetStyle(TFontStyles value)
-{
-    if (FStyle != value) {
-        FStyle = value;
-        Changed();
-    }
-}
-
-void TFont::SetCharset(TFontCharset value)
-{
-    if (FCharset != value) {
-        FCharset = value;
-        Changed();
-    }
-}
-
-void TFont::SetPitch(TFontPitch value)
-{
-    if (FPitch != value) {
-        FPitch = value;
-        Changed();
-    }
-}
+void TFont::SetColor(TColor value) { SetProp(FColor, value); }
+void TFont::SetStyle(TFontStyles value) { SetProp(FStyle, value); }
+void TFont::SetCharset(TFontCharset value) { SetProp(FCharset, value); }
+void TFont::SetPitch(TFontPitch value) { SetProp(FPitch, value); }
 
 void TFont::Assign(TPersistent* source)
 {

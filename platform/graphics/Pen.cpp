@@ -1,36 +1,9 @@
 #include "platform/graphics/Pen.h"
 
-void TPen::SetColor(TColor value)
-{
-    if (FColor != value) {
-        FColor = value;
-        Changed();
-    }
-}
-
-void TPen::SetMode(TPenMode value)
-{
-    if (FMode != value) {
-        FMode = value;
-        Changed();
-    }
-}
-
-void TPen::SetStyle(TPenStyle value)
-{
-    if (FStyle != value) {
-        FStyle = value;
-        Changed();
-    }
-}
-
-void TPen::SetWidth(int32_t value)
-{
-    if (FWidth != value) {
-        FWidth = value;
-        Changed();
-    }
-}
+void TPen::SetColor(TColor value) { SetProp(FColor, value); }
+void TPen::SetMode(TPenMode value) { SetProp(FMode, value); }
+void TPen::SetStyle(TPenStyle value) { SetProp(FStyle, value); }
+void TPen::SetWidth(int32_t value) { SetProp(FWidth, value); }
 
 void TPen::Assign(TPersistent* source)
 {

@@ -2,6 +2,7 @@
 
 void TPicture::SetGraphic(const QImage& image)
 {
+    // Images are not compared pixel by pixel: every assignment notifies.
     FGraphic = image;
     Changed();
 }

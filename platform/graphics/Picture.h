@@ -8,7 +8,7 @@
 class TPicture : public TGraphicsObject
 {
 public:
-    TPicture() = default;
+    explicit TPicture(TNotifyEvent changeHandler = {}) : TGraphicsObject(std::move(changeHandler)) {}
 
     const QImage& Graphic() const { return FGraphic; }
     void SetGraphic(const QImage& image);

@@ -22,10 +22,10 @@ protected:
 
     void StartBatch(const QString& plays, const QString& runs, const QString& setting)
     {
-        form.PlayNumEdit->setText(plays);
-        form.SimNumEdit->setText(runs);
-        form.FlevelComboBox->setEditText(setting);
-        form.StartButton->click();
+        form.ui.PlayNumEdit->setText(plays);
+        form.ui.SimNumEdit->setText(runs);
+        form.ui.FlevelComboBox->setEditText(setting);
+        form.ui.StartButton->click();
     }
 };
 
@@ -37,8 +37,8 @@ TEST_F(MainFormBatch, TwoRunsWriteTwoFilesAndLeaveTheViews)
     Random31::Seed(3);
     StartBatch("300", "1", "4");
     const int rows = form.resultListModel->rowCount();
-    const int bonusRows = form.BListView->topLevelItemCount();
-    const QString summary = form.ResultLabel->text();
+    const int bonusRows = form.ui.BListView->topLevelItemCount();
+    const QString summary = form.ui.ResultLabel->text();
     const QString firstRow = form.ResultListViewData(0).join('|');
 
     seam.saveAnswers.push_back(Path("run.sim"));
@@ -67,12 +67,12 @@ TEST_F(MainFormBatch, TwoRunsWriteTwoFilesAndLeaveTheViews)
 
     // The display is that of the single run before.
     EXPECT_EQ(form.resultListModel->rowCount(), rows);
-    EXPECT_EQ(form.BListView->topLevelItemCount(), bonusRows);
-    EXPECT_EQ(form.ResultLabel->text(), summary);
+    EXPECT_EQ(form.ui.BListView->topLevelItemCount(), bonusRows);
+    EXPECT_EQ(form.ui.ResultLabel->text(), summary);
     EXPECT_EQ(form.ResultListViewData(0).join('|'), firstRow);
 
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
 }
 
@@ -90,19 +90,19 @@ TEST_F(MainFormBatch, RandomSettingDrawsPerRunAndNamesEachFileByIt)
         EXPECT_EQ(files[i], QStringLiteral("q%1_50_%2.sim").arg(result.header.setting).arg(i + 1))
             << files[i].toStdString();
     }
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("終了時に設定が確認できます"));
+    EXPECT_EQ(form.ui.Label3->text(), QStringLiteral("終了時に設定が確認できます"));
 }
 
 TEST_F(MainFormBatch, ProgressRunsFromFiftyAndShowsPastTheEndAsFull)
 {
     seam.saveAnswers.push_back(Path("p.sim"));
     QList<int> positions;
-    QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged,
+    QObject::connect(form.ui.ProgressBar1, &QProgressBar::valueChanged,
                      [&](int v) { positions << v; });
     StartBatch("20", "4", "1");
     // (i + 1) / N × 100 for i = 1 .. 4: 50, 75, 100, then 125 shown as 100.
     EXPECT_EQ(positions, (QList<int>{50, 75, 100}));
-    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 100);
     EXPECT_EQ(Files().size(), 4);
 }
 
@@ -110,13 +110,13 @@ TEST(MainFormProgress, PositionsOutsideTheRangeAreClamped)
 {
     TMainForm form;
     form.SetProgress(57);
-    EXPECT_EQ(form.ProgressBar1->value(), 57);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 57);
     form.SetProgress(125);
-    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 100);
     form.SetProgress(2147483647);
-    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 100);
     form.SetProgress(-3);
-    EXPECT_EQ(form.ProgressBar1->value(), 0);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 0);
 }
 
 TEST_F(MainFormBatch, AFileThatCannotBeCreatedEndsTheBatchWithTheErrorStatus)
@@ -128,7 +128,7 @@ TEST_F(MainFormBatch, AFileThatCannotBeCreatedEndsTheBatchWithTheErrorStatus)
     EXPECT_EQ(form.StatusText(0), QStringLiteral("エラーにより強制終了しました。"));
     ASSERT_EQ(seam.errors.size(), 1);
     EXPECT_TRUE(seam.errors[0].endsWith(Path("missing/run2_30_1.sim"))) << seam.errors[0].toStdString();
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
     // Only one run was played: the records are a run of 30 plays.
     EXPECT_EQ(form.playRecords.playNumber.back(), 30);
@@ -165,6 +165,6 @@ TEST_F(MainFormBatch, ACancelledDialogRunsNothingAndWritesNothing)
     EXPECT_EQ(form.playRecords.medals, recordsBefore.medals); // no run was played
     EXPECT_EQ(form.StatusText(0),
               QStringLiteral("保存先が選ばれなかったため、シミュレーションを開始しませんでした。"));
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_TRUE(seam.errors.isEmpty());
 }

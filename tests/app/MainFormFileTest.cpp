@@ -52,7 +52,7 @@ protected:
     void Open(const std::optional<QString>& answer)
     {
         seam.openAnswers.push_back(answer);
-        form.FileOpenMenu->trigger();
+        form.ui.FileOpenMenu->trigger();
     }
 };
 
@@ -64,22 +64,22 @@ TEST_F(MainFormFile, ARunReadBackShowsItsSettingAndPlayCount)
     Open(Path("run3_1000_1.sim"));
     ASSERT_TRUE(seam.errors.isEmpty());
     EXPECT_EQ(seam.lastFilter, QStringLiteral("Pelvaroファイル|*.sim"));
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("3"));
-    EXPECT_EQ(form.PlayNumEdit->text(), QStringLiteral("1000"));
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(form.ui.PlayNumEdit->text(), QStringLiteral("1000"));
     EXPECT_EQ(form.playRecords.medals, written.medals);
     EXPECT_EQ(form.playRecords.bonusGameCount, written.bonusGameCount);
     EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(written.size()));
     EXPECT_EQ(form.ResultListViewData(static_cast<int>(written.size()) - 1)[4],
               QString::number(written.medals.back()));
-    EXPECT_EQ(form.KoyakuListView->topLevelItemCount(), 8);
-    EXPECT_TRUE(form.ResultLabel->text().startsWith(QStringLiteral("BIG回数:")));
+    EXPECT_EQ(form.ui.KoyakuListView->topLevelItemCount(), 8);
+    EXPECT_TRUE(form.ui.ResultLabel->text().startsWith(QStringLiteral("BIG回数:")));
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み完了"));
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
 
     // Reading leaves the machine alone: "設定確認" shows the machine's setting, not the file's.
-    form.FlevelButton->click();
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("1"));
+    form.ui.FlevelButton->click();
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("1"));
 }
 
 TEST_F(MainFormFile, AFileThatIsNotASimulationFileIsRefusedAndTheViewsStay)
@@ -87,7 +87,7 @@ TEST_F(MainFormFile, AFileThatIsNotASimulationFileIsRefusedAndTheViewsStay)
     WriteRun("good.sim", 2, 200, 1);
     Open(Path("good.sim"));
     const int rows = form.resultListModel->rowCount();
-    const QString summary = form.ResultLabel->text();
+    const QString summary = form.ui.ResultLabel->text();
     ASSERT_GT(rows, 0);
 
     for (const QByteArray& bytes : {Ints({7, 1, 1}), QByteArray("ab"), QByteArray()}) {
@@ -98,9 +98,9 @@ TEST_F(MainFormFile, AFileThatIsNotASimulationFileIsRefusedAndTheViewsStay)
         EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み中断"));
         EXPECT_TRUE(form.playRecords.empty());
         EXPECT_EQ(form.resultListModel->rowCount(), rows);
-        EXPECT_EQ(form.ResultLabel->text(), summary);
-        EXPECT_EQ(form.PlayNumEdit->text(), QStringLiteral("200"));
-        EXPECT_TRUE(form.StartButton->isEnabled());
+        EXPECT_EQ(form.ui.ResultLabel->text(), summary);
+        EXPECT_EQ(form.ui.PlayNumEdit->text(), QStringLiteral("200"));
+        EXPECT_TRUE(form.ui.StartButton->isEnabled());
     }
 }
 
@@ -111,10 +111,10 @@ TEST_F(MainFormFile, AHeaderAloneIsAnEmptyRunAndATornRecordIsDropped)
     EXPECT_TRUE(seam.errors.isEmpty());
     EXPECT_TRUE(form.playRecords.empty());
     EXPECT_EQ(form.resultListModel->rowCount(), 0);
-    EXPECT_EQ(form.BListView->topLevelItemCount(), 0);
-    EXPECT_EQ(form.KoyakuListView->topLevelItemCount(), 8);
-    EXPECT_EQ(form.KoyakuListView->topLevelItem(0)->text(2), QStringLiteral("0"));
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(form.ui.BListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form.ui.KoyakuListView->topLevelItemCount(), 8);
+    EXPECT_EQ(form.ui.KoyakuListView->topLevelItem(0)->text(2), QStringLiteral("0"));
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("5"));
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み完了"));
     // No records: the slump chart keeps the range that it had.
     EXPECT_EQ(form.charts.BottomMaximum(), 24);
@@ -149,7 +149,7 @@ TEST_F(MainFormFile, ACancelledOrUnreadableChoiceChangesNothing)
     EXPECT_EQ(form.StatusText(0), QStringLiteral("前の状態"));
     EXPECT_EQ(form.playRecords.playNumber.back(), 100);
     EXPECT_EQ(form.resultListModel->rowCount(), rows);
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
 }
 
@@ -166,16 +166,16 @@ TEST_F(MainFormFile, AFileTooLargeToHoldIsRefusedBeforeReading)
     Open(Path("huge.sim"));
     EXPECT_EQ(seam.errors, QStringList{QStringLiteral("このファイルは大きすぎるため、読み込めません。")});
     EXPECT_EQ(form.StatusText(0), QStringLiteral("前の状態"));
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
 }
 
 TEST_F(MainFormFile, TheSaveCommandWritesTheMachinesHeaderAndTheRecords)
 {
     Random31::Seed(31);
-    form.PlayNumEdit->setText("400");
-    form.FlevelComboBox->setEditText("5");
-    form.StartButton->click();
+    form.ui.PlayNumEdit->setText("400");
+    form.ui.FlevelComboBox->setEditText("5");
+    form.ui.StartButton->click();
 
     seam.saveAnswers.push_back(Path("saved.sim"));
     form.FileSaveMenuClick();

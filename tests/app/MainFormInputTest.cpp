@@ -18,11 +18,11 @@ protected:
 
     void Start(const QString& plays, const QString& runs, const QString& setting = "1")
     {
-        form.PlayNumEdit->setText(plays);
-        form.SimNumEdit->setText(runs);
-        form.FlevelComboBox->setEditText(setting);
+        form.ui.PlayNumEdit->setText(plays);
+        form.ui.SimNumEdit->setText(runs);
+        form.ui.FlevelComboBox->setEditText(setting);
         form.SetStatusText(0, QStringLiteral("前の表示"));
-        form.FileStartMenu->trigger();
+        form.ui.FileStartMenu->trigger();
     }
 
     // A refused start: one message, status emptied, nothing run, the window usable.
@@ -32,7 +32,7 @@ protected:
         EXPECT_TRUE(seam.exceptions.isEmpty());
         EXPECT_TRUE(form.StatusText(0).isEmpty());
         EXPECT_TRUE(form.playRecords.empty());
-        EXPECT_TRUE(form.StartButton->isEnabled());
+        EXPECT_TRUE(form.ui.StartButton->isEnabled());
         EXPECT_FALSE(form.CommandRunning());
         EXPECT_EQ(seam.saveCount, 0);
     }
@@ -102,7 +102,7 @@ TEST_F(MainFormInput, TextThatIsNoNumberReachesTheExceptionDisplay)
     Start("abc", "1");
     EXPECT_TRUE(seam.errors.isEmpty());
     EXPECT_EQ(seam.exceptions, QStringList{QStringLiteral("'abc' is not a valid integer value")});
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
 
     seam.exceptions.clear();
@@ -121,8 +121,8 @@ TEST_F(MainFormInput, ASettingChangedBehindTheChecksStopsTheRunCleanly)
 {
     // RunSimulation reads the boxes itself (a batch runs it again and again); a setting the
     // machine has no tables for must end in a message, never reach the machine.
-    form.PlayNumEdit->setText("10");
-    form.FlevelComboBox->setEditText("9");
+    form.ui.PlayNumEdit->setText("10");
+    form.ui.FlevelComboBox->setEditText("9");
     form.slot.SetSetting(2);
     EXPECT_THROW(form.RunSimulation(), Exception);
     EXPECT_EQ(form.slot.GetSetting(), 2);

@@ -37,20 +37,20 @@ TEST(MainFormReentry, AStartOrReadInsideARunIsRefused)
     // The first point is the run's, before it plays; the next ones are the display's.
     AtNextMessages(&form, [&] {
         sawRunning = form.CommandRunning();
-        startEnabledInside = form.StartButton->isEnabled();
-        menuEnabledInside = form.FileStartMenu->isEnabled();
-        form.PlayNumEdit->setText("7"); // would show up if a second run started
-        form.FileStartMenu->trigger();
-        form.StartButton->click();
+        startEnabledInside = form.ui.StartButton->isEnabled();
+        menuEnabledInside = form.ui.FileStartMenu->isEnabled();
+        form.ui.PlayNumEdit->setText("7"); // would show up if a second run started
+        form.ui.FileStartMenu->trigger();
+        form.ui.StartButton->click();
         AtNextMessages(&form, [&] {
-            form.FileOpenMenu->trigger();
-            form.FileStartMenu->trigger();
-            form.FlevelButton->click(); // harmless commands still work
+            form.ui.FileOpenMenu->trigger();
+            form.ui.FileStartMenu->trigger();
+            form.ui.FlevelButton->click(); // harmless commands still work
         });
     });
     Random31::Seed(5);
-    form.PlayNumEdit->setText("5000");
-    form.FileStartMenu->trigger();
+    form.ui.PlayNumEdit->setText("5000");
+    form.ui.FileStartMenu->trigger();
 
     EXPECT_TRUE(sawRunning);
     EXPECT_FALSE(startEnabledInside);
@@ -63,14 +63,14 @@ TEST(MainFormReentry, AStartOrReadInsideARunIsRefused)
     EXPECT_EQ(form.playRecords.playNumber.back(), 5000);
     EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(form.playRecords.size()));
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("1"));
 
     // Once the command has ended, the same commands work again.
     seam.openAnswers.clear();
     seam.openAnswers.push_back(dir.filePath("other.sim"));
-    form.FileOpenMenu->trigger();
+    form.ui.FileOpenMenu->trigger();
     EXPECT_EQ(seam.openCount, 1);
     EXPECT_EQ(form.playRecords.size(), 1u);
 }
@@ -87,10 +87,10 @@ TEST(MainFormReentry, AStartInsideAFileReadIsRefused)
     seam.openAnswers.push_back(dir.filePath("r.sim"));
 
     AtNextMessages(&form, [&] {
-        form.PlayNumEdit->setText("9");
-        form.StartButton->click();
+        form.ui.PlayNumEdit->setText("9");
+        form.ui.StartButton->click();
     });
-    form.FileOpenMenu->trigger();
+    form.ui.FileOpenMenu->trigger();
     EXPECT_EQ(form.playRecords.medals, records.medals);
     EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(records.size()));
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み完了"));
@@ -101,9 +101,9 @@ TEST(MainFormReentry, ClosingTheWindowDuringARunEndsTheCommand)
     RecordingSeam seam;
     TMainForm form;
     form.show();
-    AtNextMessages(&form, [&] { form.FileExitMenu->trigger(); });
-    form.PlayNumEdit->setText("3000");
-    form.FileStartMenu->trigger();
+    AtNextMessages(&form, [&] { form.ui.FileExitMenu->trigger(); });
+    form.ui.PlayNumEdit->setText("3000");
+    form.ui.FileStartMenu->trigger();
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.CommandRunning());
     EXPECT_LE(form.resultListModel->rowCount(), static_cast<int>(form.playRecords.size()));
@@ -114,19 +114,19 @@ TEST(MainFormReentry, AnExceptionInsideACommandLeavesTheWindowUsable)
     RecordingSeam seam;
     TMainForm form;
     // A setting turned bad behind the checks, while the command processes its messages.
-    AtNextMessages(&form, [&] { form.FlevelComboBox->setEditText("x"); });
+    AtNextMessages(&form, [&] { form.ui.FlevelComboBox->setEditText("x"); });
     seam.saveAnswers.push_back(QDir::temp().filePath("pelvaro-never-written.sim"));
-    form.PlayNumEdit->setText("10");
-    form.SimNumEdit->setText("3");
-    form.FileStartMenu->trigger();
+    form.ui.PlayNumEdit->setText("10");
+    form.ui.SimNumEdit->setText("3");
+    form.ui.FileStartMenu->trigger();
     EXPECT_EQ(seam.exceptions, QStringList{QStringLiteral("'x' is not a valid integer value")});
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
     EXPECT_TRUE(form.StatusText(0).isEmpty());
 
-    form.FlevelComboBox->setEditText("1");
-    form.SimNumEdit->setText("1");
-    form.StartButton->click();
+    form.ui.FlevelComboBox->setEditText("1");
+    form.ui.SimNumEdit->setText("1");
+    form.ui.StartButton->click();
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
     QFile::remove(QDir::temp().filePath("pelvaro-never-written.sim"));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ResultCounts.h"
+#include "app/ResultRowLists.h"
 #include "app/ResultListViewData.h"
 #include "app/Unit1.h"
 #include "MainFormTestSeam.h"
@@ -81,9 +82,9 @@ protected:
     void Run(const QString& plays, const QString& setting, uint32_t seed)
     {
         Random31::Seed(seed);
-        form.PlayNumEdit->setText(plays);
-        form.FlevelComboBox->setEditText(setting);
-        form.StartButton->click();
+        form.ui.PlayNumEdit->setText(plays);
+        form.ui.FlevelComboBox->setEditText(setting);
+        form.ui.StartButton->click();
     }
 };
 
@@ -99,9 +100,9 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
     EXPECT_EQ(r.playNumber.back(), 20000);
     EXPECT_EQ(form.slot.GetSetting(), 6);
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
-    EXPECT_TRUE(form.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
-    EXPECT_TRUE(form.Label3->text().isEmpty());
+    EXPECT_TRUE(form.ui.Label3->text().isEmpty());
 
     // The play-by-play list: one row per record, caption and six sub-items.
     ASSERT_EQ(form.resultListModel->rowCount(), static_cast<int>(r.size()));
@@ -128,14 +129,14 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
     // Bonus and mode-change rows, written out independently from the records.
     const QList<QStringList> bonus = ExpectedBonusRows(r);
     ASSERT_GT(bonus.size(), 10);
-    ASSERT_EQ(form.BListView->topLevelItemCount(), bonus.size());
+    ASSERT_EQ(form.ui.BListView->topLevelItemCount(), bonus.size());
     for (int k = 0; k < bonus.size(); ++k)
-        ASSERT_EQ(Row(form.BListView, k), bonus[k]) << "bonus row " << k;
+        ASSERT_EQ(Row(form.ui.BListView, k), bonus[k]) << "bonus row " << k;
     const QList<QStringList> changes = ExpectedModeChangeRows(r);
     ASSERT_GT(changes.size(), 10);
-    ASSERT_EQ(form.ModeChangeListView->topLevelItemCount(), changes.size());
+    ASSERT_EQ(form.ui.ModeChangeListView->topLevelItemCount(), changes.size());
     for (int k = 0; k < changes.size(); ++k)
-        ASSERT_EQ(Row(form.ModeChangeListView, k), changes[k]) << "mode change " << k;
+        ASSERT_EQ(Row(form.ui.ModeChangeListView, k), changes[k]) << "mode change " << k;
 
     // Count tables.
     int32_t roles[10] = {}, modes[5] = {}, bonusRoles[18] = {};
@@ -151,32 +152,32 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
     }
     const int32_t p = r.playNumber.back();
     const int koyakuOrder[] = {1, 2, 3, 0, 4, 6, 7, 5};
-    ASSERT_EQ(form.KoyakuListView->topLevelItemCount(), 8);
+    ASSERT_EQ(form.ui.KoyakuListView->topLevelItemCount(), 8);
     for (int k = 0; k < 8; ++k) {
         const int32_t c = roles[koyakuOrder[k]];
-        EXPECT_EQ(Row(form.KoyakuListView, k),
+        EXPECT_EQ(Row(form.ui.KoyakuListView, k),
                   (QStringList{RoleLabel(koyakuOrder[k]), QString::number(c),
                                FloatToStr(double(c) / p),
                                c == 0 ? QStringLiteral("0") : "1/" + FloatToStr(double(p) / c)}));
     }
-    ASSERT_EQ(form.ModeStayListView->topLevelItemCount(), 5);
+    ASSERT_EQ(form.ui.ModeStayListView->topLevelItemCount(), 5);
     int32_t stay = 0;
     for (int m = 0; m < 5; ++m) {
-        EXPECT_EQ(Row(form.ModeStayListView, m)[0], Mode(m));
-        EXPECT_EQ(Row(form.ModeStayListView, m)[1], QString::number(modes[m]));
+        EXPECT_EQ(Row(form.ui.ModeStayListView, m)[0], Mode(m));
+        EXPECT_EQ(Row(form.ui.ModeStayListView, m)[1], QString::number(modes[m]));
         stay += modes[m];
     }
     EXPECT_LE(stay, p);
-    ASSERT_EQ(form.NBZMListView->topLevelItemCount(), 3);
-    EXPECT_EQ(Row(form.NBZMListView, 1)[0], QStringLiteral("らくだ"));
+    ASSERT_EQ(form.ui.NBZMListView->topLevelItemCount(), 3);
+    EXPECT_EQ(Row(form.ui.NBZMListView, 1)[0], QStringLiteral("らくだ"));
     const int bmodeOrder[] = {17, 11, 12, 2, 16, 13};
-    ASSERT_EQ(form.BModeChangeListView->topLevelItemCount(), 6);
-    EXPECT_EQ(Row(form.BModeChangeListView, 0)[0], QStringLiteral("月８連"));
+    ASSERT_EQ(form.ui.BModeChangeListView->topLevelItemCount(), 6);
+    EXPECT_EQ(Row(form.ui.BModeChangeListView, 0)[0], QStringLiteral("月８連"));
     for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(Row(form.BModeChangeListView, k)[1], QString::number(bonusRoles[bmodeOrder[k]]));
+        EXPECT_EQ(Row(form.ui.BModeChangeListView, k)[1], QString::number(bonusRoles[bmodeOrder[k]]));
 
     // Summary: counts and figures from the records.
-    const QString summary = form.ResultLabel->text();
+    const QString summary = form.ui.ResultLabel->text();
     EXPECT_TRUE(summary.startsWith(QStringLiteral("BIG回数:") + QString::number(roles[8])
                                    + QChar(0x3000) + QStringLiteral("REG回数:")
                                    + QString::number(roles[9]) + "\n"))
@@ -194,32 +195,32 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
               size_t(roles[8] + roles[9]));
 
     // Bonus games push the progress past 100: the bar shows it full.
-    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 100);
 }
 
 TEST_F(MainFormRun, SameSeedSameRunAndASecondRunReplacesTheFirst)
 {
     Run(QStringLiteral("3000"), QStringLiteral("2"), 77);
     const PlayRecords first = form.playRecords;
-    const QString summary = form.ResultLabel->text();
-    const int bonusRows = form.BListView->topLevelItemCount();
+    const QString summary = form.ui.ResultLabel->text();
+    const int bonusRows = form.ui.BListView->topLevelItemCount();
 
     Run(QStringLiteral("500"), QStringLiteral("2"), 99);
     EXPECT_EQ(form.playRecords.playNumber.back(), 500);
     EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(form.playRecords.size()));
-    EXPECT_EQ(form.KoyakuListView->topLevelItemCount(), 8);
+    EXPECT_EQ(form.ui.KoyakuListView->topLevelItemCount(), 8);
 
     // A new window replays the seed exactly (the machine carries its state from run to run,
     // so the replay needs a machine as new as the first one was).
     TMainForm other;
     Random31::Seed(77);
-    other.PlayNumEdit->setText(QStringLiteral("3000"));
-    other.FlevelComboBox->setEditText(QStringLiteral("2"));
-    other.StartButton->click();
+    other.ui.PlayNumEdit->setText(QStringLiteral("3000"));
+    other.ui.FlevelComboBox->setEditText(QStringLiteral("2"));
+    other.ui.StartButton->click();
     EXPECT_EQ(other.playRecords.medals, first.medals);
     EXPECT_EQ(other.playRecords.roleCode, first.roleCode);
-    EXPECT_EQ(other.ResultLabel->text(), summary);
-    EXPECT_EQ(other.BListView->topLevelItemCount(), bonusRows);
+    EXPECT_EQ(other.ui.ResultLabel->text(), summary);
+    EXPECT_EQ(other.ui.BListView->topLevelItemCount(), bonusRows);
 }
 
 TEST_F(MainFormRun, OnePlayGivesOneRowAndRatesOfZeroOrOne)
@@ -227,20 +228,20 @@ TEST_F(MainFormRun, OnePlayGivesOneRowAndRatesOfZeroOrOne)
     Run(QStringLiteral("1"), QStringLiteral("1"), 5);
     ASSERT_EQ(form.playRecords.size(), 1u); // the last row is a normal game
     EXPECT_EQ(form.resultListModel->rowCount(), 1);
-    EXPECT_EQ(form.BListView->topLevelItemCount(), form.playRecords.roleCode[0] >= 8 ? 1 : 0);
-    EXPECT_EQ(form.ModeChangeListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form.ui.BListView->topLevelItemCount(), form.playRecords.roleCode[0] >= 8 ? 1 : 0);
+    EXPECT_EQ(form.ui.ModeChangeListView->topLevelItemCount(), 0);
     for (int k = 0; k < 8; ++k) {
-        const QString rate = Row(form.KoyakuListView, k)[2];
+        const QString rate = Row(form.ui.KoyakuListView, k)[2];
         EXPECT_TRUE(rate == "0" || rate == "1") << rate.toStdString();
     }
-    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 100);
 }
 
 TEST_F(MainFormRun, RandomSettingIsHiddenUntilRevealed)
 {
     Run(QStringLiteral("200"), QStringLiteral("?"), 4242);
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("終了時に設定が確認できます"));
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("?"));
+    EXPECT_EQ(form.ui.Label3->text(), QStringLiteral("終了時に設定が確認できます"));
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("?"));
     const int32_t drawn = form.slot.GetSetting();
     EXPECT_GE(drawn, 1);
     EXPECT_LE(drawn, 6);
@@ -248,31 +249,31 @@ TEST_F(MainFormRun, RandomSettingIsHiddenUntilRevealed)
     Random31::Seed(4242);
     EXPECT_EQ(drawn, Random31::Next() % 6 + 1);
 
-    form.FlevelButton->click();
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QString::number(drawn));
+    form.ui.FlevelButton->click();
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QString::number(drawn));
 
     // A fixed setting empties the hint again.
     Run(QStringLiteral("10"), QStringLiteral("3"), 1);
-    EXPECT_TRUE(form.Label3->text().isEmpty());
+    EXPECT_TRUE(form.ui.Label3->text().isEmpty());
 }
 
 TEST_F(MainFormRun, CheckBoxesSwitchTheirMarkerSeries)
 {
     Run(QStringLiteral("2000"), QStringLiteral("1"), 8);
     const size_t cherries = form.charts.PointCount(ResultCharts::Cherry);
-    form.CherryCheckBox->click();
+    form.ui.CherryCheckBox->click();
     EXPECT_TRUE(form.charts.Active(ResultCharts::Cherry));
     EXPECT_FALSE(form.charts.Active(ResultCharts::Cherry_s));
-    form.Cherry_sCheckBox->click();
+    form.ui.Cherry_sCheckBox->click();
     EXPECT_TRUE(form.charts.Active(ResultCharts::Cherry_s));
-    form.CherryCheckBox->click();
+    form.ui.CherryCheckBox->click();
     EXPECT_FALSE(form.charts.Active(ResultCharts::Cherry));
     // Switching keeps the points.
     EXPECT_EQ(form.charts.PointCount(ResultCharts::Cherry), cherries);
     const std::pair<QCheckBox*, ResultCharts::Series> pairs[] = {
-        {form.BIGCheckBox, ResultCharts::BIG},   {form.REGCheckBox, ResultCharts::REG},
-        {form.RakudaCheckBox, ResultCharts::Rakuda}, {form.TukiCheckBox, ResultCharts::Tuki},
-        {form.ChanceCheckBox, ResultCharts::Chance}};
+        {form.ui.BIGCheckBox, ResultCharts::BIG},   {form.ui.REGCheckBox, ResultCharts::REG},
+        {form.ui.RakudaCheckBox, ResultCharts::Rakuda}, {form.ui.TukiCheckBox, ResultCharts::Tuki},
+        {form.ui.ChanceCheckBox, ResultCharts::Chance}};
     for (const auto& [box, series] : pairs) {
         box->click();
         EXPECT_TRUE(form.charts.Active(series));

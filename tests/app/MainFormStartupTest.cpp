@@ -31,33 +31,33 @@ TEST(MainFormStartup, InputsAndButtons)
 {
     TMainForm form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Pelvaro"));
-    EXPECT_EQ(form.PlayNumEdit->text(), QStringLiteral("1"));
-    EXPECT_EQ(form.SimNumEdit->text(), QStringLiteral("1"));
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("1"));
-    EXPECT_TRUE(form.FlevelComboBox->isEditable());
+    EXPECT_EQ(form.ui.PlayNumEdit->text(), QStringLiteral("1"));
+    EXPECT_EQ(form.ui.SimNumEdit->text(), QStringLiteral("1"));
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("1"));
+    EXPECT_TRUE(form.ui.FlevelComboBox->isEditable());
     QStringList items;
-    for (int i = 0; i < form.FlevelComboBox->count(); ++i)
-        items << form.FlevelComboBox->itemText(i);
+    for (int i = 0; i < form.ui.FlevelComboBox->count(); ++i)
+        items << form.ui.FlevelComboBox->itemText(i);
     EXPECT_EQ(items, (QStringList{"1", "2", "3", "4", "5", "6", "?"}));
 
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("Play数"));
-    EXPECT_EQ(form.Label2->text(), QStringLiteral("設定"));
-    EXPECT_EQ(form.Label6->text(), QStringLiteral("Sim回数"));
-    EXPECT_TRUE(form.Label3->text().isEmpty());
-    EXPECT_TRUE(form.Label3->alignment() & Qt::AlignRight);
-    EXPECT_EQ(form.FlevelButton->text(), QStringLiteral("設定確認"));
-    EXPECT_EQ(form.StartButton->text(), QStringLiteral("開始"));
-    EXPECT_TRUE(form.StartButton->isEnabled());
-    EXPECT_EQ(form.GroupBox2->title(), QStringLiteral("シミュレーション結果"));
-    EXPECT_TRUE(form.ResultLabel->text().isEmpty());
-    EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("役出現表示"));
-    EXPECT_EQ(form.Label5->text(),
+    EXPECT_EQ(form.ui.Label1->text(), QStringLiteral("Play数"));
+    EXPECT_EQ(form.ui.Label2->text(), QStringLiteral("設定"));
+    EXPECT_EQ(form.ui.Label6->text(), QStringLiteral("Sim回数"));
+    EXPECT_TRUE(form.ui.Label3->text().isEmpty());
+    EXPECT_TRUE(form.ui.Label3->alignment() & Qt::AlignRight);
+    EXPECT_EQ(form.ui.FlevelButton->text(), QStringLiteral("設定確認"));
+    EXPECT_EQ(form.ui.StartButton->text(), QStringLiteral("開始"));
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
+    EXPECT_EQ(form.ui.GroupBox2->title(), QStringLiteral("シミュレーション結果"));
+    EXPECT_TRUE(form.ui.ResultLabel->text().isEmpty());
+    EXPECT_EQ(form.ui.GroupBox1->title(), QStringLiteral("役出現表示"));
+    EXPECT_EQ(form.ui.Label5->text(),
               QStringLiteral("・マウスで範囲指定して拡大できます。右クリックでドラッグしてスクロールできます。"));
-    EXPECT_EQ(form.Label5->parentWidget(), form.SlumpChart2);
+    EXPECT_EQ(form.ui.Label5->parentWidget(), form.ui.SlumpChart2);
 
-    EXPECT_EQ(form.ProgressBar1->minimum(), 0);
-    EXPECT_EQ(form.ProgressBar1->maximum(), 100);
-    EXPECT_EQ(form.ProgressBar1->value(), 0);
+    EXPECT_EQ(form.ui.ProgressBar1->minimum(), 0);
+    EXPECT_EQ(form.ui.ProgressBar1->maximum(), 100);
+    EXPECT_EQ(form.ui.ProgressBar1->value(), 0);
 
     // The status bar stays empty until the clock's first tick.
     EXPECT_TRUE(form.StatusText(0).isEmpty());
@@ -70,31 +70,31 @@ TEST(MainFormStartup, PlacesAndSizes)
 {
     TMainForm form;
     EXPECT_EQ(form.centralWidget()->size(), QSize(606, 676));
-    EXPECT_EQ(form.StatusBar1->height(), 21);
+    EXPECT_EQ(form.ui.StatusBar1->height(), 21);
     EXPECT_EQ(form.minimumSize(), form.maximumSize()); // a fixed border
     // A few places that the layout of the form hangs on.
-    EXPECT_EQ(form.StartButton->geometry(), QRect(272, 32, 63, 21));
-    EXPECT_EQ(form.PageControl1->geometry(), QRect(4, 76, 597, 209));
-    EXPECT_EQ(form.SlumpChart->geometry(), QRect(4, 428, 597, 217));
-    EXPECT_EQ(form.GroupBox1->geometry(), QRect(4, 648, 597, 29));
+    EXPECT_EQ(form.ui.StartButton->geometry(), QRect(272, 32, 63, 21));
+    EXPECT_EQ(form.ui.PageControl1->geometry(), QRect(4, 76, 597, 209));
+    EXPECT_EQ(form.ui.SlumpChart->geometry(), QRect(4, 428, 597, 217));
+    EXPECT_EQ(form.ui.GroupBox1->geometry(), QRect(4, 648, 597, 29));
     EXPECT_EQ(form.font().pixelSize(), 12);
     EXPECT_EQ(QFontInfo(form.font()).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(form.Label5->font().pixelSize(), 11);
+    EXPECT_EQ(form.ui.Label5->font().pixelSize(), 11);
 }
 
 TEST(MainFormStartup, CheckBoxesStartUncheckedAndMarkersInactive)
 {
     TMainForm form;
     const std::pair<QCheckBox*, const char*> boxes[] = {
-        {form.BIGCheckBox, "BIG"},        {form.REGCheckBox, "REG"},
-        {form.CherryCheckBox, "チェリー"}, {form.Cherry_sCheckBox, "単チェ"},
-        {form.RakudaCheckBox, "らくだ"},   {form.TukiCheckBox, "月"},
-        {form.ChanceCheckBox, "チャンス目"},
+        {form.ui.BIGCheckBox, "BIG"},        {form.ui.REGCheckBox, "REG"},
+        {form.ui.CherryCheckBox, "チェリー"}, {form.ui.Cherry_sCheckBox, "単チェ"},
+        {form.ui.RakudaCheckBox, "らくだ"},   {form.ui.TukiCheckBox, "月"},
+        {form.ui.ChanceCheckBox, "チャンス目"},
     };
     for (const auto& [box, caption] : boxes) {
         EXPECT_EQ(box->text(), QString::fromUtf8(caption));
         EXPECT_FALSE(box->isChecked());
-        EXPECT_EQ(box->parentWidget(), form.GroupBox1);
+        EXPECT_EQ(box->parentWidget(), form.ui.GroupBox1);
     }
     for (auto s : {ResultCharts::BIG, ResultCharts::REG, ResultCharts::Cherry,
                    ResultCharts::Cherry_s, ResultCharts::Rakuda, ResultCharts::Tuki,
@@ -109,23 +109,23 @@ TEST(MainFormStartup, CheckBoxesStartUncheckedAndMarkersInactive)
 TEST(MainFormStartup, MenusWithAccelerators)
 {
     TMainForm form;
-    EXPECT_EQ(form.FileMenu->title(), QStringLiteral("ファイル(&F)"));
-    EXPECT_EQ(form.HelpMenu->title(), QStringLiteral("ヘルプ(&H)"));
+    EXPECT_EQ(form.ui.FileMenu->title(), QStringLiteral("ファイル(&F)"));
+    EXPECT_EQ(form.ui.HelpMenu->title(), QStringLiteral("ヘルプ(&H)"));
     QStringList file;
-    for (QAction* a : form.FileMenu->actions())
+    for (QAction* a : form.ui.FileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(file, (QStringList{"開く(&O)", "保存(&S)", "-", "開始(&G)", "終了(&X)"}));
     QStringList help;
-    for (QAction* a : form.HelpMenu->actions())
+    for (QAction* a : form.ui.HelpMenu->actions())
         help << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(help, (QStringList{"バージョン情報(&A)", "取扱説明書(&C)", "JWordのインストール", "-",
                                  "ホームページ", "広告"}));
-    EXPECT_EQ(form.N1->objectName(), QStringLiteral("N1"));
-    EXPECT_EQ(form.N2->objectName(), QStringLiteral("N2"));
+    EXPECT_EQ(form.ui.N1->objectName(), QStringLiteral("N1"));
+    EXPECT_EQ(form.ui.N2->objectName(), QStringLiteral("N2"));
     // Saving stays disabled for the life of the window; everything else is enabled.
-    EXPECT_FALSE(form.FileSaveMenu->isEnabled());
-    for (QAction* a : {form.FileOpenMenu, form.FileStartMenu, form.FileExitMenu,
-                       form.HelpAboutMenu, form.HelpManMenu, form.JWord1, form.N3, form.N4})
+    EXPECT_FALSE(form.ui.FileSaveMenu->isEnabled());
+    for (QAction* a : {form.ui.FileOpenMenu, form.ui.FileStartMenu, form.ui.FileExitMenu,
+                       form.ui.HelpAboutMenu, form.ui.HelpManMenu, form.ui.JWord1, form.ui.N3, form.ui.N4})
         EXPECT_TRUE(a->isEnabled());
     EXPECT_EQ(form.OpenDialog.FileName, QStringLiteral("*.sim"));
     EXPECT_EQ(form.SaveDialog.FileName, QStringLiteral("*.sim"));
@@ -136,34 +136,34 @@ TEST(MainFormStartup, MenusWithAccelerators)
 TEST(MainFormStartup, SevenPagesWithTheirColumns)
 {
     TMainForm form;
-    ASSERT_EQ(form.PageControl1->count(), 7);
+    ASSERT_EQ(form.ui.PageControl1->count(), 7);
     QStringList titles;
     for (int i = 0; i < 7; ++i)
-        titles << form.PageControl1->tabText(i);
+        titles << form.ui.PageControl1->tabText(i);
     EXPECT_EQ(titles, (QStringList{"PLAY情報", "ボーナス情報", "モード移行契機", "小役出現率",
                                    "モード別滞在率", "放出抽選", "ボーナス中高確移行"}));
-    EXPECT_EQ(form.PageControl1->currentIndex(), 0);
+    EXPECT_EQ(form.ui.PageControl1->currentIndex(), 0);
 
     QStringList resultHeaders;
     QList<int> resultWidths;
     for (int c = 0; c < form.resultListModel->columnCount(); ++c) {
         resultHeaders << form.resultListModel->headerData(c, Qt::Horizontal).toString();
-        resultWidths << form.ResultListView->columnWidth(c);
+        resultWidths << form.ui.ResultListView->columnWidth(c);
     }
     EXPECT_EQ(resultHeaders, (QStringList{"PLAY数", "PLAY数2", "確定役", "モード", "メダル数", "備考"}));
     EXPECT_EQ(resultWidths, (QList<int>{60, 60, 90, 70, 70, 150}));
-    EXPECT_EQ(form.ResultListView->geometry(), QRect(4, 5, 581, 173));
+    EXPECT_EQ(form.ui.ResultListView->geometry(), QRect(4, 5, 581, 173));
 
-    EXPECT_EQ(HeaderTexts(form.BListView), (QStringList{"PLAY数", "PLAY数2", "確定役", "終了移行", "獲得メダル"}));
-    EXPECT_EQ(ColumnWidths(form.BListView), (QList<int>{60, 60, 80, 60, 70}));
-    EXPECT_EQ(HeaderTexts(form.ModeChangeListView), (QStringList{"PLAY数1", "PLAY数2", "確定役", "移行モード"}));
-    EXPECT_EQ(HeaderTexts(form.KoyakuListView), (QStringList{"絵柄", "出現回数", "出現率", "出現率(1/X)"}));
-    EXPECT_EQ(HeaderTexts(form.ModeStayListView), (QStringList{"モード", "滞在プレイ数", "滞在率", "滞在率(1/X)"}));
-    EXPECT_EQ(HeaderTexts(form.NBZMListView), (QStringList{"種別", "放出無し", "即放出", "前兆移行", "モード移行抽選"}));
-    EXPECT_EQ(ColumnWidths(form.NBZMListView), (QList<int>{80, 60, 60, 60, 100}));
-    EXPECT_EQ(HeaderTexts(form.BModeChangeListView), (QStringList{"確定役", "出現回数"}));
-    for (QTreeWidget* list : {form.BListView, form.ModeChangeListView, form.KoyakuListView,
-                              form.ModeStayListView, form.NBZMListView, form.BModeChangeListView})
+    EXPECT_EQ(HeaderTexts(form.ui.BListView), (QStringList{"PLAY数", "PLAY数2", "確定役", "終了移行", "獲得メダル"}));
+    EXPECT_EQ(ColumnWidths(form.ui.BListView), (QList<int>{60, 60, 80, 60, 70}));
+    EXPECT_EQ(HeaderTexts(form.ui.ModeChangeListView), (QStringList{"PLAY数1", "PLAY数2", "確定役", "移行モード"}));
+    EXPECT_EQ(HeaderTexts(form.ui.KoyakuListView), (QStringList{"絵柄", "出現回数", "出現率", "出現率(1/X)"}));
+    EXPECT_EQ(HeaderTexts(form.ui.ModeStayListView), (QStringList{"モード", "滞在プレイ数", "滞在率", "滞在率(1/X)"}));
+    EXPECT_EQ(HeaderTexts(form.ui.NBZMListView), (QStringList{"種別", "放出無し", "即放出", "前兆移行", "モード移行抽選"}));
+    EXPECT_EQ(ColumnWidths(form.ui.NBZMListView), (QList<int>{80, 60, 60, 60, 100}));
+    EXPECT_EQ(HeaderTexts(form.ui.BModeChangeListView), (QStringList{"確定役", "出現回数"}));
+    for (QTreeWidget* list : {form.ui.BListView, form.ui.ModeChangeListView, form.ui.KoyakuListView,
+                              form.ui.ModeStayListView, form.ui.NBZMListView, form.ui.BModeChangeListView})
         EXPECT_EQ(list->topLevelItemCount(), 0);
     EXPECT_EQ(form.resultListModel->rowCount(), 0);
 }
@@ -173,15 +173,15 @@ TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
     TMainForm form;
     form.show();
     form.activateWindow();
-    form.PlayNumEdit->setFocus();
+    form.ui.PlayNumEdit->setFocus();
     QApplication::processEvents();
     // The play count, the setting, the pages (their tabs, then the shown list), the reveal
     // button, the marker boxes, the run count, the start button, and round again.
-    QWidget* expected[] = {form.PlayNumEdit,      form.FlevelComboBox,   form.PageControl1->tabBar(),
-                           form.ResultListView,   form.FlevelButton,     form.BIGCheckBox,
-                           form.REGCheckBox,      form.CherryCheckBox,   form.Cherry_sCheckBox,
-                           form.RakudaCheckBox,   form.TukiCheckBox,     form.ChanceCheckBox,
-                           form.SimNumEdit,       form.StartButton,      form.PlayNumEdit};
+    QWidget* expected[] = {form.ui.PlayNumEdit,      form.ui.FlevelComboBox,   form.ui.PageControl1->tabBar(),
+                           form.ui.ResultListView,   form.ui.FlevelButton,     form.ui.BIGCheckBox,
+                           form.ui.REGCheckBox,      form.ui.CherryCheckBox,   form.ui.Cherry_sCheckBox,
+                           form.ui.RakudaCheckBox,   form.ui.TukiCheckBox,     form.ui.ChanceCheckBox,
+                           form.ui.SimNumEdit,       form.ui.StartButton,      form.ui.PlayNumEdit};
     for (QWidget* e : expected) {
         QWidget* w = QApplication::focusWidget();
         ASSERT_EQ(w, e) << (w ? qPrintable(w->objectName()) : "none") << " instead of "
@@ -195,7 +195,7 @@ TEST(MainFormStartup, FlevelButtonShowsTheMachineSetting)
 {
     TMainForm form;
     form.FlevelButtonClick();
-    EXPECT_EQ(form.FlevelComboBox->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("1"));
 }
 
 TEST(MainFormStartup, ClockWritesPanelOne)

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/ResultCounts.h"
+#include "app/ResultRowLists.h"
 #include "model/Slot.h"
 
 namespace {
