@@ -16,13 +16,8 @@
 #include "platform/Collection.h"
 #include "platform/Exceptions.h"
 #include "platform/Types.h"
-
-// Errors of axis settings; the text is one of the axis message variables.
-class AxisException : public Exception
-{
-public:
-    using Exception::Exception;
-};
+// AxisException: errors of axis settings.
+#include "chart/core/ChartException.h"
 
 enum TAxisLabelAlign { alDefault, alOpposite };
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };

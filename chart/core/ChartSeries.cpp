@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "chart/core/ChartAxis.h"
 #include "chart/core/ChartException.h"
 #include "chart/core/ColorPalette.h"
 #include "chart/core/CustomAxisPanel.h"
@@ -461,6 +462,15 @@ void TChartSeries::RecalcGetAxis()
         FUsedVertAxis = chart->RightAxis();
     else if (FVertAxis == aCustomVertAxis && FCustomVertAxis)
         FUsedVertAxis = FCustomVertAxis;
+}
+
+bool TChartSeries::AssociatedToAxis(const TChartAxis* axis) const
+{
+    if (!UseAxis() || !axis)
+        return false;
+    if (axis->Horizontal())
+        return FHorizAxis == aBothHorizAxis || axis == FUsedHorizAxis;
+    return FVertAxis == aBothVertAxis || axis == FUsedVertAxis;
 }
 
 bool TChartSeries::AssociatedToHorizAxis(THorizAxis which) const

@@ -191,6 +191,8 @@ public:
     TChartAxis* GetHorizAxis() const { return FUsedHorizAxis; }
     TChartAxis* GetVertAxis() const { return FUsedVertAxis; }
     void RecalcGetAxis();
+    // Whether the series is plotted against the axis.
+    virtual bool AssociatedToAxis(const TChartAxis* axis) const;
     // Whether the series is plotted against that standard axis by its settings.
     bool AssociatedToHorizAxis(THorizAxis which) const;
     bool AssociatedToVertAxis(TVertAxis which) const;

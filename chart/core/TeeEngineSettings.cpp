@@ -1,6 +1,5 @@
 #include "chart/core/TeeEngineSettings.h"
 
-#include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeSeriesSource.h"
 #include <QDebug>
 
@@ -10,11 +9,7 @@ bool TeeCheckMarkArrowColor = false;
 bool TeeRandomAtRunTime = false;
 int32_t clTeeGallery1 = 1;
 int32_t clTeeGallery2 = 4;
-int32_t TeeAxisClickGap = 3;
 int32_t TeeDefaultCapacity = 1000;
-double MinAxisIncrement = 1e-12;
-double MinAxisRange = 1e-10;
-int32_t TeeMaxPixelPos = 32767;
 TTeeMessageUserHandler TeeMessageUserHandler = nullptr;
 
 namespace {
@@ -36,7 +31,6 @@ void TeEngineInitialize()
 {
     if (startCount++ != 0)
         return;
-    TeeMaxPixelPos = IsWindowsNT ? 67108863 : 32767;
 }
 
 void TeEngineFinalize()

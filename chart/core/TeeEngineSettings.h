@@ -17,14 +17,10 @@ extern bool TeeRandomAtRunTime;
 // Palette indexes of the colours of gallery series.
 extern int32_t clTeeGallery1;
 extern int32_t clTeeGallery2;
-// Pixels around an axis line that still count as a click on the axis.
-extern int32_t TeeAxisClickGap;
 // Values a value list grows by at least.
 extern int32_t TeeDefaultCapacity;
-extern double MinAxisIncrement;
-extern double MinAxisRange;
-// Bound of the pixel coordinates that the bounded value-to-pixel conversions return.
-extern int32_t TeeMaxPixelPos;
+// The axes' settings (MinAxisIncrement, MinAxisRange, TeeAxisClickGap, TeeMaxPixelPos) are
+// in ChartAxis.h.
 
 // A message to the user with the error icon and one OK button, through the handler that the
 // program installs (the engine has no windows of its own); texts longer than 1023 characters
