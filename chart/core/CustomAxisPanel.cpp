@@ -135,11 +135,14 @@ void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* series, TChartSe
 
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool checkBackground)
 {
-    for (int i = 0; i < ColorPalette.size(); ++i) {
-        if (IsFreeSeriesColor(ColorPalette[i], checkBackground))
-            return ColorPalette[i];
+    // The palette's used entries in order (its unused first slot would make the first series
+    // black); the last one when every colour is taken.
+    constexpr int paletteColours = 20;
+    for (int i = 0; i < paletteColours; ++i) {
+        if (IsFreeSeriesColor(GetDefaultColor(i), checkBackground))
+            return GetDefaultColor(i);
     }
-    return ColorPalette.isEmpty() ? clDefault : ColorPalette.last();
+    return GetDefaultColor(paletteColours - 1);
 }
 
 void TCustomAxisPanel::CheckOtherSeries(TChartSeries* series, TChartSeries* source)
