@@ -157,3 +157,29 @@ TEST(BonusCounts, EveryRoleOfABigGeneralGame)
         EXPECT_EQ(slot.jacInCount, jacIn ? 1 : 0) << "from " << c.from;
     }
 }
+
+TEST(BonusCounts, EightMoonsInARegStayCodeFifteen)
+{
+    // A seed whose next eight JAC draws are all moon wins: a BIG's JAC would end on code 17,
+    // a REG keeps no count and gives 15 every time.
+    Slot probe;
+    uint32_t seed = 0;
+    for (;; ++seed) {
+        Random31::Seed(seed);
+        int moons = 0;
+        while (moons < 8 && probe.DrawJac() == 0 && probe.DrawJacMoon() == 1)
+            ++moons;
+        if (moons == 8)
+            break;
+    }
+    Slot slot;
+    slot.bonusKind = BonusReg;
+    slot.mode = 0;
+    Random31::Seed(seed);
+    for (int game = 1; game <= 8; ++game) {
+        slot.Play();
+        EXPECT_EQ(slot.roleCode, RoleJacMoon) << game;
+    }
+    EXPECT_EQ(slot.bonusEnded, 1);
+    EXPECT_EQ(slot.mode, 0); // no code 17, so no move to 高確L
+}
