@@ -6,6 +6,7 @@
 #include "chart/components/UnitStartup.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/SystemPrinter.h"
 
 int ProgramMain(int& argc, char** argv)
 {
@@ -15,6 +16,7 @@ int ProgramMain(int& argc, char** argv)
     InitializeUnits();
     // The chart engine's messages to the user appear as error boxes.
     TeeMessageUserHandler = [](const QString& text) { Dialogs().ErrorMessage(nullptr, text); };
+    InitializeSystemPrinter();
     {
         TMainForm mainForm;
         TAboutBox aboutBox(&mainForm);
@@ -22,6 +24,7 @@ int ProgramMain(int& argc, char** argv)
         mainForm.show();
         rc = QApplication::exec();
     }
+    FinalizeSystemPrinter();
     FinalizeUnits();
     return rc;
 }
