@@ -6,13 +6,15 @@
 
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
-#include "chart/core/Canvas3D.h"
-#include "chart/core/ChartBrush.h"
-#include "chart/core/ChartPen.h"
 #include "platform/graphics/DevicePen.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Pen.h"
 #include "platform/graphics/Picture.h"
+#include "platform/graphics/SystemColors.h"
+
+#include "chart/core/Canvas3D.h"
+#include "chart/core/ChartBrush.h"
+#include "chart/core/ChartPen.h"
 #include "chart/core/Projection3D.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeBlend.h"
