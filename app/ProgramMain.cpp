@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "chart/components/UnitStartup.h"
+#include "platform/widgets/SystemPrinter.h"
 
 int ProgramMain(int& argc, char** argv)
 {
@@ -11,6 +12,7 @@ int ProgramMain(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pelvaro"));
     int rc = 0;
     InitializeUnits();
+    InitializeSystemPrinter();
     {
         TMainForm mainForm;
         TAboutBox aboutBox(&mainForm);
@@ -18,6 +20,7 @@ int ProgramMain(int& argc, char** argv)
         mainForm.show();
         rc = QApplication::exec();
     }
+    FinalizeSystemPrinter();
     FinalizeUnits();
     return rc;
 }

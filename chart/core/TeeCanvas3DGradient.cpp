@@ -46,9 +46,12 @@ void TTeeCanvas3D::GradientFill(const TRect& rect, TColor startColor, TColor end
         radial.Draw(this, r);
         return;
     }
+    const int32_t w = r.Width(), h = r.Height();
+    // An empty rectangle has no pixel to fill (and no size to divide by).
+    if (w <= 0 || h <= 0)
+        return;
     if (direction != gdTopBottom && direction != gdLeftRight)
         std::swap(startColor, endColor);
-    const int32_t w = r.Width(), h = r.Height();
     TColor last = clNone;
     QBrush brush;
     switch (direction) {
@@ -109,7 +112,7 @@ void TTeeCanvas3D::GradientFill(const TRect& rect, TColor startColor, TColor end
     case gdFromTopLeft:
     case gdFromBottomLeft: {
         const int32_t divisor = w + h;
-        if (divisor <= 0 || w <= 0 || h <= 0)
+        if (divisor <= 0)
             return;
         const bool fromTop = direction == gdFromTopLeft;
         const int32_t steps = std::max(w, h);

@@ -117,3 +117,4 @@ void TCustomTeeGradient::DrawRadial(TCanvas3D* canvas, const TRect& rect)
     brush->SetColor(oldBrushColor);
     canvas->UnClipRectangle();
 }
+

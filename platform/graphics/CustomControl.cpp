@@ -124,6 +124,7 @@ void TCustomControl::EnsureBufferSize()
     const int w = std::max(FWidth, 1);
     const int h = std::max(FHeight, 1);
     if (FBuffer.width() != w || FBuffer.height() != h) {
+        BackBufferReplacing();
         FBuffer = QImage(w, h, QImage::Format_RGB32);
         FBuffer.fill(TColorToQColor(ColorToRGB(FColor == clNone ? ParentColor() : FColor)));
         FNeedsPaint = true;

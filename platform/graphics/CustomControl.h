@@ -156,6 +156,9 @@ protected:
     virtual void Paint();
     // The size changed; runs OnResize.
     virtual void Resize();
+    // The back buffer is about to be replaced by one of a new size: a painter still active on
+    // it must end now.
+    virtual void BackBufferReplacing() {}
 
 private:
     void EnsureBufferSize();

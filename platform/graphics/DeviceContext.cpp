@@ -17,6 +17,16 @@ const QPoint* AsQPoints(const TPoint* points)
     return reinterpret_cast<const QPoint*>(points);
 }
 
+// A brush equal to b that shares nothing with it.
+QBrush FreshBrush(const QBrush& b)
+{
+    if (b.style() == Qt::TexturePattern)
+        return b.textureImage().isNull() ? QBrush(b.texture()) : QBrush(b.textureImage().copy());
+    QBrush result(b.color(), b.style());
+    result.setTransform(b.transform());
+    return result;
+}
+
 QColor Opaque(TColor color)
 {
     return TColorToQColor(ColorToRGB(color) & 0xFFFFFF);
@@ -531,6 +541,19 @@ void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
     FPainter->restore();
 }
 
+void TDeviceContext::ClipChanged()
+{
+    // The raster engine keeps the clip it saw with a brush or pen until a different brush
+    // or pen comes: after a clip change, the same objects would still draw with the old clip
+    // (Qt 6.4). Fresh copies make it take the new one.
+    FBrush = FreshBrush(FBrush);
+    QPen pen(FPen);
+    pen.setBrush(FreshBrush(FPen.brush()));
+    FPen = pen;
+    ApplyPen();
+    ApplyBrush();
+}
+
 bool TDeviceContext::GetClipRegion(QRegion& region) const
 {
     if (!FPainter || !FPainter->hasClipping())
@@ -544,18 +567,23 @@ void TDeviceContext::IntersectClipRegion(const QRegion& region)
     if (!FPainter)
         return;
     FPainter->setClipRegion(region, FPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    ClipChanged();
 }
 
 void TDeviceContext::SelectClipRegion(const QRegion& region)
 {
     if (FPainter)
         FPainter->setClipRegion(region, Qt::ReplaceClip);
+    ClipChanged();
 }
 
 void TDeviceContext::RemoveClip()
 {
+    // Switching clipping off with setClipping(false) leaves a later ReplaceClip without
+    // effect on the raster engine (Qt 6.4): drop the clip itself.
     if (FPainter)
-        FPainter->setClipping(false);
+        FPainter->setClipRegion(QRegion(), Qt::NoClip);
+    ClipChanged();
 }
 
 void TDeviceContext::IntersectClipPath(const QPainterPath& path)
@@ -565,6 +593,7 @@ void TDeviceContext::IntersectClipPath(const QPainterPath& path)
     QPainterPath p = path;
     p.setFillRule(Qt::OddEvenFill);
     FPainter->setClipPath(p, FPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    ClipChanged();
 }
 
 void TDeviceContext::DrawImage(int32_t x, int32_t y, const QImage& image)

@@ -134,6 +134,7 @@ private:
     // Applies the raster operation; false when nothing must be drawn (R2_NOP).
     bool PrepareRop();
     bool SolidHairline() const;
+    void ClipChanged();
     static int64_t LinePixelCount(TPoint a, TPoint b);
     // Pixels of the line a-b without b into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b);
