@@ -15,7 +15,6 @@ double MinAxisIncrement = 1e-12;
 double MinAxisRange = 1e-10;
 int32_t TeeAxisClickGap = 3;
 int32_t TeeMaxPixelPos = 67108863;
-QChar TeeLineSeparator = QChar(13);
 
 void ChartAxisInitialize()
 {

@@ -18,13 +18,8 @@
 #include "platform/Collection.h"
 #include "platform/Exceptions.h"
 #include "platform/Types.h"
-
-// Errors of axis settings; the text is one of the axis message variables.
-class AxisException : public Exception
-{
-public:
-    using Exception::Exception;
-};
+// AxisException: errors of axis settings.
+#include "chart/core/ChartException.h"
 
 enum TAxisLabelAlign { alDefault, alOpposite };
 enum TTeeUnits { muPercent, muPixels };
@@ -36,8 +31,8 @@ extern double MinAxisRange;     // 1e-10
 extern int32_t TeeAxisClickGap; // 3
 // Bound of the pixel coordinates that the clamping mappings return; set at start-up.
 extern int32_t TeeMaxPixelPos;
-// A line break inside labels.
-extern QChar TeeLineSeparator;
+// TeeLineSeparator, the line break inside labels, is one of the engine's settings.
+#include "chart/core/TeeEngineSettings.h"
 
 // The next label step above x (x > 0): 1, 2, 5, 10, 20, 50 ... scaled by powers of ten.
 double NextNiceStep(double x);

@@ -416,6 +416,12 @@ void TCustomTeePanel::Resize()
         SetControlRounded();
 }
 
+void TCustomTeePanel::WindowAttached()
+{
+    if (!IsLoading() && FBorderRound > 0)
+        SetControlRounded();
+}
+
 void TCustomTeePanel::Loaded()
 {
     TCustomPanelNoCaption::Loaded();

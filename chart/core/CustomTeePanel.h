@@ -224,6 +224,7 @@ protected:
     void Paint() override;
     void Resize() override;
     void BackBufferReplacing() override;
+    void WindowAttached() override;
     // Gives the window the rounded region of BorderRound, or none.
     void SetControlRounded();
     // The drawing canvas is marked while it records a vector picture.
