@@ -13,6 +13,7 @@
 #include "chart/core/AxisShape.h"
 #include "chart/core/AxisHost.h"
 #include "chart/core/ChartPen.h"
+#include "chart/core/CustomTeePanel.h" // TTeeUnits
 #include "chart/core/DateTimeSteps.h"
 #include "platform/TeeFiler.h"
 #include "platform/Collection.h"
@@ -22,7 +23,6 @@
 #include "chart/core/ChartException.h"
 
 enum TAxisLabelAlign { alDefault, alOpposite };
-enum TTeeUnits { muPercent, muPixels };
 
 // Smallest label increment and smallest range that SetMinMax leaves.
 extern double MinAxisIncrement; // 1e-12
