@@ -4,6 +4,9 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "chart/components/UnitStartup.h"
+#include "chart/core/TeeEngineSettings.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/SystemPrinter.h"
 
 int ProgramMain(int& argc, char** argv)
 {
@@ -11,6 +14,9 @@ int ProgramMain(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pelvaro"));
     int rc = 0;
     InitializeUnits();
+    // The chart engine's messages to the user appear as error boxes.
+    TeeMessageUserHandler = [](const QString& text) { Dialogs().ErrorMessage(nullptr, text); };
+    InitializeSystemPrinter();
     {
         TMainForm mainForm;
         TAboutBox aboutBox(&mainForm);
@@ -18,6 +24,7 @@ int ProgramMain(int& argc, char** argv)
         mainForm.show();
         rc = QApplication::exec();
     }
+    FinalizeSystemPrinter();
     FinalizeUnits();
     return rc;
 }

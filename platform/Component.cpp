@@ -223,3 +223,12 @@ void TComponent::SetDesigning(bool value)
     for (TComponent* c : components_)
         c->SetDesigning(value);
 }
+
+void TComponent::ExchangeComponents(int index1, int index2)
+{
+    if (index1 < 0 || index1 >= ComponentCount())
+        throw EListError(Format(QString::fromLatin1(SListIndexError), {index1}));
+    if (index2 < 0 || index2 >= ComponentCount())
+        throw EListError(Format(QString::fromLatin1(SListIndexError), {index2}));
+    components_.swapItemsAt(index1, index2);
+}

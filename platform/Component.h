@@ -70,6 +70,8 @@ public:
     // by this owner). Both notify this owner and, through it, the other owned components.
     void InsertComponent(TComponent* AComponent);
     void RemoveComponent(TComponent* AComponent);
+    // Swaps two owned components' places in Components (no notification).
+    void ExchangeComponents(int index1, int index2);
     // Frees every owned component, last first.
     void DestroyComponents();
 

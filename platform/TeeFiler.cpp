@@ -1,5 +1,6 @@
 #include "platform/TeeFiler.h"
 
+#include <QLocale>
 #include <QSet>
 #include <cstdint>
 
@@ -95,6 +96,18 @@ int64_t TeeTextInt(const QString& text, int64_t fallback)
 {
     bool ok = false;
     const int64_t v = text.trimmed().toLongLong(&ok);
+    return ok ? v : fallback;
+}
+
+QString TeeFloatText(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+double TeeTextFloat(const QString& text, double fallback)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
     return ok ? v : fallback;
 }
 

@@ -72,6 +72,10 @@ bool TeeTextBool(const QString& text);
 QString TeeIntText(int64_t value);
 // A number, or the fallback when the text is not one.
 int64_t TeeTextInt(const QString& text, int64_t fallback = 0);
+// Numbers in the shortest text that reads back to the same double, whatever the locale.
+QString TeeFloatText(double value);
+// A number, or the fallback when the text is not one.
+double TeeTextFloat(const QString& text, double fallback = 0);
 // A 32-bit number, or the fallback when the text is not one or does not fit.
 int32_t TeeTextInt32(const QString& text, int32_t fallback);
 // A colour is stored as its number.

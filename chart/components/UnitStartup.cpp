@@ -2,6 +2,7 @@
 
 #include "chart/core/ChartAxis.h"
 #include "chart/core/TeCanvasSettings.h"
+#include "chart/core/TeeEngineSettings.h"
 #include "chart/core/TeeProcsSettings.h"
 #include "chart/core/Teeconst.h"
 #include "chart/core/Teeproco.h"
@@ -17,11 +18,13 @@ void InitializeUnits()
     TeeprocoInitialize();
     TeCanvasInitialize();
     TeeProcsInitialize();
+    TeEngineInitialize();
     ChartAxisInitialize();
 }
 
 void FinalizeUnits()
 {
+    TeEngineFinalize();
     TeeProcsFinalize();
     TeCanvasFinalize();
     TeeprocoFinalize();

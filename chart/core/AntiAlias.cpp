@@ -1,5 +1,8 @@
 #include "chart/core/AntiAlias.h"
 
+#include "chart/core/CustomTeePanel.h"
+#include "chart/core/TeeCanvas3D.h"
+
 QImage TeeHalveBitmap(const QImage& large)
 {
     const int w = large.width() / 2;
@@ -19,5 +22,30 @@ QImage TeeHalveBitmap(const QImage& large)
             }
         }
     }
+    return result;
+}
+
+QImage TeeAntiAlias(TCustomTeePanel* panel)
+{
+    const bool oldRepaint = panel->RepaintEnabled();
+    const bool oldBuffered = panel->GetBufferedDisplay();
+    TCanvas3D* canvas = panel->Canvas3D();
+    const double oldZoom = canvas->FontZoom();
+    panel->SetRepaintEnabled(false);
+    canvas->SetFontZoom(oldZoom * 2);
+    panel->SetBufferedDisplay(false);
+    QImage large;
+    try {
+        large = panel->TeeCreateBitmap(panel->Color(), TRect(0, 0, 2 * panel->Width(), 2 * panel->Height()));
+    } catch (...) {
+        canvas->SetFontZoom(oldZoom);
+        panel->SetBufferedDisplay(oldBuffered);
+        panel->SetRepaintEnabled(oldRepaint);
+        throw;
+    }
+    canvas->SetFontZoom(oldZoom);
+    panel->SetBufferedDisplay(oldBuffered);
+    QImage result = TeeHalveBitmap(large);
+    panel->SetRepaintEnabled(oldRepaint);
     return result;
 }

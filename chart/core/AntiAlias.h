@@ -7,3 +7,9 @@
 // (sum of four divided by 4, truncated). The result is 24-bit; an odd last row or column of
 // the large picture is dropped.
 QImage TeeHalveBitmap(const QImage& large);
+
+class TCustomTeePanel;
+
+// A smoothed picture of the panel: drawn at twice its size (fonts doubled, without repainting
+// the screen or using the buffer) on its own colour, then halved.
+QImage TeeAntiAlias(TCustomTeePanel* panel);

@@ -4,21 +4,8 @@
 
 TAxisGridPen::TAxisGridPen(TNotifyEvent changeHandler) : TDottedGrayPen(std::move(changeHandler)) {}
 
-void TAxisGridPen::SetCentered(bool value)
-{
-    if (FCentered != value) {
-        FCentered = value;
-        Changed();
-    }
-}
-
-void TAxisGridPen::SetZ(double value)
-{
-    if (FZPosition != value) {
-        FZPosition = value;
-        Changed();
-    }
-}
+void TAxisGridPen::SetCentered(bool value) { SetProp(FCentered, value); }
+void TAxisGridPen::SetZ(double value) { SetProp(FZPosition, value); }
 
 void TAxisGridPen::SetDefaultZ(double value)
 {

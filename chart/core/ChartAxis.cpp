@@ -5,12 +5,14 @@
 #include <limits>
 #include <utility>
 
+#include "chart/core/AxisItems.h"
+#include "chart/core/ChartAxisTitle.h"
 #include "chart/core/DateTimeSteps.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/Teeconst.h"
 
-const double MinAxisIncrement = 1e-12;
-const double MinAxisRange = 1e-10;
+double MinAxisIncrement = 1e-12;
+double MinAxisRange = 1e-10;
 int32_t TeeAxisClickGap = 3;
 int32_t TeeMaxPixelPos = 67108863;
 
@@ -81,6 +83,7 @@ TChartAxis::TChartAxis(TAxisHost* panel) : TCollectionItem(nullptr), FParentChar
 void TChartAxis::Init()
 {
     SetCalcPosValue();
+    FItems = std::make_unique<TAxisItems>(this);
     FAxisValuesFormat = TeeMsg_DefValueFormat;
     TAxisHost* host = FParentChart;
     const TNotifyEvent changed = [host](TObject*) { host->AxisHostInvalidate(); };
@@ -89,14 +92,34 @@ void TChartAxis::Init()
     FTicksInner = std::make_unique<TDarkGrayPen>(changed);
     FGrid = std::make_unique<TAxisGridPen>(changed);
     FMinorGrid = std::make_unique<TChartHiddenPen>(changed);
+    FTitle = std::make_unique<TChartAxisTitle>(this);
     FAxis = std::make_unique<TChartAxisPen>(changed);
     FParentChart->AppendAxis(this);
 }
 
 TChartAxis::~TChartAxis()
 {
+    FTicks.reset();
+    FMinorTicks.reset();
+    FTicksInner.reset();
+    FGrid.reset();
+    FMinorGrid.reset();
+    FAxis.reset();
+    FTitle.reset();
+    FItems.reset();
     FParentChart->ReleaseAxis(this);
     TickPositions.clear();
+}
+
+TChartDepthAxis::TChartDepthAxis(TAxisHost* panel) : TChartAxis(panel)
+{
+    FDefaultVisible = false;
+    SetVisible(false);
+}
+
+TAxisLabelStyle TChartDepthAxis::InternalCalcLabelStyle() const
+{
+    return ParentChart()->DepthAxisHasValues() ? talValue : talText;
 }
 
 void TChartAxis::Assign(TPersistent* source)
@@ -107,6 +130,7 @@ void TChartAxis::Assign(TPersistent* source)
         return;
     }
     FAxis->Assign(a->FAxis.get());
+    FItems->CopyFrom(*a->FItems);
     FLabelsAlign = a->FLabelsAlign;
     FLabelsAngle = a->FLabelsAngle;
     FLabelsExponent = a->FLabelsExponent;
@@ -134,6 +158,7 @@ void TChartAxis::Assign(TPersistent* source)
     FAutomatic = a->FAutomatic;
     FAutomaticMaximum = a->FAutomaticMaximum;
     FAutomaticMinimum = a->FAutomaticMinimum;
+    FTitle->Assign(a->FTitle.get());
     FDateTimeFormat = a->FDateTimeFormat;
     FLogarithmic = a->FLogarithmic;
     FLogarithmicBase = a->FLogarithmicBase;

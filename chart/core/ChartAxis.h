@@ -10,34 +10,37 @@
 #include <memory>
 
 #include "chart/core/AxisGridPen.h"
+#include "chart/core/AxisShape.h"
 #include "chart/core/AxisHost.h"
 #include "chart/core/ChartPen.h"
+#include "chart/core/DateTimeSteps.h"
 #include "platform/TeeFiler.h"
 #include "platform/Collection.h"
 #include "platform/Exceptions.h"
 #include "platform/Types.h"
-
-// Errors of axis settings; the text is one of the axis message variables.
-class AxisException : public Exception
-{
-public:
-    using Exception::Exception;
-};
+// AxisException: errors of axis settings.
+#include "chart/core/ChartException.h"
 
 enum TAxisLabelAlign { alDefault, alOpposite };
-enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 enum TTeeUnits { muPercent, muPixels };
 
 // Smallest label increment and smallest range that SetMinMax leaves.
-extern const double MinAxisIncrement; // 1e-12
-extern const double MinAxisRange;     // 1e-10
+extern double MinAxisIncrement; // 1e-12
+extern double MinAxisRange;     // 1e-10
 // Pixels beyond the axis line that still count as a click on the axis.
 extern int32_t TeeAxisClickGap; // 3
 // Bound of the pixel coordinates that the clamping mappings return; set at start-up.
 extern int32_t TeeMaxPixelPos;
+// TeeLineSeparator, the line break inside labels, is one of the engine's settings.
+#include "chart/core/TeeEngineSettings.h"
 
 // The next label step above x (x > 0): 1, 2, 5, 10, 20, 50 ... scaled by powers of ten.
 double NextNiceStep(double x);
+
+class TAxisItems;
+class TCanvas3D;
+class TChartAxisTitle;
+class TTeeFont;
 
 class TChartAxis : public TCollectionItem, public TTeeStoredObject
 {
@@ -203,6 +206,48 @@ public:
     double CalcLabelsIncrement(int32_t maxLabels) const;
     double CalcDateTimeIncrement(int32_t maxLabels) const;
 
+    // --- labels (ChartAxisLabels.cpp) ---
+    // Labels: the visibility of the label format; LabelsFont: its font.
+    bool Labels() const;
+    void SetLabels(bool value);
+    TTeeFont* LabelsFont() const;
+    void SetLabelsFont(TTeeFont* value);
+    TChartAxisTitle* Title() const { return FTitle.get(); }
+    void SetTitle(TChartAxisTitle* value);
+    // Custom labels and the label format.
+    TAxisItems* Items() const { return FItems.get(); }
+
+    // The text of the label of a value.
+    QString LabelValue(double value) const;
+    TAxisLabelStyle CalcLabelStyle() const;
+    virtual TAxisLabelStyle InternalCalcLabelStyle() const;
+    double CalcIncrement();
+    int32_t LabelWidth(double value) { return InternalLabelSize(value, true); }
+    int32_t LabelHeight(double value) { return InternalLabelSize(value, false); }
+    int32_t InternalLabelSize(double value, bool isWidth);
+    int32_t MaxLabelsWidth();
+    int32_t SizeTickAxis() const;
+    int32_t SizeLabels();
+    int32_t InternalCalcSize(TTeeFont* font, int32_t angle, int32_t fixedSize, const QString& text);
+    // Places axis line, labels and title; with inflate, takes their room from rect.
+    void CalcRect(TRect& rect, bool inflate);
+    TRect AxisRect() const;
+    bool Clicked(int32_t x, int32_t y);
+    void IncDecDateTime(bool increment, double& value, double amount, TDateTimeStep step) const;
+
+    // --- drawing (ChartAxisDraw.cpp) ---
+    void Draw(bool calcPosAxis);
+    void DrawTitle(int32_t x, int32_t y);
+    void DrawAxisLabel(int32_t x, int32_t y, int32_t angle, const QString& text, TAxisShape* format = nullptr);
+    void CustomDraw(int32_t posLabels, int32_t posTitle, int32_t posAxis, bool gridVisible);
+    void CustomDrawMinMax(int32_t posLabels, int32_t posTitle, int32_t posAxis, bool gridVisible, double minimum,
+                          double maximum, double increment);
+    void CustomDrawStartEnd(int32_t posLabels, int32_t posTitle, int32_t posAxis, bool gridVisible,
+                            int32_t startPos, int32_t endPos);
+    void CustomDrawMinMaxStartEnd(int32_t posLabels, int32_t posTitle, int32_t posAxis, bool gridVisible,
+                                  double minimum, double maximum, double increment, int32_t startPos,
+                                  int32_t endPos);
+
     // --- working state (recomputed on every paint) ---
     int32_t AxisLinePos = 0;
     int32_t TitlePos = 0;
@@ -235,15 +280,8 @@ public:
     bool DefaultVisible() const { return FDefaultVisible; }
 
 protected:
-    // Compare, store, repaint the panel.
-    template <class T>
-    void SetProp(T& field, const T& value)
-    {
-        if (!(field == value)) {
-            field = value;
-            FParentChart->AxisHostInvalidate();
-        }
-    }
+    // A changed setting repaints the panel (SetProp calls this after storing).
+    void PropertyChanged() override { FParentChart->AxisHostInvalidate(); }
 
     bool FDefaultVisible = true;
 
@@ -251,6 +289,29 @@ private:
     using TCalcPos = int32_t (TChartAxis::*)(double) const;
 
     void Init();
+    // Moves a coordinate away from the chart by n (the side the axis stands on).
+    int32_t Outward(int32_t pos, int32_t n) const;
+    void ShrinkRect(TRect& rect, int32_t n) const;
+    TCanvas3D* Canvas() const;
+    TAxisShape* LabelFormat() const;
+
+    // Label walks.
+    void DrawLabels();
+    void DrawValueLabel(double value);
+    void DrawLabelText(int32_t pos, const QString& text, TAxisShape* format);
+    void DrawLinearValueLabels(double increment, TDateTimeStep step);
+    void DrawLogValueLabels();
+    void DrawEventLabels(double increment, TDateTimeStep step);
+    void DrawSeriesLabels(TAxisLabelStyle style);
+    void DrawSeriesTitleLabels();
+    void DrawExponentLabel(int32_t x, int32_t y, int32_t z, const QString& text, uint32_t align);
+    // Lines.
+    void DrawAxisLine(int32_t wallSize);
+    void DrawTicks(TChartPen* pen, int32_t outside, int32_t length, int32_t wallSize);
+    void DrawTick(int32_t pos, int32_t outside, int32_t length, int32_t wallSize);
+    void DrawGrid();
+    void DrawGridLine(int32_t pos);
+    void DrawMinorMarks(TChartPen* pen, bool grid, int32_t wallSize);
     int32_t ClampedPixel(double pixel) const;
     int32_t FastPixel(int64_t base, double offset) const;
 
@@ -300,10 +361,21 @@ private:
     bool FVisible = true;
     double FZPosition = 0;
     bool FIsDepthAxis = false;
+    std::unique_ptr<TChartAxisTitle> FTitle;
+    std::unique_ptr<TAxisItems> FItems;
 
     TCalcPos FCalcHorizPosValue = &TChartAxis::XPosValueCheck;
     TCalcPos FCalcVertPosValue = &TChartAxis::YPosValueCheck;
     TCalcPos FCalcPosValue = &TChartAxis::YPosValueCheck;
+};
+
+// The depth axis: hidden by default; its labels are values when some series has depth values
+// of its own, else the titles of the series.
+class TChartDepthAxis : public TChartAxis
+{
+public:
+    explicit TChartDepthAxis(TAxisHost* panel);
+    TAxisLabelStyle InternalCalcLabelStyle() const override;
 };
 
 // Start-up of the axis unit: the pixel bound follows the platform's pen support.

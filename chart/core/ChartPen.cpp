@@ -79,7 +79,9 @@ TWhitePen::TWhitePen(TNotifyEvent changeHandler) : TChartPen(std::move(changeHan
 void TeeSetTeePen(TDevicePen& devicePen, const TChartPen& chartPen, TColor color)
 {
     if (chartPen.SmallDots()) {
+        // The dots keep the pen's raster mode: exclusive-or dots drawn twice erase themselves.
         devicePen = TeeCreatePenSmallDots(color);
+        devicePen.Mode = chartPen.Mode();
         return;
     }
     const QColor qcolor = TColorToQColor(ColorToRGB(color));

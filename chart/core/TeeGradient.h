@@ -2,9 +2,12 @@
 
 #include <cstdint>
 
+#include "chart/core/TeeGeometry.h"
 #include "platform/Colors.h"
 #include "platform/TeeFiler.h"
 #include "platform/Persistent.h"
+
+class TCanvas3D;
 
 enum TGradientDirection {
     gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter, gdFromTopLeft, gdFromBottomLeft, gdRadial
@@ -37,6 +40,15 @@ public:
     void SetStartColor(TColor value);
     void SetVisible(bool value);
     void UseMiddleColor();
+
+    // Fills rect on canvas (clipped to a rounded rectangle when roundSize > 0).
+    void Draw(TCanvas3D* canvas, const TRect& rect, int32_t roundSize = 0);
+    // Fills the quadrilateral: clipped to it, drawn into its bounds.
+    void Draw(TCanvas3D* canvas, const TFourPoints& points);
+    // The quadrilateral projected at depth z first.
+    void Draw(TCanvas3D* canvas, const TFourPoints& points, int32_t z);
+    // Ellipses from the end colour at the edge to the start colour at the centre.
+    void DrawRadial(TCanvas3D* canvas, const TRect& rect);
 
     // From another gradient, without notification; other sources are refused.
     void Assign(TPersistent* source) override;

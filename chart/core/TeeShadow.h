@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/Colors.h"
+#include "platform/Types.h"
 #include "platform/TeeFiler.h"
 #include "platform/Persistent.h"
 
@@ -12,6 +13,9 @@ using TTeeTransparency = uint8_t;
 
 // A drop shadow: colour, offsets and transparency. Colour and sizes are stored only when
 // they differ from defaults that the owner sets to its own.
+class TCanvas3D;
+class TTeeBlend;
+
 class TTeeShadow : public TPersistent, public TTeeStoredObject
 {
 public:
@@ -29,6 +33,14 @@ public:
     void SetTransparency(TTeeTransparency value);
     // Sets both offsets.
     void SetSize(int32_t value);
+
+    // Brush in the shadow colour, no pen, and the blending of a transparent shadow started over
+    // the shifted rect projected at z; false (nothing prepared) for no colour or no size.
+    bool PrepareCanvas(TCanvas3D* canvas, const TRect& rect, int32_t z = 0);
+    // The strips under and to the right of rect.
+    void Draw(TCanvas3D* canvas, const TRect& rect);
+    // The ellipse of rect shifted by the sizes, at depth z.
+    void DrawEllipse(TCanvas3D* canvas, const TRect& rect, int32_t z = 0);
 
     // From another shadow: colour, sizes and transparency.
     void Assign(TPersistent* source) override;
@@ -57,4 +69,5 @@ private:
     int32_t FHorizSize = 0;
     int32_t FVertSize = 0;
     TTeeTransparency FTransparency = 0;
+    TTeeBlend* FBlend = nullptr; // a transparent draw in progress
 };

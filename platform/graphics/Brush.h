@@ -29,7 +29,7 @@ public:
     // Color and Style (the pattern bitmap is not stored).
     void DefineProperties(TTeeFiler& filer) override;
     virtual bool IsColorStored() const { return FColor != clWhite; }
-    bool IsStyleStored() const { return FStyle != bsSolid; }
+    virtual bool IsStyleStored() const { return FStyle != bsSolid; }
 
 private:
     TColor FColor = clWhite;

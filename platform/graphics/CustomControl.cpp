@@ -25,21 +25,8 @@ void TCustomControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t
     Invalidate();
 }
 
-void TCustomControl::SetVisible(bool value)
-{
-    if (FVisible == value)
-        return;
-    FVisible = value;
-    Invalidate();
-}
-
-void TCustomControl::SetColor(TColor value)
-{
-    if (FColor == value)
-        return;
-    FColor = value;
-    Invalidate();
-}
+void TCustomControl::SetVisible(bool value) { SetProp(FVisible, value); }
+void TCustomControl::SetColor(TColor value) { SetProp(FColor, value); }
 
 void TCustomControl::SetCursor(TCursor value)
 {
@@ -74,6 +61,7 @@ void TCustomControl::SetWindow(TControlWindow* window)
     FWindow->SetWindowCursor(FCursor);
     FWindow->SetWindowHint(FHint, FShowHint);
     FWindow->SetWindowRegion(FWindowRegion);
+    WindowAttached();
     Invalidate();
 }
 
@@ -137,6 +125,7 @@ void TCustomControl::EnsureBufferSize()
     const int w = std::max(FWidth, 1);
     const int h = std::max(FHeight, 1);
     if (FBuffer.width() != w || FBuffer.height() != h) {
+        BackBufferReplacing();
         FBuffer = QImage(w, h, QImage::Format_RGB32);
         FBuffer.fill(TColorToQColor(ColorToRGB(FColor == clNone ? ParentColor() : FColor)));
         FNeedsPaint = true;

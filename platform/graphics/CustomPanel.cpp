@@ -9,27 +9,27 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner)
 
 void TCustomPanel::SetCaption(const QString& value)
 {
-    SetValue(FCaption, value);
+    SetProp(FCaption, value);
 }
 
 void TCustomPanel::SetBevelInner(TBevelCut value)
 {
-    SetValue(FBevelInner, value);
+    SetProp(FBevelInner, value);
 }
 
 void TCustomPanel::SetBevelOuter(TBevelCut value)
 {
-    SetValue(FBevelOuter, value);
+    SetProp(FBevelOuter, value);
 }
 
 void TCustomPanel::SetBevelWidth(int32_t value)
 {
-    SetValue(FBevelWidth, std::max(value, 1));
+    SetProp(FBevelWidth, std::max(value, 1));
 }
 
 void TCustomPanel::SetBorderWidth(int32_t value)
 {
-    SetValue(FBorderWidth, std::max(value, 0));
+    SetProp(FBorderWidth, std::max(value, 0));
 }
 
 void TCustomPanel::SetName(const QString& newName)

@@ -27,15 +27,6 @@ public:
     void SetName(const QString& newName) override;
 
 private:
-    template <class T>
-    void SetValue(T& field, T value)
-    {
-        if (field != value) {
-            field = value;
-            Invalidate();
-        }
-    }
-
     QString FCaption;
     TBevelCut FBevelInner = bvNone;
     TBevelCut FBevelOuter = bvRaised;

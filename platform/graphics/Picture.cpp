@@ -7,6 +7,14 @@ void TPicture::SetGraphic(const QImage& image)
     Changed();
 }
 
+void TPicture::SetTransparent(bool value)
+{
+    if (FTransparent != value) {
+        FTransparent = value;
+        Changed();
+    }
+}
+
 void TPicture::Clear()
 {
     if (!FGraphic.isNull()) {
@@ -31,6 +39,7 @@ void TPicture::Assign(TPersistent* source)
         return;
     }
     if (auto* picture = dynamic_cast<TPicture*>(source)) {
+        FTransparent = picture->FTransparent;
         SetGraphic(picture->FGraphic);
         return;
     }

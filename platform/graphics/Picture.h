@@ -15,6 +15,9 @@ public:
     bool Empty() const { return FGraphic.isNull(); }
     int Width() const { return FGraphic.width(); }
     int Height() const { return FGraphic.height(); }
+    // Whether the picture's background shows through where it is drawn.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
     // Removes the image.
     void Clear();
     // Reads an image file; false (and the picture unchanged) when it cannot be read.
@@ -25,4 +28,5 @@ public:
 
 private:
     QImage FGraphic;
+    bool FTransparent = false;
 };

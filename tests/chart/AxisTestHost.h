@@ -1,11 +1,13 @@
 #pragma once
 
 // A stand-in for the axis panel: a chart rectangle, a depth, an axes list, a custom-axes
-// collection and series ranges given by the test.
+// collection, series ranges and label texts given by the test, and an optional canvas.
 
 #include <QList>
+#include <QStringList>
 #include <algorithm>
 
+#include "chart/core/Canvas3D.h"
 #include "chart/core/ChartAxis.h"
 #include "platform/Collection.h"
 
@@ -37,6 +39,49 @@ public:
         return indexSeriesPoints >= 0 && indexSeriesPoints <= count;
     }
 
+    TChartAxis* AxisAt(int index) const override { return index < axes.size() ? axes[index] : nullptr; }
+    TCustomTeePanel* AxisShapeParent() override { return nullptr; }
+    TCanvas3D* AxisCanvas() override { return canvas; }
+    bool AxisView3D() const override { return view3D; }
+    TView3DOptions* AxisView3DOptions() override { return nullptr; }
+    bool AxisBehindSeries() const override { return axisBehind; }
+    bool IsAxisVisible(const TChartAxis*) override { return axisVisible; }
+    int32_t CalcWallSize(const TChartAxis*) override { return wallSize; }
+    int32_t MultiLineTextWidth(const QString& text, int& lines) override
+    {
+        QStringList pieces = text.split(TeeLineSeparator);
+        if (pieces.last().isEmpty())
+            pieces.removeLast();
+        lines = static_cast<int>(pieces.size());
+        int32_t width = 0;
+        for (const QString& piece : pieces)
+            width = std::max(width, canvas ? canvas->TextWidth(piece) : 6 * static_cast<int32_t>(piece.size()));
+        return width;
+    }
+    int32_t MaxMarkWidth() override { return 0; }
+    int32_t MaxTextWidth() override { return maxTextWidth; }
+    void CheckPenWidth(TPen*) override {}
+    TAxisOnGetLabel& OnGetAxisLabel() override { return onGetAxisLabel; }
+    TAxisOnGetNextLabel& OnGetNextAxisLabel() override { return onGetNextAxisLabel; }
+    TAxisLabelStyle AxisSeriesLabelStyle(const TChartAxis*) override { return seriesLabelStyle; }
+    bool DepthAxisHasValues() override { return false; }
+    bool AxisLabelIndexRange(const TChartAxis*, int& first, int& last) override
+    {
+        if (seriesLabels.isEmpty())
+            return false;
+        first = 0;
+        last = static_cast<int>(seriesLabels.size()) - 1;
+        return true;
+    }
+    bool AxisSeriesLabel(TChartAxis*, int index, bool, QString& text, double& value) override
+    {
+        text = seriesLabels[index];
+        value = index;
+        return !text.isEmpty();
+    }
+    int CountActiveSeries() const override { return static_cast<int>(seriesTitles.size()); }
+    QString AxisSeriesTitle(int index) override { return seriesTitles.value(index); }
+
     bool loading = false;
     int invalidated = 0;
     bool fastCalc = false;
@@ -46,6 +91,17 @@ public:
     double seriesMax = 0;
     bool dateTime = false;
     int indexSeriesPoints = -1; // no index series
+    TCanvas3D* canvas = nullptr;
+    bool view3D = false;
+    bool axisBehind = true;
+    bool axisVisible = true;
+    int32_t wallSize = 0;
+    int32_t maxTextWidth = 0;
+    TAxisOnGetLabel onGetAxisLabel;
+    TAxisOnGetNextLabel onGetNextAxisLabel;
+    TAxisLabelStyle seriesLabelStyle = talValue;
+    QStringList seriesLabels; // label texts at values 0, 1, 2 ...
+    QStringList seriesTitles;
     QList<TChartAxis*> axes;
     TOwnedCollection customAxes;
 };

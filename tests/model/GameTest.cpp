@@ -69,7 +69,9 @@ TEST(SeededRun, RecordsAreConsistentOverALongRun)
     Random31::Seed(20261208);
     PlayRecords records;
     PlayRun(slot, records, 200000);
-    ASSERT_GT(records.size(), 200000U);
+    // 31017 bonus games among the 200000 plays (an independent re-implementation of the
+    // machine's rules gives the same count).
+    ASSERT_EQ(records.size(), 231017U);
     EXPECT_EQ(records.playNumber.back(), 200000);
     EXPECT_EQ(records.bonusGameCount.back(), 0); // the last row is a normal game
     int32_t lastPlay = 0;
@@ -147,12 +149,13 @@ TEST(NormalGame, CeilingFiresAtExactly1999OutsidePreOmen)
     EXPECT_EQ(slot.savedMode, 2);
     EXPECT_EQ(slot.bonusPending, 1);
 
-    // The next game draws the kind, free of charge.
+    // The next game draws the kind, free of charge. The ceiling game took two values of
+    // seed 1 for its discarded role; the third, 1915668986, is 250 mod 256: REG.
     slot.Play();
     EXPECT_EQ(slot.medals, 12);
     EXPECT_EQ(slot.bonusPending, 0);
-    EXPECT_TRUE(slot.roleCode == 8 || slot.roleCode == 9);
-    EXPECT_EQ(slot.bonusKind, slot.roleCode - 7);
+    EXPECT_EQ(slot.roleCode, 9);
+    EXPECT_EQ(slot.bonusKind, 2);
     EXPECT_EQ(slot.ceilingHit, 0);
     EXPECT_EQ(slot.mode, 5);
     EXPECT_EQ(slot.gamesSinceBonus, 2000);
@@ -224,8 +227,28 @@ TEST(NormalGame, StrongMissBSetsModeThreeThenFalls)
     slot.Play();
     EXPECT_EQ(slot.roleCode, 7);
     EXPECT_EQ(slot.mode, 5);
-    EXPECT_TRUE(slot.savedMode == 3 || slot.savedMode == 0);
+    // That seed is 9142; its third value, 1294600013, is 1869 mod 65536, past the fall
+    // interval [1543, 1725) of mode 3 under setting 6: mode 3 is kept and saved.
+    EXPECT_EQ(seed, 9142U);
+    EXPECT_EQ(slot.savedMode, 3);
     EXPECT_EQ(slot.bonusPending, 1);
+
+    // A third value inside the interval makes mode 3 fall in the same game: 0 is saved.
+    uint32_t falls = 0;
+    for (;; ++falls) {
+        Random31::Seed(falls);
+        const uint32_t v = Slot::Value32();
+        const uint32_t f = Slot::Value16();
+        if (v >= 1117339057U && v < 1117387542U && f >= 1543 && f < 1725)
+            break;
+    }
+    Slot other;
+    other.SetSetting(6);
+    Random31::Seed(falls);
+    other.Play();
+    EXPECT_EQ(other.roleCode, 7);
+    EXPECT_EQ(other.mode, 5);
+    EXPECT_EQ(other.savedMode, 0);
 }
 
 TEST(NormalGame, EnterPreOmenKeepsFirstSavedMode)
@@ -270,8 +293,10 @@ TEST(NormalGame, ResetLeavesRoleCodePendingBonusAndGenerator)
     EXPECT_EQ(slot.GetSetting(), 3);
 
     // The pending bonus passes to the next run: its first game draws the kind in mode 0.
+    // Its value is the second of seed 8, 988725390, which is 142 mod 256: BIG.
     slot.Play();
-    EXPECT_TRUE(slot.roleCode == 8 || slot.roleCode == 9);
+    EXPECT_EQ(slot.roleCode, 8);
+    EXPECT_EQ(slot.bonusKind, 1);
     EXPECT_EQ(slot.medals, 12); // role code 9 left by the last run: charged
     EXPECT_EQ(slot.mode, 0);
 }
@@ -363,14 +388,20 @@ TEST(BonusGame, RegIsEightJacGames)
     slot.mode = 5;
     slot.savedMode = 1;
     Random31::Seed(10);
+    // Every JAC game of seed 10 is won; moons and replays as an independent re-implementation
+    // of the rules draws them.
+    const int32_t roles[8] = {15, 15, 14, 14, 14, 15, 14, 14};
     int games = 0;
-    while (slot.bonusEnded == 0) {
+    while (slot.bonusEnded == 0 && games < 8) {
         slot.Play();
-        ++games;
         EXPECT_EQ(slot.bonusGameCount, 1);
-        EXPECT_NE(slot.roleCode, 17);
+        EXPECT_EQ(slot.roleCode, roles[games]) << games;
+        ++games;
+        EXPECT_EQ(slot.medals, 14 * games);
     }
     EXPECT_EQ(games, 8);
+    EXPECT_EQ(slot.bonusEnded, 1);
+    EXPECT_EQ(slot.mode, 1); // mode 1 keeps its mode at the bonus end
     EXPECT_EQ(slot.jacGameCount, 8);
     EXPECT_EQ(slot.playNumber, 0);
 }

@@ -212,13 +212,25 @@ TEST(Draws, BonusEndModeOnlyChangesFromNormal)
 {
     Slot slot;
     Random31::Seed(3);
-    int changed[4] = {};
+    int changed[4][4] = {};
     for (int i = 0; i < 20000; ++i)
         for (int m = 0; m < 4; ++m)
-            if (slot.DrawBonusEndMode(m) != m)
-                ++changed[m];
-    EXPECT_GT(changed[0], 0);
-    EXPECT_EQ(changed[1], 0);
-    EXPECT_EQ(changed[2], 0);
-    EXPECT_EQ(changed[3], 0);
+            ++changed[m][slot.DrawBonusEndMode(m)];
+    // From mode 0 the 16-bit values 48896-65279 give 高確S and 65280-65535 高確L; the expected
+    // counts come from the reference arithmetic, one value per draw in turn.
+    ReferenceGenerator ref(3);
+    int expected[3] = {};
+    for (int i = 0; i < 20000; ++i) {
+        const uint32_t v = static_cast<uint32_t>(ref.next()) % 65536U;
+        ++expected[v < 48896U ? 0 : (v < 65280U ? 1 : 2)];
+        for (int m = 1; m < 4; ++m)
+            ref.next();
+    }
+    ASSERT_GT(expected[2], 0);
+    EXPECT_EQ(changed[0][0], expected[0]);
+    EXPECT_EQ(changed[0][1], expected[1]);
+    EXPECT_EQ(changed[0][2], expected[2]);
+    EXPECT_EQ(changed[1][1], 20000);
+    EXPECT_EQ(changed[2][2], 20000);
+    EXPECT_EQ(changed[3][3], 20000);
 }

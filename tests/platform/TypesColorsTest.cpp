@@ -190,7 +190,9 @@ TEST(Random, FloatStaysBelowOne)
     }
     Randomize();
     const uint32_t first = RandSeed;
-    Random(10);
-    EXPECT_NE(RandSeed, first);
+    const int32_t r = Random(10);
+    // One step of the generator, and the range taken from the high bits of the new state.
+    EXPECT_EQ(RandSeed, first * 134775813u + 1u);
+    EXPECT_EQ(r, static_cast<int32_t>((static_cast<uint64_t>(RandSeed) * 10u) >> 32));
     RandSeed = saved;
 }

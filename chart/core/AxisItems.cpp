@@ -1,0 +1,83 @@
+#include "chart/core/AxisItems.h"
+
+#include "chart/core/ChartAxis.h"
+
+TAxisItem::TAxisItem(TAxisItems* list)
+    : TAxisShape(list->Axis()->ParentChart()->AxisShapeParent()), FItems(list)
+{
+}
+
+void TAxisItem::Repaint()
+{
+    FItems->Axis()->ParentChart()->AxisHostInvalidate();
+}
+
+void TAxisItem::SetValue(double value)
+{
+    if (FValue != value) {
+        FValue = value;
+        Repaint();
+    }
+}
+
+void TAxisItem::SetText(const QString& value)
+{
+    if (FText != value) {
+        FText = value;
+        Repaint();
+    }
+}
+
+void TAxisItem::DefineProperties(TTeeFiler& filer)
+{
+    TAxisShape::DefineProperties(filer);
+    filer.DefineProperty(
+        QStringLiteral("Text"), [this](const QString& v) { FText = TeeUnescapeText(v); },
+        [this] { return TeeEscapeText(FText); }, !FText.isEmpty());
+    filer.DefineProperty(
+        QStringLiteral("Value"), [this](const QString& v) { FValue = v.toDouble(); },
+        [this] { return QString::number(FValue, 'g', 17); }, FValue != 0);
+}
+
+TAxisItems::TAxisItems(TChartAxis* axis)
+    : FAxis(axis), FFormat(std::make_unique<TAxisFormatShape>(axis->ParentChart()->AxisShapeParent()))
+{
+    FFormat->SetTransparent(true);
+}
+
+TAxisItems::~TAxisItems()
+{
+    qDeleteAll(FList);
+    FList.clear();
+}
+
+TAxisItem* TAxisItems::Add(double value)
+{
+    auto* item = new TAxisItem(this);
+    item->SetTransparent(true);
+    item->SetValue(value);
+    FList.append(item);
+    return item;
+}
+
+TAxisItem* TAxisItems::Add(double value, const QString& text)
+{
+    TAxisItem* item = Add(value);
+    item->InitText(text);
+    return item;
+}
+
+void TAxisItems::Clear()
+{
+    qDeleteAll(FList);
+    FList.clear();
+    FAxis->ParentChart()->AxisHostInvalidate();
+}
+
+void TAxisItems::CopyFrom(const TAxisItems& other)
+{
+    FFormat->Assign(other.FFormat.get());
+    Clear();
+    for (const TAxisItem* item : other.FList)
+        Add(item->Value(), item->Text());
+}

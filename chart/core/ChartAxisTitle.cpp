@@ -1,0 +1,49 @@
+#include "chart/core/ChartAxisTitle.h"
+
+#include "chart/core/ChartAxis.h"
+
+TChartAxisTitle::TChartAxisTitle(TChartAxis* axis)
+    : TAxisShape(axis->ParentChart()->AxisShapeParent()), FAxis(axis)
+{
+}
+
+void TChartAxisTitle::PropertyChanged()
+{
+    FAxis->ParentChart()->AxisHostInvalidate();
+}
+
+void TChartAxisTitle::SetAngle(int32_t value)
+{
+    SetProp(FAngle, value % 360);
+}
+
+void TChartAxisTitle::SetCaption(const QString& value)
+{
+    SetProp(FCaption, value);
+}
+
+void TChartAxisTitle::SetDefaultAngle(int32_t value)
+{
+    FDefaultAngle = value;
+    FAngle = value;
+}
+
+void TChartAxisTitle::Assign(TPersistent* source)
+{
+    if (auto* title = dynamic_cast<TChartAxisTitle*>(source)) {
+        FAngle = title->FAngle;
+        FCaption = title->FCaption;
+    }
+    TAxisShape::Assign(source);
+}
+
+void TChartAxisTitle::DefineProperties(TTeeFiler& filer)
+{
+    TAxisShape::DefineProperties(filer);
+    filer.DefineProperty(
+        QStringLiteral("Angle"), [this](const QString& v) { FAngle = static_cast<int32_t>(TeeTextInt(v, FAngle)); },
+        [this] { return TeeIntText(FAngle); }, IsAngleStored());
+    filer.DefineProperty(
+        QStringLiteral("Caption"), [this](const QString& v) { FCaption = TeeUnescapeText(v); },
+        [this] { return TeeEscapeText(FCaption); }, !FCaption.isEmpty());
+}

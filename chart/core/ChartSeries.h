@@ -1,0 +1,312 @@
+#pragma once
+
+// The base of every series type: parallel value lists (X, Y and any a series type adds), one
+// optional label and colour per point, the marks' data, the axes the series is plotted
+// against, its data sources and the series fed from it.
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "chart/core/ChartLists.h"
+#include "chart/core/ChartValueList.h"
+#include "chart/core/CustomChartSeries.h"
+#include "chart/core/LabelsList.h"
+#include "chart/core/SeriesMarks.h"
+
+class TChartAxis;
+class TTeeFunction;
+
+// A change of a series' points, passed to the series linked to it.
+enum TValueEvent { veClear, veAdd, veDelete, veModify, veRefresh };
+
+enum TSeriesRecalcOption { rOnDelete, rOnModify, rOnInsert, rOnClear };
+struct TSeriesRecalcOptions {
+    uint8_t Bits = 0;
+    constexpr bool Contains(TSeriesRecalcOption o) const { return (Bits & (1u << o)) != 0; }
+    constexpr void Include(TSeriesRecalcOption o) { Bits |= static_cast<uint8_t>(1u << o); }
+    constexpr void Exclude(TSeriesRecalcOption o) { Bits &= static_cast<uint8_t>(~(1u << o)); }
+    static constexpr TSeriesRecalcOptions All() { return TSeriesRecalcOptions{0x0F}; }
+    friend constexpr bool operator==(TSeriesRecalcOptions, TSeriesRecalcOptions) = default;
+};
+
+enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
+enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
+
+class TChartSeries;
+using TSeriesOnAfterAdd = std::function<void(TChartSeries* sender, int valueIndex)>;
+// False refuses the point.
+using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
+using TSeriesOnClear = std::function<void(TChartSeries* sender)>;
+
+class TChartSeries : public TCustomChartSeries
+{
+public:
+    explicit TChartSeries(TComponent* AOwner);
+    ~TChartSeries() override;
+
+    // Points.
+    int Count() const { return FXValues->Count(); }
+    TChartValueLists* ValueLists() { return &FValueLists; }
+    TChartValueList* XValues() const { return FXValues; }
+    TChartValueList* YValues() const { return FYValues; }
+    // The values the series shows (Y, or X for a horizontal series) and the ones that place them.
+    TChartValueList* MandatoryValues() const { return FMandatoryValues; }
+    TChartValueList* PositionValues() const { return FPositionValues; }
+    bool MandatoryIsY() const { return FMandatoryIsY; }
+    // For horizontal series types: X holds the shown values, Y the positions.
+    void SetHorizontal();
+    // The owned lists take the settings (not the values) of the given ones; repaints.
+    void SetXValues(TChartValueList* value);
+    void SetYValues(TChartValueList* value);
+
+    double XValue(int index) const { return FXValues->GetValue(index); }
+    double YValue(int index) const { return FYValues->GetValue(index); }
+    // Store, mark the list's statistics stale and repaint.
+    void SetXValue(int index, double value);
+    void SetYValue(int index, double value);
+    virtual double GetxValue(int index) const { return XValue(index); }
+    virtual double GetyValue(int index) const { return YValue(index); }
+    QString XLabel(int index) const { return FLabels.GetLabel(index); }
+    void SetXLabel(int index, const QString& text) { FLabels.SetLabel(index, text); }
+    TLabelsList& Labels() { return FLabels; }
+    const TLabelsList& Labels() const { return FLabels; }
+    virtual double GetOriginValue(int index) const { return FMandatoryValues->GetValue(index); }
+    virtual double GetMarkValue(int index) const { return FMandatoryValues->GetValue(index); }
+
+    // Colours: the point's own colour, else the palette's when ColorEachPoint, else SeriesColor.
+    virtual TColor GetValueColor(int index) const;
+    TColor ValueColor(int index) const { return GetValueColor(index); }
+    void SetValueColor(int index, TColor colour);
+    bool IsNull(int index) const { return GetValueColor(index) == clNone; }
+    void SetNull(int index, bool value = true) { SetValueColor(index, value ? clNone : clDefault); }
+    // The per-point colours, or null until a point gets a colour other than clDefault.
+    const std::vector<TColor>* ColorList() const { return FColors.get(); }
+    TColor SeriesColor() const { return FSeriesColor; }
+    // Tells the chart's listeners (seChangeColor) and the designer.
+    virtual void SetSeriesColor(TColor value);
+    bool ColorEachPoint() const { return FColorEachPoint; }
+    virtual void SetColorEachPoint(bool value) { SetBooleanProperty(FColorEachPoint, value); }
+    // The non-null points whose value in list lies in from..to take colour; one repaint.
+    void ColorRange(TChartValueList* list, double from, double to, TColor colour);
+
+    // Adding points; each returns the new point's index (-1 when OnBeforeAdd refuses it).
+    virtual int AddXY(double x, double y, const QString& label = QString(), TColor colour = clDefault);
+    virtual int Add(double value, const QString& label = QString(), TColor colour = clDefault);
+    int AddX(double x, const QString& label = QString(), TColor colour = clDefault);
+    int AddY(double y, const QString& label = QString(), TColor colour = clDefault);
+    virtual int AddNull(const QString& label = QString());
+    int AddNullValue(double value);
+    virtual int AddNullXY(double x, double y, const QString& label = QString());
+    // Adds values[0..high] one by one inside one update; returns high + 1.
+    int AddArray(const double* values, int high);
+
+    // ChartException for an index outside 0 .. Count - 1; the series is then unchanged.
+    virtual void Delete(int index);
+    // Removes quantity points from start (cut at the end); nothing when start is outside.
+    virtual void Delete(int start, int quantity, bool removeGap = false);
+    virtual void Clear();
+    // Empties every value list, the colours, the labels and the marks' data.
+    virtual void ClearLists();
+
+    void BeginUpdate() { ++FUpdateCount; }
+    // The outermost one refreshes the linked series once and tells the chart (seDataChanged).
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+    void RefreshSeries();
+
+    // Ordering.
+    void CheckOrder();
+    void SortByLabels(TChartListOrder order = loAscending);
+    // Exchanges two points in every value list, the colours and the labels.
+    virtual void SwapValueIndex(int a, int b);
+    // The new list takes the old one's name and place; the old one is freed.
+    void ReplaceList(TChartValueList* oldList, TChartValueList* newList);
+    // The value list from index 2 on with that name (without case), else YValues.
+    TChartValueList* GetYValueList(const QString& name) const;
+
+    // Statistics of the two main lists; Z is the series' ZOrder.
+    virtual double MaxXValue() { return FXValues->MaxValue(); }
+    virtual double MaxYValue() { return FYValues->MaxValue(); }
+    virtual double MaxZValue() { return FZOrder; }
+    virtual double MinXValue() { return FXValues->MinValue(); }
+    virtual double MinYValue() { return FYValues->MinValue(); }
+    virtual double MinZValue() { return FZOrder; }
+
+    // Notifications.
+    virtual void NotifyNewValue(TChartSeries* sender, int valueIndex);
+    // Passes a change to the linked series, unless inside BeginUpdate.
+    virtual void NotifyValue(TValueEvent event, int valueIndex);
+    TSeriesRecalcOptions RecalcOptions() const { return FRecalcOptions; }
+    void SetRecalcOptions(TSeriesRecalcOptions value) { FRecalcOptions = value; }
+    TChartSeriesList* LinkedSeries() { return &FLinkedSeries; }
+    void AddLinkedSeries(TChartSeries* series);
+    void RemoveLinkedSeries(TChartSeries* series);
+
+    // Data sources and feeding from other series.
+    const QList<TComponent*>& DataSources() const { return FDataSources; }
+    TComponent* DataSource() const { return FDataSources.isEmpty() ? nullptr : FDataSources.first(); }
+    void SetDataSource(TComponent* value);
+    void RemoveDataSource(TComponent* value);
+    // Refills the series from its sources, unless inside BeginUpdate.
+    void CheckDataSource();
+    bool IsValidSourceOf(const TChartSeries* series) const { return series != this; }
+    bool IsValidSeriesSource(TChartSeries* series) const;
+    virtual int AddChartValue(TChartSeries* source, int valueIndex);
+    virtual void AddedValue(TChartSeries* source, int valueIndex);
+    // A point of a source was deleted; -1 means a range went and the whole source is copied again.
+    virtual void DeletedValue(TChartSeries* source, int valueIndex);
+    virtual void AddValues(TChartSeries* source);
+    void AssignValues(TChartSeries* source) { AddValues(source); }
+    TTeeFunction* FunctionType() const { return FFunction; }
+    // Frees the old function; the series becomes the new one's parent.
+    virtual void SetFunction(TTeeFunction* value);
+    // Drops the function without freeing it (it has gone to another series or is being freed).
+    void ForgetFunction() { FFunction = nullptr; }
+    const QString& ColorSource() const { return FColorSource; }
+    void SetColorSource(const QString& value);
+    const QString& XLabelsSource() const { return FXLabelsSource; }
+    void SetLabelsSource(const QString& value);
+
+    // Sample values.
+    void FillSampleValues(int numValues = 0);
+    virtual void AddSampleValues(int numValues);
+    virtual int NumSampleValues() const { return 25; }
+    bool CanAddRandomPoints() const;
+    void SetPresetSampleCount(int value) { FPresetSampleCount = value; }
+    virtual void PrepareForGallery(bool isEnabled);
+
+    // Axes.
+    THorizAxis HorizAxis() const { return FHorizAxis; }
+    void SetHorizAxis(THorizAxis value);
+    TVertAxis VertAxis() const { return FVertAxis; }
+    void SetVertAxis(TVertAxis value);
+    TChartAxis* CustomHorizAxis() const { return FCustomHorizAxis; }
+    void SetCustomHorizAxis(TChartAxis* value);
+    TChartAxis* CustomVertAxis() const { return FCustomVertAxis; }
+    void SetCustomVertAxis(TChartAxis* value);
+    // The axes in use, from the chart and the axis settings.
+    TChartAxis* GetHorizAxis() const { return FUsedHorizAxis; }
+    TChartAxis* GetVertAxis() const { return FUsedVertAxis; }
+    void RecalcGetAxis();
+    // Whether the series is plotted against the axis.
+    virtual bool AssociatedToAxis(const TChartAxis* axis) const;
+    // Whether the series is plotted against that standard axis by its settings.
+    bool AssociatedToHorizAxis(THorizAxis which) const;
+    bool AssociatedToVertAxis(TVertAxis which) const;
+    virtual bool UseAxis() const { return true; }
+
+    TSeriesMarks* Marks() { return FMarks.get(); }
+    const TSeriesMarks* Marks() const { return FMarks.get(); }
+    int Depth() const { return FDepth; }
+    void SetDepth(int value) { SetIntegerProperty(FDepth, value); }
+    int ZOrder() const { return FZOrder; }
+    void SetZOrder(int value) { SetIntegerProperty(FZOrder, value); }
+    const QString& ValueFormat() const { return FValueFormat; }
+    void SetValueFormat(const QString& value) { SetStringProperty(FValueFormat, value); }
+    const QString& PercentFormat() const { return FPercentFormat; }
+    void SetPercentFormat(const QString& value) { SetStringProperty(FPercentFormat, value); }
+    int Cursor() const { return FCursor; }
+    void SetCursor(int value) { FCursor = value; }
+    int FirstVisible() const { return FFirstVisible; }
+    int LastVisible() const { return FLastVisible; }
+
+    // Switches read by the series types, the functions and the "Data" stream.
+    bool UsesXValues() const { return FUsesXValues; }
+    void SetUsesXValues(bool value) { FUsesXValues = value; }
+    bool VisiblePointsOnly() const { return FVisiblePointsOnly; }
+    void SetVisiblePointsOnly(bool value) { FVisiblePointsOnly = value; }
+    // A whole-series function result is one point at the middle of the range (else a level line).
+    bool OnePointFunctionResult() const { return FOnePointFunctionResult; }
+    void SetOnePointFunctionResult(bool value) { FOnePointFunctionResult = value; }
+    // Kept out of the chart's series lists for streaming and editors.
+    bool InternalUse() const { return FInternalUse; }
+    void SetInternalUse(bool value) { FInternalUse = value; }
+    // The points were given directly rather than computed.
+    bool ValuesEntered() const { return FValuesEntered; }
+    void SetValuesEntered(bool value) { FValuesEntered = value; }
+    // "Data" is stored when forced, or when the points were entered and saving is not off.
+    bool ForceSaveValues() const { return FForceSaveValues; }
+    void SetForceSaveValues(bool value) { FForceSaveValues = value; }
+    bool DontSaveValues() const { return FDontSaveValues; }
+    void SetDontSaveValues(bool value) { FDontSaveValues = value; }
+
+    TSeriesOnAfterAdd OnAfterAdd;
+    TSeriesOnBeforeAdd OnBeforeAdd;
+    TSeriesOnClear OnClearValues;
+
+    // Chart membership.
+    void SetParentChart(TCustomAxisPanel* value) override;
+    void Added() override;
+    void Removed() override;
+
+    void Assign(TPersistent* source) override;
+    // Release the data source, copy the look, the lists' settings and the axis settings.
+    void AssignFormat(TChartSeries* source);
+    void DefineProperties(TTeeFiler& filer) override;
+
+protected:
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void BeforeDestruction() override;
+
+private:
+    friend class TChartValueList;
+    void Teardown();
+    void UnlinkFromSources();
+    void DropDataSources();
+    void InternalAddDataSource(TComponent* value);
+    // Keeps the colour list and labels in step with a point inserted at index.
+    void InsertColorAndLabel(int index, TColor colour, const QString& label);
+    void GrowColors();
+    void RenumberPositions();
+    void StoreValue(TChartValueList* list, int index, double value);
+    // The "Data" block and back.
+    QByteArray SaveData() const;
+    void LoadData(const QByteArray& data);
+
+    TColor FSeriesColor = clDefault;
+    bool FColorEachPoint = false;
+    std::unique_ptr<std::vector<TColor>> FColors;
+    QString FColorSource;
+    int FCursor = 0;
+    QList<TComponent*> FDataSources;
+    int FDepth = -1;
+    int FFirstVisible = -1;
+    TChartAxis* FUsedHorizAxis = nullptr;
+    TChartAxis* FUsedVertAxis = nullptr;
+    QString FXLabelsSource;
+    int FLastVisible = -1;
+    TChartSeriesList FLinkedSeries;
+    std::unique_ptr<TSeriesMarks> FMarks;
+    QString FPercentFormat;
+    QStringList FDataSourceNames;
+    bool FHasDataSourceNames = false;
+    QString FValueFormat;
+    TChartValueLists FValueLists;
+    TChartValueList* FXValues = nullptr;
+    TLabelsList FLabels;
+    TChartValueList* FYValues = nullptr;
+    THorizAxis FHorizAxis = aBottomAxis;
+    TChartAxis* FCustomHorizAxis = nullptr;
+    TChartAxis* FCustomVertAxis = nullptr;
+    int FZOrder = -1;
+    TVertAxis FVertAxis = aLeftAxis;
+    TSeriesRecalcOptions FRecalcOptions = TSeriesRecalcOptions::All();
+    TTeeFunction* FFunction = nullptr;
+    bool FForceSaveValues = false;
+    bool FDontSaveValues = false;
+    bool FValuesEntered = false;
+    int FPresetSampleCount = 0;
+    int FUpdateCount = 0;
+    bool FUsesXValues = true;
+    bool FOnePointFunctionResult = true;
+    bool FVisiblePointsOnly = true;
+    bool FInternalUse = false;
+    TChartValueList* FMandatoryValues = nullptr;
+    TChartValueList* FPositionValues = nullptr;
+    bool FMandatoryIsY = true;
+    bool FTornDown = false;
+};

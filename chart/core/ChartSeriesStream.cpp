@@ -1,0 +1,169 @@
+// Stored properties of a series: its data sources by name and its points ("Data").
+//
+// "Data" is a block of bytes, written in the filer as base64. Little-endian layout: a flags
+// byte (X values, colours, labels, mark positions present), a 32-bit point count, then per
+// point: the position value (double) when X values are present, the shown value (double), the
+// colour (32 bits) when colours are present, the label (a length byte and up to 255 bytes of
+// UTF-8) when labels are present, one double per further value list, and, when mark positions
+// are present, a presence byte followed, for a present one, by its geometry.
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
+
+#include "chart/core/ChartSeries.h"
+#include "chart/core/EngineServices.h"
+
+namespace {
+
+constexpr int maxLabelBytes = 255;
+
+// The label's UTF-8, cut at a character boundary to at most 255 bytes.
+QByteArray LabelBytes(const QString& label)
+{
+    QByteArray bytes = label.toUtf8();
+    if (bytes.size() <= maxLabelBytes)
+        return bytes;
+    int end = maxLabelBytes;
+    while (end > 0 && (static_cast<uint8_t>(bytes[end]) & 0xC0) == 0x80)
+        --end;
+    return bytes.left(end);
+}
+
+void WritePoint(QDataStream& out, const TPoint& p)
+{
+    out << p.X << p.Y;
+}
+
+void ReadPoint(QDataStream& in, TPoint& p)
+{
+    in >> p.X >> p.Y;
+}
+
+} // namespace
+
+QByteArray TChartSeries::SaveData() const
+{
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    // Every point decides the flags, so nothing past the first points is lost.
+    const uint8_t flags = SeriesContents(this);
+    out << flags << static_cast<int32_t>(Count());
+    for (int i = 0; i < Count(); ++i) {
+        if (flags & tfNoMandatory)
+            out << FPositionValues->GetValue(i);
+        out << FMandatoryValues->GetValue(i);
+        if (flags & tfColor) {
+            const bool own = FColors && i < static_cast<int>(FColors->size());
+            out << static_cast<uint32_t>(own ? (*FColors)[static_cast<size_t>(i)] : clDefault);
+        }
+        if (flags & tfLabel) {
+            const QByteArray label = LabelBytes(FLabels.GetLabel(i));
+            out << static_cast<uint8_t>(label.size());
+            out.writeRawData(label.constData(), static_cast<int>(label.size()));
+        }
+        for (int l = 2; l < FValueLists.Count(); ++l)
+            out << FValueLists.Get(l)->GetValue(i);
+        if (flags & tfMarkPosition) {
+            const TSeriesMarkPosition* p = FMarks->Positions().Get(i);
+            out << static_cast<uint8_t>(p ? 1 : 0);
+            if (p) {
+                WritePoint(out, p->ArrowStart);
+                out << static_cast<uint8_t>(p->ArrowStartFixed);
+                WritePoint(out, p->ArrowEnd);
+                out << static_cast<uint8_t>(p->UserPlaced);
+                out << p->Height;
+                WritePoint(out, p->LeftTop);
+                out << p->Width;
+            }
+        }
+    }
+    return data;
+}
+
+void TChartSeries::LoadData(const QByteArray& data)
+{
+    QDataStream in(data);
+    in.setByteOrder(QDataStream::LittleEndian);
+    in.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    Clear();
+    BeginUpdate();
+    uint8_t flags = 0;
+    int32_t count = 0;
+    in >> flags >> count;
+    // A damaged block gives the points read before the damage, never more than it can hold.
+    for (int i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        double position = i;
+        double value = 0;
+        if (flags & tfNoMandatory)
+            in >> position;
+        in >> value;
+        uint32_t colour = clDefault;
+        if (flags & tfColor)
+            in >> colour;
+        QString label;
+        if (flags & tfLabel) {
+            uint8_t length = 0;
+            in >> length;
+            QByteArray bytes(length, Qt::Uninitialized);
+            if (in.readRawData(bytes.data(), length) != length)
+                in.setStatus(QDataStream::ReadPastEnd);
+            label = QString::fromUtf8(bytes);
+        }
+        for (int l = 2; l < FValueLists.Count(); ++l)
+            in >> FValueLists.Get(l)->PendingValue;
+        TSeriesMarkPosition mark;
+        bool hasMark = false;
+        if (flags & tfMarkPosition) {
+            uint8_t present = 0;
+            in >> present;
+            if (present) {
+                uint8_t fixed = 0;
+                uint8_t placed = 0;
+                ReadPoint(in, mark.ArrowStart);
+                in >> fixed;
+                ReadPoint(in, mark.ArrowEnd);
+                in >> placed >> mark.Height;
+                ReadPoint(in, mark.LeftTop);
+                in >> mark.Width;
+                mark.ArrowStartFixed = fixed != 0;
+                mark.UserPlaced = placed != 0;
+                hasMark = true;
+            }
+        }
+        if (in.status() != QDataStream::Ok)
+            break;
+        if (FMandatoryValues == FYValues)
+            AddXY(position, value, label, colour);
+        else
+            AddXY(value, position, label, colour);
+        if (flags & tfMarkPosition)
+            FMarks->Positions().Append(hasMark ? &mark : nullptr);
+    }
+    EndUpdate();
+    FValuesEntered = true;
+}
+
+void TChartSeries::DefineProperties(TTeeFiler& filer)
+{
+    TCustomChartSeries::DefineProperties(filer);
+    filer.DefineProperty(
+        "DataSources",
+        [this](const QString& v) {
+            FDataSourceNames = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            FHasDataSourceNames = true;
+        },
+        [this] {
+            QStringList names;
+            for (TComponent* c : FDataSources)
+                names.append(c->Name());
+            return names.join(QLatin1Char(','));
+        },
+        FDataSources.size() > 1);
+    filer.DefineProperty(
+        "Data", [this](const QString& v) { LoadData(QByteArray::fromBase64(v.toLatin1())); },
+        [this] { return QString::fromLatin1(SaveData().toBase64()); },
+        FForceSaveValues || (FValuesEntered && !FDontSaveValues));
+}

@@ -1,0 +1,268 @@
+#include "chart/core/ChartValueList.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "chart/core/ChartSeries.h"
+#include "chart/core/TeeEngineSettings.h"
+#include "chart/core/TeeSort.h"
+#include "platform/SysUtils.h"
+
+namespace {
+
+const QStringList orderNames{"loNone", "loAscending", "loDescending"};
+
+} // namespace
+
+TChartValueList::TChartValueList(TChartSeries* owner, const QString& name) : FName(name), FOwner(owner)
+{
+    FOwner->ValueLists()->Add(this);
+    ClearValues();
+}
+
+TChartValueList::~TChartValueList() = default;
+
+void TChartValueList::Grow()
+{
+    // At least TeeDefaultCapacity more values, and at least double, so that appending a
+    // million values copies the array a few times only.
+    const size_t length = FValues.size();
+    if (length >= static_cast<size_t>(FCount))
+        return;
+    const size_t step = static_cast<size_t>(std::max(1, TeeDefaultCapacity));
+    FValues.resize(std::max({static_cast<size_t>(FCount), length + step, length * 2}));
+}
+
+void TChartValueList::SetValue(int index, double value)
+{
+    FValues[static_cast<size_t>(index)] = value;
+    FModified = true;
+    FOwner->NotifyValue(veModify, index);
+}
+
+int TChartValueList::AddChartValue(double value)
+{
+    const int oldCount = FCount;
+    int index = oldCount;
+    if (FOrder == loAscending && oldCount > 0 && value < FValues[static_cast<size_t>(oldCount - 1)]) {
+        int i = oldCount - 1;
+        while (i >= 0 && value < FValues[static_cast<size_t>(i)])
+            --i;
+        index = i + 1;
+    } else if (FOrder == loDescending && oldCount > 0 && value > FValues[static_cast<size_t>(oldCount - 1)]) {
+        int i = oldCount - 1;
+        while (i >= 0 && value > FValues[static_cast<size_t>(i)])
+            --i;
+        index = i + 1;
+    }
+    InsertChartValue(index, value);
+    return index;
+}
+
+void TChartValueList::InsertChartValue(int index, double value)
+{
+    ++FCount;
+    Grow();
+    double* data = FValues.data();
+    if (index < FCount - 1)
+        std::memmove(data + index + 1, data + index, sizeof(double) * static_cast<size_t>(FCount - 1 - index));
+    data[index] = value;
+    FModified = true;
+}
+
+void TChartValueList::ClearValues()
+{
+    FCount = 0;
+    FModified = true;
+}
+
+void TChartValueList::Delete(int index)
+{
+    Delete(index, 1);
+}
+
+void TChartValueList::Delete(int start, int quantity)
+{
+    if (start < 0 || start >= FCount || quantity <= 0)
+        return;
+    quantity = std::min(quantity, FCount - start);
+    double* data = FValues.data();
+    std::memmove(data + start, data + start + quantity, sizeof(double) * static_cast<size_t>(FCount - start - quantity));
+    FCount -= quantity;
+    FModified = true;
+}
+
+int TChartValueList::Locate(double value) const
+{
+    for (int i = 0; i < FCount; ++i) {
+        if (FValues[static_cast<size_t>(i)] == value)
+            return i;
+    }
+    return -1;
+}
+
+double TChartValueList::MaxValue()
+{
+    if (FModified)
+        RecalcStats();
+    return FMaximum;
+}
+
+double TChartValueList::MinValue()
+{
+    if (FModified)
+        RecalcStats();
+    return FMinimum;
+}
+
+double TChartValueList::Total()
+{
+    if (FModified)
+        RecalcStats();
+    return FTotal;
+}
+
+double TChartValueList::TotalABS()
+{
+    if (FModified)
+        RecalcStats();
+    return FTotalABS;
+}
+
+void TChartValueList::RecalcStats()
+{
+    if (FCount <= 0) {
+        FMaximum = FMinimum = FTotal = FTotalABS = 0;
+    } else {
+        const double* data = FValues.data();
+        double lo = data[0];
+        double hi = data[0];
+        double total = data[0];
+        double totalAbs = std::fabs(data[0]);
+        for (int i = 1; i < FCount; ++i) {
+            const double x = data[i];
+            if (x < lo)
+                lo = x;
+            else if (x > hi)
+                hi = x;
+            total += x;
+            totalAbs += std::fabs(x);
+        }
+        FMinimum = lo;
+        FMaximum = hi;
+        FTotal = total;
+        FTotalABS = totalAbs;
+    }
+    FModified = false;
+}
+
+void TChartValueList::Exchange(int a, int b)
+{
+    std::swap(FValues[static_cast<size_t>(a)], FValues[static_cast<size_t>(b)]);
+    FModified = true;
+    FOwner->NotifyValue(veModify, a);
+}
+
+void TChartValueList::FillSequence()
+{
+    for (int i = 0; i < FCount; ++i)
+        FValues[static_cast<size_t>(i)] = i;
+    FModified = true;
+    FOwner->NotifyValue(veModify, 0);
+}
+
+void TChartValueList::Scroll()
+{
+    if (FCount > 1)
+        std::rotate(FValues.begin(), FValues.begin() + 1, FValues.begin() + FCount);
+}
+
+void TChartValueList::Sort()
+{
+    if (FOrder == loNone)
+        return;
+    TChartSeries* owner = FOwner;
+    TeeSort(
+        0, FCount - 1, [this](int a, int b) { return CompareValueIndex(a, b); },
+        [owner](int a, int b) { owner->SwapValueIndex(a, b); });
+}
+
+int TChartValueList::CompareValueIndex(int a, int b) const
+{
+    const double va = FValues[static_cast<size_t>(a)];
+    const double vb = FValues[static_cast<size_t>(b)];
+    const int result = va < vb ? -1 : (va > vb ? 1 : 0);
+    return FOrder == loDescending ? -result : result;
+}
+
+QString TChartValueList::ToString(int index) const
+{
+    return FloatToStr(GetValue(index));
+}
+
+void TChartValueList::SetDateTime(bool value)
+{
+    FOwner->SetBooleanProperty(FDateTime, value);
+}
+
+void TChartValueList::InitDateTime(bool value)
+{
+    FDateTime = value;
+    FDefaultDateTime = value;
+}
+
+void TChartValueList::SetValueSource(const QString& value)
+{
+    if (FValueSource == value)
+        return;
+    FValueSource = value;
+    FOwner->CheckDataSource();
+}
+
+void TChartValueList::Assign(TPersistent* source)
+{
+    if (auto* other = dynamic_cast<TChartValueList*>(source)) {
+        FOrder = other->FOrder;
+        FDateTime = other->FDateTime;
+        FValueSource = other->FValueSource;
+    }
+}
+
+void TChartValueList::DefineProperties(TTeeFiler& filer)
+{
+    filer.DefineProperty(
+        "DateTime", [this](const QString& v) { FDateTime = TeeTextBool(v); }, [this] { return TeeBoolText(FDateTime); },
+        FDateTime != FDefaultDateTime);
+    filer.DefineProperty(
+        "Name", [this](const QString& v) { FName = TeeUnescapeText(v); }, [this] { return TeeEscapeText(FName); },
+        !FName.isEmpty());
+    filer.DefineProperty(
+        "Order", [this](const QString& v) { FOrder = TeeTextEnum(v, orderNames, FOrder); },
+        [this] { return orderNames[FOrder]; }, FOrder != loNone);
+    filer.DefineProperty(
+        "ValueSource", [this](const QString& v) { FValueSource = TeeUnescapeText(v); },
+        [this] { return TeeEscapeText(FValueSource); }, !FValueSource.isEmpty());
+    // Scaling values by a multiplier is no longer supported: a stream that still asks for one
+    // is told so, and the value is ignored.
+    filer.DefineProperty(
+        "Multiplier",
+        [](const QString& v) {
+            if (TeeTextFloat(v, 1) != 1)
+                ShowMessageUser(QStringLiteral("Error: Multiplier property is obsolete.") + TeeLineSeparator +
+                                QStringLiteral("Modify the library settings (enable Multiplier) and recompile."));
+        },
+        {}, false);
+}
+
+TChartValueLists::~TChartValueLists()
+{
+    Clear();
+}
+
+void TChartValueLists::Clear()
+{
+    for (int i = 0; i < Count(); ++i)
+        delete Items(i);
+    TTypedList<TChartValueList>::Clear();
+}

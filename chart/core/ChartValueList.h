@@ -1,0 +1,116 @@
+#pragma once
+
+// One column of numbers of a series (X, Y, pie values, ...): doubles in a growable array,
+// optionally kept in order as they are added, with lazily cached statistics.
+
+#include <QString>
+#include <vector>
+
+#include "platform/TeeFiler.h"
+#include "platform/Lists.h"
+#include "platform/Persistent.h"
+
+class TChartSeries;
+
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+class TChartValueList : public TPersistent, public TTeeStoredObject
+{
+public:
+    // Joins the owner's value lists (so X is list 0 and Y list 1) and starts empty.
+    TChartValueList(TChartSeries* owner, const QString& name);
+    ~TChartValueList() override;
+
+    TChartSeries* Owner() const { return FOwner; }
+    int Count() const { return FCount; }
+    // Values the array holds room for.
+    int Capacity() const { return static_cast<int>(FValues.size()); }
+
+    // The value the series' next add gives this list.
+    double PendingValue = 0;
+
+    // Values in use; indexes are the caller's responsibility.
+    double GetValue(int index) const { return FValues[static_cast<size_t>(index)]; }
+    double operator[](int index) const { return GetValue(index); }
+    double First() const { return GetValue(0); }
+    double Last() const { return GetValue(FCount - 1); }
+    const double* Data() const { return FValues.data(); }
+    // Stores and tells the owner (veModify).
+    void SetValue(int index, double value);
+
+    // Places the value by Order and returns its index; equal values keep their arrival order.
+    virtual int AddChartValue(double value);
+    // Inserts at index whatever the order.
+    virtual void InsertChartValue(int index, double value);
+    // Empties the list; the array keeps its room so that refilling does not reallocate.
+    virtual void ClearValues();
+    // Removes one value, or quantity values from start; ranges outside the list are cut to it.
+    virtual void Delete(int index);
+    void Delete(int start, int quantity);
+
+    // First index holding exactly value, or -1.
+    int Locate(double value) const;
+
+    double MaxValue();
+    double MinValue();
+    double Total();
+    double TotalABS();
+    double Range() { return MaxValue() - MinValue(); }
+    void RecalcStats();
+
+    void Exchange(int a, int b);
+    // value[i] = i for every value.
+    void FillSequence();
+    // The first value moves to the end and the others move down; statistics stay.
+    void Scroll();
+    // Sorts by Order, moving every list, label and colour of the owner together.
+    void Sort();
+    int CompareValueIndex(int a, int b) const;
+    QString ToString(int index) const;
+
+    const QString& Name() const { return FName; }
+    void SetName(const QString& value) { FName = value; }
+    TChartListOrder Order() const { return FOrder; }
+    void SetOrder(TChartListOrder value) { FOrder = value; }
+    bool DateTime() const { return FDateTime; }
+    // Through the owner's setter: a change repaints.
+    void SetDateTime(bool value);
+    // The default that is not stored, set together with DateTime by series constructors.
+    void InitDateTime(bool value);
+    const QString& ValueSource() const { return FValueSource; }
+    // A change refills the owner from its source.
+    void SetValueSource(const QString& value);
+
+    // From another value list: Order, DateTime and ValueSource (not the name nor the values).
+    void Assign(TPersistent* source) override;
+    // DateTime, Name, Order, ValueSource and the obsolete "Multiplier" (read only).
+    void DefineProperties(TTeeFiler& filer) override;
+
+private:
+    // The series moves values of all its lists together without notifying per list.
+    friend class TChartSeries;
+    void Grow();
+
+    bool FDateTime = false;
+    double FMaximum = 0;
+    double FMinimum = 0;
+    QString FName;
+    TChartListOrder FOrder = loNone;
+    TChartSeries* FOwner;
+    double FTotal = 0;
+    double FTotalABS = 0;
+    QString FValueSource;
+    bool FDefaultDateTime = false;
+    std::vector<double> FValues; // its size is the capacity
+    int FCount = 0;
+    bool FModified = true;
+};
+
+// The value lists of one series, which frees them.
+class TChartValueLists : public TTypedList<TChartValueList>
+{
+public:
+    ~TChartValueLists() override;
+    TChartValueList* Get(int index) const { return Items(index); }
+    void Clear() override;
+};

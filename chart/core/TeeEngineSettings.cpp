@@ -1,0 +1,41 @@
+#include "chart/core/TeeEngineSettings.h"
+
+#include "chart/core/TeeSeriesSource.h"
+#include <QDebug>
+
+QChar TeeColumnSeparator = QChar(6);
+QChar TeeLineSeparator = QChar(13);
+bool TeeCheckMarkArrowColor = false;
+bool TeeRandomAtRunTime = false;
+int32_t clTeeGallery1 = 1;
+int32_t clTeeGallery2 = 4;
+int32_t TeeDefaultCapacity = 1000;
+TTeeMessageUserHandler TeeMessageUserHandler = nullptr;
+
+namespace {
+int startCount = 0;
+constexpr int messageBufferChars = 1024;
+} // namespace
+
+void ShowMessageUser(const QString& text)
+{
+    // The text goes through a fixed buffer that keeps room for its terminator.
+    const QString shown = text.left(messageBufferChars - 1);
+    if (TeeMessageUserHandler)
+        TeeMessageUserHandler(shown);
+    else
+        qWarning().noquote() << shown;
+}
+
+void TeEngineInitialize()
+{
+    if (startCount++ != 0)
+        return;
+}
+
+void TeEngineFinalize()
+{
+    if (startCount == 0 || --startCount != 0)
+        return;
+    TeeSourcesFinalize();
+}

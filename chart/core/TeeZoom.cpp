@@ -1,0 +1,109 @@
+#include "chart/core/TeeZoom.h"
+
+#include <QStringList>
+#include <utility>
+
+void TZoomPanning::Activate(int x, int y)
+{
+    X0 = X1 = x;
+    Y0 = Y1 = y;
+    Active = true;
+}
+
+void TZoomPanning::Check()
+{
+    if (X1 < X0)
+        std::swap(X0, X1);
+    if (Y1 < Y0)
+        std::swap(Y0, Y1);
+}
+
+TTeeZoomBrush::TTeeZoomBrush(TNotifyEvent changeHandler) : TChartBrush(std::move(changeHandler))
+{
+    const TNotifyEvent handler = std::exchange(OnChange, {});
+    SetColor(clWhite);
+    SetStyle(bsClear);
+    OnChange = handler;
+}
+
+TTeeZoomPen::TTeeZoomPen(TNotifyEvent changeHandler) : TChartPen(std::move(changeHandler))
+{
+    PresetColor(clWhite);
+}
+
+TTeeZoom::TTeeZoom() = default;
+TTeeZoom::~TTeeZoom() = default;
+
+TTeeZoomBrush* TTeeZoom::Brush()
+{
+    if (!FBrush)
+        FBrush = std::make_unique<TTeeZoomBrush>();
+    return FBrush.get();
+}
+
+TTeeZoomPen* TTeeZoom::Pen()
+{
+    if (!FPen)
+        FPen = std::make_unique<TTeeZoomPen>();
+    return FPen.get();
+}
+
+void TTeeZoom::SetBrush(TBrush* value)
+{
+    if (!value)
+        FBrush.reset();
+    else
+        Brush()->Assign(value);
+}
+
+void TTeeZoom::SetPen(TPen* value)
+{
+    if (!value)
+        FPen.reset();
+    else
+        Pen()->Assign(value);
+}
+
+void TTeeZoom::Assign(TPersistent* Source)
+{
+    auto* zoom = dynamic_cast<TTeeZoom*>(Source);
+    if (!zoom)
+        return;
+    FAllow = zoom->FAllow;
+    FAnimated = zoom->FAnimated;
+    FAnimatedSteps = zoom->FAnimatedSteps;
+    SetBrush(zoom->FBrush.get());
+    FDirection = zoom->FDirection;
+    FKeyShift = zoom->FKeyShift;
+    FMouseButton = zoom->FMouseButton;
+    SetPen(zoom->FPen.get());
+}
+
+void TTeeZoom::DefineProperties(TTeeFiler& filer)
+{
+    static const QStringList directions = {"tzdHorizontal", "tzdVertical", "tzdBoth"};
+    static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
+    filer.DefineProperty(
+        "Allow", [this](const QString& v) { FAllow = TeeTextBool(v); }, [this] { return TeeBoolText(FAllow); },
+        !FAllow);
+    filer.DefineProperty(
+        "Animated", [this](const QString& v) { FAnimated = TeeTextBool(v); },
+        [this] { return TeeBoolText(FAnimated); }, FAnimated);
+    filer.DefineProperty(
+        "AnimatedSteps", [this](const QString& v) { FAnimatedSteps = static_cast<int>(TeeTextInt(v, 8)); },
+        [this] { return TeeIntText(FAnimatedSteps); }, FAnimatedSteps != 8);
+    filer.DefineObject("Brush", [this](TTeeFiler& f) { Brush()->DefineProperties(f); }, FBrush != nullptr);
+    filer.DefineProperty(
+        "Direction", [this](const QString& v) { FDirection = TeeTextEnum(v, directions, tzdBoth); },
+        [this] { return directions.at(FDirection); }, FDirection != tzdBoth);
+    filer.DefineProperty(
+        "KeyShift", [this](const QString& v) { FKeyShift = static_cast<TShiftState>(TeeTextInt(v)); },
+        [this] { return TeeIntText(FKeyShift); }, FKeyShift != 0);
+    filer.DefineProperty(
+        "MinimumPixels", [this](const QString& v) { FMinimumPixels = static_cast<int>(TeeTextInt(v, 16)); },
+        [this] { return TeeIntText(FMinimumPixels); }, FMinimumPixels != 16);
+    filer.DefineProperty(
+        "MouseButton", [this](const QString& v) { FMouseButton = TeeTextEnum(v, buttons, mbLeft); },
+        [this] { return buttons.at(FMouseButton); }, FMouseButton != mbLeft);
+    filer.DefineObject("Pen", [this](TTeeFiler& f) { Pen()->DefineProperties(f); }, FPen != nullptr);
+}

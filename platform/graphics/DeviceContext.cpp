@@ -1,0 +1,617 @@
+#include "platform/graphics/DeviceContext.h"
+
+#include <QFontMetrics>
+#include <QPaintEngine>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+static_assert(sizeof(TPoint) == sizeof(QPoint) && alignof(TPoint) == alignof(QPoint),
+              "point lists go to QPainter without a copy");
+
+namespace {
+
+const QPoint* AsQPoints(const TPoint* points)
+{
+    return reinterpret_cast<const QPoint*>(points);
+}
+
+// A brush equal to b that shares nothing with it.
+QBrush FreshBrush(const QBrush& b)
+{
+    if (b.style() == Qt::TexturePattern)
+        return b.textureImage().isNull() ? QBrush(b.texture()) : QBrush(b.textureImage().copy());
+    QBrush result(b.color(), b.style());
+    result.setTransform(b.transform());
+    return result;
+}
+
+QColor Opaque(TColor color)
+{
+    return TColorToQColor(ColorToRGB(color) & 0xFFFFFF);
+}
+
+} // namespace
+
+TRop2 Rop2OfPenMode(int mode)
+{
+    static constexpr TRop2 table[16] = {R2_BLACK,       R2_WHITE,      R2_NOP,        R2_NOT,
+                                        R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
+                                        R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,   R2_NOTMERGEPEN,
+                                        R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,     R2_NOTXORPEN};
+    return mode >= 0 && mode < 16 ? table[mode] : R2_COPYPEN;
+}
+
+TDeviceContext::TDeviceContext() : FPen(QPen(QBrush(Qt::black), 1)), FBrush(Qt::white)
+{
+    FPen.setCosmetic(true);
+    FPen.setCapStyle(Qt::FlatCap);
+}
+
+TDeviceContext::~TDeviceContext()
+{
+    End();
+}
+
+bool TDeviceContext::Begin(QPaintDevice* device)
+{
+    End();
+    if (!device)
+        return false;
+    FOwnPainter = std::make_unique<QPainter>();
+    if (!FOwnPainter->begin(device)) {
+        FOwnPainter.reset();
+        return false;
+    }
+    BeginOnPainter(FOwnPainter.get());
+    return true;
+}
+
+void TDeviceContext::BeginOnPainter(QPainter* painter)
+{
+    if (painter != FOwnPainter.get())
+        End();
+    FPainter = painter;
+    if (!FPainter)
+        return;
+    FPainter->setRenderHint(QPainter::Antialiasing, false);
+    FPainter->setRenderHint(QPainter::TextAntialiasing, true);
+    FPainter->setBackground(Opaque(FBkColor));
+    FPainter->setBackgroundMode(FBkMode == 2 ? Qt::OpaqueMode : Qt::TransparentMode);
+    ApplyPen();
+    ApplyBrush();
+}
+
+void TDeviceContext::End()
+{
+    if (FOwnPainter && FOwnPainter->isActive())
+        FOwnPainter->end();
+    FOwnPainter.reset();
+    FPainter = nullptr;
+}
+
+const QImage* TDeviceContext::Image() const
+{
+    QPaintDevice* device = Device();
+    if (device && device->devType() == QInternal::Image)
+        return static_cast<const QImage*>(device);
+    return nullptr;
+}
+
+void TDeviceContext::SelectPen(const QPen& pen)
+{
+    if (pen == FPen)
+        return;
+    FPen = pen;
+    ApplyPen();
+}
+
+void TDeviceContext::SelectBrush(const QBrush& brush)
+{
+    if (brush == FBrush)
+        return;
+    FBrush = brush;
+    ApplyBrush();
+}
+
+void TDeviceContext::SelectFont(const QFont& font, int32_t escapement)
+{
+    FFont = font;
+    FEscapement = escapement;
+}
+
+void TDeviceContext::ApplyPen()
+{
+    if (FPainter)
+        FPainter->setPen(FPen);
+}
+
+void TDeviceContext::ApplyBrush()
+{
+    if (FPainter)
+        FPainter->setBrush(FBrush);
+}
+
+void TDeviceContext::SetRop2(TRop2 mode)
+{
+    FRop2 = mode;
+}
+
+void TDeviceContext::SetBkColor(TColor color)
+{
+    FBkColor = color;
+    if (FPainter)
+        FPainter->setBackground(Opaque(color));
+}
+
+void TDeviceContext::SetBkMode(int32_t mode)
+{
+    FBkMode = mode;
+    if (FPainter)
+        FPainter->setBackgroundMode(mode == 2 ? Qt::OpaqueMode : Qt::TransparentMode);
+}
+
+void TDeviceContext::SetTextCharacterExtra(int32_t extra)
+{
+    FCharExtra = extra;
+}
+
+bool TDeviceContext::PrepareRop()
+{
+    if (!FPainter || FRop2 == R2_NOP)
+        return false;
+    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+    switch (FRop2) {
+    case R2_BLACK: mode = QPainter::RasterOp_ClearDestination; break;
+    case R2_NOTMERGEPEN: mode = QPainter::RasterOp_NotSourceAndNotDestination; break;
+    case R2_MASKNOTPEN: mode = QPainter::RasterOp_NotSourceAndDestination; break;
+    case R2_NOTCOPYPEN: mode = QPainter::RasterOp_NotSource; break;
+    case R2_MASKPENNOT: mode = QPainter::RasterOp_SourceAndNotDestination; break;
+    case R2_NOT: mode = QPainter::RasterOp_NotDestination; break;
+    case R2_XORPEN: mode = QPainter::RasterOp_SourceXorDestination; break;
+    case R2_NOTMASKPEN: mode = QPainter::RasterOp_NotSourceOrNotDestination; break;
+    case R2_MASKPEN: mode = QPainter::RasterOp_SourceAndDestination; break;
+    case R2_NOTXORPEN: mode = QPainter::RasterOp_NotSourceXorDestination; break;
+    case R2_MERGENOTPEN: mode = QPainter::RasterOp_NotSourceOrDestination; break;
+    case R2_MERGEPENNOT: mode = QPainter::RasterOp_SourceOrNotDestination; break;
+    case R2_MERGEPEN: mode = QPainter::RasterOp_SourceOrDestination; break;
+    case R2_WHITE: mode = QPainter::RasterOp_SetDestination; break;
+    case R2_COPYPEN:
+    case R2_NOP: break;
+    }
+    // Vector devices know no raster operations: they draw the pen colour.
+    if (mode != QPainter::CompositionMode_SourceOver && FPainter->paintEngine()
+        && !FPainter->paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        mode = QPainter::CompositionMode_SourceOver;
+    if (FPainter->compositionMode() != mode)
+        FPainter->setCompositionMode(mode);
+    return true;
+}
+
+bool TDeviceContext::SolidHairline() const
+{
+    return FPen.style() == Qt::SolidLine && FPen.widthF() <= 1.0 && FPen.brush().style() == Qt::SolidPattern;
+}
+
+void TDeviceContext::FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color)
+{
+    FPainter->fillRect(QRect(x0, y, x1 - x0 + 1, 1), color);
+}
+
+void TDeviceContext::LineTo(int32_t x, int32_t y)
+{
+    const TPoint a = FPosition;
+    FPosition = TPoint(x, y);
+    if (!FPainter || FPen.style() == Qt::NoPen || a == FPosition || !PrepareRop())
+        return;
+    if (!SolidHairline()) {
+        FPainter->drawLine(a.ToQPoint(), QPoint(x, y));
+        return;
+    }
+    const QColor color = FPen.color();
+    if (a.Y == y) {
+        if (a.X < x)
+            FillSpan(a.X, x - 1, y, color);
+        else
+            FillSpan(x + 1, a.X, y, color);
+        return;
+    }
+    if (a.X == x) {
+        const int32_t y0 = a.Y < y ? a.Y : y + 1;
+        const int32_t y1 = a.Y < y ? y - 1 : a.Y;
+        FPainter->fillRect(QRect(x, y0, 1, y1 - y0 + 1), color);
+        return;
+    }
+    FScratch.resize(static_cast<int>(std::min<int64_t>(LinePixelCount(a, FPosition), 1 << 24)));
+    const int n = AppendLinePixels(FScratch.data(), FScratch.size(), a, FPosition);
+    FPainter->drawPoints(FScratch.constData(), n);
+}
+
+int64_t TDeviceContext::LinePixelCount(TPoint a, TPoint b)
+{
+    return std::max(std::llabs(static_cast<int64_t>(b.X) - a.X), std::llabs(static_cast<int64_t>(b.Y) - a.Y));
+}
+
+int TDeviceContext::AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b)
+{
+    // Bresenham from a towards b, leaving out b.
+    const int64_t dx = std::llabs(static_cast<int64_t>(b.X) - a.X);
+    const int64_t dy = std::llabs(static_cast<int64_t>(b.Y) - a.Y);
+    const int sx = a.X < b.X ? 1 : -1;
+    const int sy = a.Y < b.Y ? 1 : -1;
+    const int n = static_cast<int>(std::min<int64_t>(std::max(dx, dy), room));
+    int64_t err = (dx > dy ? dx : -dy) / 2;
+    int32_t cx = a.X, cy = a.Y;
+    for (int i = 0; i < n; ++i) {
+        out[i] = QPoint(cx, cy);
+        const int64_t e2 = err;
+        if (e2 > -dx) {
+            err -= dy;
+            cx += sx;
+        }
+        if (e2 < dy) {
+            err += dx;
+            cy += sy;
+        }
+    }
+    return n;
+}
+
+void TDeviceContext::Polyline(const TPoint* points, int count)
+{
+    if (!FPainter || count < 2 || FPen.style() == Qt::NoPen || !PrepareRop())
+        return;
+    if (!SolidHairline()) {
+        FPainter->drawPolyline(AsQPoints(points), count);
+        return;
+    }
+    // Every segment leaves out its last pixel (the next one's first), so that shared corners
+    // are drawn once: all pixels go to the painter in one call from a reused buffer.
+    int64_t total = 0;
+    for (int i = 1; i < count; ++i)
+        total += LinePixelCount(points[i - 1], points[i]);
+    total = std::min<int64_t>(total, 1 << 26);
+    if (FScratch.size() < total)
+        FScratch.resize(static_cast<int>(total));
+    QPoint* out = FScratch.data();
+    int n = 0;
+    for (int i = 1; i < count && n < total; ++i)
+        n += AppendLinePixels(out + n, static_cast<int>(total) - n, points[i - 1], points[i]);
+    FPainter->drawPoints(FScratch.constData(), n);
+}
+
+void TDeviceContext::Polygon(const TPoint* points, int count)
+{
+    if (!FPainter || count < 2 || !PrepareRop())
+        return;
+    FPainter->drawPolygon(AsQPoints(points), count, Qt::OddEvenFill);
+}
+
+void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (!FPainter)
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+        return;
+    const int32_t w = right - left, h = bottom - top;
+    if (FPen.style() == Qt::NoPen) {
+        if (FBrush.style() != Qt::NoBrush && w > 1 && h > 1)
+            FPainter->drawRect(QRect(left, top, w - 1, h - 1));
+        return;
+    }
+    if (!SolidHairline()) {
+        FPainter->drawRect(QRect(left, top, w - 1, h - 1));
+        return;
+    }
+    // Inside first, then the outline as spans that do not overlap, so that an exclusive-or
+    // rectangle drawn twice restores every pixel.
+    if (FBrush.style() != Qt::NoBrush && w > 2 && h > 2) {
+        FPainter->setPen(Qt::NoPen);
+        FPainter->drawRect(QRect(left + 1, top + 1, w - 2, h - 2));
+        FPainter->setPen(FPen);
+    }
+    const QColor color = FPen.color();
+    FillSpan(left, right - 1, top, color);
+    if (h > 1)
+        FillSpan(left, right - 1, bottom - 1, color);
+    if (h > 2) {
+        FPainter->fillRect(QRect(left, top + 1, 1, h - 2), color);
+        if (w > 1)
+            FPainter->fillRect(QRect(right - 1, top + 1, 1, h - 2), color);
+    }
+}
+
+void TDeviceContext::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (!FPainter)
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+        return;
+    // An outlined ellipse of a w x h box covers w + 1 pixels; without a pen the fill stays
+    // inside the box less one pixel, as the device fills it.
+    FPainter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void TDeviceContext::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t width,
+                               int32_t height)
+{
+    if (!FPainter)
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+        return;
+    FPainter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), std::abs(width) / 2.0,
+                              std::abs(height) / 2.0, Qt::AbsoluteSize);
+}
+
+double TDeviceContext::RadialAngle(double cx, double cy, double rx, double ry, int32_t x, int32_t y) const
+{
+    // The parametric angle of the point where the radial through (x, y) meets the ellipse.
+    const double ux = rx > 0 ? (x - cx) / rx : (x - cx);
+    const double uy = ry > 0 ? (cy - y) / ry : (cy - y);
+    if (ux == 0 && uy == 0)
+        return 0;
+    return std::atan2(uy, ux) * 180.0 / M_PI;
+}
+
+void TDeviceContext::ArcOrPie(bool pie, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x3,
+                              int32_t y3, int32_t x4, int32_t y4)
+{
+    if (!FPainter)
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+        return;
+    const QRectF box(left, top, right - left - 1, bottom - top - 1);
+    const double cx = box.center().x(), cy = box.center().y();
+    const double rx = box.width() / 2, ry = box.height() / 2;
+    const double start = RadialAngle(cx, cy, rx, ry, x3, y3);
+    double span = RadialAngle(cx, cy, rx, ry, x4, y4) - start;
+    // Counter-clockwise from start to end; equal radials give the whole ellipse.
+    while (span <= 0)
+        span += 360;
+    const int a16 = static_cast<int>(std::lround(start * 16));
+    const int s16 = static_cast<int>(std::lround(span * 16));
+    if (pie)
+        FPainter->drawPie(box, a16, s16);
+    else
+        FPainter->drawArc(box, a16, s16);
+}
+
+void TDeviceContext::Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x3, int32_t y3,
+                         int32_t x4, int32_t y4)
+{
+    ArcOrPie(false, left, top, right, bottom, x3, y3, x4, y4);
+}
+
+void TDeviceContext::Pie(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x3, int32_t y3,
+                         int32_t x4, int32_t y4)
+{
+    ArcOrPie(true, left, top, right, bottom, x3, y3, x4, y4);
+}
+
+void TDeviceContext::FillRect(const TRect& rect, const QBrush& brush)
+{
+    if (!FPainter || rect.IsEmpty())
+        return;
+    const QPainter::CompositionMode old = FPainter->compositionMode();
+    if (old != QPainter::CompositionMode_SourceOver)
+        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter->fillRect(rect.ToQRect(), brush);
+    if (old != QPainter::CompositionMode_SourceOver)
+        FPainter->setCompositionMode(old);
+}
+
+void TDeviceContext::DrawPath(const QPainterPath& path, bool stroke, bool fill)
+{
+    if (!FPainter || !PrepareRop())
+        return;
+    FPainter->setPen(stroke ? FPen : QPen(Qt::NoPen));
+    FPainter->setBrush(fill ? FBrush : QBrush(Qt::NoBrush));
+    FPainter->drawPath(path);
+    FPainter->setPen(FPen);
+    FPainter->setBrush(FBrush);
+}
+
+void TDeviceContext::SetPixel(int32_t x, int32_t y, TColor color)
+{
+    if (!FPainter)
+        return;
+    const QPainter::CompositionMode old = FPainter->compositionMode();
+    FPainter->setCompositionMode(QPainter::CompositionMode_Source);
+    FPainter->fillRect(QRect(x, y, 1, 1), Opaque(color));
+    FPainter->setCompositionMode(old);
+}
+
+TColor TDeviceContext::GetPixel(int32_t x, int32_t y) const
+{
+    const QImage* image = Image();
+    if (!image || !image->valid(x, y))
+        return clNone;
+    const QRgb p = image->pixel(x, y);
+    return RGB(static_cast<uint8_t>(qRed(p)), static_cast<uint8_t>(qGreen(p)), static_cast<uint8_t>(qBlue(p)));
+}
+
+QFont TDeviceContext::EffectiveFont() const
+{
+    QFont f = FFont;
+    if (FCharExtra != 0)
+        f.setLetterSpacing(QFont::AbsoluteSpacing, FCharExtra);
+    return f;
+}
+
+TSize TDeviceContext::TextExtent(const QString& text) const
+{
+    const QFontMetrics fm(EffectiveFont());
+    return TSize(fm.horizontalAdvance(text), fm.height());
+}
+
+int32_t TDeviceContext::FontAscent() const
+{
+    return QFontMetrics(EffectiveFont()).ascent();
+}
+
+int32_t TDeviceContext::FontDescent() const
+{
+    return QFontMetrics(EffectiveFont()).descent();
+}
+
+namespace {
+
+// Where the text starts (dx) and its baseline lies (dy) relative to the reference point.
+struct TTextPlacement {
+    double Dx = 0;
+    double Baseline = 0;
+    int Width = 0;
+    int Ascent = 0;
+    int Descent = 0;
+};
+
+TTextPlacement Place(const QFont& font, uint32_t align, const QString& text)
+{
+    const QFontMetrics fm(font);
+    TTextPlacement p;
+    p.Width = fm.horizontalAdvance(text);
+    p.Ascent = fm.ascent();
+    p.Descent = fm.descent();
+    switch (align & 6) {
+    case 2: p.Dx = -p.Width; break;
+    case 6: p.Dx = -(p.Width / 2); break;
+    default: break;
+    }
+    switch (align & 24) {
+    case 24: p.Baseline = 0; break;
+    case 8: p.Baseline = -p.Descent; break;
+    default: p.Baseline = p.Ascent; break;
+    }
+    return p;
+}
+
+} // namespace
+
+QPainterPath TDeviceContext::TextPath(int32_t x, int32_t y, const QString& text) const
+{
+    const QFont font = EffectiveFont();
+    const TTextPlacement p = Place(font, FTextAlign, text);
+    QPainterPath path;
+    path.addText(QPointF(p.Dx, p.Baseline), font, text);
+    QTransform t;
+    t.translate(x, y);
+    if (FEscapement != 0)
+        t.rotate(-FEscapement / 10.0);
+    return t.map(path);
+}
+
+void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
+{
+    const QFont font = EffectiveFont();
+    const TTextPlacement p = Place(font, FTextAlign, text);
+    const bool updateCP = (FTextAlign & 1) != 0;
+    const TPoint at = updateCP ? FPosition : TPoint(x, y);
+    if (updateCP && (FTextAlign & 6) == 0)
+        FPosition.X += p.Width;
+    if (!FPainter || text.isEmpty())
+        return;
+    FPainter->save();
+    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter->translate(at.X, at.Y);
+    if (FEscapement != 0)
+        FPainter->rotate(-FEscapement / 10.0);
+    if (FBkMode == 2)
+        FPainter->fillRect(QRectF(p.Dx, p.Baseline - p.Ascent, p.Width, p.Ascent + p.Descent), Opaque(FBkColor));
+    FPainter->setFont(font);
+    FPainter->setPen(Opaque(FTextColor));
+    FPainter->setBackgroundMode(Qt::TransparentMode);
+    FPainter->drawText(QPointF(p.Dx, p.Baseline), text);
+    FPainter->restore();
+}
+
+void TDeviceContext::ClipChanged()
+{
+    // The raster engine keeps the clip it saw with a brush or pen until a different brush
+    // or pen comes: after a clip change, the same objects would still draw with the old clip
+    // (Qt 6.4). Fresh copies make it take the new one.
+    FBrush = FreshBrush(FBrush);
+    QPen pen(FPen);
+    pen.setBrush(FreshBrush(FPen.brush()));
+    FPen = pen;
+    ApplyPen();
+    ApplyBrush();
+}
+
+bool TDeviceContext::GetClipRegion(QRegion& region) const
+{
+    if (!FPainter || !FPainter->hasClipping())
+        return false;
+    region = FPainter->clipRegion();
+    return true;
+}
+
+void TDeviceContext::IntersectClipRegion(const QRegion& region)
+{
+    if (!FPainter)
+        return;
+    FPainter->setClipRegion(region, FPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    ClipChanged();
+}
+
+void TDeviceContext::SelectClipRegion(const QRegion& region)
+{
+    if (FPainter)
+        FPainter->setClipRegion(region, Qt::ReplaceClip);
+    ClipChanged();
+}
+
+void TDeviceContext::RemoveClip()
+{
+    // Switching clipping off with setClipping(false) leaves a later ReplaceClip without
+    // effect on the raster engine (Qt 6.4): drop the clip itself.
+    if (FPainter)
+        FPainter->setClipRegion(QRegion(), Qt::NoClip);
+    ClipChanged();
+}
+
+void TDeviceContext::IntersectClipPath(const QPainterPath& path)
+{
+    if (!FPainter)
+        return;
+    QPainterPath p = path;
+    p.setFillRule(Qt::OddEvenFill);
+    FPainter->setClipPath(p, FPainter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    ClipChanged();
+}
+
+void TDeviceContext::DrawImage(int32_t x, int32_t y, const QImage& image)
+{
+    if (!FPainter || image.isNull())
+        return;
+    const QPainter::CompositionMode old = FPainter->compositionMode();
+    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter->drawImage(QPoint(x, y), image);
+    FPainter->setCompositionMode(old);
+}
+
+void TDeviceContext::StretchImage(const TRect& rect, const QImage& image)
+{
+    if (!FPainter || image.isNull())
+        return;
+    const QPainter::CompositionMode old = FPainter->compositionMode();
+    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter->drawImage(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top), image);
+    FPainter->setCompositionMode(old);
+}

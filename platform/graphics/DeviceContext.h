@@ -1,0 +1,166 @@
+#pragma once
+
+// A device context of our own over QPainter. It keeps the drawing state that the window
+// system's device context kept and QPainter does not (current position, text alignment and
+// colour, background colour and mode, character spacing, raster operation, the clip region,
+// font escapement) and reproduces the pixel rules the chart code relies on: a rectangle or an
+// ellipse leaves out its right and bottom edge, a line leaves out its last pixel, arcs and pies
+// run counter-clockwise between radial points, polygons fill alternate (odd-even).
+// It draws on any paint device: a QImage back buffer, a printer, a PDF or SVG generator.
+// Without a device it only measures text.
+
+#include <QBrush>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygon>
+#include <QRegion>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "platform/Colors.h"
+#include "platform/graphics/SystemColors.h"
+#include "platform/Types.h"
+
+// Raster operations of pen and brush drawing, numbered as the window system numbers them.
+enum TRop2 : uint8_t {
+    R2_BLACK = 1, R2_NOTMERGEPEN, R2_MASKNOTPEN, R2_NOTCOPYPEN, R2_MASKPENNOT, R2_NOT, R2_XORPEN, R2_NOTMASKPEN,
+    R2_MASKPEN, R2_NOTXORPEN, R2_NOP, R2_MERGENOTPEN, R2_COPYPEN, R2_MERGEPENNOT, R2_MERGEPEN, R2_WHITE
+};
+
+class TDeviceContext
+{
+public:
+    TDeviceContext();
+    ~TDeviceContext();
+    TDeviceContext(const TDeviceContext&) = delete;
+    TDeviceContext& operator=(const TDeviceContext&) = delete;
+
+    // Starts drawing on device with a painter of our own; false when the device refuses.
+    bool Begin(QPaintDevice* device);
+    // Draws with a painter that is already active (not owned), such as a widget's in its
+    // paint event or a printer's.
+    void BeginOnPainter(QPainter* painter);
+    // Ends (or lets go of) the painter; the state is kept.
+    void End();
+    bool Active() const { return FPainter != nullptr; }
+    QPainter* Painter() const { return FPainter; }
+    QPaintDevice* Device() const { return FPainter ? FPainter->device() : nullptr; }
+    // The image drawn on, when the device is one (read-only while drawing).
+    const QImage* Image() const;
+
+    // ---- selected objects ----
+    // Qt::NoPen draws no outline. A cosmetic pen of width 0 or 1 draws one-pixel lines.
+    void SelectPen(const QPen& pen);
+    const QPen& Pen() const { return FPen; }
+    // Qt::NoBrush fills nothing.
+    void SelectBrush(const QBrush& brush);
+    const QBrush& Brush() const { return FBrush; }
+    // escapement in tenths of a degree, counter-clockwise.
+    void SelectFont(const QFont& font, int32_t escapement = 0);
+    const QFont& Font() const { return FFont; }
+    int32_t Escapement() const { return FEscapement; }
+
+    // ---- state ----
+    void SetRop2(TRop2 mode);
+    TRop2 Rop2() const { return FRop2; }
+    void SetTextAlign(uint32_t flags) { FTextAlign = flags; }
+    uint32_t TextAlign() const { return FTextAlign; }
+    void SetTextColor(TColor color) { FTextColor = color; }
+    TColor TextColor() const { return FTextColor; }
+    void SetBkColor(TColor color);
+    TColor BkColor() const { return FBkColor; }
+    // 1 transparent, 2 opaque.
+    void SetBkMode(int32_t mode);
+    int32_t BkMode() const { return FBkMode; }
+    void SetTextCharacterExtra(int32_t extra);
+    int32_t TextCharacterExtra() const { return FCharExtra; }
+    TPoint CurrentPosition() const { return FPosition; }
+
+    // ---- clipping ----
+    // True and region filled when drawing is clipped.
+    bool GetClipRegion(QRegion& region) const;
+    // Intersects the clip with region.
+    void IntersectClipRegion(const QRegion& region);
+    // Replaces the clip with region.
+    void SelectClipRegion(const QRegion& region);
+    void RemoveClip();
+    // The outline of path (odd-even) intersected with the clip.
+    void IntersectClipPath(const QPainterPath& path);
+
+    // ---- primitives (device coordinates) ----
+    void MoveTo(int32_t x, int32_t y) { FPosition = TPoint(x, y); }
+    // From the current position to (x, y), leaving out (x, y).
+    void LineTo(int32_t x, int32_t y);
+    void Polyline(const TPoint* points, int count);
+    // Odd-even fill, then the outline.
+    void Polygon(const TPoint* points, int count);
+    // Right and bottom edges outside; without a pen the fill is one pixel smaller.
+    void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    void RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t width, int32_t height);
+    // Counter-clockwise from the radial through (x3, y3) to the one through (x4, y4).
+    void Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x3, int32_t y3, int32_t x4, int32_t y4);
+    void Pie(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x3, int32_t y3, int32_t x4, int32_t y4);
+    // Every pixel of rect with brush; no pen, no raster operation.
+    void FillRect(const TRect& rect, const QBrush& brush);
+    // A path stroked with the pen and/or filled with the brush.
+    void DrawPath(const QPainterPath& path, bool stroke, bool fill);
+    void SetPixel(int32_t x, int32_t y, TColor color);
+    // The pixel's RGB colour; clNone outside the image or on a device that cannot be read.
+    TColor GetPixel(int32_t x, int32_t y) const;
+
+    // ---- text ----
+    // Text at (x, y) placed by the alignment flags, in the text colour, on the background
+    // colour when opaque, turned by the font's escapement.
+    void TextOut(int32_t x, int32_t y, const QString& text);
+    TSize TextExtent(const QString& text) const;
+    int32_t FontAscent() const;
+    int32_t FontDescent() const;
+    // The outline of the text as drawn by TextOut at (x, y).
+    QPainterPath TextPath(int32_t x, int32_t y, const QString& text) const;
+
+    // ---- pictures ----
+    void DrawImage(int32_t x, int32_t y, const QImage& image);
+    void StretchImage(const TRect& rect, const QImage& image);
+
+    // The font with extra spacing, as Qt draws it.
+    QFont EffectiveFont() const;
+
+private:
+    // Applies the raster operation; false when nothing must be drawn (R2_NOP).
+    bool PrepareRop();
+    bool SolidHairline() const;
+    void ClipChanged();
+    static int64_t LinePixelCount(TPoint a, TPoint b);
+    // Pixels of the line a-b without b into out (at most room); returns how many.
+    static int AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b);
+    void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);
+    void ApplyPen();
+    void ApplyBrush();
+    double RadialAngle(double cx, double cy, double rx, double ry, int32_t x, int32_t y) const;
+    void ArcOrPie(bool pie, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x3, int32_t y3,
+                  int32_t x4, int32_t y4);
+
+    QPainter* FPainter = nullptr;
+    std::unique_ptr<QPainter> FOwnPainter;
+    QPen FPen;
+    QBrush FBrush;
+    QFont FFont;
+    int32_t FEscapement = 0;
+    TRop2 FRop2 = R2_COPYPEN;
+    uint32_t FTextAlign = 0;
+    TColor FTextColor = clBlack;
+    TColor FBkColor = clWhite;
+    int32_t FBkMode = 2;
+    int32_t FCharExtra = 0;
+    TPoint FPosition;
+    QPolygon FScratch; // reused by line drawing: no allocation per call
+};
+
+// The raster operation of a pen mode, numbered as the class library numbers modes (pmBlack 0
+// ... pmNotXor 15).
+TRop2 Rop2OfPenMode(int mode);

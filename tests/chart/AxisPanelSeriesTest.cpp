@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "SeriesTestChart.h"
+#include "chart/core/ColorPalette.h"
+
+namespace {
+
+TEST(AxisPanelSeries, AddingTwiceAddsAndBroadcastsOnce)
+{
+    TTestChart chart;
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    chart.AddSeries(s);
+    chart.InternalAddSeries(s);
+    EXPECT_EQ(chart.SeriesCount(), 1);
+    EXPECT_EQ(chart.Events.count({s, seAdd}), 1);
+    // A series without a colour of its own takes the first free palette colour.
+    EXPECT_EQ(s->SeriesColor(), clRed);
+    auto* t = new TChartSeries(&chart);
+    chart.AddSeries(t);
+    EXPECT_EQ(t->SeriesColor(), clGreen);
+    auto* own = new TChartSeries(&chart);
+    own->SetSeriesColor(clRed);
+    chart.AddSeries(own);
+    EXPECT_EQ(own->SeriesColor(), clRed);
+
+    chart.RemoveSeries(s);
+    EXPECT_EQ(chart.SeriesCount(), 2);
+    EXPECT_EQ(s->ParentChart(), nullptr);
+    EXPECT_EQ(chart.Events.last(), std::make_pair(static_cast<TCustomChartSeries*>(s), seRemove));
+    const int events = chart.Events.size();
+    chart.RemoveSeries(s);
+    EXPECT_EQ(chart.Events.size(), events);
+}
+
+TEST(AxisPanelSeries, ExchangeAndFreeAll)
+{
+    TTestChart owner;
+    TTestChart chart(&owner);
+    auto* a = new TChartSeries(&owner);
+    auto* b = new TChartSeries(&owner);
+    chart.AddSeries(a);
+    chart.AddSeries(b);
+    const int ia = a->ComponentIndex();
+    const int ib = b->ComponentIndex();
+    chart.ExchangeSeries(0, 1);
+    EXPECT_EQ(chart.Series(0), b);
+    EXPECT_EQ(a->ComponentIndex(), ib);
+    EXPECT_EQ(b->ComponentIndex(), ia);
+    EXPECT_EQ(chart.Events.last(), std::make_pair(static_cast<TCustomChartSeries*>(nullptr), seSwap));
+    chart.FreeAllSeries();
+    EXPECT_EQ(chart.SeriesCount(), 0);
+    EXPECT_EQ(owner.ComponentCount(), 1); // only the chart is left
+}
+
+TEST(AxisPanelSeries, PagingCountsPagesAndClampsThePage)
+{
+    TTestChart chart;
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    for (int i = 0; i < 25; ++i)
+        s->Add(i);
+    EXPECT_EQ(chart.NumPages(), 1);
+    try {
+        chart.SetMaxPointsPerPage(-1);
+        FAIL();
+    } catch (const ChartException& e) {
+        EXPECT_EQ(e.Message(), "MaxPointsPerPage must be >= 0");
+    }
+    EXPECT_EQ(chart.MaxPointsPerPage(), 0);
+    int changes = 0;
+    chart.OnPageChange = [&](TObject*) { ++changes; };
+    chart.SetMaxPointsPerPage(10);
+    EXPECT_EQ(chart.NumPages(), 3);
+    chart.SetPage(99);
+    EXPECT_EQ(chart.Page(), 3);
+    chart.SetPage(0);
+    EXPECT_EQ(chart.Page(), 1);
+    EXPECT_EQ(changes, 2);
+    chart.SetPage(3);
+    chart.SetMaxPointsPerPage(25);
+    EXPECT_EQ(chart.Page(), 1);
+    // Points on the top axis count for the horizontal side too; inactive series do not.
+    auto* top = new TChartSeries(&chart);
+    top->SetHorizAxis(aTopAxis);
+    chart.AddSeries(top);
+    for (int i = 0; i < 60; ++i)
+        top->Add(i);
+    EXPECT_EQ(chart.NumPages(), 3);
+    top->SetActive(false);
+    EXPECT_EQ(chart.NumPages(), 1);
+}
+
+TEST(AxisPanelSeries, LegendLookups)
+{
+    TTestChart chart;
+    auto* a = new TChartSeries(&chart);
+    auto* b = new TChartSeries(&chart);
+    auto* c = new TChartSeries(&chart);
+    for (TChartSeries* s : {a, b, c})
+        chart.AddSeries(s);
+    a->SetShowInLegend(false);
+    b->SetActive(false);
+    EXPECT_EQ(chart.SeriesLegend(0, false), b);
+    EXPECT_EQ(chart.SeriesLegend(0, true), c);
+    EXPECT_EQ(chart.ActiveSeriesLegend(1), nullptr);
+    EXPECT_EQ(chart.SeriesTitleLegend(1, false), "Series3");
+    EXPECT_EQ(chart.SeriesTitleLegend(5, false), "");
+    EXPECT_EQ(chart.CountActiveSeries(), 2);
+    c->Add(1);
+    c->Add(2);
+    b->Add(1);
+    b->Add(2);
+    b->Add(3);
+    EXPECT_EQ(chart.GetMaxValuesCount(), 2);
+}
+
+TEST(AxisPanelSeries, ToolsJoinAndLeaveTheChart)
+{
+    TTestChart chart;
+    auto* tool = new TTeeCustomToolSeries(&chart);
+    chart.Tools()->Add(tool);
+    EXPECT_EQ(chart.Tools()->Count(), 1);
+    chart.Tools()->Add(tool); // moves to the end, no duplicate
+    EXPECT_EQ(chart.Tools()->Count(), 1);
+    auto* s = new TChartSeries(&chart);
+    tool->SetSeries(s);
+    s->Free();
+    EXPECT_EQ(tool->Series(), nullptr);
+    const int before = chart.Invalidates;
+    tool->SetParentChart(nullptr);
+    EXPECT_EQ(chart.Tools()->Count(), 0);
+    EXPECT_EQ(chart.Invalidates, before + 1);
+    chart.Tools()->Add(tool);
+    chart.Tools()->Clear();
+    EXPECT_EQ(chart.Tools()->Count(), 0);
+}
+
+} // namespace

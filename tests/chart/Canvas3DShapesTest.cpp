@@ -1,0 +1,181 @@
+// The 3D shapes as the recording canvas sees them: faces drawn, points per arc, degenerate
+// shapes, and the 2D counterparts of the 3D operations.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "chart/core/TeCanvasSettings.h"
+#include "chart/core/View3DOptions.h"
+#include "tests/chart/support/RecordingCanvas.h"
+
+namespace {
+
+class NoParent : public TView3DParent
+{
+public:
+    void Invalidate() override {}
+};
+
+// Depth-1 polygons drawn by the last top-level call.
+std::vector<const TCanvasCall*> Faces(const TRecordingCanvas& c)
+{
+    std::vector<const TCanvasCall*> result;
+    for (const TCanvasCall& call : c.Calls)
+        if (call.Depth == 1 && call.Name == "Polygon")
+            result.push_back(&call);
+    return result;
+}
+
+struct Canvas2D : TRecordingCanvas {
+    Canvas2D()
+    {
+        InitWindow(nullptr, nullptr, clWhite, false, TRect(0, 0, 200, 200));
+        Projection(100, TRect(0, 0, 200, 200));
+    }
+};
+
+struct Canvas3DOrtho : TRecordingCanvas {
+    NoParent parent;
+    TView3DOptions options{&parent};
+    Canvas3DOrtho()
+    {
+        InitWindow(nullptr, &options, clWhite, true, TRect(0, 0, 200, 200));
+        Projection(100, TRect(0, 0, 200, 200));
+    }
+};
+
+} // namespace
+
+TEST(Canvas3DShapes, CubeSeenStraightOnDrawsOnlyItsFrontFace)
+{
+    Canvas2D c;
+    c.Cube(10, 30, 20, 50, 0, 10, true);
+    const auto faces = Faces(c);
+    ASSERT_EQ(faces.size(), 1u);
+    const std::vector<TPoint> front{{10, 20}, {30, 20}, {30, 50}, {10, 50}};
+    EXPECT_EQ(faces[0]->Points, front);
+}
+
+TEST(Canvas3DShapes, OrthogonalCubeShowsFrontRightAndTopDarkened)
+{
+    Canvas3DOrtho c;
+    c.Brush()->SetColor(RGB(200, 200, 200));
+    c.Cube(10, 30, 20, 50, 0, 10, true);
+    const auto faces = Faces(c);
+    // Depth recedes up and to the right: front, right side and top face the viewer.
+    ASSERT_EQ(faces.size(), 3u);
+    EXPECT_EQ(faces[0]->BrushColor, RGB(200, 200, 200));
+    EXPECT_EQ(faces[1]->BrushColor, RGB(72, 72, 72));   // right: darker by 128
+    EXPECT_EQ(faces[2]->BrushColor, RGB(136, 136, 136)); // top: dark by 64, not cumulative
+    // The right face runs from (right, top) at depth 0 to depth 10: ten pixels right and up.
+    const TPoint rt0 = c.Calculate3DPosition(30, 20, 0);
+    EXPECT_EQ(faces[1]->Points[0], rt0);
+    EXPECT_EQ(faces[1]->Points[1], TPoint(rt0.X + 10, rt0.Y - 10));
+}
+
+TEST(Canvas3DShapes, PieArcPointsGrowWithTheSpanUpToThirtyTwo)
+{
+    Canvas3DOrtho c;
+    c.Pie3D(100, 100, 40, 30, 0, 10, 0.0, 2 * M_PI, false, false, 0);
+    // Top face: the centre plus 32 arc points.
+    size_t largest = 0;
+    for (const TCanvasCall* p : Faces(c))
+        largest = std::max(largest, p->Points.size());
+    EXPECT_EQ(largest, 33u);
+
+    c.Clear();
+    c.Pie3D(100, 100, 40, 30, 0, 10, 0.0, 4.9 * TeePiStep, false, false, 0);
+    largest = 0;
+    for (const TCanvasCall* p : Faces(c))
+        largest = std::max(largest, p->Points.size());
+    EXPECT_EQ(largest, 3u); // centre plus 2
+
+    c.Clear();
+    c.Pie3D(100, 100, 40, 30, 0, 10, 0.0, 90 * TeePiStep, false, false, 0);
+    largest = 0;
+    for (const TCanvasCall* p : Faces(c))
+        largest = std::max(largest, p->Points.size());
+    EXPECT_EQ(largest, 12u); // 9 + 2 arc points and the centre
+}
+
+TEST(Canvas3DShapes, PieTopFacePointsLieOnTheEllipse)
+{
+    Canvas2D c;
+    c.Pie3D(100, 100, 40, 30, 0, 10, 0.0, M_PI / 2, false, false, 0);
+    const auto top = Faces(c);
+    ASSERT_FALSE(top.empty());
+    const TCanvasCall* face = nullptr;
+    for (const TCanvasCall* p : top)
+        if (p->Points.size() == 12)
+            face = p;
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->Points[0], TPoint(100, 100));
+    EXPECT_EQ(face->Points[1], TPoint(140, 100)); // angle 0: right
+    EXPECT_EQ(face->Points[11], TPoint(100, 70)); // 90 degrees: up
+}
+
+TEST(Canvas3DShapes, ArrowOfNoLengthDrawsNothingAndHeadIsCappedByLength)
+{
+    Canvas2D c;
+    c.Arrow(true, TPoint(10, 10), TPoint(10, 10), 8, 6, 0);
+    ASSERT_EQ(c.Calls.size(), 1u);
+    EXPECT_EQ(c.Calls[0].Name, "Arrow");
+
+    c.Clear();
+    // Length 10 along x, head height 20: the head takes the whole length.
+    c.Arrow(true, TPoint(0, 50), TPoint(10, 50), 8, 20, 0);
+    const auto faces = Faces(c);
+    ASSERT_EQ(faces.size(), 1u);
+    const std::vector<TPoint> expected{{0, 52}, {0, 48}, {0, 48}, {0, 46}, {10, 50}, {0, 54}, {0, 52}};
+    EXPECT_EQ(faces[0]->Points, expected);
+
+    c.Clear();
+    c.Arrow(false, TPoint(0, 50), TPoint(20, 50), 8, 5, 0);
+    EXPECT_EQ(c.Count("LineTo"), 3);
+    EXPECT_EQ(c.Find("LineTo")[1]->Points[0], TPoint(15, 54));
+}
+
+TEST(Canvas3DShapes, ConeWithNoPercentEndsInAPoint)
+{
+    const int32_t saved = TeeDefaultConePercent;
+    TeeDefaultConePercent = 0;
+    Canvas3DOrtho c;
+    c.Cone(true, 10, 20, 50, 80, 0, 20, false, 0);
+    const auto faces = Faces(c);
+    ASSERT_FALSE(faces.empty());
+    // The cap is the last polygon: 16 points, all at the apex.
+    const TCanvasCall* cap = faces.back();
+    ASSERT_EQ(cap->Points.size(), 16u);
+    for (const TPoint& p : cap->Points)
+        EXPECT_EQ(p, cap->Points[0]);
+    TeeDefaultConePercent = saved;
+}
+
+TEST(Canvas3DShapes, FlatCounterpartsIn2D)
+{
+    Canvas2D c;
+    c.EllipseWithZ(10, 20, 30, 40, 5);
+    ASSERT_EQ(c.Count("Ellipse"), 1);
+    const std::vector<TPoint> plusOne{{10, 20}, {31, 41}};
+    EXPECT_EQ(c.Find("Ellipse")[0]->Points, plusOne);
+
+    c.Clear();
+    c.RectangleWithZ(TRect(1, 2, 3, 4), 7);
+    EXPECT_EQ(c.Count("Rectangle"), 1);
+
+    c.Clear();
+    c.Pen()->SetWidth(2);
+    c.SetPixel3D(5, 6, 0, clRed);
+    // A wide pen draws a dot with the pen (a line of no length); the colour is not used.
+    EXPECT_EQ(c.Count("LineTo"), 1);
+}
+
+TEST(Canvas3DShapes, TriangleUsesOnlyItsFirstColour)
+{
+    Canvas2D c;
+    c.Triangle3D(Point3D(0, 0, 0), Point3D(10, 0, 0), Point3D(0, 10, 0), clRed, clLime, clBlue);
+    const auto faces = Faces(c);
+    ASSERT_EQ(faces.size(), 1u);
+    EXPECT_EQ(faces[0]->BrushColor, clRed);
+}

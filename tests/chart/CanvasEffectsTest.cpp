@@ -1,0 +1,313 @@
+// Gradients, blending, text with shadows, clipping and buffering, probed on pixels.
+
+#include <gtest/gtest.h>
+
+#include "chart/core/ChartPen.h"
+#include "chart/core/TeCanvasSettings.h"
+#include "chart/core/TeeBlend.h"
+#include "chart/core/TeeFont.h"
+#include "chart/core/TeeGradient.h"
+#include "tests/chart/support/PaintedCanvas.h"
+
+namespace {
+
+unsigned Grey(unsigned v)
+{
+    return v << 16 | v << 8 | v;
+}
+
+// Leftmost column holding a pixel that is mostly red, or mostly blue.
+int LeftmostOf(const TPaintedCanvas& p, int width, int height, bool red)
+{
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y) {
+            const unsigned c = p.At(x, y);
+            const int r = c >> 16 & 0xFF, b = c & 0xFF;
+            if (red ? (r > 200 && b < 80) : (b > 200 && r < 80))
+                return x;
+        }
+    return -1;
+}
+
+} // namespace
+
+TEST(CanvasGradient, VerticalBandsFromTheBottomInIntegerSteps)
+{
+    TPaintedCanvas p(10, 3);
+    p.Canvas.GradientFill(TRect(0, 0, 10, 3), clWhite, clBlack, gdTopBottom);
+    EXPECT_EQ(p.At(0, 2), Grey(255));
+    EXPECT_EQ(p.At(9, 1), Grey(128));
+    EXPECT_EQ(p.At(5, 0), Grey(0));
+
+    p.Canvas.GradientFill(TRect(0, 0, 10, 3), clWhite, clBlack, gdBottomTop);
+    // The colours swap: black is band 0 at the bottom, the middle band 0 + 255 / 2.
+    EXPECT_EQ(p.At(0, 0), Grey(255));
+    EXPECT_EQ(p.At(0, 1), Grey(127));
+    EXPECT_EQ(p.At(0, 2), Grey(0));
+}
+
+TEST(CanvasGradient, HorizontalBandsStartAtTheRightEdge)
+{
+    TPaintedCanvas p(3, 2);
+    p.Canvas.GradientFill(TRect(0, 0, 3, 2), clWhite, clBlack, gdLeftRight);
+    EXPECT_EQ(p.At(2, 0), Grey(255));
+    EXPECT_EQ(p.At(1, 1), Grey(128));
+    EXPECT_EQ(p.At(0, 0), Grey(0));
+}
+
+TEST(CanvasGradient, BalanceBendsTheBands)
+{
+    TPaintedCanvas p(1, 5);
+    // N = 4; band 2 of 5: linear 255 - 2*255/4 = 128; balance 0 uses ((3/5)^0.5).
+    p.Canvas.GradientFill(TRect(0, 0, 1, 5), clWhite, clBlack, gdTopBottom, 50);
+    EXPECT_EQ(p.At(0, 2), Grey(128));
+    p.Canvas.GradientFill(TRect(0, 0, 1, 5), clWhite, clBlack, gdTopBottom, 0);
+    EXPECT_EQ(p.At(0, 2), Grey(255 - 198)); // round(255 * 0.7746) = 198
+    p.Canvas.GradientFill(TRect(0, 0, 1, 5), clWhite, clBlack, gdTopBottom, 100);
+    EXPECT_EQ(p.At(0, 2), Grey(255 - 92)); // round(255 * 0.36) = 92
+}
+
+TEST(CanvasGradient, TinyAndEmptyRectanglesDrawNothing)
+{
+    TPaintedCanvas p(10, 10);
+    for (TGradientDirection d : {gdTopBottom, gdLeftRight, gdFromCenter, gdFromTopLeft, gdFromBottomLeft, gdRadial}) {
+        p.Canvas.GradientFill(TRect(4, 4, 4, 4), clRed, clBlue, d);
+        p.Canvas.GradientFill(TRect(4, 4, 5, 4), clRed, clBlue, d);
+        p.Canvas.GradientFill(TRect(6, 6, 6, 9), clRed, clBlue, d);
+    }
+    // A one-pixel-high vertical gradient has a single band: nothing to spread over.
+    p.Canvas.GradientFill(TRect(0, 0, 10, 1), clRed, clBlue, gdTopBottom);
+    for (int x = 0; x < 10; ++x)
+        for (int y = 0; y < 10; ++y)
+            ASSERT_EQ(p.At(x, y), kWhite) << x << "," << y;
+}
+
+TEST(CanvasGradient, FromCentreAndCornersRunEdgeToCentre)
+{
+    TPaintedCanvas p(20, 20);
+    // Colours swap for these directions: the end colour lies at the edge.
+    p.Canvas.GradientFill(TRect(0, 0, 20, 20), clBlack, clWhite, gdFromCenter);
+    EXPECT_EQ(p.At(0, 0), Grey(255));
+    EXPECT_EQ(p.At(19, 10), Grey(255));
+    EXPECT_EQ(p.At(1, 1), Grey(255 - 255 * 2 / 20));
+    EXPECT_EQ(p.At(10, 10), Grey(255 - 255 * 18 / 20)); // the last ring, band 9 + 9
+    p.Canvas.GradientFill(TRect(0, 0, 20, 20), clBlack, clWhite, gdFromTopLeft);
+    EXPECT_EQ(p.At(0, 0), Grey(255));
+    EXPECT_LT(p.At(19, 19) & 0xFF, 20u);
+    p.Canvas.GradientFill(TRect(0, 0, 20, 20), clBlack, clWhite, gdFromBottomLeft);
+    EXPECT_EQ(p.At(0, 19), Grey(255));
+    EXPECT_LT(p.At(19, 0) & 0xFF, 20u);
+}
+
+TEST(CanvasGradient, RadialHasTheStartColourAtTheCentre)
+{
+    TPaintedCanvas p(40, 40);
+    TTeeGradient g;
+    g.SetDirection(gdRadial);
+    g.SetStartColor(clRed);
+    g.SetEndColor(clBlue);
+    g.Draw(&p.Canvas, TRect(0, 0, 40, 40));
+    // Centre (21, 21): the innermost rings are a few pixels wide, bands 1 to 4 of 40.
+    const unsigned centre = p.At(21, 21);
+    EXPECT_GE(centre >> 16, 229u);
+    EXPECT_LE(centre & 0xFF, 26u);
+    EXPECT_EQ(p.At(0, 0), kBlue);
+}
+
+TEST(CanvasGradient, MiddleColourSplitsTheFill)
+{
+    TPaintedCanvas p(4, 20);
+    TTeeGradient g;
+    g.SetStartColor(clRed);
+    g.SetEndColor(clBlue);
+    g.SetMidColor(clLime);
+    g.Draw(&p.Canvas, TRect(0, 0, 4, 20));
+    EXPECT_EQ(p.At(0, 19), kRed);  // lower half start -> middle, start at the bottom
+    EXPECT_EQ(p.At(0, 10), kGreen);
+    EXPECT_EQ(p.At(0, 9), kGreen); // upper half middle -> end
+    EXPECT_EQ(p.At(0, 0), kBlue);
+}
+
+TEST(CanvasBlend, HalfTransparencyMixesEachChannelInIntegers)
+{
+    TPaintedCanvas p(10, 10);
+    p.Canvas.Brush()->SetColor(RGB(200, 100, 0));
+    p.Canvas.FillRect(TRect(0, 0, 10, 10));
+    TTeeBlend* blend = p.Canvas.BeginBlending(TRect(0, 0, 10, 10), 50);
+    p.Canvas.Brush()->SetColor(RGB(0, 0, 255));
+    p.Canvas.FillRect(TRect(0, 0, 10, 10));
+    p.Canvas.EndBlending(blend);
+    EXPECT_EQ(p.At(5, 5), 0x643280u); // (100, 50, 128)
+
+    blend = p.Canvas.BeginBlending(TRect(0, 0, 10, 10), 100);
+    p.Canvas.Brush()->SetColor(clLime);
+    p.Canvas.FillRect(TRect(0, 0, 10, 10));
+    p.Canvas.EndBlending(blend);
+    EXPECT_EQ(p.At(5, 5), 0x643280u); // 100 restores the background
+}
+
+TEST(CanvasBlend, WhiteIsTestedOnItsThreeColourBytesAlone)
+{
+    TPaintedCanvas p(4, 4);
+    TTeeBlend* blend = p.Canvas.BeginBlending(TRect(0, 0, 4, 4), 0);
+    p.Canvas.Brush()->SetColor(clWhite);
+    p.Canvas.FillRect(TRect(0, 0, 4, 4));
+    p.Canvas.SetPixel(1, 0, clBlue); // the pixel after (0, 0) is not black
+    p.Canvas.EndBlending(blend);
+    EXPECT_EQ(p.At(0, 0), 0xFEFFFFu);
+    EXPECT_EQ(p.At(3, 3), 0xFEFFFFu);
+    EXPECT_EQ(p.At(1, 0), kBlue);
+}
+
+TEST(CanvasBlend, EmptyOrNegativeRectanglesBlendNothing)
+{
+    TPaintedCanvas p(4, 4);
+    TTeeBlend blend(&p.Canvas, TRect(-5, -5, -1, -1));
+    EXPECT_FALSE(blend.ValidSize());
+    blend.DoBlend(50);
+    TTeeBlend clamped(&p.Canvas, TRect(-5, -5, 3, 3));
+    EXPECT_EQ(clamped.Rect(), TRect(0, 0, 3, 3));
+}
+
+TEST(CanvasText, ShadowOffsetsMoveTheShadowOrTheText)
+{
+    for (int h : {4, -4}) {
+        TPaintedCanvas p(80, 40);
+        TTeeFont font;
+        font.SetHeight(-24);
+        font.SetColor(clBlue);
+        font.Shadow()->SetColor(clRed);
+        font.Shadow()->SetHorizSize(h);
+        p.Canvas.AssignFont(&font);
+        p.Canvas.TextOut(10, 5, QStringLiteral("l"));
+        const int text = LeftmostOf(p, 80, 40, false);
+        const int shadow = LeftmostOf(p, 80, 40, true);
+        ASSERT_GE(text, 0);
+        ASSERT_GE(shadow, 0);
+        EXPECT_EQ(shadow - text, h);
+        if (h < 0) {
+            EXPECT_GE(text, 10 + 4); // the text moved, the shadow stayed
+        }
+        const int plain = p.Canvas.Canvas()->TextWidth(QStringLiteral("W"));
+        EXPECT_EQ(p.Canvas.TextWidth(QStringLiteral("W")), plain + 4);
+    }
+}
+
+TEST(CanvasText, RotationAbove360TurnsByTheRemainder)
+{
+    TPaintedCanvas a(60, 60), b(60, 60);
+    a.Canvas.RotateLabel(30, 30, QStringLiteral("Ab"), 90);
+    b.Canvas.RotateLabel(30, 30, QStringLiteral("Ab"), 450);
+    EXPECT_EQ(a.Copy(), b.Copy());
+    TPaintedCanvas c(60, 60);
+    c.Canvas.RotateLabel(30, 30, QStringLiteral("Ab"), 0);
+    EXPECT_NE(a.Copy(), c.Copy());
+}
+
+TEST(CanvasClip, EllipseAndPolygonRestrictDrawingUntilUnclipped)
+{
+    TPaintedCanvas p(20, 20);
+    ClipEllipse(&p.Canvas, TRect(0, 0, 20, 20));
+    p.Canvas.Brush()->SetColor(clRed);
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    EXPECT_EQ(p.At(0, 0), kWhite);
+    EXPECT_EQ(p.At(10, 10), kRed);
+    p.Canvas.UnClipRectangle();
+
+    const TPoint triangle[3] = {{0, 0}, {20, 0}, {0, 20}};
+    ClipPolygon(&p.Canvas, triangle, 3);
+    p.Canvas.Brush()->SetColor(clBlue);
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    EXPECT_EQ(p.At(1, 1), kBlue);
+    EXPECT_EQ(p.At(10, 17), kRed); // inside the ellipse, outside the triangle
+    p.Canvas.UnClipRectangle();
+    p.Canvas.Brush()->SetColor(clLime);
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    EXPECT_EQ(p.At(19, 19), kGreen);
+}
+
+TEST(CanvasClip, ASecondClipBeforeTheUnclipReplacesTheSavedRegion)
+{
+    TPaintedCanvas p(20, 20);
+    p.Canvas.ClipRectangle(TRect(0, 0, 10, 10));
+    p.Canvas.ClipRectangle(TRect(5, 5, 20, 20));
+    p.Canvas.Brush()->SetColor(clRed);
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    EXPECT_EQ(p.At(7, 7), kRed);
+    EXPECT_EQ(p.At(2, 2), kWhite);
+    EXPECT_EQ(p.At(15, 15), kWhite);
+    // The unclip goes back to the region in force at the second clip: the first one.
+    p.Canvas.UnClipRectangle();
+    p.Canvas.Brush()->SetColor(clLime);
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    EXPECT_EQ(p.At(2, 2), kGreen);
+    EXPECT_EQ(p.At(15, 15), kWhite);
+    p.Canvas.UnClipRectangle();
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    EXPECT_EQ(p.At(15, 15), kGreen);
+}
+
+TEST(CanvasBuffer, InitWindowAndRedrawFollowTheBuffer)
+{
+    TTeeCanvas3D c;
+    EXPECT_FALSE(c.ReDrawBitmap()); // nothing finished yet
+    EXPECT_EQ(c.InitWindow(nullptr, nullptr, clWhite, false, TRect(30, 40, 130, 90)), TRect(0, 0, 100, 50));
+    ASSERT_NE(c.Bitmap(), nullptr);
+    EXPECT_EQ(c.Bitmap()->size(), QSize(100, 50));
+
+    QImage screen(200, 200, QImage::Format_RGB32);
+    screen.fill(Qt::white);
+    TCanvas target;
+    target.BeginPaint(&screen);
+    c.Brush()->SetColor(clRed);
+    c.FillRect(TRect(0, 0, 100, 50));
+    c.ShowImage(&target, &target, TRect(30, 40, 130, 90));
+    target.EndPaint();
+    EXPECT_EQ(screen.pixel(30, 40) & 0xFFFFFFu, kRed);
+    EXPECT_EQ(screen.pixel(29, 40) & 0xFFFFFFu, kWhite);
+    EXPECT_TRUE(c.ReDrawBitmap());
+    c.Invalidate();
+    EXPECT_FALSE(c.ReDrawBitmap());
+
+    TTeeCanvas3D direct;
+    direct.SetUseBuffer(false);
+    TCanvas device;
+    EXPECT_EQ(direct.InitWindow(&device, nullptr, clWhite, false, TRect(30, 40, 130, 90)), TRect(30, 40, 130, 90));
+}
+
+TEST(CanvasSelection, InvisiblePenOnlyClearsTheStyle)
+{
+    TPaintedCanvas p(4, 4);
+    p.Canvas.Pen()->SetColor(clRed);
+    p.Canvas.Pen()->SetWidth(3);
+    TChartPen hidden;
+    hidden.SetColor(clBlue);
+    hidden.SetVisible(false);
+    p.Canvas.AssignVisiblePen(&hidden);
+    EXPECT_EQ(p.Canvas.Pen()->Style(), psClear);
+    EXPECT_EQ(p.Canvas.Pen()->Color(), clRed);
+    EXPECT_EQ(p.Canvas.Pen()->Width(), 3);
+}
+
+TEST(CanvasSelection, FontZoomAndMonochrome)
+{
+    TPaintedCanvas p(4, 4);
+    TTeeFont font;
+    font.SetSize(10);
+    font.SetColor(clRed);
+    font.SetInterCharSize(3);
+    p.Canvas.SetFontZoom(150);
+    p.Canvas.AssignFont(&font);
+    EXPECT_EQ(p.Canvas.Font()->Size(), 15);
+    EXPECT_EQ(p.Canvas.Font()->Color(), clRed);
+    EXPECT_EQ(p.Canvas.GetHandle()->TextCharacterExtra(), 3);
+    EXPECT_EQ(p.Canvas.CurrentFont(), &font);
+    p.Canvas.SetMonochrome(true);
+    p.Canvas.AssignFont(&font);
+    EXPECT_EQ(p.Canvas.Font()->Color(), clBlack);
+    TBrush brush;
+    brush.SetColor(clRed);
+    p.Canvas.AssignBrush(&brush, clNone);
+    EXPECT_EQ(p.Canvas.Brush()->Color(), clWhite);
+    EXPECT_EQ(p.Canvas.GetBackMode(), TRANSPARENT);
+}
