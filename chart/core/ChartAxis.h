@@ -22,7 +22,7 @@
 #include "chart/core/ChartException.h"
 
 enum TAxisLabelAlign { alDefault, alOpposite };
-enum TTeeUnits { muPercent, muPixels };
+#include "chart/core/TeeUnits.h"
 
 // Smallest label increment and smallest range that SetMinMax leaves.
 extern double MinAxisIncrement; // 1e-12

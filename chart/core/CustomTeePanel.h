@@ -27,7 +27,7 @@ class TPicture;
 class TTeeGradient;
 class TMetafile;
 
-enum TTeeUnits { muPercent, muPixels };
+#include "chart/core/TeeUnits.h"
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 enum TTeeBackImageMode { pbmStretch, pbmTile, pbmCenter };
 

@@ -8,15 +8,17 @@
 
 #include "chart/core/TeEngine.h"
 
-class TTestChart : public TCustomAxisPanel
+class TTestChart : public TCustomAxisPanel, public ITeeEventListener
 {
 public:
-    explicit TTestChart(TComponent* owner = nullptr) : TCustomAxisPanel(owner)
-    {
-        OnSeriesEvent = [this](TCustomChartSeries* s, TChartSeriesEvent e) { Events.append({s, e}); };
-    }
+    explicit TTestChart(TComponent* owner = nullptr) : TCustomAxisPanel(owner) { Listeners().Add(this); }
     // The chart frees its series after this part is gone; they must not call back into it.
-    ~TTestChart() override { OnSeriesEvent = nullptr; }
+    ~TTestChart() override { Listeners().Remove(this); }
+    void HandleTeeEvent(TTeeEvent* event) override
+    {
+        if (auto* e = dynamic_cast<TTeeSeriesEvent*>(event))
+            Events.append({e->Series, e->Event});
+    }
     void Invalidate() override { ++Invalidates; }
     // A colour is free when no series has it.
     bool IsFreeSeriesColor(TColor colour, bool) override
