@@ -3,7 +3,7 @@
 #include "chart/core/ChartAxis.h"
 
 TAxisItem::TAxisItem(TAxisItems* list)
-    : TAxisShape([list](TObject*) { list->Axis()->ParentChart()->AxisHostInvalidate(); }), FItems(list)
+    : TAxisShape(list->Axis()->ParentChart()->AxisShapeParent()), FItems(list)
 {
 }
 
@@ -40,10 +40,9 @@ void TAxisItem::DefineProperties(TTeeFiler& filer)
 }
 
 TAxisItems::TAxisItems(TChartAxis* axis)
-    : FAxis(axis),
-      FFormat(std::make_unique<TAxisFormatShape>([axis](TObject*) { axis->ParentChart()->AxisHostInvalidate(); }))
+    : FAxis(axis), FFormat(std::make_unique<TAxisFormatShape>(axis->ParentChart()->AxisShapeParent()))
 {
-    FFormat->SetDefaultTransparent(true);
+    FFormat->SetTransparent(true);
 }
 
 TAxisItems::~TAxisItems()
@@ -55,7 +54,7 @@ TAxisItems::~TAxisItems()
 TAxisItem* TAxisItems::Add(double value)
 {
     auto* item = new TAxisItem(this);
-    item->SetDefaultTransparent(true);
+    item->SetTransparent(true);
     item->SetValue(value);
     FList.append(item);
     return item;

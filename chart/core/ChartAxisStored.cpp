@@ -2,7 +2,9 @@
 // bounds only when they are not taken from the series, and the side and direction only for
 // custom axes (the standard ones get them from the panel).
 
+#include "chart/core/AxisItems.h"
 #include "chart/core/ChartAxis.h"
+#include "chart/core/ChartAxisTitle.h"
 #include "chart/core/Teeconst.h"
 
 namespace {
@@ -81,11 +83,15 @@ void TChartAxis::DefineProperties(TTeeFiler& filer)
         QStringLiteral("OtherSide"), [this](const QString& v) { FOtherSide = TeeTextBool(v); },
         [this] { return TeeBoolText(FOtherSide); }, custom);
     filer.DefineProperty(
+        QStringLiteral("Labels"), [this](const QString& v) { LabelFormat()->SetVisible(TeeTextBool(v)); },
+        [this] { return TeeBoolText(Labels()); }, !Labels());
+    filer.DefineProperty(
         QStringLiteral("LabelsAlign"),
         [this](const QString& v) { FLabelsAlign = TeeTextEnum(v, labelAlignNames, FLabelsAlign); },
         [this] { return labelAlignNames[FLabelsAlign]; }, FLabelsAlign != alDefault);
     intProp("LabelsAngle", FLabelsAngle, 0);
     boolProp("LabelsExponent", FLabelsExponent, false);
+    filer.DefineObject(QStringLiteral("LabelsFont"), [this](TTeeFiler& f) { LabelsFont()->DefineProperties(f); });
     boolProp("LabelsMultiLine", FLabelsMultiLine, false);
     boolProp("LabelsOnAxis", FLabelsOnAxis, true);
     intProp("LabelsSeparation", FLabelsSeparation, 10);
@@ -123,6 +129,7 @@ void TChartAxis::DefineProperties(TTeeFiler& filer)
     penProp("Ticks", FTicks.get());
     penProp("TicksInner", FTicksInner.get());
     boolProp("TickOnLabelsOnly", FTickOnLabelsOnly, true);
+    filer.DefineObject(QStringLiteral("Title"), [this](TTeeFiler& f) { FTitle->DefineProperties(f); });
     intProp("TitleSize", FTitleSize, 0);
     boolProp("Visible", FVisible, DefaultVisible());
     doubleProp("ZPosition", FZPosition, IsZPositionStored());

@@ -3,7 +3,7 @@
 #include "chart/core/ChartAxis.h"
 
 TChartAxisTitle::TChartAxisTitle(TChartAxis* axis)
-    : TAxisShape([axis](TObject*) { axis->ParentChart()->AxisHostInvalidate(); }), FAxis(axis)
+    : TAxisShape(axis->ParentChart()->AxisShapeParent()), FAxis(axis)
 {
 }
 

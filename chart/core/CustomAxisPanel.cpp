@@ -232,8 +232,7 @@ void TCustomAxisPanel::SetPage(int value)
     value = std::max(1, std::min(value, NumPages()));
     if (value == FPage)
         return;
-    FPage = value;
-    Invalidate();
+    SetIntegerProperty(FPage, value);
     BroadcastTeeChangePage();
     if (OnPageChange)
         OnPageChange(this);
@@ -243,10 +242,7 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 {
     if (value < 0)
         throw ChartException(TeeMsg_MaxPointsPerPage);
-    if (FMaxPointsPerPage != value) {
-        FMaxPointsPerPage = value;
-        Invalidate();
-    }
+    SetIntegerProperty(FMaxPointsPerPage, value);
     if (FPage > NumPages())
         SetPage(NumPages());
     BroadcastTeeChangePage();

@@ -14,7 +14,6 @@
 #include "chart/core/CustomTeePanel.h"
 #include "chart/core/TeeCustomTool.h"
 #include "platform/Colors.h"
-#include "platform/Component.h"
 
 class TChartAxis;
 class TChartSeries;
@@ -41,6 +40,7 @@ class TCustomAxisPanel : public TCustomTeePanelExtended, public TAxisHost
 {
 public:
     explicit TCustomAxisPanel(TComponent* AOwner);
+    // Frees every series, then the designer and the tools.
     ~TCustomAxisPanel() override;
 
     // Series.

@@ -6,6 +6,7 @@
 // export, clipboard and printing. What a chart shows is drawn by InternalDraw, which the axis
 // panel supplies.
 
+#include "chart/core/TeeUnits.h"
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -27,7 +28,6 @@ class TPicture;
 class TTeeGradient;
 class TMetafile;
 
-#include "chart/core/TeeUnits.h"
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 enum TTeeBackImageMode { pbmStretch, pbmTile, pbmCenter };
 
@@ -224,6 +224,7 @@ protected:
     void Paint() override;
     void Resize() override;
     void BackBufferReplacing() override;
+    void WindowAttached() override;
     // Gives the window the rounded region of BorderRound, or none.
     void SetControlRounded();
     // The drawing canvas is marked while it records a vector picture.

@@ -67,32 +67,6 @@ void TCustomTeePanel::DrawPanelBevels(const TRect& Rect)
     DrawBevel(FCanvas3D.get(), BevelInner(), r, FBorderRound, BevelWidth());
 }
 
-namespace {
-
-// The panel's drop shadow: the strips under and to the right of r.
-void DrawShadowStrips(TCanvas3D* canvas, const TTeeShadow& shadow, const TRect& r)
-{
-    const int h = shadow.HorizSize();
-    const int v = shadow.VertSize();
-    if (shadow.Color() == clNone || (h == 0 && v == 0))
-        return;
-    canvas->Pen()->SetStyle(psClear);
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(shadow.Color());
-    TTeeBlend* blend = nullptr;
-    if (shadow.Transparency() > 0) {
-        TRect shifted = r;
-        shifted.Offset(h, v);
-        blend = canvas->BeginBlending(shifted, shadow.Transparency());
-    }
-    canvas->FillRect(TRect(r.Left + h, r.Bottom, r.Right + h, r.Bottom + v));
-    canvas->FillRect(TRect(r.Right, r.Top + v, r.Right + h, r.Bottom + v));
-    if (blend)
-        canvas->EndBlending(blend);
-}
-
-} // namespace
-
 // ---- the extended panel ----
 
 TCustomTeePanelExtended::TCustomTeePanelExtended(TComponent* AOwner) : TCustomTeePanel(AOwner)
@@ -112,10 +86,7 @@ TCustomTeePanelExtended::~TCustomTeePanelExtended()
 
 void TCustomTeePanelExtended::SetBackImageMode(TTeeBackImageMode value)
 {
-    if (FBackImageMode != value) {
-        FBackImageMode = value;
-        Invalidate();
-    }
+    SetProp(FBackImageMode, value);
 }
 
 TTeeGradient* TCustomTeePanelExtended::Gradient()
@@ -195,7 +166,7 @@ void TCustomTeePanelExtended::PanelPaint(const TRect& UserRect)
         canvas->EraseBackground(r);
         r.Right -= Shadow()->HorizSize();
         r.Bottom -= Shadow()->VertSize();
-        DrawShadowStrips(canvas, *Shadow(), r);
+        Shadow()->Draw(canvas, r);
     }
     FillPanelRect(r);
     if (HasBackImage() && !FBackImageInside)

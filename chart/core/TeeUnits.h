@@ -1,4 +1,4 @@
 #pragma once
 
-// Whether a margin or position is in percent of a size or in pixels.
+// Whether a size is a percentage of its container or a number of pixels.
 enum TTeeUnits { muPercent, muPixels };

@@ -61,6 +61,7 @@ void TCustomControl::SetWindow(TControlWindow* window)
     FWindow->SetWindowCursor(FCursor);
     FWindow->SetWindowHint(FHint, FShowHint);
     FWindow->SetWindowRegion(FWindowRegion);
+    WindowAttached();
     Invalidate();
 }
 

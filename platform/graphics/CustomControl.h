@@ -156,6 +156,8 @@ protected:
     virtual void Paint();
     // The size changed; runs OnResize.
     virtual void Resize();
+    // A window now shows the control (window regions can be set from here on).
+    virtual void WindowAttached() {}
     // The back buffer is about to be replaced by one of a new size: a painter still active on
     // it must end now.
     virtual void BackBufferReplacing() {}

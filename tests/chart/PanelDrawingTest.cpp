@@ -80,6 +80,21 @@ TEST(PanelDrawing, BorderOfWidthFourStaysInsideThePanel)
     EXPECT_EQ(img.pixel(200, 245), Rgb(clWhite));
 }
 
+TEST(PanelDrawing, BevelsStartInsideTheBorder)
+{
+    BackgroundPanel panel;
+    panel.SetColor(clYellow);
+    panel.Border()->SetVisible(true);
+    panel.Border()->SetColor(clRed);
+    const QImage& img = panel.Painted(); // raised outer bevel of width 1
+    EXPECT_EQ(img.pixel(0, 100), Rgb(clRed));
+    EXPECT_EQ(img.pixel(1, 100), Rgb(clBtnHighlight));
+    EXPECT_EQ(img.pixel(2, 100), Rgb(clYellow));
+    EXPECT_EQ(img.pixel(399, 100), Rgb(clRed));
+    EXPECT_EQ(img.pixel(398, 100), Rgb(clBtnShadow));
+    EXPECT_EQ(img.pixel(397, 100), Rgb(clYellow));
+}
+
 TEST(PanelDrawing, RaisedAndLoweredBevelsUseLightAndDarkSides)
 {
     BackgroundPanel panel;
