@@ -7,6 +7,7 @@
 #include "chart/core/TeeBlend.h"
 #include "chart/core/TeeFont.h"
 #include "chart/core/TeeGradient.h"
+#include "chart/core/View3DOptions.h"
 #include "tests/chart/support/PaintedCanvas.h"
 
 namespace {
@@ -387,4 +388,41 @@ TEST(CanvasClip, FlatCubeClipsInsideItsFrame)
     EXPECT_EQ(p.At(11, 10), kRed);
     EXPECT_EQ(p.At(12, 5), kWhite);
     EXPECT_EQ(p.At(5, 11), kWhite);
+}
+
+TEST(CanvasText, ZoomedTextGrowsWithTheViewZoom)
+{
+    class NoParent : public TView3DParent
+    {
+    public:
+        void Invalidate() override {}
+    } parent;
+    auto inkWidth = [&](int zoom) {
+        TView3DOptions options(&parent);
+        options.SetZoom(zoom);
+        TTeeCanvas3D c;
+        const TRect r = c.InitWindow(nullptr, &options, clWhite, true, TRect(0, 0, 300, 100));
+        c.Projection(0, r);
+        c.ResetState();
+        c.Brush()->SetColor(clWhite);
+        c.FillRect(r);
+        TTeeFont font;
+        font.SetSize(10);
+        c.AssignFont(&font);
+        c.TextOut3D(150, 50, 0, QStringLiteral("MMMM"));
+        int left = 300, right = -1;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 300; ++x)
+                if ((c.Bitmap()->pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_EQ(c.Font()->Size(), 10); // the zoomed size is only for the call
+        return right - left + 1;
+    };
+    const int plain = inkWidth(100);
+    const int doubled = inkWidth(200);
+    ASSERT_GT(plain, 10);
+    EXPECT_GT(doubled, plain * 17 / 10);
+    EXPECT_LT(doubled, plain * 23 / 10);
 }
