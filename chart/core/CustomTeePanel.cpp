@@ -194,10 +194,7 @@ void TCustomTeePanel::SetBorderStyle(TFormBorderStyle value)
 
 void TCustomTeePanel::SetMarginUnits(TTeeUnits value)
 {
-    if (FMarginUnits != value) {
-        FMarginUnits = value;
-        Invalidate();
-    }
+    SetProp(FMarginUnits, value);
 }
 
 void TCustomTeePanel::SetShadow(TTeeShadow* value)
@@ -261,42 +258,27 @@ void TCustomTeePanel::SetControlRounded()
 
 void TCustomTeePanel::SetBooleanProperty(bool& field, bool value)
 {
-    if (field != value) {
-        field = value;
-        Invalidate();
-    }
+    SetProp(field, value);
 }
 
 void TCustomTeePanel::SetIntegerProperty(int& field, int value)
 {
-    if (field != value) {
-        field = value;
-        Invalidate();
-    }
+    SetProp(field, value);
 }
 
 void TCustomTeePanel::SetColorProperty(TColor& field, TColor value)
 {
-    if (field != value) {
-        field = value;
-        Invalidate();
-    }
+    SetProp(field, value);
 }
 
 void TCustomTeePanel::SetDoubleProperty(double& field, double value)
 {
-    if (field != value) {
-        field = value;
-        Invalidate();
-    }
+    SetProp(field, value);
 }
 
 void TCustomTeePanel::SetStringProperty(QString& field, const QString& value)
 {
-    if (field != value) {
-        field = value;
-        Invalidate();
-    }
+    SetProp(field, value);
 }
 
 void TCustomTeePanel::SetBrushCanvas(TColor color, TBrush* brush, TColor backColor)

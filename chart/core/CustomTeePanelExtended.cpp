@@ -86,10 +86,7 @@ TCustomTeePanelExtended::~TCustomTeePanelExtended()
 
 void TCustomTeePanelExtended::SetBackImageMode(TTeeBackImageMode value)
 {
-    if (FBackImageMode != value) {
-        FBackImageMode = value;
-        Invalidate();
-    }
+    SetProp(FBackImageMode, value);
 }
 
 TTeeGradient* TCustomTeePanelExtended::Gradient()

@@ -92,34 +92,22 @@ TTeeCustomShape::~TTeeCustomShape()
 
 void TTeeCustomShape::SetBevel(TBevelCut value)
 {
-    if (FBevel != value) {
-        FBevel = value;
-        Repaint();
-    }
+    SetProp(FBevel, value);
 }
 
 void TTeeCustomShape::SetBevelWidth(int value)
 {
-    if (FBevelWidth != value) {
-        FBevelWidth = value;
-        Repaint();
-    }
+    SetProp(FBevelWidth, value);
 }
 
 void TTeeCustomShape::SetShapeStyle(TChartObjectShapeStyle value)
 {
-    if (FShapeStyle != value) {
-        FShapeStyle = value;
-        Repaint();
-    }
+    SetProp(FShapeStyle, value);
 }
 
 void TTeeCustomShape::SetTransparency(int value)
 {
-    if (FTransparency != value) {
-        FTransparency = value;
-        Repaint();
-    }
+    SetProp(FTransparency, value);
 }
 
 void TTeeCustomShape::SetColor(TColor value)

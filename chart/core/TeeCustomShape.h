@@ -50,6 +50,8 @@ public:
     void DefineProperties(TTeeFiler& filer) override;
 
 protected:
+    // A changed property repaints the parent.
+    void PropertyChanged() override { Repaint(); }
     // A derived shape may fill with its own brush class.
     explicit TTeeCustomShapeBrushPen(std::unique_ptr<TChartBrush> brush);
     // The name under which the pen is stored ("Frame" for text shapes).
