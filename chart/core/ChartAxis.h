@@ -3,6 +3,7 @@
 // One axis of a chart: its settings, the working scale taken from them and from the series,
 // the value <-> pixel mappings and the distance between labels.
 
+#include "chart/core/TeeUnits.h"
 #include <QString>
 #include <QVector>
 #include <cstdint>

@@ -13,21 +13,19 @@
 #include "platform/ClassRegistry.h"
 #include "platform/SysUtils.h"
 
-TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner) : TComponent(AOwner), FTools(this), FSeriesList(this) {}
+// Property changes made while the panel is being built do not repaint it.
+TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
+    : TCustomTeePanelExtended(AOwner), FTools(this), FSeriesList(this)
+{
+    SetRepaintEnabled(false);
+    SetRepaintEnabled(true);
+}
 
 TCustomAxisPanel::~TCustomAxisPanel()
 {
     FreeAllSeries();
     FDesigner.reset();
     FTools.Clear();
-}
-
-void TCustomAxisPanel::SetView3D(bool value)
-{
-    if (FView3D != value) {
-        FView3D = value;
-        Invalidate();
-    }
 }
 
 int TCustomAxisPanel::CountActiveSeries() const
@@ -129,8 +127,10 @@ int TCustomAxisPanel::GetMaxValuesCount() const
 
 void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* series, TChartSeriesEvent event)
 {
-    if (OnSeriesEvent)
-        OnSeriesEvent(series, event);
+    TTeeSeriesEvent e;
+    e.Event = event;
+    e.Series = series;
+    BroadcastTeeEvent(&e);
 }
 
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool checkBackground)
@@ -210,8 +210,7 @@ void TCustomAxisPanel::SetPage(int value)
     value = std::max(1, std::min(value, NumPages()));
     if (value == FPage)
         return;
-    FPage = value;
-    Invalidate();
+    SetIntegerProperty(FPage, value);
     BroadcastTeeChangePage();
     if (OnPageChange)
         OnPageChange(this);
@@ -221,10 +220,7 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 {
     if (value < 0)
         throw ChartException(TeeMsg_MaxPointsPerPage);
-    if (FMaxPointsPerPage != value) {
-        FMaxPointsPerPage = value;
-        Invalidate();
-    }
+    SetIntegerProperty(FMaxPointsPerPage, value);
     if (FPage > NumPages())
         SetPage(NumPages());
     BroadcastTeeChangePage();
@@ -232,31 +228,23 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 
 void TCustomAxisPanel::BroadcastTeeChangePage()
 {
-    // INTERIM: the page-change event goes to the panel's listeners once the panel base is in.
+    TChartChangePage e;
+    BroadcastTeeEvent(&e);
 }
 
 void TCustomAxisPanel::SetAxisVisible(bool value)
 {
-    if (FAxisVisible != value) {
-        FAxisVisible = value;
-        Invalidate();
-    }
+    SetBooleanProperty(FAxisVisible, value);
 }
 
 void TCustomAxisPanel::SetAxisBehind(bool value)
 {
-    if (FAxisBehind != value) {
-        FAxisBehind = value;
-        Invalidate();
-    }
+    SetBooleanProperty(FAxisBehind, value);
 }
 
 void TCustomAxisPanel::SetScaleLastPage(bool value)
 {
-    if (FScaleLastPage != value) {
-        FScaleLastPage = value;
-        Invalidate();
-    }
+    SetBooleanProperty(FScaleLastPage, value);
 }
 
 int TCustomAxisPanel::AxisSidePages(bool horizontal) const

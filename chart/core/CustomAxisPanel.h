@@ -8,9 +8,11 @@
 #include <functional>
 #include <memory>
 
+
 #include "chart/core/ChartLists.h"
+#include "chart/core/CustomTeePanel.h"
+#include "chart/core/TeeEventListeners.h"
 #include "platform/Colors.h"
-#include "platform/Component.h"
 
 class TChartAxis;
 class TChartSeries;
@@ -20,22 +22,26 @@ class TStrings;
 
 enum TChartSeriesEvent { seAdd, seRemove, seChangeTitle, seChangeColor, seSwap, seChangeActive, seDataChanged };
 
-// INTERIM BASE: the chart panel base is being built at the same time; until it is in, the
-// axis panel stands on TComponent with the few panel members the series side needs
-// (Invalidate, RepaintEnabled, View3D, the series-event receivers).
-class TCustomAxisPanel : public TComponent
+// A series was added, removed, renamed, recoloured, swapped, switched or refilled.
+class TTeeSeriesEvent : public TTeeEvent
+{
+public:
+    TChartSeriesEvent Event = seAdd;
+    // Null for seSwap.
+    TCustomChartSeries* Series = nullptr;
+};
+
+// The page or the page size changed.
+class TChartChangePage : public TTeeEvent
+{
+};
+
+class TCustomAxisPanel : public TCustomTeePanelExtended
 {
 public:
     explicit TCustomAxisPanel(TComponent* AOwner);
+    // Frees every series, then the designer and the tools.
     ~TCustomAxisPanel() override;
-
-    // --- interim panel members
-    virtual void Invalidate() {}
-    bool RepaintEnabled = true;
-    bool View3D() const { return FView3D; }
-    void SetView3D(bool value);
-    std::function<void(TCustomChartSeries* series, TChartSeriesEvent event)> OnSeriesEvent;
-    // --- end of interim panel members
 
     // Series.
     int SeriesCount() const { return FSeriesList.Count(); }
@@ -128,6 +134,5 @@ private:
     int FPage = 1;
     int FMaxPointsPerPage = 0;
     bool FScaleLastPage = true;
-    bool FView3D = true;
     std::unique_ptr<TTeeCustomDesigner> FDesigner;
 };
