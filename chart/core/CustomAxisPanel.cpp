@@ -18,12 +18,14 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
     : TCustomTeePanelExtended(AOwner), FTools(this), FSeriesList(this)
 {
     SetRepaintEnabled(false);
+    CreateAxes();
     SetRepaintEnabled(true);
 }
 
 TCustomAxisPanel::~TCustomAxisPanel()
 {
     FreeAllSeries();
+    DestroyAxes();
     FDesigner.reset();
     FTools.Clear();
 }

@@ -9,12 +9,15 @@
 #include <memory>
 
 
+#include "chart/core/AxisHost.h"
 #include "chart/core/ChartLists.h"
 #include "chart/core/CustomTeePanel.h"
 #include "chart/core/TeeEventListeners.h"
 #include "platform/Colors.h"
 
+class TChartAxes;
 class TChartAxis;
+class TChartCustomAxes;
 class TChartSeries;
 class TCustomChartSeries;
 class TTeeCustomDesigner;
@@ -36,7 +39,9 @@ class TChartChangePage : public TTeeEvent
 {
 };
 
-class TCustomAxisPanel : public TCustomTeePanelExtended
+// The panel answers its axes' questions (TAxisHost) from its plot rectangle, its axes list and
+// its series.
+class TCustomAxisPanel : public TCustomTeePanelExtended, public TAxisHost
 {
 public:
     explicit TCustomAxisPanel(TComponent* AOwner);
@@ -48,7 +53,7 @@ public:
     TChartSeries* Series(int index) const { return FSeriesList.Get(index); }
     TChartSeries* GetSeries(int index) const { return Series(index); }
     TChartSeriesList* SeriesList() { return &FSeriesList; }
-    int CountActiveSeries() const;
+    int CountActiveSeries() const override;
     // The series joins this chart through its SetParentChart; returns it.
     TChartSeries* AddSeries(TChartSeries* series);
     // A new series of the registered class, owned by this chart's owner.
@@ -107,14 +112,84 @@ public:
     TTeeCustomDesigner* Designer() const { return FDesigner.get(); }
     void SetDesigner(TTeeCustomDesigner* value);
 
-    // The axes, created by the axis side of the panel; null until then.
+    // ---- axes (CustomAxisPanelAxes.cpp) ----
+    // The five standard axes, made by the constructor.
     TChartAxis* BottomAxis() const { return FBottomAxis; }
     TChartAxis* TopAxis() const { return FTopAxis; }
     TChartAxis* LeftAxis() const { return FLeftAxis; }
     TChartAxis* RightAxis() const { return FRightAxis; }
     TChartAxis* DepthAxis() const { return FDepthAxis; }
+    // Each copies the given axis into the owned one.
+    void SetBottomAxis(TChartAxis* value);
+    void SetTopAxis(TChartAxis* value);
+    void SetLeftAxis(TChartAxis* value);
+    void SetRightAxis(TChartAxis* value);
+    void SetDepthAxis(TChartAxis* value);
+    // Every axis in creation order, and the collection of the custom ones.
+    TChartAxes* Axes() const { return FAxes.get(); }
+    TChartCustomAxes* CustomAxes() const { return FCustomAxes.get(); }
+    void SetCustomAxes(TChartCustomAxes* value);
+    // The highest series depth position of the frame, set while drawing.
+    int MaxZPosition() const { return FMaxZPosition; }
+    void SetMaxZPosition(int value) { FMaxZPosition = value; }
+
+    // The first active series on the axis (any series on it when none is active), and the one
+    // of those with the most points; null when none.
+    TChartSeries* GetAxisSeries(const TChartAxis* axis) const;
+    TChartSeries* GetAxisSeriesMaxPoints(const TChartAxis* axis) const;
+    bool NoActiveSeries(const TChartAxis* axis) const;
+    double MaxXValue(TChartAxis* axis) { return InternalMinMax(axis, false, true); }
+    double MaxYValue(TChartAxis* axis) { return InternalMinMax(axis, false, false); }
+    double MinXValue(TChartAxis* axis) { return InternalMinMax(axis, true, true); }
+    double MinYValue(TChartAxis* axis) { return InternalMinMax(axis, true, false); }
+    // The widest label of any series, the widest mark of the active series.
+    int32_t MaxTextWidth() override;
+    int32_t MaxMarkWidth() override;
+
+    // Steps of a frame: every axis takes its range and positions and the visible ones take
+    // their room from the plot rectangle; every axis widens its range by the pixel margins the
+    // series ask for plus its offsets; the visible axes draw themselves.
+    void CalcAxesRect();
+    void CalcAxesMargins();
+    void DrawAxes();
+
+    // TAxisHost.
+    bool AxisHostLoading() const override { return IsLoading(); }
+    void AxisHostInvalidate() override { Invalidate(); }
+    TCollection* CustomAxesCollection() override;
+    int AxisCount() const override;
+    int IndexOfAxis(const TChartAxis* axis) const override;
+    void AppendAxis(TChartAxis* axis) override;
+    void ReleaseAxis(TChartAxis* axis) override;
+    bool AxesFastCalc() const override;
+    TRect AxisChartRect() const override { return PlotRect(); }
+    int32_t AxisDepth3D() const override { return Depth3DHoriz(); }
+    double InternalMinMax(TChartAxis* axis, bool isMin, bool isX) override;
+    bool AxisIsDateTime(const TChartAxis* axis) override;
+    bool AxisHasIndexSeriesUpTo(const TChartAxis* axis, int count) override;
+    TChartAxis* AxisAt(int index) const override;
+    TCustomTeePanel* AxisShapeParent() override { return this; }
+    TCanvas3D* AxisCanvas() override { return Canvas3D(); }
+    bool AxisView3D() const override { return View3D(); }
+    TView3DOptions* AxisView3DOptions() override { return View3DOptions(); }
+    bool AxisBehindSeries() const override { return FAxisBehind; }
+    bool IsAxisVisible(const TChartAxis* axis) override;
+    int32_t MultiLineTextWidth(const QString& text, int& lines) override;
+    void CheckPenWidth(TPen* pen) override { TCustomTeePanel::CheckPenWidth(pen); }
+    TAxisOnGetLabel& OnGetAxisLabel() override { return FOnGetAxisLabel; }
+    TAxisOnGetNextLabel& OnGetNextAxisLabel() override { return FOnGetNextAxisLabel; }
+    TAxisLabelStyle AxisSeriesLabelStyle(const TChartAxis* axis) override;
+    bool DepthAxisHasValues() override;
+    bool AxisLabelIndexRange(const TChartAxis* axis, int& first, int& last) override;
+    bool AxisSeriesLabel(TChartAxis* axis, int index, bool marks, QString& text, double& value) override;
+    QString AxisSeriesTitle(int index) override { return SeriesTitleLegend(index, true); }
 
 protected:
+    // Makes the axes list, the custom axes collection and the five standard axes.
+    void CreateAxes();
+    // Frees every axis, then the custom axes collection.
+    void DestroyAxes();
+
     TChartAxis* FBottomAxis = nullptr;
     TChartAxis* FTopAxis = nullptr;
     TChartAxis* FLeftAxis = nullptr;
@@ -127,6 +202,14 @@ private:
     // Page count of the points along the axis side (horizontal or vertical) of the series.
     int AxisSidePages(bool horizontal) const;
 
+    // Series on the axis: active ones, or all when none of them is active.
+    bool UsesAxisSeries(const TChartSeries* series, const TChartAxis* axis, bool onlyActive) const;
+
+    std::unique_ptr<TChartAxes> FAxes;
+    std::unique_ptr<TChartCustomAxes> FCustomAxes;
+    int FMaxZPosition = 0;
+    TAxisOnGetLabel FOnGetAxisLabel;
+    TAxisOnGetNextLabel FOnGetNextAxisLabel;
     TChartTools FTools;
     bool FAxisBehind = true;
     bool FAxisVisible = true;
