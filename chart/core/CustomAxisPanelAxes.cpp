@@ -1,152 +1,88 @@
-// The axis side of the axis panel: the five standard axes and the custom ones, the range an
-// automatic axis takes from the series (with paging), which axes show, the labels the series
-// give them, and the frame steps that lay the axes out and draw them.
+// The axis side of the axis panel: the axes it hosts, which of them are visible, the range an
+// automatic axis takes from the series (by page when paging), the label texts the series give,
+// and the operations the chart control fills in.
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
-#include "chart/core/ChartLists.h"
-#include "chart/core/Canvas3D.h"
 #include "chart/core/ChartAxis.h"
-#include "chart/core/ChartAxisTitle.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
-#include "platform/Types.h"
+#include "chart/core/TeeCanvas3D.h"
+#include "chart/core/TeeEngineSettings.h"
+#include "platform/Exceptions.h"
 
-// ---------------------------------------------------------------- the axes
+// ---- operations the chart control fills in ----
 
-void TCustomAxisPanel::CreateAxes()
+void TCustomAxisPanel::CalcWallsRect() { throw EAbstractError(); }
+int32_t TCustomAxisPanel::CalcWallSize(const TChartAxis*) { throw EAbstractError(); }
+void TCustomAxisPanel::DrawTitlesAndLegend(bool) { throw EAbstractError(); }
+void TCustomAxisPanel::DrawWalls() { throw EAbstractError(); }
+
+void TCustomAxisPanel::DoOnAfterDraw()
 {
-    FAxes = std::make_unique<TChartAxes>(this);
-    FCustomAxes = std::make_unique<TChartCustomAxes>(this);
-
-    FBottomAxis = new TChartAxis(static_cast<TAxisHost*>(this));
-    FBottomAxis->SetHorizontal(true);
-
-    FTopAxis = new TChartAxis(static_cast<TAxisHost*>(this));
-    FTopAxis->SetHorizontal(true);
-    FTopAxis->SetOtherSide(true);
-    FTopAxis->SetZPosition(100);
-    FTopAxis->Grid()->SetDefaultZ(100);
-
-    FLeftAxis = new TChartAxis(static_cast<TAxisHost*>(this));
-    FLeftAxis->Title()->SetDefaultAngle(90);
-
-    FRightAxis = new TChartAxis(static_cast<TAxisHost*>(this));
-    FRightAxis->SetOtherSide(true);
-    FRightAxis->Title()->SetDefaultAngle(270);
-    FRightAxis->SetZPosition(100);
-    FRightAxis->Grid()->SetDefaultZ(100);
-
-    FDepthAxis = new TChartDepthAxis(static_cast<TAxisHost*>(this));
-    FDepthAxis->SetDepthAxis(true);
-    FDepthAxis->SetOtherSide(true);
+    if (OnAfterDraw)
+        OnAfterDraw(this);
 }
 
-void TCustomAxisPanel::DestroyAxes()
+void TCustomAxisPanel::DoOnBeforeDrawAxes()
 {
-    if (FAxes)
-        FAxes->Clear();
-    FBottomAxis = FTopAxis = FLeftAxis = FRightAxis = FDepthAxis = nullptr;
-    FCustomAxes.reset();
-    FAxes.reset();
+    if (OnBeforeDrawAxes)
+        OnBeforeDrawAxes(this);
 }
 
-void TCustomAxisPanel::SetBottomAxis(TChartAxis* value)
+void TCustomAxisPanel::DoOnBeforeDrawChart()
 {
-    FBottomAxis->Assign(value);
+    if (OnBeforeDrawChart)
+        OnBeforeDrawChart(this);
 }
 
-void TCustomAxisPanel::SetTopAxis(TChartAxis* value)
+void TCustomAxisPanel::DoOnBeforeDrawSeries()
 {
-    FTopAxis->Assign(value);
+    if (OnBeforeDrawSeries)
+        OnBeforeDrawSeries(this);
 }
 
-void TCustomAxisPanel::SetLeftAxis(TChartAxis* value)
-{
-    FLeftAxis->Assign(value);
-}
+// ---- axes ----
 
-void TCustomAxisPanel::SetRightAxis(TChartAxis* value)
-{
-    FRightAxis->Assign(value);
-}
-
-void TCustomAxisPanel::SetDepthAxis(TChartAxis* value)
-{
-    FDepthAxis->Assign(value);
-}
-
-void TCustomAxisPanel::SetCustomAxes(TChartCustomAxes* value)
-{
-    FCustomAxes->Assign(value);
-}
+void TCustomAxisPanel::SetLeftAxis(TChartAxis* value) { FLeftAxis->Assign(value); }
+void TCustomAxisPanel::SetRightAxis(TChartAxis* value) { FRightAxis->Assign(value); }
+void TCustomAxisPanel::SetTopAxis(TChartAxis* value) { FTopAxis->Assign(value); }
+void TCustomAxisPanel::SetBottomAxis(TChartAxis* value) { FBottomAxis->Assign(value); }
+void TCustomAxisPanel::SetDepthAxis(TChartAxis* value) { FDepthAxis->Assign(value); }
 
 TCollection* TCustomAxisPanel::CustomAxesCollection()
 {
     return FCustomAxes.get();
 }
 
-int TCustomAxisPanel::AxisCount() const
-{
-    return FAxes ? FAxes->Count() : 0;
-}
-
 int TCustomAxisPanel::IndexOfAxis(const TChartAxis* axis) const
 {
-    return FAxes ? FAxes->IndexOf(const_cast<TChartAxis*>(axis)) : -1;
-}
-
-void TCustomAxisPanel::AppendAxis(TChartAxis* axis)
-{
-    FAxes->Add(axis);
+    for (int i = 0; i < FAxes.Count(); ++i)
+        if (FAxes.Get(i) == axis)
+            return i;
+    return -1;
 }
 
 void TCustomAxisPanel::ReleaseAxis(TChartAxis* axis)
 {
     for (int i = 0; i < SeriesCount(); ++i) {
         TChartSeries* s = Series(i);
-        if (s->CustomHorizAxis() == axis) {
+        if (s->CustomHorizAxis() == axis)
             s->SetCustomHorizAxis(nullptr);
-            s->SetHorizAxis(aBottomAxis);
-        }
-        if (s->CustomVertAxis() == axis) {
+        if (s->CustomVertAxis() == axis)
             s->SetCustomVertAxis(nullptr);
-            s->SetVertAxis(aLeftAxis);
-        }
     }
-    if (FAxes)
-        FAxes->Remove(axis);
-}
-
-bool TCustomAxisPanel::AxesFastCalc() const
-{
-    return FAxes && FAxes->FastCalc();
-}
-
-TChartAxis* TCustomAxisPanel::AxisAt(int index) const
-{
-    return FAxes && index >= 0 && index < FAxes->Count() ? FAxes->Get(index) : nullptr;
-}
-
-// ---------------------------------------------------------------- series on an axis
-
-bool TCustomAxisPanel::NoActiveSeries(const TChartAxis* axis) const
-{
-    for (int i = 0; i < SeriesCount(); ++i) {
-        const TChartSeries* s = Series(i);
-        if (s->Active() && s->AssociatedToAxis(axis))
-            return false;
-    }
-    return true;
+    FAxes.Remove(axis);
 }
 
 TChartSeries* TCustomAxisPanel::GetAxisSeries(const TChartAxis* axis) const
 {
-    const bool onlyActive = !NoActiveSeries(axis);
+    const bool anyActive = !NoActiveSeries(axis);
     for (int i = 0; i < SeriesCount(); ++i) {
         TChartSeries* s = Series(i);
-        if ((!onlyActive || s->Active()) && s->AssociatedToAxis(axis))
+        if (s->AssociatedToAxis(axis) && (s->Active() || !anyActive))
             return s;
     }
     return nullptr;
@@ -154,83 +90,22 @@ TChartSeries* TCustomAxisPanel::GetAxisSeries(const TChartAxis* axis) const
 
 TChartSeries* TCustomAxisPanel::GetAxisSeriesMaxPoints(const TChartAxis* axis) const
 {
-    const bool onlyActive = !NoActiveSeries(axis);
+    const bool anyActive = !NoActiveSeries(axis);
     TChartSeries* result = nullptr;
     for (int i = 0; i < SeriesCount(); ++i) {
         TChartSeries* s = Series(i);
-        if ((!onlyActive || s->Active()) && s->AssociatedToAxis(axis) && (!result || s->Count() > result->Count()))
+        if (s->AssociatedToAxis(axis) && (s->Active() || !anyActive) && (!result || s->Count() > result->Count()))
             result = s;
     }
     return result;
 }
 
-bool TCustomAxisPanel::UsesAxisSeries(const TChartSeries* s, const TChartAxis* axis, bool onlyActive) const
+bool TCustomAxisPanel::NoActiveSeries(const TChartAxis* axis) const
 {
-    if (onlyActive && !s->Active())
-        return false;
-    if (axis->Horizontal())
-        return s->HorizAxis() == aBothHorizAxis || s->GetHorizAxis() == axis;
-    return s->VertAxis() == aBothVertAxis || s->GetVertAxis() == axis;
-}
-
-double TCustomAxisPanel::InternalMinMax(TChartAxis* axis, bool isMin, bool isX)
-{
-    if (axis->IsDepthAxis()) {
-        if (axis->CalcLabelStyle() != talValue)
-            return isMin ? -0.5 : FMaxZPosition + 0.5;
-        bool any = false;
-        double result = 0;
-        for (int i = 0; i < SeriesCount(); ++i) {
-            TChartSeries* s = Series(i);
-            if (!s->Active())
-                continue;
-            const double v = isMin ? s->MinZValue() : s->MaxZValue();
-            result = !any ? v : (isMin ? std::min(result, v) : std::max(result, v));
-            any = true;
-        }
-        return result;
-    }
-
-    if (FMaxPointsPerPage > 0) {
-        // Paging applies along the axis the points run on: X for a series whose Y values are
-        // mandatory, Y for one lying on its side; the first series of the axis decides.
-        const TChartSeries* first = GetAxisSeries(axis);
-        if (first && first->MandatoryIsY() == isX) {
-            const TChartSeries* s = GetAxisSeriesMaxPoints(axis);
-            const int count = s ? s->Count() : 0;
-            if (count == 0)
-                return 0;
-            const int perPage = FMaxPointsPerPage;
-            int64_t from = int64_t{FPage - 1} * perPage;
-            if (from >= count)
-                from = int64_t{std::max(0, count / perPage - 1)} * perPage;
-            int64_t to = from + perPage - 1;
-            if (to >= count)
-                to = from + count % perPage - 1;
-            const TChartValueList* list = isX ? s->XValues() : s->YValues();
-            const double lo = list->GetValue(static_cast<int>(from));
-            double hi = list->GetValue(static_cast<int>(to));
-            // A short last page keeps the spacing of a full one: its first point stays put and
-            // the axis reaches as far as a full page of points at that spacing would.
-            const int64_t shown = to - from + 1;
-            if (!FScaleLastPage && shown < perPage && to > from)
-                hi = lo + (hi - lo) * double(perPage - 1) / double(to - from);
-            return isMin ? lo : hi;
-        }
-    }
-
-    const bool onlyActive = !NoActiveSeries(axis);
-    bool any = false;
-    double result = 0;
-    for (int i = 0; i < SeriesCount(); ++i) {
-        TChartSeries* s = Series(i);
-        if (s->Count() == 0 || !UsesAxisSeries(s, axis, onlyActive))
-            continue;
-        const double v = isX ? (isMin ? s->MinXValue() : s->MaxXValue()) : (isMin ? s->MinYValue() : s->MaxYValue());
-        result = !any ? v : (isMin ? std::min(result, v) : std::max(result, v));
-        any = true;
-    }
-    return result;
+    for (int i = 0; i < SeriesCount(); ++i)
+        if (Series(i)->Active() && Series(i)->AssociatedToAxis(axis))
+            return false;
+    return true;
 }
 
 bool TCustomAxisPanel::IsAxisVisible(const TChartAxis* axis)
@@ -241,7 +116,7 @@ bool TCustomAxisPanel::IsAxisVisible(const TChartAxis* axis)
         return View3D();
     bool anyActive = false;
     for (int i = 0; i < SeriesCount(); ++i) {
-        const TChartSeries* s = Series(i);
+        TChartSeries* s = Series(i);
         if (!s->Active())
             continue;
         anyActive = true;
@@ -253,31 +128,98 @@ bool TCustomAxisPanel::IsAxisVisible(const TChartAxis* axis)
     return !anyActive;
 }
 
+bool TCustomAxisPanel::IsIndexAxisOf(const TChartSeries* series, const TChartAxis* axis)
+{
+    return axis->Horizontal() == series->MandatoryIsY();
+}
+
+bool TCustomAxisPanel::PageMinMax(TChartAxis* axis, bool isMin, bool isX, double& result)
+{
+    if (FMaxPointsPerPage <= 0 || SeriesCount() == 0)
+        return false;
+    TChartSeries* first = GetAxisSeries(axis);
+    if (!first || !IsIndexAxisOf(first, axis))
+        return false;
+    TChartSeries* s = GetAxisSeriesMaxPoints(axis);
+    const int count = s ? s->Count() : 0;
+    if (count == 0) {
+        result = 0;
+        return true;
+    }
+    const int perPage = FMaxPointsPerPage;
+    int firstIndex = (FPage - 1) * perPage;
+    if (firstIndex >= count)
+        firstIndex = std::max(0, count / perPage - 1) * perPage;
+    int lastIndex = firstIndex + perPage - 1;
+    if (lastIndex >= count)
+        lastIndex = firstIndex + count % perPage - 1;
+    TChartValueList* list = isX ? s->XValues() : s->YValues();
+    const double low = list->GetValue(firstIndex);
+    double high = list->GetValue(lastIndex);
+    const int shown = lastIndex - firstIndex + 1;
+    // Unless told otherwise, a short last page keeps the spacing of a full one: its first
+    // point stays put and the axis reaches as far as a full page of points at that spacing
+    // (ten points from 20 spaced 1 apart end at 29).
+    if (!FScaleLastPage && shown < perPage && lastIndex > firstIndex)
+        high = low + (high - low) * (perPage - 1) / (lastIndex - firstIndex);
+    result = isMin ? low : high;
+    return true;
+}
+
+double TCustomAxisPanel::InternalMinMax(TChartAxis* axis, bool isMin, bool isX)
+{
+    if (axis->IsDepthAxis()) {
+        if (axis->CalcLabelStyle() == talValue) {
+            bool any = false;
+            double result = 0;
+            for (int i = 0; i < SeriesCount(); ++i) {
+                TChartSeries* s = Series(i);
+                if (!s->Active())
+                    continue;
+                const double v = isMin ? s->MinZValue() : s->MaxZValue();
+                result = !any ? v : (isMin ? std::min(result, v) : std::max(result, v));
+                any = true;
+            }
+            return result;
+        }
+        return isMin ? -0.5 : FMaxZPosition + 0.5;
+    }
+    double paged = 0;
+    if (PageMinMax(axis, isMin, isX, paged))
+        return paged;
+    const bool anyActive = !NoActiveSeries(axis);
+    bool any = false;
+    double result = 0;
+    for (int i = 0; i < SeriesCount(); ++i) {
+        TChartSeries* s = Series(i);
+        if ((anyActive && !s->Active()) || s->Count() == 0)
+            continue;
+        const bool uses = isX ? (s->HorizAxis() == aBothHorizAxis || s->GetHorizAxis() == axis)
+                              : (s->VertAxis() == aBothVertAxis || s->GetVertAxis() == axis);
+        if (!uses)
+            continue;
+        const double v = isMin ? (isX ? s->MinXValue() : s->MinYValue()) : (isX ? s->MaxXValue() : s->MaxYValue());
+        result = !any ? v : (isMin ? std::min(result, v) : std::max(result, v));
+        any = true;
+    }
+    return result;
+}
+
 bool TCustomAxisPanel::AxisIsDateTime(const TChartAxis* axis)
 {
     for (int i = 0; i < SeriesCount(); ++i) {
-        const TChartSeries* s = Series(i);
+        TChartSeries* s = Series(i);
         if (s->Active() && s->AssociatedToAxis(axis))
-            return axis->Horizontal() ? s->XValues()->DateTime() : s->YValues()->DateTime();
+            return (axis->Horizontal() ? s->XValues() : s->YValues())->DateTime();
     }
     return false;
 }
 
-namespace {
-
-// The axis along which the series' points are counted (its labels, one per point).
-bool IsIndexAxis(const TChartSeries* s, const TChartAxis* axis)
-{
-    return axis->Horizontal() ? s->MandatoryIsY() : !s->MandatoryIsY();
-}
-
-} // namespace
-
 bool TCustomAxisPanel::AxisHasIndexSeriesUpTo(const TChartAxis* axis, int count)
 {
     for (int i = 0; i < SeriesCount(); ++i) {
-        const TChartSeries* s = Series(i);
-        if (s->Active() && IsIndexAxis(s, axis) && s->AssociatedToAxis(axis) && s->Count() <= count)
+        TChartSeries* s = Series(i);
+        if (s->Active() && s->AssociatedToAxis(axis) && IsIndexAxisOf(s, axis) && s->Count() <= count)
             return true;
     }
     return false;
@@ -287,10 +229,10 @@ TAxisLabelStyle TCustomAxisPanel::AxisSeriesLabelStyle(const TChartAxis* axis)
 {
     TAxisLabelStyle result = talNone;
     for (int i = 0; i < SeriesCount(); ++i) {
-        const TChartSeries* s = Series(i);
+        TChartSeries* s = Series(i);
         if (!s->Active() || !s->AssociatedToAxis(axis))
             continue;
-        if (IsIndexAxis(s, axis) && s->Labels().Count() > 0 && !s->Labels().GetLabel(0).isEmpty())
+        if (IsIndexAxisOf(s, axis) && s->Labels().Count() > 0 && !s->XLabel(0).isEmpty())
             return talText;
         result = talValue;
     }
@@ -301,42 +243,24 @@ bool TCustomAxisPanel::DepthAxisHasValues()
 {
     for (int i = 0; i < SeriesCount(); ++i) {
         TChartSeries* s = Series(i);
-        if (s->Active() && s->MinZValue() != s->MaxZValue())
+        if (s->Active() && (s->HasZValues() || s->MinZValue() != s->MaxZValue()))
             return true;
     }
     return false;
 }
 
-namespace {
-
-// INTERIM: the first and last visible point come with the series drawing; until a series has
-// worked them out, all its points count as visible.
-void VisibleRange(const TChartSeries* s, int& first, int& last)
-{
-    first = s->FirstVisible();
-    last = s->LastVisible();
-    if (first == -1 && s->Count() > 0) {
-        first = 0;
-        last = s->Count() - 1;
-    }
-}
-
-} // namespace
-
 bool TCustomAxisPanel::AxisLabelIndexRange(const TChartAxis* axis, int& first, int& last)
 {
-    first = -1;
-    last = -1;
+    first = last = -1;
     for (int i = 0; i < SeriesCount(); ++i) {
-        const TChartSeries* s = Series(i);
+        TChartSeries* s = Series(i);
         if (!s->Active() || !s->AssociatedToAxis(axis))
             continue;
-        int a = -1;
-        int b = -1;
-        VisibleRange(s, a, b);
-        if (a != -1 && (first == -1 || a < first))
-            first = a;
-        last = std::max(last, b);
+        s->CalcFirstLastVisibleIndex();
+        if (s->FirstVisible() == -1)
+            continue;
+        first = first == -1 ? s->FirstVisible() : std::min(first, s->FirstVisible());
+        last = std::max(last, s->LastVisible());
     }
     return first != -1;
 }
@@ -345,27 +269,20 @@ bool TCustomAxisPanel::AxisSeriesLabel(TChartAxis* axis, int index, bool marks, 
 {
     for (int i = 0; i < SeriesCount(); ++i) {
         TChartSeries* s = Series(i);
-        if (!s->Active() || !s->AssociatedToAxis(axis))
+        if (!s->Active() || !s->AssociatedToAxis(axis) || index < s->FirstVisible() || index > s->LastVisible())
             continue;
-        int a = -1;
-        int b = -1;
-        VisibleRange(s, a, b);
-        if (index < a || index > b)
+        text = marks ? s->GetMarkText(index) : s->XLabel(index);
+        if (OnGetAxisLabelEvent)
+            OnGetAxisLabelEvent(axis, s, index, text);
+        if (text.isEmpty())
             continue;
-        // INTERIM: mark texts come with the series drawing; until then marks show the label.
-        Q_UNUSED(marks);
-        text = s->XLabel(index);
-        if (FOnGetAxisLabel)
-            FOnGetAxisLabel(axis, s, index, text);
-        if (!text.isEmpty()) {
-            value = axis->Horizontal() ? s->XValue(index) : s->YValue(index);
-            return true;
-        }
+        value = axis->Horizontal() ? s->XValue(index) : s->YValue(index);
+        return true;
     }
     return false;
 }
 
-// ---------------------------------------------------------------- text widths
+// ---- text widths ----
 
 int32_t TCustomAxisPanel::MultiLineTextWidth(const QString& text, int& lines)
 {
@@ -376,9 +293,18 @@ int32_t TCustomAxisPanel::MultiLineTextWidth(const QString& text, int& lines)
     if (pieces.last().isEmpty())
         pieces.removeLast();
     lines = static_cast<int>(pieces.size());
+    int32_t width = 0;
+    for (const QString& piece : pieces)
+        width = std::max(width, Canvas3D()->TextWidth(piece));
+    return width;
+}
+
+int32_t TCustomAxisPanel::MaxMarkWidth()
+{
     int32_t result = 0;
-    for (const QString& piece : std::as_const(pieces))
-        result = std::max(result, Canvas3D()->TextWidth(piece));
+    for (int i = 0; i < SeriesCount(); ++i)
+        if (Series(i)->Active())
+            result = std::max(result, Series(i)->MaxMarkWidth());
     return result;
 }
 
@@ -387,90 +313,57 @@ int32_t TCustomAxisPanel::MaxTextWidth()
     int32_t result = 0;
     int lines = 0;
     for (int i = 0; i < SeriesCount(); ++i) {
-        const TChartSeries* s = Series(i);
-        for (int j = 0; j < s->Labels().Count(); ++j)
-            result = std::max(result, MultiLineTextWidth(s->Labels().GetLabel(j), lines));
+        TChartSeries* s = Series(i);
+        for (int p = 0; p < s->Labels().Count(); ++p)
+            result = std::max(result, MultiLineTextWidth(s->XLabel(p), lines));
     }
     return result;
 }
 
-int32_t TCustomAxisPanel::MaxMarkWidth()
+// ---- copying and storing ----
+
+void TCustomAxisPanel::Assign(TPersistent* Source)
 {
-    // INTERIM: the widths of marks come with the series drawing.
-    return 0;
+    if (auto* p = dynamic_cast<TCustomAxisPanel*>(Source)) {
+        FAxisBehind = p->FAxisBehind;
+        FAxisVisible = p->FAxisVisible;
+        SetBottomAxis(p->FBottomAxis);
+        FClipPoints = p->FClipPoints;
+        FCustomAxes->Assign(p->FCustomAxes.get());
+        SetLeftAxis(p->FLeftAxis);
+        SetDepthAxis(p->FDepthAxis);
+        FMaxPointsPerPage = p->FMaxPointsPerPage;
+        FPage = p->FPage;
+        SetRightAxis(p->FRightAxis);
+        FScaleLastPage = p->FScaleLastPage;
+        SetTopAxis(p->FTopAxis);
+        FView3DWalls = p->FView3DWalls;
+    }
+    TCustomTeePanelExtended::Assign(Source);
 }
 
-// ---------------------------------------------------------------- frame steps
-
-void TCustomAxisPanel::CalcAxesRect()
+void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
 {
-    for (int i = 0; i < FAxes->Count(); ++i)
-        FAxes->Get(i)->AdjustMaxMin();
-    for (int i = 0; i < FAxes->Count(); ++i)
-        FAxes->Get(i)->InternalCalcPositions();
-    TRect r = PlotRect();
-    for (int i = 0; i < FAxes->Count(); ++i) {
-        TChartAxis* axis = FAxes->Get(i);
-        if (!IsAxisVisible(axis))
-            continue;
-        TRect shrunk = r;
-        axis->CalcRect(shrunk, i < 5);
-        TRect common;
-        if (IntersectRect(common, shrunk, r))
-            r = shrunk;
-    }
-    SetPlotRect(r);
-    ReCalcWidthHeight();
-    for (int i = 0; i < FAxes->Count(); ++i)
-        FAxes->Get(i)->InternalCalcPositions();
-}
-
-void TCustomAxisPanel::CalcAxesMargins()
-{
-    for (int i = 0; i < FAxes->Count(); ++i) {
-        TChartAxis* axis = FAxes->Get(i);
-        int l = 0;
-        int t = 0;
-        int r = 0;
-        int b = 0;
-        for (int j = 0; j < SeriesCount(); ++j) {
-            TChartSeries* s = Series(j);
-            if (!s->Active() || !s->AssociatedToAxis(axis))
-                continue;
-            int first = 0;
-            int second = 0;
-            if (axis->Horizontal()) {
-                s->CalcHorizMargins(first, second);
-                if (axis->AutomaticMinimum())
-                    l = std::max(l, first);
-                if (axis->AutomaticMaximum())
-                    r = std::max(r, second);
-            } else {
-                s->CalcVerticalMargins(first, second);
-                if (axis->AutomaticMaximum())
-                    t = std::max(t, first);
-                if (axis->AutomaticMinimum())
-                    b = std::max(b, second);
-            }
-        }
-        if (axis->Horizontal()) {
-            (axis->Inverted() ? r : l) += axis->MinimumOffset();
-            (axis->Inverted() ? l : r) += axis->MaximumOffset();
-        } else {
-            (axis->Inverted() ? b : t) += axis->MaximumOffset();
-            (axis->Inverted() ? t : b) += axis->MinimumOffset();
-        }
-        axis->AdjustMaxMinRect(TRect(l, t, r, b));
-    }
-}
-
-void TCustomAxisPanel::DrawAxes()
-{
-    if (!FAxisVisible)
-        return;
-    for (int i = 0; i < FAxes->Count(); ++i) {
-        TChartAxis* axis = FAxes->Get(i);
-        if (IsAxisVisible(axis))
-            axis->Draw(true);
-    }
+    TCustomTeePanelExtended::DefineProperties(filer);
+    auto boolean = [&filer](const char* name, bool& field, bool fallback) {
+        filer.DefineProperty(
+            name, [&field](const QString& v) { field = TeeTextBool(v); }, [&field] { return TeeBoolText(field); },
+            field != fallback);
+    };
+    boolean("AxisBehind", FAxisBehind, true);
+    boolean("AxisVisible", FAxisVisible, true);
+    boolean("ClipPoints", FClipPoints, true);
+    boolean("ScaleLastPage", FScaleLastPage, true);
+    boolean("View3DWalls", FView3DWalls, true);
+    filer.DefineProperty(
+        "MaxPointsPerPage", [this](const QString& v) { FMaxPointsPerPage = std::max(0, TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FMaxPointsPerPage); }, FMaxPointsPerPage != 0);
+    filer.DefineProperty(
+        "Page", [this](const QString& v) { FPage = std::max(1, TeeTextInt32(v, 1)); },
+        [this] { return TeeIntText(FPage); }, FPage != 1);
+    filer.DefineObject("BottomAxis", [this](TTeeFiler& f) { FBottomAxis->DefineProperties(f); });
+    filer.DefineObject("TopAxis", [this](TTeeFiler& f) { FTopAxis->DefineProperties(f); });
+    filer.DefineObject("LeftAxis", [this](TTeeFiler& f) { FLeftAxis->DefineProperties(f); });
+    filer.DefineObject("RightAxis", [this](TTeeFiler& f) { FRightAxis->DefineProperties(f); });
+    filer.DefineObject("DepthAxis", [this](TTeeFiler& f) { FDepthAxis->DefineProperties(f); });
 }

@@ -132,7 +132,7 @@ TEST(AxisPanelAxes, VisibleAxesTakeTheirRoomInListOrder)
     RecordedChart chart;
     chart.SetView3D(false);
     AddLine(chart, 11, 10); // x 0..10, y 0..100
-    chart.CalcAxesRect();
+    chart.CalcAxisRects();
     // Bottom: labels (12) and line with ticks (7); left: "100" and a space (24) and 7.
     EXPECT_EQ(chart.PlotRect(), TRect(81, 20, 550, 301));
     EXPECT_EQ(chart.BottomAxis()->LabelsPos, 308);
@@ -157,8 +157,8 @@ TEST(AxisPanelAxes, OffsetsNarrowTheDataSpan)
     chart.BottomAxis()->SetMinimumOffset(10);
     chart.BottomAxis()->SetMaximumOffset(20);
     chart.LeftAxis()->SetMaximumOffset(15);
-    chart.CalcAxesRect();
-    chart.CalcAxesMargins();
+    chart.CalcAxisRects();
+    chart.CalcAxisMarginsFromSeries();
     EXPECT_EQ(chart.BottomAxis()->CalcPosValue(0), 91);
     EXPECT_EQ(chart.BottomAxis()->CalcPosValue(10), 530);
     EXPECT_EQ(chart.LeftAxis()->CalcPosValue(100), 35);
@@ -166,8 +166,8 @@ TEST(AxisPanelAxes, OffsetsNarrowTheDataSpan)
 
     chart.BottomAxis()->SetInverted(true);
     chart.SetPlotRect(TRect(50, 20, 550, 320)); // a new frame starts from the whole rectangle
-    chart.CalcAxesRect();
-    chart.CalcAxesMargins();
+    chart.CalcAxisRects();
+    chart.CalcAxisMarginsFromSeries();
     EXPECT_EQ(chart.BottomAxis()->CalcPosValue(0), 540);
     EXPECT_EQ(chart.BottomAxis()->CalcPosValue(10), 101);
 }
