@@ -69,6 +69,7 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* value)
     if (TCustomAxisPanel* old = ParentChart())
         old->RemoveSeries(this);
     TCustomChartSeries::SetParentChart(value);
+    FMarks->SetParent(value);
     if (value)
         value->InternalAddSeries(this);
 }
@@ -88,6 +89,7 @@ void TChartSeries::Removed()
         chart->SetCursor(chart->SavedCursor());
     UnlinkFromSources();
     TCustomChartSeries::Removed();
+    FMarks->SetParent(nullptr);
     RecalcGetAxis();
 }
 

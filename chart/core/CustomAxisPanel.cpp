@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "chart/core/ChartAxis.h"
+#include "chart/core/ChartAxisTitle.h"
+#include "chart/core/AxisGridPen.h"
 #include "chart/core/ChartException.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/ColorPalette.h"
@@ -13,17 +16,36 @@
 #include "platform/ClassRegistry.h"
 #include "platform/SysUtils.h"
 
-// Property changes made while the panel is being built do not repaint it.
 TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
-    : TCustomTeePanelExtended(AOwner), FTools(this), FSeriesList(this)
+    : TCustomTeePanelExtended(AOwner), FTools(this), FSeriesList(this), FAxes(this)
 {
     SetRepaintEnabled(false);
+    FCustomAxes = std::make_unique<TChartCustomAxes>(this);
+    FBottomAxis = new TChartAxis(this);
+    FBottomAxis->SetHorizontal(true);
+    FTopAxis = new TChartAxis(this);
+    FTopAxis->SetHorizontal(true);
+    FTopAxis->SetOtherSide(true);
+    FTopAxis->SetZPosition(100);
+    FTopAxis->Grid()->SetDefaultZ(100);
+    FLeftAxis = new TChartAxis(this);
+    FLeftAxis->Title()->SetDefaultAngle(90);
+    FRightAxis = new TChartAxis(this);
+    FRightAxis->SetOtherSide(true);
+    FRightAxis->Title()->SetDefaultAngle(270);
+    FRightAxis->SetZPosition(100);
+    FRightAxis->Grid()->SetDefaultZ(100);
+    FDepthAxis = new TChartDepthAxis(this);
+    FDepthAxis->SetDepthAxis(true);
+    FDepthAxis->SetOtherSide(true);
     SetRepaintEnabled(true);
 }
 
 TCustomAxisPanel::~TCustomAxisPanel()
 {
     FreeAllSeries();
+    FAxes.Clear();
+    FCustomAxes.reset();
     FDesigner.reset();
     FTools.Clear();
 }
@@ -232,20 +254,16 @@ void TCustomAxisPanel::BroadcastTeeChangePage()
     BroadcastTeeEvent(&e);
 }
 
-void TCustomAxisPanel::SetAxisVisible(bool value)
+void TCustomAxisPanel::BroadcastToolEvent(TChartToolEvent event)
 {
-    SetBooleanProperty(FAxisVisible, value);
+    for (int i = 0; i < FTools.Count(); ++i)
+        if (FTools.Get(i)->Active())
+            FTools.Get(i)->ChartEvent(event);
 }
 
-void TCustomAxisPanel::SetAxisBehind(bool value)
-{
-    SetBooleanProperty(FAxisBehind, value);
-}
-
-void TCustomAxisPanel::SetScaleLastPage(bool value)
-{
-    SetBooleanProperty(FScaleLastPage, value);
-}
+void TCustomAxisPanel::SetAxisVisible(bool value) { SetBooleanProperty(FAxisVisible, value); }
+void TCustomAxisPanel::SetAxisBehind(bool value) { SetBooleanProperty(FAxisBehind, value); }
+void TCustomAxisPanel::SetScaleLastPage(bool value) { SetBooleanProperty(FScaleLastPage, value); }
 
 int TCustomAxisPanel::AxisSidePages(bool horizontal) const
 {
