@@ -322,39 +322,3 @@ void TCustomAxisPanel::SetDesigner(TTeeCustomDesigner* value)
 {
     FDesigner.reset(value);
 }
-
-void TCustomAxisPanel::Assign(TPersistent* source)
-{
-    if (auto* other = dynamic_cast<TCustomAxisPanel*>(source)) {
-        FAxisBehind = other->FAxisBehind;
-        FAxisVisible = other->FAxisVisible;
-        FClipPoints = other->FClipPoints;
-        FMaxPointsPerPage = other->FMaxPointsPerPage;
-        FPage = other->FPage;
-        FScaleLastPage = other->FScaleLastPage;
-        FView3DWalls = other->FView3DWalls;
-    }
-    TCustomTeePanelExtended::Assign(source);
-}
-
-void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
-{
-    TCustomTeePanelExtended::DefineProperties(filer);
-    const auto boolean = [&filer](const char* name, bool& field, bool defaultValue) {
-        filer.DefineProperty(
-            name, [&field](const QString& v) { field = TeeTextBool(v); }, [&field] { return TeeBoolText(field); },
-            field != defaultValue);
-    };
-    boolean("AxisBehind", FAxisBehind, true);
-    boolean("AxisVisible", FAxisVisible, true);
-    boolean("ClipPoints", FClipPoints, true);
-    boolean("ScaleLastPage", FScaleLastPage, true);
-    boolean("View3DWalls", FView3DWalls, true);
-    // A stored page size below 0 would fail its setter's check: it is read as no paging.
-    filer.DefineProperty(
-        "MaxPointsPerPage", [this](const QString& v) { FMaxPointsPerPage = std::max(0, TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FMaxPointsPerPage); }, FMaxPointsPerPage != 0);
-    filer.DefineProperty(
-        "Page", [this](const QString& v) { FPage = std::max(1, TeeTextInt32(v, 1)); },
-        [this] { return TeeIntText(FPage); }, FPage != 1);
-}

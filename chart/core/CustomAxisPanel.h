@@ -102,17 +102,6 @@ public:
     bool AxisBehind() const { return FAxisBehind; }
     void SetAxisBehind(bool value);
 
-    bool ClipPoints() const { return FClipPoints; }
-    void SetClipPoints(bool value) { SetBooleanProperty(FClipPoints, value); }
-    bool View3DWalls() const { return FView3DWalls; }
-    void SetView3DWalls(bool value) { SetBooleanProperty(FView3DWalls, value); }
-
-    // From another axis panel: the axis switches, clipping, paging and walls (without repaint);
-    // series and tools are not copied. Then the extended panel's settings.
-    void Assign(TPersistent* source) override;
-    // The panel's own stored properties, each when it differs from its default.
-    void DefineProperties(TTeeFiler& filer) override;
-
     // Tools and the editor hook.
     TChartTools* Tools() { return &FTools; }
     TTeeCustomDesigner* Designer() const { return FDesigner.get(); }
@@ -256,8 +245,6 @@ private:
     TChartTools FTools;
     bool FAxisBehind = true;
     bool FAxisVisible = true;
-    bool FClipPoints = true;
-    bool FView3DWalls = true;
     TChartSeriesList FSeriesList;
     int FPage = 1;
     int FMaxPointsPerPage = 0;
