@@ -3,6 +3,7 @@
 // One axis of a chart: its settings, the working scale taken from them and from the series,
 // the value <-> pixel mappings and the distance between labels.
 
+#include "chart/core/TeeUnits.h"
 #include <QString>
 #include <QVector>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "chart/core/AxisShape.h"
 #include "chart/core/AxisHost.h"
 #include "chart/core/ChartPen.h"
+#include "chart/core/CustomTeePanel.h" // TTeeUnits
 #include "chart/core/DateTimeSteps.h"
 #include "platform/TeeFiler.h"
 #include "platform/Collection.h"
@@ -22,7 +24,6 @@
 #include "chart/core/ChartException.h"
 
 enum TAxisLabelAlign { alDefault, alOpposite };
-enum TTeeUnits { muPercent, muPixels };
 
 // Smallest label increment and smallest range that SetMinMax leaves.
 extern double MinAxisIncrement; // 1e-12

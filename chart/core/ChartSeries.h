@@ -14,6 +14,7 @@
 #include "chart/core/ChartValueList.h"
 #include "chart/core/CustomChartSeries.h"
 #include "chart/core/LabelsList.h"
+#include "chart/core/LegendTextStyle.h"
 #include "chart/core/SeriesMarks.h"
 
 class TChartAxis;
@@ -130,10 +131,10 @@ public:
     // Statistics of the two main lists; Z is the series' ZOrder.
     virtual double MaxXValue() { return FXValues->MaxValue(); }
     virtual double MaxYValue() { return FYValues->MaxValue(); }
-    virtual double MaxZValue() { return FZOrder; }
+    virtual double MaxZValue() { return GetZOrder(); }
     virtual double MinXValue() { return FXValues->MinValue(); }
     virtual double MinYValue() { return FYValues->MinValue(); }
-    virtual double MinZValue() { return FZOrder; }
+    virtual double MinZValue() { return GetZOrder(); }
 
     // Notifications.
     virtual void NotifyNewValue(TChartSeries* sender, int valueIndex);
@@ -203,7 +204,7 @@ public:
     int Depth() const { return FDepth; }
     void SetDepth(int value) { SetIntegerProperty(FDepth, value); }
     int ZOrder() const { return FZOrder; }
-    void SetZOrder(int value) { SetIntegerProperty(FZOrder, value); }
+    void SetZOrder(int value);
     const QString& ValueFormat() const { return FValueFormat; }
     void SetValueFormat(const QString& value) { SetStringProperty(FValueFormat, value); }
     const QString& PercentFormat() const { return FPercentFormat; }
@@ -233,6 +234,62 @@ public:
     bool DontSaveValues() const { return FDontSaveValues; }
     void SetDontSaveValues(bool value) { FDontSaveValues = value; }
 
+    // ---- drawing (ChartSeriesDraw.cpp) ----
+    // The range of points to draw in the current frame (-1 when none).
+    void CalcFirstLastVisibleIndex();
+    int VisibleCount() const { return FLastVisible - FFirstVisible + 1; }
+    // Keeps the first point beyond the end edge in the range, so that the line to it is drawn.
+    bool KeepEdgePoint() const { return FKeepEdgePoint; }
+    void SetKeepEdgePoint(bool value) { FKeepEdgePoint = value; }
+    virtual bool DrawValuesForward() const;
+    virtual bool DrawSeriesForward(int valueIndex) const;
+    virtual void DrawAllValues();
+    // One point; nothing here.
+    virtual void DrawValue(int) {}
+    virtual void DoBeforeDrawValues();
+    virtual void DoAfterDrawValues();
+    virtual int CalcXPos(int index) const;
+    virtual int CalcYPos(int index) const;
+    // The point under (x, y), or -1.
+    virtual int Clicked(int, int) { return -1; }
+    int Clicked(TPoint p) { return Clicked(p.X, p.Y); }
+
+    // Depth order: ZOrder -1 takes the next free position of the frame.
+    virtual void CalcZOrder();
+    int GetZOrder() const;
+    virtual bool MoreSameZOrder() const;
+    // Active, and no earlier active series shares the depth position.
+    bool FirstInZOrder() const;
+    // Series with depth values of their own do not share a depth position; none here.
+    virtual bool HasZValues() const { return false; }
+    // The depth slot of the current frame; the marks take its middle.
+    void SetDepthSlot(int startZ, int endZ);
+    int StartZ() const { return FStartZ; }
+    int MiddleZ() const { return FMiddleZ; }
+    int EndZ() const { return FEndZ; }
+
+    // Marks.
+    void DrawMarks();
+    virtual void DrawMark(int index, const QString& text, TSeriesMarkPosition& position);
+    QString GetMarkText(int index);
+    QString MarkPercent(int index, bool addTotal) const;
+    // The widest mark text over the points whose mark is shown.
+    int MaxMarkWidth();
+
+    // Legend items.
+    virtual int CountLegendItems();
+    virtual int LegendToValueIndex(int legendIndex);
+    virtual TColor LegendItemColor(int legendIndex);
+    virtual QString LegendString(int legendIndex, TLegendTextStyle style);
+    // One legend symbol; -1 is the series as a whole.
+    virtual void DrawLegend(int index, const TRect& rect);
+    virtual void DrawLegendShape(int index, const TRect& rect);
+    virtual void PrepareLegendCanvas(int, TColor&, TBrushStyle&) {}
+
+    std::function<void(TChartSeries* sender)> BeforeDrawValues;
+    std::function<void(TChartSeries* sender)> AfterDrawValues;
+    std::function<void(TChartSeries* sender, int valueIndex, QString& text)> OnGetMarkText;
+
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesOnClear OnClearValues;
@@ -254,6 +311,12 @@ protected:
 
 private:
     friend class TChartValueList;
+    // The X text of a point: through the horizontal axis' label format.
+    QString XValueText(int index) const;
+    // The depth position this frame's series takes, set by the chart.
+    friend class TCustomAxisPanel;
+    void SetComputedZ(int value) { FComputedZ = value; }
+    int ComputedZ() const { return FComputedZ; }
     void Teardown();
     void UnlinkFromSources();
     void DropDataSources();
@@ -309,4 +372,10 @@ private:
     TChartValueList* FPositionValues = nullptr;
     bool FMandatoryIsY = true;
     bool FTornDown = false;
+    bool FKeepEdgePoint = false;
+    int FCalcZOrderValue = 0;
+    int FComputedZ = 0;
+    int FStartZ = 0;
+    int FMiddleZ = 0;
+    int FEndZ = 0;
 };

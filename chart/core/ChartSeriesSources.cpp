@@ -69,6 +69,7 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* value)
     if (TCustomAxisPanel* old = ParentChart())
         old->RemoveSeries(this);
     TCustomChartSeries::SetParentChart(value);
+    FMarks->SetParent(value);
     if (value)
         value->InternalAddSeries(this);
 }
@@ -85,6 +86,7 @@ void TChartSeries::Removed()
 {
     UnlinkFromSources();
     TCustomChartSeries::Removed();
+    FMarks->SetParent(nullptr);
     RecalcGetAxis();
 }
 

@@ -74,9 +74,9 @@ QByteArray TChartSeries::SaveData() const
                 out << static_cast<uint8_t>(p->ArrowStartFixed);
                 WritePoint(out, p->ArrowEnd);
                 out << static_cast<uint8_t>(p->UserPlaced);
-                out << p->Height;
-                WritePoint(out, p->LeftTop);
-                out << p->Width;
+                out << p->BoxHeight;
+                WritePoint(out, p->BoxLeftTop);
+                out << p->BoxWidth;
             }
         }
     }
@@ -125,9 +125,9 @@ void TChartSeries::LoadData(const QByteArray& data)
                 ReadPoint(in, mark.ArrowStart);
                 in >> fixed;
                 ReadPoint(in, mark.ArrowEnd);
-                in >> placed >> mark.Height;
-                ReadPoint(in, mark.LeftTop);
-                in >> mark.Width;
+                in >> placed >> mark.BoxHeight;
+                ReadPoint(in, mark.BoxLeftTop);
+                in >> mark.BoxWidth;
                 mark.ArrowStartFixed = fixed != 0;
                 mark.UserPlaced = placed != 0;
                 hasMark = true;

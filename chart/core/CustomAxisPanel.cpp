@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "chart/core/ChartAxis.h"
+#include "chart/core/ChartAxisTitle.h"
+#include "chart/core/AxisGridPen.h"
 #include "chart/core/ChartException.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/ColorPalette.h"
@@ -13,21 +16,38 @@
 #include "platform/ClassRegistry.h"
 #include "platform/SysUtils.h"
 
-TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner) : TComponent(AOwner), FTools(this), FSeriesList(this) {}
+TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
+    : TCustomTeePanelExtended(AOwner), FTools(this), FSeriesList(this), FAxes(this)
+{
+    SetRepaintEnabled(false);
+    FCustomAxes = std::make_unique<TChartCustomAxes>(this);
+    FBottomAxis = new TChartAxis(this);
+    FBottomAxis->SetHorizontal(true);
+    FTopAxis = new TChartAxis(this);
+    FTopAxis->SetHorizontal(true);
+    FTopAxis->SetOtherSide(true);
+    FTopAxis->SetZPosition(100);
+    FTopAxis->Grid()->SetDefaultZ(100);
+    FLeftAxis = new TChartAxis(this);
+    FLeftAxis->Title()->SetDefaultAngle(90);
+    FRightAxis = new TChartAxis(this);
+    FRightAxis->SetOtherSide(true);
+    FRightAxis->Title()->SetDefaultAngle(270);
+    FRightAxis->SetZPosition(100);
+    FRightAxis->Grid()->SetDefaultZ(100);
+    FDepthAxis = new TChartDepthAxis(this);
+    FDepthAxis->SetDepthAxis(true);
+    FDepthAxis->SetOtherSide(true);
+    SetRepaintEnabled(true);
+}
 
 TCustomAxisPanel::~TCustomAxisPanel()
 {
     FreeAllSeries();
+    FAxes.Clear();
+    FCustomAxes.reset();
     FDesigner.reset();
     FTools.Clear();
-}
-
-void TCustomAxisPanel::SetView3D(bool value)
-{
-    if (FView3D != value) {
-        FView3D = value;
-        Invalidate();
-    }
 }
 
 int TCustomAxisPanel::CountActiveSeries() const
@@ -129,8 +149,10 @@ int TCustomAxisPanel::GetMaxValuesCount() const
 
 void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* series, TChartSeriesEvent event)
 {
-    if (OnSeriesEvent)
-        OnSeriesEvent(series, event);
+    TTeeSeriesEvent e;
+    e.Event = event;
+    e.Series = series;
+    BroadcastTeeEvent(&e);
 }
 
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool checkBackground)
@@ -210,8 +232,7 @@ void TCustomAxisPanel::SetPage(int value)
     value = std::max(1, std::min(value, NumPages()));
     if (value == FPage)
         return;
-    FPage = value;
-    Invalidate();
+    SetIntegerProperty(FPage, value);
     BroadcastTeeChangePage();
     if (OnPageChange)
         OnPageChange(this);
@@ -221,10 +242,7 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 {
     if (value < 0)
         throw ChartException(TeeMsg_MaxPointsPerPage);
-    if (FMaxPointsPerPage != value) {
-        FMaxPointsPerPage = value;
-        Invalidate();
-    }
+    SetIntegerProperty(FMaxPointsPerPage, value);
     if (FPage > NumPages())
         SetPage(NumPages());
     BroadcastTeeChangePage();
@@ -232,32 +250,20 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 
 void TCustomAxisPanel::BroadcastTeeChangePage()
 {
-    // INTERIM: the page-change event goes to the panel's listeners once the panel base is in.
+    TChartChangePage e;
+    BroadcastTeeEvent(&e);
 }
 
-void TCustomAxisPanel::SetAxisVisible(bool value)
+void TCustomAxisPanel::BroadcastToolEvent(TChartToolEvent event)
 {
-    if (FAxisVisible != value) {
-        FAxisVisible = value;
-        Invalidate();
-    }
+    for (int i = 0; i < FTools.Count(); ++i)
+        if (FTools.Get(i)->Active())
+            FTools.Get(i)->ChartEvent(event);
 }
 
-void TCustomAxisPanel::SetAxisBehind(bool value)
-{
-    if (FAxisBehind != value) {
-        FAxisBehind = value;
-        Invalidate();
-    }
-}
-
-void TCustomAxisPanel::SetScaleLastPage(bool value)
-{
-    if (FScaleLastPage != value) {
-        FScaleLastPage = value;
-        Invalidate();
-    }
-}
+void TCustomAxisPanel::SetAxisVisible(bool value) { SetBooleanProperty(FAxisVisible, value); }
+void TCustomAxisPanel::SetAxisBehind(bool value) { SetBooleanProperty(FAxisBehind, value); }
+void TCustomAxisPanel::SetScaleLastPage(bool value) { SetBooleanProperty(FScaleLastPage, value); }
 
 int TCustomAxisPanel::AxisSidePages(bool horizontal) const
 {

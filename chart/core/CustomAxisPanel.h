@@ -1,16 +1,19 @@
 #pragma once
 
 // The chart panel that holds series, axes and tools: the series list and its broadcasts, the
-// checks and refills of data sources, paging by a number of points per page, and the legend
-// lookups that need no drawing. The axes and the frame's drawing build on this.
+// checks and refills of data sources, paging by a number of points per page, the legend
+// lookups, the axes it hosts and the order in which one frame is drawn. The chart control
+// fills in the walls, titles and legend.
 
 #include <QString>
 #include <functional>
 #include <memory>
 
+#include "chart/core/AxisHost.h"
 #include "chart/core/ChartLists.h"
+#include "chart/core/CustomTeePanel.h"
+#include "chart/core/TeeCustomTool.h"
 #include "platform/Colors.h"
-#include "platform/Component.h"
 
 class TChartAxis;
 class TChartSeries;
@@ -20,22 +23,25 @@ class TStrings;
 
 enum TChartSeriesEvent { seAdd, seRemove, seChangeTitle, seChangeColor, seSwap, seChangeActive, seDataChanged };
 
-// INTERIM BASE: the chart panel base is being built at the same time; until it is in, the
-// axis panel stands on TComponent with the few panel members the series side needs
-// (Invalidate, RepaintEnabled, View3D, the series-event receivers).
-class TCustomAxisPanel : public TComponent
+// A series was added, removed, renamed, recoloured, swapped, switched or changed its data.
+class TTeeSeriesEvent : public TTeeEvent
+{
+public:
+    TChartSeriesEvent Event = seAdd;
+    TCustomChartSeries* Series = nullptr;
+};
+
+// The page or the number of points per page changed.
+class TChartChangePage : public TTeeEvent
+{
+};
+
+class TCustomAxisPanel : public TCustomTeePanelExtended, public TAxisHost
 {
 public:
     explicit TCustomAxisPanel(TComponent* AOwner);
+    // Frees every series, then the designer and the tools.
     ~TCustomAxisPanel() override;
-
-    // --- interim panel members
-    virtual void Invalidate() {}
-    bool RepaintEnabled = true;
-    bool View3D() const { return FView3D; }
-    void SetView3D(bool value);
-    std::function<void(TCustomChartSeries* series, TChartSeriesEvent event)> OnSeriesEvent;
-    // --- end of interim panel members
 
     // Series.
     int SeriesCount() const { return FSeriesList.Count(); }
@@ -101,21 +107,136 @@ public:
     TTeeCustomDesigner* Designer() const { return FDesigner.get(); }
     void SetDesigner(TTeeCustomDesigner* value);
 
-    // The axes, created by the axis side of the panel; null until then.
+    // Tells every active tool, in list order.
+    void BroadcastToolEvent(TChartToolEvent event);
+
+    // The axes: the five standard ones first, then the custom ones, in creation order.
     TChartAxis* BottomAxis() const { return FBottomAxis; }
     TChartAxis* TopAxis() const { return FTopAxis; }
     TChartAxis* LeftAxis() const { return FLeftAxis; }
     TChartAxis* RightAxis() const { return FRightAxis; }
     TChartAxis* DepthAxis() const { return FDepthAxis; }
+    TChartAxes* Axes() { return &FAxes; }
+    TChartCustomAxes* CustomAxes() const { return FCustomAxes.get(); }
+    void SetLeftAxis(TChartAxis* value);
+    void SetRightAxis(TChartAxis* value);
+    void SetTopAxis(TChartAxis* value);
+    void SetBottomAxis(TChartAxis* value);
+    void SetDepthAxis(TChartAxis* value);
+    // The first active series on the axis (any series when none is active), or null.
+    TChartSeries* GetAxisSeries(const TChartAxis* axis) const;
+    // Among the same candidates, the one with the most points.
+    TChartSeries* GetAxisSeriesMaxPoints(const TChartAxis* axis) const;
+    bool NoActiveSeries(const TChartAxis* axis) const;
+    double MaxXValue(TChartAxis* axis) { return InternalMinMax(axis, false, true); }
+    double MaxYValue(TChartAxis* axis) { return InternalMinMax(axis, false, false); }
+    double MinXValue(TChartAxis* axis) { return InternalMinMax(axis, true, true); }
+    double MinYValue(TChartAxis* axis) { return InternalMinMax(axis, true, false); }
 
-protected:
+    bool ClipPoints() const { return FClipPoints; }
+    void SetClipPoints(bool value) { SetBooleanProperty(FClipPoints, value); }
+    bool View3DWalls() const { return FView3DWalls; }
+    void SetView3DWalls(bool value) { SetBooleanProperty(FView3DWalls, value); }
+
+    // ---- state of the current frame ----
+    // 3D with an ortho angle above 90 degrees, or a rotation below 270 degrees.
+    bool InvertedRotation() const { return FInvertedRotation; }
+    void CalcInvertedRotation();
+    int MaxZPosition() const { return FMaxZPosition; }
+    void SetMaxZPosition(int value) { FMaxZPosition = value; }
+    int ZSlotWidth() const { return FZSlotWidth; }
+    int ZSlotHeight() const { return FZSlotHeight; }
+    // The 3D depth of one series slot, and of the chart.
+    void CalcSize3DWalls();
+    // The legend's colour while it draws its items, and a pen for every legend symbol.
+    TColor LegendBackColor() const { return FLegendBackColor; }
+    void SetLegendBackColor(TColor value) { FLegendBackColor = value; }
+    TChartPen* LegendSymbolPen() const { return FLegendSymbolPen; }
+    void SetLegendSymbolPen(TChartPen* value) { FLegendSymbolPen = value; }
+
+    // One frame: background, titles and legend, walls, axes, series with their marks.
+    void InternalDraw(const TRect& rect) override;
+    // One active series (and the series sharing its depth position) inside the frame.
+    void DrawSeries(TChartSeries* series);
+    void DrawAxes();
+
+    // ---- what the chart control fills in (abstract here) ----
+    // The chart rectangle inside the walls, and the 3D sizes.
+    virtual void CalcWallsRect();
+    int32_t CalcWallSize(const TChartAxis* axis) override;
+    virtual void DrawTitlesAndLegend(bool beforeSeries);
+    virtual void DrawWalls();
+    virtual void DoOnAfterDraw();
+    virtual void DoOnBeforeDrawAxes();
+    virtual void DoOnBeforeDrawChart();
+    virtual void DoOnBeforeDrawSeries();
+
+    TNotifyEvent OnBeforeDrawChart;
+    TNotifyEvent OnBeforeDrawAxes;
+    TNotifyEvent OnBeforeDrawSeries;
+    TAxisOnGetLabel OnGetAxisLabelEvent;
+    TAxisOnGetNextLabel OnGetNextAxisLabelEvent;
+
+    // Widest line of a text cut at line separators, and the number of lines (a last empty
+    // piece does not count).
+    int32_t MultiLineTextWidth(const QString& text, int& lines) override;
+    int32_t MaxMarkWidth() override;
+    int32_t MaxTextWidth() override;
+
+    // ---- what the axes ask of the panel ----
+    bool AxisHostLoading() const override { return IsLoading(); }
+    void AxisHostInvalidate() override { Invalidate(); }
+    TCollection* CustomAxesCollection() override;
+    int AxisCount() const override { return FAxes.Count(); }
+    int IndexOfAxis(const TChartAxis* axis) const override;
+    void AppendAxis(TChartAxis* axis) override { FAxes.Add(axis); }
+    void ReleaseAxis(TChartAxis* axis) override;
+    bool AxesFastCalc() const override { return FAxes.FastCalc(); }
+    TRect AxisChartRect() const override { return PlotRect(); }
+    int32_t AxisDepth3D() const override { return Depth3DHoriz(); }
+    double InternalMinMax(TChartAxis* axis, bool isMin, bool isX) override;
+    bool AxisIsDateTime(const TChartAxis* axis) override;
+    bool AxisHasIndexSeriesUpTo(const TChartAxis* axis, int count) override;
+    TChartAxis* AxisAt(int index) const override { return FAxes.Get(index); }
+    TCustomTeePanel* AxisShapeParent() override { return this; }
+    TCanvas3D* AxisCanvas() override { return Canvas3D(); }
+    bool AxisView3D() const override { return View3D(); }
+    TView3DOptions* AxisView3DOptions() override { return View3DOptions(); }
+    bool AxisBehindSeries() const override { return FAxisBehind; }
+    bool IsAxisVisible(const TChartAxis* axis) override;
+    void CheckPenWidth(TPen* pen) override { TCustomTeePanel::CheckPenWidth(pen); }
+    TAxisOnGetLabel& OnGetAxisLabel() override { return OnGetAxisLabelEvent; }
+    TAxisOnGetNextLabel& OnGetNextAxisLabel() override { return OnGetNextAxisLabelEvent; }
+    TAxisLabelStyle AxisSeriesLabelStyle(const TChartAxis* axis) override;
+    bool DepthAxisHasValues() override;
+    bool AxisLabelIndexRange(const TChartAxis* axis, int& first, int& last) override;
+    bool AxisSeriesLabel(TChartAxis* axis, int index, bool marks, QString& text, double& value) override;
+    QString AxisSeriesTitle(int index) override { return SeriesTitleLegend(index, true); }
+
+    // From another axis panel: axis switches, the axes, clipping, paging and walls; then the
+    // panel's settings. Series and tools are not copied.
+    void Assign(TPersistent* Source) override;
+    void DefineProperties(TTeeFiler& filer) override;
+
+private:
+    // Steps of a frame.
+    void CalcSeriesZPositions();
+    void CalcAxisRects();
+    void CalcSeriesDepthSlots();
+    void CalcAxisMarginsFromSeries();
+    void ClipSeriesArea();
+    void DrawSeriesMarks(TChartSeries* series);
+    // The page of points along the axis, when paging applies to it.
+    bool PageMinMax(TChartAxis* axis, bool isMin, bool isX, double& result);
+    // Whether the series is plotted along the axis as its position (index) axis.
+    static bool IsIndexAxisOf(const TChartSeries* series, const TChartAxis* axis);
+
     TChartAxis* FBottomAxis = nullptr;
     TChartAxis* FTopAxis = nullptr;
     TChartAxis* FLeftAxis = nullptr;
     TChartAxis* FRightAxis = nullptr;
     TChartAxis* FDepthAxis = nullptr;
 
-private:
     // Tells the listeners that the page or the page size changed.
     void BroadcastTeeChangePage();
     // Page count of the points along the axis side (horizontal or vertical) of the series.
@@ -128,6 +249,15 @@ private:
     int FPage = 1;
     int FMaxPointsPerPage = 0;
     bool FScaleLastPage = true;
-    bool FView3D = true;
+    bool FView3DWalls = true;
+    bool FClipPoints = true;
+    TChartAxes FAxes;
+    std::unique_ptr<TChartCustomAxes> FCustomAxes;
+    bool FInvertedRotation = false;
+    int FMaxZPosition = 0;
+    int FZSlotWidth = 0;
+    int FZSlotHeight = 0;
+    TColor FLegendBackColor = clDefault;
+    TChartPen* FLegendSymbolPen = nullptr;
     std::unique_ptr<TTeeCustomDesigner> FDesigner;
 };

@@ -6,6 +6,7 @@
 // export, clipboard and printing. What a chart shows is drawn by InternalDraw, which the axis
 // panel supplies.
 
+#include "chart/core/TeeUnits.h"
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -27,7 +28,6 @@ class TPicture;
 class TTeeGradient;
 class TMetafile;
 
-enum TTeeUnits { muPercent, muPixels };
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 enum TTeeBackImageMode { pbmStretch, pbmTile, pbmCenter };
 

@@ -1,116 +1,122 @@
 #pragma once
 
-// The data side of a series' marks: where each mark was drawn or placed by the user, the
-// per-point look overrides, and the settings the series itself reads. The drawing of marks
-// and their framed-shape look build on this.
+// The marks of one series: the framed texts drawn next to its points, with an optional callout
+// line from the point to the box. Holds the look of all marks, per-point overrides of it, and
+// the geometry of every mark drawn so that marks can be hit, dragged and kept apart.
 
 #include <memory>
-#include <vector>
 
-#include "platform/Persistent.h"
-#include "platform/Types.h"
+#include "chart/core/Callout.h"
+#include "chart/core/MarksItem.h"
+#include "chart/core/SeriesMarkPosition.h"
+#include "chart/core/TeeCustomShape.h"
 
 class TChartSeries;
+class TTeeShadow;
 
 enum TSeriesMarksStyle {
     smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend, smsPercentTotal,
     smsLabelPercentTotal, smsXValue, smsXY
 };
 
-// The geometry of one mark.
-class TSeriesMarkPosition
+class TSeriesMarks : public TTeeCustomShape
 {
 public:
-    TPoint ArrowStart;
-    // A user position keeps this arrow start instead of the stored one.
-    bool ArrowStartFixed = false;
-    TPoint ArrowEnd;
-    bool UserPlaced = false;
-    int32_t Height = 0;
-    TPoint LeftTop;
-    int32_t Width = 0;
+    // No panel yet; hidden; a hidden callout of the series.
+    explicit TSeriesMarks(TChartSeries* series);
+    ~TSeriesMarks() override;
 
-    // Copies the geometry, not the two flags.
-    void Assign(const TSeriesMarkPosition& other);
-    TRect Bounds() const { return TRect(LeftTop.X, LeftTop.Y, LeftTop.X + Width, LeftTop.Y + Height); }
-};
-
-// Mark positions by point index; entries may be missing.
-class TSeriesMarksPositions
-{
-public:
-    int Count() const { return static_cast<int>(FItems.size()); }
-    // The entry, or null beyond the end or when missing.
-    TSeriesMarkPosition* Get(int index) const;
-    TSeriesMarkPosition* operator[](int index) const { return Get(index); }
-    // Makes the entry at index user-placed with position's geometry, extending the list.
-    void Put(int index, const TSeriesMarkPosition& position);
-    // Appends an entry (a copy, flags included), or a missing one for null.
-    void Append(const TSeriesMarkPosition* position);
-    // The entry returns to computed placement.
-    void Automatic(int index);
-    void Clear() { FItems.clear(); }
-    // Some entry is user-placed.
-    bool ExistCustom() const;
-    // Entries past the end are ignored.
-    void Delete(int index) { Delete(index, 1); }
-    void Delete(int start, int quantity);
-    void Exchange(int a, int b);
-
-private:
-    std::vector<std::unique_ptr<TSeriesMarkPosition>> FItems;
-};
-
-// The look of one point's mark, overriding the marks' own.
-class TMarksItem : public TPersistent
-{
-};
-
-// Per-point looks, created on demand and owned.
-class TMarksItems
-{
-public:
-    int Count() const { return static_cast<int>(FItems.size()); }
-    // The item at index, created (and the list extended) when missing.
-    TMarksItem* Get(int index);
-    // The item, or null when missing or beyond the end.
-    TMarksItem* Existing(int index) const;
-    void Delete(int index);
-    void Clear() { FItems.clear(); }
-    // Set while items are read from a stream, so that clearing the series keeps them.
-    bool Loading = false;
-
-private:
-    std::vector<std::unique_ptr<TMarksItem>> FItems;
-};
-
-class TSeriesMarks : public TPersistent
-{
-public:
-    explicit TSeriesMarks(TChartSeries* series) : FSeries(series) {}
+    // Grey shadow of size 1, as values and as defaults.
+    static void InitShadow(TTeeShadow* shadow);
 
     TChartSeries* Series() const { return FSeries; }
     TSeriesMarksPositions& Positions() { return FPositions; }
     const TSeriesMarksPositions& Positions() const { return FPositions; }
     TMarksItems& Items() { return FItems; }
+    const TMarksItems& Items() const { return FItems; }
+    // The callout and the per-point items follow the marks to the panel.
+    void SetParent(TCustomTeePanel* value) override;
 
-    TSeriesMarksStyle Style() const { return FStyle; }
-    void SetStyle(TSeriesMarksStyle value);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool value);
+    int Angle() const { return FAngle; }
+    void SetAngle(int value);
+    TMarksCallout* Callout() const { return FCallout.get(); }
+    void SetCallout(TMarksCallout* value) { FCallout->Assign(value); }
+    TChartPen* Arrow() const { return FCallout->Arrow(); }
+    void SetArrow(TChartPen* value) { FCallout->SetArrow(value); }
+    int ArrowLength() const { return FCallout->Length(); }
+    void SetArrowLength(int value) { FCallout->SetLength(value); }
+    TColor BackColor() const { return Color(); }
+    void SetBackColor(TColor value) { SetColor(value); }
+    bool Clip() const { return FClip; }
+    void SetClip(bool value);
     int DrawEvery() const { return FDrawEvery; }
     void SetDrawEvery(int value);
+    bool MultiLine() const { return FMultiLine; }
+    void SetMultiLine(bool value);
+    TSeriesMarksStyle Style() const { return FStyle; }
+    // Repaints the series when changed.
+    void SetStyle(TSeriesMarksStyle value);
+    // The depth at which marks are drawn; the series sets it before it draws them.
+    int ZPosition() const { return FZPosition; }
+    void SetZPosition(int value) { FZPosition = value; }
+
+    // The per-point item, created when missing.
+    TMarksItem* GetItem(int index) { return FItems.Get(index); }
+    // The point's own look when it has one, else the marks themselves.
+    TTeeCustomShape* MarkItem(int index);
 
     // Drops the positions, and the items unless they are being read.
     void Clear();
     // Every position returns to computed placement; the series repaints.
     void ResetPositions();
 
+    // Records where the mark is drawn, or, for a user-placed mark, takes its stored geometry
+    // (keeping the caller's arrow start when that is fixed).
+    void UsePosition(int index, TSeriesMarkPosition& position);
+    // Lifts box and arrow end by the callout length plus distance, the arrow start by distance.
+    void ApplyArrowLength(TSeriesMarkPosition& position) const;
+    // In a 3D paint on a flat canvas, point keeps its offset from the arrow end while the arrow
+    // end is projected at the mark depth.
+    void ConvertTo2D(const TSeriesMarkPosition& position, TPoint& point) const;
+    // Callout, box and text of one mark.
+    void InternalDraw(int index, TColor colour, const QString& text, TSeriesMarkPosition& position);
+    // The lines of text centred in rect, turned by Angle.
+    void DrawText(const TRect& rect, const QString& text);
+    // The widest line of the point's mark text.
+    int TextWidth(int index);
+    // Moves the new mark up or down by its overlap with each earlier mark from first on.
+    void AntiOverlap(int first, int index, TSeriesMarkPosition& position);
+    // The index of the drawn mark under (x, y), or -1.
+    int Clicked(int x, int y) const;
+
+    // From other marks: Angle, Callout, Clip, DrawEvery, Style, MultiLine and the items; then
+    // the shape's look.
+    void Assign(TPersistent* Source) override;
+    void DefineProperties(TTeeFiler& filer) override;
+
+    // The "Items" block: a 32-bit little-endian count, then each item's stored properties
+    // between a list-begin and a list-end marker.
+    QByteArray WriteItems();
+    // A count of 0 leaves the items untouched.
+    void ReadItems(const QByteArray& data);
+
 private:
-    TChartSeries* FSeries;
-    TSeriesMarksPositions FPositions;
+    TCanvas3D* PanelCanvas() const;
+    // The mark box grown by its frame and shadow, in 2D.
+    TRect OverlapBox(int index, const TSeriesMarkPosition& position);
+
+    int FAngle = 0;
+    std::unique_ptr<TMarksCallout> FCallout;
+    bool FClip = false;
+    int FDrawEvery = 1;
     TMarksItems FItems;
     TSeriesMarksStyle FStyle = smsLabel;
-    bool FVisible = false;
-    int FDrawEvery = 1;
+    bool FMultiLine = false;
+    TChartSeries* FSeries;
+    TSeriesMarksPositions FPositions;
+    int FZPosition = 0;
 };
+
+// The text lines of a mark or label, split at the line separator; each remainder after a
+// break is cut to its first 255 characters.
+QStringList TeeSplitMarkLines(const QString& text);

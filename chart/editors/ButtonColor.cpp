@@ -1,7 +1,6 @@
 #include "chart/editors/ButtonColor.h"
 
-#include <QPainter>
-
+#include "chart/core/TeeCanvas3D.h"
 #include "chart/editors/EditColor.h"
 #include "platform/graphics/SystemColors.h"
 
@@ -41,19 +40,14 @@ QRect TButtonColor::SwatchRect() const
     return QRect(left, top, right - left, bottom - top);
 }
 
-void TButtonColor::DrawSymbol(QPainter& canvas)
+void TButtonColor::DrawSymbol(TCanvas3D* canvas)
 {
     const TColor color = GetTeeColor();
     if (color == clNone)
         return;
-    const QRect r = SwatchRect();
-    canvas.setBrush(TColorToQColor(color));
-    if (isEnabled()) {
-        canvas.setPen(QPen(Qt::black, 0));
-        // An outline covers one pixel more than its size: keep it inside the rectangle.
-        canvas.drawRect(r.adjusted(0, 0, -1, -1));
-    } else {
-        canvas.setPen(Qt::NoPen);
-        canvas.drawRect(r);
-    }
+    canvas->Brush()->SetColor(color);
+    if (!isEnabled())
+        canvas->Pen()->SetStyle(psClear);
+    const int w = width(), h = height();
+    canvas->Rectangle(w - 19, h - 3 * (h / 4), w - 6, h - h / 4);
 }

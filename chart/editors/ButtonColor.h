@@ -25,5 +25,5 @@ public:
     QRect SwatchRect() const;
 
 protected:
-    void DrawSymbol(QPainter& canvas) override;
+    void DrawSymbol(TCanvas3D* canvas) override;
 };

@@ -6,6 +6,7 @@
 #include "platform/Colors.h"
 
 class TPersistent;
+class TCanvas3D;
 
 // Access to one colour property of an object, standing in for its run-time type information.
 struct TTeeColorProperty {
@@ -29,8 +30,8 @@ public:
     const TTeeColorProperty& Info() const { return FInfo; }
 
 protected:
-    // Draws the property's symbol on the face.
-    virtual void DrawSymbol(QPainter& canvas) = 0;
+    // Draws the property's symbol on the face, through a canvas made for this paint.
+    virtual void DrawSymbol(TCanvas3D* canvas) = 0;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 

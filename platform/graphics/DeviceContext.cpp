@@ -233,9 +233,12 @@ int64_t TDeviceContext::LinePixelCount(TPoint a, TPoint b)
     return std::max(std::llabs(static_cast<int64_t>(b.X) - a.X), std::llabs(static_cast<int64_t>(b.Y) - a.Y));
 }
 
-int TDeviceContext::AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b)
+namespace {
+
+// Bresenham from a towards b, leaving out b: put(x, y) for at most room pixels.
+template <class F>
+int WalkLine(TPoint a, TPoint b, int room, F&& put)
 {
-    // Bresenham from a towards b, leaving out b.
     const int64_t dx = std::llabs(static_cast<int64_t>(b.X) - a.X);
     const int64_t dy = std::llabs(static_cast<int64_t>(b.Y) - a.Y);
     const int sx = a.X < b.X ? 1 : -1;
@@ -244,7 +247,7 @@ int TDeviceContext::AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b)
     int64_t err = (dx > dy ? dx : -dy) / 2;
     int32_t cx = a.X, cy = a.Y;
     for (int i = 0; i < n; ++i) {
-        out[i] = QPoint(cx, cy);
+        put(cx, cy);
         const int64_t e2 = err;
         if (e2 > -dx) {
             err -= dy;
@@ -256,6 +259,47 @@ int TDeviceContext::AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b)
         }
     }
     return n;
+}
+
+} // namespace
+
+int TDeviceContext::AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b)
+{
+    int i = 0;
+    return WalkLine(a, b, room, [&](int32_t x, int32_t y) { out[i++] = QPoint(x, y); });
+}
+
+bool TDeviceContext::PolylineThroughMask(const TPoint* points, int count)
+{
+    // A long polyline copied onto an image: its pixels are marked once in a mask of its
+    // bounds and the mask drawn in one go, rather than every pixel of every segment.
+    if (FRop2 != R2_COPYPEN || !Image() || FPen.color().alpha() != 255)
+        return false;
+    int32_t minX = points[0].X, maxX = minX, minY = points[0].Y, maxY = minY;
+    for (int i = 1; i < count; ++i) {
+        minX = std::min(minX, points[i].X);
+        maxX = std::max(maxX, points[i].X);
+        minY = std::min(minY, points[i].Y);
+        maxY = std::max(maxY, points[i].Y);
+    }
+    const int64_t w = static_cast<int64_t>(maxX) - minX + 1, h = static_cast<int64_t>(maxY) - minY + 1;
+    if (w * h > (int64_t(1) << 22))
+        return false;
+    if (FMask.width() < w || FMask.height() < h)
+        FMask = QImage(std::max<int>(FMask.width(), static_cast<int>(w)), std::max<int>(FMask.height(), static_cast<int>(h)),
+                       QImage::Format_ARGB32_Premultiplied);
+    const int width = static_cast<int>(w), height = static_cast<int>(h);
+    for (int y = 0; y < height; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(FMask.scanLine(y)), width, 0u);
+    const QRgb colour = FPen.color().rgba();
+    uchar* bits = FMask.bits();
+    const qsizetype stride = FMask.bytesPerLine();
+    for (int i = 1; i < count; ++i)
+        WalkLine(points[i - 1], points[i], INT32_MAX, [&](int32_t x, int32_t y) {
+            reinterpret_cast<QRgb*>(bits + (y - minY) * stride)[x - minX] = colour;
+        });
+    FPainter->drawImage(QPoint(minX, minY), FMask, QRect(0, 0, width, height));
+    return true;
 }
 
 void TDeviceContext::Polyline(const TPoint* points, int count)
@@ -271,6 +315,8 @@ void TDeviceContext::Polyline(const TPoint* points, int count)
     int64_t total = 0;
     for (int i = 1; i < count; ++i)
         total += LinePixelCount(points[i - 1], points[i]);
+    if (total > 4096 && PolylineThroughMask(points, count))
+        return;
     total = std::min<int64_t>(total, 1 << 26);
     if (FScratch.size() < total)
         FScratch.resize(static_cast<int>(total));
@@ -310,7 +356,9 @@ void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t
     }
     // Inside first, then the outline as spans that do not overlap, so that an exclusive-or
     // rectangle drawn twice restores every pixel.
-    if (FBrush.style() != Qt::NoBrush && w > 2 && h > 2) {
+    if (FBrush.style() == Qt::SolidPattern && w > 2 && h > 2) {
+        FPainter->fillRect(QRect(left + 1, top + 1, w - 2, h - 2), FBrush.color());
+    } else if (FBrush.style() != Qt::NoBrush && w > 2 && h > 2) {
         FPainter->setPen(Qt::NoPen);
         FPainter->drawRect(QRect(left + 1, top + 1, w - 2, h - 2));
         FPainter->setPen(FPen);

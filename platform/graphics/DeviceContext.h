@@ -135,6 +135,7 @@ private:
     bool PrepareRop();
     bool SolidHairline() const;
     void ClipChanged();
+    bool PolylineThroughMask(const TPoint* points, int count);
     static int64_t LinePixelCount(TPoint a, TPoint b);
     // Pixels of the line a-b without b into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b);
@@ -159,6 +160,7 @@ private:
     int32_t FCharExtra = 0;
     TPoint FPosition;
     QPolygon FScratch; // reused by line drawing: no allocation per call
+    QImage FMask;      // reused by long polylines
 };
 
 // The raster operation of a pen mode, numbered as the class library numbers modes (pmBlack 0

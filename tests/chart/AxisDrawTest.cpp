@@ -8,6 +8,7 @@
 
 #include "chart/core/AxisItems.h"
 #include "chart/core/ChartAxisTitle.h"
+#include "chart/core/CustomTeePanel.h"
 #include "tests/chart/AxisTestHost.h"
 #include "tests/chart/support/RecordingCanvas.h"
 
@@ -278,6 +279,39 @@ TEST(AxisLabel, ExponentIsRaisedBesideTheMantissa)
     bottom.axis->DrawAxisLabel(100, 308, 0, "2e3");
     bottom.axis->DrawAxisLabel(100, 308, 0, "25");
     EXPECT_EQ(bottom.canvas.Texts(), QStringList({"100,305:3", "93,308:2", "100,308:25"}));
+}
+
+// A panel that draws nothing of its own: it only lends its canvas to the label boxes.
+struct BlankPanel : TCustomTeePanel {
+    BlankPanel() : TCustomTeePanel(nullptr) {}
+    void InternalDraw(const TRect&) override {}
+};
+
+TEST(AxisLabel, BoxBehindTheLabelWhenTheFormatIsNotTransparent)
+{
+    BlankPanel panel;
+    auto* canvas = new AlignCanvas;
+    panel.SetInternalCanvas(canvas);
+    AxisTestHost host;
+    host.shapeParent = &panel;
+    host.canvas = canvas;
+    TChartAxis axis(&host);
+    axis.SetHorizontal(true);
+    axis.Items()->Format()->SetTransparent(false);
+    axis.Items()->Format()->SetShadowSize(0);
+    axis.DrawAxisLabel(100, 308, 0, "100");
+    // 18 pixels of text centred on 100 from the labels line down one line, widened by half
+    // a "W" on each side.
+    const auto boxes = canvas->Find("Rectangle");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0]->Points, (std::vector<TPoint>{{88, 308}, {112, 320}}));
+    EXPECT_EQ(canvas->Texts(), QStringList({"100,308:100"}));
+
+    // A bottom-aligned label (top axis) has its box above the text line.
+    canvas->Clear();
+    axis.SetOtherSide(true);
+    axis.DrawAxisLabel(100, 20, 0, "100");
+    EXPECT_EQ(canvas->Find("Rectangle")[0]->Points, (std::vector<TPoint>{{88, 8}, {112, 20}}));
 }
 
 TEST(AxisLayout, LeftAxisTakesTitleLabelsAndTicksFromTheRect)

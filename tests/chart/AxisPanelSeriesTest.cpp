@@ -71,12 +71,15 @@ TEST(AxisPanelSeries, PagingCountsPagesAndClampsThePage)
     int changes = 0;
     chart.OnPageChange = [&](TObject*) { ++changes; };
     chart.SetMaxPointsPerPage(10);
+    EXPECT_EQ(chart.PageEvents, 1);
     EXPECT_EQ(chart.NumPages(), 3);
     chart.SetPage(99);
     EXPECT_EQ(chart.Page(), 3);
     chart.SetPage(0);
     EXPECT_EQ(chart.Page(), 1);
+    chart.SetPage(1);
     EXPECT_EQ(changes, 2);
+    EXPECT_EQ(chart.PageEvents, 3);
     chart.SetPage(3);
     chart.SetMaxPointsPerPage(25);
     EXPECT_EQ(chart.Page(), 1);

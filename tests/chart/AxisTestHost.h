@@ -40,7 +40,7 @@ public:
     }
 
     TChartAxis* AxisAt(int index) const override { return index < axes.size() ? axes[index] : nullptr; }
-    TCustomTeePanel* AxisShapeParent() override { return nullptr; }
+    TCustomTeePanel* AxisShapeParent() override { return shapeParent; }
     TCanvas3D* AxisCanvas() override { return canvas; }
     bool AxisView3D() const override { return view3D; }
     TView3DOptions* AxisView3DOptions() override { return nullptr; }
@@ -92,6 +92,7 @@ public:
     bool dateTime = false;
     int indexSeriesPoints = -1; // no index series
     TCanvas3D* canvas = nullptr;
+    TCustomTeePanel* shapeParent = nullptr; // the panel whose canvas draws label boxes
     bool view3D = false;
     bool axisBehind = true;
     bool axisVisible = true;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "chart/core/ChartPen.h"
 #include "tests/chart/support/PaintedCanvas.h"
 
@@ -188,4 +190,20 @@ TEST(CanvasPixels, DonutWithNoHoleAndEqualRadialsIsAWholeDisc)
     p.Canvas.Donut(30, 30, 20, 20, 0.0, M_PI, 50.0);
     EXPECT_EQ(p.At(30, 14), kBlue);
     EXPECT_EQ(p.At(30, 25), kRed);
+}
+
+TEST(CanvasPixels, LongPolylineHasThePixelsOfItsSegments)
+{
+    // Thousands of segments take the fast way; each segment still leaves out its end pixel.
+    std::vector<TPoint> points;
+    for (int i = 0; i < 3000; ++i)
+        points.emplace_back(5 + (i * 37) % 190, 5 + (i * 53) % 90);
+    TPaintedCanvas whole(200, 100), bySegment(200, 100);
+    whole.Canvas.Pen()->SetColor(clRed);
+    whole.Canvas.Polyline(points.data(), static_cast<int32_t>(points.size()) - 1);
+    bySegment.Canvas.Pen()->SetColor(clRed);
+    bySegment.Canvas.MoveTo(points[0].X, points[0].Y);
+    for (size_t i = 1; i < points.size(); ++i)
+        bySegment.Canvas.LineTo(points[i].X, points[i].Y);
+    EXPECT_EQ(whole.Copy(), bySegment.Copy());
 }

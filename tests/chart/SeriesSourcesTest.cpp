@@ -60,8 +60,8 @@ TEST(SeriesData, RoundTripKeepsLateLabelsColoursAndX)
     s.SetValueColor(10003, clRed);
     s.SetXValue(10004, 20000.5);
     TSeriesMarkPosition mark;
-    mark.LeftTop = TPoint(3, 4);
-    mark.Width = 7;
+    mark.BoxLeftTop = TPoint(3, 4);
+    mark.BoxWidth = 7;
     s.Marks()->Positions().Put(2, mark);
 
     TChartSeries read(nullptr);
@@ -80,8 +80,8 @@ TEST(SeriesData, RoundTripKeepsLateLabelsColoursAndX)
     EXPECT_EQ(read.Marks()->Positions().Get(0), nullptr);
     ASSERT_NE(read.Marks()->Positions().Get(2), nullptr);
     EXPECT_TRUE(read.Marks()->Positions().Get(2)->UserPlaced);
-    EXPECT_EQ(read.Marks()->Positions().Get(2)->LeftTop, TPoint(3, 4));
-    EXPECT_EQ(read.Marks()->Positions().Get(2)->Width, 7);
+    EXPECT_EQ(read.Marks()->Positions().Get(2)->BoxLeftTop, TPoint(3, 4));
+    EXPECT_EQ(read.Marks()->Positions().Get(2)->BoxWidth, 7);
 }
 
 TEST(SeriesData, HorizontalSeriesReadsBackWhatItWrote)

@@ -8,16 +8,24 @@
 
 #include "chart/core/TeEngine.h"
 
-class TTestChart : public TCustomAxisPanel
+class TTestChart : public TCustomAxisPanel, public ITeeEventListener
 {
 public:
-    explicit TTestChart(TComponent* owner = nullptr) : TCustomAxisPanel(owner)
-    {
-        OnSeriesEvent = [this](TCustomChartSeries* s, TChartSeriesEvent e) { Events.append({s, e}); };
-    }
+    explicit TTestChart(TComponent* owner = nullptr) : TCustomAxisPanel(owner) { Listeners().Add(this); }
     // The chart frees its series after this part is gone; they must not call back into it.
-    ~TTestChart() override { OnSeriesEvent = nullptr; }
-    void Invalidate() override { ++Invalidates; }
+    ~TTestChart() override { RemoveListener(this); }
+    void Invalidate() override
+    {
+        if (RepaintEnabled())
+            ++Invalidates;
+    }
+    void HandleTeeEvent(TTeeEvent* event) override
+    {
+        if (auto* e = dynamic_cast<TTeeSeriesEvent*>(event))
+            Events.append({e->Series, e->Event});
+        else if (dynamic_cast<TChartChangePage*>(event))
+            ++PageEvents;
+    }
     // A colour is free when no series has it.
     bool IsFreeSeriesColor(TColor colour, bool) override
     {
@@ -29,6 +37,7 @@ public:
     }
 
     int Invalidates = 0;
+    int PageEvents = 0;
     QList<std::pair<TCustomChartSeries*, TChartSeriesEvent>> Events;
 };
 

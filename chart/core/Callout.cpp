@@ -1,0 +1,141 @@
+#include "chart/core/Callout.h"
+
+#include <QStringList>
+
+#include "chart/core/ChartSeries.h"
+#include "chart/core/CustomAxisPanel.h"
+#include "chart/core/TeeCanvas3D.h"
+
+namespace {
+
+const QStringList& ArrowHeadNames()
+{
+    static const QStringList names{"ahNone", "ahLine", "ahSolid"};
+    return names;
+}
+
+} // namespace
+
+TCallout::TCallout(TChartSeries* series) : TSeriesPointer(series)
+{
+    FArrow = std::make_unique<TWhitePen>([this](TObject* sender) { CanvasChanged(sender); });
+    SetInflateMargins(true);
+    SetFullGradient(true);
+    ChangeStyle(psRectangle);
+    Change3D(false);
+    FDefaultDraw3D = false;
+    Brush()->SetColor(clBlack);
+}
+
+TCallout::~TCallout() = default;
+
+void TCallout::SetArrowHead(TArrowHeadStyle value)
+{
+    if (FArrowHead != value) {
+        FArrowHead = value;
+        Repaint();
+    }
+}
+
+void TCallout::SetArrowHeadSize(int value)
+{
+    if (FArrowHeadSize != value) {
+        FArrowHeadSize = value;
+        Repaint();
+    }
+}
+
+void TCallout::SetDistance(int value)
+{
+    if (FDistance != value) {
+        FDistance = value;
+        Repaint();
+    }
+}
+
+void TCallout::Draw(TColor colour, TPoint from, TPoint to, int z)
+{
+    if (!Parent())
+        return;
+    TCanvas3D* canvas = Parent()->Canvas3D();
+    const bool is3D = Parent()->View3D();
+    if (FArrow->Visible()) {
+        canvas->Brush()->SetStyle(bsClear);
+        PrepareCanvas(canvas, colour);
+        TColor arrowColour = FArrow->Color();
+        if (TeeCheckMarkArrowColor && (arrowColour == colour || arrowColour == Parent()->Color()))
+            arrowColour = Parent()->Color() == clBlack ? clWhite : clBlack;
+        canvas->AssignVisiblePenColor(FArrow.get(), arrowColour);
+        if (FArrowHead == ahNone) {
+            if (is3D)
+                canvas->LineWithZ(from, to, z);
+            else
+                canvas->Line(from, to);
+        } else {
+            canvas->Arrow(FArrowHead == ahSolid, to, from, FArrowHeadSize, FArrowHeadSize, z);
+        }
+    }
+    if (FArrowHead == ahNone && Visible()) {
+        PrepareCanvas(canvas, colour);
+        TPoint at = from;
+        if (is3D)
+            canvas->Calculate3DPosition(at, z);
+        DrawPointer(canvas, false, at.X, at.Y, HorizSize(), VertSize(), GetColor(), Style());
+    }
+}
+
+void TCallout::Assign(TPersistent* Source)
+{
+    if (auto* c = dynamic_cast<TCallout*>(Source)) {
+        FDistance = c->FDistance;
+        FArrow->Assign(c->FArrow.get());
+        FArrowHead = c->FArrowHead;
+        FArrowHeadSize = c->FArrowHeadSize;
+    }
+    TSeriesPointer::Assign(Source);
+}
+
+void TCallout::DefineProperties(TTeeFiler& filer)
+{
+    TSeriesPointer::DefineProperties(filer);
+    filer.DefineObject("Arrow", [this](TTeeFiler& f) { FArrow->DefineProperties(f); });
+    filer.DefineProperty(
+        "ArrowHead", [this](const QString& v) { FArrowHead = TeeTextEnum(v, ArrowHeadNames(), FArrowHead); },
+        [this] { return ArrowHeadNames().at(FArrowHead); }, FArrowHead != ahNone);
+    filer.DefineProperty(
+        "ArrowHeadSize", [this](const QString& v) { FArrowHeadSize = TeeTextInt32(v, FArrowHeadSize); },
+        [this] { return TeeIntText(FArrowHeadSize); }, FArrowHeadSize != 8);
+    filer.DefineProperty(
+        "Distance", [this](const QString& v) { FDistance = TeeTextInt32(v, FDistance); },
+        [this] { return TeeIntText(FDistance); }, FDistance != 0);
+}
+
+TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series)
+{
+    SetVisible(false);
+    FDefaultVisible = false;
+    Arrow()->SetColor(clWhite);
+}
+
+void TMarksCallout::SetLength(int value)
+{
+    if (Series())
+        Series()->SetIntegerProperty(FLength, value);
+    else
+        FLength = value;
+}
+
+void TMarksCallout::Assign(TPersistent* Source)
+{
+    if (auto* c = dynamic_cast<TMarksCallout*>(Source))
+        FLength = c->FLength;
+    TCallout::Assign(Source);
+}
+
+void TMarksCallout::DefineProperties(TTeeFiler& filer)
+{
+    TCallout::DefineProperties(filer);
+    filer.DefineProperty(
+        "Length", [this](const QString& v) { FLength = TeeTextInt32(v, FLength); },
+        [this] { return TeeIntText(FLength); }, FLength != 8);
+}
