@@ -37,7 +37,7 @@ std::vector<double> SampleValues()
 {
     std::vector<double> v(Values);
     for (int i = 0; i < Values; ++i)
-        v[i] = (i * 7919) % 100000 * 0.01;
+        v[i] = static_cast<double>((int64_t{i} * 7919) % 100000) * 0.01;
     return v;
 }
 
