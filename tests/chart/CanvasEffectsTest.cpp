@@ -7,6 +7,8 @@
 #include "chart/core/TeeBlend.h"
 #include "chart/core/TeeFont.h"
 #include "chart/core/TeeGradient.h"
+#include "chart/core/TeeShadow.h"
+#include "chart/core/View3DOptions.h"
 #include "tests/chart/support/PaintedCanvas.h"
 
 namespace {
@@ -310,4 +312,163 @@ TEST(CanvasSelection, FontZoomAndMonochrome)
     p.Canvas.AssignBrush(&brush, clNone);
     EXPECT_EQ(p.Canvas.Brush()->Color(), clWhite);
     EXPECT_EQ(p.Canvas.GetBackMode(), TRANSPARENT);
+}
+
+TEST(CanvasText, OutlineWithoutFontColourDrawsHollowText)
+{
+    for (TColor fontColor : {clNone, clBlue}) {
+        TPaintedCanvas p(120, 60);
+        p.Canvas.Brush()->SetColor(clLime);
+        p.Canvas.FillRect(TRect(0, 0, 120, 60));
+        TTeeFont font;
+        font.SetHeight(-40);
+        font.SetStyle({fsBold});
+        font.SetColor(fontColor);
+        font.OutLine()->SetColor(clRed);
+        font.OutLine()->Show();
+        p.Canvas.AssignFont(&font);
+        p.Canvas.TextOut(10, 5, QStringLiteral("HO"));
+        int red = 0, blue = 0, other = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 120; ++x) {
+                const unsigned c = p.At(x, y);
+                red += c == kRed;
+                blue += c == kBlue;
+                other += c != kRed && c != kBlue && c != kGreen;
+            }
+        EXPECT_GT(red, 50);
+        EXPECT_EQ(other, 0); // paths are drawn without smoothing: pure colours
+        if (fontColor == clNone) {
+            EXPECT_EQ(blue, 0);
+        } else {
+            EXPECT_GT(blue, 100);
+        }
+    }
+}
+
+TEST(CanvasText, GradientTextPaintsOnlyInsideTheLetters)
+{
+    TPaintedCanvas p(120, 60);
+    TTeeFont font;
+    font.SetHeight(-40);
+    font.SetStyle({fsBold});
+    font.SetColor(clBlack);
+    font.Gradient()->SetStartColor(clRed);
+    font.Gradient()->SetEndColor(clBlue);
+    font.Gradient()->SetVisible(true);
+    p.Canvas.AssignFont(&font);
+    p.Canvas.TextOut(10, 5, QStringLiteral("HO"));
+    int coloured = 0, black = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const unsigned c = p.At(x, y);
+            coloured += c != kWhite;
+            black += c == kBlack;
+        }
+    EXPECT_GT(coloured, 100);
+    EXPECT_EQ(black, 0);             // the gradient replaces the font colour
+    EXPECT_EQ(p.At(5, 30), kWhite);  // nothing outside the letters
+    EXPECT_EQ(p.At(115, 2), kWhite);
+    // The clip of the letters is gone afterwards (the text left the brush clear).
+    p.Canvas.Brush()->SetStyle(bsSolid);
+    p.Canvas.Brush()->SetColor(clLime);
+    p.Canvas.FillRect(TRect(0, 0, 120, 60));
+    EXPECT_EQ(p.At(5, 30), kGreen);
+}
+
+TEST(CanvasClip, FlatCubeClipsInsideItsFrame)
+{
+    TPaintedCanvas p(20, 20);
+    p.Canvas.ClipCube(TRect(2, 2, 12, 12), 0, 10);
+    p.Canvas.Brush()->SetColor(clRed);
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    p.Canvas.UnClipRectangle();
+    // (left + 1, top + 1, right, bottom - 1)
+    EXPECT_EQ(p.At(2, 5), kWhite);
+    EXPECT_EQ(p.At(3, 3), kRed);
+    EXPECT_EQ(p.At(11, 10), kRed);
+    EXPECT_EQ(p.At(12, 5), kWhite);
+    EXPECT_EQ(p.At(5, 11), kWhite);
+}
+
+TEST(CanvasText, ZoomedTextGrowsWithTheViewZoom)
+{
+    class NoParent : public TView3DParent
+    {
+    public:
+        void Invalidate() override {}
+    } parent;
+    auto inkWidth = [&](int zoom) {
+        TView3DOptions options(&parent);
+        options.SetZoom(zoom);
+        TTeeCanvas3D c;
+        const TRect r = c.InitWindow(nullptr, &options, clWhite, true, TRect(0, 0, 300, 100));
+        c.Projection(0, r);
+        c.ResetState();
+        c.Brush()->SetColor(clWhite);
+        c.FillRect(r);
+        TTeeFont font;
+        font.SetSize(10);
+        c.AssignFont(&font);
+        c.TextOut3D(150, 50, 0, QStringLiteral("MMMM"));
+        int left = 300, right = -1;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 300; ++x)
+                if ((c.Bitmap()->pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_EQ(c.Font()->Size(), 10); // the zoomed size is only for the call
+        return right - left + 1;
+    };
+    const int plain = inkWidth(100);
+    const int doubled = inkWidth(200);
+    ASSERT_GT(plain, 10);
+    EXPECT_GT(doubled, plain * 17 / 10);
+    EXPECT_LT(doubled, plain * 23 / 10);
+}
+
+TEST(CanvasShadow, StripsUnderAndRightOfTheRectangle)
+{
+    TPaintedCanvas p(30, 20);
+    TTeeShadow shadow;
+    shadow.SetColor(clRed);
+    shadow.SetHorizSize(3);
+    shadow.SetVertSize(2);
+    shadow.Draw(&p.Canvas, TRect(5, 5, 15, 10));
+    // Under: (8, 10)-(18, 12); right: (15, 7)-(18, 12).
+    EXPECT_EQ(p.At(8, 10), kRed);
+    EXPECT_EQ(p.At(17, 11), kRed);
+    EXPECT_EQ(p.At(15, 7), kRed);
+    EXPECT_EQ(p.At(7, 11), kWhite);
+    EXPECT_EQ(p.At(16, 6), kWhite);
+    EXPECT_EQ(p.At(18, 11), kWhite);
+    EXPECT_EQ(p.At(10, 8), kWhite); // the rectangle itself is left alone
+
+    TPaintedCanvas q(30, 20);
+    q.Canvas.Brush()->SetColor(clBlue);
+    q.Canvas.FillRect(TRect(0, 0, 30, 20));
+    shadow.SetTransparency(50);
+    shadow.Draw(&q.Canvas, TRect(5, 5, 15, 10));
+    EXPECT_EQ(q.At(10, 11), 0x80007Fu); // red 255 - 127, blue 0 + 127
+    EXPECT_EQ(q.At(10, 8), kBlue);
+
+    TPaintedCanvas none(30, 20);
+    shadow.SetColor(clNone);
+    EXPECT_FALSE(shadow.PrepareCanvas(&none.Canvas, TRect(5, 5, 15, 10)));
+    shadow.SetColor(clRed);
+    shadow.SetSize(0);
+    shadow.Draw(&none.Canvas, TRect(5, 5, 15, 10));
+    EXPECT_EQ(none.At(10, 11), kWhite);
+}
+
+TEST(CanvasGradient, MonochromeCanvasesGetGreys)
+{
+    TPaintedCanvas p(4, 4);
+    p.Canvas.SetMonochrome(true);
+    TTeeGradient g;
+    g.SetStartColor(RGB(30, 60, 91));
+    g.SetEndColor(RGB(30, 60, 91));
+    g.Draw(&p.Canvas, TRect(0, 0, 4, 4));
+    EXPECT_EQ(p.At(1, 1), Grey(60)); // (30 + 60 + 91) / 3
 }
