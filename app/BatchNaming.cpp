@@ -6,9 +6,10 @@ QString BatchFileName(const QString& chosen, int32_t setting, int32_t playCount,
 {
     const QString tag = IntToStr(setting) + QLatin1Char('_') + IntToStr(playCount)
         + QLatin1Char('_') + IntToStr(run);
-    // The first dot of the whole path, even when it belongs to a folder name.
-    const qsizetype dot = chosen.indexOf(QLatin1Char('.'));
+    // The file's own name starts after the last separator; a dot before it belongs to a folder.
+    const qsizetype nameStart = chosen.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = chosen.indexOf(QLatin1Char('.'), nameStart);
     if (dot < 0)
-        return tag + chosen;
+        return chosen + tag;
     return chosen.left(dot) + tag + chosen.mid(dot);
 }

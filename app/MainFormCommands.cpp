@@ -11,6 +11,8 @@
 #include <new>
 
 #include "app/BatchNaming.h"
+#include "app/BatchSpace.h"
+#include "app/RecordMemory.h"
 #include "app/ResultListViewData.h"
 #include "app/RunInputs.h"
 #include "app/SimFile.h"
@@ -26,20 +28,39 @@ QString PlayCountTooLargeMessage(int32_t maxPlays)
 }
 
 const QString settingMessage = QStringLiteral("設定は、1～6の数字か「?」にしてください。");
+const QString notSimFileMessage = QStringLiteral("このファイルは、Pelvaroファイルではありません。");
+const QString readAbortedStatus = QStringLiteral("シミュレーションファイルの読み込み中断");
+const QString readFailedStatus = QStringLiteral("シミュレーションファイルの読み込み失敗");
+const QString readPartlyStatus =
+    QStringLiteral("シミュレーションファイルの読み込み失敗（読み込めた分のみ表示）");
+
+// Whole megabytes, rounded up, for a message about disk space.
+QString Megabytes(int64_t bytes)
+{
+    constexpr int64_t mb = 1024 * 1024;
+    return QString::number(bytes / mb + (bytes % mb != 0 ? 1 : 0));
+}
+
 
 } // namespace
 
-// Marks the form busy for the life of one command; a second command finds it taken.
+// Marks the form busy for the life of one command; a second command finds it taken. While
+// it is held, the commands that would empty the records under the running one (the start
+// button, 開始(&G) and 開く(&O)) are shown disabled, so the user sees why they do nothing.
 class TMainForm::CommandScope {
 public:
     explicit CommandScope(TMainForm& form) : form(form), acquired(!form.commandRunning)
     {
+        if (acquired)
+            form.SetCommandsEnabled(false);
         form.commandRunning = true;
     }
     ~CommandScope()
     {
-        if (acquired)
+        if (acquired) {
             form.commandRunning = false;
+            form.SetCommandsEnabled(true);
+        }
     }
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;
@@ -49,6 +70,13 @@ private:
     TMainForm& form;
     bool acquired;
 };
+
+void TMainForm::SetCommandsEnabled(bool enabled)
+{
+    ui.StartButton->setEnabled(enabled);
+    ui.FileStartMenu->setEnabled(enabled);
+    ui.FileOpenMenu->setEnabled(enabled);
+}
 
 void TMainForm::RefuseStart(const QString& message)
 {
@@ -60,14 +88,13 @@ void TMainForm::ReportOutOfMemory()
 {
     // Give the memory back before saying anything: the message box needs some too.
     playRecords = PlayRecords();
-    resultRowLists.clear();
+    resultRowLists = ResultRowLists();
     resultListModel->SetItemCount(0);
     qDeleteAll(pendingBonusRows);
     qDeleteAll(pendingModeChangeRows);
     pendingBonusRows.clear();
     pendingModeChangeRows.clear();
     SetStatusText(0, QString());
-    ui.StartButton->setEnabled(true);
     Dialogs().ErrorMessage(this, QStringLiteral("メモリが足りないため、中止しました。Play数を減らしてください。"));
 }
 
@@ -79,8 +106,8 @@ bool TMainForm::RunCommandStep(const std::function<void()>& step)
         ReportOutOfMemory();
         return false;
     } catch (...) {
-        // The button comes back, so that a failed command does not leave the window half dead.
-        ui.StartButton->setEnabled(true);
+        // The command's scope gives the commands back as the failure passes through, so that
+        // a failed command does not leave the window half dead.
         SetStatusText(0, QString());
         throw;
     }
@@ -118,7 +145,6 @@ void TMainForm::FileStartMenuClick()
         return;
     }
 
-    ui.StartButton->setEnabled(false);
     SetStatusText(0, QStringLiteral("シミュレーション実行中・・・"));
     BatchResult outcome = BatchResult::Completed;
     const bool done = RunCommandStep([&] {
@@ -134,7 +160,6 @@ void TMainForm::FileStartMenuClick()
     // A batch that was not started or that failed keeps its own status text.
     if (outcome == BatchResult::Completed)
         SetStatusText(0, QStringLiteral("シミュレーション完了"));
-    ui.StartButton->setEnabled(true);
 }
 
 void TMainForm::RunSimulation()
@@ -159,6 +184,7 @@ void TMainForm::RunSimulation()
     }
     ProcessMessages();
     PlayRun(slot, playRecords, playNum);
+    ReleaseSpareCapacity(playRecords);
 }
 
 TMainForm::BatchResult TMainForm::RunBatchSimulations()
@@ -169,8 +195,20 @@ TMainForm::BatchResult TMainForm::RunBatchSimulations()
         return BatchResult::NotStarted;
     }
     const int32_t runs = TextToInteger(ui.SimNumEdit->text());
+    // Refused before the first run when the files cannot fit, rather than failing after
+    // thousands of them.
+    const int64_t needed = BatchBytesNeeded(TextToInteger(ui.PlayNumEdit->text()), runs);
+    const int64_t available = FreeSpace(QFileInfo(SaveDialog.FileName).absolutePath());
+    if (available >= 0 && needed > available) {
+        SetStatusText(0, QStringLiteral("保存先の空き容量が足りないため、シミュレーションを開始しませんでした。"));
+        Dialogs().ErrorMessage(
+            this, QStringLiteral("保存先の空き容量が足りないため、シミュレーションを開始しませんでした。\n"
+                                 "必要な容量（最大）：%1 MB\n空き容量：%2 MB\n"
+                                 "Play数かSim回数を減らすか、別の保存先を選んでください。")
+                      .arg(Megabytes(needed), Megabytes(available)));
+        return BatchResult::NotStarted;
+    }
     for (int32_t i = 1; i <= runs && !closing; ++i) {
-        ui.StartButton->setEnabled(false);
         RunSimulation();
         SimFileHeader header;
         header.setting = slot.GetSetting();
@@ -187,7 +225,6 @@ TMainForm::BatchResult TMainForm::RunBatchSimulations()
         }
     }
     SetStatusText(0, QStringLiteral("シミュレーションファイルに保存完了"));
-    ui.StartButton->setEnabled(true);
     return BatchResult::Completed;
 }
 
@@ -198,21 +235,20 @@ void TMainForm::FileOpenMenuClick()
         return; // a run or another read owns the records
     if (!OpenDialog.Execute(this))
         return;
+    const QString path = OpenDialog.FileName;
     // A file with more records than the machine can hold and show is refused before it is
     // read, like a play count that large.
-    const qint64 bytes = QFileInfo(OpenDialog.FileName).size();
-    if ((bytes - 12) / 44 > MaxPlayCount()) {
+    const QFileInfo info(path);
+    if (info.isFile() && SimFileRecordCount(info.size()) > MaxPlayCount()) {
         Dialogs().ErrorMessage(this, QStringLiteral("このファイルは大きすぎるため、読み込めません。"));
         return;
     }
 
     const QString statusBefore = StatusText(0);
-    const bool startEnabledBefore = ui.StartButton->isEnabled();
-    ui.StartButton->setEnabled(false);
     SetStatusText(0, QStringLiteral("シミュレーションファイルを読み込み中・・・"));
     SimFileReadResult read;
     try {
-        read = ReadSimFile(OpenDialog.FileName, playRecords);
+        read = ReadSimFileAt(path, playRecords);
     } catch (const std::bad_alloc&) {
         ReportOutOfMemory();
         return;
@@ -220,23 +256,42 @@ void TMainForm::FileOpenMenuClick()
     switch (read.status) {
     case SimFileStatus::CannotOpen:
         // Nothing was touched: the window stays as it was.
-        ui.StartButton->setEnabled(startEnabledBefore);
         SetStatusText(0, statusBefore);
         return;
+    case SimFileStatus::NotAFile:
+        Dialogs().ErrorMessage(this, notSimFileMessage);
+        SetStatusText(0, readAbortedStatus);
+        return;
     case SimFileStatus::NotSimFile:
-        Dialogs().ErrorMessage(this, QStringLiteral("このファイルは、Pelvaroファイルではありません。"));
-        SetStatusText(0, QStringLiteral("シミュレーションファイルの読み込み中断"));
-        ui.StartButton->setEnabled(true);
+        // The records are empty; the views keep the last display.
+        if (read.readError) {
+            SetStatusText(0, readFailedStatus);
+            Dialogs().ErrorMessage(this, QStringLiteral("シミュレーションファイルを読み込めませんでした。\n")
+                                             + path + QLatin1Char('\n') + read.errorText);
+        } else {
+            Dialogs().ErrorMessage(this, notSimFileMessage);
+            SetStatusText(0, readAbortedStatus);
+        }
         return;
     case SimFileStatus::Ok:
         break;
     }
+    ReleaseSpareCapacity(playRecords);
     ui.FlevelComboBox->setEditText(IntToStr(read.header.setting));
     ui.PlayNumEdit->setText(IntToStr(read.header.playCount));
     if (!RunCommandStep([&] { ShowResults(); }))
         return;
+    if (read.readError) {
+        // What was read before the failure is shown, and said to be only part of the file.
+        SetStatusText(0, readPartlyStatus);
+        Dialogs().ErrorMessage(
+            this, QStringLiteral("シミュレーションファイルを最後まで読み込めませんでした。"
+                                 "読み込めた%1件だけを表示します。\n")
+                          .arg(playRecords.size())
+                      + path + QLatin1Char('\n') + read.errorText);
+        return;
+    }
     SetStatusText(0, QStringLiteral("シミュレーションファイルの読み込み完了"));
-    ui.StartButton->setEnabled(true);
 }
 
 void TMainForm::FileSaveMenuClick()

@@ -1,5 +1,6 @@
 #include "app/ResultRowLists.h"
 
+#include "app/RecordMemory.h"
 #include "app/ResultLabels.h"
 #include "platform/SysUtils.h"
 
@@ -23,6 +24,9 @@ void ResultRowLists::clear()
 
 void ResultRowLists::reserve(size_t count)
 {
+    // Room kept from a far larger run is given back first.
+    if (HasSpareCapacity(rows, std::max(count, rows.size())))
+        rows.shrink_to_fit();
     rows.reserve(count);
 }
 

@@ -19,8 +19,10 @@ public:
     static QString ListCaption(int list);
 
     void clear();
+    // Room for `rows` rows; room far beyond it, kept from a larger run, is given back.
     void reserve(size_t rows);
     int Count() const { return static_cast<int>(rows.size()); }
+    size_t Capacity() const { return rows.capacity(); }
 
     // Appends the row of record `index`.
     void Append(const PlayRecords& records, size_t index);

@@ -8,10 +8,16 @@
 #include <algorithm>
 #include <vector>
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
-constexpr qint64 HeaderSize = 12;
-constexpr qint64 RecordSize = 4 * PlayRecords::ColumnCount;
+constexpr qint64 HeaderSize = SimFileHeaderSize;
+constexpr qint64 RecordSize = SimFileRecordSize;
 // About a megabyte per read or write: large enough for disk speed, small enough to stay in
 // cache and never to hold a whole file twice.
 constexpr qint64 RecordsPerChunk = 24 * 1024;
@@ -21,14 +27,19 @@ int32_t LoadLE(const char* p)
     return qFromLittleEndian<int32_t>(p);
 }
 
-// Reads until `size` bytes arrived or the file ends; the number of bytes read.
-qint64 ReadUpTo(QFile& file, char* data, qint64 size)
+// Reads until `size` bytes arrived, the device ends or it fails (`failed` is then set);
+// the number of bytes read.
+qint64 ReadUpTo(QIODevice& device, char* data, qint64 size, bool& failed)
 {
     qint64 done = 0;
     while (done < size) {
-        const qint64 got = file.read(data + done, size - done);
-        if (got <= 0)
-            break; // end of file, or an error that the caller finds in file.error()
+        const qint64 got = device.read(data + done, size - done);
+        if (got < 0) {
+            failed = true;
+            break;
+        }
+        if (got == 0)
+            break;
         done += got;
     }
     return done;
@@ -44,37 +55,81 @@ bool HasWildcard(const QString& path)
 
 } // namespace
 
+int64_t SimFileRecordCount(int64_t bytes)
+{
+    return bytes <= HeaderSize ? 0 : (bytes - HeaderSize) / RecordSize;
+}
+
+int64_t SimFileSize(int64_t records)
+{
+    return HeaderSize + records * RecordSize;
+}
+
 SimFileReadResult ReadSimFile(const QString& path, PlayRecords& records)
 {
     SimFileReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = SimFileStatus::CannotOpen;
+    QFile file;
+#if defined(__unix__)
+    // Opened without waiting and looked at before anything is read: a named pipe would
+    // otherwise hold the window until something writes to it.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return result;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
         return result;
     }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = SimFileStatus::NotAFile;
+        return result;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return result;
+    }
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir() && !info.isFile()) {
+        result.status = SimFileStatus::NotAFile;
+        return result;
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+#endif
+    return ReadSimFile(file, records);
+}
+
+SimFileReadResult ReadSimFile(QIODevice& device, PlayRecords& records)
+{
+    SimFileReadResult result;
     records.clear();
+    bool failed = false;
 
     char head[HeaderSize];
-    const qint64 headBytes = ReadUpTo(file, head, HeaderSize);
+    const qint64 headBytes = ReadUpTo(device, head, HeaderSize, failed);
     // A file that ends inside its header is no simulation file either.
     if (headBytes < HeaderSize || LoadLE(head) != 6) {
         result.status = SimFileStatus::NotSimFile;
-        result.readError = file.error() != QFileDevice::NoError;
+        result.readError = failed;
+        if (failed)
+            result.errorText = device.errorString();
         return result;
     }
     result.header.magic = LoadLE(head);
     result.header.setting = LoadLE(head + 4);
     result.header.playCount = LoadLE(head + 8);
 
-    const qint64 size = file.size();
-    if (size > HeaderSize)
-        records.reserve(static_cast<size_t>((size - HeaderSize) / RecordSize));
+    if (!device.isSequential())
+        records.reserve(static_cast<size_t>(SimFileRecordCount(device.size())));
 
     std::vector<char> buffer(static_cast<size_t>(RecordsPerChunk * RecordSize));
     qint64 carried = 0; // bytes of a record split between two chunks
-    for (;;) {
-        const qint64 got = ReadUpTo(file, buffer.data() + carried,
-                                    static_cast<qint64>(buffer.size()) - carried);
+    while (!failed) {
+        const qint64 got = ReadUpTo(device, buffer.data() + carried,
+                                    static_cast<qint64>(buffer.size()) - carried, failed);
         if (got <= 0)
             break;
         const qint64 total = carried + got;
@@ -94,7 +149,9 @@ SimFileReadResult ReadSimFile(const QString& path, PlayRecords& records)
     }
     // Whatever is left in `carried` is an incomplete last record: dropped.
     result.status = SimFileStatus::Ok;
-    result.readError = file.error() != QFileDevice::NoError;
+    result.readError = failed;
+    if (failed)
+        result.errorText = device.errorString();
     return result;
 }
 

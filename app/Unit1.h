@@ -6,7 +6,9 @@
 #include <functional>
 
 #include "app/ResultCharts.h"
+#include "app/BatchSpace.h"
 #include "app/ResultRowLists.h"
+#include "app/SimFile.h"
 #include "model/PlayRecords.h"
 #include "model/Slot.h"
 #include "platform/widgets/Dialogs.h"
@@ -95,6 +97,12 @@ public:
     TFileDialog SaveDialog;
     ::ResultListViewData* resultListModel = nullptr;
 
+    // Seams of the file commands, replaced by tests: the reader of a simulation file, and
+    // the free bytes in a folder (-1 when unknown).
+    std::function<SimFileReadResult(const QString& path, PlayRecords& records)> ReadSimFileAt =
+        [](const QString& path, PlayRecords& records) { return ReadSimFile(path, records); };
+    std::function<int64_t(const QString& folder)> FreeSpace = FreeBytesAt;
+
     // The folder of the program file, with its last separator: the help file and the
     // installer live there.
     static QString ProgramFolder();
@@ -111,6 +119,8 @@ private:
     void ConnectHandlers();
     // Lets the window repaint and run its handlers in the middle of a command.
     void ProcessMessages();
+    // The commands that a running command refuses: shown disabled while it runs.
+    void SetCommandsEnabled(bool enabled);
     // A message with the error icon; the status panel is emptied, as for every refused start.
     void RefuseStart(const QString& message);
     // Adds the bonus and mode-change rows collected since the last call and moves the

@@ -1,7 +1,5 @@
 #include "chart/core/CustomTeePanel.h"
 
-#include <QPainterPath>
-
 #include "platform/graphics/Canvas.h"
 #include "chart/core/ChartException.h"
 #include "chart/core/TeeCanvas3D.h"
@@ -9,6 +7,7 @@
 #include "chart/core/TeeProcsSettings.h"
 #include "chart/core/Teeconst.h"
 #include "platform/SysUtils.h"
+#include "platform/graphics/Regions.h"
 
 TCustomPanelNoCaption::TCustomPanelNoCaption(TComponent* AOwner) : TCustomPanel(AOwner)
 {
@@ -244,9 +243,7 @@ void TCustomTeePanel::SetControlRounded()
     FSettingRegion = true;
     if (FBorderRound > 0) {
         // The corner ellipse is BorderRound wide and high, as in the border's rounded outline.
-        QPainterPath path;
-        path.addRoundedRect(QRectF(0, 0, Width(), Height()), FBorderRound / 2.0, FBorderRound / 2.0);
-        SetWindowRegion(QRegion(path.toFillPolygon().toPolygon()));
+        SetWindowRegion(RoundRectRegion(0, 0, Width(), Height(), FBorderRound, FBorderRound));
     } else {
         SetWindowRegion(QRegion());
     }

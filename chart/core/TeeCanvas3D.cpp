@@ -99,7 +99,8 @@ void TTeeCanvas3D::ShowImage(TCanvas* destination, TCanvas* defaultCanvas, const
         TransferBitmap(rect.Left, rect.Top, destination);
         FDirty = false;
     }
-    SetCanvas(defaultCanvas);
+    // Without a default the canvas keeps a device-less one, so that text can still be measured.
+    SetCanvas(defaultCanvas ? defaultCanvas : FBitmapCanvas.get());
 }
 
 void TTeeCanvas3D::TransferBitmap(int32_t x, int32_t y, TCanvas* canvas)

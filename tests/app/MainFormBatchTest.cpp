@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/BatchNaming.h"
+#include "app/BatchSpace.h"
 #include "app/ResultListViewData.h"
 #include "app/SimFile.h"
 #include "app/Unit1.h"
@@ -42,7 +43,19 @@ TEST_F(MainFormBatch, TwoRunsWriteTwoFilesAndLeaveTheViews)
     const QString firstRow = form.ResultListViewData(0).join('|');
 
     seam.saveAnswers.push_back(Path("run.sim"));
+    // The start and open commands are shown disabled while the batch runs.
+    QList<bool> enabledInside;
+    QMetaObject::invokeMethod(
+        &form,
+        [&] {
+            enabledInside << form.ui.StartButton->isEnabled() << form.ui.FileStartMenu->isEnabled()
+                          << form.ui.FileOpenMenu->isEnabled();
+        },
+        Qt::QueuedConnection);
     StartBatch("1000", "2", "4");
+    EXPECT_EQ(enabledInside, (QList<bool>{false, false, false}));
+    EXPECT_TRUE(form.ui.FileStartMenu->isEnabled());
+    EXPECT_TRUE(form.ui.FileOpenMenu->isEnabled());
     ASSERT_TRUE(seam.errors.isEmpty()) << seam.errors.join('\n').toStdString();
     ASSERT_TRUE(seam.exceptions.isEmpty()) << seam.exceptions.join('\n').toStdString();
     EXPECT_EQ(seam.saveCount, 1);
@@ -134,14 +147,101 @@ TEST_F(MainFormBatch, AFileThatCannotBeCreatedEndsTheBatchWithTheErrorStatus)
     EXPECT_EQ(form.playRecords.playNumber.back(), 30);
 }
 
-TEST_F(MainFormBatch, APathWithoutADotGetsTheTagInFrontAndFails)
+TEST_F(MainFormBatch, FoldersWithDotsAndNamesWithoutOne)
 {
-    // The tag goes in front of the whole path ("2_30_1/…"), which names no folder.
-    const QString chosen = Path("run");
-    seam.saveAnswers.push_back(chosen);
+    // A folder with a dot, as under ~/.local or /home/j.smith: the tag goes into the name.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("j.smith/.local"));
+    const QString folder = Path("j.smith/.local");
+    seam.saveAnswers.push_back(folder + "/run.sim");
     StartBatch("30", "2", "2");
-    EXPECT_EQ(form.StatusText(0), QStringLiteral("エラーにより強制終了しました。"));
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
+    EXPECT_TRUE(seam.errors.isEmpty()) << seam.errors.join('\n').toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+              (QStringList{"run2_30_1.sim", "run2_30_2.sim"}));
+
+    // A name typed without ".sim" gets the tag at its end, in the chosen folder.
+    seam.saveAnswers.push_back(folder + "/plain");
+    StartBatch("30", "2", "2");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+              (QStringList{"plain2_30_1", "plain2_30_2", "run2_30_1.sim", "run2_30_2.sim"}));
+    PlayRecords read;
+    EXPECT_EQ(ReadSimFile(folder + "/plain2_30_2", read).status, SimFileStatus::Ok);
+    EXPECT_EQ(read.playNumber.back(), 30);
+}
+
+TEST_F(MainFormBatch, ABatchThatCannotFitInTheFreeSpaceIsRefusedBeforeItStarts)
+{
+    // 1000 plays: at most 2 × 1000 + 64 × 109 = 8976 records a run, 12 + 8976 × 44 = 394956
+    // bytes a file, 1184868 bytes for three.
+    QStringList asked;
+    qint64 free = 1184867;
+    form.FreeSpace = [&](const QString& folder) {
+        asked << folder;
+        return free;
+    };
+    Random31::Seed(4);
+    StartBatch("200", "1", "1");
+    const PlayRecords before = form.playRecords;
+
+    seam.saveAnswers.push_back(Path("full.sim"));
+    StartBatch("1000", "3", "1");
+    EXPECT_EQ(asked, QStringList{dir.path()});
     EXPECT_TRUE(Files().isEmpty());
+    EXPECT_EQ(form.playRecords.medals, before.medals); // no run was played
+    ASSERT_EQ(seam.errors.size(), 1);
+    EXPECT_EQ(seam.errors[0],
+              QStringLiteral("保存先の空き容量が足りないため、シミュレーションを開始しませんでした。\n"
+                             "必要な容量（最大）：2 MB\n空き容量：2 MB\n"
+                             "Play数かSim回数を減らすか、別の保存先を選んでください。"));
+    EXPECT_EQ(form.StatusText(0),
+              QStringLiteral("保存先の空き容量が足りないため、シミュレーションを開始しませんでした。"));
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
+
+    // One byte more and it runs.
+    free = 1184868;
+    seam.errors.clear();
+    seam.saveAnswers.push_back(Path("full.sim"));
+    StartBatch("1000", "3", "1");
+    EXPECT_TRUE(seam.errors.isEmpty());
+    EXPECT_EQ(Files().size(), 3);
+
+    // The mistyped run count that once filled a disk: refused at once, whatever is free.
+    free = qint64(1) << 40; // a terabyte
+    seam.saveAnswers.push_back(Path("huge.sim"));
+    StartBatch("1000", "2147483647", "1");
+    ASSERT_EQ(seam.errors.size(), 1);
+    EXPECT_TRUE(seam.errors[0].startsWith(QStringLiteral("保存先の空き容量が足りない")));
+    EXPECT_EQ(Files().size(), 3);
+}
+
+TEST(BatchSpace, RecordsOfARunHaveAnUpperBound)
+{
+    // The longest bonus: 29 general games, a JAC of 8, 28 and 8, 28 and 8.
+    EXPECT_EQ(LongestBonusGames, 109);
+    EXPECT_EQ(MaxRecordsPerRun(0), 0);
+    EXPECT_EQ(MaxRecordsPerRun(1), 110);
+    EXPECT_EQ(MaxRecordsPerRun(64), 7040);
+    EXPECT_EQ(MaxRecordsPerRun(65), 7106);
+    EXPECT_EQ(MaxRecordsPerRun(1000000), 2006976);
+    EXPECT_EQ(BatchBytesNeeded(1, 2), 2 * (12 + 110 * 44));
+    EXPECT_EQ(BatchBytesNeeded(2147483647, 2147483647), INT64_MAX);
+
+    // Real runs stay under the bound: many short ones, where bonus chains weigh most, and
+    // a few long ones at the setting with the most bonuses.
+    Slot slot;
+    slot.SetSetting(6);
+    Random31::Seed(2024);
+    PlayRecords records;
+    size_t most = 0;
+    for (int i = 0; i < 3000; ++i) {
+        PlayRun(slot, records, 20);
+        most = std::max(most, records.size());
+    }
+    EXPECT_LE(static_cast<int64_t>(most), MaxRecordsPerRun(20));
+    for (int i = 0; i < 3; ++i) {
+        PlayRun(slot, records, 200000);
+        EXPECT_LE(static_cast<int64_t>(records.size()), MaxRecordsPerRun(200000));
+    }
 }
 
 TEST_F(MainFormBatch, ACancelledDialogRunsNothingAndWritesNothing)

@@ -6,7 +6,10 @@
 #include "app/RunInputs.h"
 #include "app/SimFile.h"
 #include "app/Unit1.h"
+#include "FailingDevice.h"
 #include "MainFormTestSeam.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -198,4 +201,103 @@ TEST_F(MainFormFile, TheSaveCommandWritesTheMachinesHeaderAndTheRecords)
     seam.saveAnswers.push_back(Path("no/such/folder.sim"));
     form.FileSaveMenuClick();
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルを保存できませんでした。"));
+}
+
+TEST_F(MainFormFile, AReadThatFailsPartWayShowsWhatWasReadAndSaysSo)
+{
+    WriteRun("run.sim", 4, 300, 8);
+    QFile file(Path("run.sim"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    PlayRecords whole;
+    ASSERT_EQ(ReadSimFile(Path("run.sim"), whole).status, SimFileStatus::Ok);
+
+    // The disk fails 5 bytes into record 100, and the commands are disabled while it reads.
+    bool commandsEnabledInside = true;
+    form.ReadSimFileAt = [&](const QString&, PlayRecords& records) {
+        commandsEnabledInside = form.ui.StartButton->isEnabled()
+            || form.ui.FileStartMenu->isEnabled() || form.ui.FileOpenMenu->isEnabled();
+        FailingDevice device(bytes, 12 + 44 * 100 + 5);
+        return ReadSimFile(device, records);
+    };
+    Open(Path("run.sim"));
+    EXPECT_FALSE(commandsEnabledInside);
+    ASSERT_EQ(seam.errors.size(), 1);
+    EXPECT_TRUE(seam.errors[0].startsWith(QStringLiteral(
+        "シミュレーションファイルを最後まで読み込めませんでした。読み込めた100件だけを表示します。\n")))
+        << seam.errors[0].toStdString();
+    EXPECT_TRUE(seam.errors[0].endsWith(QStringLiteral("Input/output error")));
+    EXPECT_EQ(form.StatusText(0),
+              QStringLiteral("シミュレーションファイルの読み込み失敗（読み込めた分のみ表示）"));
+    ASSERT_EQ(form.playRecords.size(), 100u);
+    EXPECT_EQ(form.playRecords.medals.back(), whole.medals[99]);
+    EXPECT_EQ(form.resultListModel->rowCount(), 100);
+    EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("4"));
+    EXPECT_TRUE(form.ui.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.FileStartMenu->isEnabled());
+    EXPECT_TRUE(form.ui.FileOpenMenu->isEnabled());
+
+    // A failure inside the header: the display of before stays, the status says it failed.
+    seam.errors.clear();
+    const QString summary = form.ui.ResultLabel->text();
+    form.ReadSimFileAt = [&](const QString&, PlayRecords& records) {
+        FailingDevice device(bytes, 6);
+        return ReadSimFile(device, records);
+    };
+    Open(Path("run.sim"));
+    ASSERT_EQ(seam.errors.size(), 1);
+    EXPECT_TRUE(seam.errors[0].startsWith(
+        QStringLiteral("シミュレーションファイルを読み込めませんでした。\n") + Path("run.sim")));
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み失敗"));
+    EXPECT_EQ(form.resultListModel->rowCount(), 100);
+    EXPECT_EQ(form.ui.ResultLabel->text(), summary);
+}
+
+TEST_F(MainFormFile, ANamedPipeOrADeviceIsRefusedAsNotASimulationFile)
+{
+    WriteRun("good.sim", 2, 50, 4);
+    Open(Path("good.sim"));
+    const size_t rows = form.playRecords.size();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.sim")).constData(), 0600), 0);
+    for (const QString& path : {Path("pipe.sim"), QStringLiteral("/dev/zero")}) {
+        seam.errors.clear();
+        Open(path);
+        EXPECT_EQ(seam.errors, QStringList{QStringLiteral("このファイルは、Pelvaroファイルではありません。")});
+        EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み中断"));
+        EXPECT_EQ(form.playRecords.size(), rows);
+        EXPECT_TRUE(form.ui.StartButton->isEnabled());
+    }
+}
+
+TEST_F(MainFormFile, ASmallRunAfterALargeOneGivesTheMemoryBack)
+{
+    Random31::Seed(12);
+    form.ui.PlayNumEdit->setText("30000");
+    form.ui.StartButton->click();
+    ASSERT_GE(form.playRecords.medals.capacity(), 30000u);
+    ASSERT_GE(form.resultRowLists.Capacity(), 30000u);
+
+    form.ui.PlayNumEdit->setText("100");
+    form.ui.StartButton->click();
+    ASSERT_EQ(form.playRecords.playNumber.back(), 100);
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+        EXPECT_LT(form.playRecords.column(c).capacity(), 5000u) << "column " << c;
+    EXPECT_LT(form.resultRowLists.Capacity(), 5000u);
+
+    // A file read after a large run gives it back as well.
+    form.ui.PlayNumEdit->setText("30000");
+    form.ui.StartButton->click();
+    WriteRun("small.sim", 1, 100, 3);
+    Open(Path("small.sim"));
+    ASSERT_EQ(form.playRecords.playNumber.back(), 100);
+    EXPECT_LT(form.playRecords.medals.capacity(), 5000u);
+    EXPECT_LT(form.resultRowLists.Capacity(), 5000u);
+
+    // A run of the same size keeps its room: no shrinking back and forth.
+    form.ui.PlayNumEdit->setText("30000");
+    form.ui.StartButton->click();
+    const size_t room = form.playRecords.medals.capacity();
+    form.ui.PlayNumEdit->setText("20000");
+    form.ui.StartButton->click();
+    EXPECT_EQ(form.playRecords.medals.capacity(), room);
 }

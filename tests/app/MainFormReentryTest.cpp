@@ -33,18 +33,23 @@ TEST(MainFormReentry, AStartOrReadInsideARunIsRefused)
 
     bool sawRunning = false;
     bool startEnabledInside = true;
-    bool menuEnabledInside = false;
+    bool menuEnabledInside = true;
+    bool openEnabledInside = true;
     // The first point is the run's, before it plays; the next ones are the display's.
     AtNextMessages(&form, [&] {
         sawRunning = form.CommandRunning();
         startEnabledInside = form.ui.StartButton->isEnabled();
         menuEnabledInside = form.ui.FileStartMenu->isEnabled();
+        openEnabledInside = form.ui.FileOpenMenu->isEnabled();
         form.ui.PlayNumEdit->setText("7"); // would show up if a second run started
         form.ui.FileStartMenu->trigger();
         form.ui.StartButton->click();
         AtNextMessages(&form, [&] {
             form.ui.FileOpenMenu->trigger();
             form.ui.FileStartMenu->trigger();
+            // Reached without the disabled items, the handlers still refuse.
+            form.FileOpenMenuClick();
+            form.FileStartMenuClick();
             form.ui.FlevelButton->click(); // harmless commands still work
         });
     });
@@ -54,7 +59,9 @@ TEST(MainFormReentry, AStartOrReadInsideARunIsRefused)
 
     EXPECT_TRUE(sawRunning);
     EXPECT_FALSE(startEnabledInside);
-    EXPECT_TRUE(menuEnabledInside);
+    // The commands that the run refuses are shown disabled while it runs.
+    EXPECT_FALSE(menuEnabledInside);
+    EXPECT_FALSE(openEnabledInside);
     EXPECT_EQ(seam.openCount, 0); // the read was refused before its dialog
     EXPECT_TRUE(seam.errors.isEmpty());
     EXPECT_TRUE(seam.exceptions.isEmpty());
@@ -64,6 +71,8 @@ TEST(MainFormReentry, AStartOrReadInsideARunIsRefused)
     EXPECT_EQ(form.resultListModel->rowCount(), static_cast<int>(form.playRecords.size()));
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
     EXPECT_TRUE(form.ui.StartButton->isEnabled());
+    EXPECT_TRUE(form.ui.FileStartMenu->isEnabled());
+    EXPECT_TRUE(form.ui.FileOpenMenu->isEnabled());
     EXPECT_FALSE(form.CommandRunning());
     EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("1"));
 

@@ -9,8 +9,10 @@
 #include <climits>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "app/SimFile.h"
+#include "FailingDevice.h"
 
 namespace {
 
@@ -179,6 +181,68 @@ TEST_F(SimFileTest, ReadErrorIsReported)
     // A good file reports none.
     ASSERT_TRUE(WriteSimFile(Path("ok.sim"), {6, 1, 0}, records));
     EXPECT_FALSE(ReadSimFile(Path("ok.sim"), records).readError);
+}
+
+TEST_F(SimFileTest, AFailurePartWayKeepsTheWholeRecordsReadBeforeIt)
+{
+    PlayRecords written;
+    FillRecords(written, 9);
+    ASSERT_TRUE(WriteSimFile(Path("nine.sim"), {6, 3, 9}, written));
+    const QByteArray bytes = ReadBytes(Path("nine.sim"));
+
+    // The disk fails 20 bytes into record 6: records 0-5 stay, the torn one goes.
+    FailingDevice device(bytes, 12 + 44 * 6 + 20);
+    PlayRecords read;
+    FillRecords(read, 2);
+    const SimFileReadResult result = ReadSimFile(device, read);
+    EXPECT_EQ(result.status, SimFileStatus::Ok);
+    EXPECT_TRUE(result.readError);
+    EXPECT_EQ(result.errorText, QStringLiteral("Input/output error"));
+    EXPECT_EQ(result.header.setting, 3);
+    ASSERT_EQ(read.size(), 6u);
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+        EXPECT_EQ(read.column(c), PlayRecords::Column(written.column(c).begin(), written.column(c).begin() + 6));
+
+    // A failure inside the header: no records, and not taken for a simulation file.
+    FailingDevice early(bytes, 7);
+    const SimFileReadResult headerResult = ReadSimFile(early, read);
+    EXPECT_EQ(headerResult.status, SimFileStatus::NotSimFile);
+    EXPECT_TRUE(headerResult.readError);
+    EXPECT_TRUE(read.empty());
+
+    // The same bytes without a failure read whole.
+    FailingDevice whole(bytes, bytes.size());
+    const SimFileReadResult wholeResult = ReadSimFile(whole, read);
+    EXPECT_FALSE(wholeResult.readError);
+    ExpectSameRecords(read, written);
+}
+
+TEST_F(SimFileTest, RecordCountOfAFileSize)
+{
+    // 12 header bytes, then 44 bytes a record; a torn record does not count.
+    EXPECT_EQ(SimFileRecordCount(0), 0);
+    EXPECT_EQ(SimFileRecordCount(11), 0);
+    EXPECT_EQ(SimFileRecordCount(12), 0);
+    EXPECT_EQ(SimFileRecordCount(55), 0);
+    EXPECT_EQ(SimFileRecordCount(56), 1);
+    EXPECT_EQ(SimFileRecordCount(12 + 44 * 5 + 43), 5);
+    EXPECT_EQ(SimFileRecordCount(12 + 44 * 6), 6);
+    EXPECT_EQ(SimFileRecordCount(12 + 44LL * 100000000), 100000000);
+    EXPECT_EQ(SimFileSize(0), 12);
+    EXPECT_EQ(SimFileSize(3), 144);
+}
+
+TEST_F(SimFileTest, ANamedPipeIsRefusedWithoutWaitingForAWriter)
+{
+    const QByteArray fifo = QFile::encodeName(Path("pipe.sim"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    PlayRecords records;
+    FillRecords(records, 2);
+    // Opening the pipe for reading would wait here for ever if the reader opened it plainly.
+    EXPECT_EQ(ReadSimFile(Path("pipe.sim"), records).status, SimFileStatus::NotAFile);
+    EXPECT_EQ(records.size(), 2u);
+    EXPECT_EQ(ReadSimFile(QStringLiteral("/dev/null"), records).status, SimFileStatus::NotAFile);
+    EXPECT_EQ(records.size(), 2u);
 }
 
 TEST_F(SimFileTest, FileThatCannotBeCreatedReportsFailure)

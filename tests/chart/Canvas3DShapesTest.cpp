@@ -7,6 +7,7 @@
 
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/View3DOptions.h"
+#include "platform/graphics/Picture.h"
 #include "tests/chart/support/RecordingCanvas.h"
 
 namespace {
@@ -178,4 +179,78 @@ TEST(Canvas3DShapes, TriangleUsesOnlyItsFirstColour)
     const auto faces = Faces(c);
     ASSERT_EQ(faces.size(), 1u);
     EXPECT_EQ(faces[0]->BrushColor, clRed);
+}
+
+TEST(Canvas3DShapes, PictureOnAPlaneIsOneCellPerPixel)
+{
+    Canvas2D c;
+    TPicture picture;
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(1, 0, qRgb(0, 255, 0));
+    image.setPixel(0, 1, qRgb(0, 0, 255));
+    image.setPixel(1, 1, qRgb(10, 20, 30));
+    picture.SetGraphic(image);
+    c.StretchDraw(TRect(0, 0, 10, 6), &picture, 0);
+    const auto cells = c.Find("Rectangle");
+    ASSERT_EQ(cells.size(), 4u);
+    // Edges at round((column + 1) * 10 / 2) and round((row + 1) * 6 / 2).
+    EXPECT_EQ(cells[0]->Points, (std::vector<TPoint>{{0, 0}, {5, 3}}));
+    EXPECT_EQ(cells[1]->Points, (std::vector<TPoint>{{5, 0}, {10, 3}}));
+    EXPECT_EQ(cells[3]->Points, (std::vector<TPoint>{{5, 3}, {10, 6}}));
+    EXPECT_EQ(cells[0]->BrushColor, clRed);
+    EXPECT_EQ(cells[2]->BrushColor, clBlue);
+    EXPECT_EQ(cells[3]->BrushColor, RGB(10, 20, 30));
+    EXPECT_EQ(cells[0]->PenStyle, psClear);
+}
+
+TEST(Canvas3DShapes, RotatedEllipseIsAFanOfTrianglesAndAnOutline)
+{
+    Canvas2D c;
+    c.RotatedEllipse(0, 0, 20, 10, 0, 0);
+    const auto triangles = c.Find("Polygon");
+    ASSERT_EQ(triangles.size(), 63u);
+    EXPECT_EQ(triangles[0]->Points[0], TPoint(10, 5)); // the centre
+    EXPECT_EQ(triangles[0]->Points[1], TPoint(10, 10)); // t = 0: straight down
+    EXPECT_EQ(triangles[0]->PenStyle, psClear);
+    const auto outline = c.Find("Polyline");
+    ASSERT_EQ(outline.size(), 1u);
+    EXPECT_EQ(outline[0]->Points.size(), 64u);
+    EXPECT_EQ(outline[0]->Points.front(), outline[0]->Points.back());
+    EXPECT_EQ(outline[0]->PenStyle, psSolid); // the pen comes back
+
+    c.Clear();
+    c.Brush()->SetStyle(bsClear);
+    c.RotatedEllipse(0, 0, 20, 10, 0, 90);
+    EXPECT_EQ(c.Count("Polygon"), 0);
+    // Turned by 90 degrees, t = 0 lies to the right of the centre.
+    EXPECT_EQ(c.Find("Polyline")[0]->Points[0], TPoint(15, 5));
+}
+
+TEST(Canvas3DShapes, CylinderFacesAndCap)
+{
+    Canvas3DOrtho c;
+    c.Cylinder(true, 10, 20, 50, 80, 0, 20, true);
+    const auto faces = Faces(c);
+    ASSERT_GE(faces.size(), 2u);
+    for (size_t i = 0; i + 1 < faces.size(); ++i)
+        EXPECT_EQ(faces[i]->Points.size(), 4u);
+    const TCanvasCall* cap = faces.back();
+    ASSERT_EQ(cap->Points.size(), 16u);
+    // The cap lies at the top (the near end), its first point at angle -3 pi / 8.
+    EXPECT_EQ(cap->Points[0], c.Calculate3DPosition(30 + Round(std::sin(-3 * M_PI / 8) * 20), 20,
+                                                     10 - Round(std::cos(-3 * M_PI / 8) * 10)));
+}
+
+TEST(Canvas3DShapes, DonutPieDrawsItsInnerWallFirst)
+{
+    Canvas3DOrtho c;
+    c.Pie3D(100, 100, 40, 30, 0, 10, M_PI, 2 * M_PI, false, false, 50);
+    const auto faces = Faces(c);
+    ASSERT_GE(faces.size(), 2u);
+    // 180 degrees: 18 + 2 points per arc; the inner wall has both arcs (2n), the top face
+    // the outer arc, the inner arc back and the first point again (2n + 1).
+    EXPECT_EQ(faces[0]->Points.size(), 40u);
+    EXPECT_EQ(faces[1]->Points.size(), 41u);
+    EXPECT_EQ(faces[1]->Points[0], c.Calculate3DPosition(60, 100, 10));
 }

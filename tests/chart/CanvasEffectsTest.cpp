@@ -7,6 +7,7 @@
 #include "chart/core/TeeBlend.h"
 #include "chart/core/TeeFont.h"
 #include "chart/core/TeeGradient.h"
+#include "chart/core/View3DOptions.h"
 #include "tests/chart/support/PaintedCanvas.h"
 
 namespace {
@@ -310,4 +311,118 @@ TEST(CanvasSelection, FontZoomAndMonochrome)
     p.Canvas.AssignBrush(&brush, clNone);
     EXPECT_EQ(p.Canvas.Brush()->Color(), clWhite);
     EXPECT_EQ(p.Canvas.GetBackMode(), TRANSPARENT);
+}
+
+TEST(CanvasText, OutlineWithoutFontColourDrawsHollowText)
+{
+    for (TColor fontColor : {clNone, clBlue}) {
+        TPaintedCanvas p(120, 60);
+        p.Canvas.Brush()->SetColor(clLime);
+        p.Canvas.FillRect(TRect(0, 0, 120, 60));
+        TTeeFont font;
+        font.SetHeight(-40);
+        font.SetStyle({fsBold});
+        font.SetColor(fontColor);
+        font.OutLine()->SetColor(clRed);
+        font.OutLine()->Show();
+        p.Canvas.AssignFont(&font);
+        p.Canvas.TextOut(10, 5, QStringLiteral("HO"));
+        int red = 0, blue = 0, other = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 120; ++x) {
+                const unsigned c = p.At(x, y);
+                red += c == kRed;
+                blue += c == kBlue;
+                other += c != kRed && c != kBlue && c != kGreen;
+            }
+        EXPECT_GT(red, 50);
+        EXPECT_EQ(other, 0); // paths are drawn without smoothing: pure colours
+        if (fontColor == clNone) {
+            EXPECT_EQ(blue, 0);
+        } else {
+            EXPECT_GT(blue, 100);
+        }
+    }
+}
+
+TEST(CanvasText, GradientTextPaintsOnlyInsideTheLetters)
+{
+    TPaintedCanvas p(120, 60);
+    TTeeFont font;
+    font.SetHeight(-40);
+    font.SetStyle({fsBold});
+    font.SetColor(clBlack);
+    font.Gradient()->SetStartColor(clRed);
+    font.Gradient()->SetEndColor(clBlue);
+    font.Gradient()->SetVisible(true);
+    p.Canvas.AssignFont(&font);
+    p.Canvas.TextOut(10, 5, QStringLiteral("HO"));
+    int coloured = 0, black = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const unsigned c = p.At(x, y);
+            coloured += c != kWhite;
+            black += c == kBlack;
+        }
+    EXPECT_GT(coloured, 100);
+    EXPECT_EQ(black, 0);             // the gradient replaces the font colour
+    EXPECT_EQ(p.At(5, 30), kWhite);  // nothing outside the letters
+    EXPECT_EQ(p.At(115, 2), kWhite);
+    // The clip of the letters is gone afterwards (the text left the brush clear).
+    p.Canvas.Brush()->SetStyle(bsSolid);
+    p.Canvas.Brush()->SetColor(clLime);
+    p.Canvas.FillRect(TRect(0, 0, 120, 60));
+    EXPECT_EQ(p.At(5, 30), kGreen);
+}
+
+TEST(CanvasClip, FlatCubeClipsInsideItsFrame)
+{
+    TPaintedCanvas p(20, 20);
+    p.Canvas.ClipCube(TRect(2, 2, 12, 12), 0, 10);
+    p.Canvas.Brush()->SetColor(clRed);
+    p.Canvas.FillRect(TRect(0, 0, 20, 20));
+    p.Canvas.UnClipRectangle();
+    // (left + 1, top + 1, right, bottom - 1)
+    EXPECT_EQ(p.At(2, 5), kWhite);
+    EXPECT_EQ(p.At(3, 3), kRed);
+    EXPECT_EQ(p.At(11, 10), kRed);
+    EXPECT_EQ(p.At(12, 5), kWhite);
+    EXPECT_EQ(p.At(5, 11), kWhite);
+}
+
+TEST(CanvasText, ZoomedTextGrowsWithTheViewZoom)
+{
+    class NoParent : public TView3DParent
+    {
+    public:
+        void Invalidate() override {}
+    } parent;
+    auto inkWidth = [&](int zoom) {
+        TView3DOptions options(&parent);
+        options.SetZoom(zoom);
+        TTeeCanvas3D c;
+        const TRect r = c.InitWindow(nullptr, &options, clWhite, true, TRect(0, 0, 300, 100));
+        c.Projection(0, r);
+        c.ResetState();
+        c.Brush()->SetColor(clWhite);
+        c.FillRect(r);
+        TTeeFont font;
+        font.SetSize(10);
+        c.AssignFont(&font);
+        c.TextOut3D(150, 50, 0, QStringLiteral("MMMM"));
+        int left = 300, right = -1;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 300; ++x)
+                if ((c.Bitmap()->pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_EQ(c.Font()->Size(), 10); // the zoomed size is only for the call
+        return right - left + 1;
+    };
+    const int plain = inkWidth(100);
+    const int doubled = inkWidth(200);
+    ASSERT_GT(plain, 10);
+    EXPECT_GT(doubled, plain * 17 / 10);
+    EXPECT_LT(doubled, plain * 23 / 10);
 }

@@ -9,6 +9,7 @@
 
 #include "chart/core/AntiAlias.h"
 #include "chart/core/TeeCanvas3D.h"
+#include "chart/core/TeeExportData.h"
 #include "chart/core/TeeGradient.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/Picture.h"
@@ -245,6 +246,67 @@ TEST(PanelExport, AntiAliasedPictureHasThePanelsSizeAndRestoresTheSettings)
     EXPECT_TRUE(panel.RepaintEnabled());
     EXPECT_TRUE(panel.GetBufferedDisplay());
     EXPECT_EQ(panel.Canvas3D()->FontZoom(), 100.0);
+}
+
+} // namespace
+
+namespace {
+
+class TwoLines : public TTeeExportData
+{
+public:
+    QString AsString() override { return QStringLiteral("a;b\r\nï;2"); }
+};
+
+TEST(ExportData, FileHoldsExactlyTheTextAndTheClipboardTakesIt)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("data.txt"));
+    {
+        QFile old(name);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("a much longer text that must not survive");
+    }
+    TwoLines data;
+    ASSERT_TRUE(data.SaveToFile(name));
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("a;b\r\n\xC3\xAF;2"));
+    data.CopyToClipboard();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("a;b\r\nï;2"));
+    EXPECT_FALSE(data.SaveToFile(dir.filePath(QStringLiteral("no/such/dir.txt"))));
+}
+
+TEST(PanelCanvas, AReplacedCanvasKeepsTheSettingsAndRepaints)
+{
+    BackgroundPanel panel;
+    panel.SetMonochrome(true);
+    panel.Painted();
+    const int draws = panel.draws;
+    auto* canvas = new TTeeCanvas3D;
+    panel.SetInternalCanvas(canvas);
+    EXPECT_EQ(panel.Canvas3D(), canvas);
+    EXPECT_TRUE(canvas->GetMonochrome());
+    EXPECT_EQ(panel.draws, draws + 1);
+    panel.SetInternalCanvas(nullptr);
+    EXPECT_EQ(panel.Canvas3D(), canvas);
+}
+
+TEST(PanelCanvas, APatternInTheBackColourTurnsBlackOrWhite)
+{
+    BackgroundPanel panel;
+    panel.Painted();
+    TBrush hatch;
+    hatch.SetStyle(bsCross);
+    panel.SetBrushCanvas(clRed, &hatch, clRed);
+    EXPECT_EQ(panel.Canvas3D()->Brush()->Color(), clBlack);
+    panel.SetBrushCanvas(clBlack, &hatch, clBlack);
+    EXPECT_EQ(panel.Canvas3D()->Brush()->Color(), clWhite);
+    panel.SetBrushCanvas(clRed, &hatch, clBlue);
+    EXPECT_EQ(panel.Canvas3D()->Brush()->Color(), clRed);
+    TBrush solid;
+    panel.SetBrushCanvas(clRed, &solid, clRed);
+    EXPECT_EQ(panel.Canvas3D()->Brush()->Color(), clRed);
 }
 
 } // namespace
