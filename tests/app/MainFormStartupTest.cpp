@@ -170,9 +170,15 @@ TEST(MainFormStartup, SevenPagesWithTheirColumns)
 
 TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
 {
+    RecordingSeam seam;
     TMainForm form;
     form.show();
     form.activateWindow();
+    // With rows in the play list, whose cells could otherwise take the Tab key for themselves.
+    form.ui.PlayNumEdit->setText("50");
+    form.ui.StartButton->click();
+    ASSERT_GT(form.resultListModel->rowCount(), 2);
+    form.ui.ResultListView->setCurrentIndex(form.resultListModel->index(1, 2));
     form.ui.PlayNumEdit->setFocus();
     QApplication::processEvents();
     // The play count, the setting, the pages (their tabs, then the shown list), the reveal
@@ -189,6 +195,11 @@ TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(w, &press);
     }
+    // Shift+Tab walks back out of the list as well.
+    form.ui.ResultListView->setFocus();
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::sendEvent(form.ui.ResultListView, &back);
+    EXPECT_EQ(QApplication::focusWidget(), form.ui.PageControl1->tabBar());
 }
 
 TEST(MainFormStartup, FlevelButtonShowsTheMachineSetting)
