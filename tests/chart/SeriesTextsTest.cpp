@@ -136,8 +136,8 @@ TEST(Paging, ThePageOfPointsSetsTheRangeAndAShortLastPageKeepsTheScale)
     EXPECT_EQ(chart.MinXValue(chart.BottomAxis()), 20);
     EXPECT_EQ(chart.MaxXValue(chart.BottomAxis()), 24);
     chart.SetScaleLastPage(false);
-    // 5 points shown of 10: 20 + (24 - 20) x 10 / 5.
-    EXPECT_EQ(chart.MaxXValue(chart.BottomAxis()), 28);
+    // 5 points shown of 10: the axis reaches where a full page at that spacing would end.
+    EXPECT_EQ(chart.MaxXValue(chart.BottomAxis()), 29);
     // The other axis takes the values of the points on the page.
     EXPECT_EQ(chart.MinYValue(chart.LeftAxis()), 100);
     chart.SetPage(0);
