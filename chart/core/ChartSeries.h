@@ -198,6 +198,17 @@ public:
     bool AssociatedToHorizAxis(THorizAxis which) const;
     bool AssociatedToVertAxis(TVertAxis which) const;
     virtual bool UseAxis() const { return true; }
+    // Conversions through the series' axes (the series must be in a chart with axes).
+    QString XValueToText(double value) const;
+    QString YValueToText(double value) const;
+    double XScreenToValue(int pixel) const;
+    double YScreenToValue(int pixel) const;
+    int CalcXPosValue(double value) const;
+    int CalcYPosValue(double value) const;
+    int CalcXSizeValue(double value) const;
+    int CalcYSizeValue(double value) const;
+    // Along the value axis: Y, or X for a horizontal series.
+    int CalcPosValue(double value) const;
 
     TSeriesMarks* Marks() { return FMarks.get(); }
     const TSeriesMarks* Marks() const { return FMarks.get(); }
