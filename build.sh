@@ -9,7 +9,7 @@ what=${1:-run}
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-ipafont-gothic fonts-ipafont-mincho)
+          fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 #include "app/ProgramMain.h"
 
 #include "app/ExceptionDisplay.h"
+#include "app/QtTranslations.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "chart/components/UnitStartup.h"
@@ -12,6 +13,7 @@ int ProgramMain(int& argc, char** argv)
 {
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelvaro"));
+    InstallQtTranslations();
     int rc = 0;
     InitializeUnits();
     // The chart engine's messages to the user appear as error boxes.

@@ -170,11 +170,19 @@ TEST(MainFormStartup, SevenPagesWithTheirColumns)
 
 TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
 {
+    RecordingSeam seam;
     TMainForm form;
     form.show();
     form.activateWindow();
+    // With rows in the play list, whose cells could otherwise take the Tab key for themselves.
+    form.ui.PlayNumEdit->setText("50");
+    form.ui.StartButton->click();
+    ASSERT_GT(form.resultListModel->rowCount(), 2);
+    form.ui.ResultListView->setCurrentIndex(form.resultListModel->index(1, 2));
     form.ui.PlayNumEdit->setFocus();
     QApplication::processEvents();
+    // The window's own focus child is followed, so that the test does not depend on the window
+    // being the active one (other programs may run beside it).
     // The play count, the setting, the pages (their tabs, then the shown list), the reveal
     // button, the marker boxes, the run count, the start button, and round again.
     QWidget* expected[] = {form.ui.PlayNumEdit,      form.ui.FlevelComboBox,   form.ui.PageControl1->tabBar(),
@@ -183,12 +191,17 @@ TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
                            form.ui.RakudaCheckBox,   form.ui.TukiCheckBox,     form.ui.ChanceCheckBox,
                            form.ui.SimNumEdit,       form.ui.StartButton,      form.ui.PlayNumEdit};
     for (QWidget* e : expected) {
-        QWidget* w = QApplication::focusWidget();
+        QWidget* w = form.focusWidget();
         ASSERT_EQ(w, e) << (w ? qPrintable(w->objectName()) : "none") << " instead of "
                         << qPrintable(e->objectName());
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(w, &press);
     }
+    // Shift+Tab walks back out of the list as well.
+    form.ui.ResultListView->setFocus();
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::sendEvent(form.ui.ResultListView, &back);
+    EXPECT_EQ(form.focusWidget(), form.ui.PageControl1->tabBar());
 }
 
 TEST(MainFormStartup, FlevelButtonShowsTheMachineSetting)
