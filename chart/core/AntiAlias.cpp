@@ -47,5 +47,6 @@ QImage TeeAntiAlias(TCustomTeePanel* panel)
     panel->SetBufferedDisplay(oldBuffered);
     QImage result = TeeHalveBitmap(large);
     panel->SetRepaintEnabled(oldRepaint);
+    panel->Invalidate(); // the screen's layout comes back with the next paint
     return result;
 }

@@ -14,7 +14,7 @@
 #include "chart/core/AxisShape.h"
 #include "chart/core/AxisHost.h"
 #include "chart/core/ChartPen.h"
-#include "chart/core/CustomTeePanel.h" // TTeeUnits
+#include "chart/core/TeeUnits.h"
 #include "chart/core/DateTimeSteps.h"
 #include "platform/TeeFiler.h"
 #include "platform/Collection.h"

@@ -464,6 +464,51 @@ void TChartSeries::RecalcGetAxis()
         FUsedVertAxis = FCustomVertAxis;
 }
 
+QString TChartSeries::XValueToText(double value) const
+{
+    return FUsedHorizAxis->LabelValue(value);
+}
+
+QString TChartSeries::YValueToText(double value) const
+{
+    return FUsedVertAxis->LabelValue(value);
+}
+
+double TChartSeries::XScreenToValue(int pixel) const
+{
+    return FUsedHorizAxis->CalcPosPoint(pixel);
+}
+
+double TChartSeries::YScreenToValue(int pixel) const
+{
+    return FUsedVertAxis->CalcPosPoint(pixel);
+}
+
+int TChartSeries::CalcXPosValue(double value) const
+{
+    return FUsedHorizAxis->CalcXPosValue(value);
+}
+
+int TChartSeries::CalcYPosValue(double value) const
+{
+    return FUsedVertAxis->CalcYPosValue(value);
+}
+
+int TChartSeries::CalcXSizeValue(double value) const
+{
+    return FUsedHorizAxis->CalcSizeValue(value);
+}
+
+int TChartSeries::CalcYSizeValue(double value) const
+{
+    return FUsedVertAxis->CalcSizeValue(value);
+}
+
+int TChartSeries::CalcPosValue(double value) const
+{
+    return FMandatoryIsY ? CalcYPosValue(value) : CalcXPosValue(value);
+}
+
 bool TChartSeries::AssociatedToAxis(const TChartAxis* axis) const
 {
     if (!UseAxis() || !axis)

@@ -41,6 +41,9 @@ using TSeriesOnAfterAdd = std::function<void(TChartSeries* sender, int valueInde
 // False refuses the point.
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
 using TSeriesOnClear = std::function<void(TChartSeries* sender)>;
+// A click on a point of the series (the chart control raises it).
+using TSeriesClick = std::function<void(TChartSeries* Sender, int ValueIndex, TMouseButton Button, TShiftState Shift,
+                                        int X, int Y)>;
 
 class TChartSeries : public TCustomChartSeries
 {
@@ -198,6 +201,17 @@ public:
     bool AssociatedToHorizAxis(THorizAxis which) const;
     bool AssociatedToVertAxis(TVertAxis which) const;
     virtual bool UseAxis() const { return true; }
+    // Conversions through the series' axes (the series must be in a chart with axes).
+    QString XValueToText(double value) const;
+    QString YValueToText(double value) const;
+    double XScreenToValue(int pixel) const;
+    double YScreenToValue(int pixel) const;
+    int CalcXPosValue(double value) const;
+    int CalcYPosValue(double value) const;
+    int CalcXSizeValue(double value) const;
+    int CalcYSizeValue(double value) const;
+    // Along the value axis: Y, or X for a horizontal series.
+    int CalcPosValue(double value) const;
 
     TSeriesMarks* Marks() { return FMarks.get(); }
     const TSeriesMarks* Marks() const { return FMarks.get(); }
@@ -252,6 +266,8 @@ public:
     virtual int CalcYPos(int index) const;
     // The point under (x, y), or -1.
     virtual int Clicked(int, int) { return -1; }
+    TSeriesClick OnClick;
+    TSeriesClick OnDblClick;
     int Clicked(TPoint p) { return Clicked(p.X, p.Y); }
 
     // Depth order: ZOrder -1 takes the next free position of the frame.

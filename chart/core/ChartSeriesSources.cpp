@@ -84,6 +84,9 @@ void TChartSeries::Added()
 
 void TChartSeries::Removed()
 {
+    // The chart shows its own cursor again when it was showing the series' one.
+    if (TCustomAxisPanel* chart = ParentChart(); chart && FCursor != 0 && chart->Cursor() == FCursor)
+        chart->SetCursor(chart->SavedCursor());
     UnlinkFromSources();
     TCustomChartSeries::Removed();
     FMarks->SetParent(nullptr);

@@ -158,6 +158,11 @@ public:
     void InternalDraw(const TRect& rect) override;
     // One active series (and the series sharing its depth position) inside the frame.
     void DrawSeries(TChartSeries* series);
+    // Frame steps of the axes: every axis takes its range and positions and the visible ones
+    // take their room from the plot rectangle in list order; then every axis widens its range
+    // by the pixel margins its series ask for plus its offsets; then the visible axes draw.
+    void CalcAxisRects();
+    void CalcAxisMarginsFromSeries();
     void DrawAxes();
 
     // ---- what the chart control fills in (abstract here) ----
@@ -221,9 +226,7 @@ public:
 private:
     // Steps of a frame.
     void CalcSeriesZPositions();
-    void CalcAxisRects();
     void CalcSeriesDepthSlots();
-    void CalcAxisMarginsFromSeries();
     void ClipSeriesArea();
     void DrawSeriesMarks(TChartSeries* series);
     // The page of points along the axis, when paging applies to it.

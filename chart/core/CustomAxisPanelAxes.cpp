@@ -157,9 +157,11 @@ bool TCustomAxisPanel::PageMinMax(TChartAxis* axis, bool isMin, bool isX, double
     const double low = list->GetValue(firstIndex);
     double high = list->GetValue(lastIndex);
     const int shown = lastIndex - firstIndex + 1;
-    // A short last page keeps the scale of a full one unless told otherwise.
-    if (!FScaleLastPage && shown < perPage)
-        high = low + (high - low) * perPage / shown;
+    // Unless told otherwise, a short last page keeps the spacing of a full one: its first
+    // point stays put and the axis reaches as far as a full page of points at that spacing
+    // (ten points from 20 spaced 1 apart end at 29).
+    if (!FScaleLastPage && shown < perPage && lastIndex > firstIndex)
+        high = low + (high - low) * (perPage - 1) / (lastIndex - firstIndex);
     result = isMin ? low : high;
     return true;
 }

@@ -36,7 +36,12 @@ void TCustomTeePanel::NonBufferDraw(TCanvas* ACanvas, const TRect& R)
 {
     const bool old = GetBufferedDisplay();
     SetBufferedDisplay(false);
-    ScopeExit restore([&] { SetBufferedDisplay(old); });
+    // The draw lays the chart out for R: the screen is drawn again afterwards, so that the
+    // plot rectangle and the axes that mouse handling reads are the screen's once more.
+    ScopeExit restore([&] {
+        SetBufferedDisplay(old);
+        Invalidate();
+    });
     Draw(ACanvas, R);
 }
 

@@ -2,19 +2,13 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPixmap>
 
 #include "platform/ClassRegistry.h"
 #include "platform/Persistent.h"
+#include "platform/graphics/Cursors.h"
 
 namespace {
-
-QHash<int, QCursor>& ScreenCursors()
-{
-    static QHash<int, QCursor> cursors;
-    return cursors;
-}
 
 // The resource path of a bitmap name, whichever image format it was stored in.
 QString FindBitmapResource(const QString& name)
@@ -56,24 +50,26 @@ bool TeeGetBitmapEditor(const TObject* object, QImage& bitmap)
     return TeeLoadBitmap(bitmap, name, parentName);
 }
 
+// The slots are the screen's own, so that a control showing a slot's id shows that cursor.
 QCursor TeeScreenCursor(int id)
 {
-    return ScreenCursors().value(id, QCursor(Qt::ArrowCursor));
+    return HasScreenCursor(static_cast<TCursor>(id)) ? ScreenCursor(static_cast<TCursor>(id))
+                                                     : QCursor(Qt::ArrowCursor);
 }
 
 void TeeSetScreenCursor(int id, const QCursor& cursor)
 {
-    ScreenCursors().insert(id, cursor);
+    SetScreenCursor(static_cast<TCursor>(id), cursor);
 }
 
 void TeeClearScreenCursor(int id)
 {
-    ScreenCursors().remove(id);
+    ClearScreenCursor(static_cast<TCursor>(id));
 }
 
 bool TeeHasScreenCursor(int id)
 {
-    return ScreenCursors().contains(id);
+    return HasScreenCursor(static_cast<TCursor>(id));
 }
 
 QCursor TeeLoadHandCursor()

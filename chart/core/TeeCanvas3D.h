@@ -129,7 +129,7 @@ public:
     // Scratch quadrilateral of the 3D shapes, drawn by PolygonFour.
     TFourPoints FourPoints;
 
-    // Draws the text rectangle of TextOut at (x, y): its size and placement by the alignment.
+    // The rectangle that TextOut at (x, y) covers: text size placed by the alignment.
     TRect TextRectangle(int32_t x, int32_t y, const QString& text);
 
 protected:

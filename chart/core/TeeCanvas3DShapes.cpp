@@ -17,21 +17,21 @@ int64_t FaceSign(const TFourPoints& p)
            - (static_cast<int64_t>(p[1].X) - p[2].X) * (static_cast<int64_t>(p[3].Y) - p[2].Y);
 }
 
-} // namespace
-
 // The colour that shading starts from: the background behind a non-solid brush, else the brush.
-static TColor ShadeBase(TTeeCanvas* canvas)
+TColor ShadeBase(TTeeCanvas* canvas)
 {
     return canvas->Brush()->Style() != bsSolid ? canvas->GetBackColor() : canvas->Brush()->Color();
 }
 
-static void RestoreBase(TTeeCanvas* canvas, TColor base)
+void RestoreBase(TTeeCanvas* canvas, TColor base)
 {
     if (canvas->Brush()->Style() != bsSolid)
         canvas->SetBackColor(base);
     else
         canvas->Brush()->SetColor(base);
 }
+
+} // namespace
 
 void TTeeCanvas3D::ProjectedPolygon(const TPoint* points, int count, int32_t z, bool closed)
 {

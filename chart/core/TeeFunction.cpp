@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/core/ChartAxis.h"
 #include "chart/core/ChartException.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
@@ -145,7 +146,11 @@ void TTeeFunction::CalculateByPeriod(TChartSeries* source, TChartValueList* list
         bool filled = true;
         if (FPeriodStyle == psRange) {
             groupStart = start;
-            TeeDateTimeIncrement(list->DateTime(), true, start, FPeriod, step);
+            // Month-exact steps come from the parent's horizontal axis when it has one.
+            if (const TChartAxis* axis = FParent->GetHorizAxis())
+                axis->IncDecDateTime(true, start, FPeriod, step);
+            else
+                TeeDateTimeIncrement(list->DateTime(), true, start, FPeriod, step);
             // A period too small to move the start at this magnitude can never reach the next point.
             if (!(start > groupStart))
                 break;

@@ -56,3 +56,8 @@ void ClearScreenCursor(TCursor id)
 {
     Slots().remove(id);
 }
+
+bool HasScreenCursor(TCursor id)
+{
+    return Slots().contains(id);
+}

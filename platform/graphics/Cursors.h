@@ -12,3 +12,4 @@ QCursor ScreenCursor(TCursor id);
 // Fills or empties a slot.
 void SetScreenCursor(TCursor id, const QCursor& cursor);
 void ClearScreenCursor(TCursor id);
+bool HasScreenCursor(TCursor id);

@@ -189,6 +189,13 @@ bool TDeviceContext::PrepareRop()
     return true;
 }
 
+bool TDeviceContext::PixelExact() const
+{
+    // Pixel rules matter where pixels are drawn; a vector device (PDF, SVG, printer) gets
+    // lines as lines, so that they print as lines at any resolution.
+    return FPainter && FPainter->paintEngine() && FPainter->paintEngine()->type() == QPaintEngine::Raster;
+}
+
 bool TDeviceContext::SolidHairline() const
 {
     return FPen.style() == Qt::SolidLine && FPen.widthF() <= 1.0 && FPen.brush().style() == Qt::SolidPattern;
@@ -205,7 +212,7 @@ void TDeviceContext::LineTo(int32_t x, int32_t y)
     FPosition = TPoint(x, y);
     if (!FPainter || FPen.style() == Qt::NoPen || a == FPosition || !PrepareRop())
         return;
-    if (!SolidHairline()) {
+    if (!SolidHairline() || !PixelExact()) {
         FPainter->drawLine(a.ToQPoint(), QPoint(x, y));
         return;
     }
@@ -306,7 +313,7 @@ void TDeviceContext::Polyline(const TPoint* points, int count)
 {
     if (!FPainter || count < 2 || FPen.style() == Qt::NoPen || !PrepareRop())
         return;
-    if (!SolidHairline()) {
+    if (!SolidHairline() || !PixelExact()) {
         FPainter->drawPolyline(AsQPoints(points), count);
         return;
     }

@@ -6,7 +6,8 @@
 // font escapement) and reproduces the pixel rules the chart code relies on: a rectangle or an
 // ellipse leaves out its right and bottom edge, a line leaves out its last pixel, arcs and pies
 // run counter-clockwise between radial points, polygons fill alternate (odd-even).
-// It draws on any paint device: a QImage back buffer, a printer, a PDF or SVG generator.
+// It draws on any paint device: a QImage back buffer, a printer, a PDF or SVG generator; the
+// one-pixel line rules apply on raster devices, vector devices get plain lines.
 // Without a device it only measures text.
 
 #include <QBrush>
@@ -134,6 +135,7 @@ private:
     // Applies the raster operation; false when nothing must be drawn (R2_NOP).
     bool PrepareRop();
     bool SolidHairline() const;
+    bool PixelExact() const;
     void ClipChanged();
     bool PolylineThroughMask(const TPoint* points, int count);
     static int64_t LinePixelCount(TPoint a, TPoint b);

@@ -140,3 +140,38 @@ TEST(AxisPanelSeries, ToolsJoinAndLeaveTheChart)
 }
 
 } // namespace
+
+namespace {
+
+TEST(AxisPanelSeries, StoredSettingsAndAssign)
+{
+    TTestChart chart;
+    const QString defaults = TeeWriteProperties(chart);
+    EXPECT_FALSE(defaults.contains("AxisBehind"));
+    EXPECT_FALSE(defaults.contains("MaxPointsPerPage"));
+    EXPECT_FALSE(defaults.contains("Page="));
+    chart.SetAxisBehind(false);
+    chart.SetClipPoints(false);
+    chart.SetMaxPointsPerPage(10);
+    chart.SetScaleLastPage(false);
+    TTestChart read;
+    TeeReadProperties(read, TeeWriteProperties(chart));
+    EXPECT_FALSE(read.AxisBehind());
+    EXPECT_FALSE(read.ClipPoints());
+    EXPECT_EQ(read.MaxPointsPerPage(), 10);
+    EXPECT_FALSE(read.ScaleLastPage());
+    EXPECT_TRUE(read.AxisVisible());
+    TeeReadProperties(read, "MaxPointsPerPage=-4\nPage=0");
+    EXPECT_EQ(read.MaxPointsPerPage(), 0);
+    EXPECT_EQ(read.Page(), 1);
+
+    TTestChart copy;
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    copy.Assign(&chart);
+    EXPECT_FALSE(copy.AxisBehind());
+    EXPECT_EQ(copy.MaxPointsPerPage(), 10);
+    EXPECT_EQ(copy.SeriesCount(), 0);
+}
+
+} // namespace

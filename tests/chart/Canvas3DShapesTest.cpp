@@ -254,3 +254,30 @@ TEST(Canvas3DShapes, DonutPieDrawsItsInnerWallFirst)
     EXPECT_EQ(faces[1]->Points.size(), 41u);
     EXPECT_EQ(faces[1]->Points[0], c.Calculate3DPosition(60, 100, 10));
 }
+
+TEST(Canvas3DShapes, PyramidsShowTheFacesTurnedToTheViewer)
+{
+    // Depth recedes up and to the right: the front and the right (or upper) side show, the
+    // back, the far side and the base do not.
+    Canvas3DOrtho c;
+    c.Brush()->SetColor(RGB(200, 200, 200));
+    c.Pyramid(true, 10, 20, 50, 80, 0, 20, true);
+    auto faces = Faces(c);
+    ASSERT_EQ(faces.size(), 2u);
+    EXPECT_EQ(faces[0]->Points[2], c.Calculate3DPosition(30, 20, 10)); // apex of the front face
+    EXPECT_EQ(faces[0]->BrushColor, RGB(200, 200, 200));
+    EXPECT_EQ(faces[1]->BrushColor, RGB(72, 72, 72)); // the side, darker by 128
+
+    c.Clear();
+    c.Brush()->SetColor(RGB(200, 200, 200));
+    c.Pyramid(false, 10, 20, 50, 80, 0, 20, true);
+    faces = Faces(c);
+    ASSERT_EQ(faces.size(), 2u);
+    EXPECT_EQ(faces[0]->Points[2], c.Calculate3DPosition(50, 50, 10));
+    EXPECT_EQ(faces[1]->Points[0], c.Calculate3DPosition(10, 20, 20)); // the upper side
+
+    // A flat pyramid (apex on the base line) draws only its base.
+    c.Clear();
+    c.Pyramid(true, 10, 80, 50, 80, 0, 20, false);
+    EXPECT_LE(Faces(c).size(), 1u);
+}

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QPaintEngine>
+#include <QBuffer>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <QTextItem>
 
@@ -196,4 +198,27 @@ TEST(CanvasDevices, ImageAndPdfPageBothReceiveTheDrawing)
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_GT(bytes.size(), 2000);
+}
+
+TEST(CanvasDevices, VectorDevicesGetLinesAsLines)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(QSize(300, 200));
+        TCanvas device;
+        ASSERT_TRUE(device.BeginPaint(&svg));
+        TTeeCanvas3D canvas;
+        canvas.SetUseBuffer(false);
+        canvas.InitWindow(&device, nullptr, clWhite, false, TRect(0, 0, 300, 200));
+        const TPoint zigzag[4] = {{10, 100}, {40, 60}, {70, 120}, {100, 70}};
+        canvas.Polyline(zigzag, 3);
+        canvas.Line(0, 0, 50, 30);
+    }
+    const QByteArray svgText = buffer.data();
+    // One polyline element with the four points, and one line: no pixel-by-pixel dots.
+    EXPECT_TRUE(svgText.contains("polyline")) << svgText.constData();
+    EXPECT_LT(svgText.count("<rect"), 3);
 }

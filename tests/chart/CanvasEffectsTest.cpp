@@ -7,6 +7,7 @@
 #include "chart/core/TeeBlend.h"
 #include "chart/core/TeeFont.h"
 #include "chart/core/TeeGradient.h"
+#include "chart/core/TeeShadow.h"
 #include "chart/core/View3DOptions.h"
 #include "tests/chart/support/PaintedCanvas.h"
 
@@ -425,4 +426,49 @@ TEST(CanvasText, ZoomedTextGrowsWithTheViewZoom)
     ASSERT_GT(plain, 10);
     EXPECT_GT(doubled, plain * 17 / 10);
     EXPECT_LT(doubled, plain * 23 / 10);
+}
+
+TEST(CanvasShadow, StripsUnderAndRightOfTheRectangle)
+{
+    TPaintedCanvas p(30, 20);
+    TTeeShadow shadow;
+    shadow.SetColor(clRed);
+    shadow.SetHorizSize(3);
+    shadow.SetVertSize(2);
+    shadow.Draw(&p.Canvas, TRect(5, 5, 15, 10));
+    // Under: (8, 10)-(18, 12); right: (15, 7)-(18, 12).
+    EXPECT_EQ(p.At(8, 10), kRed);
+    EXPECT_EQ(p.At(17, 11), kRed);
+    EXPECT_EQ(p.At(15, 7), kRed);
+    EXPECT_EQ(p.At(7, 11), kWhite);
+    EXPECT_EQ(p.At(16, 6), kWhite);
+    EXPECT_EQ(p.At(18, 11), kWhite);
+    EXPECT_EQ(p.At(10, 8), kWhite); // the rectangle itself is left alone
+
+    TPaintedCanvas q(30, 20);
+    q.Canvas.Brush()->SetColor(clBlue);
+    q.Canvas.FillRect(TRect(0, 0, 30, 20));
+    shadow.SetTransparency(50);
+    shadow.Draw(&q.Canvas, TRect(5, 5, 15, 10));
+    EXPECT_EQ(q.At(10, 11), 0x80007Fu); // red 255 - 127, blue 0 + 127
+    EXPECT_EQ(q.At(10, 8), kBlue);
+
+    TPaintedCanvas none(30, 20);
+    shadow.SetColor(clNone);
+    EXPECT_FALSE(shadow.PrepareCanvas(&none.Canvas, TRect(5, 5, 15, 10)));
+    shadow.SetColor(clRed);
+    shadow.SetSize(0);
+    shadow.Draw(&none.Canvas, TRect(5, 5, 15, 10));
+    EXPECT_EQ(none.At(10, 11), kWhite);
+}
+
+TEST(CanvasGradient, MonochromeCanvasesGetGreys)
+{
+    TPaintedCanvas p(4, 4);
+    p.Canvas.SetMonochrome(true);
+    TTeeGradient g;
+    g.SetStartColor(RGB(30, 60, 91));
+    g.SetEndColor(RGB(30, 60, 91));
+    g.Draw(&p.Canvas, TRect(0, 0, 4, 4));
+    EXPECT_EQ(p.At(1, 1), Grey(60)); // (30 + 60 + 91) / 3
 }

@@ -178,8 +178,14 @@ TEST(PanelExport, BitmapAndPngFilesReadBackAsDrawn)
 TEST(PanelExport, ABitmapOfAPartIsThatSizeAndTheBufferSettingComesBack)
 {
     BackgroundPanel panel;
+    panel.SetBevelOuter(bvNone);
+    panel.Painted();
     const QImage part = panel.TeeCreateBitmap(clRed, TRect(0, 0, 120, 80));
     EXPECT_EQ(part.size(), QSize(120, 80));
+    // The export laid the chart out for its own size; the screen is drawn again.
+    EXPECT_TRUE(panel.NeedsPaint());
+    panel.Update();
+    EXPECT_EQ(panel.PlotRect(), TRect(12, 10, 388, 240));
     EXPECT_TRUE(panel.GetBufferedDisplay());
     panel.SetBufferedDisplay(false);
     panel.TeeCreateBitmap(clWhite, TRect(0, 0, 10, 10));
@@ -246,6 +252,7 @@ TEST(PanelExport, AntiAliasedPictureHasThePanelsSizeAndRestoresTheSettings)
     EXPECT_TRUE(panel.RepaintEnabled());
     EXPECT_TRUE(panel.GetBufferedDisplay());
     EXPECT_EQ(panel.Canvas3D()->FontZoom(), 100.0);
+    EXPECT_TRUE(panel.NeedsPaint());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <gtest/gtest.h>
 
+#include "chart/core/TeeBitmaps.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "platform/graphics/SystemColors.h"
 #include "platform/widgets/ControlHost.h"
@@ -65,6 +66,25 @@ TEST(PanelWindow, ZoomRectangleReachesTheScreenWithoutARedraw)
     panel->DrawZoomRectangle();
     EXPECT_EQ(host.grab().toImage().pixel(20, 50), qRgb(0, 0, 0));
     EXPECT_EQ(panel->draws, draws);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PanelWindow, ShowsTheChartsHandCursorAndStandardOnes)
+{
+    TControlHost host;
+    auto* panel = new BackgroundPanel;
+    host.SetControl(panel, true);
+    ASSERT_TRUE(TeeHasScreenCursor(HandCursorId));
+    panel->SetCursor(HandCursorId);
+    EXPECT_NE(host.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(host.cursor().shape(), TeeScreenCursor(HandCursorId).shape());
+    panel->SetCursor(crCross);
+    EXPECT_EQ(host.cursor().shape(), Qt::CrossCursor);
+    panel->MouseLeave(); // back to the saved design cursor
+    EXPECT_EQ(host.cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace

@@ -19,6 +19,7 @@ public:
         if (RepaintEnabled())
             ++Invalidates;
     }
+    int32_t CalcWallSize(const TChartAxis*) override { return 0; }
     void HandleTeeEvent(TTeeEvent* event) override
     {
         if (auto* e = dynamic_cast<TTeeSeriesEvent*>(event))
