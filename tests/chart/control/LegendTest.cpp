@@ -162,3 +162,22 @@ TEST(ChartLegend, StyleFirstValueAndShouldDraw)
     legend->SetFirstValue(0);
     EXPECT_EQ(legend->FirstValue(), 0);
 }
+
+TEST(ChartLegend, ValuesLegendOfAPagedChartFollowsThePage)
+{
+    ChartFixture f;
+    f.AddSeries("a", 25);
+    f.chart->SetMaxPointsPerPage(10);
+    f.chart->SetPage(3);
+    TChartLegend* legend = f.chart->Legend();
+    legend->DrawLegend();
+    EXPECT_EQ(legend->LegendStyleComputed(), lsValues);
+    EXPECT_EQ(legend->FirstValue(), 20);
+    EXPECT_EQ(legend->ItemCount(), 5);
+    EXPECT_EQ(legend->LastValue(), 24);
+    f.chart->SetPage(1);
+    f.SetPlot(TRect(0, 0, 500, 400));
+    legend->DrawLegend();
+    EXPECT_EQ(legend->FirstValue(), 0);
+    EXPECT_EQ(legend->ItemCount(), 10);
+}
