@@ -41,6 +41,9 @@ using TSeriesOnAfterAdd = std::function<void(TChartSeries* sender, int valueInde
 // False refuses the point.
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
 using TSeriesOnClear = std::function<void(TChartSeries* sender)>;
+// A click on a point of the series (the chart control raises it).
+using TSeriesClick = std::function<void(TChartSeries* Sender, int ValueIndex, TMouseButton Button, TShiftState Shift,
+                                        int X, int Y)>;
 
 class TChartSeries : public TCustomChartSeries
 {
@@ -263,6 +266,8 @@ public:
     virtual int CalcYPos(int index) const;
     // The point under (x, y), or -1.
     virtual int Clicked(int, int) { return -1; }
+    TSeriesClick OnClick;
+    TSeriesClick OnDblClick;
     int Clicked(TPoint p) { return Clicked(p.X, p.Y); }
 
     // Depth order: ZOrder -1 takes the next free position of the frame.

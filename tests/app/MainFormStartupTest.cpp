@@ -181,6 +181,8 @@ TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
     form.ui.ResultListView->setCurrentIndex(form.resultListModel->index(1, 2));
     form.ui.PlayNumEdit->setFocus();
     QApplication::processEvents();
+    // The window's own focus child is followed, so that the test does not depend on the window
+    // being the active one (other programs may run beside it).
     // The play count, the setting, the pages (their tabs, then the shown list), the reveal
     // button, the marker boxes, the run count, the start button, and round again.
     QWidget* expected[] = {form.ui.PlayNumEdit,      form.ui.FlevelComboBox,   form.ui.PageControl1->tabBar(),
@@ -189,7 +191,7 @@ TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
                            form.ui.RakudaCheckBox,   form.ui.TukiCheckBox,     form.ui.ChanceCheckBox,
                            form.ui.SimNumEdit,       form.ui.StartButton,      form.ui.PlayNumEdit};
     for (QWidget* e : expected) {
-        QWidget* w = QApplication::focusWidget();
+        QWidget* w = form.focusWidget();
         ASSERT_EQ(w, e) << (w ? qPrintable(w->objectName()) : "none") << " instead of "
                         << qPrintable(e->objectName());
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -199,7 +201,7 @@ TEST(MainFormStartup, TabKeyFollowsTheFormsTabOrder)
     form.ui.ResultListView->setFocus();
     QKeyEvent back(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
     QApplication::sendEvent(form.ui.ResultListView, &back);
-    EXPECT_EQ(QApplication::focusWidget(), form.ui.PageControl1->tabBar());
+    EXPECT_EQ(form.focusWidget(), form.ui.PageControl1->tabBar());
 }
 
 TEST(MainFormStartup, FlevelButtonShowsTheMachineSetting)

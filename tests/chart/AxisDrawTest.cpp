@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "chart/core/AxisItems.h"
+#include "chart/core/DateTimeSteps.h"
 #include "chart/core/ChartAxisTitle.h"
 #include "chart/core/CustomTeePanel.h"
 #include "tests/chart/AxisTestHost.h"
@@ -151,6 +152,34 @@ TEST(AxisDraw, LogarithmicWalkFromZeroStartsAtOneTenth)
         values << c->Text;
     EXPECT_EQ(values, QStringList({"0.1", "1", "10", "100", "1,000"}));
     EXPECT_EQ(f.axis->WorkMinimum, 0.1);
+}
+
+TEST(AxisDraw, DateTimeWalkStartsAtTheRoundedMaximum)
+{
+    DrawFixture f(true);
+    f.host.dateTime = true;
+    f.axis->SetDateTimeFormat("yyyymmdd");
+    f.axis->SetDesiredIncrement(DateTimeStep[dtOneDay]);
+    f.Layout(45000.5, 45005.5);
+    f.axis->Draw(true);
+    QStringList values;
+    for (const TCanvasCall* c : f.canvas.Find("TextOut3D"))
+        values << c->Text;
+    // Whole days from the maximum's day down to the first day inside the range.
+    EXPECT_EQ(values, QStringList({"20230320", "20230319", "20230318", "20230317", "20230316"}));
+}
+
+TEST(AxisDraw, LogarithmicBaseOfOneOrLessDrawsNoLabels)
+{
+    for (const double base : {1.0, 0.5, 0.0}) {
+        DrawFixture f(true);
+        f.axis->SetMinMax(1, 1000);
+        f.axis->SetLogarithmic(true);
+        f.axis->SetLogarithmicBase(base);
+        f.Layout(1, 1000);
+        f.axis->Draw(true);
+        EXPECT_EQ(f.canvas.Count("TextOut3D"), 0) << base;
+    }
 }
 
 TEST(AxisDraw, EventWalkDrawsGivenValuesAndStops)
@@ -377,6 +406,76 @@ TEST(AxisDraw, GridBehindIn3DRunsOnTheBackWallAndAlongTheDepth)
     f.axis->Draw(true);
     EXPECT_EQ(f.canvas.Count("ZLine3D"), 0);
     EXPECT_EQ(f.canvas.Count("VertLine3D"), 3); // only the ticks
+}
+
+TEST(AxisDraw, TitleOutsideTheLabels)
+{
+    DrawFixture f(true);
+    f.axis->Title()->SetCaption("Plays");
+    f.axis->SetDesiredIncrement(50);
+    const TRect r = f.Layout(0, 100);
+    EXPECT_EQ(f.axis->TitlePos, 308);
+    EXPECT_EQ(f.axis->LabelsPos, 296);
+    EXPECT_EQ(r.Bottom, 289);
+    f.axis->Draw(true);
+    EXPECT_EQ(f.canvas.Texts(), QStringList({"300,308:Plays", "550,296:100", "300,296:50", "50,296:0"}));
+}
+
+TEST(AxisDraw, GridCentredBetweenTicks)
+{
+    DrawFixture f(true);
+    f.axis->SetDesiredIncrement(50);
+    f.axis->SetGridCentered(true);
+    f.axis->MinorTicks()->Hide();
+    f.Layout(0, 100);
+    f.axis->Draw(true);
+    EXPECT_EQ(f.canvas.VertLines().filter(",21-"), QStringList({"425,21-301", "175,21-301"}));
+}
+
+TEST(AxisDraw, DepthAxisShowsSeriesTitlesAlongTheDepth)
+{
+    AxisTestHost host;
+    AlignCanvas canvas;
+    host.canvas = &canvas;
+    host.chartRect = TRect(50, 20, 550, 320);
+    host.depth3D = 40;
+    host.seriesTitles = QStringList{"A", "B"};
+    TChartDepthAxis* axis = new TChartDepthAxis(&host);
+    axis->SetDepthAxis(true);
+    axis->SetOtherSide(true);
+    axis->SetMinMax(-0.5, 1.5);
+    axis->AdjustMaxMin();
+    axis->InternalCalcPositions();
+    axis->LabelsPos = 560;
+    axis->Draw(true);
+    EXPECT_EQ(canvas.Texts(), QStringList({"560,320:A", "560,320:B"}));
+    const auto texts = canvas.Find("TextOut3D");
+    EXPECT_EQ(texts[0]->Args[0], 30); // the first series stands at the back
+    EXPECT_EQ(texts[1]->Args[0], 10);
+    std::vector<const TCanvasCall*> from;
+    std::vector<const TCanvasCall*> to;
+    for (const TCanvasCall* c : canvas.TopLevel()) {
+        if (c->Name == "MoveTo3D")
+            from.push_back(c);
+        if (c->Name == "LineTo3D")
+            to.push_back(c);
+    }
+    ASSERT_EQ(from.size(), 1u);
+    ASSERT_EQ(to.size(), 1u);
+    EXPECT_EQ(from[0]->Points[0], TPoint(550, 320));
+    EXPECT_EQ(from[0]->Args[0], 0);
+    EXPECT_EQ(to[0]->Args[0], 40);
+}
+
+TEST(AxisLabel, DateTimeTexts)
+{
+    DrawFixture f(true);
+    f.axis->IsDateTimeAxis = true;
+    f.axis->SetDateTimeFormat("yyyymmdd");
+    EXPECT_EQ(f.axis->LabelValue(45000), "20230315");
+    EXPECT_EQ(f.axis->LabelValue(-1), "");
+    f.axis->IsDateTimeAxis = false;
+    EXPECT_EQ(f.axis->LabelValue(1234.5678), "1,234.568");
 }
 
 TEST(AxisDraw, CustomDrawRestoresTheScale)

@@ -1,0 +1,355 @@
+#include "chart/components/ChartLegend.h"
+
+#include <cmath>
+
+#include "chart/components/Chart.h"
+#include "chart/core/ChartSeries.h"
+#include "chart/core/TeCanvas.h"
+#include "chart/core/TeeEngineSettings.h"
+#include "chart/core/Teeconst.h"
+
+// ---- symbol ----
+
+TLegendSymbol::TLegendSymbol(TCustomChartLegend* legend) : FLegend(legend)
+{
+    FPen = std::make_unique<TChartPen>([this](TObject*) { Changed(); });
+}
+
+TLegendSymbol::~TLegendSymbol() = default;
+
+void TLegendSymbol::Changed() { FLegend->Repaint(); }
+
+void TLegendSymbol::Assign(TPersistent* Source)
+{
+    if (auto* s = dynamic_cast<TLegendSymbol*>(Source)) {
+        FContinuous = s->FContinuous;
+        FPen->Assign(s->FPen.get());
+        FPosition = s->FPosition;
+        FSquared = s->FSquared;
+        FWidth = s->FWidth;
+        FWidthUnits = s->FWidthUnits;
+        FVisible = s->FVisible;
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+namespace {
+template <class T>
+bool Store(T& field, T value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+} // namespace
+
+void TLegendSymbol::SetContinuous(bool value)
+{
+    if (Store(FContinuous, value))
+        Changed();
+}
+void TLegendSymbol::SetDefaultPen(bool value)
+{
+    if (Store(FDefaultPen, value))
+        Changed();
+}
+void TLegendSymbol::SetPosition(TLegendSymbolPosition value)
+{
+    if (Store(FPosition, value))
+        Changed();
+}
+void TLegendSymbol::SetSquared(bool value)
+{
+    if (Store(FSquared, value))
+        Changed();
+}
+void TLegendSymbol::SetVisible(bool value)
+{
+    if (Store(FVisible, value))
+        Changed();
+}
+void TLegendSymbol::SetWidth(int value)
+{
+    if (Store(FWidth, value))
+        Changed();
+}
+void TLegendSymbol::SetWidthUnits(TLegendSymbolSize value)
+{
+    if (Store(FWidthUnits, value))
+        Changed();
+}
+
+int TLegendSymbol::CalcWidth(int textWidth)
+{
+    if (!FVisible)
+        return 0;
+    if (FSquared)
+        return FLegend->CalcItemHeight() - 5;
+    if (FWidthUnits == lcsPixels)
+        return FWidth;
+    return Round(FWidth * textWidth * 0.01);
+}
+
+TChartLegendGradient::TChartLegendGradient(TNotifyEvent changeHandler) : TTeeGradient(std::move(changeHandler))
+{
+    SetDirection(gdRightLeft);
+    SetEndColor(clWhite);
+    SetStartColor(clSilver);
+}
+
+// ---- legend ----
+
+TCustomChartLegend::TCustomChartLegend(TCustomChart* AOwner) : TTeeCustomShapePosition(AOwner), FChart(AOwner)
+{
+    FSymbol = std::make_unique<TLegendSymbol>(this);
+    FDividingLines = std::make_unique<TChartHiddenPen>([this](TObject* sender) {
+        if (Parent())
+            Parent()->CanvasChanged(sender);
+    });
+}
+
+TCustomChartLegend::~TCustomChartLegend() = default;
+
+void TCustomChartLegend::Assign(TPersistent* Source)
+{
+    if (auto* l = dynamic_cast<TCustomChartLegend*>(Source)) {
+        FAlignment = l->FAlignment;
+        FCheckBoxes = l->FCheckBoxes;
+        FCurrentPage = l->FCurrentPage;
+        FDividingLines->Assign(l->FDividingLines.get());
+        FFirstValue = l->FFirstValue;
+        FFontSeriesColor = l->FFontSeriesColor;
+        FHorizMargin = l->FHorizMargin;
+        FInverted = l->FInverted;
+        FLegendStyle = l->FLegendStyle;
+        FMaxNumRows = l->FMaxNumRows;
+        FResizeChart = l->FResizeChart;
+        FSymbol->Assign(l->FSymbol.get());
+        FTextStyle = l->FTextStyle;
+        FTopPos = l->FTopPos;
+        FVertMargin = l->FVertMargin;
+        FVertSpacing = l->FVertSpacing;
+    }
+    TTeeCustomShapePosition::Assign(Source);
+}
+
+void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
+{
+    static const QStringList alignments = {"laLeft", "laRight", "laTop", "laBottom"};
+    static const QStringList styles = {"lsAuto", "lsSeries", "lsValues", "lsLastValues"};
+    TTeeCustomShapePosition::DefineProperties(filer);
+    filer.DefineProperty(
+        "Alignment", [this](const QString& v) { SetAlignment(TeeTextEnum(v, alignments, laRight)); },
+        [this] { return alignments.at(FAlignment); }, FAlignment != laRight);
+    filer.DefineProperty(
+        "CheckBoxes", [this](const QString& v) { SetCheckBoxes(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FCheckBoxes); }, FCheckBoxes);
+    filer.DefineProperty(
+        "LegendStyle", [this](const QString& v) { SetLegendStyle(TeeTextEnum(v, styles, lsAuto)); },
+        [this] { return styles.at(FLegendStyle); }, FLegendStyle != lsAuto);
+    filer.DefineProperty(
+        "MaxNumRows", [this](const QString& v) { SetMaxNumRows(TeeTextInt32(v, 10)); },
+        [this] { return TeeIntText(FMaxNumRows); }, FMaxNumRows != 10);
+    filer.DefineProperty(
+        "TopPos", [this](const QString& v) { SetTopPos(TeeTextInt32(v, 10)); },
+        [this] { return TeeIntText(FTopPos); }, FTopPos != 10);
+    filer.DefineProperty(
+        "ResizeChart", [this](const QString& v) { SetResizeChart(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FResizeChart); }, !FResizeChart);
+}
+
+void TCustomChartLegend::SetAlignment(TLegendAlignment value)
+{
+    if (Store(FAlignment, value))
+        Repaint();
+}
+
+void TCustomChartLegend::SetTextStyle(TLegendTextStyle value)
+{
+    if (Store(FTextStyle, value))
+        Repaint();
+}
+
+void TCustomChartLegend::SetFirstValue(int value)
+{
+    if (value < 0)
+        throw LegendException(TeeMsg_LegendFirstValue);
+    SetIntProp(FFirstValue, value);
+}
+
+void TCustomChartLegend::SetLegendStyle(TLegendStyle value)
+{
+    if (Store(FLegendStyle, value)) {
+        CalcLegendStyle();
+        Repaint();
+    }
+}
+
+void TCustomChartLegend::SetSeries(TChartSeries* value)
+{
+    FSeries = value;
+    Repaint();
+}
+
+void TCustomChartLegend::CalcLegendStyle()
+{
+    if (FLegendStyle != lsAuto || FCheckBoxes)
+        FComputedStyle = FLegendStyle == lsAuto ? lsSeries : FLegendStyle;
+    else
+        FComputedStyle = FChart->CountActiveSeries() < 2 ? lsValues : lsSeries;
+}
+
+bool TCustomChartLegend::ShouldDraw()
+{
+    return Visible() && (HasCheckBoxes() || FChart->CountActiveSeries() > 0);
+}
+
+TChartSeries* TCustomChartLegend::GetLegendSeries() { return FSeries ? FSeries : FChart->GetASeries(); }
+
+void TCustomChartLegend::PrepareSymbolPen()
+{
+    FChart->SetLegendSymbolPen(FSymbol->DefaultPen() ? nullptr : FSymbol->Pen());
+}
+
+int TCustomChartLegend::CalcItemHeight()
+{
+    int h = FChart->Canvas3D()->FontHeight();
+    if (FCheckBoxes)
+        h = std::max(17, h);
+    h += FVertSpacing;
+    if (Vertical() && FDividingLines->Visible())
+        h += FDividingLines->Width();
+    return h;
+}
+
+int TCustomChartLegend::TotalLegendItems()
+{
+    int n = 0;
+    if (FComputedStyle == lsValues) {
+        TChartSeries* s = GetLegendSeries();
+        if (s && s->ShowInLegend())
+            n = s->CountLegendItems() - FFirstValue;
+    } else {
+        for (int i = 0; i < FChart->SeriesCount(); ++i) {
+            TChartSeries* s = FChart->Series(i);
+            if (s->ShowInLegend() && (s->Active() || FCheckBoxes))
+                ++n;
+        }
+        n -= FFirstValue;
+    }
+    return std::max(0, n);
+}
+
+QString TCustomChartLegend::FormattedLegend(int Index)
+{
+    switch (FComputedStyle) {
+    case lsValues:
+        return FChart->FormattedValueLegend(GetLegendSeries(), Index);
+    case lsLastValues: {
+        TChartSeries* s = FChart->SeriesLegend(Index, !FCheckBoxes);
+        return s ? FormattedValue(s, s->Count() - 1) : QString();
+    }
+    default:
+        return FChart->SeriesTitleLegend(Index, !FCheckBoxes);
+    }
+}
+
+QString TCustomChartLegend::FormattedValue(TChartSeries* ASeries, int ValueIndex)
+{
+    if (ValueIndex == -1 || !ASeries)
+        return QString();
+    QString text = ASeries->LegendString(ValueIndex, FTextStyle);
+    text.replace(TeeLineSeparator, QLatin1Char(' '));
+    return text;
+}
+
+void TCustomChartLegend::BuildTexts(bool widths)
+{
+    FItems.assign(static_cast<size_t>(std::max(0, FLastValue - FFirstValue + 1)), {});
+    for (int i = FFirstValue; i <= FLastValue; ++i) {
+        const QString text = FChart->InternalFormattedLegend(this, i);
+        std::array<QString, 2> columns;
+        const qsizetype first = text.indexOf(TeeColumnSeparator);
+        if (first < 0)
+            columns[0] = text;
+        else {
+            columns[0] = text.left(first);
+            const qsizetype second = text.indexOf(TeeColumnSeparator, first + 1);
+            columns[1] = second < 0 ? text.mid(first + 1) : text.mid(first + 1, second - first - 1);
+        }
+        const int p = FInverted ? FLastValue - i : i - FFirstValue;
+        FItems[static_cast<size_t>(p)] = columns;
+    }
+    if (widths)
+        CalcColumnWidths();
+}
+
+void TCustomChartLegend::CalcColumnWidths()
+{
+    if (!FAutoColumnWidth)
+        return;
+    TCanvas3D* canvas = FChart->Canvas3D();
+    for (int c = 0; c < 2; ++c) {
+        int w = 0;
+        for (const auto& item : FItems)
+            w = std::max(w, canvas->TextWidth(item[static_cast<size_t>(c)]));
+        FColumnWidths[c] = w;
+    }
+}
+
+int TCustomChartLegend::FramePenWidth() const { return Frame()->Visible() ? Frame()->Width() : 0; }
+
+int TCustomChartLegend::Clicked(int x, int y)
+{
+    const TRect& r = ShapeRect;
+    if (!PointInRect(r, x, y))
+        return -1;
+    FChart->Canvas3D()->AssignFont(Font());
+    const int h = CalcItemHeight();
+    const auto rowAt = [&]() {
+        for (int row = 0; row < FRows; ++row) {
+            const int top = r.Top + row * h + 1;
+            if (y >= top && y <= top + h)
+                return FInverted ? FRows - row - 1 : row;
+        }
+        return -1;
+    };
+    if (Vertical())
+        return rowAt();
+    int result = -1;
+    if (FColumns > 0) {
+        const int cw = r.Width() / FColumns;
+        for (int c = 0; c < FColumns; ++c) {
+            const int left = r.Left + c * cw + 1;
+            if (x < left || x > left + cw)
+                continue;
+            const int row = rowAt();
+            if (row == -1)
+                continue;
+            int p = FInverted ? (row + 1) * FColumns - c - 1 : row * FColumns + c;
+            if (p > FItemCount - 1)
+                p = -1;
+            result = p;
+        }
+    }
+    return result;
+}
+
+TChartSeries* TCustomChartLegend::CheckBoxSeries(int legendIndex) { return FChart->SeriesLegend(legendIndex, false); }
+
+bool TCustomChartLegend::DoMouseDown(int x, int y)
+{
+    if (!HasCheckBoxes())
+        return false;
+    const int p = Clicked(x, y);
+    if (p == -1)
+        return false;
+    // Clicked counts from the first item shown; the series list counts from the first series.
+    if (TChartSeries* s = CheckBoxSeries(p + FFirstValue)) {
+        s->SetActive(!s->Active());
+        return true;
+    }
+    return false;
+}

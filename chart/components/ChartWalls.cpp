@@ -1,0 +1,130 @@
+#include "chart/components/ChartWalls.h"
+
+#include "chart/components/Chart.h"
+#include "chart/core/TeCanvas.h"
+#include "chart/core/TeeGradient.h"
+
+TCustomChartWall::TCustomChartWall(TCustomTeePanel* AOwner) : TTeeCustomShape(AOwner)
+{
+    TTeeCustomShape::SetColor(clDefault);
+}
+
+void TCustomChartWall::SetDark3D(bool value)
+{
+    if (Parent())
+        Parent()->SetBooleanProperty(FDark3D, value);
+    else
+        FDark3D = value;
+}
+
+void TCustomChartWall::SetSize(int value)
+{
+    if (Parent())
+        Parent()->SetIntegerProperty(FSize, value);
+    else
+        FSize = value;
+}
+
+void TCustomChartWall::InitColor(TColor value)
+{
+    FDefaultColor = value;
+    SetColor(value);
+}
+
+bool TCustomChartWall::ApplyDark3D() const
+{
+    return Brush()->Style() != bsClear && !Brush()->HasImage() && FDark3D;
+}
+
+bool TCustomChartWall::HasVisibleGradient() const
+{
+    return HasGradient() && const_cast<TCustomChartWall*>(this)->Gradient()->Visible();
+}
+
+void TCustomChartWall::Assign(TPersistent* Source)
+{
+    if (auto* w = dynamic_cast<TCustomChartWall*>(Source)) {
+        SetDark3D(w->FDark3D);
+        SetSize(w->FSize);
+    }
+    TTeeCustomShape::Assign(Source);
+}
+
+void TCustomChartWall::DefineProperties(TTeeFiler& filer)
+{
+    // The shape stores its colour against white; a wall stores it against its own default.
+    const TColor saved = Color();
+    const bool differs = IsColorStored();
+    TTeePropertyWriter* writer = dynamic_cast<TTeePropertyWriter*>(&filer);
+    if (writer)
+        TTeeCustomShape::SetColor(differs ? saved : clWhite);
+    TTeeCustomShape::DefineProperties(filer);
+    if (writer) {
+        TTeeCustomShape::SetColor(saved);
+        if (differs && saved == clWhite)
+            filer.DefineProperty("Color", {}, [saved] { return TeeIntText(saved); }, true);
+    }
+    filer.DefineProperty(
+        "Dark3D", [this](const QString& v) { SetDark3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FDark3D); },
+        !FDark3D);
+    filer.DefineProperty(
+        "Size", [this](const QString& v) { SetSize(TeeTextInt32(v, 0)); }, [this] { return TeeIntText(FSize); },
+        FSize != 0);
+}
+
+TTeeBlend* TCustomChartWall::TryDrawWall(int x, int bottom)
+{
+    TCustomTeePanel* panel = Parent();
+    if (!panel || Transparent())
+        return nullptr;
+    TCanvas3D* canvas = panel->Canvas3D();
+    const int top = panel->PlotRect().Top;
+    const int depth = panel->Depth3DHoriz();
+    TFourPoints p;
+    p[0] = canvas->Calculate3DPosition(x, top, 0);
+    p[1] = canvas->Calculate3DPosition(x, top, depth);
+    p[2] = canvas->Calculate3DPosition(x, bottom, depth);
+    p[3] = canvas->Calculate3DPosition(x, bottom, 0);
+    TTeeBlend* blend = nullptr;
+    if (Transparency() > 0)
+        blend = canvas->BeginBlending(RectFromPolygon(p.data(), 4), static_cast<uint8_t>(Transparency()));
+    if (HasVisibleGradient()) {
+        Gradient()->Draw(canvas, p);
+        canvas->Brush()->SetStyle(bsClear);
+    }
+    return blend;
+}
+
+// ---- the four walls ----
+
+TChartWalls::TChartWalls(TCustomChart* chart) : FChart(chart)
+{
+    FBack = std::make_unique<TChartBackWall>(chart);
+    FBack->InitColor(0xC0C0C0);
+    FBack->SetTransparent(true);
+    FLeft = std::make_unique<TChartWall>(chart);
+    FLeft->InitColor(0x80FFFF);
+    FBottom = std::make_unique<TChartWall>(chart);
+    FBottom->InitColor(0xFFFFFF);
+    FRight = std::make_unique<TChartRightWall>(chart);
+    FRight->SetVisible(false);
+    FRight->InitColor(0xC0C0C0);
+}
+
+TChartWalls::~TChartWalls() = default;
+
+void TChartWalls::Assign(TPersistent* Source)
+{
+    if (auto* w = dynamic_cast<TChartWalls*>(Source)) {
+        FBack->Assign(w->FBack.get());
+        FBottom->Assign(w->FBottom.get());
+        FLeft->Assign(w->FLeft.get());
+        FRight->Assign(w->FRight.get());
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+bool TChartWalls::Visible() const { return FChart->View3DWalls(); }
+
+void TChartWalls::SetVisible(bool value) { FChart->SetView3DWalls(value); }
