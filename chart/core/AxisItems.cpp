@@ -3,7 +3,7 @@
 #include "chart/core/ChartAxis.h"
 
 TAxisItem::TAxisItem(TAxisItems* list)
-    : TAxisShape(list->Axis()->ParentChart()->AxisShapeParent()), FItems(list)
+    : TTeeCustomShape(list->Axis()->ParentChart()->AxisShapeParent()), FItems(list)
 {
 }
 
@@ -30,7 +30,7 @@ void TAxisItem::SetText(const QString& value)
 
 void TAxisItem::DefineProperties(TTeeFiler& filer)
 {
-    TAxisShape::DefineProperties(filer);
+    TTeeCustomShape::DefineProperties(filer);
     filer.DefineProperty(
         QStringLiteral("Text"), [this](const QString& v) { FText = TeeUnescapeText(v); },
         [this] { return TeeEscapeText(FText); }, !FText.isEmpty());
@@ -40,7 +40,7 @@ void TAxisItem::DefineProperties(TTeeFiler& filer)
 }
 
 TAxisItems::TAxisItems(TChartAxis* axis)
-    : FAxis(axis), FFormat(std::make_unique<TAxisFormatShape>(axis->ParentChart()->AxisShapeParent()))
+    : FAxis(axis), FFormat(std::make_unique<TTeeShape>(axis->ParentChart()->AxisShapeParent()))
 {
     FFormat->SetTransparent(true);
 }

@@ -7,12 +7,12 @@
 #include <QString>
 #include <memory>
 
-#include "chart/core/AxisShape.h"
+#include "chart/core/TeeCustomShape.h"
 
 class TAxisItems;
 class TChartAxis;
 
-class TAxisItem : public TAxisShape
+class TAxisItem : public TTeeCustomShape
 {
 public:
     explicit TAxisItem(TAxisItems* list);
@@ -44,7 +44,7 @@ public:
     TAxisItems& operator=(const TAxisItems&) = delete;
 
     TChartAxis* Axis() const { return FAxis; }
-    TAxisFormatShape* Format() const { return FFormat.get(); }
+    TTeeShape* Format() const { return FFormat.get(); }
     int Count() const { return static_cast<int>(FList.size()); }
     TAxisItem* Get(int index) const { return FList.at(index); }
     TAxisItem* operator[](int index) const { return Get(index); }
@@ -59,6 +59,6 @@ public:
 
 private:
     TChartAxis* FAxis;
-    std::unique_ptr<TAxisFormatShape> FFormat;
+    std::unique_ptr<TTeeShape> FFormat;
     QList<TAxisItem*> FList;
 };

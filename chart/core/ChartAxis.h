@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "chart/core/AxisGridPen.h"
-#include "chart/core/AxisShape.h"
+#include "chart/core/TeeCustomShape.h"
 #include "chart/core/AxisHost.h"
 #include "chart/core/ChartPen.h"
 #include "chart/core/TeeUnits.h"
@@ -239,7 +239,7 @@ public:
     // --- drawing (ChartAxisDraw.cpp) ---
     void Draw(bool calcPosAxis);
     void DrawTitle(int32_t x, int32_t y);
-    void DrawAxisLabel(int32_t x, int32_t y, int32_t angle, const QString& text, TAxisShape* format = nullptr);
+    void DrawAxisLabel(int32_t x, int32_t y, int32_t angle, const QString& text, TTeeCustomShape* format = nullptr);
     void CustomDraw(int32_t posLabels, int32_t posTitle, int32_t posAxis, bool gridVisible);
     void CustomDrawMinMax(int32_t posLabels, int32_t posTitle, int32_t posAxis, bool gridVisible, double minimum,
                           double maximum, double increment);
@@ -294,12 +294,12 @@ private:
     int32_t Outward(int32_t pos, int32_t n) const;
     void ShrinkRect(TRect& rect, int32_t n) const;
     TCanvas3D* Canvas() const;
-    TAxisShape* LabelFormat() const;
+    TTeeCustomShape* LabelFormat() const;
 
     // Label walks.
     void DrawLabels();
     void DrawValueLabel(double value);
-    void DrawLabelText(int32_t pos, const QString& text, TAxisShape* format);
+    void DrawLabelText(int32_t pos, const QString& text, TTeeCustomShape* format);
     void DrawLinearValueLabels(double increment, TDateTimeStep step);
     void DrawLogValueLabels();
     void DrawEventLabels(double increment, TDateTimeStep step);

@@ -127,7 +127,7 @@ void TChartAxis::DrawValueLabel(double value)
     }
 }
 
-void TChartAxis::DrawLabelText(int32_t pos, const QString& text, TAxisShape* format)
+void TChartAxis::DrawLabelText(int32_t pos, const QString& text, TTeeCustomShape* format)
 {
     if (FTickOnLabelsOnly)
         TickPositions.append(pos);
@@ -296,7 +296,7 @@ void TChartAxis::DrawSeriesTitleLabels()
 
 // ---------------------------------------------------------------- one label
 
-void TChartAxis::DrawAxisLabel(int32_t x, int32_t y, int32_t angle, const QString& text, TAxisShape* format)
+void TChartAxis::DrawAxisLabel(int32_t x, int32_t y, int32_t angle, const QString& text, TTeeCustomShape* format)
 {
     TCanvas3D* canvas = Canvas();
     const int32_t fontHeight = canvas->FontHeight();
@@ -383,7 +383,7 @@ void TChartAxis::DrawAxisLabel(int32_t x, int32_t y, int32_t angle, const QStrin
         x -= o ? Round(double(lh) * n) : lh;
     }
 
-    TAxisShape* box = format ? format : LabelFormat();
+    TTeeCustomShape* box = format ? format : LabelFormat();
     if (!box->Transparent()) {
         int boxLines = 0;
         const int32_t tw = FParentChart->MultiLineTextWidth(text, boxLines);

@@ -46,7 +46,7 @@ void TChartAxis::SetTitle(TChartAxisTitle* value)
     FTitle->Assign(value);
 }
 
-TAxisShape* TChartAxis::LabelFormat() const
+TTeeCustomShape* TChartAxis::LabelFormat() const
 {
     return FItems->Format();
 }

@@ -3,7 +3,7 @@
 #include "chart/core/ChartAxis.h"
 
 TChartAxisTitle::TChartAxisTitle(TChartAxis* axis)
-    : TAxisShape(axis->ParentChart()->AxisShapeParent()), FAxis(axis)
+    : TTeeCustomShape(axis->ParentChart()->AxisShapeParent()), FAxis(axis)
 {
 }
 
@@ -34,12 +34,12 @@ void TChartAxisTitle::Assign(TPersistent* source)
         FAngle = title->FAngle;
         FCaption = title->FCaption;
     }
-    TAxisShape::Assign(source);
+    TTeeCustomShape::Assign(source);
 }
 
 void TChartAxisTitle::DefineProperties(TTeeFiler& filer)
 {
-    TAxisShape::DefineProperties(filer);
+    TTeeCustomShape::DefineProperties(filer);
     filer.DefineProperty(
         QStringLiteral("Angle"), [this](const QString& v) { FAngle = static_cast<int32_t>(TeeTextInt(v, FAngle)); },
         [this] { return TeeIntText(FAngle); }, IsAngleStored());

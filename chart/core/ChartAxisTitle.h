@@ -5,11 +5,11 @@
 
 #include <QString>
 
-#include "chart/core/AxisShape.h"
+#include "chart/core/TeeCustomShape.h"
 
 class TChartAxis;
 
-class TChartAxisTitle : public TAxisShape
+class TChartAxisTitle : public TTeeCustomShape
 {
 public:
     explicit TChartAxisTitle(TChartAxis* axis);

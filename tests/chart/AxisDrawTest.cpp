@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "chart/core/AxisItems.h"
+#include "chart/core/DateTimeSteps.h"
 #include "chart/core/ChartAxisTitle.h"
 #include "chart/core/CustomTeePanel.h"
 #include "tests/chart/AxisTestHost.h"
@@ -151,6 +152,34 @@ TEST(AxisDraw, LogarithmicWalkFromZeroStartsAtOneTenth)
         values << c->Text;
     EXPECT_EQ(values, QStringList({"0.1", "1", "10", "100", "1,000"}));
     EXPECT_EQ(f.axis->WorkMinimum, 0.1);
+}
+
+TEST(AxisDraw, DateTimeWalkStartsAtTheRoundedMaximum)
+{
+    DrawFixture f(true);
+    f.host.dateTime = true;
+    f.axis->SetDateTimeFormat("yyyymmdd");
+    f.axis->SetDesiredIncrement(DateTimeStep[dtOneDay]);
+    f.Layout(45000.5, 45005.5);
+    f.axis->Draw(true);
+    QStringList values;
+    for (const TCanvasCall* c : f.canvas.Find("TextOut3D"))
+        values << c->Text;
+    // Whole days from the maximum's day down to the first day inside the range.
+    EXPECT_EQ(values, QStringList({"20230320", "20230319", "20230318", "20230317", "20230316"}));
+}
+
+TEST(AxisDraw, LogarithmicBaseOfOneOrLessDrawsNoLabels)
+{
+    for (const double base : {1.0, 0.5, 0.0}) {
+        DrawFixture f(true);
+        f.axis->SetMinMax(1, 1000);
+        f.axis->SetLogarithmic(true);
+        f.axis->SetLogarithmicBase(base);
+        f.Layout(1, 1000);
+        f.axis->Draw(true);
+        EXPECT_EQ(f.canvas.Count("TextOut3D"), 0) << base;
+    }
 }
 
 TEST(AxisDraw, EventWalkDrawsGivenValuesAndStops)
@@ -335,6 +364,25 @@ TEST(AxisLayout, LeftAxisTakesTitleLabelsAndTicksFromTheRect)
     EXPECT_EQ(f.axis->AxisLinePos, 50);
     EXPECT_EQ(f.axis->LabelsPos, 43);
     EXPECT_EQ(f.axis->TitlePos, 19);
+}
+
+TEST(AxisLayout, LabelWidthsAreMeasuredWithoutTheLabelEvent)
+{
+    DrawFixture f(false);
+    int calls = 0;
+    f.host.onGetAxisLabel = [&](TChartAxis*, TChartSeries*, int, QString& text) {
+        ++calls;
+        text = "a much longer text";
+    };
+    f.axis->SetMinMax(0, 100);
+    f.axis->AdjustMaxMin();
+    f.axis->InternalCalcPositions();
+    // "100" and a space, as if no event were set; the event is back afterwards.
+    EXPECT_EQ(f.axis->MaxLabelsWidth(), 24);
+    EXPECT_TRUE(static_cast<bool>(f.host.onGetAxisLabel));
+    const int before = calls;
+    EXPECT_EQ(f.axis->LabelValue(5), "a much longer text");
+    EXPECT_EQ(calls, before + 1);
 }
 
 TEST(AxisLayout, ClickedUpToThreePixelsBeyondTheLine)
