@@ -330,6 +330,8 @@ public:
     void DefineProperties(TTeeFiler& filer) override;
 
 protected:
+    // The depth position a series type computes for this frame (ZOrder -1).
+    void SetCalcZOrder(int value) { FCalcZOrderValue = value; }
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void BeforeDestruction() override;
