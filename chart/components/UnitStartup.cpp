@@ -1,5 +1,7 @@
 #include "chart/components/UnitStartup.h"
 
+#include "chart/components/Series.h"
+
 #include "chart/core/ChartAxis.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeEngineSettings.h"
@@ -20,6 +22,7 @@ void InitializeUnits()
     TeeProcsInitialize();
     TeEngineInitialize();
     ChartAxisInitialize();
+    SeriesInitialize();
 }
 
 void FinalizeUnits()

@@ -1,0 +1,108 @@
+// A fast line of one and ten million points repainted in a chart about 600 pixels wide,
+// against a plain drawPolyline of every point's pixel into an image of the same size.
+// Run under QT_QPA_PLATFORM=offscreen.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <random>
+
+#include "chart/components/Series.h"
+#include "chart/components/UnitStartup.h"
+#include "chart/core/ChartAxis.h"
+#include "chart/core/CustomAxisPanel.h"
+
+namespace {
+
+void StartApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench_fastline";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication* app = [] {
+        auto* a = new QGuiApplication(argc, argv);
+        InitializeUnits();
+        return a;
+    }();
+    (void)app;
+}
+
+class Chart : public TCustomAxisPanel
+{
+public:
+    Chart() : TCustomAxisPanel(nullptr)
+    {
+        SetBounds(0, 0, 640, 400);
+        SetView3D(false);
+    }
+    bool IsFreeSeriesColor(TColor, bool) override { return true; }
+    int32_t CalcWallSize(const TChartAxis*) override { return 0; }
+    // No walls, titles or legend: the plot rectangle is the panel's.
+    void CalcWallsRect() override {}
+    void DrawTitlesAndLegend(bool) override {}
+    void DrawWalls() override {}
+};
+
+// One chart per size, filled once: a random walk, as a slump graph looks.
+Chart* FilledChart(int count)
+{
+    static std::map<int, Chart*> charts;
+    Chart*& chart = charts[count];
+    if (!chart) {
+        chart = new Chart;
+        auto* series = new TFastLineSeries(nullptr);
+        chart->AddSeries(series);
+        series->SetSeriesColor(clRed);
+        series->LinePen()->SetWidth(2);
+        std::mt19937 rng(1);
+        series->BeginUpdate();
+        double y = 0;
+        for (int i = 0; i < count; ++i) {
+            y += static_cast<int>(rng() % 7) - 3;
+            series->AddXY(i, y);
+        }
+        series->EndUpdate();
+    }
+    return chart;
+}
+
+void BM_FastLineRepaint(benchmark::State& state)
+{
+    StartApplication();
+    Chart* chart = FilledChart(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        chart->Invalidate();
+        chart->Update();
+        benchmark::DoNotOptimize(chart->BackBuffer().constBits());
+    }
+}
+BENCHMARK(BM_FastLineRepaint)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// The same points' pixels (as the chart computed them) drawn by one drawPolyline.
+void BM_PlainPolyline(benchmark::State& state)
+{
+    StartApplication();
+    Chart* chart = FilledChart(static_cast<int>(state.range(0)));
+    chart->Invalidate();
+    chart->Update();
+    TChartSeries* series = chart->Series(0);
+    std::vector<QPoint> points(static_cast<size_t>(series->Count()));
+    for (int i = 0; i < series->Count(); ++i)
+        points[static_cast<size_t>(i)] = QPoint(series->CalcXPos(i), series->CalcYPos(i));
+    QImage image(640, 400, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::red, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PlainPolyline)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+} // namespace

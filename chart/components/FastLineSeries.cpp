@@ -1,0 +1,221 @@
+#include "chart/components/FastLineSeries.h"
+
+#include "chart/core/ChartAxis.h"
+#include "chart/core/CustomAxisPanel.h"
+#include "chart/core/HitTests.h"
+#include "chart/core/TeeCanvas3D.h"
+
+TFastLineSeries::TFastLineSeries(TComponent* AOwner) : TCustomLineSeries(AOwner)
+{
+    SetOnePointFunctionResult(false);
+    SetKeepEdgePoint(true);
+}
+
+void TFastLineSeries::Assign(TPersistent* source)
+{
+    if (auto* other = dynamic_cast<TFastLineSeries*>(source)) {
+        FAutoRepaint = other->FAutoRepaint;
+        FDrawAllPoints = other->FDrawAllPoints;
+        FFastPen = other->FFastPen;
+        FIgnoreNulls = other->FIgnoreNulls;
+        FInvertedStairs = other->FInvertedStairs;
+        FStairs = other->FStairs;
+    }
+    TCustomLineSeries::Assign(source);
+}
+
+void TFastLineSeries::SetPen(TChartPen* value)
+{
+    TCustomLineSeries::SetPen(value);
+    TCustomLineSeries::SetSeriesColor(LinePen()->Color());
+}
+
+void TFastLineSeries::SetSeriesColor(TColor value)
+{
+    TCustomLineSeries::SetSeriesColor(value);
+    LinePen()->SetColor(value);
+}
+
+TPoint TFastLineSeries::CalcPosition(int index) const
+{
+    return TPoint(GetHorizAxis()->CalcXPosValue(XValues()->GetValue(index)),
+                  GetVertAxis()->CalcYPosValue(YValues()->GetValue(index)));
+}
+
+void TFastLineSeries::PrepareCanvas()
+{
+    TCustomAxisPanel* chart = ParentChart();
+    TCanvas3D* canvas = chart->Canvas3D();
+    canvas->AssignVisiblePen(LinePen());
+    chart->CheckPenWidth(canvas->Pen());
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->SetBackMode(TRANSPARENT);
+}
+
+void TFastLineSeries::DoMove(int x, int y)
+{
+    TCanvas3D* canvas = ParentChart()->Canvas3D();
+    const bool is3D = ParentChart()->View3D();
+    if (FPath) {
+        FPath->MoveTo(canvas, is3D ? canvas->Calculate3DPosition(x, y, MiddleZ()) : TPoint(x, y));
+    } else if (is3D) {
+        canvas->MoveTo3D(x, y, MiddleZ());
+    } else {
+        canvas->MoveTo(x, y);
+    }
+}
+
+void TFastLineSeries::DoLine(int x, int y)
+{
+    TCanvas3D* canvas = ParentChart()->Canvas3D();
+    const bool is3D = ParentChart()->View3D();
+    if (FPath) {
+        FPath->LineTo(is3D ? canvas->Calculate3DPosition(x, y, MiddleZ()) : TPoint(x, y));
+    } else if (is3D) {
+        canvas->LineTo3D(x, y, MiddleZ());
+    } else {
+        canvas->LineTo(x, y);
+    }
+}
+
+void TFastLineSeries::DrawAllValues()
+{
+    const int first = FirstVisible();
+    const int last = LastVisible();
+    if (first < 0 || !ParentChart() || !GetHorizAxis() || !GetVertAxis())
+        return;
+    PrepareCanvas();
+    // Runs of points on one pixel column are reduced only where that leaves the pixels as
+    // they are: a solid pen (a dash pattern follows the length of the path).
+    const TPenStyle style = ParentChart()->Canvas3D()->Pen()->Style();
+    FPath = (style == psSolid || style == psInsideFrame) ? &FColumnPath : nullptr;
+    const int startIndex = first > 0 ? first - 1 : first;
+    const TPoint start = CalcPosition(startIndex);
+    FLastNull = !FIgnoreNulls && GetValueColor(startIndex) == clNone;
+    FLastX = start.X;
+    FLastY = start.Y;
+    DoMove(FLastX, FLastY);
+    if (first > 0)
+        DrawValue(first);
+    for (int i = first + 1; i <= last; ++i)
+        DrawValue(i);
+    if (FPath) {
+        FPath->Flush(ParentChart()->Canvas3D());
+        FPath = nullptr;
+    }
+}
+
+void TFastLineSeries::DrawValue(int index)
+{
+    const TPoint p = CalcPosition(index);
+    if (p.X == FLastX && (!FDrawAllPoints || p.Y == FLastY))
+        return;
+    // A null point, with nulls not ignored, is reached and left by a move: no segment
+    // touches it on either side.
+    const bool isNull = !FIgnoreNulls && GetValueColor(index) == clNone;
+    if (!isNull && !FLastNull) {
+        if (FStairs) {
+            if (FInvertedStairs)
+                DoLine(FLastX, p.Y);
+            else
+                DoLine(p.X, FLastY);
+        }
+        DoLine(p.X, p.Y);
+    } else {
+        DoMove(p.X, p.Y);
+    }
+    FLastNull = isNull;
+    FLastX = p.X;
+    FLastY = p.Y;
+}
+
+void TFastLineSeries::NotifyNewValue(TChartSeries* sender, int valueIndex)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    if (FAutoRepaint || !chart || !Active() || !GetHorizAxis() || !GetVertAxis()) {
+        TCustomLineSeries::NotifyNewValue(sender, valueIndex);
+        return;
+    }
+    if (OnAfterAdd)
+        OnAfterAdd(sender, valueIndex);
+    NotifyValue(veAdd, valueIndex);
+    // The new segment goes straight onto the chart's picture.
+    const int startIndex = valueIndex > 0 ? valueIndex - 1 : 0;
+    const TPoint start = CalcPosition(startIndex);
+    FLastNull = !FIgnoreNulls && GetValueColor(startIndex) == clNone;
+    FLastX = start.X;
+    FLastY = start.Y;
+    PrepareCanvas();
+    DoMove(FLastX, FLastY);
+    DrawValue(valueIndex);
+    chart->Canvas3D()->Invalidate();
+}
+
+int TFastLineSeries::PenMargin() const
+{
+    const int w = LinePen()->Width();
+    return w - (w - 2) / 2;
+}
+
+void TFastLineSeries::CalcHorizMargins(int& left, int& right)
+{
+    TCustomLineSeries::CalcHorizMargins(left, right);
+    left += PenMargin();
+    right += PenMargin();
+}
+
+void TFastLineSeries::CalcVerticalMargins(int& top, int& bottom)
+{
+    TCustomLineSeries::CalcVerticalMargins(top, bottom);
+    top += PenMargin();
+    bottom += PenMargin();
+}
+
+void TFastLineSeries::DrawMark(int index, const QString& text, TSeriesMarkPosition& position)
+{
+    Marks()->ApplyArrowLength(position);
+    TCustomLineSeries::DrawMark(index, text, position);
+}
+
+void TFastLineSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle&)
+{
+    PrepareCanvas();
+}
+
+void TFastLineSeries::DrawLegendShape(int, const TRect& rect)
+{
+    TCanvas3D* canvas = ParentChart()->Canvas3D();
+    const int y = (rect.Top + rect.Bottom) / 2;
+    canvas->DoHorizLine(rect.Left, rect.Right, y);
+}
+
+int TFastLineSeries::Clicked(int x, int y)
+{
+    const int first = FirstVisible();
+    if (first < 0 || !ParentChart() || !GetHorizAxis() || !GetVertAxis())
+        return -1;
+    TCanvas3D* canvas = ParentChart()->Canvas3D();
+    if (ParentChart()->View3D())
+        canvas->Calculate2DPosition(x, y, MiddleZ());
+    const TPoint p(x, y);
+    TPoint previous;
+    for (int i = first; i <= LastVisible() && i < Count(); ++i) {
+        const TPoint q = CalcPosition(i);
+        if (q.X == x && q.Y == y)
+            return i;
+        if (i > first && PointInLine(p, previous, q))
+            return i - 1;
+        previous = q;
+    }
+    return -1;
+}
+
+void TFastLineSeries::SetSubGallery(int index)
+{
+    switch (index) {
+    case 1: Marks()->SetVisible(true); break;
+    case 2: LinePen()->SetSmallDots(true); break;
+    case 3: SetStairs(true); break;
+    default: break;
+    }
+}

@@ -1,0 +1,24 @@
+#include "chart/components/Series.h"
+
+#include "platform/ClassRegistry.h"
+
+namespace {
+
+// An abstract class is entered without a factory, unless it is there already.
+void RegisterAbstract(const QString& name, const QString& parent)
+{
+    if (!GetClass(name))
+        RegisterClass(name, parent, nullptr);
+}
+
+} // namespace
+
+void SeriesInitialize()
+{
+    RegisterAbstract(QStringLiteral("TChartSeries"), QString());
+    RegisterAbstract(QStringLiteral("TCustomLineSeries"), QStringLiteral("TChartSeries"));
+    RegisterClassOf<TFastLineSeries>(QStringLiteral("TFastLineSeries"), QStringLiteral("TCustomLineSeries"));
+    RegisterAbstract(QStringLiteral("TCustomBarSeries"), QStringLiteral("TChartSeries"));
+    RegisterClassOf<TBarSeries>(QStringLiteral("TBarSeries"), QStringLiteral("TCustomBarSeries"));
+    RegisterClassOf<THorizBarSeries>(QStringLiteral("THorizBarSeries"), QStringLiteral("TCustomBarSeries"));
+}

@@ -1,0 +1,202 @@
+// Bar series: the shared layout (bar count, order, widest point count, bar size), positions of
+// side-by-side bars, stacking by group and by sign, the 100% stack, full-width bars and the
+// rectangles drawn.
+#include <gtest/gtest.h>
+
+#include "chart/components/Series.h"
+#include "tests/chart/types/SeriesChart.h"
+
+namespace {
+
+struct BarChart {
+    TSeriesChart chart{500, 300};
+    TBarSeries* Add(int points, TColor colour = clRed)
+    {
+        auto* s = new TBarSeries(nullptr);
+        chart.AddSeries(s);
+        s->SetSeriesColor(colour);
+        s->Marks()->SetVisible(false);
+        for (int i = 0; i < points; ++i)
+            s->Add(i + 1);
+        return s;
+    }
+    // The bottom axis made 400 pixels long, then the bar sizes worked out as the frame does.
+    void Axis400()
+    {
+        chart.Record();
+        TChartAxis* axis = chart.BottomAxis();
+        axis->StartPixel = 50;
+        axis->EndPixel = 450;
+        axis->SizePixels = 400;
+    }
+    std::vector<const TCanvasCall*> Bars(TRecordingCanvas* canvas, TColor colour)
+    {
+        std::vector<const TCanvasCall*> out;
+        for (const TCanvasCall* c : canvas->Find("Rectangle"))
+            if (c->Depth == 0 && c->BrushColor == colour)
+                out.push_back(c);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST(BarSeries, TenPointsOnFourHundredPixels)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(10);
+    f.Axis400();
+    int left = 0, right = 0;
+    s->CalcHorizMargins(left, right);
+    // 11 slots (one spare for the side margins) of 400 div 11 = 36; 70% is 25.2, rounded 25,
+    // made even 26; the margin is one bar group on each side.
+    EXPECT_EQ(s->MaxBarPoints(), 11);
+    EXPECT_EQ(s->NumBars(), 1);
+    EXPECT_EQ(s->BarSize(), 26);
+    EXPECT_EQ(left, 26);
+    EXPECT_EQ(right, 26);
+
+    // Without side margins: 10 slots of 40, 70% is 28 (even), and half a group each side.
+    s->SetSideMargins(false);
+    s->DoBeforeDrawChart();
+    s->CalcHorizMargins(left, right);
+    EXPECT_EQ(s->MaxBarPoints(), 10);
+    EXPECT_EQ(s->BarSize(), 28);
+    EXPECT_EQ(left, 14);
+}
+
+TEST(BarSeries, TwoSeriesSideBySide)
+{
+    BarChart f;
+    TBarSeries* a = f.Add(10);
+    TBarSeries* b = f.Add(10, clBlue);
+    f.Axis400();
+    int left = 0, right = 0;
+    a->CalcHorizMargins(left, right);
+    b->CalcHorizMargins(left, right);
+    // round(0.7 x 36) = 25, shared by two bars: 25 div 2 = 12.
+    EXPECT_EQ(a->NumBars(), 2);
+    EXPECT_EQ(a->BarOrder(), 1);
+    EXPECT_EQ(b->BarOrder(), 2);
+    EXPECT_EQ(a->BarSize(), 12);
+    EXPECT_EQ(left, 24);
+    TChartAxis* axis = f.chart.BottomAxis();
+    // The first bar ends where the second starts, both beside the point's position.
+    EXPECT_EQ(a->CalcXPos(3), axis->CalcXPosValue(3) - 12);
+    EXPECT_EQ(b->CalcXPos(3), axis->CalcXPosValue(3));
+}
+
+TEST(BarSeries, DrawnRectanglesReachTheOrigin)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(3);
+    s->SetYOrigin(1.5);
+    TRecordingCanvas* canvas = f.chart.Record();
+    const auto bars = f.Bars(canvas, clRed);
+    ASSERT_EQ(bars.size(), 3u);
+    TChartAxis* v = f.chart.LeftAxis();
+    for (int i = 0; i < 3; ++i) {
+        const int left = s->CalcXPos(i);
+        const int y = v->CalcYPosValue(i + 1), o = v->CalcYPosValue(1.5);
+        EXPECT_EQ(bars[i]->Points[0], TPoint(left, std::min(y, o))) << i;
+        EXPECT_EQ(bars[i]->Points[1], TPoint(left + s->BarSize() + 1, std::max(y, o))) << i;
+    }
+    // At 100 percent, each bar reaches the next one's position.
+    s->SetBarWidthPercent(100);
+    canvas = f.chart.Record();
+    const auto full = f.Bars(canvas, clRed);
+    ASSERT_EQ(full.size(), 3u);
+    EXPECT_EQ(full[0]->Points[1].X, s->CalcXPos(1));
+    EXPECT_EQ(full[1]->Points[1].X, s->CalcXPos(2));
+    EXPECT_EQ(full[2]->Points[1].X, s->CalcXPos(2) + s->BarSize() + 1);
+}
+
+TEST(BarSeries, StackGroupsStandSideBySide)
+{
+    BarChart f;
+    TBarSeries* a = f.Add(2);
+    TBarSeries* b = f.Add(2, clBlue);
+    TBarSeries* c = f.Add(2, clGreen);
+    a->SetMultiBar(mbStacked);
+    EXPECT_EQ(c->MultiBar(), mbStacked);
+    c->SetStackGroup(1);
+    for (TBarSeries* s : {a, b, c})
+        s->DoBeforeDrawChart();
+    // Two groups: two bar positions; a and b share the first, c takes the second.
+    EXPECT_EQ(a->NumBars(), 2);
+    EXPECT_EQ(b->NumBars(), 2);
+    EXPECT_EQ(a->BarOrder(), 1);
+    EXPECT_EQ(b->BarOrder(), 1);
+    EXPECT_EQ(c->BarOrder(), 2);
+    // b stacks on a; c's group starts from nothing.
+    EXPECT_EQ(b->PointOrigin(1, false), 2);
+    EXPECT_EQ(c->PointOrigin(1, false), 0);
+    EXPECT_EQ(c->PointOrigin(1, true), 2);
+}
+
+TEST(BarSeries, PositiveAndNegativeBarsStackApart)
+{
+    BarChart f;
+    TBarSeries* a = f.Add(0);
+    TBarSeries* b = f.Add(0, clBlue);
+    TBarSeries* c = f.Add(0, clGreen);
+    a->SetMultiBar(mbStacked);
+    a->Add(5);
+    b->Add(-3);
+    c->Add(2);
+    EXPECT_EQ(b->PointOrigin(0, false), 0);
+    EXPECT_EQ(c->PointOrigin(0, false), 5);
+    TBarSeries* d = f.Add(0, clYellow);
+    d->Add(-4);
+    EXPECT_EQ(d->PointOrigin(0, false), -3);
+    // The value axis covers both stacks.
+    EXPECT_EQ(c->MaxYValue(), 7);
+    EXPECT_EQ(d->MinYValue(), -7);
+}
+
+TEST(BarSeries, HundredPercentStackWithZeroTotalGoesToPixelZero)
+{
+    BarChart f;
+    TBarSeries* a = f.Add(0);
+    TBarSeries* b = f.Add(0, clBlue);
+    a->SetMultiBar(mbStacked100);
+    a->Add(0);
+    b->Add(0);
+    a->Add(1);
+    b->Add(3);
+    f.chart.Record();
+    EXPECT_EQ(b->CalcYPos(0), 0);
+    EXPECT_EQ(b->GetOriginPos(0), 0);
+    // 1 of 4 is 25%; the top of the stack is 100%.
+    TChartAxis* v = f.chart.LeftAxis();
+    EXPECT_EQ(a->CalcYPos(1), v->CalcYPosValue(25));
+    EXPECT_EQ(b->CalcYPos(1), v->CalcYPosValue(100));
+    EXPECT_EQ(b->GetOriginPos(1), v->CalcYPosValue(25));
+    EXPECT_EQ(a->MaxYValue(), 100);
+    EXPECT_EQ(a->MinYValue(), 0);
+}
+
+TEST(BarSeries, HorizontalBarsExchangeTheAxes)
+{
+    TSeriesChart chart(500, 300);
+    auto* s = new THorizBarSeries(nullptr);
+    chart.AddSeries(s);
+    s->SetSeriesColor(clRed);
+    s->Marks()->SetVisible(false);
+    s->Add(4);
+    s->Add(-2);
+    TRecordingCanvas* canvas = chart.Record();
+    std::vector<const TCanvasCall*> bars;
+    for (const TCanvasCall* c : canvas->Find("Rectangle"))
+        if (c->Depth == 0 && c->BrushColor == clRed)
+            bars.push_back(c);
+    ASSERT_EQ(bars.size(), 2u);
+    TChartAxis* h = chart.BottomAxis();
+    const int origin = h->CalcXPosValue(0);
+    EXPECT_EQ(bars[0]->Points[0].X, origin);
+    EXPECT_EQ(bars[0]->Points[1].X, h->CalcXPosValue(4));
+    EXPECT_EQ(bars[1]->Points[0].X, h->CalcXPosValue(-2));
+    EXPECT_EQ(bars[1]->Points[1].X, origin);
+    EXPECT_EQ(bars[0]->Points[0].Y, s->CalcYPos(0));
+    EXPECT_EQ(bars[0]->Points[1].Y, s->CalcYPos(0) + s->BarSize() + 1);
+}

@@ -1,0 +1,231 @@
+// The fast line: reduced pixel columns give the pixels of every point, margins by pen width,
+// null points leave gaps on both sides, skipped columns, stairs, the edge segment and the
+// direct drawing of a new point.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "chart/components/Series.h"
+#include "tests/chart/support/PaintedCanvas.h"
+#include "tests/chart/types/SeriesChart.h"
+
+namespace {
+
+// A random walk over x 10..290 with many points per column, runs of equal values and jumps.
+std::vector<TPoint> Walk(int count, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::vector<TPoint> points;
+    int y = 100;
+    for (int i = 0; i < count; ++i) {
+        const int r = static_cast<int>(rng() % 100);
+        if (r < 10)
+            y = 10 + static_cast<int>(rng() % 180);
+        else if (r < 60)
+            y += static_cast<int>(rng() % 7) - 3;
+        y = std::clamp(y, 5, 195);
+        points.push_back(TPoint(10 + i * 280 / count, y));
+    }
+    return points;
+}
+
+std::vector<TPoint> Reduced(const std::vector<TPoint>& points)
+{
+    TRecordingCanvas canvas;
+    TPixelColumnPath path;
+    path.MoveTo(&canvas, points[0]);
+    for (size_t i = 1; i < points.size(); ++i)
+        path.LineTo(points[i]);
+    path.Flush(&canvas);
+    const auto calls = canvas.Find("Polyline");
+    return calls.empty() ? std::vector<TPoint>() : calls[0]->Points;
+}
+
+} // namespace
+
+TEST(PixelColumnPath, KeepsFirstExtremesBeforeTheLastAndLast)
+{
+    // Column 5 holds 10, 30, 20, 25: the points before the last span 10..30, the last is 25.
+    const std::vector<TPoint> r = Reduced({TPoint(4, 0), TPoint(5, 10), TPoint(5, 30), TPoint(5, 20), TPoint(5, 25),
+                                           TPoint(6, 40)});
+    const std::vector<TPoint> want = {TPoint(4, 0), TPoint(5, 10), TPoint(5, 30), TPoint(5, 25), TPoint(6, 40)};
+    EXPECT_EQ(r, want);
+    // A column whose last point repeats its highest one: the low point comes last but one, so
+    // the path does not end on a zero-length piece.
+    const std::vector<TPoint> r2 = Reduced({TPoint(5, 20), TPoint(5, 30), TPoint(5, 10), TPoint(5, 30)});
+    const std::vector<TPoint> want2 = {TPoint(5, 20), TPoint(5, 30), TPoint(5, 10), TPoint(5, 30)};
+    EXPECT_EQ(r2, want2);
+    // An average would give a point that no input has.
+    const std::vector<TPoint> r3 = Reduced({TPoint(1, 0), TPoint(1, 100), TPoint(2, 50)});
+    const std::vector<TPoint> want3 = {TPoint(1, 0), TPoint(1, 100), TPoint(2, 50)};
+    EXPECT_EQ(r3, want3);
+}
+
+TEST(PixelColumnPath, SamePixelsAsThePolylineOfEveryPoint)
+{
+    for (int width : {1, 2, 3}) {
+        for (unsigned seed : {1u, 7u, 42u}) {
+            for (int count : {50, 2000, 20000}) {
+                const std::vector<TPoint> points = Walk(count, seed);
+                TPaintedCanvas full(300, 200), reduced(300, 200);
+                for (TPaintedCanvas* c : {&full, &reduced}) {
+                    c->Canvas.Pen()->SetColor(clRed);
+                    c->Canvas.Pen()->SetWidth(width);
+                }
+                full.Canvas.Polyline(points.data(), static_cast<int32_t>(points.size()) - 1);
+                TPixelColumnPath path;
+                path.MoveTo(&reduced.Canvas, points[0]);
+                for (size_t i = 1; i < points.size(); ++i)
+                    path.LineTo(points[i]);
+                path.Flush(&reduced.Canvas);
+                SCOPED_TRACE(QStringLiteral("width %1 seed %2 count %3").arg(width).arg(seed).arg(count).toStdString());
+                EXPECT_TRUE(full.Copy() == reduced.Copy());
+                // At most four points per column.
+                EXPECT_LE(Reduced(points).size(), 4u * 281u);
+            }
+        }
+    }
+}
+
+TEST(FastLineSeries, MarginsGrowWithThePenWidth)
+{
+    TFastLineSeries s(nullptr);
+    const int want[] = {1, 2, 3, 3, 4};
+    for (int w = 1; w <= 5; ++w) {
+        s.LinePen()->SetWidth(w);
+        int left = 0, right = 0, top = 0, bottom = 0;
+        s.CalcHorizMargins(left, right);
+        s.CalcVerticalMargins(top, bottom);
+        EXPECT_EQ(left, want[w - 1]) << w;
+        EXPECT_EQ(right, want[w - 1]) << w;
+        EXPECT_EQ(top, want[w - 1]) << w;
+        EXPECT_EQ(bottom, want[w - 1]) << w;
+    }
+}
+
+TEST(FastLineSeries, SeriesColourAndLineColourStayEqual)
+{
+    TFastLineSeries s(nullptr);
+    s.SetSeriesColor(clGreen);
+    EXPECT_EQ(s.LinePen()->Color(), clGreen);
+    TChartPen pen(nullptr);
+    pen.SetColor(clBlue);
+    s.SetPen(&pen);
+    EXPECT_EQ(s.SeriesColor(), clBlue);
+}
+
+namespace {
+
+struct FastChart {
+    TSeriesChart chart{400, 300};
+    TFastLineSeries* series = new TFastLineSeries(nullptr);
+    FastChart()
+    {
+        chart.AddSeries(series);
+        series->SetSeriesColor(clRed);
+        chart.BottomAxis()->SetMinMax(0, 10);
+        chart.LeftAxis()->SetMinMax(0, 10);
+    }
+    TPoint At(double x, double y) const
+    {
+        return TPoint(chart.BottomAxis()->CalcXPosValue(x), chart.LeftAxis()->CalcYPosValue(y));
+    }
+    std::vector<std::vector<TPoint>> Lines()
+    {
+        TRecordingCanvas* canvas = chart.Record();
+        std::vector<std::vector<TPoint>> out;
+        for (const TCanvasCall* c : CallsInColour(canvas, "Polyline", clRed))
+            out.push_back(c->Points);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST(FastLineSeries, NullPointLeavesAGapOnBothSides)
+{
+    FastChart f;
+    f.series->SetIgnoreNulls(false);
+    for (int i = 0; i < 6; ++i)
+        f.series->AddXY(i * 2, i % 2 ? 8 : 2);
+    f.series->SetNull(2);
+    // 0-1 drawn; 1-2 and 2-3 missing; 3-4-5 drawn.
+    const auto lines = f.Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], (std::vector<TPoint>{f.At(0, 2), f.At(2, 8)}));
+    EXPECT_EQ(lines[1], (std::vector<TPoint>{f.At(6, 8), f.At(8, 2), f.At(10, 8)}));
+
+    // Ignoring nulls draws through the point as through any other.
+    f.series->SetIgnoreNulls(true);
+    const auto through = f.Lines();
+    ASSERT_EQ(through.size(), 1u);
+    EXPECT_EQ(through[0].size(), 6u);
+}
+
+TEST(FastLineSeries, WithoutDrawAllPointsOnlyTheFirstOfAColumnIsDrawn)
+{
+    FastChart f;
+    f.series->SetDrawAllPoints(false);
+    f.series->AddXY(0, 0);
+    f.series->AddXY(5, 1);
+    f.series->AddXY(5, 9);
+    f.series->AddXY(10, 5);
+    const auto lines = f.Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], (std::vector<TPoint>{f.At(0, 0), f.At(5, 1), f.At(10, 5)}));
+    // Drawing all points goes up the column too.
+    f.series->SetDrawAllPoints(true);
+    const auto all = f.Lines();
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0], (std::vector<TPoint>{f.At(0, 0), f.At(5, 1), f.At(5, 9), f.At(10, 5)}));
+}
+
+TEST(FastLineSeries, InvertedStairsRiseAtThePreviousX)
+{
+    FastChart f;
+    f.series->SetStairs(true);
+    f.series->SetInvertedStairs(true);
+    f.series->AddXY(0, 1);
+    f.series->AddXY(4, 6);
+    f.series->AddXY(8, 3);
+    const auto lines = f.Lines();
+    const TPoint a = f.At(0, 1), b = f.At(4, 6), c = f.At(8, 3);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], (std::vector<TPoint>{a, TPoint(a.X, b.Y), b, TPoint(b.X, c.Y), c}));
+    f.series->SetInvertedStairs(false);
+    const auto normal = f.Lines();
+    ASSERT_EQ(normal.size(), 1u);
+    EXPECT_EQ(normal[0], (std::vector<TPoint>{a, TPoint(b.X, a.Y), b, TPoint(c.X, b.Y), c}));
+}
+
+TEST(FastLineSeries, FirstVisibleSegmentComesFromThePointBeforeTheEdge)
+{
+    FastChart f;
+    for (int i = 0; i <= 20; ++i)
+        f.series->AddXY(i, i % 3);
+    f.chart.BottomAxis()->SetMinMax(4.5, 9.5);
+    const auto lines = f.Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    // From point 4 (left of the edge) to point 10 (the first beyond the right edge).
+    ASSERT_EQ(lines[0].size(), 7u);
+    EXPECT_EQ(lines[0].front(), f.At(4, 1));
+    EXPECT_EQ(lines[0].back(), f.At(10, 1));
+}
+
+TEST(FastLineSeries, NewPointDrawnDirectlyWithoutRepaint)
+{
+    FastChart f;
+    f.series->SetAutoRepaint(false);
+    TRecordingCanvas* canvas = f.chart.Record();
+    canvas->Clear();
+    // The first point is its own start: nothing is drawn.
+    f.series->AddXY(1, 1);
+    EXPECT_EQ(canvas->Count("LineTo"), 0);
+    f.series->AddXY(3, 4);
+    const auto lines = canvas->Find("LineTo");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]->Points[0], f.At(3, 4));
+    const auto moves = canvas->Find("MoveTo");
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back()->Points[0], f.At(1, 1));
+}
