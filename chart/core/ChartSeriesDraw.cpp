@@ -48,23 +48,30 @@ void TChartSeries::CalcFirstLastVisibleIndex()
     }
     const double startValue = axis->CalcPosPoint(startPixel);
     const double endValue = axis->CalcPosPoint(endPixel);
-    int first = 0;
-    while (first < count && positions->GetValue(first) < startValue)
-        ++first;
+    // The first index from `from` on whose value is at least v; a binary search when the
+    // values ascend, so that a million points cost a few steps per frame.
+    const double* values = positions->Data();
+    const bool ascending = positions->Order() == loAscending;
+    auto firstAtLeast = [&](int from, double v) {
+        if (ascending)
+            return static_cast<int>(std::lower_bound(values + from, values + count, v) - values);
+        while (from < count && values[from] < v)
+            ++from;
+        return from;
+    };
+    const int first = firstAtLeast(0, startValue);
     if (first == count)
         return;
     FFirstVisible = first;
-    if (positions->GetValue(count - 1) <= endValue) {
+    if (values[count - 1] <= endValue) {
         FLastVisible = count - 1;
         return;
     }
-    int last = first;
-    while (last < count && positions->GetValue(last) < endValue)
-        ++last;
+    int last = firstAtLeast(first, endValue);
     if (last == count)
         last = count - 1;
     // The first point beyond the edge stays when the line to it must be drawn.
-    if (!FKeepEdgePoint && positions->GetValue(last) > endValue && last > first)
+    if (!FKeepEdgePoint && values[last] > endValue && last > first)
         --last;
     FLastVisible = last;
 }

@@ -11,7 +11,9 @@
 #include <QDataStream>
 #include <QIODevice>
 
+#include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
+#include "chart/core/CustomAxisPanel.h"
 #include "chart/core/EngineServices.h"
 
 namespace {
@@ -162,6 +164,27 @@ void TChartSeries::DefineProperties(TTeeFiler& filer)
             return names.join(QLatin1Char(','));
         },
         FDataSources.size() > 1);
+    // Custom axes by their place among the chart's custom axes; read back once the series is in
+    // a chart that has that many.
+    const auto customAxis = [this, &filer](const char* name, bool horizontal) {
+        TChartAxis* axis = horizontal ? FCustomHorizAxis : FCustomVertAxis;
+        filer.DefineProperty(
+            name,
+            [this, horizontal](const QString& v) {
+                const int64_t index = TeeTextInt(v, -1);
+                TCustomAxisPanel* chart = ParentChart();
+                if (!chart || index < 0 || index >= chart->CustomAxes()->Count())
+                    return;
+                TChartAxis* found = chart->CustomAxes()->Get(static_cast<int>(index));
+                if (horizontal)
+                    SetCustomHorizAxis(found);
+                else
+                    SetCustomVertAxis(found);
+            },
+            [axis] { return TeeIntText(axis->Index()); }, axis != nullptr);
+    };
+    customAxis("CustomHorizAxis", true);
+    customAxis("CustomVertAxis", false);
     filer.DefineProperty(
         "Data", [this](const QString& v) { LoadData(QByteArray::fromBase64(v.toLatin1())); },
         [this] { return QString::fromLatin1(SaveData().toBase64()); },

@@ -28,8 +28,6 @@ void TChartValueList::Grow()
     // At least TeeDefaultCapacity more values, and at least double, so that appending a
     // million values copies the array a few times only.
     const size_t length = FValues.size();
-    if (length >= static_cast<size_t>(FCount))
-        return;
     const size_t step = static_cast<size_t>(std::max(1, TeeDefaultCapacity));
     FValues.resize(std::max({static_cast<size_t>(FCount), length + step, length * 2}));
 }
@@ -62,8 +60,8 @@ int TChartValueList::AddChartValue(double value)
 
 void TChartValueList::InsertChartValue(int index, double value)
 {
-    ++FCount;
-    Grow();
+    if (++FCount > static_cast<int>(FValues.size()))
+        Grow();
     double* data = FValues.data();
     if (index < FCount - 1)
         std::memmove(data + index + 1, data + index, sizeof(double) * static_cast<size_t>(FCount - 1 - index));

@@ -1,5 +1,6 @@
 #include "chart/core/TeeCustomTool.h"
 
+#include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
 
@@ -36,4 +37,37 @@ void TTeeCustomToolSeries::Notification(TComponent* AComponent, TOperation Opera
     TTeeCustomTool::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FSeries)
         SetSeries(nullptr);
+}
+
+TChartAxis* TTeeCustomToolSeries::GetHorizAxis() const
+{
+    return FSeries ? FSeries->GetHorizAxis() : ParentChart()->BottomAxis();
+}
+
+TChartAxis* TTeeCustomToolSeries::GetVertAxis() const
+{
+    return FSeries ? FSeries->GetVertAxis() : ParentChart()->LeftAxis();
+}
+
+void TTeeCustomToolAxis::SetAxis(TChartAxis* value)
+{
+    if (value == FAxis)
+        return;
+    FAxis = value;
+    SetParentChart(value ? dynamic_cast<TCustomAxisPanel*>(value->ParentChart()) : nullptr);
+    Repaint();
+}
+
+void TTeeCustomToolAxis::DefineProperties(TTeeFiler& filer)
+{
+    // An index that the chart does not have leaves the tool without an axis change.
+    filer.DefineProperty(
+        "AxisID",
+        [this](const QString& v) {
+            const int64_t index = TeeTextInt(v, -1);
+            if (ParentChart() && index >= 0 && index < ParentChart()->Axes()->Count())
+                SetAxis(ParentChart()->Axes()->Get(static_cast<int>(index)));
+        },
+        [this] { return TeeIntText(ParentChart() ? ParentChart()->Axes()->IndexOf(FAxis) : -1); },
+        FAxis != nullptr);
 }

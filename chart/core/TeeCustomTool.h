@@ -5,6 +5,7 @@
 // attaches to a chart.
 
 #include "chart/core/CustomChartElement.h"
+#include "platform/TeeFiler.h"
 #include "platform/Types.h"
 #include "platform/graphics/ControlTypes.h"
 
@@ -37,6 +38,9 @@ public:
     TChartSeries* Series() const { return FSeries; }
     // Follows the series with a free-notification; no repaint.
     virtual void SetSeries(TChartSeries* value);
+    // The series' axes, else the chart's bottom and left axes (the tool then needs a chart).
+    TChartAxis* GetHorizAxis() const;
+    TChartAxis* GetVertAxis() const;
     QString GetEditorClass() const override { return QStringLiteral("TSeriesToolEditor"); }
 
 protected:
@@ -47,15 +51,19 @@ private:
     TChartSeries* FSeries = nullptr;
 };
 
-class TTeeCustomToolAxis : public TTeeCustomTool
+class TTeeCustomToolAxis : public TTeeCustomTool, public TTeeStoredObject
 {
 public:
     explicit TTeeCustomToolAxis(TComponent* AOwner) : TTeeCustomTool(AOwner) {}
 
     TChartAxis* Axis() const { return FAxis; }
+    // The tool moves to the axis' chart (none for no axis) and repaints.
+    virtual void SetAxis(TChartAxis* value);
     QString GetEditorClass() const override { return QStringLiteral("TAxisToolEditor"); }
+    // "AxisID": the axis' place in its chart's list of all axes.
+    void DefineProperties(TTeeFiler& filer) override;
 
-protected:
+private:
     TChartAxis* FAxis = nullptr;
 };
 

@@ -366,6 +366,25 @@ TEST(AxisLayout, LeftAxisTakesTitleLabelsAndTicksFromTheRect)
     EXPECT_EQ(f.axis->TitlePos, 19);
 }
 
+TEST(AxisLayout, LabelWidthsAreMeasuredWithoutTheLabelEvent)
+{
+    DrawFixture f(false);
+    int calls = 0;
+    f.host.onGetAxisLabel = [&](TChartAxis*, TChartSeries*, int, QString& text) {
+        ++calls;
+        text = "a much longer text";
+    };
+    f.axis->SetMinMax(0, 100);
+    f.axis->AdjustMaxMin();
+    f.axis->InternalCalcPositions();
+    // "100" and a space, as if no event were set; the event is back afterwards.
+    EXPECT_EQ(f.axis->MaxLabelsWidth(), 24);
+    EXPECT_TRUE(static_cast<bool>(f.host.onGetAxisLabel));
+    const int before = calls;
+    EXPECT_EQ(f.axis->LabelValue(5), "a much longer text");
+    EXPECT_EQ(calls, before + 1);
+}
+
 TEST(AxisLayout, ClickedUpToThreePixelsBeyondTheLine)
 {
     DrawFixture f(true);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SeriesTestChart.h"
+#include "chart/core/ChartAxis.h"
 #include "chart/core/ColorPalette.h"
 
 namespace {
@@ -172,6 +173,123 @@ TEST(AxisPanelSeries, StoredSettingsAndAssign)
     EXPECT_FALSE(copy.AxisBehind());
     EXPECT_EQ(copy.MaxPointsPerPage(), 10);
     EXPECT_EQ(copy.SeriesCount(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(AxisPanelSeries, ToolAxesFromSeriesOrChart)
+{
+    TTestChart chart;
+    auto* tool = new TTeeCustomToolSeries(&chart);
+    chart.Tools()->Add(tool);
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    s->SetHorizAxis(aTopAxis);
+    s->SetVertAxis(aRightAxis);
+    tool->SetSeries(s);
+    EXPECT_EQ(tool->GetHorizAxis(), chart.TopAxis());
+    EXPECT_EQ(tool->GetVertAxis(), chart.RightAxis());
+    s->Free();
+    EXPECT_EQ(tool->GetHorizAxis(), chart.BottomAxis());
+    EXPECT_EQ(tool->GetVertAxis(), chart.LeftAxis());
+}
+
+TEST(AxisPanelSeries, AxisToolStoresItsAxisByPlace)
+{
+    TTestChart chart;
+    auto* tool = new TTeeCustomToolAxis(&chart);
+    EXPECT_EQ(TeeWriteProperties(*tool), QString());
+    tool->SetAxis(chart.LeftAxis());
+    EXPECT_EQ(tool->ParentChart(), &chart);
+    EXPECT_EQ(TeeWriteProperties(*tool), "AxisID=2");
+    auto* read = new TTeeCustomToolAxis(&chart);
+    chart.Tools()->Add(read);
+    TeeReadProperties(*read, "AxisID=3");
+    EXPECT_EQ(read->Axis(), chart.RightAxis());
+    TeeReadProperties(*read, "AxisID=99");
+    EXPECT_EQ(read->Axis(), chart.RightAxis());
+    tool->SetAxis(nullptr);
+    EXPECT_EQ(tool->ParentChart(), nullptr);
+}
+
+TEST(AxisPanelSeries, SeriesCustomAxesByPlace)
+{
+    TTestChart chart;
+    chart.CustomAxes()->Add();
+    auto* second = static_cast<TChartAxis*>(chart.CustomAxes()->Add());
+    second->SetHorizontal(true);
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    s->SetCustomHorizAxis(second);
+    EXPECT_EQ(s->HorizAxis(), aCustomHorizAxis);
+    EXPECT_EQ(s->GetHorizAxis(), second);
+    EXPECT_TRUE(s->AssociatedToAxis(second));
+    EXPECT_FALSE(s->AssociatedToAxis(chart.BottomAxis()));
+    const QString text = TeeWriteProperties(*s);
+    EXPECT_TRUE(text.contains("CustomHorizAxis=1"));
+    EXPECT_FALSE(text.contains("CustomVertAxis"));
+    auto* read = new TChartSeries(&chart);
+    chart.AddSeries(read);
+    TeeReadProperties(*read, text);
+    EXPECT_EQ(read->CustomHorizAxis(), second);
+    EXPECT_EQ(read->GetHorizAxis(), second);
+    s->SetHorizAxis(aBottomAxis);
+    EXPECT_EQ(s->CustomHorizAxis(), nullptr);
+    EXPECT_EQ(s->GetHorizAxis(), chart.BottomAxis());
+    s->SetHorizAxis(aBothHorizAxis);
+    EXPECT_TRUE(s->AssociatedToAxis(second));
+    EXPECT_TRUE(s->AssociatedToAxis(chart.TopAxis()));
+    EXPECT_FALSE(s->AssociatedToAxis(chart.RightAxis()));
+}
+
+} // namespace
+
+namespace {
+
+// Points are hit within 2 pixels of (10 * index, 0).
+class THitSeries : public TChartSeries
+{
+public:
+    using TChartSeries::TChartSeries;
+    int Clicked(int x, int y) override
+    {
+        for (int i = 0; i < Count(); ++i) {
+            if (std::abs(x - 10 * i) <= 2 && std::abs(y) <= 2)
+                return i;
+        }
+        return -1;
+    }
+};
+
+TEST(AxisPanelSeries, MouseEntersAndLeavesSeries)
+{
+    TTestChart chart;
+    auto* below = new THitSeries(&chart);
+    auto* above = new THitSeries(&chart);
+    chart.AddSeries(below);
+    chart.AddSeries(above);
+    below->Add(1);
+    below->Add(2);
+    above->Add(1);
+    EXPECT_FALSE(chart.CheckMouseSeries(10, 0)); // nobody listens and no cursor
+    QStringList log;
+    below->OnMouseEnter = [&](TObject*) { log << "enter below"; };
+    below->OnMouseLeave = [&](TObject*) { log << "leave below"; };
+    above->SetCursor(5);
+    EXPECT_TRUE(chart.CheckMouseSeries(10, 0)); // only the lower series has point 1
+    EXPECT_TRUE(chart.CheckMouseSeries(11, 1));
+    EXPECT_TRUE(chart.CheckMouseSeries(0, 0)); // the upper series takes it first
+    EXPECT_EQ(chart.Cursor(), 5);
+    EXPECT_EQ(log, (QStringList{"enter below"})); // still inside: no second enter
+    EXPECT_FALSE(chart.CheckMouseSeries(50, 50));
+    EXPECT_EQ(log, (QStringList{"enter below", "leave below"}));
+    EXPECT_FALSE(below->CheckMouse(50, 50));
+    EXPECT_EQ(log.size(), 2);
+    above->SetActive(false);
+    EXPECT_TRUE(chart.CheckMouseSeries(0, 0));
+    EXPECT_EQ(log.last(), "enter below");
 }
 
 } // namespace

@@ -198,6 +198,16 @@ TEST(Series, LinkedSeriesFollowsAddsAndDeletesPointByPoint)
     linked->SetRecalcOptions(options);
     source->Add(5);
     EXPECT_EQ(linked->Count(), 0);
+    linked->AddXY(5, 5);
+    options = TSeriesRecalcOptions::All();
+    options.Exclude(rOnDelete);
+    linked->SetRecalcOptions(options);
+    source->Delete(0);
+    EXPECT_EQ(linked->Count(), 1);
+    options.Exclude(rOnClear);
+    linked->SetRecalcOptions(options);
+    source->Clear();
+    EXPECT_EQ(linked->Count(), 1);
 }
 
 TEST(Series, LinkedSeriesWithFewerPointsCopiesAgainInsteadOfRaising)

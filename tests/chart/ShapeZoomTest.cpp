@@ -95,6 +95,19 @@ TEST(Shape, BevelOnlyWhenUnrotated)
     EXPECT_EQ(panel.Painted().pixel(51, 75), Rgb(clYellow));
 }
 
+TEST(Shape, ARotatedShapeIsAPolygonAroundTheCentre)
+{
+    ShapePanel panel;
+    panel.shape.SetShadowSize(0);
+    panel.shape.SetColor(clYellow);
+    panel.angle = 45;
+    const QImage& img = panel.Painted();
+    EXPECT_EQ(img.pixel(100, 75), Rgb(clYellow));
+    EXPECT_EQ(img.pixel(52, 52), Rgb(clWhite)); // the unrotated corner lies outside
+    EXPECT_EQ(img.pixel(100, 105), Rgb(clYellow)); // below the unrotated box, inside the turned one
+    EXPECT_EQ(img.pixel(100, 115), Rgb(clWhite));
+}
+
 TEST(Shape, TransparencyBlendsWithTheBackground)
 {
     ShapePanel panel;

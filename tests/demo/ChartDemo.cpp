@@ -21,7 +21,6 @@ int main(int argc, char** argv)
         chart->Foot()->Text()->Add(QStringLiteral("Foot, first line"));
         chart->Foot()->Text()->Add(QStringLiteral("Foot, second line"));
         chart->Legend()->SetCheckBoxes(true);
-        chart->LeftWall()->SetSize(4);
         chart->BottomWall()->SetSize(4);
         chart->BackWall()->SetTransparent(false);
         chart->BackWall()->SetColor(RGB(235, 240, 250));

@@ -154,3 +154,62 @@ TEST(ChartControl, TitlesAndSideLegendOrder)
     // The top legend sits below the title.
     EXPECT_GT(g.chart->Legend()->ShapeRect.Top, g.chart->Title()->ShapeRect.Bottom);
 }
+
+TEST(ChartWalls, ThreeDimensionalWallsBehindTheSeriesInOrder)
+{
+    ChartFixture f(TRect(50, 40, 450, 340));
+    TCustomChart* c = f.chart.get();
+    c->SetDepth3DHoriz(20);
+    f.canvas->InitWindow(nullptr, c->View3DOptions(), clWhite, true, TRect(0, 0, 600, 500));
+    f.canvas->Projection(20, c->PlotRect());
+    // Seen from the front, the left wall shows its inner face (behind the series) and the
+    // right wall its outer one (in front of them).
+    EXPECT_FALSE(c->DrawLeftWallFirst());
+    EXPECT_TRUE(c->DrawRightWallAfter());
+    c->DrawWalls();
+    EXPECT_EQ(f.canvas->Sequence(), "RectangleWithZ RectangleZ RectangleY");
+    const auto back = f.canvas->TopLevel().at(0);
+    EXPECT_EQ(back->BrushStyle, bsClear);
+    const auto left = f.canvas->TopLevel().at(1);
+    EXPECT_EQ(left->BrushColor, TColor(0x80FFFF));
+    EXPECT_EQ(left->Args, (std::vector<int64_t>{0, 20}));
+    const auto bottom = f.canvas->TopLevel().at(2);
+    EXPECT_EQ(bottom->BrushColor, TColor(0xFFFFFF));
+
+    // A visible right wall waits until after the series, with the right axis.
+    f.canvas->Clear();
+    c->RightWall()->SetVisible(true);
+    c->DrawWalls();
+    EXPECT_EQ(f.canvas->Sequence(), "RectangleWithZ RectangleZ RectangleY");
+    f.canvas->Clear();
+    c->Legend()->SetVisible(false);
+    c->DrawTitlesAndLegend(false);
+    const auto after = f.canvas->Find("RectangleZ");
+    ASSERT_EQ(after.size(), 1u);
+    EXPECT_EQ(after[0]->Args, (std::vector<int64_t>{0, 21}));
+    EXPECT_EQ(after[0]->BrushColor, TColor(0xC0C0C0));
+    f.canvas->Clear();
+    c->Walls()->SetVisible(false);
+    c->DrawWalls();
+    EXPECT_EQ(f.canvas->Sequence(), "");
+}
+
+TEST(ChartWalls, ThickWallsAreBoxes)
+{
+    ChartFixture f(TRect(50, 40, 450, 340));
+    TCustomChart* c = f.chart.get();
+    c->SetDepth3DHoriz(20);
+    f.canvas->InitWindow(nullptr, c->View3DOptions(), clWhite, true, TRect(0, 0, 600, 500));
+    f.canvas->Projection(20, c->PlotRect());
+    c->LeftWall()->SetSize(5);
+    c->BottomWall()->SetSize(4);
+    c->LeftWall()->SetDark3D(false);
+    c->DrawWalls();
+    const auto cubes = f.canvas->Find("Cube");
+    ASSERT_EQ(cubes.size(), 2u);
+    // left - size .. left, top .. bottom + bottom wall, depth 0 .. 20, no dark sides.
+    EXPECT_EQ(cubes[0]->Points, (std::vector<TPoint>{{45, 40}, {50, 344}}));
+    EXPECT_EQ(cubes[0]->Args, (std::vector<int64_t>{0, 20, 0}));
+    EXPECT_EQ(cubes[1]->Points, (std::vector<TPoint>{{50, 340}, {450, 344}}));
+    EXPECT_EQ(cubes[1]->Args, (std::vector<int64_t>{0, 20, 1}));
+}

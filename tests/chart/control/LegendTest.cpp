@@ -162,3 +162,58 @@ TEST(ChartLegend, StyleFirstValueAndShouldDraw)
     legend->SetFirstValue(0);
     EXPECT_EQ(legend->FirstValue(), 0);
 }
+
+TEST(ChartLegend, ValuesLegendOfAPagedChartFollowsThePage)
+{
+    ChartFixture f;
+    f.AddSeries("a", 25);
+    f.chart->SetMaxPointsPerPage(10);
+    f.chart->SetPage(3);
+    TChartLegend* legend = f.chart->Legend();
+    legend->DrawLegend();
+    EXPECT_EQ(legend->LegendStyleComputed(), lsValues);
+    EXPECT_EQ(legend->FirstValue(), 20);
+    EXPECT_EQ(legend->ItemCount(), 5);
+    EXPECT_EQ(legend->LastValue(), 24);
+    f.chart->SetPage(1);
+    f.SetPlot(TRect(0, 0, 500, 400));
+    legend->DrawLegend();
+    EXPECT_EQ(legend->FirstValue(), 0);
+    EXPECT_EQ(legend->ItemCount(), 10);
+}
+
+TEST(ChartLegend, RightValueTextStyleAlignsNameLeftAndValueRight)
+{
+    ChartFixture f;
+    TChartSeries* s = f.AddSeries("s");
+    s->AddXY(0, 5, "ab");
+    s->AddXY(1, 123, "c");
+    TChartLegend* legend = f.chart->Legend();
+    legend->SetTextStyle(ltsRightValue);
+    legend->DrawLegend();
+    const auto texts = f.canvas->Find("TextOut");
+    ASSERT_EQ(texts.size(), 4u);
+    // Column widths 12 and 18, a space of 6 after each column.
+    const int x0 = texts[0]->Points.at(0).X;
+    EXPECT_EQ(texts[0]->Text, "ab");
+    EXPECT_EQ(texts[1]->Text, "5");
+    EXPECT_EQ(texts[1]->Points.at(0).X, x0 + 12 + 6 + 18);
+    EXPECT_EQ(texts[2]->Points.at(0).X, x0);
+    EXPECT_EQ(texts[3]->Text, "123");
+    EXPECT_EQ(texts[3]->Points.at(0).X, x0 + 36);
+    // The symbol sits left of the texts: W = round(20 % of (41 + 10)) = 10, texts 10 further.
+    EXPECT_EQ(x0, legend->ShapeRect.Left + 10 + 10);
+
+    // Values first (the default): the value column is right-aligned at its own edge.
+    f.canvas->Clear();
+    f.SetPlot(TRect(0, 0, 500, 400));
+    legend->SetTextStyle(ltsLeftValue);
+    legend->DrawLegend();
+    const auto left = f.canvas->Find("TextOut");
+    ASSERT_EQ(left.size(), 4u);
+    const int y0 = legend->ShapeRect.Left + 10 + 10;
+    EXPECT_EQ(left[0]->Text, "5");
+    EXPECT_EQ(left[0]->Points.at(0).X, y0 + 18);
+    EXPECT_EQ(left[1]->Text, "ab");
+    EXPECT_EQ(left[1]->Points.at(0).X, y0 + 24);
+}

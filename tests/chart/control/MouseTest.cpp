@@ -200,3 +200,87 @@ TEST(ChartMouse, ToolsAndHandlersCancelAndBackgroundClicks)
     EXPECT_EQ(outside, 1);
     EXPECT_FALSE(n.chart->Zoom()->Active);
 }
+
+namespace {
+
+// A series without axes that claims every point as its slice 2.
+class SliceSeries : public TChartSeries
+{
+public:
+    using TChartSeries::TChartSeries;
+    bool UseAxis() const override { return false; }
+    int Clicked(int, int) override { return 2; }
+};
+
+// A tool that records what reaches it and may stop the event there.
+class CancelTool : public TTeeCustomTool
+{
+public:
+    using TTeeCustomTool::TTeeCustomTool;
+    void ChartMouseEvent(TChartMouseEvent e, TMouseButton, TShiftState, int, int) override
+    {
+        events.push_back(e);
+        if (cancel)
+            ParentChart()->SetMouseCancelled(true);
+    }
+    std::vector<TChartMouseEvent> events;
+    bool cancel = false;
+};
+
+} // namespace
+
+TEST(ChartMouse, ASliceClickRaisesTheSeriesEventButNeitherZoomNorScroll)
+{
+    ChartFixture f;
+    auto* pie = new SliceSeries(&f.owner);
+    f.chart->AddSeries(pie);
+    f.FixAxis(f.chart->BottomAxis(), 0, 100);
+    int clicks = 0;
+    int index = -1;
+    f.chart->OnClickSeries = [&](TCustomChart*, TChartSeries* s, int i, TMouseButton, TShiftState, int, int) {
+        EXPECT_EQ(s, pie);
+        index = i;
+        ++clicks;
+        f.chart->SetMouseCancelled(false);
+    };
+    int own = 0;
+    pie->OnClick = [&](TChartSeries*, int, TMouseButton, TShiftState, int, int) { ++own; };
+    f.chart->MouseDown(mbLeft, 0, 100, 100);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(own, 1);
+    EXPECT_EQ(index, 2);
+    EXPECT_FALSE(f.chart->Zoom()->Active);
+    f.chart->MouseUp(mbLeft, 0, 100, 100);
+    f.chart->MouseDown(mbRight, 0, 100, 100);
+    EXPECT_FALSE(f.chart->Panning()->Active);
+    EXPECT_EQ(f.chart->CalcClickedPart(TPoint(5, 5)).Part, cpSeries);
+}
+
+TEST(ChartMouse, ToolsSeeEventsFirstAndCanStopThem)
+{
+    MouseChart m;
+    auto* first = new CancelTool(&m.owner);
+    auto* second = new CancelTool(&m.owner);
+    m.chart->Tools()->Add(first);
+    m.chart->Tools()->Add(second);
+    m.Drag(mbLeft, 100, 100, 300, 300);
+    EXPECT_EQ(first->events, (std::vector<TChartMouseEvent>{cmeDown, cmeMove, cmeUp}));
+    EXPECT_EQ(second->events.size(), 3u);
+    m.ExpectAxis(m.chart->BottomAxis(), 20, 60);
+
+    // The first tool keeps the press: the second never sees it and nothing zooms.
+    MouseChart c;
+    auto* stopper = new CancelTool(&c.owner);
+    auto* later = new CancelTool(&c.owner);
+    c.chart->Tools()->Add(stopper);
+    c.chart->Tools()->Add(later);
+    stopper->cancel = true;
+    c.chart->MouseDown(mbLeft, 0, 100, 100);
+    EXPECT_TRUE(later->events.empty());
+    EXPECT_FALSE(c.chart->Zoom()->Active);
+    // An inactive tool is passed over.
+    later->events.clear();
+    stopper->SetActive(false);
+    c.chart->MouseDown(mbLeft, 0, 100, 100);
+    EXPECT_EQ(later->events.size(), 1u);
+}
