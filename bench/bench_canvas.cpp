@@ -1,6 +1,7 @@
 // The drawing canvas on a 600 x 400 back buffer: a polyline of a million points (a fast-line
 // series of a million-play run), ten thousand small rectangles (bars and legend symbols), and
-// a state change that changes nothing.
+// a state change that changes nothing, and short texts measured and written.
+#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -9,6 +10,18 @@
 #include "chart/core/TeeCanvas3D.h"
 
 namespace {
+
+// Text needs the font database of an application object.
+void EnsureApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench_canvas";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+}
 
 std::vector<TPoint> RandomWalk(int count)
 {
@@ -70,5 +83,29 @@ void BM_UnchangedStateThenRectangle(benchmark::State& state)
     }
 }
 BENCHMARK(BM_UnchangedStateThenRectangle);
+
+void BM_TextWidth(benchmark::State& state)
+{
+    EnsureApplication();
+    TTeeCanvas3D canvas;
+    canvas.InitWindow(nullptr, nullptr, clWhite, false, TRect(0, 0, 600, 400));
+    canvas.ResetState();
+    const QString text = QStringLiteral("12,345");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(canvas.TextWidth(text));
+}
+BENCHMARK(BM_TextWidth);
+
+void BM_TextOut(benchmark::State& state)
+{
+    EnsureApplication();
+    TTeeCanvas3D canvas;
+    canvas.InitWindow(nullptr, nullptr, clWhite, false, TRect(0, 0, 600, 400));
+    canvas.ResetState();
+    const QString text = QStringLiteral("12,345");
+    for (auto _ : state)
+        canvas.TextOut(100, 100, text);
+}
+BENCHMARK(BM_TextOut);
 
 } // namespace

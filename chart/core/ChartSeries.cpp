@@ -509,6 +509,40 @@ int TChartSeries::CalcPosValue(double value) const
     return FMandatoryIsY ? CalcYPosValue(value) : CalcXPosValue(value);
 }
 
+int TChartSeries::GetCursorValueIndex()
+{
+    return Clicked(ParentChart()->GetCursorPos());
+}
+
+void TChartSeries::GetCursorValues(double& x, double& y)
+{
+    const TPoint p = ParentChart()->GetCursorPos();
+    x = XScreenToValue(p.X);
+    y = YScreenToValue(p.Y);
+}
+
+bool TChartSeries::CheckMouse(int x, int y)
+{
+    if (FCursor == 0 && !OnMouseEnter && !OnMouseLeave)
+        return false;
+    if (Clicked(x, y) == -1) {
+        if (FMouseInside) {
+            FMouseInside = false;
+            if (OnMouseLeave)
+                OnMouseLeave(this);
+        }
+        return false;
+    }
+    if (FCursor != 0 && ParentChart())
+        ParentChart()->SetCursor(static_cast<TCursor>(FCursor));
+    if (!FMouseInside) {
+        FMouseInside = true;
+        if (OnMouseEnter)
+            OnMouseEnter(this);
+    }
+    return true;
+}
+
 bool TChartSeries::AssociatedToAxis(const TChartAxis* axis) const
 {
     if (!UseAxis() || !axis)

@@ -306,6 +306,15 @@ public:
     std::function<void(TChartSeries* sender)> AfterDrawValues;
     std::function<void(TChartSeries* sender, int valueIndex, QString& text)> OnGetMarkText;
 
+    // Mouse: the point under the chart's cursor, and the cursor position in axis values.
+    int GetCursorValueIndex();
+    void GetCursorValues(double& x, double& y);
+    // Called for every mouse move: shows the series' cursor over a point and fires
+    // OnMouseEnter and OnMouseLeave; true while the mouse is over a point.
+    bool CheckMouse(int x, int y);
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesOnClear OnClearValues;
@@ -390,6 +399,7 @@ private:
     TChartValueList* FPositionValues = nullptr;
     bool FMandatoryIsY = true;
     bool FTornDown = false;
+    bool FMouseInside = false;
     bool FKeepEdgePoint = false;
     int FCalcZOrderValue = 0;
     int FComputedZ = 0;

@@ -293,6 +293,15 @@ int TCustomAxisPanel::NumPages() const
     return AxisSidePages(Series(0)->MandatoryIsY());
 }
 
+bool TCustomAxisPanel::CheckMouseSeries(int x, int y)
+{
+    for (int i = SeriesCount() - 1; i >= 0; --i) {
+        if (Series(i)->Active() && Series(i)->CheckMouse(x, y))
+            return true;
+    }
+    return false;
+}
+
 TChartSeries* TCustomAxisPanel::SeriesLegend(int index, bool onlyActive) const
 {
     int n = 0;

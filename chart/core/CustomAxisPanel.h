@@ -88,6 +88,9 @@ public:
     int NumPages() const;
     std::function<void(TObject* sender)> OnPageChange;
 
+    // Asks the active series, last first, whether the mouse is over one of their points.
+    bool CheckMouseSeries(int x, int y);
+
     // Legend support.
     // The index-th series (from 0) shown in the legend, counting active ones only when asked.
     TChartSeries* SeriesLegend(int index, bool onlyActive) const;

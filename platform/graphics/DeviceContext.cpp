@@ -117,7 +117,10 @@ void TDeviceContext::SelectBrush(const QBrush& brush)
 
 void TDeviceContext::SelectFont(const QFont& font, int32_t escapement)
 {
-    FFont = font;
+    if (!(font == FFont)) {
+        FFont = font;
+        FMeasure.reset();
+    }
     FEscapement = escapement;
 }
 
@@ -154,6 +157,8 @@ void TDeviceContext::SetBkMode(int32_t mode)
 
 void TDeviceContext::SetTextCharacterExtra(int32_t extra)
 {
+    if (FCharExtra != extra)
+        FMeasure.reset();
     FCharExtra = extra;
 }
 
@@ -502,28 +507,43 @@ TColor TDeviceContext::GetPixel(int32_t x, int32_t y) const
     return RGB(static_cast<uint8_t>(qRed(p)), static_cast<uint8_t>(qGreen(p)), static_cast<uint8_t>(qBlue(p)));
 }
 
-QFont TDeviceContext::EffectiveFont() const
+const QFont& TDeviceContext::EffectiveFont() const
 {
+    Measure();
+    return FMeasure->Font;
+}
+
+const QFontMetrics& TDeviceContext::Metrics() const
+{
+    Measure();
+    return FMeasure->Metrics;
+}
+
+void TDeviceContext::Measure() const
+{
+    // The font with its extra spacing and its metrics, built once per font change.
+    if (FMeasure)
+        return;
     QFont f = FFont;
     if (FCharExtra != 0)
         f.setLetterSpacing(QFont::AbsoluteSpacing, FCharExtra);
-    return f;
+    FMeasure.emplace(TMeasure{f, QFontMetrics(f)});
 }
 
 TSize TDeviceContext::TextExtent(const QString& text) const
 {
-    const QFontMetrics fm(EffectiveFont());
+    const QFontMetrics& fm = Metrics();
     return TSize(fm.horizontalAdvance(text), fm.height());
 }
 
 int32_t TDeviceContext::FontAscent() const
 {
-    return QFontMetrics(EffectiveFont()).ascent();
+    return Metrics().ascent();
 }
 
 int32_t TDeviceContext::FontDescent() const
 {
-    return QFontMetrics(EffectiveFont()).descent();
+    return Metrics().descent();
 }
 
 namespace {
@@ -537,9 +557,8 @@ struct TTextPlacement {
     int Descent = 0;
 };
 
-TTextPlacement Place(const QFont& font, uint32_t align, const QString& text)
+TTextPlacement Place(const QFontMetrics& fm, uint32_t align, const QString& text)
 {
-    const QFontMetrics fm(font);
     TTextPlacement p;
     p.Width = fm.horizontalAdvance(text);
     p.Ascent = fm.ascent();
@@ -561,8 +580,8 @@ TTextPlacement Place(const QFont& font, uint32_t align, const QString& text)
 
 QPainterPath TDeviceContext::TextPath(int32_t x, int32_t y, const QString& text) const
 {
-    const QFont font = EffectiveFont();
-    const TTextPlacement p = Place(font, FTextAlign, text);
+    const QFont& font = EffectiveFont();
+    const TTextPlacement p = Place(Metrics(), FTextAlign, text);
     QPainterPath path;
     path.addText(QPointF(p.Dx, p.Baseline), font, text);
     QTransform t;
@@ -574,8 +593,8 @@ QPainterPath TDeviceContext::TextPath(int32_t x, int32_t y, const QString& text)
 
 void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
 {
-    const QFont font = EffectiveFont();
-    const TTextPlacement p = Place(font, FTextAlign, text);
+    const QFont& font = EffectiveFont();
+    const TTextPlacement p = Place(Metrics(), FTextAlign, text);
     const bool updateCP = (FTextAlign & 1) != 0;
     const TPoint at = updateCP ? FPosition : TPoint(x, y);
     if (updateCP && (FTextAlign & 6) == 0)

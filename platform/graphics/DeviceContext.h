@@ -12,6 +12,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,6 +22,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/Colors.h"
 #include "platform/graphics/SystemColors.h"
@@ -128,14 +130,16 @@ public:
     void DrawImage(int32_t x, int32_t y, const QImage& image);
     void StretchImage(const TRect& rect, const QImage& image);
 
-    // The font with extra spacing, as Qt draws it.
-    QFont EffectiveFont() const;
+    // The font with extra spacing, as Qt draws it, and its metrics.
+    const QFont& EffectiveFont() const;
+    const QFontMetrics& Metrics() const;
 
 private:
     // Applies the raster operation; false when nothing must be drawn (R2_NOP).
     bool PrepareRop();
     bool SolidHairline() const;
     bool PixelExact() const;
+    void Measure() const;
     void ClipChanged();
     bool PolylineThroughMask(const TPoint* points, int count);
     static int64_t LinePixelCount(TPoint a, TPoint b);
@@ -163,6 +167,11 @@ private:
     TPoint FPosition;
     QPolygon FScratch; // reused by line drawing: no allocation per call
     QImage FMask;      // reused by long polylines
+    struct TMeasure {
+        QFont Font;
+        QFontMetrics Metrics;
+    };
+    mutable std::optional<TMeasure> FMeasure;
 };
 
 // The raster operation of a pen mode, numbered as the class library numbers modes (pmBlack 0

@@ -245,3 +245,51 @@ TEST(AxisPanelSeries, SeriesCustomAxesByPlace)
 }
 
 } // namespace
+
+namespace {
+
+// Points are hit within 2 pixels of (10 * index, 0).
+class THitSeries : public TChartSeries
+{
+public:
+    using TChartSeries::TChartSeries;
+    int Clicked(int x, int y) override
+    {
+        for (int i = 0; i < Count(); ++i) {
+            if (std::abs(x - 10 * i) <= 2 && std::abs(y) <= 2)
+                return i;
+        }
+        return -1;
+    }
+};
+
+TEST(AxisPanelSeries, MouseEntersAndLeavesSeries)
+{
+    TTestChart chart;
+    auto* below = new THitSeries(&chart);
+    auto* above = new THitSeries(&chart);
+    chart.AddSeries(below);
+    chart.AddSeries(above);
+    below->Add(1);
+    below->Add(2);
+    above->Add(1);
+    EXPECT_FALSE(chart.CheckMouseSeries(10, 0)); // nobody listens and no cursor
+    QStringList log;
+    below->OnMouseEnter = [&](TObject*) { log << "enter below"; };
+    below->OnMouseLeave = [&](TObject*) { log << "leave below"; };
+    above->SetCursor(5);
+    EXPECT_TRUE(chart.CheckMouseSeries(10, 0)); // only the lower series has point 1
+    EXPECT_TRUE(chart.CheckMouseSeries(11, 1));
+    EXPECT_TRUE(chart.CheckMouseSeries(0, 0)); // the upper series takes it first
+    EXPECT_EQ(chart.Cursor(), 5);
+    EXPECT_EQ(log, (QStringList{"enter below"})); // still inside: no second enter
+    EXPECT_FALSE(chart.CheckMouseSeries(50, 50));
+    EXPECT_EQ(log, (QStringList{"enter below", "leave below"}));
+    EXPECT_FALSE(below->CheckMouse(50, 50));
+    EXPECT_EQ(log.size(), 2);
+    above->SetActive(false);
+    EXPECT_TRUE(chart.CheckMouseSeries(0, 0));
+    EXPECT_EQ(log.last(), "enter below");
+}
+
+} // namespace
