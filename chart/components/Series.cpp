@@ -20,5 +20,7 @@ void SeriesInitialize()
     RegisterClassOf<TFastLineSeries>(QStringLiteral("TFastLineSeries"), QStringLiteral("TCustomLineSeries"));
     RegisterAbstract(QStringLiteral("TCustomBarSeries"), QStringLiteral("TChartSeries"));
     RegisterClassOf<TBarSeries>(QStringLiteral("TBarSeries"), QStringLiteral("TCustomBarSeries"));
+    RegisterAbstract(QStringLiteral("TCircledSeries"), QStringLiteral("TChartSeries"));
+    RegisterClassOf<TPieSeries>(QStringLiteral("TPieSeries"), QStringLiteral("TCircledSeries"));
     RegisterClassOf<THorizBarSeries>(QStringLiteral("THorizBarSeries"), QStringLiteral("TCustomBarSeries"));
 }
