@@ -5,7 +5,7 @@
 #include "chart/components/Chart.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartAxisTitle.h"
-#include "chart/core/ChartSeries.h"
+#include "chart/components/Series.h"
 #include "chart/core/TeeFont.h"
 #include "chart/core/TeeGradient.h"
 #include "chart/core/TeeShadow.h"
@@ -53,7 +53,12 @@ void ResultCharts::CreateSeries()
                                                     "REG", "Cherry", "Cherry_s", "Rakuda",
                                                     "Tuki", "Chance", "KoyakuSeries", "ModeStaySeries"};
     for (int s = 0; s < SeriesCount; ++s) {
-        series_[s] = new TChartSeries(&owner_);
+        switch (s) {
+        case SlumpSeries:
+        case ModeSeries: series_[s] = new TFastLineSeries(&owner_); break;
+        case SlumpBSeries: series_[s] = new TBarSeries(&owner_); break;
+        default: series_[s] = new TChartSeries(&owner_); break;
+        }
         series_[s]->SetName(QString::fromLatin1(names[s]));
     }
     // The order of each chart's series list is the order of drawing and of the legend.
@@ -176,9 +181,12 @@ void ResultCharts::SetUpSlumpChart2()
     SetAxisTitle(bottom, QStringLiteral("ボーナス回数"));
     SetAxisTitle(chart->LeftAxis(), QStringLiteral("Play数"));
 
-    TChartSeries* bars = series_[SlumpBSeries];
-    bars->Pen()->SetColor(clWhite);
+    auto* bars = static_cast<TBarSeries*>(series_[SlumpBSeries]);
+    bars->BarPen()->SetColor(clWhite);
     bars->SetSeriesColor(0x8E8EFF);
+    bars->SetMultiBar(mbNone);
+    bars->Gradient()->SetDirection(gdTopBottom);
+    bars->SetAutoMarkPosition(false);
     bars->XValues()->SetOrder(loAscending);
     TSeriesMarks* marks = bars->Marks();
     marks->SetVisible(true);
