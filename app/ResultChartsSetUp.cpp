@@ -57,7 +57,9 @@ void ResultCharts::CreateSeries()
         case SlumpSeries:
         case ModeSeries: series_[s] = new TFastLineSeries(&owner_); break;
         case SlumpBSeries: series_[s] = new TBarSeries(&owner_); break;
-        default: series_[s] = new TChartSeries(&owner_); break;
+        case KoyakuSeries:
+        case ModeStaySeries: series_[s] = new TPieSeries(&owner_); break;
+        default: series_[s] = new TLineSeries(&owner_); break;
         }
         series_[s]->SetName(QString::fromLatin1(names[s]));
     }
@@ -142,21 +144,30 @@ void ResultCharts::SetUpSlumpChart()
     slump->Pen()->SetWidth(2);
     slump->SetShowInLegend(false);
 
+    // The role markers: symbols only, stacked ones drawn over each other, off until their
+    // check box is ticked.
     struct Marker {
         Series series;
         TColor colour;
+        TSeriesPointerStyle style;
         const char16_t* title;
     };
     static const Marker markers[] = {
-        {BIG, clBlue, nullptr},        {REG, clBlack, nullptr},    {Cherry, clRed, u"3連チェリー"},
-        {Rakuda, 0x0080FF, u"らくだ"}, {Tuki, clYellow, u"月"},   {Chance, clBlack, nullptr},
-        {Cherry_s, clFuchsia, u"単チェ"},
+        {BIG, clBlue, psDiamond, nullptr},          {REG, clBlack, psTriangle, nullptr},
+        {Cherry, clRed, psCircle, u"3連チェリー"},  {Rakuda, 0x0080FF, psTriangle, u"らくだ"},
+        {Tuki, clYellow, psCircle, u"月"},          {Chance, clBlack, psCircle, nullptr},
+        {Cherry_s, clFuchsia, psCircle, u"単チェ"},
     };
     for (const Marker& m : markers) {
-        TChartSeries* series = series_[m.series];
+        auto* series = static_cast<TLineSeries*>(series_[m.series]);
         series->SetSeriesColor(m.colour);
         if (m.title)
             series->SetTitle(QString::fromUtf16(m.title));
+        series->LinePen()->SetVisible(false);
+        series->SetStacked(cssOverlap);
+        series->Pointer()->SetStyle(m.style);
+        series->Pointer()->SetInflateMargins(true);
+        series->Pointer()->SetVisible(true);
         series->SetActive(false);
     }
     for (int i = 0; i < chart->SeriesCount(); ++i) {
@@ -215,12 +226,13 @@ void ResultCharts::SetUpPieChart(TChart* chart, Series pie)
     legend->Symbol()->SetWidth(15);
     legend->SetTextStyle(ltsPlain);
 
-    TChartSeries* series = series_[pie];
+    auto* series = static_cast<TPieSeries*>(series_[pie]);
+    series->SetCircled(true);
     series->SetSeriesColor(clRed);
     series->SetTitle(QStringLiteral("KoyakuSeries"));
     TSeriesMarks* marks = series->Marks();
     marks->SetVisible(false);
     marks->SetMultiLine(true);
     marks->SetColor(clWhite);
-    series->YValues()->SetName(QStringLiteral("円"));
+    series->PieValues()->SetName(QStringLiteral("円"));
 }
