@@ -303,3 +303,55 @@ TEST_F(ResultChartsTest, ChartsPaintTheirSeriesOnScreen)
             EXPECT_EQ(bar->ValueColor(tallest), r.roleCode[i] == 8 ? clRed : clBlack);
         }
 }
+
+namespace {
+
+// The pixel halfway out along the middle of slice `slice`, slices running counter-clockwise
+// from the rotation angle in the order of the points.
+QPoint SliceMiddle(const TPieSeries* pie, int slice)
+{
+    double total = 0;
+    double before = 0;
+    for (int i = 0; i < pie->Count(); ++i) {
+        total += pie->YValue(i);
+        if (i < slice)
+            before += pie->YValue(i);
+    }
+    const double angle = 2 * M_PI * (before + pie->YValue(slice) / 2) / total;
+    const TPoint p = pie->AngleToPos(angle, pie->XRadius() / 2.0, pie->YRadius() / 2.0);
+    return QPoint(p.X, p.Y);
+}
+
+} // namespace
+
+TEST_F(ResultChartsTest, PiesPaintTheirBiggestSliceAndCheckedMarkersAppear)
+{
+    form.show();
+    Run(QStringLiteral("3000"), 424242);
+
+    // The small-role pie: replays are by far the biggest slice, blue.
+    form.ui.PageControl1->setCurrentIndex(3);
+    const QImage koyaku = form.ui.KoyakuChart->grab().toImage();
+    auto* pie = static_cast<TPieSeries*>(S(RC::KoyakuSeries));
+    const QPoint replay = SliceMiddle(pie, 4);
+    EXPECT_TRUE(ColourNear(koyaku, replay.x(), replay.y(), qRgb(0, 0, 255), 0)) << replay.x() << "," << replay.y();
+    // The mode-stay pie: "通常" in navy.
+    form.ui.PageControl1->setCurrentIndex(4);
+    const QImage stay = form.ui.ModeStayChart->grab().toImage();
+    auto* stayPie = static_cast<TPieSeries*>(S(RC::ModeStaySeries));
+    const QPoint normal = SliceMiddle(stayPie, 0);
+    EXPECT_TRUE(ColourNear(stay, normal.x(), normal.y(), qRgb(0, 0, 0x80), 0));
+
+    // A BIG marker is drawn only while its box is ticked (blue, over the red line).
+    TChartSeries* big = S(RC::BIG);
+    ASSERT_GT(big->Count(), 0);
+    auto markerShown = [&] {
+        const QImage slump = form.ui.SlumpChart->grab().toImage();
+        return ColourNear(slump, big->CalcXPos(0), big->CalcYPos(0), qRgb(0, 0, 255), 0);
+    };
+    EXPECT_FALSE(markerShown());
+    form.ui.BIGCheckBox->click();
+    EXPECT_TRUE(markerShown());
+    form.ui.BIGCheckBox->click();
+    EXPECT_FALSE(markerShown());
+}
