@@ -1,22 +1,56 @@
 #include "app/ResultCharts.h"
 
+#include <algorithm>
+
 #include "app/ResultCounts.h"
+#include "chart/components/Chart.h"
+#include "chart/core/ChartAxis.h"
+#include "chart/core/ChartSeries.h"
+#include "chart/editors/ChartWidget.h"
 #include "model/Slot.h"
 
-void ResultCharts::Attach(QWidget*, QWidget*, QWidget*, QWidget*)
+ResultCharts::ResultCharts() = default;
+
+// The series leave their charts as the owner frees them.
+ResultCharts::~ResultCharts() = default;
+
+void ResultCharts::Attach(TChartWidget* slumpChart, TChartWidget* slumpChart2, TChartWidget* koyakuChart,
+                          TChartWidget* modeStayChart)
 {
-    // The chart controls and their series settings go here once the chart library lands.
+    slumpChart_ = slumpChart->Chart();
+    slumpChart2_ = slumpChart2->Chart();
+    koyakuChart_ = koyakuChart->Chart();
+    modeStayChart_ = modeStayChart->Chart();
+    CreateSeries();
+    SetUpCharts();
 }
 
 void ResultCharts::Clear()
 {
-    points.fill(0);
+    // A zoomed or scrolled chart takes back its own scales (and its automatic axes) before the
+    // new run sets its ranges; otherwise the old run's zoom would stay and an undo would
+    // return to the old run's ranges.
+    for (TChart* chart : {slumpChart_, slumpChart2_, koyakuChart_, modeStayChart_})
+        if (chart->ScalesSaved() || chart->Zoomed())
+            chart->UndoZoom();
+    for (TChartSeries* series : series_)
+        series->Clear();
 }
 
 void ResultCharts::SetSlumpRange(int32_t playCount)
 {
-    bottomMinimum = 1;
-    bottomMaximum = playCount;
+    TChartAxis* axis = slumpChart_->BottomAxis();
+    // A run of no normal games still gets an axis of one play rather than an axis error.
+    const double maximum = std::max(playCount, 1);
+    // The maximum first when the axis lies wholly below 1, so that neither call sees a
+    // minimum above the maximum.
+    if (axis->Maximum() < 1) {
+        axis->SetMaximum(maximum);
+        axis->SetMinimum(1);
+    } else {
+        axis->SetMinimum(1);
+        axis->SetMaximum(maximum);
+    }
 }
 
 ResultCharts::Series ResultCharts::MarkerSeries(int32_t roleCode)
@@ -33,41 +67,101 @@ ResultCharts::Series ResultCharts::MarkerSeries(int32_t roleCode)
     }
 }
 
+namespace {
+
+TColor MarkerColor(ResultCharts::Series series)
+{
+    switch (series) {
+    case ResultCharts::Cherry: return clRed;
+    case ResultCharts::Cherry_s: return clFuchsia;
+    case ResultCharts::Rakuda: return 0x0080FF; // orange, which has no name
+    case ResultCharts::Tuki: return clYellow;
+    case ResultCharts::Chance: return clBlack;
+    case ResultCharts::BIG: return clBlue;
+    case ResultCharts::REG: return clBlack;
+    default: return clDefault;
+    }
+}
+
+} // namespace
+
 void ResultCharts::AddMarker(const PlayRecords& records, size_t i)
 {
     const Series series = MarkerSeries(records.roleCode[i]);
-    if (series != SeriesCount)
-        ++points[series];
+    if (series == SeriesCount)
+        return;
+    // Bonus games keep the play number of their bonus, so their markers stack at that play.
+    series_[series]->AddXY(records.playNumber[i], records.medals[i], QString(), MarkerColor(series));
 }
 
 void ResultCharts::FillLines(const PlayRecords& records)
 {
     const size_t n = records.size();
-    size_t normalGames = 0;
-    size_t bonuses = 0;
-    for (size_t i = 0; i < n; ++i) {
+    TChartSeries* mode = series_[ModeSeries];
+    TChartSeries* slump = series_[SlumpSeries];
+    TChartSeries* bars = series_[SlumpBSeries];
+    for (size_t i = 0; i < n; ++i)
         if (records.bonusGameCount[i] == 0)
-            ++normalGames;
+            mode->AddXY(records.playNumber[i], records.mode[i], QString(), clBlue);
+    for (size_t i = 0; i < n; ++i)
+        if (records.bonusGameCount[i] == 0)
+            slump->AddXY(records.playNumber[i], records.medals[i], QString(), clRed);
+    int bonus = 0;
+    for (size_t i = 0; i < n; ++i) {
         const int32_t role = records.roleCode[i];
         if (role == RoleBig || role == RoleReg)
-            ++bonuses;
+            bars->AddXY(bonus++, records.gamesSinceBonus[i], QString(), role == RoleBig ? clRed : clBlack);
     }
-    points[ModeSeries] += normalGames;
-    points[SlumpSeries] += normalGames;
-    points[SlumpBSeries] += bonuses;
 }
 
-void ResultCharts::FillKoyakuPie(const ResultTally&)
+void ResultCharts::FillKoyakuPie(const ResultTally& tally)
 {
-    points[KoyakuSeries] += 8;
+    struct Slice {
+        const char16_t* label;
+        int32_t role;
+        TColor colour;
+    };
+    static const Slice slices[] = {
+        {u"3連チェリー", RoleTripleCherry, clRed}, {u"単チェリー", RoleSingleCherry, clNavy},
+        {u"らくだ", RoleCamel, clYellow},          {u"月", RoleMoon, clMaroon},
+        {u"リプレイ", RoleReplay, clBlue},         {u"強ハズレA", RoleStrongMissA, clWhite},
+        {u"強ハズレB", RoleStrongMissB, clBlack},  {u"チャンス目", RoleChance, clOlive},
+    };
+    for (const Slice& s : slices)
+        series_[KoyakuSeries]->AddXY(0, tally.RoleCount(s.role), QString::fromUtf16(s.label), s.colour);
 }
 
-void ResultCharts::FillModeStayPie(const ResultTally&)
+void ResultCharts::FillModeStayPie(const ResultTally& tally)
 {
-    points[ModeStaySeries] += 5;
+    static const std::pair<const char16_t*, TColor> slices[] = {
+        {u"通常", clNavy}, {u"高確S", clFuchsia}, {u"高確L", clRed}, {u"高確SL", clLime}, {u"前兆", clBlue},
+    };
+    for (int32_t mode = 0; mode < 5; ++mode)
+        series_[ModeStaySeries]->AddXY(0, tally.ModeCount(mode), QString::fromUtf16(slices[mode].first),
+                                       slices[mode].second);
 }
 
 void ResultCharts::SetActive(Series series, bool value)
 {
-    active[series] = value;
+    series_[series]->SetActive(value);
+}
+
+bool ResultCharts::Active(Series series) const
+{
+    return series_[series]->Active();
+}
+
+size_t ResultCharts::PointCount(Series series) const
+{
+    return static_cast<size_t>(series_[series]->Count());
+}
+
+double ResultCharts::BottomMinimum() const
+{
+    return slumpChart_->BottomAxis()->Minimum();
+}
+
+double ResultCharts::BottomMaximum() const
+{
+    return slumpChart_->BottomAxis()->Maximum();
 }

@@ -5,15 +5,16 @@
 #include <cstdint>
 
 #include "model/PlayRecords.h"
+#include "platform/Component.h"
 
-class QWidget;
 class ResultTally;
+class TChart;
+class TChartSeries;
+class TChartWidget;
 
-// The four result charts of the main window and their twelve series: the one place where
-// the window's results reach the charts. Until the chart control is attached the chart areas
-// of the form are plain frames and this class keeps only what the series would hold in
-// outline (point counts, active flags, the slump chart's bottom-axis range), so that the
-// window's calls are in place and can be checked.
+// The four result charts of the main window and their twelve series: the one place where the
+// window's results reach the charts. The charts live in the form's promoted chart widgets; the
+// series belong to this object and are freed with it.
 class ResultCharts {
 public:
     // The twelve series, in the order in which a display clears them.
@@ -22,11 +23,19 @@ public:
         Chance, KoyakuSeries, ModeStaySeries, SeriesCount
     };
 
-    // Takes the chart areas of the form; called once by the form's constructor.
-    void Attach(QWidget* slumpChart, QWidget* slumpChart2, QWidget* koyakuChart,
-                QWidget* modeStayChart);
+    ResultCharts();
+    ~ResultCharts();
+    ResultCharts(const ResultCharts&) = delete;
+    ResultCharts& operator=(const ResultCharts&) = delete;
 
-    // Every series emptied, at the start of a display.
+    // Takes the form's chart widgets, creates the series and applies every chart and series
+    // setting of the form; called once by the form's constructor.
+    void Attach(TChartWidget* slumpChart, TChartWidget* slumpChart2, TChartWidget* koyakuChart,
+                TChartWidget* modeStayChart);
+
+    // Every series emptied, at the start of a display. A chart that the user zoomed or
+    // scrolled returns to its own scales first, so that the new run starts from its ranges
+    // and undoing a later zoom comes back to them.
     void Clear();
     // The slump chart's bottom axis from 1 to the run's play count.
     void SetSlumpRange(int32_t playCount);
@@ -40,21 +49,34 @@ public:
 
     // The check boxes of "役出現表示": a marker series drawn or not.
     void SetActive(Series series, bool active);
-    bool Active(Series series) const { return active[series]; }
+    bool Active(Series series) const;
 
-    size_t PointCount(Series series) const { return points[series]; }
-    double BottomMinimum() const { return bottomMinimum; }
-    double BottomMaximum() const { return bottomMaximum; }
+    size_t PointCount(Series series) const;
+    double BottomMinimum() const;
+    double BottomMaximum() const;
+
+    TChartSeries* Get(Series series) const { return series_[series]; }
+    TChart* SlumpChart() const { return slumpChart_; }
+    TChart* SlumpChart2() const { return slumpChart2_; }
+    TChart* KoyakuChart() const { return koyakuChart_; }
+    TChart* ModeStayChart() const { return modeStayChart_; }
 
     // Marker series of a role code, or SeriesCount for a role without a marker.
     static Series MarkerSeries(int32_t roleCode);
 
 private:
-    std::array<size_t, SeriesCount> points{};
-    // Every series but the role markers starts active.
-    std::array<bool, SeriesCount> active{true, true, true, false, false, false, false,
-                                         false, false, false, true, true};
-    // The slump chart's bottom axis spans 0 to 24 until the first display.
-    double bottomMinimum = 0;
-    double bottomMaximum = 24;
+    // The settings of the form's charts and series, in one place.
+    void SetUpCharts();
+    void SetUpSlumpChart();
+    void SetUpSlumpChart2();
+    void SetUpPieChart(TChart* chart, Series pie);
+    void CreateSeries();
+
+    // Owner of the twelve series.
+    TComponent owner_{nullptr};
+    std::array<TChartSeries*, SeriesCount> series_{};
+    TChart* slumpChart_ = nullptr;
+    TChart* slumpChart2_ = nullptr;
+    TChart* koyakuChart_ = nullptr;
+    TChart* modeStayChart_ = nullptr;
 };

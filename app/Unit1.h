@@ -35,8 +35,7 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // The components of the form description (resources/Unit1.ui), built by its generated
-    // class. The chart areas are plain frames until the chart control is attached (see
-    // ResultCharts).
+    // class. The four chart areas are chart widgets; `charts` owns their series and settings.
     Ui::TMainForm ui;
     // The clock of the status bar (not a widget, so not in the form description).
     QTimer* Timer1 = nullptr;

@@ -68,7 +68,7 @@ void BM_Rectangles10k(benchmark::State& state)
 }
 BENCHMARK(BM_Rectangles10k)->Unit(benchmark::kMillisecond);
 
-void BM_UnchangedStateThenRectangle(benchmark::State& state)
+void BM_UnchangedState(benchmark::State& state)
 {
     TTeeCanvas3D canvas;
     canvas.InitWindow(nullptr, nullptr, clWhite, false, TRect(0, 0, 600, 400));
@@ -82,7 +82,7 @@ void BM_UnchangedStateThenRectangle(benchmark::State& state)
         benchmark::DoNotOptimize(canvas.Pen());
     }
 }
-BENCHMARK(BM_UnchangedStateThenRectangle);
+BENCHMARK(BM_UnchangedState);
 
 void BM_TextWidth(benchmark::State& state)
 {

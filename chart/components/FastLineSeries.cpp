@@ -65,7 +65,7 @@ void TFastLineSeries::DoMove(int x, int y)
     }
 }
 
-void TFastLineSeries::DoLine(int x, int y)
+void TFastLineSeries::DoLineProjected(int x, int y)
 {
     TCanvas3D* canvas = ParentChart()->Canvas3D();
     const bool is3D = ParentChart()->View3D();
@@ -89,16 +89,22 @@ void TFastLineSeries::DrawAllValues()
     // they are: a solid pen (a dash pattern follows the length of the path).
     const TPenStyle style = ParentChart()->Canvas3D()->Pen()->Style();
     FPath = (style == psSolid || style == psInsideFrame) ? &FColumnPath : nullptr;
+    FPath3D = ParentChart()->View3D();
+    const bool fast = ParentChart()->AxesFastCalc();
+    FXMap.emplace(GetHorizAxis(), false, fast);
+    FYMap.emplace(GetVertAxis(), true, fast);
     const int startIndex = first > 0 ? first - 1 : first;
-    const TPoint start = CalcPosition(startIndex);
+    const TPoint start = Position(startIndex);
     FLastNull = !FIgnoreNulls && GetValueColor(startIndex) == clNone;
     FLastX = start.X;
     FLastY = start.Y;
     DoMove(FLastX, FLastY);
     if (first > 0)
-        DrawValue(first);
+        DrawPoint(first);
     for (int i = first + 1; i <= last; ++i)
-        DrawValue(i);
+        DrawPoint(i);
+    FXMap.reset();
+    FYMap.reset();
     if (FPath) {
         FPath->Flush(ParentChart()->Canvas3D());
         FPath = nullptr;
@@ -107,7 +113,12 @@ void TFastLineSeries::DrawAllValues()
 
 void TFastLineSeries::DrawValue(int index)
 {
-    const TPoint p = CalcPosition(index);
+    DrawPoint(index);
+}
+
+void TFastLineSeries::DrawPoint(int index)
+{
+    const TPoint p = Position(index);
     if (p.X == FLastX && (!FDrawAllPoints || p.Y == FLastY))
         return;
     // A null point, with nulls not ignored, is reached and left by a move: no segment

@@ -4,6 +4,9 @@
 // axes, no stacking, filling or symbols. Points that cannot change a pixel are not drawn, and
 // with AutoRepaint off a new point is drawn at once as one more segment.
 
+#include <optional>
+
+#include "chart/components/AxisPixelMap.h"
 #include "chart/components/CustomLineSeries.h"
 #include "chart/components/PixelColumnPath.h"
 
@@ -47,9 +50,24 @@ public:
     void SetSubGallery(int index);
 
 private:
+    // DrawValue without the virtual call, positions from the frame's pixel maps when set.
+    void DrawPoint(int index);
+    TPoint Position(int index) const
+    {
+        if (FXMap)
+            return TPoint((*FXMap)(XValues()->GetValue(index)), (*FYMap)(YValues()->GetValue(index)));
+        return CalcPosition(index);
+    }
     void PrepareCanvas();
     void DoMove(int x, int y);
-    void DoLine(int x, int y);
+    void DoLine(int x, int y)
+    {
+        if (FPath && !FPath3D)
+            FPath->LineTo(TPoint(x, y));
+        else
+            DoLineProjected(x, y);
+    }
+    void DoLineProjected(int x, int y);
     // The margin a pen of this width needs on each side.
     int PenMargin() const;
 
@@ -65,5 +83,9 @@ private:
     bool FLastNull = false;
     // While a frame draws all values, lines go through the column path instead of the canvas.
     TPixelColumnPath* FPath = nullptr;
+    bool FPath3D = false;
     TPixelColumnPath FColumnPath;
+    // The axes' conversions while a frame draws all values.
+    std::optional<TAxisPixelMap> FXMap;
+    std::optional<TAxisPixelMap> FYMap;
 };

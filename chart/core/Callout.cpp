@@ -55,16 +55,17 @@ void TCallout::SetDistance(int value)
 
 void TCallout::Draw(TColor colour, TPoint from, TPoint to, int z)
 {
-    if (!Parent())
+    TCustomTeePanel* panel = Panel();
+    if (!panel)
         return;
-    TCanvas3D* canvas = Parent()->Canvas3D();
-    const bool is3D = Parent()->View3D();
+    TCanvas3D* canvas = panel->Canvas3D();
+    const bool is3D = panel->View3D();
     if (FArrow->Visible()) {
         canvas->Brush()->SetStyle(bsClear);
         PrepareCanvas(canvas, colour);
         TColor arrowColour = FArrow->Color();
-        if (TeeCheckMarkArrowColor && (arrowColour == colour || arrowColour == Parent()->Color()))
-            arrowColour = Parent()->Color() == clBlack ? clWhite : clBlack;
+        if (TeeCheckMarkArrowColor && (arrowColour == colour || arrowColour == panel->Color()))
+            arrowColour = panel->Color() == clBlack ? clWhite : clBlack;
         canvas->AssignVisiblePenColor(FArrow.get(), arrowColour);
         if (FArrowHead == ahNone) {
             if (is3D)

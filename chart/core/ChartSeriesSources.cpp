@@ -9,6 +9,7 @@
 #include "chart/core/ColorPalette.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeeEngineSettings.h"
+#include "chart/core/TeeFont.h"
 #include "chart/core/TeeFunction.h"
 #include "chart/core/TeeSeriesSource.h"
 #include "chart/core/Teeconst.h"
@@ -391,6 +392,8 @@ void TChartSeries::PrepareForGallery(bool isEnabled)
 {
     FillSampleValues(4);
     FMarks->SetVisible(false);
+    FMarks->Font()->SetSize(7);
+    FMarks->SetArrowLength(4);
     FMarks->SetDrawEvery(2);
     SetColorEachPoint(false);
     if (isEnabled) {

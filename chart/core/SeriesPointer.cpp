@@ -100,18 +100,25 @@ void TSeriesPointer::PrepareCanvas(TCanvas3D* canvas, TColor colour)
     canvas->AssignBrushColor(Brush(), fill, canvas->GetBackColor());
 }
 
+TCustomTeePanel* TSeriesPointer::Panel() const
+{
+    if (FSeries && FSeries->ParentChart())
+        return FSeries->ParentChart();
+    return Parent();
+}
+
 void TSeriesPointer::PrepareCanvas()
 {
-    if (Parent())
-        PrepareCanvas(Parent()->Canvas3D(), GetColor());
+    if (TCustomTeePanel* panel = Panel())
+        PrepareCanvas(panel->Canvas3D(), GetColor());
 }
 
 void TSeriesPointer::Draw(int x, int y) { Draw(x, y, GetColor(), FStyle); }
 
 void TSeriesPointer::Draw(int x, int y, TColor colour, TSeriesPointerStyle style)
 {
-    if (Parent())
-        DrawPointer(Parent()->Canvas3D(), Parent()->View3D(), x, y, FHorizSize, FVertSize, colour, style);
+    if (TCustomTeePanel* panel = Panel())
+        DrawPointer(panel->Canvas3D(), panel->View3D(), x, y, FHorizSize, FVertSize, colour, style);
 }
 
 void TSeriesPointer::DrawPointer(TCanvas3D* canvas, bool is3D, int x, int y, int h, int v, TColor colour,

@@ -27,6 +27,9 @@ public:
     ~TSeriesPointer() override;
 
     TChartSeries* Series() const { return FSeries; }
+    // The panel drawn on: the series' chart, which it may join after the pointer is made,
+    // else the parent given.
+    TCustomTeePanel* Panel() const;
 
     bool Dark3D() const { return FDark3D; }
     void SetDark3D(bool value);

@@ -1,6 +1,8 @@
 #include "chart/core/TeeEngineSettings.h"
 
+#include "chart/core/TeeFunction.h"
 #include "chart/core/TeeSeriesSource.h"
+#include "platform/ClassRegistry.h"
 #include <QDebug>
 
 QChar TeeColumnSeparator = QChar(6);
@@ -14,6 +16,13 @@ TTeeMessageUserHandler TeeMessageUserHandler = nullptr;
 
 namespace {
 int startCount = 0;
+// Classes that streams name but that are only ever created by their owners.
+const char* const streamedClasses[][2] = {
+    {"TChartAxisTitle", "TPersistent"},
+    {"TChartAxis", "TCollectionItem"},
+    {"TChartDepthAxis", "TChartAxis"},
+    {"TSeriesMarks", "TPersistent"},
+};
 constexpr int messageBufferChars = 1024;
 } // namespace
 
@@ -31,6 +40,12 @@ void TeEngineInitialize()
 {
     if (startCount++ != 0)
         return;
+    for (const auto& c : streamedClasses)
+        RegisterClass(QString::fromLatin1(c[0]), QString::fromLatin1(c[1]), {});
+    // Functions can be created by name: a series copied from another gets a function of the
+    // same class.
+    RegisterClassOf<TTeeFunction>(QStringLiteral("TTeeFunction"), QStringLiteral("TComponent"));
+    RegisterClassOf<TTeeMovingFunction>(QStringLiteral("TTeeMovingFunction"), QStringLiteral("TTeeFunction"));
 }
 
 void TeEngineFinalize()
@@ -38,4 +53,8 @@ void TeEngineFinalize()
     if (startCount == 0 || --startCount != 0)
         return;
     TeeSourcesFinalize();
+    UnRegisterClass(QStringLiteral("TTeeMovingFunction"));
+    UnRegisterClass(QStringLiteral("TTeeFunction"));
+    for (const auto& c : streamedClasses)
+        UnRegisterClass(QString::fromLatin1(c[0]));
 }

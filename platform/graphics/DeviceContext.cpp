@@ -366,6 +366,14 @@ void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t
         FPainter->drawRect(QRect(left, top, w - 1, h - 1));
         return;
     }
+    const QColor color = FPen.color();
+    if (FRop2 == R2_COPYPEN && FBrush.style() == Qt::SolidPattern) {
+        // Copied: the outline colour under the whole rectangle, the brush inside it.
+        FPainter->fillRect(QRect(left, top, w, h), color);
+        if (w > 2 && h > 2)
+            FPainter->fillRect(QRect(left + 1, top + 1, w - 2, h - 2), FBrush.color());
+        return;
+    }
     // Inside first, then the outline as spans that do not overlap, so that an exclusive-or
     // rectangle drawn twice restores every pixel.
     if (FBrush.style() == Qt::SolidPattern && w > 2 && h > 2) {
@@ -375,7 +383,6 @@ void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t
         FPainter->drawRect(QRect(left + 1, top + 1, w - 2, h - 2));
         FPainter->setPen(FPen);
     }
-    const QColor color = FPen.color();
     FillSpan(left, right - 1, top, color);
     if (h > 1)
         FillSpan(left, right - 1, bottom - 1, color);

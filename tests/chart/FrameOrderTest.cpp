@@ -179,3 +179,43 @@ TEST(FrameOrder, SlotSizesFollowThePlotWidthAndTheOrthogonalRatio)
     EXPECT_EQ(chart.ZSlotWidth(), 0);
     EXPECT_EQ(chart.Depth3DHoriz(), 0);
 }
+
+TEST(FrameOrder, SeriesAreClippedToThePlotOneRowTallerAndMarksOnlyWhenAsked)
+{
+    TFrameChart chart;
+    chart.SetView3D(false);
+    TTraceSeries* s = AddPoints(chart, "S", 2);
+    s->Marks()->SetVisible(true);
+    chart.PaintFrame();
+    auto clips = chart.canvas->Find("ClipCube");
+    ASSERT_EQ(clips.size(), 1u);
+    const TRect plot = chart.PlotRect();
+    EXPECT_EQ(clips[0]->Points, (std::vector<TPoint>{{plot.Left, plot.Top}, {plot.Right, plot.Bottom + 1}}));
+    EXPECT_EQ(clips[0]->Args, (std::vector<int64_t>{0, chart.Depth3DHoriz()}));
+    s->Marks()->SetClip(true);
+    chart.PaintFrame();
+    EXPECT_EQ(chart.canvas->Count("ClipCube"), 2);
+    chart.SetClipPoints(false);
+    chart.PaintFrame();
+    EXPECT_EQ(chart.canvas->Count("ClipCube"), 1);
+}
+
+TEST(FrameOrder, In3DAMarkBoxKeepsItsOffsetFromTheProjectedArrowEnd)
+{
+    TFrameChart chart;
+    chart.SetView3D(true);
+    TTraceSeries* s = AddPoints(chart, "S", 1);
+    chart.PaintFrame();
+    s->Marks()->SetZPosition(10);
+    TSeriesMarkPosition p;
+    p.ArrowEnd = TPoint(100, 100);
+    TPoint corner(90, 80);
+    s->Marks()->ConvertTo2D(p, corner);
+    const TPoint end = chart.canvas->Calculate3DPosition(100, 100, 10);
+    EXPECT_EQ(corner, TPoint(end.X - 10, end.Y - 20));
+    EXPECT_NE(end, TPoint(100, 100));
+    chart.SetView3D(false);
+    TPoint flat(90, 80);
+    s->Marks()->ConvertTo2D(p, flat);
+    EXPECT_EQ(flat, TPoint(90, 80));
+}

@@ -171,3 +171,29 @@ TEST(SeriesFunction, ReplacingAFunctionFreesTheOldOne)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SeriesFunction, AssignedSeriesGetsAFunctionOfTheSameClass)
+{
+    TTestChart chart;
+    auto* source = new TChartSeries(&chart);
+    auto* computed = new TChartSeries(&chart);
+    auto* copy = new TChartSeries(&chart);
+    for (TChartSeries* s : {source, computed, copy})
+        chart.AddSeries(s);
+    source->Add(1);
+    auto* f = new TTeeMovingFunction(&chart);
+    f->SetPeriod(2);
+    computed->SetFunction(f);
+    computed->SetDataSource(source);
+    copy->Assign(computed);
+    ASSERT_NE(copy->FunctionType(), nullptr);
+    EXPECT_NE(copy->FunctionType(), f);
+    EXPECT_EQ(copy->FunctionType()->ClassName(), "TTeeMovingFunction");
+    EXPECT_EQ(copy->FunctionType()->Period(), 2);
+    EXPECT_EQ(copy->FunctionType()->ParentSeries(), copy);
+    EXPECT_EQ(copy->DataSource(), source);
+}
+
+} // namespace

@@ -9,6 +9,7 @@
 #include "chart/core/SeriesPointer.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/TeeGradient.h"
+#include "FrameTestChart.h"
 #include "PanelTestSupport.h"
 #include "support/RecordingCanvas.h"
 
@@ -238,4 +239,42 @@ TEST(Callout, ASolidHeadDrawsTheArrowButNoSymbolAPlainOneDrawsBoth)
     // The arrow runs from the box back to the point, its head at the point.
     EXPECT_EQ(c->TopLevel()[0]->Points, (std::vector<TPoint>{{10, 20}, {10, 50}}));
     EXPECT_EQ(c->TopLevel()[0]->Args, (std::vector<int64_t>{1, 8, 8, 0}));
+}
+
+TEST(SeriesPointer, APointerDrawsOnTheChartItsSeriesJoinsLaterAtTheSeriesDepth)
+{
+    TFrameChart chart;
+    auto* s = new TChartSeries(&chart);
+    TSeriesPointer p(s);
+    s->SetParentChart(&chart);
+    s->AddXY(0, 1);
+    chart.SetView3D(true);
+    chart.PaintFrame();
+    chart.canvas->Clear();
+    p.Draw(20, 30);
+    auto top = chart.canvas->TopLevel();
+    ASSERT_EQ(top.size(), 1u);
+    EXPECT_EQ(top[0]->Name, "Cube");
+    EXPECT_EQ(top[0]->Args, (std::vector<int64_t>{s->StartZ(), s->EndZ(), 1}));
+    EXPECT_GT(s->EndZ(), s->StartZ());
+}
+
+TEST(Callout, AnArrowInThePointColourTurnsBlackOnALightPanelWhenChecked)
+{
+    TFrameChart chart;
+    chart.SetView3D(false);
+    chart.PaintFrame();
+    TCallout callout(nullptr);
+    callout.SetParent(&chart);
+    callout.SetVisible(false);
+    callout.Arrow()->SetColor(clRed);
+    chart.canvas->Clear();
+    TeeCheckMarkArrowColor = true;
+    callout.Draw(clRed, TPoint(0, 0), TPoint(0, 10), 0);
+    TeeCheckMarkArrowColor = false;
+    callout.Draw(clRed, TPoint(0, 0), TPoint(0, 10), 0);
+    auto top = chart.canvas->TopLevel();
+    ASSERT_EQ(top.size(), 2u);
+    EXPECT_EQ(top[0]->PenColor, clBlack);
+    EXPECT_EQ(top[1]->PenColor, clRed);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "SeriesTestChart.h"
+#include "chart/core/Callout.h"
+#include "chart/core/ColorPalette.h"
+#include "chart/core/TeeFont.h"
 #include "platform/Random.h"
 
 namespace {
@@ -272,6 +275,65 @@ TEST(SeriesSources, AssignCopiesLookAndPoints)
     EXPECT_EQ(Points(copy), (PointList{{1, 2}}));
     EXPECT_EQ(copy.XLabel(0), "a");
     EXPECT_EQ(copy.ValueColor(0), clBlue);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SeriesSources, GalleryLook)
+{
+    TTestChart chart;
+    auto* first = new TChartSeries(&chart);
+    auto* second = new TChartSeries(&chart);
+    chart.AddSeries(first);
+    chart.AddSeries(second);
+    first->Marks()->SetVisible(true);
+    first->SetColorEachPoint(true);
+    first->PrepareForGallery(true);
+    second->PrepareForGallery(true);
+    EXPECT_EQ(first->Count(), 4);
+    EXPECT_FALSE(first->Marks()->Visible());
+    EXPECT_EQ(first->Marks()->Font()->Size(), 7);
+    EXPECT_EQ(first->Marks()->Callout()->Length(), 4);
+    EXPECT_EQ(first->Marks()->DrawEvery(), 2);
+    EXPECT_FALSE(first->ColorEachPoint());
+    EXPECT_EQ(first->SeriesColor(), GetDefaultColor(0)); // palette entry 1
+    EXPECT_EQ(second->SeriesColor(), GetDefaultColor(3)); // palette entry 4
+    second->PrepareForGallery(false);
+    EXPECT_EQ(second->SeriesColor(), clSilver);
+}
+
+} // namespace
+
+namespace {
+
+class TOnePointSource : public TTeeSeriesSource
+{
+public:
+    using TTeeSeriesSource::TTeeSeriesSource;
+    void Load() override { Series()->Add(1); }
+};
+
+TEST(SeriesSources, ReleasingOrFreeingASeriesSource)
+{
+    TTestChart chart;
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    auto* source = new TOnePointSource(&chart);
+    s->SetDataSource(source);
+    EXPECT_EQ(source->Series(), s);
+    source->Open();
+    EXPECT_EQ(s->Count(), 1);
+    s->SetDataSource(nullptr);
+    EXPECT_EQ(source->Series(), nullptr);
+    EXPECT_EQ(s->DataSource(), nullptr);
+    EXPECT_EQ(s->Count(), 0);
+
+    source->SetSeries(s);
+    source->Open();
+    source->Free();
+    EXPECT_EQ(s->DataSource(), nullptr);
 }
 
 } // namespace

@@ -213,3 +213,53 @@ TEST(ChartWalls, ThickWallsAreBoxes)
     EXPECT_EQ(cubes[1]->Points, (std::vector<TPoint>{{50, 340}, {450, 344}}));
     EXPECT_EQ(cubes[1]->Args, (std::vector<int64_t>{0, 20, 1}));
 }
+
+TEST(ChartWalls, WallsRectangleLeavesRoomForDepthAndThickness)
+{
+    ChartFixture f;
+    TCustomChart* c = f.chart.get();
+    c->BackWall()->SetSize(3);
+    c->CalcWallsRect();
+    const int d = std::abs(c->Depth3DHoriz());
+    const int dv = std::abs(c->Depth3DVert());
+    EXPECT_GT(d, 0);
+    EXPECT_EQ(c->PlotRect(), TRect(0, 3 + dv, 500 - d - 3, 400));
+
+    ChartFixture g;
+    g.chart->BackWall()->SetSize(3);
+    g.chart->RightWall()->SetVisible(true);
+    g.chart->RightWall()->SetSize(2);
+    g.chart->CalcWallsRect();
+    EXPECT_EQ(g.chart->PlotRect().Right, 500 - d - 3 - 3);
+
+    // Flat: nothing moves.
+    ChartFixture flat;
+    flat.chart->SetView3D(false);
+    flat.chart->CalcWallsRect();
+    EXPECT_EQ(flat.chart->PlotRect(), TRect(0, 0, 500, 400));
+}
+
+namespace {
+class NoAxisSeries : public TChartSeries
+{
+public:
+    using TChartSeries::TChartSeries;
+    bool UseAxis() const override { return false; }
+};
+} // namespace
+
+TEST(ChartWalls, SeriesWithoutAxesDrawNoWalls)
+{
+    ChartFixture f;
+    auto* pie = new NoAxisSeries(&f.owner);
+    f.chart->AddSeries(pie);
+    EXPECT_FALSE(f.chart->ActiveSeriesUseAxis());
+    f.chart->RightWall()->SetVisible(true);
+    f.chart->Legend()->SetVisible(false);
+    f.chart->DrawWalls();
+    f.chart->DrawTitlesAndLegend(false);
+    EXPECT_EQ(f.canvas->Sequence(), "");
+    // With no active series at all, walls come back.
+    pie->SetActive(false);
+    EXPECT_TRUE(f.chart->ActiveSeriesUseAxis());
+}

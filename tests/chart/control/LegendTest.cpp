@@ -217,3 +217,37 @@ TEST(ChartLegend, RightValueTextStyleAlignsNameLeftAndValueRight)
     EXPECT_EQ(left[1]->Text, "ab");
     EXPECT_EQ(left[1]->Points.at(0).X, y0 + 24);
 }
+
+TEST(ChartLegend, LeftTopAndCustomPositions)
+{
+    ChartFixture f;
+    f.AddSeries("A");
+    f.AddSeries("BB");
+    TChartLegend* legend = f.chart->Legend();
+    legend->SetAlignment(laLeft);
+    legend->DrawLegend();
+    // Inside the frame pen; 40 wide, two rows from 10 % down.
+    EXPECT_EQ(legend->ShapeRect, TRect(2, 50, 42, 76));
+    EXPECT_EQ(f.chart->PlotRect().Left, 42 + (500 - 42) * 3 / 100);
+
+    f.SetPlot(TRect(0, 0, 500, 400));
+    legend->SetAlignment(laTop);
+    legend->DrawLegend();
+    // Symbol round(20 % of 23) = 5, two columns of 34 plus 6: 74 wide, moved 10 % of the
+    // panel's spare width right of the chart centre.
+    EXPECT_EQ(legend->Columns(), 2);
+    EXPECT_EQ(legend->Rows(), 1);
+    EXPECT_EQ(legend->ShapeRect, TRect(266, 2, 340, 16));
+    const int top = 16 + f.chart->Shadow()->VertSize();
+    EXPECT_EQ(f.chart->PlotRect().Top, top + (400 - top) * 4 / 100);
+
+    f.SetPlot(TRect(0, 0, 500, 400));
+    legend->SetAlignment(laRight);
+    legend->SetLeft(100);
+    legend->SetTop(200);
+    EXPECT_TRUE(legend->CustomPosition());
+    legend->DrawLegend();
+    EXPECT_EQ(legend->ShapeRect, TRect(100, 200, 140, 226));
+    // No room taken, only the margin.
+    EXPECT_EQ(f.chart->PlotRect(), TRect(0, 0, 485, 400));
+}

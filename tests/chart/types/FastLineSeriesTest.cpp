@@ -229,3 +229,36 @@ TEST(FastLineSeries, NewPointDrawnDirectlyWithoutRepaint)
     ASSERT_FALSE(moves.empty());
     EXPECT_EQ(moves.back()->Points[0], f.At(1, 1));
 }
+
+TEST(AxisPixelMap, SamePixelsAsTheAxis)
+{
+    // Halves, values far outside the range, and both directions of both axes, in both the
+    // checked and the fast conversion.
+    for (bool fast : {false, true}) {
+        for (bool inverted : {false, true}) {
+            TSeriesChart chart(403, 301);
+            chart.Axes()->SetFastCalc(fast);
+            chart.BottomAxis()->SetMinMax(-3, 7);
+            chart.LeftAxis()->SetMinMax(0.5, 11);
+            chart.BottomAxis()->SetInverted(inverted);
+            chart.LeftAxis()->SetInverted(inverted);
+            chart.Painted();
+            for (TChartAxis* axis : {chart.BottomAxis(), chart.LeftAxis()}) {
+                const bool vertical = axis == chart.LeftAxis();
+                const TAxisPixelMap map(axis, vertical, fast);
+                std::mt19937 rng(5);
+                for (int i = 0; i < 20000; ++i) {
+                    double v = -10 + (rng() % 200000) / 8192.0;
+                    if (i % 97 == 0)
+                        v = (i % 2 ? 1e12 : -1e12);
+                    const int32_t want = vertical ? axis->CalcYPosValue(v) : axis->CalcXPosValue(v);
+                    ASSERT_EQ(map(v), want) << v;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(TAxisPixelMap::RoundEven(2.5), 2);
+    EXPECT_EQ(TAxisPixelMap::RoundEven(3.5), 4);
+    EXPECT_EQ(TAxisPixelMap::RoundEven(-2.5), -2);
+    EXPECT_EQ(TAxisPixelMap::RoundEven(-0.4), 0);
+}

@@ -1,0 +1,305 @@
+// The result charts of the main window: what a display puts into the twelve series, the slump
+// chart's bottom axis, the marker check boxes, and zoom or scroll across runs.
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+#include "app/Unit1.h"
+#include "chart/components/Chart.h"
+#include "chart/core/ChartAxis.h"
+#include "chart/components/Series.h"
+#include "MainFormTestSeam.h"
+
+namespace {
+
+using RC = ResultCharts;
+
+struct SeriesPoint {
+    double x;
+    double y;
+    TColor colour;
+    QString label;
+    friend bool operator==(const SeriesPoint&, const SeriesPoint&) = default;
+};
+
+std::vector<SeriesPoint> Points(const TChartSeries* s)
+{
+    std::vector<SeriesPoint> points;
+    for (int i = 0; i < s->Count(); ++i)
+        points.push_back({s->XValue(i), s->YValue(i), s->ValueColor(i), s->XLabel(i)});
+    return points;
+}
+
+void PrintTo(const SeriesPoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << ", " << std::hex << p.colour << std::dec << ", "
+        << p.label.toStdString() << ")";
+}
+
+class ResultChartsTest : public ::testing::Test {
+protected:
+    RecordingSeam seam;
+    TMainForm form;
+
+    void Run(const QString& plays, uint32_t seed)
+    {
+        Random31::Seed(seed);
+        form.ui.PlayNumEdit->setText(plays);
+        form.ui.FlevelComboBox->setEditText(QStringLiteral("6"));
+        form.ui.StartButton->click();
+        ASSERT_TRUE(seam.exceptions.isEmpty()) << seam.exceptions.join('\n').toStdString();
+    }
+
+    // A record: games since bonus, medals, play number, mode, bonus kind, role, bonus game count.
+    void Add(int32_t since, int32_t medals, int32_t play, int32_t mode, int32_t role, int32_t bonusGame = 0)
+    {
+        const int32_t row[PlayRecords::ColumnCount] = {since, medals, play, mode, 0, 0, role, 0, 0, bonusGame, 0};
+        form.playRecords.AppendRow(row);
+    }
+
+    TChartSeries* S(RC::Series s) const { return form.charts.Get(s); }
+};
+
+} // namespace
+
+TEST_F(ResultChartsTest, SeededRunFillsEverySeriesFromTheRecords)
+{
+    Run(QStringLiteral("6000"), 31337);
+    const PlayRecords& r = form.playRecords;
+
+    // Lines: one point per normal game, in play order.
+    std::vector<SeriesPoint> mode, slump, bars;
+    std::map<int32_t, std::vector<SeriesPoint>> markers;
+    int32_t roles[10] = {};
+    int32_t modes[5] = {};
+    int bonus = 0;
+    for (size_t i = 0; i < r.size(); ++i) {
+        const double play = r.playNumber[i];
+        if (r.bonusGameCount[i] == 0) {
+            mode.push_back({play, double(r.mode[i]), clBlue, {}});
+            slump.push_back({play, double(r.medals[i]), clRed, {}});
+            if (r.roleCode[i] >= 0 && r.roleCode[i] <= 9)
+                ++roles[r.roleCode[i]];
+            if (r.mode[i] >= 0 && r.mode[i] <= 4)
+                ++modes[r.mode[i]];
+        }
+        const int32_t role = r.roleCode[i];
+        if (role == 8)
+            bars.push_back({double(bonus++), double(r.gamesSinceBonus[i]), clRed, {}});
+        else if (role == 9)
+            bars.push_back({double(bonus++), double(r.gamesSinceBonus[i]), clBlack, {}});
+        markers[role].push_back({play, double(r.medals[i]), clDefault, {}});
+    }
+    EXPECT_EQ(Points(S(RC::ModeSeries)), mode);
+    EXPECT_EQ(Points(S(RC::SlumpSeries)), slump);
+    EXPECT_EQ(S(RC::SlumpSeries)->Count(), 6000);
+    ASSERT_GT(bars.size(), 3u);
+    EXPECT_EQ(Points(S(RC::SlumpBSeries)), bars);
+
+    // Markers of every game, bonus games included, each in its role's colour.
+    const std::tuple<int32_t, RC::Series, TColor> markerRoles[] = {
+        {1, RC::Cherry, 0x0000FF}, {2, RC::Cherry_s, 0xFF00FF}, {3, RC::Rakuda, 0x0080FF},
+        {4, RC::Tuki, 0x00FFFF},   {5, RC::Chance, 0x000000},   {8, RC::BIG, 0xFF0000},
+        {9, RC::REG, 0x000000}};
+    for (const auto& [role, series, colour] : markerRoles) {
+        std::vector<SeriesPoint> expected = markers[role];
+        ASSERT_FALSE(expected.empty()) << role;
+        for (SeriesPoint& p : expected)
+            p.colour = colour;
+        EXPECT_EQ(Points(S(series)), expected) << role;
+    }
+
+    // The pies: fixed order, labels and colours, the counts of normal games.
+    const std::vector<SeriesPoint> koyaku = {
+        {0, double(roles[1]), 0x0000FF, QStringLiteral("3連チェリー")},
+        {0, double(roles[2]), 0x800000, QStringLiteral("単チェリー")},
+        {0, double(roles[3]), 0x00FFFF, QStringLiteral("らくだ")},
+        {0, double(roles[4]), 0x000080, QStringLiteral("月")},
+        {0, double(roles[0]), 0xFF0000, QStringLiteral("リプレイ")},
+        {0, double(roles[6]), 0xFFFFFF, QStringLiteral("強ハズレA")},
+        {0, double(roles[7]), 0x000000, QStringLiteral("強ハズレB")},
+        {0, double(roles[5]), 0x008080, QStringLiteral("チャンス目")}};
+    EXPECT_EQ(Points(S(RC::KoyakuSeries)), koyaku);
+    const std::vector<SeriesPoint> stay = {{0, double(modes[0]), 0x800000, QStringLiteral("通常")},
+                                     {0, double(modes[1]), 0xFF00FF, QStringLiteral("高確S")},
+                                     {0, double(modes[2]), 0x0000FF, QStringLiteral("高確L")},
+                                     {0, double(modes[3]), 0x00FF00, QStringLiteral("高確SL")},
+                                     {0, double(modes[4]), 0xFF0000, QStringLiteral("前兆")}};
+    EXPECT_EQ(Points(S(RC::ModeStaySeries)), stay);
+
+    // The bottom axis spans the run; a second display clears before it fills.
+    EXPECT_EQ(form.charts.BottomMinimum(), 1);
+    EXPECT_EQ(form.charts.BottomMaximum(), 6000);
+    form.ShowResults();
+    EXPECT_EQ(Points(S(RC::SlumpSeries)), slump);
+    EXPECT_EQ(S(RC::KoyakuSeries)->Count(), 8);
+}
+
+TEST_F(ResultChartsTest, BonusGameMarkersStackAtThePlayOfTheBonusAndEmptyCountsGiveEmptySlices)
+{
+    // Play 1 a cherry, play 2 a BIG whose bonus games (cherries among them) keep play 2,
+    // play 3 after the bonus; no strong losses, no mode but 0 and 4.
+    Add(1, -3, 1, 0, 1);
+    Add(2, -6, 2, 4, 8);
+    Add(0, 9, 2, 5, 2, 1);
+    Add(0, 24, 2, 5, 13, 2);
+    Add(0, 39, 2, 5, 2, 3);
+    Add(1, 36, 3, 0, 2);
+    form.ShowResults();
+
+    EXPECT_EQ(Points(S(RC::Cherry_s)),
+              (std::vector<SeriesPoint>{{2, 9, 0xFF00FF, {}}, {2, 39, 0xFF00FF, {}}, {3, 36, 0xFF00FF, {}}}));
+    EXPECT_EQ(Points(S(RC::Cherry)), (std::vector<SeriesPoint>{{1, -3, 0x0000FF, {}}}));
+    EXPECT_EQ(Points(S(RC::BIG)), (std::vector<SeriesPoint>{{2, -6, 0xFF0000, {}}}));
+    EXPECT_EQ(S(RC::REG)->Count(), 0);
+    // Bonus games are not on the lines.
+    EXPECT_EQ(Points(S(RC::SlumpSeries)),
+              (std::vector<SeriesPoint>{{1, -3, clRed, {}}, {2, -6, clRed, {}}, {3, 36, clRed, {}}}));
+    EXPECT_EQ(Points(S(RC::SlumpBSeries)), (std::vector<SeriesPoint>{{0, 2, clRed, {}}}));
+    EXPECT_EQ(form.charts.BottomMinimum(), 1);
+    EXPECT_EQ(form.charts.BottomMaximum(), 3);
+
+    // Every slice is there, the empty ones with size 0.
+    ASSERT_EQ(S(RC::KoyakuSeries)->Count(), 8);
+    const double koyaku[] = {1, 1, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(S(RC::KoyakuSeries)->YValue(i), koyaku[i]) << i;
+    ASSERT_EQ(S(RC::ModeStaySeries)->Count(), 5);
+    const double stay[] = {2, 0, 0, 0, 1};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(S(RC::ModeStaySeries)->YValue(i), stay[i]) << i;
+}
+
+TEST_F(ResultChartsTest, CheckBoxesSwitchOnlyTheirOwnMarkerSeries)
+{
+    Run(QStringLiteral("1500"), 12);
+    const std::pair<QCheckBox*, RC::Series> boxes[] = {
+        {form.ui.BIGCheckBox, RC::BIG},         {form.ui.REGCheckBox, RC::REG},
+        {form.ui.CherryCheckBox, RC::Cherry},   {form.ui.Cherry_sCheckBox, RC::Cherry_s},
+        {form.ui.RakudaCheckBox, RC::Rakuda},   {form.ui.TukiCheckBox, RC::Tuki},
+        {form.ui.ChanceCheckBox, RC::Chance}};
+    for (const auto& [box, series] : boxes) {
+        const int points = S(series)->Count();
+        box->click();
+        for (const auto& [other, otherSeries] : boxes)
+            EXPECT_EQ(form.charts.Active(otherSeries), otherSeries == series) << box->text().toStdString();
+        // The lines stay on.
+        EXPECT_TRUE(form.charts.Active(RC::SlumpSeries));
+        EXPECT_TRUE(form.charts.Active(RC::ModeSeries));
+        box->click();
+        EXPECT_FALSE(form.charts.Active(series));
+        EXPECT_EQ(S(series)->Count(), points);
+    }
+    // A checked box keeps its series on across a new run, which fills it again.
+    form.ui.TukiCheckBox->click();
+    Run(QStringLiteral("700"), 13);
+    EXPECT_TRUE(form.charts.Active(RC::Tuki));
+    EXPECT_FALSE(form.charts.Active(RC::Cherry));
+    EXPECT_EQ(form.charts.BottomMaximum(), 700);
+}
+
+TEST_F(ResultChartsTest, ANewRunAfterZoomOrScrollStartsFromItsOwnRanges)
+{
+    TChart* chart = form.charts.SlumpChart();
+    Run(QStringLiteral("3000"), 5);
+    // Scroll the whole view below play 1 and the medals far off, as a long right-drag would.
+    chart->DoZoom(-900, -500, -900, -500, 100000, 200000, 3, 4);
+    ASSERT_EQ(chart->BottomAxis()->Maximum(), -500);
+    EXPECT_FALSE(chart->LeftAxis()->Automatic());
+
+    Run(QStringLiteral("800"), 6);
+    EXPECT_TRUE(seam.exceptions.isEmpty());
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
+    EXPECT_EQ(chart->BottomAxis()->Minimum(), 1);
+    EXPECT_EQ(chart->BottomAxis()->Maximum(), 800);
+    // The medal axis follows the series again, and the mode axis has its fixed range.
+    EXPECT_TRUE(chart->LeftAxis()->Automatic());
+    EXPECT_EQ(chart->RightAxis()->Minimum(), 0);
+    EXPECT_EQ(chart->RightAxis()->Maximum(), 5);
+
+    // A zoom now comes back to this run's ranges, not the earlier run's.
+    chart->DoZoom(0, 10, 100, 200, -50, 50, 1, 2);
+    EXPECT_EQ(chart->BottomAxis()->Maximum(), 200);
+    chart->UndoZoom();
+    EXPECT_EQ(chart->BottomAxis()->Minimum(), 1);
+    EXPECT_EQ(chart->BottomAxis()->Maximum(), 800);
+    EXPECT_TRUE(chart->LeftAxis()->Automatic());
+
+    // The bar chart too.
+    TChart* bars = form.charts.SlumpChart2();
+    bars->DoZoom(0, 1, 50, 60, 5, 6, 0, 1);
+    EXPECT_FALSE(bars->BottomAxis()->Automatic());
+    Run(QStringLiteral("400"), 7);
+    EXPECT_TRUE(bars->BottomAxis()->Automatic());
+    EXPECT_TRUE(bars->LeftAxis()->Automatic());
+}
+
+TEST_F(ResultChartsTest, ARunWithoutNormalGamesStillGetsAnAxis)
+{
+    // Bonus games only (a truncated file): no play count above 0.
+    Add(0, 15, 0, 5, 2, 1);
+    form.ShowResults();
+    EXPECT_TRUE(seam.exceptions.isEmpty());
+    EXPECT_EQ(form.charts.BottomMinimum(), 1);
+    EXPECT_EQ(form.charts.BottomMaximum(), 1);
+    EXPECT_EQ(S(RC::SlumpSeries)->Count(), 0);
+    EXPECT_EQ(S(RC::Cherry_s)->Count(), 1);
+}
+
+namespace {
+
+// Whether the image holds the colour within `reach` pixels of (x, y).
+bool ColourNear(const QImage& image, int x, int y, QRgb colour, int reach = 1)
+{
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const QPoint p(x + dx, y + dy);
+            if (image.valid(p) && (image.pixel(p) & 0xFFFFFF) == (colour & 0xFFFFFF))
+                return true;
+        }
+    return false;
+}
+
+int CountColour(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
+} // namespace
+
+TEST_F(ResultChartsTest, ChartsPaintTheirSeriesOnScreen)
+{
+    form.show();
+    Run(QStringLiteral("3000"), 424242);
+    const PlayRecords& r = form.playRecords;
+
+    // The slump line in red, through its points (pixels as the last paint placed them).
+    const QImage slump = form.ui.SlumpChart->grab().toImage();
+    TChartSeries* line = S(RC::SlumpSeries);
+    for (int i : {10, 1500, 2990})
+        EXPECT_TRUE(ColourNear(slump, line->CalcXPos(i), line->CalcYPos(i), qRgb(255, 0, 0))) << i;
+    // The mode line in its own colour wherever the mode leaves 0.
+    EXPECT_GT(CountColour(slump, qRgb(0x00, 0x80, 0xFF)), 10);
+
+    // The tallest bar filled in its bonus colour (red for BIG, black for REG).
+    const QImage bars = form.ui.SlumpChart2->grab().toImage();
+    TChartSeries* bar = S(RC::SlumpBSeries);
+    ASSERT_GT(bar->Count(), 0);
+    int tallest = 0;
+    for (int i = 1; i < bar->Count(); ++i)
+        if (bar->YValue(i) > bar->YValue(tallest))
+            tallest = i;
+    const int x = bar->CalcXPos(tallest) + static_cast<TBarSeries*>(bar)->BarSize() / 2;
+    const int y = (bar->CalcYPos(tallest) + bar->CalcYPosValue(0)) / 2;
+    const QRgb fill = bar->ValueColor(tallest) == clRed ? qRgb(255, 0, 0) : qRgb(0, 0, 0);
+    EXPECT_TRUE(ColourNear(bars, x, y, fill, 0)) << x << "," << y;
+    // Records give the colour: the tallest bar's bonus decides it.
+    int b = 0;
+    for (size_t i = 0; i < r.size(); ++i)
+        if ((r.roleCode[i] == 8 || r.roleCode[i] == 9) && b++ == tallest) {
+            EXPECT_EQ(bar->ValueColor(tallest), r.roleCode[i] == 8 ? clRed : clBlack);
+        }
+}
