@@ -43,6 +43,20 @@ struct TChartClickedPart {
     TChartAxis* AAxis = nullptr;
 };
 
+// Carries one clicked part of a chart while it is dragged to another control.
+class TTeeDragObject
+{
+public:
+    explicit TTeeDragObject(const TChartClickedPart& APart) : Part(APart) {}
+    virtual ~TTeeDragObject() = default;
+    // Nothing to tidy up when the drop ends.
+    virtual void Finished(TObject*, int, int, bool) {}
+    // The hand where the drop is accepted, else the no-drop cursor.
+    virtual TCursor GetDragCursor(bool Accepted, int X, int Y) const;
+
+    TChartClickedPart Part;
+};
+
 using TChartClick = std::function<void(TCustomChart* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TChartClickAxis =
     std::function<void(TCustomChart* Sender, TChartAxis* Axis, TMouseButton Button, TShiftState Shift, int X, int Y)>;
