@@ -24,15 +24,8 @@ public:
         if (FKind == kAxis)
             return FVertical ? FAxis->CalcYPosValue(value) : FAxis->CalcXPosValue(value);
         const double p = (value - FMinimum) * FScale;
-        if (FKind == kChecked) {
-            // base + p or base - p, as the axis writes it.
-            const double pixel = FNegate ? FBase - p : p + FBase;
-            if (pixel > FMaxPixel)
-                return static_cast<int32_t>(FMaxPixel);
-            if (pixel < -FMaxPixel)
-                return static_cast<int32_t>(-FMaxPixel);
-            return static_cast<int32_t>(RoundEven(pixel));
-        }
+        if (FKind == kChecked)
+            return CheckedPixel(value);
         // A whole pixel plus the rounded offset; far values go through the axis, which
         // saturates them.
         const double offset = FNegate ? -p : p;
@@ -40,6 +33,19 @@ public:
             return FVertical ? FAxis->CalcYPosValue(value) : FAxis->CalcXPosValue(value);
         const int64_t sum = FWholeBase + static_cast<int64_t>(RoundEven(offset));
         return sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : static_cast<int32_t>(sum);
+    }
+
+    // The plain linear conversion of the axis, which Checked() tells is in use.
+    bool Checked() const { return FKind == kChecked; }
+    int32_t CheckedPixel(double value) const
+    {
+        const double p = (value - FMinimum) * FScale;
+        const double pixel = FNegate ? FBase - p : p + FBase;
+        if (pixel > FMaxPixel)
+            return static_cast<int32_t>(FMaxPixel);
+        if (pixel < -FMaxPixel)
+            return static_cast<int32_t>(-FMaxPixel);
+        return static_cast<int32_t>(RoundEven(pixel));
     }
 
     // Nearest integer, halves to even, for |x| below 2^51.

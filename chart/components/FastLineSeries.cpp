@@ -99,10 +99,26 @@ void TFastLineSeries::DrawAllValues()
     FLastX = start.X;
     FLastY = start.Y;
     DoMove(FLastX, FLastY);
-    if (first > 0)
-        DrawPoint(first);
-    for (int i = first + 1; i <= last; ++i)
-        DrawPoint(i);
+    const int from = first > 0 ? first : first + 1;
+    if (FPath && !FPath3D && FIgnoreNulls && !FStairs && FDrawAllPoints && FXMap->Checked() && FYMap->Checked()) {
+        // The common case in one tight loop. A point repeating the last pixel changes nothing
+        // in the column path, so it needs no test of its own.
+        const TAxisPixelMap& xMap = *FXMap;
+        const TAxisPixelMap& yMap = *FYMap;
+        const TChartValueList& xs = *XValues();
+        const TChartValueList& ys = *YValues();
+        TPixelColumnPath& path = *FPath;
+        TPoint p(FLastX, FLastY);
+        for (int i = from; i <= last; ++i) {
+            p = TPoint(xMap.CheckedPixel(xs.GetValue(i)), yMap.CheckedPixel(ys.GetValue(i)));
+            path.LineTo(p);
+        }
+        FLastX = p.X;
+        FLastY = p.Y;
+    } else {
+        for (int i = from; i <= last; ++i)
+            DrawPoint(i);
+    }
     FXMap.reset();
     FYMap.reset();
     if (FPath) {

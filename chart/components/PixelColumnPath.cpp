@@ -13,7 +13,8 @@ void TPixelColumnPath::CloseColumn()
     if (!FHasColumn)
         return;
     Emit(FFirst);
-    if (FHasInner) {
+    // Points other than the last one lie in the column.
+    if (FMin <= FMax) {
         // The first point opened the column; the inner extremes come next, the one equal to
         // the last point first, so that the path never ends on a zero-length piece while the
         // full path covers the last pixel.

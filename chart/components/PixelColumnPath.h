@@ -8,6 +8,8 @@
 // is kept too. Drawing then costs at most four points per column, however many points fall
 // on it. The buffer is reused from frame to frame: nothing is allocated per point.
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "chart/core/TeeGeometry.h"
@@ -38,20 +40,15 @@ public:
 private:
     void FoldLast()
     {
-        if (FHasInner) {
-            if (FLast < FMin)
-                FMin = FLast;
-            if (FLast > FMax)
-                FMax = FLast;
-        } else {
-            FMin = FMax = FLast;
-            FHasInner = true;
-        }
+        FMin = std::min(FMin, FLast);
+        FMax = std::max(FMax, FLast);
     }
     void OpenColumn(TPoint p)
     {
         FHasColumn = true;
-        FHasInner = false;
+        // Empty until a point is folded in: then FMin <= FMax.
+        FMin = INT32_MAX;
+        FMax = INT32_MIN;
         FColumnX = p.X;
         FFirst = FLast = p.Y;
     }
@@ -60,8 +57,6 @@ private:
 
     std::vector<TPoint> FPoints;
     bool FHasColumn = false;
-    // Whether points other than the last one exist in the column (then FMin, FMax hold them).
-    bool FHasInner = false;
     int32_t FColumnX = 0;
     int32_t FFirst = 0;
     int32_t FMin = 0;
