@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/core/AxisItems.h"
+#include "chart/core/TeeCustomTool.h"
 #include "chart/core/TeeGradient.h"
 #include "tests/chart/AxisTestHost.h"
 #include "tests/chart/control/ChartFixture.h"
@@ -90,4 +91,39 @@ TEST(StoredDefaults, AxisItemsAndTheirFormatStoreTransparentOnlyWhenOpaque)
     EXPECT_FALSE(copy->Transparent());
     EXPECT_EQ(copy->Value(), 3);
     EXPECT_EQ(copy->Text(), "three");
+}
+
+TEST(ChartChildren, StreamsSeriesButInternalOnesThenTools)
+{
+    ChartFixture f;
+    TChartSeries* a = f.AddSeries("a");
+    TChartSeries* hidden = f.AddSeries("internal");
+    hidden->SetInternalUse(true);
+    TChartSeries* b = f.AddSeries("b");
+    auto* tool = new TTeeCustomToolSeries(&f.owner);
+    f.chart->Tools()->Add(tool);
+
+    std::vector<TComponent*> children;
+    f.chart->GetChildren([&](TComponent* c) { children.push_back(c); }, &f.owner);
+    EXPECT_EQ(children, (std::vector<TComponent*>{a, b, tool}));
+}
+
+TEST(ChartChildren, ValueSourcesAreTheNamesOfTheFeedingSeriesLists)
+{
+    ChartFixture f;
+    TChartSeries* source = f.AddSeries("source", 2);
+    TChartSeries* fed = f.AddSeries("fed");
+    QStringList names;
+    const auto collect = [&](const QString& n) { names << n; };
+
+    f.chart->FillValueSourceItems(fed->YValues(), collect);
+    EXPECT_TRUE(names.isEmpty()); // no data source yet
+
+    fed->SetDataSource(source);
+    f.chart->FillValueSourceItems(fed->YValues(), collect);
+    EXPECT_EQ(names, (QStringList{"X", "Y"}));
+
+    names.clear();
+    f.chart->FillSeriesSourceItems(fed, collect);
+    EXPECT_TRUE(names.isEmpty());
 }
