@@ -5,7 +5,7 @@
 #include "chart/components/Chart.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartAxisTitle.h"
-#include "chart/core/ChartSeries.h"
+#include "chart/components/Series.h"
 #include "chart/core/TeeFont.h"
 #include "chart/core/TeeGradient.h"
 #include "chart/core/TeeShadow.h"
@@ -53,7 +53,14 @@ void ResultCharts::CreateSeries()
                                                     "REG", "Cherry", "Cherry_s", "Rakuda",
                                                     "Tuki", "Chance", "KoyakuSeries", "ModeStaySeries"};
     for (int s = 0; s < SeriesCount; ++s) {
-        series_[s] = new TChartSeries(&owner_);
+        switch (s) {
+        case SlumpSeries:
+        case ModeSeries: series_[s] = new TFastLineSeries(&owner_); break;
+        case SlumpBSeries: series_[s] = new TBarSeries(&owner_); break;
+        case KoyakuSeries:
+        case ModeStaySeries: series_[s] = new TPieSeries(&owner_); break;
+        default: series_[s] = new TLineSeries(&owner_); break;
+        }
         series_[s]->SetName(QString::fromLatin1(names[s]));
     }
     // The order of each chart's series list is the order of drawing and of the legend.
@@ -137,21 +144,30 @@ void ResultCharts::SetUpSlumpChart()
     slump->Pen()->SetWidth(2);
     slump->SetShowInLegend(false);
 
+    // The role markers: symbols only, stacked ones drawn over each other, off until their
+    // check box is ticked.
     struct Marker {
         Series series;
         TColor colour;
+        TSeriesPointerStyle style;
         const char16_t* title;
     };
     static const Marker markers[] = {
-        {BIG, clBlue, nullptr},        {REG, clBlack, nullptr},    {Cherry, clRed, u"3連チェリー"},
-        {Rakuda, 0x0080FF, u"らくだ"}, {Tuki, clYellow, u"月"},   {Chance, clBlack, nullptr},
-        {Cherry_s, clFuchsia, u"単チェ"},
+        {BIG, clBlue, psDiamond, nullptr},          {REG, clBlack, psTriangle, nullptr},
+        {Cherry, clRed, psCircle, u"3連チェリー"},  {Rakuda, 0x0080FF, psTriangle, u"らくだ"},
+        {Tuki, clYellow, psCircle, u"月"},          {Chance, clBlack, psCircle, nullptr},
+        {Cherry_s, clFuchsia, psCircle, u"単チェ"},
     };
     for (const Marker& m : markers) {
-        TChartSeries* series = series_[m.series];
+        auto* series = static_cast<TLineSeries*>(series_[m.series]);
         series->SetSeriesColor(m.colour);
         if (m.title)
             series->SetTitle(QString::fromUtf16(m.title));
+        series->LinePen()->SetVisible(false);
+        series->SetStacked(cssOverlap);
+        series->Pointer()->SetStyle(m.style);
+        series->Pointer()->SetInflateMargins(true);
+        series->Pointer()->SetVisible(true);
         series->SetActive(false);
     }
     for (int i = 0; i < chart->SeriesCount(); ++i) {
@@ -176,9 +192,12 @@ void ResultCharts::SetUpSlumpChart2()
     SetAxisTitle(bottom, QStringLiteral("ボーナス回数"));
     SetAxisTitle(chart->LeftAxis(), QStringLiteral("Play数"));
 
-    TChartSeries* bars = series_[SlumpBSeries];
-    bars->Pen()->SetColor(clWhite);
+    auto* bars = static_cast<TBarSeries*>(series_[SlumpBSeries]);
+    bars->BarPen()->SetColor(clWhite);
     bars->SetSeriesColor(0x8E8EFF);
+    bars->SetMultiBar(mbNone);
+    bars->Gradient()->SetDirection(gdTopBottom);
+    bars->SetAutoMarkPosition(false);
     bars->XValues()->SetOrder(loAscending);
     TSeriesMarks* marks = bars->Marks();
     marks->SetVisible(true);
@@ -207,12 +226,13 @@ void ResultCharts::SetUpPieChart(TChart* chart, Series pie)
     legend->Symbol()->SetWidth(15);
     legend->SetTextStyle(ltsPlain);
 
-    TChartSeries* series = series_[pie];
+    auto* series = static_cast<TPieSeries*>(series_[pie]);
+    series->SetCircled(true);
     series->SetSeriesColor(clRed);
     series->SetTitle(QStringLiteral("KoyakuSeries"));
     TSeriesMarks* marks = series->Marks();
     marks->SetVisible(false);
     marks->SetMultiLine(true);
     marks->SetColor(clWhite);
-    series->YValues()->SetName(QStringLiteral("円"));
+    series->PieValues()->SetName(QStringLiteral("円"));
 }

@@ -5,6 +5,7 @@
 #include "chart/components/BarSeries.h"
 #include "chart/components/CircledSeries.h"
 #include "chart/components/CustomLineSeries.h"
+#include "chart/components/CustomSeries.h"
 #include "chart/components/FastLineSeries.h"
 #include "chart/components/PieSeries.h"
 

@@ -6,7 +6,7 @@
 #include "app/Unit1.h"
 #include "chart/components/Chart.h"
 #include "chart/core/ChartAxis.h"
-#include "chart/core/ChartSeries.h"
+#include "chart/components/Series.h"
 #include "MainFormTestSeam.h"
 
 namespace {
@@ -243,4 +243,115 @@ TEST_F(ResultChartsTest, ARunWithoutNormalGamesStillGetsAnAxis)
     EXPECT_EQ(form.charts.BottomMaximum(), 1);
     EXPECT_EQ(S(RC::SlumpSeries)->Count(), 0);
     EXPECT_EQ(S(RC::Cherry_s)->Count(), 1);
+}
+
+namespace {
+
+// Whether the image holds the colour within `reach` pixels of (x, y).
+bool ColourNear(const QImage& image, int x, int y, QRgb colour, int reach = 1)
+{
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const QPoint p(x + dx, y + dy);
+            if (image.valid(p) && (image.pixel(p) & 0xFFFFFF) == (colour & 0xFFFFFF))
+                return true;
+        }
+    return false;
+}
+
+int CountColour(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
+} // namespace
+
+TEST_F(ResultChartsTest, ChartsPaintTheirSeriesOnScreen)
+{
+    form.show();
+    Run(QStringLiteral("3000"), 424242);
+    const PlayRecords& r = form.playRecords;
+
+    // The slump line in red, through its points (pixels as the last paint placed them).
+    const QImage slump = form.ui.SlumpChart->grab().toImage();
+    TChartSeries* line = S(RC::SlumpSeries);
+    for (int i : {10, 1500, 2990})
+        EXPECT_TRUE(ColourNear(slump, line->CalcXPos(i), line->CalcYPos(i), qRgb(255, 0, 0))) << i;
+    // The mode line in its own colour wherever the mode leaves 0.
+    EXPECT_GT(CountColour(slump, qRgb(0x00, 0x80, 0xFF)), 10);
+
+    // The tallest bar filled in its bonus colour (red for BIG, black for REG).
+    const QImage bars = form.ui.SlumpChart2->grab().toImage();
+    TChartSeries* bar = S(RC::SlumpBSeries);
+    ASSERT_GT(bar->Count(), 0);
+    int tallest = 0;
+    for (int i = 1; i < bar->Count(); ++i)
+        if (bar->YValue(i) > bar->YValue(tallest))
+            tallest = i;
+    const int x = bar->CalcXPos(tallest) + static_cast<TBarSeries*>(bar)->BarSize() / 2;
+    const int y = (bar->CalcYPos(tallest) + bar->CalcYPosValue(0)) / 2;
+    const QRgb fill = bar->ValueColor(tallest) == clRed ? qRgb(255, 0, 0) : qRgb(0, 0, 0);
+    EXPECT_TRUE(ColourNear(bars, x, y, fill, 0)) << x << "," << y;
+    // Records give the colour: the tallest bar's bonus decides it.
+    int b = 0;
+    for (size_t i = 0; i < r.size(); ++i)
+        if ((r.roleCode[i] == 8 || r.roleCode[i] == 9) && b++ == tallest) {
+            EXPECT_EQ(bar->ValueColor(tallest), r.roleCode[i] == 8 ? clRed : clBlack);
+        }
+}
+
+namespace {
+
+// The pixel halfway out along the middle of slice `slice`, slices running counter-clockwise
+// from the rotation angle in the order of the points.
+QPoint SliceMiddle(const TPieSeries* pie, int slice)
+{
+    double total = 0;
+    double before = 0;
+    for (int i = 0; i < pie->Count(); ++i) {
+        total += pie->YValue(i);
+        if (i < slice)
+            before += pie->YValue(i);
+    }
+    const double angle = 2 * M_PI * (before + pie->YValue(slice) / 2) / total;
+    const TPoint p = pie->AngleToPos(angle, pie->XRadius() / 2.0, pie->YRadius() / 2.0);
+    return QPoint(p.X, p.Y);
+}
+
+} // namespace
+
+TEST_F(ResultChartsTest, PiesPaintTheirBiggestSliceAndCheckedMarkersAppear)
+{
+    form.show();
+    Run(QStringLiteral("3000"), 424242);
+
+    // The small-role pie: replays are by far the biggest slice, blue.
+    form.ui.PageControl1->setCurrentIndex(3);
+    const QImage koyaku = form.ui.KoyakuChart->grab().toImage();
+    auto* pie = static_cast<TPieSeries*>(S(RC::KoyakuSeries));
+    const QPoint replay = SliceMiddle(pie, 4);
+    EXPECT_TRUE(ColourNear(koyaku, replay.x(), replay.y(), qRgb(0, 0, 255), 0)) << replay.x() << "," << replay.y();
+    // The mode-stay pie: "通常" in navy.
+    form.ui.PageControl1->setCurrentIndex(4);
+    const QImage stay = form.ui.ModeStayChart->grab().toImage();
+    auto* stayPie = static_cast<TPieSeries*>(S(RC::ModeStaySeries));
+    const QPoint normal = SliceMiddle(stayPie, 0);
+    EXPECT_TRUE(ColourNear(stay, normal.x(), normal.y(), qRgb(0, 0, 0x80), 0));
+
+    // A BIG marker is drawn only while its box is ticked (blue, over the red line).
+    TChartSeries* big = S(RC::BIG);
+    ASSERT_GT(big->Count(), 0);
+    auto markerShown = [&] {
+        const QImage slump = form.ui.SlumpChart->grab().toImage();
+        return ColourNear(slump, big->CalcXPos(0), big->CalcYPos(0), qRgb(0, 0, 255), 0);
+    };
+    EXPECT_FALSE(markerShown());
+    form.ui.BIGCheckBox->click();
+    EXPECT_TRUE(markerShown());
+    form.ui.BIGCheckBox->click();
+    EXPECT_FALSE(markerShown());
 }

@@ -305,3 +305,35 @@ TEST(SeriesSources, GalleryLook)
 }
 
 } // namespace
+
+namespace {
+
+class TOnePointSource : public TTeeSeriesSource
+{
+public:
+    using TTeeSeriesSource::TTeeSeriesSource;
+    void Load() override { Series()->Add(1); }
+};
+
+TEST(SeriesSources, ReleasingOrFreeingASeriesSource)
+{
+    TTestChart chart;
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    auto* source = new TOnePointSource(&chart);
+    s->SetDataSource(source);
+    EXPECT_EQ(source->Series(), s);
+    source->Open();
+    EXPECT_EQ(s->Count(), 1);
+    s->SetDataSource(nullptr);
+    EXPECT_EQ(source->Series(), nullptr);
+    EXPECT_EQ(s->DataSource(), nullptr);
+    EXPECT_EQ(s->Count(), 0);
+
+    source->SetSeries(s);
+    source->Open();
+    source->Free();
+    EXPECT_EQ(s->DataSource(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,513 @@
+// Segments, areas and symbols of the line family, drawn point by point.
+
+#include "chart/components/CustomSeries.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/core/ChartAxis.h"
+#include "chart/core/CustomAxisPanel.h"
+#include "chart/core/HitTests.h"
+#include "chart/core/TeeCanvas3D.h"
+#include "platform/Types.h"
+
+TCustomSeries::TCustomSeries(TComponent* AOwner)
+    : TCustomLineSeries(AOwner), FAreaBrush(std::make_unique<TChartBrush>([this](TObject*) { Repaint(); })),
+      FAreaLinesPen(std::make_unique<TChartPen>([this](TObject*) { Repaint(); })),
+      FPointer(std::make_unique<TSeriesPointer>(this))
+{
+    SetKeepEdgePoint(true);
+}
+
+TCustomSeries::~TCustomSeries() = default;
+
+void TCustomSeries::Assign(TPersistent* source)
+{
+    if (auto* other = dynamic_cast<TCustomSeries*>(source)) {
+        FClickableLine = other->FClickableLine;
+        FAreaBrush->Assign(other->FAreaBrush.get());
+        FAreaColor = other->FAreaColor;
+        FAreaLinesPen->Assign(other->FAreaLinesPen.get());
+        FColorEachLine = other->FColorEachLine;
+        FDark3D = other->FDark3D;
+        FDrawArea = other->FDrawArea;
+        FDrawLine = other->FDrawLine;
+        FInvertedStairs = other->FInvertedStairs;
+        FLineHeight = other->FLineHeight;
+        FPointer->Assign(other->FPointer.get());
+        FStacked = other->FStacked;
+        FStairs = other->FStairs;
+        FTransparency = other->FTransparency;
+    }
+    TCustomLineSeries::Assign(source);
+}
+
+void TCustomSeries::SetParentChart(TCustomAxisPanel* value)
+{
+    TCustomLineSeries::SetParentChart(value);
+}
+
+void TCustomSeries::SetStacked(TCustomSeriesStack value)
+{
+    if (FStacked == value)
+        return;
+    FStacked = value;
+    if (TCustomAxisPanel* chart = ParentChart())
+        for (int i = 0; i < chart->SeriesCount(); ++i)
+            if (auto* s = dynamic_cast<TCustomSeries*>(chart->Series(i)); s && SameClass(s))
+                s->FStacked = value;
+    Repaint();
+}
+
+void TCustomSeries::CalcZOrder()
+{
+    if (FStacked != cssNone && ParentChart()) {
+        // Stacked series share one depth.
+        SetCalcZOrder(ParentChart()->MaxZPosition());
+        return;
+    }
+    TCustomLineSeries::CalcZOrder();
+}
+
+// ---- stacking and positions ----
+
+double TCustomSeries::PointOrigin(int index, bool includeSelf) const
+{
+    double sum = 0;
+    TCustomAxisPanel* chart = ParentChart();
+    if (!chart)
+        return 0;
+    for (int i = 0; i < chart->SeriesCount(); ++i) {
+        TChartSeries* s = chart->Series(i);
+        if (s == this && !includeSelf)
+            break;
+        if (s->Active() && (s == this || SameClass(s)) && s->Count() > index) {
+            const double v = s->GetOriginValue(index);
+            if (v > 0)
+                sum += v;
+        }
+    }
+    return sum;
+}
+
+int TCustomSeries::CalcStackedPos(int index, double value) const
+{
+    TChartAxis* axis = MandatoryIsY() ? GetVertAxis() : GetHorizAxis();
+    const double origin = PointOrigin(index, false);
+    if (FStacked == cssStack) {
+        const int pos = axis->CalcPosValue(origin + value);
+        // Never past the axis' end.
+        return MandatoryIsY() ? std::max(pos, axis->StartPixel) : std::min(pos, axis->EndPixel);
+    }
+    const double total = PointOrigin(index, true);
+    if (total == 0)
+        return MandatoryIsY() ? axis->StartPixel : axis->EndPixel;
+    return axis->CalcPosValue((origin + value) * 100.0 / total);
+}
+
+int TCustomSeries::CalcXPos(int index) const
+{
+    if (!MandatoryIsY() && (FStacked == cssStack || FStacked == cssStack100))
+        return CalcStackedPos(index, XValues()->GetValue(index));
+    return TCustomLineSeries::CalcXPos(index);
+}
+
+int TCustomSeries::CalcYPos(int index) const
+{
+    if (MandatoryIsY() && (FStacked == cssStack || FStacked == cssStack100))
+        return CalcStackedPos(index, YValues()->GetValue(index));
+    return TCustomLineSeries::CalcYPos(index);
+}
+
+int TCustomSeries::GetOriginPos(int index) const
+{
+    if (FStacked == cssStack || FStacked == cssStack100)
+        return CalcStackedPos(index, 0);
+    if (MandatoryIsY()) {
+        TChartAxis* axis = GetVertAxis();
+        return axis->Inverted() ? axis->StartPixel : axis->EndPixel;
+    }
+    TChartAxis* axis = GetHorizAxis();
+    return axis->Inverted() ? axis->EndPixel : axis->StartPixel;
+}
+
+double TCustomSeries::StackedMaximum()
+{
+    TChartValueList* values = MandatoryValues();
+    double result = values->MaxValue();
+    for (int i = 0; i < Count(); ++i)
+        result = std::max(result, PointOrigin(i, false) + values->GetValue(i));
+    return result;
+}
+
+double TCustomSeries::MaxYValue()
+{
+    if (MandatoryIsY() && FStacked == cssStack100)
+        return 100;
+    if (MandatoryIsY() && FStacked == cssStack)
+        return StackedMaximum();
+    return TCustomLineSeries::MaxYValue();
+}
+
+double TCustomSeries::MinYValue()
+{
+    if (MandatoryIsY() && FStacked == cssStack100)
+        return 0;
+    return TCustomLineSeries::MinYValue();
+}
+
+double TCustomSeries::MaxXValue()
+{
+    if (!MandatoryIsY() && FStacked == cssStack100)
+        return 100;
+    if (!MandatoryIsY() && FStacked == cssStack)
+        return StackedMaximum();
+    return TCustomLineSeries::MaxXValue();
+}
+
+double TCustomSeries::MinXValue()
+{
+    if (!MandatoryIsY() && FStacked == cssStack100)
+        return 0;
+    return TCustomLineSeries::MinXValue();
+}
+
+// ---- margins and marks ----
+
+void TCustomSeries::CalcHorizMargins(int& left, int& right)
+{
+    TCustomLineSeries::CalcHorizMargins(left, right);
+    if (FPointer->Visible())
+        FPointer->CalcHorizMargins(left, right);
+    if (FDrawLine && FStairs) {
+        left = std::max(left, LinePen()->Width());
+        right = std::max(right, LinePen()->Width());
+    }
+}
+
+void TCustomSeries::CalcVerticalMargins(int& top, int& bottom)
+{
+    TCustomLineSeries::CalcVerticalMargins(top, bottom);
+    if (FPointer->Visible())
+        FPointer->CalcVerticalMargins(top, bottom);
+    if (FDrawLine && FStairs) {
+        top = std::max(top, LinePen()->Width());
+        bottom = std::max(bottom, LinePen()->Width());
+    }
+    if (Marks()->Visible() && MandatoryIsY())
+        top = std::max(bottom, Marks()->ArrowLength() + Marks()->Callout()->Distance());
+    if (FLineHeight > 0 && !FDrawArea && ParentChart() && ParentChart()->View3D())
+        bottom = std::max(bottom, FLineHeight);
+}
+
+void TCustomSeries::DrawMark(int index, const QString& text, TSeriesMarkPosition& position)
+{
+    Marks()->SetZPosition(StartZ());
+    if (MandatoryIsY())
+        Marks()->ApplyArrowLength(position);
+    TCustomLineSeries::DrawMark(index, text, position);
+}
+
+// ---- drawing ----
+
+TSeriesPointerStyle TCustomSeries::PointerStyle(int index)
+{
+    return OnGetPointerStyle ? OnGetPointerStyle(this, index) : FPointer->Style();
+}
+
+void TCustomSeries::DrawPointer(int x, int y, TColor colour, int index)
+{
+    TCanvas3D* canvas = ParentChart()->Canvas3D();
+    FPointer->PrepareCanvas(canvas, colour);
+    FPointer->Draw(x, y, colour, PointerStyle(index));
+}
+
+TColor TCustomSeries::AreaColorOf(TColor colour) const
+{
+    return ColorEachPoint() || FAreaColor == clDefault ? colour : FAreaColor;
+}
+
+void TCustomSeries::DrawValue(int index)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    const TColor colour = GetValueColor(index);
+    const int x = CalcXPos(index), y = CalcYPos(index);
+    // No segment comes from a null point: the next one starts anew from itself.
+    if (FPrevColor == clNone) {
+        FPrevX = x;
+        FPrevY = y;
+    }
+    const int origin = GetOriginPos(index);
+    const bool forward = DrawValuesForward();
+    const int firstDrawn = forward ? FirstVisible() : LastVisible();
+    const int lastDrawn = forward ? LastVisible() : FirstVisible();
+    if (index == firstDrawn) {
+        if (index == FirstVisible() && index > 0 && MandatoryIsY()) {
+            // The segment from the point before the first visible one, cut at the chart edge.
+            const int before = index - 1;
+            int px, py, prevOrigin = origin;
+            if (FDrawArea) {
+                px = CalcXPos(before);
+                py = CalcYPos(before);
+                prevOrigin = GetOriginPos(before);
+            } else {
+                TChartAxis* h = GetHorizAxis();
+                px = h->Inverted() ? chart->PlotRect().Right : chart->PlotRect().Left;
+                if (FStairs) {
+                    py = CalcYPos(before);
+                } else if (GetVertAxis()->Logarithmic()) {
+                    px = CalcXPos(before);
+                    py = CalcYPos(before);
+                } else {
+                    const double x0 = XValues()->GetValue(before), x1 = XValues()->GetValue(index);
+                    if (x0 == x1) {
+                        py = CalcYPos(before);
+                    } else {
+                        const double y0 = YValues()->GetValue(before), y1 = YValues()->GetValue(index);
+                        const double edge = h->CalcPosPoint(px);
+                        py = GetVertAxis()->CalcYPosValue(y0 + (y1 - y0) * (edge - x0) / (x1 - x0));
+                    }
+                }
+            }
+            if (!IsNull(before))
+                DrawSegment(TPoint(px, py), TPoint(x, y), prevOrigin, origin, colour, index, false, false);
+        }
+        if (index == lastDrawn && FPointer->Visible() && colour != clNone)
+            DrawPointer(x, y, colour, index);
+    } else {
+        DrawSegment(TPoint(FPrevX, FPrevY), TPoint(x, y), FPrevOrigin, origin, colour, index, true, index == lastDrawn);
+    }
+    FPrevX = x;
+    FPrevY = y;
+    FPrevOrigin = origin;
+    FPrevColor = colour;
+}
+
+void TCustomSeries::DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index,
+                                bool pointers, bool lastDrawn)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    TCanvas3D* canvas = chart->Canvas3D();
+    const bool is3D = chart->View3D();
+    if (!(c == p) && colour != clNone) {
+        if (is3D && (FDrawArea || FDrawLine)) {
+            canvas->AssignVisiblePen(LinePen());
+            chart->CheckPenWidth(canvas->Pen());
+            const TColor fill = FColorEachLine || FDrawArea ? AreaColorOf(colour) : SeriesColor();
+            canvas->AssignBrushColor(Brush(), fill, chart->Color());
+            if (FStairs) {
+                const TPoint corner = FInvertedStairs ? TPoint(p.X, c.Y) : TPoint(c.X, p.Y);
+                canvas->Plane3D(p, corner, StartZ(), EndZ());
+                canvas->Plane3D(corner, c, StartZ(), EndZ());
+            } else {
+                canvas->Plane3D(c, p, StartZ(), EndZ());
+            }
+        }
+        if (FDrawArea) {
+            DrawAreaPiece(p, c, prevOrigin, origin, colour);
+        } else if (!is3D && FDrawLine) {
+            canvas->AssignVisiblePenColor(LinePen(), FColorEachLine ? colour : SeriesColor());
+            chart->CheckPenWidth(canvas->Pen());
+            canvas->MoveTo(p.X, p.Y);
+            if (FStairs) {
+                if (FInvertedStairs)
+                    canvas->LineTo(p.X, c.Y);
+                else
+                    canvas->LineTo(c.X, p.Y);
+            }
+            canvas->LineTo(c.X, c.Y);
+        }
+    }
+    if (pointers && FPointer->Visible()) {
+        if (FPrevColor != clNone)
+            DrawPointer(p.X, p.Y, FPrevColor, index - 1);
+        if (lastDrawn && colour != clNone)
+            DrawPointer(c.X, c.Y, colour, index);
+    }
+}
+
+void TCustomSeries::DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    TCanvas3D* canvas = chart->Canvas3D();
+    const TColor fill = AreaColorOf(colour);
+    const TColor back = FAreaBrush->Color() == clDefault ? SeriesColor() : FAreaBrush->Color();
+    chart->SetBrushCanvas(fill, FAreaBrush.get(), back);
+    if (FAreaLinesPen->Visible() && FAreaLinesPen->Color() != clDefault)
+        canvas->AssignVisiblePen(FAreaLinesPen.get());
+    else
+        canvas->AssignVisiblePenColor(FAreaLinesPen.get(), colour);
+    TPoint poly[4];
+    if (MandatoryIsY())
+        poly[0] = TPoint(p.X, prevOrigin), poly[3] = TPoint(c.X, origin);
+    else
+        poly[0] = TPoint(prevOrigin, p.Y), poly[3] = TPoint(origin, c.Y);
+    poly[1] = p;
+    poly[2] = c;
+    if (FStairs && MandatoryIsY()) {
+        const int stepY = FInvertedStairs ? c.Y : p.Y;
+        const int base = FInvertedStairs ? origin : prevOrigin;
+        if (chart->View3D())
+            canvas->RectangleWithZ(TRect(p.X, stepY, c.X + 1, base), StartZ());
+        else
+            canvas->Rectangle(p.X, stepY, c.X + 1, base);
+    } else if (chart->View3D()) {
+        canvas->PolygonWithZ(poly, 3, StartZ());
+    } else {
+        canvas->Polygon(poly, 3);
+    }
+    if (LinePen()->Visible()) {
+        canvas->AssignVisiblePen(LinePen());
+        if (chart->View3D())
+            canvas->LineWithZ(p.X, p.Y, c.X, c.Y, StartZ());
+        else
+            canvas->Line(p.X, p.Y, c.X, c.Y);
+    }
+}
+
+// ---- clicks ----
+
+bool TCustomSeries::ClickedPointer(int index, int x, int y, int pointX, int pointY)
+{
+    return PointerStyle(index) != psNothing && std::abs(x - pointX) < FPointer->HorizSize() &&
+           std::abs(y - pointY) < FPointer->VertSize();
+}
+
+int TCustomSeries::Clicked(int x, int y)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    if (!chart)
+        return -1;
+    if (chart->View3D())
+        chart->Canvas3D()->Calculate2DPosition(x, y, StartZ());
+    const int marked = TCustomLineSeries::Clicked(x, y);
+    if (marked != -1)
+        return marked;
+    if (FirstVisible() < 0)
+        return -1;
+    const TPoint hit(x, y);
+    TPoint previous;
+    int previousOrigin = 0;
+    for (int i = FirstVisible(); i <= LastVisible() && i < Count(); ++i) {
+        const TPoint c(CalcXPos(i), CalcYPos(i));
+        if (FPointer->Visible() && ClickedPointer(i, x, y, c.X, c.Y)) {
+            if (OnClickPointer)
+                OnClickPointer(this, i, x, y);
+            return i;
+        }
+        if (c == hit)
+            return i;
+        const int origin = GetOriginPos(i);
+        if (i > FirstVisible() && FClickableLine) {
+            bool onLine;
+            if (FStairs) {
+                const TPoint corner = FInvertedStairs ? TPoint(previous.X, c.Y) : TPoint(c.X, previous.Y);
+                onLine = PointInLine(hit, previous, corner) || PointInLine(hit, corner, c);
+            } else {
+                onLine = PointInLine(hit, previous, c);
+            }
+            if (onLine)
+                return i - 1;
+            if (FDrawArea) {
+                const TPoint poly[4] = {previous, c, TPoint(c.X, origin), TPoint(previous.X, previousOrigin)};
+                if (PointInPolygon(hit, std::span<const TPoint>(poly, 4)))
+                    return i - 1;
+            }
+        }
+        previous = c;
+        previousOrigin = origin;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------- concrete kinds
+
+TLineSeries::TLineSeries(TComponent* AOwner) : TCustomSeries(AOwner)
+{
+    SetDrawLine(true);
+    SetOnePointFunctionResult(false);
+    Pointer()->SetVisible(false);
+}
+
+void TLineSeries::Assign(TPersistent* source)
+{
+    TCustomSeries::Assign(source);
+    if (source && source->ClassName() != ClassName())
+        Pointer()->SetVisible(false);
+    SetDrawArea(false);
+    SetDrawLine(true);
+}
+
+THorizLineSeries::THorizLineSeries(TComponent* AOwner) : TLineSeries(AOwner)
+{
+    SetHorizontal();
+    SetVisiblePointsOnly(false);
+    XValues()->SetOrder(loNone);
+    YValues()->SetOrder(loAscending);
+}
+
+TPointSeries::TPointSeries(TComponent* AOwner) : TCustomSeries(AOwner)
+{
+    ApplyLook();
+    Marks()->SetArrowLength(0);
+}
+
+void TPointSeries::ApplyLook()
+{
+    Pointer()->SetVisible(true);
+    SetDrawArea(false);
+    SetDrawLine(false);
+    SetClickableLine(false);
+}
+
+void TPointSeries::Assign(TPersistent* source)
+{
+    TCustomSeries::Assign(source);
+    ApplyLook();
+}
+
+TAreaSeries::TAreaSeries(TComponent* AOwner) : TCustomSeries(AOwner)
+{
+    SetDrawArea(true);
+    SetOnePointFunctionResult(false);
+    Pointer()->SetVisible(false);
+}
+
+int TAreaSeries::GetOriginPos(int index) const
+{
+    if (FUseYOrigin)
+        return MandatoryIsY() ? GetVertAxis()->CalcYPosValue(FYOrigin) : GetHorizAxis()->CalcXPosValue(FYOrigin);
+    return TCustomSeries::GetOriginPos(index);
+}
+
+double TAreaSeries::MaxYValue()
+{
+    const double result = TCustomSeries::MaxYValue();
+    return FUseYOrigin && MandatoryIsY() ? std::max(result, FYOrigin) : result;
+}
+
+double TAreaSeries::MinYValue()
+{
+    const double result = TCustomSeries::MinYValue();
+    return FUseYOrigin && MandatoryIsY() ? std::min(result, FYOrigin) : result;
+}
+
+void TAreaSeries::Assign(TPersistent* source)
+{
+    TCustomSeries::Assign(source);
+    if (auto* other = dynamic_cast<TAreaSeries*>(source)) {
+        FUseYOrigin = other->FUseYOrigin;
+        FYOrigin = other->FYOrigin;
+    } else {
+        Pointer()->SetVisible(false);
+    }
+    SetDrawArea(true);
+    SetDrawLine(true);
+}
+
+THorizAreaSeries::THorizAreaSeries(TComponent* AOwner) : TAreaSeries(AOwner)
+{
+    SetHorizontal();
+    XValues()->SetOrder(loNone);
+    YValues()->SetOrder(loAscending);
+}

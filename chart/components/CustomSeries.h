@@ -1,0 +1,154 @@
+#pragma once
+
+// The shared base of the line, point and area series: segments between points that nulls
+// break, the segment into the chart from the point before the first visible one, stairs, 3D
+// ribbons, area pieces down to the origin, point symbols and stacking.
+
+#include <functional>
+#include <memory>
+
+#include "chart/components/CustomLineSeries.h"
+#include "chart/core/SeriesPointer.h"
+
+enum TCustomSeriesStack { cssNone, cssOverlap, cssStack, cssStack100 };
+
+class TCustomSeries;
+using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* sender, int valueIndex)>;
+using TOnClickPointer = std::function<void(TCustomSeries* sender, int valueIndex, int x, int y)>;
+
+class TCustomSeries : public TCustomLineSeries
+{
+public:
+    explicit TCustomSeries(TComponent* AOwner);
+    ~TCustomSeries() override;
+
+    TChartBrush* AreaChartBrush() const { return FAreaBrush.get(); }
+    TColor AreaColor() const { return FAreaColor; }
+    void SetAreaColor(TColor value) { SetColorProperty(FAreaColor, value); }
+    TChartPen* AreaLinesPen() const { return FAreaLinesPen.get(); }
+    bool ClickableLine() const { return FClickableLine; }
+    void SetClickableLine(bool value) { FClickableLine = value; }
+    bool ColorEachLine() const { return FColorEachLine; }
+    void SetColorEachLine(bool value) { SetBooleanProperty(FColorEachLine, value); }
+    bool Dark3D() const { return FDark3D; }
+    void SetDark3D(bool value) { SetBooleanProperty(FDark3D, value); }
+    bool DrawArea() const { return FDrawArea; }
+    void SetDrawArea(bool value) { SetBooleanProperty(FDrawArea, value); }
+    bool DrawLine() const { return FDrawLine; }
+    void SetDrawLine(bool value) { SetBooleanProperty(FDrawLine, value); }
+    bool InvertedStairs() const { return FInvertedStairs; }
+    void SetInvertedStairs(bool value) { SetBooleanProperty(FInvertedStairs, value); }
+    int LineHeight() const { return FLineHeight; }
+    void SetLineHeight(int value) { SetIntegerProperty(FLineHeight, value); }
+    TSeriesPointer* Pointer() const { return FPointer.get(); }
+    TCustomSeriesStack Stacked() const { return FStacked; }
+    // Also given to every series of the same kind in the chart; repaints.
+    void SetStacked(TCustomSeriesStack value);
+    bool Stairs() const { return FStairs; }
+    void SetStairs(bool value) { SetBooleanProperty(FStairs, value); }
+    int Transparency() const { return FTransparency; }
+    void SetTransparency(int value) { SetIntegerProperty(FTransparency, value); }
+    TOnGetPointerStyle OnGetPointerStyle;
+    TOnClickPointer OnClickPointer;
+
+    // The stacked sum below the point, of the same kind's active series.
+    double PointOrigin(int index, bool includeSelf) const;
+    int CalcStackedPos(int index, double value) const;
+    // The pixel of the area's base for the point.
+    virtual int GetOriginPos(int index) const;
+
+    void Assign(TPersistent* source) override;
+    QString GetEditorClass() const override { return QStringLiteral("TCustomSeriesEditor"); }
+    void SetParentChart(TCustomAxisPanel* value) override;
+    void CalcHorizMargins(int& left, int& right) override;
+    void CalcVerticalMargins(int& top, int& bottom) override;
+    void CalcZOrder() override;
+    void DrawValue(int index) override;
+    void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
+    double MaxXValue() override;
+    double MaxYValue() override;
+    double MinXValue() override;
+    double MinYValue() override;
+    int CalcXPos(int index) const override;
+    int CalcYPos(int index) const override;
+    int Clicked(int x, int y) override;
+    virtual bool ClickedPointer(int index, int x, int y, int pointX, int pointY);
+    virtual void DrawPointer(int x, int y, TColor colour, int index);
+
+private:
+    TSeriesPointerStyle PointerStyle(int index);
+    void DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index, bool pointers,
+                     bool lastDrawn);
+    void DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour);
+    TColor AreaColorOf(TColor colour) const;
+    double StackedMaximum();
+
+    std::unique_ptr<TChartBrush> FAreaBrush;
+    TColor FAreaColor = clDefault;
+    std::unique_ptr<TChartPen> FAreaLinesPen;
+    bool FClickableLine = true;
+    bool FColorEachLine = true;
+    bool FDark3D = true;
+    bool FDrawArea = false;
+    bool FDrawLine = false;
+    bool FInvertedStairs = false;
+    int FLineHeight = 0;
+    std::unique_ptr<TSeriesPointer> FPointer;
+    TCustomSeriesStack FStacked = cssNone;
+    bool FStairs = false;
+    int FTransparency = 0;
+    int FPrevX = 0;
+    int FPrevY = 0;
+    TColor FPrevColor = clNone;
+    int FPrevOrigin = 0;
+};
+
+class TLineSeries : public TCustomSeries
+{
+public:
+    explicit TLineSeries(TComponent* AOwner);
+    void Assign(TPersistent* source) override;
+};
+
+class THorizLineSeries : public TLineSeries
+{
+public:
+    explicit THorizLineSeries(TComponent* AOwner);
+};
+
+class TPointSeries : public TCustomSeries
+{
+public:
+    explicit TPointSeries(TComponent* AOwner);
+    void Assign(TPersistent* source) override;
+    QString GetEditorClass() const override { return QStringLiteral("TSeriesPointerEditor"); }
+
+private:
+    void ApplyLook();
+};
+
+class TAreaSeries : public TCustomSeries
+{
+public:
+    explicit TAreaSeries(TComponent* AOwner);
+    bool UseYOrigin() const { return FUseYOrigin; }
+    void SetUseYOrigin(bool value) { SetBooleanProperty(FUseYOrigin, value); }
+    double YOrigin() const { return FYOrigin; }
+    void SetYOrigin(double value) { SetDoubleProperty(FYOrigin, value); }
+    int GetOriginPos(int index) const override;
+    double MaxYValue() override;
+    double MinYValue() override;
+    void Assign(TPersistent* source) override;
+    QString GetEditorClass() const override { return QStringLiteral("TAreaSeriesEditor"); }
+
+private:
+    bool FUseYOrigin = false;
+    double FYOrigin = 0;
+};
+
+class THorizAreaSeries : public TAreaSeries
+{
+public:
+    explicit THorizAreaSeries(TComponent* AOwner);
+    int NumSampleValues() const override { return 10; }
+};

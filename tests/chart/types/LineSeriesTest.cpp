@@ -1,0 +1,128 @@
+// Line family: a null point breaks the line on both sides and loses its symbol, the first
+// visible segment comes in from the chart edge at the interpolated value, one visible point
+// draws only its symbol, assignment between kinds and the 100% stack of zeros.
+#include <gtest/gtest.h>
+
+#include "chart/components/Series.h"
+#include "tests/chart/types/SeriesChart.h"
+
+namespace {
+
+struct LineChart {
+    TSeriesChart chart{400, 300};
+    TLineSeries* line = new TLineSeries(nullptr);
+    LineChart()
+    {
+        chart.AddSeries(line);
+        line->SetSeriesColor(clRed);
+        line->SetColorEachLine(false);
+        chart.BottomAxis()->SetMinMax(0, 10);
+        chart.LeftAxis()->SetMinMax(0, 10);
+    }
+    TPoint At(double x, double y) const
+    {
+        return TPoint(chart.BottomAxis()->CalcXPosValue(x), chart.LeftAxis()->CalcYPosValue(y));
+    }
+    // Each segment as (from, to): a MoveTo followed by LineTo in the series colour.
+    std::vector<std::pair<TPoint, TPoint>> Segments(TRecordingCanvas* canvas) const
+    {
+        std::vector<std::pair<TPoint, TPoint>> out;
+        TPoint from;
+        for (const TCanvasCall& c : canvas->Calls) {
+            if (c.Depth != 0)
+                continue;
+            if (c.Name == "MoveTo")
+                from = c.Points[0];
+            else if (c.Name == "LineTo" && c.PenColor == clRed) {
+                out.push_back({from, c.Points[0]});
+                from = c.Points[0];
+            }
+        }
+        return out;
+    }
+};
+
+} // namespace
+
+TEST(LineSeries, NullPointLeavesAGapOnBothSidesAndNoSymbol)
+{
+    LineChart f;
+    f.line->Pointer()->SetVisible(true);
+    for (int i = 0; i < 5; ++i)
+        f.line->AddXY(i * 2, i % 2 ? 8 : 2);
+    f.line->SetNull(2);
+    TRecordingCanvas* canvas = f.chart.Record();
+    const auto segments = f.Segments(canvas);
+    ASSERT_EQ(segments.size(), 2u);
+    EXPECT_EQ(segments[0], std::make_pair(f.At(0, 2), f.At(2, 8)));
+    EXPECT_EQ(segments[1], std::make_pair(f.At(6, 8), f.At(8, 2)));
+    // Symbols at every point but the null one: four rectangles centred on their points.
+    std::vector<TPoint> centres;
+    for (const TCanvasCall* c : canvas->Find("Rectangle"))
+        if (c->Depth <= 1)
+            centres.push_back(TPoint((c->Points[0].X + c->Points[1].X) / 2, (c->Points[0].Y + c->Points[1].Y) / 2));
+    EXPECT_EQ(centres.size(), 4u);
+    for (const TPoint& p : centres)
+        EXPECT_NE(p, f.At(4, 2));
+}
+
+TEST(LineSeries, FirstVisibleSegmentStartsAtTheChartEdge)
+{
+    LineChart f;
+    f.line->AddXY(0, 0);
+    f.line->AddXY(4, 8);
+    f.line->AddXY(6, 4);
+    f.chart.BottomAxis()->SetMinMax(2, 10);
+    TRecordingCanvas* canvas = f.chart.Record();
+    const auto segments = f.Segments(canvas);
+    ASSERT_EQ(segments.size(), 2u);
+    // At the left edge (x = 2) the line between (0, 0) and (4, 8) is at y = 4.
+    const int edge = f.chart.PlotRect().Left;
+    EXPECT_EQ(segments[0].first, TPoint(edge, f.chart.LeftAxis()->CalcYPosValue(4)));
+    EXPECT_EQ(segments[0].second, f.At(4, 8));
+    EXPECT_EQ(segments[1], std::make_pair(f.At(4, 8), f.At(6, 4)));
+}
+
+TEST(LineSeries, OneVisiblePointDrawsOnlyItsSymbol)
+{
+    LineChart f;
+    f.line->Pointer()->SetVisible(true);
+    f.line->AddXY(5, 5);
+    TRecordingCanvas* canvas = f.chart.Record();
+    EXPECT_TRUE(f.Segments(canvas).empty());
+    EXPECT_GE(canvas->Count("Rectangle"), 1);
+}
+
+TEST(LineSeries, LineFromAreaHidesThePointerAndDrawsNoArea)
+{
+    TAreaSeries area(nullptr);
+    area.Pointer()->SetVisible(true);
+    TLineSeries line(nullptr);
+    line.Pointer()->SetVisible(true);
+    line.Assign(&area);
+    EXPECT_FALSE(line.Pointer()->Visible());
+    EXPECT_FALSE(line.DrawArea());
+    EXPECT_TRUE(line.DrawLine());
+    TPointSeries points(nullptr);
+    points.Assign(&line);
+    EXPECT_TRUE(points.Pointer()->Visible());
+    EXPECT_FALSE(points.DrawLine());
+}
+
+TEST(LineSeries, HundredPercentStackOfZerosGoesToTheAxisEnd)
+{
+    LineChart f;
+    auto* second = new TLineSeries(nullptr);
+    f.chart.AddSeries(second);
+    f.line->SetStacked(cssStack100);
+    EXPECT_EQ(second->Stacked(), cssStack100);
+    f.line->AddXY(1, 0);
+    second->AddXY(1, 0);
+    f.line->AddXY(2, 1);
+    second->AddXY(2, 3);
+    f.chart.Record();
+    TChartAxis* v = f.chart.LeftAxis();
+    EXPECT_EQ(second->CalcYPos(0), v->StartPixel);
+    EXPECT_EQ(f.line->CalcYPos(1), v->CalcYPosValue(25));
+    EXPECT_EQ(second->CalcYPos(1), v->CalcYPosValue(100));
+}
