@@ -5,6 +5,7 @@
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartAxisTitle.h"
 #include "chart/core/ChartSeries.h"
+#include "chart/core/ChartValueList.h"
 #include "chart/core/TeCanvas.h"
 #include "chart/core/Teeconst.h"
 #include "platform/graphics/ColorNames.h"
@@ -130,6 +131,28 @@ void TCustomChart::PreviousPage()
 {
     if (MaxPointsPerPage() > 0 && Page() > 1)
         SetPage(Page() - 1);
+}
+
+void TCustomChart::GetChildren(const TGetChildProc& Proc, TComponent*)
+{
+    // Internal series are made by their owners again on load, so they are not stored.
+    for (int i = 0; i < SeriesCount(); ++i)
+        if (!Series(i)->InternalUse())
+            Proc(Series(i));
+    for (int i = 0; i < Tools()->Count(); ++i)
+        Proc(Tools()->Get(i));
+}
+
+void TCustomChart::FillSeriesSourceItems(TChartSeries*, const TGetStrProc&) {}
+
+void TCustomChart::FillValueSourceItems(TChartValueList* ValueList, const TGetStrProc& Proc)
+{
+    auto* source = dynamic_cast<TChartSeries*>(ValueList->Owner()->DataSource());
+    if (!source)
+        return;
+    TChartValueLists* lists = source->ValueLists();
+    for (int i = 0; i < lists->Count(); ++i)
+        Proc(lists->Get(i)->Name());
 }
 
 void TCustomChart::RemoveAllSeries()

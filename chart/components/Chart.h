@@ -16,6 +16,7 @@
 
 class TChartAxis;
 class TChartSeries;
+class TChartValueList;
 class TCustomChart;
 
 // The scales of one axis, kept before the first zoom or scroll so that an undo restores them.
@@ -42,6 +43,20 @@ struct TChartClickedPart {
     TChartAxis* AAxis = nullptr;
 };
 
+// Carries one clicked part of a chart while it is dragged to another control.
+class TTeeDragObject
+{
+public:
+    explicit TTeeDragObject(const TChartClickedPart& APart) : Part(APart) {}
+    virtual ~TTeeDragObject() = default;
+    // Nothing to tidy up when the drop ends.
+    virtual void Finished(TObject*, int, int, bool) {}
+    // The hand where the drop is accepted, else the no-drop cursor.
+    virtual TCursor GetDragCursor(bool Accepted, int X, int Y) const;
+
+    TChartClickedPart Part;
+};
+
 using TChartClick = std::function<void(TCustomChart* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TChartClickAxis =
     std::function<void(TCustomChart* Sender, TChartAxis* Axis, TMouseButton Button, TShiftState Shift, int X, int Y)>;
@@ -53,6 +68,10 @@ using TChartAllowScrollEvent =
     std::function<void(TChartAxis* Sender, double& AMin, double& AMax, bool& AllowScroll)>;
 using TOnGetLegendPos = std::function<void(TCustomChart* Sender, int Index, int& X, int& Y, int& XColor)>;
 using TOnGetLegendRect = std::function<void(TCustomChart* Sender, TRect& Rect)>;
+// Called once per component a stream holds inside the chart.
+using TGetChildProc = std::function<void(TComponent* Child)>;
+// Called once per name offered as a value source.
+using TGetStrProc = std::function<void(const QString& Name)>;
 using TOnGetLegendText =
     std::function<void(TCustomAxisPanel* Sender, TLegendStyle LegendStyle, int Index, QString& LegendText)>;
 
@@ -127,6 +146,12 @@ public:
     void SeriesDown(TChartSeries* ASeries);
     void NextPage();
     void PreviousPage();
+    // For streaming: every series but the internal ones, in order, then every tool.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root);
+    // Nothing: the chart offers no series sources of its own.
+    void FillSeriesSourceItems(TChartSeries* ASeries, const TGetStrProc& Proc);
+    // When the list's series is fed by another series, the names of that series' value lists.
+    void FillValueSourceItems(TChartValueList* ValueList, const TGetStrProc& Proc);
     // Takes every series out of the chart without freeing them.
     void RemoveAllSeries();
     TChartSeries* GetASeries();

@@ -97,9 +97,19 @@ TChartLegendGradient::TChartLegendGradient(TNotifyEvent changeHandler) : TTeeGra
     SetDirection(gdRightLeft);
     SetEndColor(clWhite);
     SetStartColor(clSilver);
+    FDefaultDirection = gdRightLeft;
+    FDefaultEndColor = clWhite;
+    FDefaultStartColor = clSilver;
 }
 
 // ---- legend ----
+
+TTeeGradientClass TCustomChartLegend::GetGradientClass() const
+{
+    return [](TNotifyEvent changeHandler) -> std::unique_ptr<TTeeGradient> {
+        return std::make_unique<TChartLegendGradient>(std::move(changeHandler));
+    };
+}
 
 TCustomChartLegend::TCustomChartLegend(TCustomChart* AOwner) : TTeeCustomShapePosition(AOwner), FChart(AOwner)
 {

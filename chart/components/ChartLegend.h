@@ -161,6 +161,10 @@ public:
     bool DoMouseDown(int x, int y);
     void DrawLegend();
 
+protected:
+    // Silver to white (TChartLegendGradient).
+    TTeeGradientClass GetGradientClass() const override;
+
 private:
     // The texts of the items from FirstValue to LastValue; the column widths too when asked.
     void BuildTexts(bool widths = true);

@@ -7,9 +7,16 @@
 #include "chart/core/ChartSeries.h"
 #include "chart/core/SeriesMarks.h"
 #include "chart/core/TeCanvas.h"
+#include "chart/core/TeeBitmaps.h"
 #include "chart/core/TeeGeometry.h"
 
 TShiftState TeeScrollKeyShift = 0;
+
+TCursor TTeeDragObject::GetDragCursor(bool Accepted, int, int) const
+{
+    return Accepted ? TCursor(HandCursorId) : crNoDrop;
+}
+
 bool TeeUseMouseWheel = true;
 double AnimatedZoomFactor = 3.0;
 

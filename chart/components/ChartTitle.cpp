@@ -80,6 +80,7 @@ TChartTitle::TChartTitle(TCustomTeePanel* AOwner) : TTeeCustomShapePosition(AOwn
     };
     // Straight to the field: a new block must not repaint its panel.
     TTeeCustomShape::SetTransparent(true);
+    DefaultTransparent = true;
     Font()->SetColor(clBlue);
     Font()->DefaultColor = clBlue;
 }

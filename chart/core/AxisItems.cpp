@@ -5,6 +5,8 @@
 TAxisItem::TAxisItem(TAxisItems* list)
     : TTeeCustomShape(list->Axis()->ParentChart()->AxisShapeParent()), FItems(list)
 {
+    // Items are created transparent, so that is what goes unstored.
+    DefaultTransparent = true;
 }
 
 void TAxisItem::Repaint()
@@ -43,6 +45,7 @@ TAxisItems::TAxisItems(TChartAxis* axis)
     : FAxis(axis), FFormat(std::make_unique<TTeeShape>(axis->ParentChart()->AxisShapeParent()))
 {
     FFormat->SetTransparent(true);
+    FFormat->DefaultTransparent = true;
 }
 
 TAxisItems::~TAxisItems()

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <utility>
 
 #include "chart/core/CustomTeePanel.h"
 #include "chart/core/HitTests.h"
@@ -126,10 +127,15 @@ void TTeeCustomShape::SetTransparent(bool value)
         FTransparent = value;
 }
 
+TTeeGradientClass TTeeCustomShape::GetGradientClass() const
+{
+    return [](TNotifyEvent changeHandler) { return std::make_unique<TTeeGradient>(std::move(changeHandler)); };
+}
+
 TTeeGradient* TTeeCustomShape::Gradient()
 {
     if (!FGradient)
-        FGradient = std::make_unique<TTeeGradient>(ChangeHandler());
+        FGradient = GetGradientClass()(ChangeHandler());
     return FGradient.get();
 }
 
@@ -184,7 +190,7 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
         [this] { return styles.at(FShapeStyle); }, FShapeStyle != fosRectangle);
     filer.DefineProperty(
         "Transparent", [this](const QString& v) { SetTransparent(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FTransparent); }, FTransparent);
+        [this] { return TeeBoolText(FTransparent); }, FTransparent != DefaultTransparent);
     // Older streams kept the shadow on the shape itself; a colour may be given by name.
     filer.DefineProperty(
         "ShadowColor",

@@ -21,6 +21,9 @@ class TTeeGradient;
 
 enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle };
 
+// Makes the gradient a shape fills with, given its change handler.
+using TTeeGradientClass = std::unique_ptr<TTeeGradient> (*)(TNotifyEvent changeHandler);
+
 class TTeeCustomShapeBrushPen : public TPersistent, public TTeeStoredObject
 {
 public:
@@ -107,6 +110,9 @@ public:
 
     // The box in panel coordinates, set by the owner before drawing.
     TRect ShapeRect;
+    // Transparent is stored only when it differs from this; an owner that makes its shape
+    // transparent from the start sets it too.
+    bool DefaultTransparent = false;
 
     // DrawRectRotated(ShapeRect, 0, 0).
     void Draw();
@@ -115,6 +121,9 @@ public:
 
 protected:
     QString PenName() const override { return QStringLiteral("Frame"); }
+    // The kind of gradient created on first read; a shape with other gradient defaults
+    // returns its own.
+    virtual TTeeGradientClass GetGradientClass() const;
 
 private:
     void DrawOutline(TCanvas3D* canvas, const TRect& rect, int angle, int z);

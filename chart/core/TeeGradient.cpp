@@ -60,10 +60,10 @@ void TCustomTeeGradient::DefineProperties(TTeeFiler& filer)
         [this] { return TeeIntText(FBalance); }, FBalance != 50);
     filer.DefineProperty(
         "Direction", [this](const QString& v) { SetDirection(TeeTextEnum(v, gradientDirectionNames, FDirection)); },
-        [this] { return gradientDirectionNames[FDirection]; }, FDirection != gdTopBottom);
+        [this] { return gradientDirectionNames[FDirection]; }, FDirection != FDefaultDirection);
     filer.DefineProperty(
         "EndColor", [this](const QString& v) { SetEndColor(TeeTextColor(v, FEndColor)); },
-        [this] { return TeeColorText(FEndColor); }, FEndColor != clYellow);
+        [this] { return TeeColorText(FEndColor); }, FEndColor != FDefaultEndColor);
     filer.DefineProperty(
         "MidColor", [this](const QString& v) { SetMidColor(TeeTextColor(v, MidColor())); },
         [this] { return TeeColorText(MidColor()); }, MidColor() != clNone);
@@ -75,7 +75,7 @@ void TCustomTeeGradient::DefineProperties(TTeeFiler& filer)
         [this] { return TeeIntText(FRadialY); }, FRadialY != 0);
     filer.DefineProperty(
         "StartColor", [this](const QString& v) { SetStartColor(TeeTextColor(v, FStartColor)); },
-        [this] { return TeeColorText(FStartColor); }, FStartColor != clWhite);
+        [this] { return TeeColorText(FStartColor); }, FStartColor != FDefaultStartColor);
     filer.DefineProperty(
         "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [this] { return TeeBoolText(FVisible); },
         FVisible);

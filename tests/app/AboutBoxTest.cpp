@@ -14,8 +14,17 @@ TEST(AboutBox, ComponentsAndTexts)
     EXPECT_EQ(box.size(), QSize(298, 213));
     EXPECT_EQ(box.Panel1->geometry(), QRect(8, 8, 281, 161));
     EXPECT_EQ(box.ProgramIcon->geometry(), QRect(40, 8, 32, 32));
-    EXPECT_FALSE(box.ProgramIcon->pixmap().isNull());
-    EXPECT_EQ(box.ProgramIcon->pixmap().size(), QSize(32, 32));
+    // The program icon at its own size: a transparent margin, a black frame, a navy field with a
+    // yellow bar, and the white reel window with its silver dividers and red sevens.
+    const QImage icon = box.ProgramIcon->pixmap().toImage();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    EXPECT_EQ(icon.pixel(1, 1), qRgb(0x00, 0x00, 0x00));
+    EXPECT_EQ(icon.pixel(2, 2), qRgb(0x00, 0x00, 0x80));
+    EXPECT_EQ(icon.pixel(4, 4), qRgb(0xFF, 0xFF, 0x00));
+    EXPECT_EQ(icon.pixel(5, 9), qRgb(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(icon.pixel(12, 9), qRgb(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(icon.pixel(6, 12), qRgb(0xFF, 0x00, 0x00));
     EXPECT_EQ(box.ProductName->text(), QStringLiteral("Pelvaro"));
     EXPECT_EQ(box.Version->text(), QStringLiteral("Version1.0.3.0"));
     EXPECT_EQ(box.Label1->text(), QStringLiteral("Torvikのページ"));
@@ -23,7 +32,7 @@ TEST(AboutBox, ComponentsAndTexts)
     EXPECT_TRUE(box.Label1->font().underline());
     EXPECT_EQ(box.Label1->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(box.Label2->pos(), QPoint(148, 80));
-    EXPECT_FALSE(box.Label2->text().isEmpty());
+    EXPECT_EQ(box.Label2->text(), QStringLiteral("Torvik"));
     EXPECT_EQ(box.OKButton->text(), QStringLiteral("OK"));
     EXPECT_EQ(box.OKButton->geometry(), QRect(111, 180, 75, 25));
     EXPECT_TRUE(box.OKButton->isDefault());

@@ -87,11 +87,11 @@ TEST_F(MainFormFile, ARunReadBackShowsItsSettingAndPlayCount)
 
 TEST_F(MainFormFile, AFileThatIsNotASimulationFileIsRefusedAndTheViewsStay)
 {
-    WriteRun("good.sim", 2, 200, 1);
+    const PlayRecords good = WriteRun("good.sim", 2, 200, 1);
     Open(Path("good.sim"));
     const int rows = form.resultListModel->rowCount();
     const QString summary = form.ui.ResultLabel->text();
-    ASSERT_GT(rows, 0);
+    ASSERT_EQ(rows, static_cast<int>(good.size()));
 
     for (const QByteArray& bytes : {Ints({7, 1, 1}), QByteArray("ab"), QByteArray()}) {
         seam.errors.clear();

@@ -110,12 +110,32 @@ TEST(MainFormReentry, ClosingTheWindowDuringARunEndsTheCommand)
     RecordingSeam seam;
     TMainForm form;
     form.show();
-    AtNextMessages(&form, [&] { form.ui.FileExitMenu->trigger(); });
+    // The window closes at the run's message point; the display stops at its own next point,
+    // where the queued reading sees how many rows it had shown.
+    int rowsAtClose = -1;
+    AtNextMessages(&form, [&] {
+        form.ui.FileExitMenu->trigger();
+        AtNextMessages(&form, [&] { rowsAtClose = form.resultListModel->rowCount(); });
+    });
+    Random31::Seed(3);
     form.ui.PlayNumEdit->setText("3000");
     form.ui.FileStartMenu->trigger();
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.CommandRunning());
-    EXPECT_LE(form.resultListModel->rowCount(), static_cast<int>(form.playRecords.size()));
+    // The run itself is whole; the display keeps the rows it had at the close and adds none.
+    ASSERT_FALSE(form.playRecords.empty());
+    EXPECT_EQ(form.playRecords.playNumber.back(), 3000);
+    ASSERT_GT(rowsAtClose, 0);
+    EXPECT_EQ(form.resultListModel->rowCount(), rowsAtClose);
+    // The rows shown are the first records', and the bonus list holds every bonus opened in
+    // them: what was built before the close was flushed to the lists.
+    const PlayRecords& r = form.playRecords;
+    int bonusOpenings = 0;
+    for (size_t i = 0; i < size_t(rowsAtClose); ++i) {
+        bonusOpenings += r.bonusGameCount[i] == 0 && (r.roleCode[i] == 8 || r.roleCode[i] == 9);
+        ASSERT_EQ(form.ResultListViewData(int(i))[4], QString::number(r.medals[i])) << "row " << i;
+    }
+    EXPECT_EQ(form.ui.BListView->topLevelItemCount(), bonusOpenings);
 }
 
 TEST(MainFormReentry, AnExceptionInsideACommandLeavesTheWindowUsable)

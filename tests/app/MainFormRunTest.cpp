@@ -106,12 +106,13 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
 
     // The play-by-play list: one row per record, caption and six sub-items.
     ASSERT_EQ(form.resultListModel->rowCount(), static_cast<int>(r.size()));
-    int bonusRowsSeen = 0;
+    int bonusRowsSeen = 0, bonusRecordsSampled = 0;
     for (size_t i = 0; i < r.size(); i += 97) {
         const QStringList item = form.ResultListViewData(static_cast<int>(i));
         ASSERT_EQ(item.size(), 7);
         const bool bonus = r.bonusGameCount[i] != 0;
-        bonusRowsSeen += bonus;
+        bonusRecordsSampled += bonus;
+        bonusRowsSeen += item[0] == QStringLiteral("-");
         EXPECT_EQ(item[0], bonus ? QStringLiteral("-") : QString::number(r.playNumber[i]));
         EXPECT_EQ(item[1], bonus ? QStringLiteral("-") : QString::number(r.gamesSinceBonus[i]));
         EXPECT_EQ(item[2], RoleLabel(r.roleCode[i]));
@@ -124,16 +125,18 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
         EXPECT_EQ(item[6], QString());
         EXPECT_EQ(form.resultListModel->index(int(i), 2).data().toString(), item[2]);
     }
-    EXPECT_GT(bonusRowsSeen, 0);
+    // The sample holds 32 bonus games of the seed's run (counted from its records above).
+    EXPECT_EQ(bonusRecordsSampled, 32);
+    EXPECT_EQ(bonusRowsSeen, bonusRecordsSampled);
 
     // Bonus and mode-change rows, written out independently from the records.
     const QList<QStringList> bonus = ExpectedBonusRows(r);
-    ASSERT_GT(bonus.size(), 10);
+    ASSERT_EQ(bonus.size(), 94); // the seed's run opens 94 bonuses
     ASSERT_EQ(form.ui.BListView->topLevelItemCount(), bonus.size());
     for (int k = 0; k < bonus.size(); ++k)
         ASSERT_EQ(Row(form.ui.BListView, k), bonus[k]) << "bonus row " << k;
     const QList<QStringList> changes = ExpectedModeChangeRows(r);
-    ASSERT_GT(changes.size(), 10);
+    ASSERT_EQ(changes.size(), 242); // and changes mode 242 times
     ASSERT_EQ(form.ui.ModeChangeListView->topLevelItemCount(), changes.size());
     for (int k = 0; k < changes.size(); ++k)
         ASSERT_EQ(Row(form.ui.ModeChangeListView, k), changes[k]) << "mode change " << k;
@@ -163,11 +166,18 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
     ASSERT_EQ(form.ui.ModeStayListView->topLevelItemCount(), 5);
     int32_t stay = 0;
     for (int m = 0; m < 5; ++m) {
-        EXPECT_EQ(Row(form.ui.ModeStayListView, m)[0], Mode(m));
-        EXPECT_EQ(Row(form.ui.ModeStayListView, m)[1], QString::number(modes[m]));
-        stay += modes[m];
+        const int32_t c = modes[m];
+        EXPECT_EQ(Row(form.ui.ModeStayListView, m),
+                  (QStringList{Mode(m), QString::number(c), FloatToStr(double(c) / p),
+                               c == 0 ? QStringLiteral("0") : "1/" + FloatToStr(double(p) / c)}));
+        stay += Row(form.ui.ModeStayListView, m)[1].toInt();
     }
-    EXPECT_LE(stay, p);
+    // Every normal game stays in one of the five modes, except those played in BONUS mode
+    // (the game that wins a bonus).
+    int32_t normalInBonusMode = 0;
+    for (size_t i = 0; i < r.size(); ++i)
+        normalInBonusMode += r.bonusGameCount[i] == 0 && r.mode[i] == 5;
+    EXPECT_EQ(stay, p - normalInBonusMode);
     ASSERT_EQ(form.ui.NBZMListView->topLevelItemCount(), 3);
     EXPECT_EQ(Row(form.ui.NBZMListView, 1)[0], QStringLiteral("らくだ"));
     const int bmodeOrder[] = {17, 11, 12, 2, 16, 13};
@@ -225,15 +235,31 @@ TEST_F(MainFormRun, SameSeedSameRunAndASecondRunReplacesTheFirst)
 
 TEST_F(MainFormRun, OnePlayGivesOneRowAndRatesOfZeroOrOne)
 {
-    Run(QStringLiteral("1"), QStringLiteral("1"), 5);
-    ASSERT_EQ(form.playRecords.size(), 1u); // the last row is a normal game
+    // From seed 0 the first game draws 692 for its role: a replay in 通常, on the free first
+    // bet, so the balance stays 0.
+    Run(QStringLiteral("1"), QStringLiteral("1"), 0);
+    ASSERT_EQ(form.playRecords.size(), 1u);
+    ASSERT_EQ(form.playRecords.roleCode[0], 0);
     EXPECT_EQ(form.resultListModel->rowCount(), 1);
-    EXPECT_EQ(form.ui.BListView->topLevelItemCount(), form.playRecords.roleCode[0] >= 8 ? 1 : 0);
+    EXPECT_EQ(form.ResultListViewData(0),
+              (QStringList{"1", "1", "リプレイ", "通常", "0", QString(), QString()}));
+    EXPECT_EQ(form.ui.BListView->topLevelItemCount(), 0);
     EXPECT_EQ(form.ui.ModeChangeListView->topLevelItemCount(), 0);
+    // The replay's row shows rate 1 and 1/1; every other role 0 and 0.
+    const char* labels[] = {"3連チェリー", "単チェリー", "ラクダ", "リプレイ", "月", "強ハズレA", "強ハズレB", "チャンス目"};
     for (int k = 0; k < 8; ++k) {
-        const QString rate = Row(form.ui.KoyakuListView, k)[2];
-        EXPECT_TRUE(rate == "0" || rate == "1") << rate.toStdString();
+        const bool replay = k == 3;
+        EXPECT_EQ(Row(form.ui.KoyakuListView, k),
+                  (QStringList{QString::fromUtf8(labels[k]), replay ? "1" : "0", replay ? "1" : "0",
+                               replay ? "1/1" : "0"}))
+            << "row " << k;
     }
+    EXPECT_EQ(Row(form.ui.ModeStayListView, 0), (QStringList{"通常", "1", "1", "1/1"}));
+    for (int m = 1; m < 5; ++m)
+        EXPECT_EQ(Row(form.ui.ModeStayListView, m), (QStringList{Mode(m), "0", "0", "0"}));
+    EXPECT_EQ(form.ui.ResultLabel->text(),
+              QStringLiteral("BIG回数:0\u3000REG回数:0\nBIG初当り回数:0\nBIG確率:1/0  REG確率:1/0\n"
+                             "収支:0円  機械割：100%"));
     EXPECT_EQ(form.ui.ProgressBar1->value(), 100);
 }
 

@@ -6,6 +6,7 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "MainFormTestSeam.h"
+#include "platform/FormatSettings.h"
 
 namespace {
 
@@ -214,7 +215,31 @@ TEST(MainFormStartup, FlevelButtonShowsTheMachineSetting)
 TEST(MainFormStartup, ClockWritesPanelOne)
 {
     TMainForm form;
-    form.Timer1Timer();
-    EXPECT_FALSE(form.StatusText(1).isEmpty());
+    // Fixed date and time patterns, so that the text does not depend on the machine's locale.
+    const TFormatSettings saved = FormatSettings;
+    FormatSettings.ShortDateFormat = QStringLiteral("yyyy/mm/dd");
+    FormatSettings.LongTimeFormat = QStringLiteral("hh:nn:ss");
+    FormatSettings.DateSeparator = QLatin1Char('/');
+    FormatSettings.TimeSeparator = QLatin1Char(':');
+    // The local date and time, with the time left out at exactly midnight.
+    const auto clockText = [](const QDateTime& t) {
+        const QString date = t.toString(QStringLiteral("yyyy/MM/dd"));
+        return t.time().hour() == 0 && t.time().minute() == 0 && t.time().second() == 0
+                   ? date
+                   : date + QLatin1Char(' ') + t.toString(QStringLiteral("HH:mm:ss"));
+    };
+    // Read between two readings of the clock that show the same second (a retry when a
+    // second turns over in between).
+    QString before, after;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        before = clockText(QDateTime::currentDateTime());
+        form.Timer1Timer();
+        after = clockText(QDateTime::currentDateTime());
+        if (before == after)
+            break;
+    }
+    FormatSettings = saved;
+    ASSERT_EQ(before, after);
+    EXPECT_EQ(form.StatusText(1), before);
     EXPECT_TRUE(form.StatusText(0).isEmpty());
 }

@@ -352,14 +352,39 @@ TEST(ResultTally, SeededRunIsConsistent)
     for (size_t i = 0; i < records.size(); ++i)
         normalInBonus += records.bonusGameCount[i] == 0 && records.mode[i] == 5;
     EXPECT_EQ(normalInModes + normalInBonus, 50000);
-    EXPECT_EQ(static_cast<int32_t>(r.opens.size()),
-              tally.RoleCount(RoleBig) + tally.RoleCount(RoleReg));
-    // Every bonus but possibly the last is closed, each by the first game after it.
-    EXPECT_GE(r.closes.size() + 1, r.opens.size());
-    for (size_t k = 0; k < r.closes.size(); ++k)
-        EXPECT_GT(r.closes[k], r.opens[k]);
-    EXPECT_GT(tally.RoleCount(RoleBig), 0);
-    EXPECT_GT(tally.BigFirstHits(), 0);
-    EXPECT_LE(tally.BigFirstHits(), tally.RoleCount(RoleBig));
+    // Bonus rows, BIGs and first BIG hits, counted from the records' columns: a bonus opens at a
+    // normal game of 777 or REG and closes at the next normal game that is the first after a
+    // bonus; a BIG is a first hit unless it comes in a chain, that is, with no normal game in
+    // 通常 (and no bonus ending into 通常) since the bonus before it.
+    std::vector<int> opens, closes;
+    int32_t bigs = 0, firstHits = 0;
+    bool open = false, chain = false;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const bool normal = records.bonusGameCount[i] == 0;
+        const int32_t role = records.roleCode[i];
+        if (normal && open && int(i) != opens.back() && records.gamesSinceBonus[i] == 1) {
+            closes.push_back(int(i));
+            open = false;
+            chain = records.mode[i - 1] != 0;
+        }
+        if (normal && (role == 8 || role == 9)) {
+            opens.push_back(int(i));
+            open = true;
+            bigs += role == 8;
+            firstHits += role == 8 && !chain;
+            chain = true;
+        } else if (normal && records.mode[i] == 0) {
+            chain = false;
+        }
+    }
+    EXPECT_EQ(r.opens, opens);
+    EXPECT_EQ(r.closes, closes);
+    EXPECT_EQ(tally.RoleCount(RoleBig), bigs);
+    EXPECT_EQ(tally.BigFirstHits(), firstHits);
+    // The seed's run: 298 bonuses, each closed before the end, 178 of them BIG, 80 first hits.
+    EXPECT_EQ(opens.size(), 298u);
+    EXPECT_EQ(closes.size(), 298u);
+    EXPECT_EQ(bigs, 178);
+    EXPECT_EQ(firstHits, 80);
     EXPECT_EQ(rows.Count(), static_cast<int>(records.size()));
 }

@@ -284,3 +284,15 @@ TEST(ChartMouse, ToolsSeeEventsFirstAndCanStopThem)
     c.chart->MouseDown(mbLeft, 0, 100, 100);
     EXPECT_EQ(later->events.size(), 1u);
 }
+
+TEST(ChartDrag, DraggedPartShowsTheHandOnlyWhereItMayDrop)
+{
+    TChartClickedPart part;
+    part.Part = cpLegend;
+    part.PointIndex = 4;
+    TTeeDragObject drag(part);
+    EXPECT_EQ(drag.Part.Part, cpLegend);
+    EXPECT_EQ(drag.Part.PointIndex, 4);
+    EXPECT_EQ(drag.GetDragCursor(true, 0, 0), 2020);
+    EXPECT_EQ(drag.GetDragCursor(false, 10, 10), -13);
+}
