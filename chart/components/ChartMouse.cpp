@@ -267,8 +267,10 @@ void TCustomChart::MouseMove(TShiftState Shift, int X, int Y)
                 OnScroll(this);
             Invalidate();
         }
-    } else
+    } else if (!CheckMouseSeries(X, Y)) {
+        // A series under the mouse has set its own cursor; elsewhere the chart's returns.
         SetCursor(SavedCursor());
+    }
 }
 
 void TCustomChart::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)

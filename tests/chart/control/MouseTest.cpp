@@ -296,3 +296,38 @@ TEST(ChartDrag, DraggedPartShowsTheHandOnlyWhereItMayDrop)
     EXPECT_EQ(drag.GetDragCursor(true, 0, 0), 2020);
     EXPECT_EQ(drag.GetDragCursor(false, 10, 10), -13);
 }
+
+namespace {
+
+// A series without axes that claims only the points left of x = 200 (its slice 0).
+class LeftHalfSeries : public TChartSeries
+{
+public:
+    using TChartSeries::TChartSeries;
+    bool UseAxis() const override { return false; }
+    int Clicked(int x, int) override { return x < 200 ? 0 : -1; }
+};
+
+} // namespace
+
+TEST(ChartMouse, ASeriesCursorShowsOverItsPointsAndTheSavedOneElsewhere)
+{
+    ChartFixture f;
+    auto* s = new LeftHalfSeries(&f.owner);
+    f.chart->AddSeries(s);
+    s->SetCursor(crCross);
+    f.chart->SetSavedCursor(crDefault);
+    int enters = 0;
+    int leaves = 0;
+    s->OnMouseEnter = [&](TObject*) { ++enters; };
+    s->OnMouseLeave = [&](TObject*) { ++leaves; };
+    f.chart->MouseMove(0, 100, 100);
+    EXPECT_EQ(f.chart->Cursor(), crCross);
+    EXPECT_EQ(enters, 1);
+    f.chart->MouseMove(0, 300, 100);
+    EXPECT_EQ(f.chart->Cursor(), crDefault);
+    EXPECT_EQ(leaves, 1);
+    s->SetActive(false);
+    f.chart->MouseMove(0, 100, 100);
+    EXPECT_EQ(f.chart->Cursor(), crDefault); // an inactive series takes no part
+}
