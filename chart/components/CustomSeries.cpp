@@ -45,6 +45,7 @@ void TCustomSeries::Assign(TPersistent* source)
 void TCustomSeries::SetParentChart(TCustomAxisPanel* value)
 {
     TCustomLineSeries::SetParentChart(value);
+    FPointer->SetParent(value);
 }
 
 void TCustomSeries::SetStacked(TCustomSeriesStack value)
@@ -420,6 +421,55 @@ int TCustomSeries::Clicked(int x, int y)
     return -1;
 }
 
+// ---- legend ----
+
+void TeePointerDrawLegend(TSeriesPointer* pointer, TColor colour, const TRect& rect, bool lineVisible)
+{
+    TCustomTeePanel* chart = pointer->Parent();
+    if (!chart)
+        return;
+    TCanvas3D* canvas = chart->Canvas3D();
+    pointer->PrepareCanvas(canvas, colour);
+    const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
+    const int hs = lineVisible ? std::min(pointer->HorizSize(), w / 3) : std::min(pointer->HorizSize(), w / 2 + 1);
+    const int vs = lineVisible ? std::min(pointer->VertSize(), h / 3) : std::min(pointer->VertSize(), h / 2 + 1);
+    pointer->DrawPointer(canvas, false, (rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2, hs, vs, colour,
+                         pointer->Style());
+}
+
+void TCustomSeries::DrawLegendShape(int index, const TRect& rect)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    TCanvas3D* canvas = chart->Canvas3D();
+    const TColor colour = index == -1 ? SeriesColor() : LegendItemColor(index);
+    auto prepareLine = [&] {
+        if (chart->View3D()) {
+            canvas->AssignBrushColor(Brush(), colour, chart->Color());
+            canvas->AssignVisiblePen(LinePen());
+        } else {
+            canvas->Brush()->SetStyle(bsClear);
+            canvas->AssignVisiblePenColor(LinePen(), colour);
+        }
+        chart->CheckPenWidth(canvas->Pen());
+    };
+    const int middle = (rect.Top + rect.Bottom) / 2;
+    if (FPointer->Visible()) {
+        if (FDrawLine) {
+            prepareLine();
+            canvas->DoHorizLine(rect.Left, rect.Right, middle);
+        }
+        TeePointerDrawLegend(FPointer.get(), colour, rect, LinePen()->Visible());
+    } else if (!FDrawLine || FDrawArea) {
+        TCustomLineSeries::DrawLegendShape(index, rect);
+    } else {
+        prepareLine();
+        if (chart->View3D())
+            canvas->Rectangle(rect);
+        else
+            canvas->DoHorizLine(rect.Left, rect.Right, middle);
+    }
+}
+
 // ---------------------------------------------------------------- concrete kinds
 
 TLineSeries::TLineSeries(TComponent* AOwner) : TCustomSeries(AOwner)
@@ -436,6 +486,12 @@ void TLineSeries::Assign(TPersistent* source)
         Pointer()->SetVisible(false);
     SetDrawArea(false);
     SetDrawLine(true);
+}
+
+void TLineSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle& style)
+{
+    ParentChart()->Canvas3D()->AssignVisiblePen(LinePen());
+    style = Brush()->Style();
 }
 
 THorizLineSeries::THorizLineSeries(TComponent* AOwner) : TLineSeries(AOwner)
@@ -490,6 +546,13 @@ double TAreaSeries::MinYValue()
 {
     const double result = TCustomSeries::MinYValue();
     return FUseYOrigin && MandatoryIsY() ? std::min(result, FYOrigin) : result;
+}
+
+void TAreaSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle& style)
+{
+    TCanvas3D* canvas = ParentChart()->Canvas3D();
+    canvas->AssignVisiblePen(AreaLinesPen());
+    style = AreaChartBrush()->Style();
 }
 
 void TAreaSeries::Assign(TPersistent* source)

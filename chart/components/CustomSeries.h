@@ -16,6 +16,10 @@ class TCustomSeries;
 using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* sender, int valueIndex)>;
 using TOnClickPointer = std::function<void(TCustomSeries* sender, int valueIndex, int x, int y)>;
 
+// A point symbol in a legend rectangle: at most a third of it with a line through it, else
+// half of it.
+void TeePointerDrawLegend(TSeriesPointer* pointer, TColor colour, const TRect& rect, bool lineVisible);
+
 class TCustomSeries : public TCustomLineSeries
 {
 public:
@@ -72,6 +76,7 @@ public:
     int CalcXPos(int index) const override;
     int CalcYPos(int index) const override;
     int Clicked(int x, int y) override;
+    void DrawLegendShape(int index, const TRect& rect) override;
     virtual bool ClickedPointer(int index, int x, int y, int pointX, int pointY);
     virtual void DrawPointer(int x, int y, TColor colour, int index);
 
@@ -108,6 +113,7 @@ class TLineSeries : public TCustomSeries
 public:
     explicit TLineSeries(TComponent* AOwner);
     void Assign(TPersistent* source) override;
+    void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
 };
 
 class THorizLineSeries : public TLineSeries
@@ -140,6 +146,7 @@ public:
     double MinYValue() override;
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TAreaSeriesEditor"); }
+    void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
 
 private:
     bool FUseYOrigin = false;
