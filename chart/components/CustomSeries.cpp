@@ -14,6 +14,7 @@
 TCustomSeries::TCustomSeries(TComponent* AOwner)
     : TCustomLineSeries(AOwner), FAreaBrush(std::make_unique<TChartBrush>([this](TObject*) { Repaint(); })),
       FAreaLinesPen(std::make_unique<TChartPen>([this](TObject*) { Repaint(); })),
+      FOutLine(std::make_unique<TChartHiddenPen>([this](TObject*) { Repaint(); })),
       FPointer(std::make_unique<TSeriesPointer>(this))
 {
     SetKeepEdgePoint(true);
@@ -38,6 +39,7 @@ void TCustomSeries::Assign(TPersistent* source)
         FStacked = other->FStacked;
         FStairs = other->FStairs;
         FTransparency = other->FTransparency;
+        FOutLine->Assign(other->FOutLine.get());
     }
     TCustomLineSeries::Assign(source);
 }
@@ -184,6 +186,10 @@ void TCustomSeries::CalcHorizMargins(int& left, int& right)
         left = std::max(left, LinePen()->Width());
         right = std::max(right, LinePen()->Width());
     }
+    if (FDrawLine && FOutLine->Visible()) {
+        left = std::max(left, FOutLine->Width());
+        right = std::max(right, FOutLine->Width());
+    }
 }
 
 void TCustomSeries::CalcVerticalMargins(int& top, int& bottom)
@@ -194,6 +200,10 @@ void TCustomSeries::CalcVerticalMargins(int& top, int& bottom)
     if (FDrawLine && FStairs) {
         top = std::max(top, LinePen()->Width());
         bottom = std::max(bottom, LinePen()->Width());
+    }
+    if (FDrawLine && FOutLine->Visible()) {
+        top = std::max(top, FOutLine->Width());
+        bottom = std::max(bottom, FOutLine->Width());
     }
     if (Marks()->Visible() && MandatoryIsY())
         top = std::max(bottom, Marks()->ArrowLength() + Marks()->Callout()->Distance());
@@ -210,6 +220,26 @@ void TCustomSeries::DrawMark(int index, const QString& text, TSeriesMarkPosition
 }
 
 // ---- drawing ----
+
+void TCustomSeries::DrawAllValues()
+{
+    if (FOutLine->Visible()) {
+        // The outline first, in its colour and wider than the line by its width and 2, then
+        // the line over it.
+        TChartPen saved;
+        saved.Assign(LinePen());
+        const TColor savedColour = SeriesColor();
+        LinePen()->Assign(FOutLine.get());
+        LinePen()->SetWidth(saved.Width() + FOutLine->Width() + 2);
+        SetSeriesColor(FOutLine->Color());
+        FPrevColor = clNone;
+        TCustomLineSeries::DrawAllValues();
+        LinePen()->Assign(&saved);
+        SetSeriesColor(savedColour);
+    }
+    FPrevColor = clNone;
+    TCustomLineSeries::DrawAllValues();
+}
 
 TSeriesPointerStyle TCustomSeries::PointerStyle(int index)
 {

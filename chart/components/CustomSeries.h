@@ -45,6 +45,8 @@ public:
     int LineHeight() const { return FLineHeight; }
     void SetLineHeight(int value) { SetIntegerProperty(FLineHeight, value); }
     TSeriesPointer* Pointer() const { return FPointer.get(); }
+    // A wide pen drawn under the line; hidden by default.
+    TChartHiddenPen* OutLine() const { return FOutLine.get(); }
     TCustomSeriesStack Stacked() const { return FStacked; }
     // Also given to every series of the same kind in the chart; repaints.
     void SetStacked(TCustomSeriesStack value);
@@ -67,6 +69,7 @@ public:
     void CalcHorizMargins(int& left, int& right) override;
     void CalcVerticalMargins(int& top, int& bottom) override;
     void CalcZOrder() override;
+    void DrawAllValues() override;
     void DrawValue(int index) override;
     void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
     double MaxXValue() override;
@@ -98,6 +101,7 @@ private:
     bool FDrawLine = false;
     bool FInvertedStairs = false;
     int FLineHeight = 0;
+    std::unique_ptr<TChartHiddenPen> FOutLine;
     std::unique_ptr<TSeriesPointer> FPointer;
     TCustomSeriesStack FStacked = cssNone;
     bool FStairs = false;

@@ -146,3 +146,25 @@ TEST(LineSeries, LegendSymbolIsALineThroughThePointer)
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back()->Points[0], TPoint(25 - 4, 14 - 3));
 }
+
+TEST(LineSeries, VisibleOutLineIsDrawnFirstAndWider)
+{
+    LineChart f;
+    f.line->OutLine()->SetVisible(true);
+    f.line->OutLine()->SetColor(clYellow);
+    f.line->OutLine()->SetWidth(3);
+    f.line->AddXY(1, 1);
+    f.line->AddXY(5, 5);
+    TRecordingCanvas* canvas = f.chart.Record();
+    std::vector<const TCanvasCall*> lines;
+    for (const TCanvasCall* c : canvas->Find("LineTo"))
+        if (c->Depth == 0 && (c->PenColor == clYellow || c->PenColor == clRed))
+            lines.push_back(c);
+    ASSERT_EQ(lines.size(), 2u);
+    // 1 (the line) + 3 (the outline) + 2.
+    EXPECT_EQ(lines[0]->PenColor, clYellow);
+    EXPECT_EQ(lines[0]->PenWidth, 6);
+    EXPECT_EQ(lines[1]->PenColor, clRed);
+    EXPECT_EQ(lines[1]->PenWidth, 1);
+    EXPECT_EQ(f.line->SeriesColor(), clRed);
+}
