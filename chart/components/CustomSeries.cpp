@@ -14,6 +14,7 @@
 TCustomSeries::TCustomSeries(TComponent* AOwner)
     : TCustomLineSeries(AOwner), FAreaBrush(std::make_unique<TChartBrush>([this](TObject*) { Repaint(); })),
       FAreaLinesPen(std::make_unique<TChartPen>([this](TObject*) { Repaint(); })),
+      FOutLine(std::make_unique<TChartHiddenPen>([this](TObject*) { Repaint(); })),
       FPointer(std::make_unique<TSeriesPointer>(this))
 {
     SetKeepEdgePoint(true);
@@ -38,6 +39,7 @@ void TCustomSeries::Assign(TPersistent* source)
         FStacked = other->FStacked;
         FStairs = other->FStairs;
         FTransparency = other->FTransparency;
+        FOutLine->Assign(other->FOutLine.get());
     }
     TCustomLineSeries::Assign(source);
 }
@@ -45,6 +47,7 @@ void TCustomSeries::Assign(TPersistent* source)
 void TCustomSeries::SetParentChart(TCustomAxisPanel* value)
 {
     TCustomLineSeries::SetParentChart(value);
+    FPointer->SetParent(value);
 }
 
 void TCustomSeries::SetStacked(TCustomSeriesStack value)
@@ -183,6 +186,10 @@ void TCustomSeries::CalcHorizMargins(int& left, int& right)
         left = std::max(left, LinePen()->Width());
         right = std::max(right, LinePen()->Width());
     }
+    if (FDrawLine && FOutLine->Visible()) {
+        left = std::max(left, FOutLine->Width());
+        right = std::max(right, FOutLine->Width());
+    }
 }
 
 void TCustomSeries::CalcVerticalMargins(int& top, int& bottom)
@@ -193,6 +200,10 @@ void TCustomSeries::CalcVerticalMargins(int& top, int& bottom)
     if (FDrawLine && FStairs) {
         top = std::max(top, LinePen()->Width());
         bottom = std::max(bottom, LinePen()->Width());
+    }
+    if (FDrawLine && FOutLine->Visible()) {
+        top = std::max(top, FOutLine->Width());
+        bottom = std::max(bottom, FOutLine->Width());
     }
     if (Marks()->Visible() && MandatoryIsY())
         top = std::max(bottom, Marks()->ArrowLength() + Marks()->Callout()->Distance());
@@ -209,6 +220,26 @@ void TCustomSeries::DrawMark(int index, const QString& text, TSeriesMarkPosition
 }
 
 // ---- drawing ----
+
+void TCustomSeries::DrawAllValues()
+{
+    if (FOutLine->Visible()) {
+        // The outline first, in its colour and wider than the line by its width and 2, then
+        // the line over it.
+        TChartPen saved;
+        saved.Assign(LinePen());
+        const TColor savedColour = SeriesColor();
+        LinePen()->Assign(FOutLine.get());
+        LinePen()->SetWidth(saved.Width() + FOutLine->Width() + 2);
+        SetSeriesColor(FOutLine->Color());
+        FPrevColor = clNone;
+        TCustomLineSeries::DrawAllValues();
+        LinePen()->Assign(&saved);
+        SetSeriesColor(savedColour);
+    }
+    FPrevColor = clNone;
+    TCustomLineSeries::DrawAllValues();
+}
 
 TSeriesPointerStyle TCustomSeries::PointerStyle(int index)
 {
@@ -420,6 +451,55 @@ int TCustomSeries::Clicked(int x, int y)
     return -1;
 }
 
+// ---- legend ----
+
+void TeePointerDrawLegend(TSeriesPointer* pointer, TColor colour, const TRect& rect, bool lineVisible)
+{
+    TCustomTeePanel* chart = pointer->Parent();
+    if (!chart)
+        return;
+    TCanvas3D* canvas = chart->Canvas3D();
+    pointer->PrepareCanvas(canvas, colour);
+    const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
+    const int hs = lineVisible ? std::min(pointer->HorizSize(), w / 3) : std::min(pointer->HorizSize(), w / 2 + 1);
+    const int vs = lineVisible ? std::min(pointer->VertSize(), h / 3) : std::min(pointer->VertSize(), h / 2 + 1);
+    pointer->DrawPointer(canvas, false, (rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2, hs, vs, colour,
+                         pointer->Style());
+}
+
+void TCustomSeries::DrawLegendShape(int index, const TRect& rect)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    TCanvas3D* canvas = chart->Canvas3D();
+    const TColor colour = index == -1 ? SeriesColor() : LegendItemColor(index);
+    auto prepareLine = [&] {
+        if (chart->View3D()) {
+            canvas->AssignBrushColor(Brush(), colour, chart->Color());
+            canvas->AssignVisiblePen(LinePen());
+        } else {
+            canvas->Brush()->SetStyle(bsClear);
+            canvas->AssignVisiblePenColor(LinePen(), colour);
+        }
+        chart->CheckPenWidth(canvas->Pen());
+    };
+    const int middle = (rect.Top + rect.Bottom) / 2;
+    if (FPointer->Visible()) {
+        if (FDrawLine) {
+            prepareLine();
+            canvas->DoHorizLine(rect.Left, rect.Right, middle);
+        }
+        TeePointerDrawLegend(FPointer.get(), colour, rect, LinePen()->Visible());
+    } else if (!FDrawLine || FDrawArea) {
+        TCustomLineSeries::DrawLegendShape(index, rect);
+    } else {
+        prepareLine();
+        if (chart->View3D())
+            canvas->Rectangle(rect);
+        else
+            canvas->DoHorizLine(rect.Left, rect.Right, middle);
+    }
+}
+
 // ---------------------------------------------------------------- concrete kinds
 
 TLineSeries::TLineSeries(TComponent* AOwner) : TCustomSeries(AOwner)
@@ -436,6 +516,12 @@ void TLineSeries::Assign(TPersistent* source)
         Pointer()->SetVisible(false);
     SetDrawArea(false);
     SetDrawLine(true);
+}
+
+void TLineSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle& style)
+{
+    ParentChart()->Canvas3D()->AssignVisiblePen(LinePen());
+    style = Brush()->Style();
 }
 
 THorizLineSeries::THorizLineSeries(TComponent* AOwner) : TLineSeries(AOwner)
@@ -490,6 +576,13 @@ double TAreaSeries::MinYValue()
 {
     const double result = TCustomSeries::MinYValue();
     return FUseYOrigin && MandatoryIsY() ? std::min(result, FYOrigin) : result;
+}
+
+void TAreaSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle& style)
+{
+    TCanvas3D* canvas = ParentChart()->Canvas3D();
+    canvas->AssignVisiblePen(AreaLinesPen());
+    style = AreaChartBrush()->Style();
 }
 
 void TAreaSeries::Assign(TPersistent* source)

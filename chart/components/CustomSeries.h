@@ -16,6 +16,10 @@ class TCustomSeries;
 using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* sender, int valueIndex)>;
 using TOnClickPointer = std::function<void(TCustomSeries* sender, int valueIndex, int x, int y)>;
 
+// A point symbol in a legend rectangle: at most a third of it with a line through it, else
+// half of it.
+void TeePointerDrawLegend(TSeriesPointer* pointer, TColor colour, const TRect& rect, bool lineVisible);
+
 class TCustomSeries : public TCustomLineSeries
 {
 public:
@@ -41,6 +45,8 @@ public:
     int LineHeight() const { return FLineHeight; }
     void SetLineHeight(int value) { SetIntegerProperty(FLineHeight, value); }
     TSeriesPointer* Pointer() const { return FPointer.get(); }
+    // A wide pen drawn under the line; hidden by default.
+    TChartHiddenPen* OutLine() const { return FOutLine.get(); }
     TCustomSeriesStack Stacked() const { return FStacked; }
     // Also given to every series of the same kind in the chart; repaints.
     void SetStacked(TCustomSeriesStack value);
@@ -63,6 +69,7 @@ public:
     void CalcHorizMargins(int& left, int& right) override;
     void CalcVerticalMargins(int& top, int& bottom) override;
     void CalcZOrder() override;
+    void DrawAllValues() override;
     void DrawValue(int index) override;
     void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
     double MaxXValue() override;
@@ -72,6 +79,7 @@ public:
     int CalcXPos(int index) const override;
     int CalcYPos(int index) const override;
     int Clicked(int x, int y) override;
+    void DrawLegendShape(int index, const TRect& rect) override;
     virtual bool ClickedPointer(int index, int x, int y, int pointX, int pointY);
     virtual void DrawPointer(int x, int y, TColor colour, int index);
 
@@ -93,6 +101,7 @@ private:
     bool FDrawLine = false;
     bool FInvertedStairs = false;
     int FLineHeight = 0;
+    std::unique_ptr<TChartHiddenPen> FOutLine;
     std::unique_ptr<TSeriesPointer> FPointer;
     TCustomSeriesStack FStacked = cssNone;
     bool FStairs = false;
@@ -108,6 +117,7 @@ class TLineSeries : public TCustomSeries
 public:
     explicit TLineSeries(TComponent* AOwner);
     void Assign(TPersistent* source) override;
+    void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
 };
 
 class THorizLineSeries : public TLineSeries
@@ -140,6 +150,7 @@ public:
     double MinYValue() override;
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TAreaSeriesEditor"); }
+    void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
 
 private:
     bool FUseYOrigin = false;

@@ -86,6 +86,10 @@ public:
     bool ScaleLastPage() const { return FScaleLastPage; }
     void SetScaleLastPage(bool value);
     int NumPages() const;
+    // Prints pages FromPage to ToPage (0: from the first, to the last) as one document, a sheet
+    // each, into the print rectangle; the current page is kept. A failure aborts the document
+    // and is passed on.
+    void PrintPages(int FromPage = 0, int ToPage = 0);
     std::function<void(TObject* sender)> OnPageChange;
 
     // Asks the active series, last first, whether the mouse is over one of their points.

@@ -50,4 +50,7 @@ TSeriesMarksGradient::TSeriesMarksGradient(TNotifyEvent changeHandler) : TTeeGra
     SetDirection(gdRightLeft);
     SetEndColor(clWhite);
     SetStartColor(clSilver);
+    FDefaultDirection = gdRightLeft;
+    FDefaultEndColor = clWhite;
+    FDefaultStartColor = clSilver;
 }

@@ -39,6 +39,13 @@ QStringList TeeSplitMarkLines(const QString& text)
     return lines;
 }
 
+TTeeGradientClass TSeriesMarks::GetGradientClass() const
+{
+    return [](TNotifyEvent changeHandler) -> std::unique_ptr<TTeeGradient> {
+        return std::make_unique<TSeriesMarksGradient>(std::move(changeHandler));
+    };
+}
+
 TSeriesMarks::TSeriesMarks(TChartSeries* series) : TTeeCustomShape(nullptr), FItems(this), FSeries(series)
 {
     FCallout = std::make_unique<TMarksCallout>(series);

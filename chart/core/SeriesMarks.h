@@ -100,6 +100,10 @@ public:
     // A count of 0 leaves the items untouched.
     void ReadItems(const QByteArray& data);
 
+protected:
+    // Silver to white (TSeriesMarksGradient).
+    TTeeGradientClass GetGradientClass() const override;
+
 private:
     TCanvas3D* PanelCanvas() const;
     // The mark box grown by its frame and shadow, in 2D.

@@ -35,6 +35,9 @@ public:
     // A document: BeginDoc, drawing on Device(), EndDoc; Abort drops it.
     virtual void BeginDoc() = 0;
     virtual void EndDoc() = 0;
+    // Ends the sheet being drawn and goes on on a fresh one, while drawing on Device() goes on;
+    // EPrinter when the printer cannot.
+    virtual void NewPage() = 0;
     virtual void Abort() = 0;
     virtual bool Printing() const = 0;
     // The page being printed; valid between BeginDoc and EndDoc.

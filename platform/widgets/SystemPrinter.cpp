@@ -73,8 +73,18 @@ void TSystemPrinter::EndDoc()
     FPrinting = false;
 }
 
+void TSystemPrinter::NewPage()
+{
+    // Qt can only start a sheet while a painter is drawing on the printer.
+    if (!QtPrinter().newPage())
+        throw EPrinter(QStringLiteral("Printing failed"));
+}
+
 void TSystemPrinter::Abort()
 {
+    // While a painter is still drawing, the job is dropped instead of sent when it ends.
+    if (QtPrinter().printerState() == QPrinter::Active)
+        QtPrinter().abort();
     FPrinting = false;
 }
 

@@ -22,6 +22,7 @@ public:
     void SetTitle(const QString& title) override;
     void BeginDoc() override;
     void EndDoc() override;
+    void NewPage() override;
     void Abort() override;
     bool Printing() const override { return FPrinting; }
     QPaintDevice* Device() override;

@@ -46,6 +46,7 @@ public:
         page = QImage(FWidth, FHeight, QImage::Format_RGB32);
         page.fill(Qt::white);
         printing = true;
+        sheets = 1;
         ++begun;
     }
     void EndDoc() override
@@ -53,6 +54,7 @@ public:
         printing = false;
         ++ended;
     }
+    void NewPage() override { ++sheets; }
     void Abort() override
     {
         printing = false;
@@ -66,6 +68,8 @@ public:
     TPrinterOrientation orientation = poPortrait;
     bool printing = false;
     int begun = 0;
+    // Sheets of the current document: one from BeginDoc, one more for each NewPage.
+    int sheets = 0;
     int ended = 0;
     int aborted = 0;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FrameTestChart.h"
+#include "chart/core/TeeGradient.h"
 #include "chart/core/TeeShadow.h"
 
 namespace {
@@ -243,4 +244,50 @@ TEST(SeriesMarks, ShownMarksAreStoredAndReadBackVisible)
     TeeReadProperties(*b.Marks(), TeeWriteProperties(*a.Marks()));
     EXPECT_TRUE(b.Marks()->Visible());
     EXPECT_EQ(b.Marks()->Style(), smsPercent);
+}
+
+TEST(SeriesMarks, TheGradientStartsSilverToWhiteFromTheRightAndStoresOnlyChanges)
+{
+    TChartSeries a(nullptr);
+    TTeeGradient* g = a.Marks()->Gradient();
+    ASSERT_NE(dynamic_cast<TSeriesMarksGradient*>(g), nullptr);
+    EXPECT_EQ(g->Direction(), gdRightLeft);
+    EXPECT_EQ(g->StartColor(), 0xC0C0C0);
+    EXPECT_EQ(g->EndColor(), 0xFFFFFF);
+    EXPECT_FALSE(g->Visible());
+    EXPECT_EQ(g->Balance(), 50);
+
+    // Shown, but otherwise as it starts: only Visible is written.
+    g->SetVisible(true);
+    const QString shown = TeeWriteProperties(*a.Marks());
+    EXPECT_TRUE(shown.contains("Gradient")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("Direction")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("StartColor")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("EndColor")) << shown.toStdString();
+
+    // The plain gradient's start values differ from the marks' own and are written.
+    g->SetDirection(gdTopBottom);
+    g->SetStartColor(clWhite);
+    g->SetEndColor(clYellow);
+    const QString changed = TeeWriteProperties(*a.Marks());
+    EXPECT_TRUE(changed.contains("Direction")) << changed.toStdString();
+    EXPECT_TRUE(changed.contains("StartColor")) << changed.toStdString();
+    EXPECT_TRUE(changed.contains("EndColor")) << changed.toStdString();
+
+    TChartSeries b(nullptr);
+    TeeReadProperties(*b.Marks(), changed);
+    TTeeGradient* read = b.Marks()->Gradient();
+    EXPECT_EQ(read->Direction(), gdTopBottom);
+    EXPECT_EQ(read->StartColor(), clWhite);
+    EXPECT_EQ(read->EndColor(), clYellow);
+    EXPECT_TRUE(read->Visible());
+
+    // A gradient written with the marks' start values reads back as them, not as the plain ones.
+    TChartSeries c(nullptr);
+    c.Marks()->Gradient()->SetVisible(true);
+    TChartSeries d(nullptr);
+    TeeReadProperties(*d.Marks(), TeeWriteProperties(*c.Marks()));
+    EXPECT_EQ(d.Marks()->Gradient()->Direction(), gdRightLeft);
+    EXPECT_EQ(d.Marks()->Gradient()->StartColor(), clSilver);
+    EXPECT_TRUE(d.Marks()->Gradient()->Visible());
 }

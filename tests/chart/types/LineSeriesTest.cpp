@@ -126,3 +126,45 @@ TEST(LineSeries, HundredPercentStackOfZerosGoesToTheAxisEnd)
     EXPECT_EQ(f.line->CalcYPos(1), v->CalcYPosValue(25));
     EXPECT_EQ(second->CalcYPos(1), v->CalcYPosValue(100));
 }
+
+TEST(LineSeries, LegendSymbolIsALineThroughThePointer)
+{
+    LineChart f;
+    f.line->Pointer()->SetVisible(true);
+    f.line->AddXY(1, 1);
+    TRecordingCanvas* canvas = f.chart.Record();
+    canvas->Clear();
+    // A 30 x 9 symbol: the line across its middle; the pointer's half sizes (4 and 4) limited
+    // to a third of the rectangle (10 and 3) give 4 and 3, centred at (25, 14).
+    f.line->DrawLegendShape(-1, TRect(10, 10, 40, 19));
+    const auto lines = canvas->Find("DoHorizLine");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0]->Points[0], TPoint(10, 14));
+    EXPECT_EQ(lines[0]->Points[1].X, 40);
+    EXPECT_EQ(lines[0]->PenColor, clRed);
+    const auto boxes = canvas->Find("Rectangle");
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back()->Points[0], TPoint(25 - 4, 14 - 3));
+}
+
+TEST(LineSeries, VisibleOutLineIsDrawnFirstAndWider)
+{
+    LineChart f;
+    f.line->OutLine()->SetVisible(true);
+    f.line->OutLine()->SetColor(clYellow);
+    f.line->OutLine()->SetWidth(3);
+    f.line->AddXY(1, 1);
+    f.line->AddXY(5, 5);
+    TRecordingCanvas* canvas = f.chart.Record();
+    std::vector<const TCanvasCall*> lines;
+    for (const TCanvasCall* c : canvas->Find("LineTo"))
+        if (c->Depth == 0 && (c->PenColor == clYellow || c->PenColor == clRed))
+            lines.push_back(c);
+    ASSERT_EQ(lines.size(), 2u);
+    // 1 (the line) + 3 (the outline) + 2.
+    EXPECT_EQ(lines[0]->PenColor, clYellow);
+    EXPECT_EQ(lines[0]->PenWidth, 6);
+    EXPECT_EQ(lines[1]->PenColor, clRed);
+    EXPECT_EQ(lines[1]->PenWidth, 1);
+    EXPECT_EQ(f.line->SeriesColor(), clRed);
+}
