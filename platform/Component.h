@@ -8,6 +8,12 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <functional>
+
+class TComponent;
+
+// Called once per component a stream holds inside its parent.
+using TGetChildProc = std::function<void(TComponent* Child)>;
 
 enum TOperation { opInsert, opRemove };
 
@@ -95,6 +101,9 @@ public:
     virtual bool HasParent() const { return false; }
     virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual void SetParentComponent(TComponent*) {}
+    // For streaming: passes each component stored inside this one to Proc, in order. Root is
+    // the component the stream is written for. None in the base.
+    virtual void GetChildren(const TGetChildProc& /*Proc*/, TComponent* /*Root*/) {}
 
     TPersistent* GetOwner() override { return owner_; }
 

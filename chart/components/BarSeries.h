@@ -105,9 +105,6 @@ public:
     void DrawLegendShape(int index, const TRect& rect) override;
     void PrepareForGallery(bool isEnabled) override;
     int NumSampleValues() const override;
-    // Gallery variants: 1 colours, 2 pyramid, 3 ellipse, 4 inverted pyramid, 5 gradient,
-    // 6 stacked, 7 stacked 100%, 8 self-stacked, 9 side by side, 10 side all.
-    void SetSubGallery(int index);
 
 protected:
     // The category axis (horizontal for vertical bars) and the value axis.

@@ -68,8 +68,6 @@ using TChartAllowScrollEvent =
     std::function<void(TChartAxis* Sender, double& AMin, double& AMax, bool& AllowScroll)>;
 using TOnGetLegendPos = std::function<void(TCustomChart* Sender, int Index, int& X, int& Y, int& XColor)>;
 using TOnGetLegendRect = std::function<void(TCustomChart* Sender, TRect& Rect)>;
-// Called once per component a stream holds inside the chart.
-using TGetChildProc = std::function<void(TComponent* Child)>;
 // Called once per name offered as a value source.
 using TGetStrProc = std::function<void(const QString& Name)>;
 using TOnGetLegendText =
@@ -147,7 +145,7 @@ public:
     void NextPage();
     void PreviousPage();
     // For streaming: every series but the internal ones, in order, then every tool.
-    void GetChildren(const TGetChildProc& Proc, TComponent* Root);
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
     // Nothing: the chart offers no series sources of its own.
     void FillSeriesSourceItems(TChartSeries* ASeries, const TGetStrProc& Proc);
     // When the list's series is fed by another series, the names of that series' value lists.

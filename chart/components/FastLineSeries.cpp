@@ -4,6 +4,7 @@
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/HitTests.h"
 #include "chart/core/TeeCanvas3D.h"
+#include "chart/core/Teeconst.h"
 
 TFastLineSeries::TFastLineSeries(TComponent* AOwner) : TCustomLineSeries(AOwner)
 {
@@ -235,6 +236,14 @@ int TFastLineSeries::Clicked(int x, int y)
         previous = q;
     }
     return -1;
+}
+
+void TFastLineSeries::CreateSubGallery(TSubGallery& gallery)
+{
+    TCustomLineSeries::CreateSubGallery(gallery);
+    gallery.Add(TeeMsg_Marks);
+    gallery.Add(TeeMsg_Dotted);
+    gallery.Add(TeeMsg_Stairs);
 }
 
 void TFastLineSeries::SetSubGallery(int index)

@@ -47,7 +47,8 @@ public:
     void NotifyNewValue(TChartSeries* sender, int valueIndex) override;
     int Clicked(int x, int y) override;
     // Gallery variants: 1 marks, 2 dotted line, 3 stairs.
-    void SetSubGallery(int index);
+    void CreateSubGallery(TSubGallery& gallery) override;
+    void SetSubGallery(int index) override;
 
 private:
     // DrawValue without the virtual call, positions from the frame's pixel maps when set.

@@ -16,6 +16,7 @@
 #include "chart/core/LabelsList.h"
 #include "chart/core/LegendTextStyle.h"
 #include "chart/core/SeriesMarks.h"
+#include "chart/core/SubGallery.h"
 
 class TChartAxis;
 class TTeeFunction;
@@ -181,6 +182,11 @@ public:
     bool CanAddRandomPoints() const;
     void SetPresetSampleCount(int value) { FPresetSampleCount = value; }
     virtual void PrepareForGallery(bool isEnabled);
+    // Gallery variants: the base offers only the plain type. A series type calls its base,
+    // then adds its own captions; SetSubGallery (index) applies the variant at that index,
+    // and the plain one (0) needs nothing.
+    virtual void CreateSubGallery(TSubGallery& gallery);
+    virtual void SetSubGallery(int /*index*/) {}
 
     // Axes.
     THorizAxis HorizAxis() const { return FHorizAxis; }
@@ -328,6 +334,9 @@ public:
     // Release the data source, copy the look, the lists' settings and the axis settings.
     void AssignFormat(TChartSeries* source);
     void DefineProperties(TTeeFiler& filer) override;
+    // For streaming: the component's children, then the function, which is stored inside
+    // the series.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
 protected:
     // The depth position a series type computes for this frame (ZOrder -1).

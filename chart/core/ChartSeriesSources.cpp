@@ -405,6 +405,11 @@ void TChartSeries::PrepareForGallery(bool isEnabled)
     }
 }
 
+void TChartSeries::CreateSubGallery(TSubGallery& gallery)
+{
+    gallery.Add(TeeMsg_Normal);
+}
+
 // Copying one series into another.
 
 void TChartSeries::AssignFormat(TChartSeries* source)

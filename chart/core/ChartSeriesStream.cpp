@@ -15,6 +15,7 @@
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/EngineServices.h"
+#include "chart/core/TeeFunction.h"
 
 namespace {
 
@@ -189,4 +190,11 @@ void TChartSeries::DefineProperties(TTeeFiler& filer)
         "Data", [this](const QString& v) { LoadData(QByteArray::fromBase64(v.toLatin1())); },
         [this] { return QString::fromLatin1(SaveData().toBase64()); },
         FForceSaveValues || (FValuesEntered && !FDontSaveValues));
+}
+
+void TChartSeries::GetChildren(const TGetChildProc& Proc, TComponent* Root)
+{
+    TCustomChartSeries::GetChildren(Proc, Root);
+    if (FFunction)
+        Proc(FFunction);
 }

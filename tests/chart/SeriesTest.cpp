@@ -390,4 +390,48 @@ TEST(Series, ContentTests)
     EXPECT_TRUE(HasColors(&coloured));
 }
 
+TEST(Series, GalleryOffersOnlyThePlainVariant)
+{
+    TTestChart chart;
+    auto* series = new TChartSeries(&chart);
+    chart.AddSeries(series);
+    series->AddXY(1, 2);
+    TSubGallery gallery;
+    series->CreateSubGallery(gallery);
+    EXPECT_EQ(gallery.Captions(), QStringList{"Normal"});
+    // Applying any variant leaves the plain series as it is.
+    const int repaints = chart.Invalidates;
+    series->SetSubGallery(0);
+    series->SetSubGallery(3);
+    EXPECT_EQ(chart.Invalidates, repaints);
+    EXPECT_EQ(Points(*series), (PointList{{1, 2}}));
+}
+
+TEST(Series, StreamedChildrenAreTheFunctionWhileThereIsOne)
+{
+    TTestChart chart;
+    auto* series = new TChartSeries(&chart);
+    chart.AddSeries(series);
+    QList<TComponent*> children;
+    const auto streamed = [&] {
+        children.clear();
+        static_cast<TComponent*>(series)->GetChildren([&](TComponent* c) { children.append(c); }, &chart);
+        return children;
+    };
+    // A component the series owns is not stored inside it.
+    new TSumFunction(series);
+    EXPECT_TRUE(streamed().isEmpty());
+
+    auto* function = new TSumFunction(&chart);
+    series->SetFunction(function);
+    EXPECT_EQ(streamed(), QList<TComponent*>{function});
+    // A function freed on its own is forgotten, not passed on.
+    function->Free();
+    EXPECT_TRUE(streamed().isEmpty());
+
+    series->SetFunction(new TSumFunction(&chart));
+    series->SetFunction(nullptr);
+    EXPECT_TRUE(streamed().isEmpty());
+}
+
 } // namespace

@@ -230,6 +230,23 @@ TEST(FastLineSeries, NewPointDrawnDirectlyWithoutRepaint)
     EXPECT_EQ(moves.back()->Points[0], f.At(1, 1));
 }
 
+TEST(FastLineSeries, GalleryVariantsFollowThePlainOne)
+{
+    TFastLineSeries s(nullptr);
+    TSubGallery gallery;
+    s.CreateSubGallery(gallery);
+    ASSERT_EQ(gallery.Captions(), (QStringList{"Normal", "Marks", "Dotted", "Stairs"}));
+    // Each caption's index is the variant it applies.
+    s.SetSubGallery(static_cast<int>(gallery.Captions().indexOf("Stairs")));
+    EXPECT_TRUE(s.Stairs());
+    EXPECT_FALSE(s.Marks()->Visible());
+    s.SetSubGallery(static_cast<int>(gallery.Captions().indexOf("Marks")));
+    EXPECT_TRUE(s.Marks()->Visible());
+    EXPECT_FALSE(s.LinePen()->SmallDots());
+    s.SetSubGallery(static_cast<int>(gallery.Captions().indexOf("Dotted")));
+    EXPECT_TRUE(s.LinePen()->SmallDots());
+}
+
 TEST(AxisPixelMap, SamePixelsAsTheAxis)
 {
     // Halves, values far outside the range, and both directions of both axes, in both the
