@@ -133,12 +133,9 @@ void TCustomChart::PreviousPage()
         SetPage(Page() - 1);
 }
 
-void TCustomChart::GetChildren(const TGetChildProc& Proc, TComponent*)
+void TCustomChart::GetChildren(const TGetChildProc& Proc, TComponent* Root)
 {
-    // Internal series are made by their owners again on load, so they are not stored.
-    for (int i = 0; i < SeriesCount(); ++i)
-        if (!Series(i)->InternalUse())
-            Proc(Series(i));
+    TCustomAxisPanel::GetChildren(Proc, Root);
     for (int i = 0; i < Tools()->Count(); ++i)
         Proc(Tools()->Get(i));
 }

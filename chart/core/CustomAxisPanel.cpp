@@ -293,6 +293,15 @@ int TCustomAxisPanel::NumPages() const
     return AxisSidePages(Series(0)->MandatoryIsY());
 }
 
+void TCustomAxisPanel::GetChildren(const TGetChildProc& Proc, TComponent* Root)
+{
+    TCustomTeePanelExtended::GetChildren(Proc, Root);
+    // Internal series are made by their owners again on load, so they are not stored.
+    for (int i = 0; i < SeriesCount(); ++i)
+        if (!Series(i)->InternalUse())
+            Proc(Series(i));
+}
+
 bool TCustomAxisPanel::CheckMouseSeries(int x, int y)
 {
     for (int i = SeriesCount() - 1; i >= 0; --i) {

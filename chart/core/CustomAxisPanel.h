@@ -94,6 +94,8 @@ public:
 
     // Asks the active series, last first, whether the mouse is over one of their points.
     bool CheckMouseSeries(int x, int y);
+    // Streaming children: the control's own (none here), then every series but internal ones.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
     // Legend support.
     // The index-th series (from 0) shown in the legend, counting active ones only when asked.

@@ -293,3 +293,22 @@ TEST(AxisPanelSeries, MouseEntersAndLeavesSeries)
 }
 
 } // namespace
+
+namespace {
+
+TEST(AxisPanelSeries, StreamedChildrenAreTheSeriesButInternalOnes)
+{
+    TTestChart chart;
+    auto* a = new TChartSeries(&chart);
+    auto* hidden = new TChartSeries(&chart);
+    auto* b = new TChartSeries(&chart);
+    chart.AddSeries(a);
+    chart.AddSeries(hidden);
+    chart.AddSeries(b);
+    hidden->SetInternalUse(true);
+    std::vector<TComponent*> children;
+    chart.GetChildren([&](TComponent* c) { children.push_back(c); }, &chart);
+    EXPECT_EQ(children, (std::vector<TComponent*>{a, b}));
+}
+
+} // namespace
