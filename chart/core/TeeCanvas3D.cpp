@@ -1,6 +1,5 @@
 #include "chart/core/TeeCanvas3D.h"
 
-#include <QPainterPath>
 #include <QPolygon>
 #include <cmath>
 
@@ -280,19 +279,14 @@ void TTeeCanvas3D::Donut(int32_t xc, int32_t yc, int32_t xr, int32_t yr, double 
     double span = a1 - a0;
     while (span <= 0)
         span += 360;
-    QPainterPath path;
-    path.moveTo(outerStart);
-    path.arcTo(QRectF(xc - xr, yc - yr, 2.0 * xr, 2.0 * yr), a0, span);
-    path.lineTo(innerEnd);
+    QRectF inner; // empty: the sector closes without an inner arc
     if (innerEnd != innerStart) {
         const int32_t rx = Round(ixr), ry = Round(iyr);
-        path.arcTo(QRectF(xc - rx, yc - ry, 2.0 * rx, 2.0 * ry), a0 + span, -span);
+        inner = QRectF(xc - rx, yc - ry, 2.0 * rx, 2.0 * ry);
     }
-    path.lineTo(outerStart);
-    path.closeSubpath();
     FCanvas->RequirePen();
     FCanvas->RequireBrush();
-    GetHandle()->DrawPath(path, true, true);
+    GetHandle()->RingSector(QRectF(xc - xr, yc - yr, 2.0 * xr, 2.0 * yr), inner, outerStart, innerEnd, a0, span);
 }
 
 // ---- clipping ----
@@ -335,9 +329,7 @@ void ClipEllipse(TCanvas3D* canvas, const TRect& rect)
 
 void ClipRoundRectangle(TCanvas3D* canvas, const TRect& rect, int32_t roundSize)
 {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(DeviceRect(rect)), roundSize / 2.0, roundSize / 2.0);
-    ApplyUnitClip(canvas, QRegion(path.toFillPolygon().toPolygon(), Qt::OddEvenFill));
+    ApplyUnitClip(canvas, TDeviceContext::RoundRectRegion(DeviceRect(rect), roundSize / 2.0));
 }
 
 void ClipPolygon(TCanvas3D* canvas, const TPoint* points, int count)

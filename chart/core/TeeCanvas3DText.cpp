@@ -1,6 +1,5 @@
 // Text output of the 3D canvas: shadow, outline, gradient-filled text, zoomed and rotated text.
 
-#include <QPainterPathStroker>
 #include <cstdlib>
 
 #include "chart/core/TeeBlend.h"
@@ -66,19 +65,12 @@ void TTeeCanvas3D::DoTextOut(int32_t x, int32_t y, const QString& text)
     FBrush->SetStyle(bsSolid);
     FBrush->SetColor(fontColor);
     SetBackMode(TRANSPARENT);
-    const QPainterPath path = dc->TextPath(tx, ty, text);
     bool fill = fontColor != clNone;
     if (gradient) {
         TTeeFontGradient* g = font->Gradient();
-        QPainterPath area = path;
-        if (g->Outline()) {
-            QPainterPathStroker stroker;
-            stroker.setWidth(std::max(1, FPen->Width()));
-            area = stroker.createStroke(path);
-        }
         QRegion old;
         const bool hadClip = dc->GetClipRegion(old);
-        dc->IntersectClipPath(area);
+        dc->IntersectClipText(tx, ty, text, g->Outline() ? std::max(1, FPen->Width()) : 0);
         g->Draw(this, TextRectangle(tx, ty, text));
         if (hadClip)
             dc->SelectClipRegion(old);
@@ -92,7 +84,7 @@ void TTeeCanvas3D::DoTextOut(int32_t x, int32_t y, const QString& text)
     if (outline) {
         FCanvas->RequirePen();
         FCanvas->RequireBrush();
-        dc->DrawPath(path, true, fill);
+        dc->TextOutline(tx, ty, text, fill);
     }
 }
 

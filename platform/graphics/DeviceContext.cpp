@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPaintEngine>
+#include <QPainterPathStroker>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -495,6 +496,20 @@ void TDeviceContext::DrawPath(const QPainterPath& path, bool stroke, bool fill)
     FPainter->setBrush(FBrush);
 }
 
+void TDeviceContext::RingSector(const QRectF& outer, const QRectF& inner, const QPointF& outerStart,
+                                const QPointF& innerEnd, double startDeg, double spanDeg)
+{
+    QPainterPath path;
+    path.moveTo(outerStart);
+    path.arcTo(outer, startDeg, spanDeg);
+    path.lineTo(innerEnd);
+    if (!inner.isEmpty())
+        path.arcTo(inner, startDeg + spanDeg, -spanDeg);
+    path.lineTo(outerStart);
+    path.closeSubpath();
+    DrawPath(path, true, true);
+}
+
 void TDeviceContext::SetPixel(int32_t x, int32_t y, TColor color)
 {
     if (!FPainter)
@@ -665,6 +680,30 @@ void TDeviceContext::RemoveClip()
     if (FPainter)
         FPainter->setClipRegion(QRegion(), Qt::NoClip);
     ClipChanged();
+}
+
+void TDeviceContext::TextOutline(int32_t x, int32_t y, const QString& text, bool fill)
+{
+    DrawPath(TextPath(x, y, text), true, fill);
+}
+
+void TDeviceContext::IntersectClipText(int32_t x, int32_t y, const QString& text, int strokeWidth)
+{
+    const QPainterPath path = TextPath(x, y, text);
+    if (strokeWidth <= 0) {
+        IntersectClipPath(path);
+        return;
+    }
+    QPainterPathStroker stroker;
+    stroker.setWidth(strokeWidth);
+    IntersectClipPath(stroker.createStroke(path));
+}
+
+QRegion TDeviceContext::RoundRectRegion(const QRect& rect, double radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect), radius, radius);
+    return QRegion(path.toFillPolygon().toPolygon(), Qt::OddEvenFill);
 }
 
 void TDeviceContext::IntersectClipPath(const QPainterPath& path)

@@ -93,6 +93,11 @@ public:
     void RemoveClip();
     // The outline of path (odd-even) intersected with the clip.
     void IntersectClipPath(const QPainterPath& path);
+    // The area of the text drawn by TextOut at (x, y), or of its outline stroked this wide
+    // when strokeWidth is above 0, intersected with the clip.
+    void IntersectClipText(int32_t x, int32_t y, const QString& text, int strokeWidth);
+    // A rounded rectangle as a region whose corners have this radius.
+    static QRegion RoundRectRegion(const QRect& rect, double radius);
 
     // ---- primitives (device coordinates) ----
     void MoveTo(int32_t x, int32_t y) { FPosition = TPoint(x, y); }
@@ -112,6 +117,11 @@ public:
     void FillRect(const TRect& rect, const QBrush& brush);
     // A path stroked with the pen and/or filled with the brush.
     void DrawPath(const QPainterPath& path, bool stroke, bool fill);
+    // A ring sector stroked and filled: from outerStart along the outer ellipse for span
+    // degrees from startDeg, to innerEnd, back along the inner ellipse unless inner is
+    // empty, and closed.
+    void RingSector(const QRectF& outer, const QRectF& inner, const QPointF& outerStart,
+                    const QPointF& innerEnd, double startDeg, double spanDeg);
     void SetPixel(int32_t x, int32_t y, TColor color);
     // The pixel's RGB colour; clNone outside the image or on a device that cannot be read.
     TColor GetPixel(int32_t x, int32_t y) const;
@@ -125,6 +135,8 @@ public:
     int32_t FontDescent() const;
     // The outline of the text as drawn by TextOut at (x, y).
     QPainterPath TextPath(int32_t x, int32_t y, const QString& text) const;
+    // The text's outline stroked with the pen, and filled with the brush when fill is true.
+    void TextOutline(int32_t x, int32_t y, const QString& text, bool fill);
 
     // ---- pictures ----
     void DrawImage(int32_t x, int32_t y, const QImage& image);
