@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QComboBox>
 #include <benchmark/benchmark.h>
+
+#include "BenchApplication.h"
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -12,21 +14,6 @@
 #include "chart/components/UnitStartup.h"
 
 namespace {
-
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench_display";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
-        InitializeUnits();
-        return a;
-    }();
-    return *app;
-}
 
 long PeakResidentMegabytes()
 {
@@ -39,7 +26,7 @@ constexpr int32_t Plays = 1000000;
 
 void BM_ShowResultsMillionPlays(benchmark::State& state)
 {
-    Application();
+    BenchApplication<QApplication>();
     TMainForm form;
     form.show();
     Random31::Seed(1);
@@ -54,7 +41,7 @@ BENCHMARK(BM_ShowResultsMillionPlays)->Unit(benchmark::kMillisecond)->Iterations
 
 void BM_StartCommandMillionPlays(benchmark::State& state)
 {
-    Application();
+    BenchApplication<QApplication>();
     TMainForm form;
     form.show();
     Random31::Seed(2);

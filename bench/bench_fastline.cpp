@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include <map>
 #include <random>
 
@@ -15,21 +17,6 @@
 #include "chart/core/CustomAxisPanel.h"
 
 namespace {
-
-void StartApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench_fastline";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication* app = [] {
-        auto* a = new QGuiApplication(argc, argv);
-        InitializeUnits();
-        return a;
-    }();
-    (void)app;
-}
 
 class Chart : public TCustomAxisPanel
 {
@@ -72,7 +59,7 @@ Chart* FilledChart(int count)
 
 void BM_FastLineRepaint(benchmark::State& state)
 {
-    StartApplication();
+    BenchApplication<QGuiApplication>();
     Chart* chart = FilledChart(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         chart->Invalidate();
@@ -85,7 +72,7 @@ BENCHMARK(BM_FastLineRepaint)->Arg(1000)->Arg(1000000)->Arg(10000000)->Unit(benc
 // The same points' pixels (as the chart computed them) drawn by one drawPolyline.
 void BM_PlainPolyline(benchmark::State& state)
 {
-    StartApplication();
+    BenchApplication<QGuiApplication>();
     Chart* chart = FilledChart(static_cast<int>(state.range(0)));
     chart->Invalidate();
     chart->Update();

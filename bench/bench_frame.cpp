@@ -4,26 +4,13 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include "chart/components/UnitStartup.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/TeEngine.h"
 
 namespace {
-
-void StartApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench_frame";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication* app = [] {
-        auto* a = new QGuiApplication(argc, argv);
-        InitializeUnits();
-        return a;
-    }();
-    (void)app;
-}
 
 class FrameChart : public TCustomAxisPanel
 {
@@ -50,7 +37,7 @@ public:
 
 void BM_FrameWithMillionPoints(benchmark::State& state)
 {
-    StartApplication();
+    BenchApplication<QGuiApplication>();
     FrameChart chart;
     auto* series = new CountingSeries(&chart);
     series->SetParentChart(&chart);

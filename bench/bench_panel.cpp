@@ -4,27 +4,14 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include "chart/components/UnitStartup.h"
 #include "chart/core/AntiAlias.h"
 #include "chart/core/CustomTeePanel.h"
 #include "chart/core/TeeGradient.h"
 
 namespace {
-
-void StartApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench_panel";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication* app = [] {
-        auto* a = new QGuiApplication(argc, argv);
-        InitializeUnits();
-        return a;
-    }();
-    (void)app;
-}
 
 class BackgroundPanel : public TCustomTeePanelExtended
 {
@@ -44,7 +31,7 @@ public:
 
 void BM_FullPaint(benchmark::State& state)
 {
-    StartApplication();
+    BenchApplication<QGuiApplication>();
     BackgroundPanel panel;
     for (auto _ : state) {
         panel.Invalidate();
@@ -56,7 +43,7 @@ BENCHMARK(BM_FullPaint)->Unit(benchmark::kMicrosecond);
 
 void BM_BufferedRepaint(benchmark::State& state)
 {
-    StartApplication();
+    BenchApplication<QGuiApplication>();
     BackgroundPanel panel;
     panel.Update();
     for (auto _ : state) {
@@ -68,7 +55,7 @@ BENCHMARK(BM_BufferedRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_BitmapExport(benchmark::State& state)
 {
-    StartApplication();
+    BenchApplication<QGuiApplication>();
     BackgroundPanel panel;
     for (auto _ : state)
         benchmark::DoNotOptimize(panel.TeeCreateBitmap(clWhite, panel.GetRectangle()));
@@ -77,7 +64,7 @@ BENCHMARK(BM_BitmapExport)->Unit(benchmark::kMicrosecond);
 
 void BM_AntiAlias(benchmark::State& state)
 {
-    StartApplication();
+    BenchApplication<QGuiApplication>();
     BackgroundPanel panel;
     for (auto _ : state)
         benchmark::DoNotOptimize(TeeAntiAlias(&panel));

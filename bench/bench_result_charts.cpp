@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include "app/Unit1.h"
 #include "chart/components/Chart.h"
 #include "chart/components/UnitStartup.h"
@@ -14,21 +16,6 @@
 #include "chart/editors/ChartWidget.h"
 
 namespace {
-
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench_result_charts";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
-        InitializeUnits();
-        return a;
-    }();
-    return *app;
-}
 
 // Paints every chart of the window now, as the screen would after the command.
 void PaintCharts(TMainForm& form)
@@ -43,7 +30,7 @@ void PaintCharts(TMainForm& form)
 // 開始 with a million plays until the window and its four charts are painted.
 void BM_StartUntilChartsPaintedMillionPlays(benchmark::State& state)
 {
-    Application();
+    BenchApplication<QApplication>();
     TMainForm form;
     form.show();
     Random31::Seed(3);
@@ -81,7 +68,7 @@ struct TenMillion {
 
 TenMillion& Run10M()
 {
-    Application();
+    BenchApplication<QApplication>();
     static TenMillion* run = new TenMillion;
     return *run;
 }
