@@ -347,15 +347,20 @@ void TDeviceContext::Polygon(const TPoint* points, int count)
     FPainter->drawPolygon(AsQPoints(points), count, Qt::OddEvenFill);
 }
 
-void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+bool TDeviceContext::BeginBox(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom)
 {
     if (!FPainter)
-        return;
+        return false;
     if (left > right)
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+    return right - left >= 1 && bottom - top >= 1 && PrepareRop();
+}
+
+void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (!BeginBox(left, top, right, bottom))
         return;
     const int32_t w = right - left, h = bottom - top;
     if (FPen.style() == Qt::NoPen) {
@@ -396,13 +401,7 @@ void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t
 
 void TDeviceContext::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    if (!FPainter)
-        return;
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+    if (!BeginBox(left, top, right, bottom))
         return;
     // An outlined ellipse of a w x h box covers w + 1 pixels; without a pen the fill stays
     // inside the box less one pixel, as the device fills it.
@@ -412,13 +411,7 @@ void TDeviceContext::Ellipse(int32_t left, int32_t top, int32_t right, int32_t b
 void TDeviceContext::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t width,
                                int32_t height)
 {
-    if (!FPainter)
-        return;
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+    if (!BeginBox(left, top, right, bottom))
         return;
     FPainter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), std::abs(width) / 2.0,
                               std::abs(height) / 2.0, Qt::AbsoluteSize);
@@ -437,13 +430,7 @@ double TDeviceContext::RadialAngle(double cx, double cy, double rx, double ry, i
 void TDeviceContext::ArcOrPie(bool pie, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x3,
                               int32_t y3, int32_t x4, int32_t y4)
 {
-    if (!FPainter)
-        return;
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1 || !PrepareRop())
+    if (!BeginBox(left, top, right, bottom))
         return;
     const QRectF box(left, top, right - left - 1, bottom - top - 1);
     const double cx = box.center().x(), cy = box.center().y();

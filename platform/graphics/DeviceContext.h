@@ -149,6 +149,9 @@ public:
 private:
     // Applies the raster operation; false when nothing must be drawn (R2_NOP).
     bool PrepareRop();
+    // Orders a box's corners; false when there is no painter, the box is empty or the
+    // raster operation draws nothing.
+    bool BeginBox(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom);
     bool SolidHairline() const;
     bool PixelExact() const;
     void Measure() const;
