@@ -189,6 +189,8 @@ public:
     TOnGetLegendText OnGetLegendText;
 
 private:
+    // The end of the zoom rectangle for a mouse at (X, Y), by the zoom's direction.
+    TPoint ZoomEndPoint(int X, int Y) const;
     void DrawWallAxisAfter(TChartAxis* axis);
     void PrepareWallCanvas(TCustomChartWall* wall);
     void StartZoomOrScroll(TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -124,6 +124,17 @@ void TCustomChart::StartZoomOrScroll(TMouseButton Button, TShiftState Shift, int
         SetCursor(SavedCursor());
 }
 
+TPoint TCustomChart::ZoomEndPoint(int X, int Y) const
+{
+    // A one-way zoom keeps the full chart extent across the other direction.
+    TPoint end(X, Y);
+    if (Zoom()->Direction() == tzdVertical)
+        end.X = PlotRect().Right;
+    if (Zoom()->Direction() == tzdHorizontal)
+        end.Y = PlotRect().Bottom;
+    return end;
+}
+
 void TCustomChart::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomAxisPanel::MouseDown(Button, Shift, X, Y);
@@ -225,16 +236,11 @@ void TCustomChart::MouseMove(TShiftState Shift, int X, int Y)
     TTeeZoom* zoom = Zoom();
     TZoomPanning* pan = Panning();
     if (zoom->Active) {
-        int x = X;
-        int y = Y;
-        if (zoom->Direction() == tzdVertical)
-            x = PlotRect().Right;
-        if (zoom->Direction() == tzdHorizontal)
-            y = PlotRect().Bottom;
-        if (x != zoom->X1 || y != zoom->Y1) {
+        const TPoint end = ZoomEndPoint(X, Y);
+        if (end.X != zoom->X1 || end.Y != zoom->Y1) {
             DrawZoomRectangle();
-            zoom->X1 = x;
-            zoom->Y1 = y;
+            zoom->X1 = end.X;
+            zoom->Y1 = end.Y;
             DrawZoomRectangle();
         }
     } else if (pan->Active) {
@@ -282,14 +288,9 @@ void TCustomChart::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
         zoom->Active = false;
         DrawZoomRectangle();
         Canvas3D()->Pen()->SetMode(pmCopy);
-        int x = X;
-        int y = Y;
-        if (zoom->Direction() == tzdVertical)
-            x = PlotRect().Right;
-        if (zoom->Direction() == tzdHorizontal)
-            y = PlotRect().Bottom;
-        zoom->X1 = x;
-        zoom->Y1 = y;
+        const TPoint end = ZoomEndPoint(X, Y);
+        zoom->X1 = end.X;
+        zoom->Y1 = end.Y;
         if (std::abs(zoom->X1 - zoom->X0) > zoom->MinimumPixels() &&
             std::abs(zoom->Y1 - zoom->Y0) > zoom->MinimumPixels()) {
             if (zoom->X0 < zoom->X1 && zoom->Y0 < zoom->Y1)
