@@ -17,6 +17,7 @@ TCustomSeries::TCustomSeries(TComponent* AOwner)
       FOutLine(std::make_unique<TChartHiddenPen>([this](TObject*) { Repaint(); })),
       FPointer(std::make_unique<TSeriesPointer>(this))
 {
+    FGradient = std::make_unique<TAreaGradient>([this](TObject*) { Repaint(); });
     SetKeepEdgePoint(true);
 }
 
@@ -40,6 +41,7 @@ void TCustomSeries::Assign(TPersistent* source)
         FStairs = other->FStairs;
         FTransparency = other->FTransparency;
         FOutLine->Assign(other->FOutLine.get());
+        FGradient->Assign(other->FGradient.get());
     }
     TCustomLineSeries::Assign(source);
 }
@@ -507,6 +509,7 @@ TLineSeries::TLineSeries(TComponent* AOwner) : TCustomSeries(AOwner)
     SetDrawLine(true);
     SetOnePointFunctionResult(false);
     Pointer()->SetVisible(false);
+    KeepStartLook();
 }
 
 void TLineSeries::Assign(TPersistent* source)
@@ -536,6 +539,7 @@ TPointSeries::TPointSeries(TComponent* AOwner) : TCustomSeries(AOwner)
 {
     ApplyLook();
     Marks()->SetArrowLength(0);
+    KeepStartLook();
 }
 
 void TPointSeries::ApplyLook()
@@ -557,6 +561,7 @@ TAreaSeries::TAreaSeries(TComponent* AOwner) : TCustomSeries(AOwner)
     SetDrawArea(true);
     SetOnePointFunctionResult(false);
     Pointer()->SetVisible(false);
+    KeepStartLook();
 }
 
 int TAreaSeries::GetOriginPos(int index) const
@@ -601,6 +606,7 @@ void TAreaSeries::Assign(TPersistent* source)
 THorizAreaSeries::THorizAreaSeries(TComponent* AOwner) : TAreaSeries(AOwner)
 {
     SetHorizontal();
+    AreaGradient()->PresetDirection(gdRightLeft);
     XValues()->SetOrder(loNone);
     YValues()->SetOrder(loAscending);
 }
