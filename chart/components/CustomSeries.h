@@ -9,6 +9,7 @@
 
 #include "chart/components/CustomLineSeries.h"
 #include "chart/core/SeriesPointer.h"
+#include "chart/core/TeeGradient.h"
 
 enum TCustomSeriesStack { cssNone, cssOverlap, cssStack, cssStack100 };
 
@@ -54,6 +55,9 @@ public:
     void SetStairs(bool value) { SetBooleanProperty(FStairs, value); }
     int Transparency() const { return FTransparency; }
     void SetTransparency(int value) { SetIntegerProperty(FTransparency, value); }
+    // The area's gradient fill; hidden by default.
+    TTeeGradient* Gradient() const { return FGradient.get(); }
+    void SetGradient(TTeeGradient* value) { FGradient->Assign(value); }
     TOnGetPointerStyle OnGetPointerStyle;
     TOnClickPointer OnClickPointer;
 
@@ -87,7 +91,12 @@ private:
     TSeriesPointerStyle PointerStyle(int index);
     void DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index, bool pointers,
                      bool lastDrawn);
-    void DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour);
+    void DrawRibbon(TPoint p, TPoint c, TColor colour, bool lastDrawn);
+    void DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, bool lastDrawn);
+    void DrawAreaStep(TPoint p, TPoint c, int prevOrigin, int origin);
+    void DrawAreaPolygon(TPoint p, TPoint c, int prevOrigin, int origin);
+    // The face from the point down to its origin, between the series' two depths.
+    void DrawClosingFace(TPoint point, int origin);
     TColor AreaColorOf(TColor colour) const;
     double StackedMaximum();
 
@@ -106,6 +115,10 @@ private:
     TCustomSeriesStack FStacked = cssNone;
     bool FStairs = false;
     int FTransparency = 0;
+    std::unique_ptr<TTeeGradient> FGradient;
+    // Faces of the 3D ribbon that rise more steeply than the depth's slope show their
+    // underside and are drawn darker.
+    double FSlopeRatio = 1.0;
     int FPrevX = 0;
     int FPrevY = 0;
     TColor FPrevColor = clNone;
@@ -151,6 +164,8 @@ public:
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TAreaSeriesEditor"); }
     void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
+    void DrawLegendShape(int index, const TRect& rect) override;
+    bool DrawSeriesForward(int index) const override;
 
 private:
     bool FUseYOrigin = false;
@@ -162,4 +177,6 @@ class THorizAreaSeries : public TAreaSeries
 public:
     explicit THorizAreaSeries(TComponent* AOwner);
     int NumSampleValues() const override { return 10; }
+    // Marks sit to the right of their points.
+    void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
 };
