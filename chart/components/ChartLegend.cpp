@@ -122,6 +122,12 @@ TCustomChartLegend::TCustomChartLegend(TCustomChart* AOwner) : TTeeCustomShapePo
 
 TCustomChartLegend::~TCustomChartLegend() = default;
 
+void TCustomChartLegend::SetParent(TCustomTeePanel* value)
+{
+    TTeeCustomShapePosition::SetParent(value);
+    FChart = dynamic_cast<TCustomChart*>(value);
+}
+
 void TCustomChartLegend::Assign(TPersistent* Source)
 {
     if (auto* l = dynamic_cast<TCustomChartLegend*>(Source)) {

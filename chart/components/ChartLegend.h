@@ -91,6 +91,8 @@ public:
     void DefineProperties(TTeeFiler& filer) override;
 
     TCustomChart* Chart() const { return FChart; }
+    // A legend moved to another panel draws there; only a chart control can draw it.
+    void SetParent(TCustomTeePanel* value) override;
 
     // ---- settings ----
     TLegendAlignment Alignment() const { return FAlignment; }

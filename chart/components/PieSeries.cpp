@@ -52,6 +52,35 @@ void TExplodedSlices::Exchange(int a, int b)
     std::swap(FItems[static_cast<size_t>(a)], FItems[static_cast<size_t>(b)]);
 }
 
+TPieOtherSlice::TPieOtherSlice(TPieSeries* owner) : FOwner(owner) {}
+
+TPieOtherSlice::~TPieOtherSlice() = default;
+
+TChartLegend* TPieOtherSlice::Legend()
+{
+    if (!FLegend) {
+        FLegend = std::make_unique<TChartLegend>(nullptr);
+        FLegend->SetParent(FOwner->ParentChart());
+        FLegend->SetVisible(false);
+        // It lists the owner's values even when the chart holds several series.
+        FLegend->SetLegendStyle(lsValues);
+        FLegend->SetSeries(FOwner);
+    }
+    return FLegend.get();
+}
+
+void TPieOtherSlice::SetLegend(TCustomChartLegend* value)
+{
+    if (!value) {
+        FLegend.reset();
+        FOwner->Repaint();
+        return;
+    }
+    TChartLegend* legend = Legend();
+    legend->Assign(value);
+    legend->SetSeries(FOwner);
+}
+
 void TPieOtherSlice::SetColor(TColor value)
 {
     if (FColor != value) {
@@ -93,6 +122,10 @@ void TPieOtherSlice::Assign(TPersistent* source)
 {
     if (auto* other = dynamic_cast<TPieOtherSlice*>(source)) {
         FColor = other->FColor;
+        if (other->FLegend)
+            SetLegend(other->FLegend.get());
+        else
+            FLegend.reset();
         FStyle = other->FStyle;
         FText = other->FText;
         FValue = other->FValue;
@@ -101,9 +134,28 @@ void TPieOtherSlice::Assign(TPersistent* source)
     TPersistent::Assign(source);
 }
 
+void TPieOtherSlice::DefineProperties(TTeeFiler& filer)
+{
+    static const QStringList styles = {"poNone", "poBelowPercent", "poBelowValue"};
+    filer.DefineProperty(
+        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, clDefault)); },
+        [this] { return TeeColorText(FColor); }, FColor != clDefault);
+    filer.DefineObject("Legend", [this](TTeeFiler& f) { Legend()->DefineProperties(f); }, FLegend != nullptr);
+    filer.DefineProperty(
+        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, styles, poNone)); },
+        [this] { return styles.at(FStyle); }, FStyle != poNone);
+    filer.DefineProperty(
+        "Text", [this](const QString& v) { SetText(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FText); },
+        !FText.isEmpty());
+    filer.DefineProperty(
+        "Value", [this](const QString& v) { SetValue(TeeTextFloat(v, 0)); }, [this] { return TeeFloatText(FValue); },
+        FValue != 0);
+}
+
 TPieShadow::TPieShadow(TNotifyEvent changeHandler) : TTeeShadow(std::move(changeHandler))
 {
-    SetColor(static_cast<TColor>(0xA0A0A0));
+    DefaultColor = static_cast<TColor>(0xA0A0A0);
+    SetColor(DefaultColor);
 }
 
 // ---- series ----
@@ -122,6 +174,20 @@ TPieSeries::TPieSeries(TComponent* AOwner)
 }
 
 TPieSeries::~TPieSeries() = default;
+
+void TPieSeries::Removed()
+{
+    TCircledSeries::Removed();
+    if (TChartLegend* legend = FOtherSlice->LegendIfAny())
+        legend->SetParent(nullptr);
+}
+
+void TPieSeries::SetParentChart(TCustomAxisPanel* value)
+{
+    TCircledSeries::SetParentChart(value);
+    if (TChartLegend* legend = FOtherSlice->LegendIfAny(); legend && !ComponentState().Contains(csDestroying))
+        legend->SetParent(value);
+}
 
 void TPieSeries::Assign(TPersistent* source)
 {
@@ -189,8 +255,11 @@ void TPieSeries::DoBeforeDrawChart()
             grouped = true;
         }
     }
-    if (grouped)
+    if (grouped) {
         AddXY(OtherFlag, sum, FOtherSlice->Text(), FOtherSlice->Color());
+        // Shares stay parts of the given values: the other slice repeats the grouped ones.
+        PieValues()->SetTotalABS(PieValues()->TotalABS() - sum);
+    }
 }
 
 void TPieSeries::ClearLists()
@@ -306,6 +375,29 @@ void TPieSeries::DrawAllValues()
         for (int i : FSortedSlice)
             DrawValue(i);
     }
+    DrawOtherLegend();
+}
+
+// The other slice's legend draws over the finished pie. The room it takes from the chart is
+// given back at once, so that the series drawn after this one see the same chart rectangle.
+void TPieSeries::DrawOtherLegend()
+{
+    TChartLegend* legend = FOtherSlice->LegendIfAny();
+    if (!legend || !legend->Visible() || !legend->Chart())
+        return;
+    TCustomAxisPanel* chart = ParentChart();
+    TCanvas3D* canvas = chart->Canvas3D();
+    const TRect plot = chart->PlotRect();
+    struct Drawing {
+        TPieSeries* series;
+        ~Drawing() { series->SetDrawingLegend(nullptr); }
+    } drawing{this};
+    SetDrawingLegend(legend);
+    canvas->FrontPlaneBegin();
+    legend->DrawLegend();
+    canvas->FrontPlaneEnd();
+    chart->SetPlotRect(plot);
+    chart->ReCalcWidthHeight();
 }
 
 TBrushStyle TPieSeries::SliceBrushStyle(int index) const
@@ -413,20 +505,27 @@ void TPieSeries::PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& 
     style = SliceBrushStyle(std::max(0, index));
 }
 
+bool TPieSeries::DrawingOtherLegend() const
+{
+    return DrawingLegend() && DrawingLegend() == FOtherSlice->LegendIfAny();
+}
+
 int TPieSeries::CountLegendItems()
 {
+    const bool grouped = DrawingOtherLegend();
     int n = 0;
     for (int i = 0; i < Count(); ++i)
-        if (!IsGrouped(i))
+        if (IsGrouped(i) == grouped)
             ++n;
     return n;
 }
 
 int TPieSeries::LegendToValueIndex(int legendIndex)
 {
+    const bool grouped = DrawingOtherLegend();
     int n = -1;
     for (int i = 0; i < Count(); ++i)
-        if (!IsGrouped(i) && ++n == legendIndex)
+        if (IsGrouped(i) == grouped && ++n == legendIndex)
             return i;
     return legendIndex;
 }
@@ -462,4 +561,101 @@ void TPieSeries::DefineProperties(TTeeFiler& filer)
     if (dynamic_cast<TTeePropertyWriter*>(&filer))
         RemoveOtherSlice();
     TCircledSeries::DefineProperties(filer);
+    filer.DefineProperty(
+        "AngleSize", [this](const QString& v) { SetAngleSize(TeeTextInt32(v, 360)); },
+        [this] { return TeeIntText(FAngleSize); }, FAngleSize != 360);
+    filer.DefineProperty(
+        "AutoMarkPosition", [this](const QString& v) { SetAutoMarkPosition(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FAutoMarkPosition); }, !FAutoMarkPosition);
+    filer.DefineProperty(
+        "CircleBackColor", [this](const QString& v) { SetCircleBackColor(TeeTextColor(v, clDefault)); },
+        [this] { return TeeColorText(CircleBackColor()); }, CircleBackColor() != clDefault);
+    filer.DefineProperty(
+        "ColorEachPoint", [this](const QString& v) { SetColorEachPoint(TeeTextBool(v)); },
+        [this] { return TeeBoolText(ColorEachPoint()); }, !ColorEachPoint());
+    filer.DefineProperty(
+        "Dark3D", [this](const QString& v) { SetDark3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FDark3D); },
+        !FDark3D);
+    filer.DefineProperty(
+        "DarkPen", [this](const QString& v) { SetDarkPen(TeeTextBool(v)); }, [this] { return TeeBoolText(FDarkPen); },
+        FDarkPen);
+    filer.DefineProperty(
+        "ExplodeBiggest", [this](const QString& v) { SetExplodeBiggest(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FExplodeBiggest); }, FExplodeBiggest != 0);
+    filer.DefineObject("OtherSlice", [this](TTeeFiler& f) { FOtherSlice->DefineProperties(f); });
+    filer.DefineProperty(
+        "RotationAngle", [this](const QString& v) { SetRotationAngle(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(RotationAngle()); }, RotationAngle() != 0);
+    filer.DefineObject("Shadow", [this](TTeeFiler& f) { FShadow->DefineProperties(f); });
+    filer.DefineProperty(
+        "UsePatterns", [this](const QString& v) { SetUsePatterns(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FUsePatterns); }, FUsePatterns);
+}
+
+// ---- gallery ----
+
+void TPieSeries::DisableRotation()
+{
+    TCustomAxisPanel* chart = ParentChart();
+    if (!chart || !chart->View3DOptions())
+        return;
+    TView3DOptions* view = chart->View3DOptions();
+    view->SetOrthogonal(false);
+    view->SetRotation(0);
+    view->SetElevation(305);
+}
+
+// The gallery pie: eight samples in a deep 3D view seen from the front, marks close to the
+// slices.
+void TPieSeries::PrepareForGallery(bool isEnabled)
+{
+    TCircledSeries::PrepareForGallery(isEnabled);
+    FillSampleValues(8);
+    if (ParentChart())
+        ParentChart()->Set3DPercent(75);
+    Marks()->SetArrowLength(0);
+    Marks()->SetDrawEvery(1);
+    DisableRotation();
+    SetColorEachPoint(isEnabled);
+}
+
+void TPieSeries::GalleryChanged3D(bool value)
+{
+    TCircledSeries::GalleryChanged3D(value);
+    DisableRotation();
+    SetCircled(!value);
+}
+
+void TPieSeries::CreateSubGallery(TSubGallery& gallery)
+{
+    TCircledSeries::CreateSubGallery(gallery);
+    gallery.Add(TeeMsg_Patterns);
+    gallery.Add(TeeMsg_Exploded);
+    gallery.Add(TeeMsg_Shadow);
+    gallery.Add(TeeMsg_Marks);
+    gallery.Add(TeeMsg_SemiPie);
+    gallery.Add(TeeMsg_NoBorder);
+    gallery.Add(TeeMsg_DarkPen);
+}
+
+void TPieSeries::SetSubGallery(int index)
+{
+    switch (index) {
+    case 1: SetUsePatterns(true); break;
+    case 2: SetExplodeBiggest(30); break;
+    case 3:
+        FShadow->SetHorizSize(10);
+        FShadow->SetVertSize(10);
+        break;
+    case 4:
+        Marks()->SetVisible(true);
+        Clear();
+        AddPie(30, QStringLiteral("A"));
+        AddPie(70, QStringLiteral("B"));
+        break;
+    case 5: SetAngleSize(180); break;
+    case 6: PiePen()->SetVisible(false); break;
+    case 7: SetDarkPen(true); break;
+    default: break;
+    }
 }

@@ -161,3 +161,47 @@ TEST(PieSeries, ExplodedSliceMovesAlongThisFramesAngles)
     const int dy2 = Round(std::sin(225 * kDegree) * 0.2 * f.pie->YRadius());
     EXPECT_EQ(pies[1]->Points[0], TPoint(r.Left + dx2, r.Top - dy2));
 }
+
+TEST(PieSeries, CircledKeepsTheDevicesPixelProportion)
+{
+    PieChart f;
+    f.pie->Add(1);
+    TRecordingCanvas* canvas = f.chart.Record();
+    const TRect free = f.pie->CircleRect();
+    const int xr = f.pie->XRadius(), yr = f.pie->YRadius();
+    ASSERT_GT(xr, yr);
+
+    // Unknown device: square pixels, the wider radius comes down to the other one.
+    f.pie->SetCircled(true);
+    f.chart.Painted();
+    EXPECT_EQ(f.pie->XRadius(), yr);
+    EXPECT_EQ(f.pie->YRadius(), yr);
+    EXPECT_EQ(f.pie->CircleRect(), TRect(free.Left + xr - yr, free.Top, free.Right - (xr - yr), free.Bottom));
+
+    // 400 x 200 pixels on 100 x 100 mm: twice as many pixels per millimetre across as down,
+    // so the circle is twice as wide as high in pixels. c = 2 yr > xr: the height gives way,
+    // by a = yr - round(xr / 2) at the top and at the bottom.
+    canvas->Device = TDeviceSize{400, 200, 100, 100};
+    f.chart.Painted();
+    const int a = yr - Round(xr / 2.0);
+    TRect r(free.Left, free.Top + a, free.Right, free.Bottom - a);
+    r.Bottom -= (r.Bottom - r.Top) % 2;
+    EXPECT_EQ(f.pie->XRadius(), xr);
+    EXPECT_EQ(f.pie->YRadius(), (r.Bottom - r.Top) / 2);
+    EXPECT_EQ(f.pie->CircleRect().Top, r.Top);
+
+    // 400 x 200 pixels on 400 x 100 mm: half as many across, so the width gives way down to
+    // c = round(yr / 2).
+    canvas->Device = TDeviceSize{400, 200, 400, 100};
+    f.chart.Painted();
+    const int c = Round(yr * 0.5);
+    EXPECT_EQ(f.pie->XRadius(), c);
+    EXPECT_EQ(f.pie->YRadius(), yr);
+    EXPECT_EQ(f.pie->CircleRect().Left, free.Left + xr - c);
+
+    // A device that knows only one of its sizes counts as unknown.
+    canvas->Device = TDeviceSize{400, 200, 0, 100};
+    f.chart.Painted();
+    EXPECT_EQ(f.pie->XRadius(), yr);
+    EXPECT_EQ(f.pie->YRadius(), yr);
+}
