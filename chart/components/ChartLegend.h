@@ -60,6 +60,9 @@ public:
     // Symbol width in pixels for a given text width.
     int CalcWidth(int textWidth);
 
+    // Each setting written only when it differs from a new symbol's.
+    void DefineProperties(TTeeFiler& filer);
+
 private:
     void Changed();
 

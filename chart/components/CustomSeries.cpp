@@ -18,6 +18,7 @@ TCustomSeries::TCustomSeries(TComponent* AOwner)
       FPointer(std::make_unique<TSeriesPointer>(this)),
       FGradient(std::make_unique<TTeeGradient>([this](TObject*) { Repaint(); }))
 {
+    FGradient = std::make_unique<TAreaGradient>([this](TObject*) { Repaint(); });
     SetKeepEdgePoint(true);
 }
 
@@ -285,6 +286,7 @@ TLineSeries::TLineSeries(TComponent* AOwner) : TCustomSeries(AOwner)
     SetDrawLine(true);
     SetOnePointFunctionResult(false);
     Pointer()->SetVisible(false);
+    KeepStartLook();
 }
 
 void TLineSeries::Assign(TPersistent* source)
@@ -314,6 +316,7 @@ TPointSeries::TPointSeries(TComponent* AOwner) : TCustomSeries(AOwner)
 {
     ApplyLook();
     Marks()->SetArrowLength(0);
+    KeepStartLook();
 }
 
 void TPointSeries::ApplyLook()
@@ -335,6 +338,7 @@ TAreaSeries::TAreaSeries(TComponent* AOwner) : TCustomSeries(AOwner)
     SetDrawArea(true);
     SetOnePointFunctionResult(false);
     Pointer()->SetVisible(false);
+    KeepStartLook();
 }
 
 bool TAreaSeries::DrawSeriesForward(int index) const
@@ -389,6 +393,7 @@ void TAreaSeries::Assign(TPersistent* source)
 THorizAreaSeries::THorizAreaSeries(TComponent* AOwner) : TAreaSeries(AOwner)
 {
     SetHorizontal();
+    AreaGradient()->PresetDirection(gdRightLeft);
     XValues()->SetOrder(loNone);
     YValues()->SetOrder(loAscending);
 }

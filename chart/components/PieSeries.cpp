@@ -12,7 +12,6 @@
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/TeeColorFunctions.h"
 #include "chart/core/Teeconst.h"
-#include "platform/Random.h"
 #include "platform/TeeFiler.h"
 #include "platform/Types.h"
 #include "platform/graphics/Brush.h"
@@ -21,7 +20,7 @@ namespace {
 constexpr double kDegree = 0.017453292519943295;
 }
 
-// ---- exploded slices, other slice, shadow ----
+// ---- exploded slices, shadow ----
 
 int TExplodedSlices::Get(int index) const
 {
@@ -50,106 +49,6 @@ void TExplodedSlices::Exchange(int a, int b)
 {
     Extend(std::max(a, b) + 1);
     std::swap(FItems[static_cast<size_t>(a)], FItems[static_cast<size_t>(b)]);
-}
-
-TPieOtherSlice::TPieOtherSlice(TPieSeries* owner) : FOwner(owner) {}
-
-TPieOtherSlice::~TPieOtherSlice() = default;
-
-TChartLegend* TPieOtherSlice::Legend()
-{
-    if (!FLegend) {
-        FLegend = std::make_unique<TChartLegend>(nullptr);
-        FLegend->SetParent(FOwner->ParentChart());
-        FLegend->SetVisible(false);
-        // It lists the owner's values even when the chart holds several series.
-        FLegend->SetLegendStyle(lsValues);
-        FLegend->SetSeries(FOwner);
-    }
-    return FLegend.get();
-}
-
-void TPieOtherSlice::SetLegend(TCustomChartLegend* value)
-{
-    if (!value) {
-        FLegend.reset();
-        FOwner->Repaint();
-        return;
-    }
-    TChartLegend* legend = Legend();
-    legend->Assign(value);
-    legend->SetSeries(FOwner);
-}
-
-void TPieOtherSlice::SetColor(TColor value)
-{
-    if (FColor != value) {
-        FColor = value;
-        FOwner->Repaint();
-    }
-}
-
-void TPieOtherSlice::SetStyle(TPieOtherStyle value)
-{
-    if (FStyle != value) {
-        FStyle = value;
-        FOwner->Repaint();
-    }
-}
-
-QString TPieOtherSlice::Text() const
-{
-    return FText.isEmpty() ? TeeMsg_PieOther : FText;
-}
-
-void TPieOtherSlice::SetText(const QString& value)
-{
-    if (FText != value) {
-        FText = value;
-        FOwner->Repaint();
-    }
-}
-
-void TPieOtherSlice::SetValue(double value)
-{
-    if (FValue != value) {
-        FValue = value;
-        FOwner->Repaint();
-    }
-}
-
-void TPieOtherSlice::Assign(TPersistent* source)
-{
-    if (auto* other = dynamic_cast<TPieOtherSlice*>(source)) {
-        FColor = other->FColor;
-        if (other->FLegend)
-            SetLegend(other->FLegend.get());
-        else
-            FLegend.reset();
-        FStyle = other->FStyle;
-        FText = other->FText;
-        FValue = other->FValue;
-        return;
-    }
-    TPersistent::Assign(source);
-}
-
-void TPieOtherSlice::DefineProperties(TTeeFiler& filer)
-{
-    static const QStringList styles = {"poNone", "poBelowPercent", "poBelowValue"};
-    filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, clDefault)); },
-        [this] { return TeeColorText(FColor); }, FColor != clDefault);
-    filer.DefineObject("Legend", [this](TTeeFiler& f) { Legend()->DefineProperties(f); }, FLegend != nullptr);
-    filer.DefineProperty(
-        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, styles, poNone)); },
-        [this] { return styles.at(FStyle); }, FStyle != poNone);
-    filer.DefineProperty(
-        "Text", [this](const QString& v) { SetText(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FText); },
-        !FText.isEmpty());
-    filer.DefineProperty(
-        "Value", [this](const QString& v) { SetValue(TeeTextFloat(v, 0)); }, [this] { return TeeFloatText(FValue); },
-        FValue != 0);
 }
 
 TPieShadow::TPieShadow(TNotifyEvent changeHandler) : TTeeShadow(std::move(changeHandler))
@@ -547,14 +446,6 @@ void TPieSeries::SwapValueIndex(int a, int b)
     FExplodedSlice.Exchange(a, b);
 }
 
-void TPieSeries::AddSampleValues(int numValues)
-{
-    const QString labels[8] = {TeeMsg_PieSample1, TeeMsg_PieSample2, TeeMsg_PieSample3, TeeMsg_PieSample4,
-                               TeeMsg_PieSample5, TeeMsg_PieSample6, TeeMsg_PieSample7, TeeMsg_PieSample8};
-    for (int i = 0; i < numValues; ++i)
-        Add(Random(1000) + 1, labels[i % 8], clDefault);
-}
-
 void TPieSeries::DefineProperties(TTeeFiler& filer)
 {
     // The other slice is made anew at each drawing: it is never stored.
@@ -590,72 +481,4 @@ void TPieSeries::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         "UsePatterns", [this](const QString& v) { SetUsePatterns(TeeTextBool(v)); },
         [this] { return TeeBoolText(FUsePatterns); }, FUsePatterns);
-}
-
-// ---- gallery ----
-
-void TPieSeries::DisableRotation()
-{
-    TCustomAxisPanel* chart = ParentChart();
-    if (!chart || !chart->View3DOptions())
-        return;
-    TView3DOptions* view = chart->View3DOptions();
-    view->SetOrthogonal(false);
-    view->SetRotation(0);
-    view->SetElevation(305);
-}
-
-// The gallery pie: eight samples in a deep 3D view seen from the front, marks close to the
-// slices.
-void TPieSeries::PrepareForGallery(bool isEnabled)
-{
-    TCircledSeries::PrepareForGallery(isEnabled);
-    FillSampleValues(8);
-    if (ParentChart())
-        ParentChart()->Set3DPercent(75);
-    Marks()->SetArrowLength(0);
-    Marks()->SetDrawEvery(1);
-    DisableRotation();
-    SetColorEachPoint(isEnabled);
-}
-
-void TPieSeries::GalleryChanged3D(bool value)
-{
-    TCircledSeries::GalleryChanged3D(value);
-    DisableRotation();
-    SetCircled(!value);
-}
-
-void TPieSeries::CreateSubGallery(TSubGallery& gallery)
-{
-    TCircledSeries::CreateSubGallery(gallery);
-    gallery.Add(TeeMsg_Patterns);
-    gallery.Add(TeeMsg_Exploded);
-    gallery.Add(TeeMsg_Shadow);
-    gallery.Add(TeeMsg_Marks);
-    gallery.Add(TeeMsg_SemiPie);
-    gallery.Add(TeeMsg_NoBorder);
-    gallery.Add(TeeMsg_DarkPen);
-}
-
-void TPieSeries::SetSubGallery(int index)
-{
-    switch (index) {
-    case 1: SetUsePatterns(true); break;
-    case 2: SetExplodeBiggest(30); break;
-    case 3:
-        FShadow->SetHorizSize(10);
-        FShadow->SetVertSize(10);
-        break;
-    case 4:
-        Marks()->SetVisible(true);
-        Clear();
-        AddPie(30, QStringLiteral("A"));
-        AddPie(70, QStringLiteral("B"));
-        break;
-    case 5: SetAngleSize(180); break;
-    case 6: PiePen()->SetVisible(false); break;
-    case 7: SetDarkPen(true); break;
-    default: break;
-    }
 }

@@ -200,3 +200,61 @@ TEST(BarSeries, HorizontalBarsExchangeTheAxes)
     EXPECT_EQ(bars[0]->Points[0].Y, s->CalcYPos(0));
     EXPECT_EQ(bars[0]->Points[1].Y, s->CalcYPos(0) + s->BarSize() + 1);
 }
+
+TEST(BarSeries, BevelNeverWiderThanHalfTheBar)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(3);
+    s->SetBarStyle(bsBevel);
+    TRecordingCanvas* canvas = f.chart.Record();
+    auto frames = canvas->Find("Frame3D");
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(frames[0]->Args[2], 1);
+
+    // A huge bevel would ring the bar over and over, crossing outside it: it stops at the middle.
+    s->SetBevelSize(1000000);
+    canvas = f.chart.Record();
+    frames = canvas->Find("Frame3D");
+    ASSERT_EQ(frames.size(), 3u);
+    for (const TCanvasCall* frame : frames) {
+        const int width = frame->Points[1].X - frame->Points[0].X;
+        const int height = frame->Points[1].Y - frame->Points[0].Y;
+        EXPECT_EQ(frame->Args[2], (std::min(width, height) + 1) / 2);
+    }
+    // Every ring line stays within its bar (the bottom line reaches one pixel left of it).
+    const TCanvasCall* frame = nullptr;
+    int rings = 0;
+    for (const TCanvasCall& c : canvas->Calls) {
+        if (c.Name == "Frame3D") {
+            frame = &c;
+            continue;
+        }
+        if (!frame || c.Depth <= frame->Depth) {
+            frame = nullptr;
+            continue;
+        }
+        if (c.Name != "Polyline")
+            continue;
+        ++rings;
+        for (const TPoint& p : c.Points) {
+            EXPECT_GE(p.X, frame->Points[0].X - 1);
+            EXPECT_LE(p.X, frame->Points[1].X);
+            EXPECT_GE(p.Y, frame->Points[0].Y);
+            EXPECT_LE(p.Y, frame->Points[1].Y);
+        }
+    }
+    EXPECT_EQ(rings, 2 * (frames[0]->Args[2] + frames[1]->Args[2] + frames[2]->Args[2]));
+}
+
+TEST(BarSeries, PageSizeDecidesTheBarWidth)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(10);
+    f.chart.SetMaxPointsPerPage(4);
+    f.Axis400();
+    int left = 0, right = 0;
+    s->CalcHorizMargins(left, right);
+    // 4 points a page: slots of 400 div 4 = 100, 70 wide (even).
+    EXPECT_EQ(s->MaxBarPoints(), 4);
+    EXPECT_EQ(s->BarSize(), 70);
+}

@@ -67,6 +67,15 @@ TEST(PieOtherLegend, MadeOnFirstReadHiddenAndBoundToThePie)
     f.Frame();
     EXPECT_TRUE(legend->Items().empty());
     EXPECT_EQ(f.chart->Legend()->Items(), (Items{{"42", "c"}, {"50", "d"}, {"8", "Other"}}));
+
+    // Shown but with nothing grouped, it has no items and no box.
+    legend->SetVisible(true);
+    f.pie->OtherSlice()->SetStyle(poNone);
+    f.canvas->Clear();
+    f.Frame();
+    EXPECT_EQ(legend->ItemCount(), 0);
+    EXPECT_TRUE(legend->Items().empty());
+    EXPECT_EQ(f.chart->Legend()->ItemCount(), 4);
 }
 
 TEST(PieOtherLegend, ListsOnlyTheGroupedSlicesWithTheirValues)

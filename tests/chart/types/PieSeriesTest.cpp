@@ -7,6 +7,7 @@
 
 #include "chart/components/Series.h"
 #include "platform/TeeFiler.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/Types.h"
 #include "tests/chart/types/SeriesChart.h"
 
@@ -204,4 +205,28 @@ TEST(PieSeries, CircledKeepsTheDevicesPixelProportion)
     f.chart.Painted();
     EXPECT_EQ(f.pie->XRadius(), yr);
     EXPECT_EQ(f.pie->YRadius(), yr);
+}
+
+TEST(PieSeries, CircledOnAnImageOfUnequalResolutions)
+{
+    // Drawn straight onto an image of 4,000 dots per metre across and 2,000 down (as a
+    // printer of unequal resolutions would be), a circled pie is twice as wide as high.
+    PieChart f;
+    f.pie->Add(1);
+    f.pie->SetCircled(true);
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.setDotsPerMeterX(4000);
+    image.setDotsPerMeterY(2000);
+    image.fill(Qt::white);
+    TCanvas canvas;
+    ASSERT_TRUE(canvas.BeginPaint(&image));
+    f.chart.NonBufferDraw(&canvas, TRect(0, 0, 400, 300));
+    canvas.EndPaint();
+    const int xr = f.pie->XRadius(), yr = f.pie->YRadius();
+    ASSERT_GT(yr, 20);
+    EXPECT_LE(std::abs(xr - 2 * yr), 1) << xr << " x " << yr;
+    // The pie's fill reaches the circle's edge across, not beyond.
+    const TPoint centre(f.pie->CircleXCenter(), f.pie->CircleYCenter());
+    EXPECT_NE(image.pixel(centre.X + xr - 3, centre.Y) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(centre.X + xr + 3, centre.Y) & 0xFFFFFF, 0xFFFFFFu);
 }
