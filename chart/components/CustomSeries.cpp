@@ -15,8 +15,7 @@ TCustomSeries::TCustomSeries(TComponent* AOwner)
     : TCustomLineSeries(AOwner), FAreaBrush(std::make_unique<TChartBrush>([this](TObject*) { Repaint(); })),
       FAreaLinesPen(std::make_unique<TChartPen>([this](TObject*) { Repaint(); })),
       FOutLine(std::make_unique<TChartHiddenPen>([this](TObject*) { Repaint(); })),
-      FPointer(std::make_unique<TSeriesPointer>(this)),
-      FGradient(std::make_unique<TTeeGradient>([this](TObject*) { Repaint(); }))
+      FPointer(std::make_unique<TSeriesPointer>(this))
 {
     FGradient = std::make_unique<TAreaGradient>([this](TObject*) { Repaint(); });
     SetKeepEdgePoint(true);
@@ -344,7 +343,7 @@ TAreaSeries::TAreaSeries(TComponent* AOwner) : TCustomSeries(AOwner)
 bool TAreaSeries::DrawSeriesForward(int index) const
 {
     // Stacked areas go from the base upward, so each covers the edge of the one below it.
-    if (Stacked() == cssStack || Stacked() == cssStack100) {
+    if (MultiArea() != maNone) {
         TChartAxis* axis = MandatoryIsY() ? GetVertAxis() : GetHorizAxis();
         return !(axis && axis->Inverted());
     }

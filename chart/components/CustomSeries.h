@@ -58,9 +58,6 @@ public:
     void SetStairs(bool value) { SetBooleanProperty(FStairs, value); }
     int Transparency() const { return FTransparency; }
     void SetTransparency(int value) { SetIntegerProperty(FTransparency, value); }
-    // The area's gradient fill; hidden by default.
-    TTeeGradient* Gradient() const { return FGradient.get(); }
-    void SetGradient(TTeeGradient* value) { FGradient->Assign(value); }
     TOnGetPointerStyle OnGetPointerStyle;
     TOnClickPointer OnClickPointer;
 
@@ -170,7 +167,6 @@ private:
     TCustomSeriesStack FStacked = cssNone;
     bool FStairs = false;
     int FTransparency = 0;
-    std::unique_ptr<TTeeGradient> FGradient;
     // Faces of the 3D ribbon that rise more steeply than the depth's slope show their
     // underside and are drawn darker.
     double FSlopeRatio = 1.0;
