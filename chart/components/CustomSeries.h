@@ -143,7 +143,12 @@ private:
     TSeriesPointerStyle PointerStyle(int index);
     void DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index, bool pointers,
                      bool lastDrawn);
-    void DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour);
+    void DrawRibbon(TPoint p, TPoint c, TColor colour, bool lastDrawn);
+    void DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, bool lastDrawn);
+    void DrawAreaStep(TPoint p, TPoint c, int prevOrigin, int origin);
+    void DrawAreaPolygon(TPoint p, TPoint c, int prevOrigin, int origin);
+    // The face from the point down to its origin, between the series' two depths.
+    void DrawClosingFace(TPoint point, int origin);
     TColor AreaColorOf(TColor colour) const;
     double StackedMaximum();
 
@@ -162,6 +167,9 @@ private:
     TCustomSeriesStack FStacked = cssNone;
     bool FStairs = false;
     int FTransparency = 0;
+    // Faces of the 3D ribbon that rise more steeply than the depth's slope show their
+    // underside and are drawn darker.
+    double FSlopeRatio = 1.0;
     int FPrevX = 0;
     int FPrevY = 0;
     TColor FPrevColor = clNone;
@@ -226,6 +234,8 @@ public:
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TAreaSeriesEditor"); }
     void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
+    void DrawLegendShape(int index, const TRect& rect) override;
+    bool DrawSeriesForward(int index) const override;
 
     // Stacking read from and written to Stacked (CustomSeriesStored.cpp); an unchanged value
     // does nothing.
@@ -249,4 +259,6 @@ class THorizAreaSeries : public TAreaSeries
 public:
     explicit THorizAreaSeries(TComponent* AOwner);
     int NumSampleValues() const override { return 10; }
+    // Marks sit to the right of their points.
+    void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
 };
