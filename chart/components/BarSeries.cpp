@@ -17,6 +17,13 @@
 TBarSeriesGradient::TBarSeriesGradient(TNotifyEvent changeHandler) : TCustomTeeGradient(std::move(changeHandler))
 {
     SetVisible(true);
+    FDefaultVisible = true;
+}
+
+void TBarSeriesGradient::InitDirection(TGradientDirection value)
+{
+    FDefaultDirection = value;
+    SetDirection(value);
 }
 
 void TBarSeriesGradient::SetRelative(bool value)
@@ -539,7 +546,11 @@ void TCustomBarSeries::DrawBevel()
     }
     if (chart->View3D())
         r = chart->Canvas3D()->CalcRect3D(r, StartZ());
-    chart->Canvas3D()->Frame3D(r, ApplyBright(FBarColor, 128), ApplyDark(FBarColor, 64), FBevelSize);
+    // Rings past the middle of the bar would be drawn crossed over, outside it: a bevel never
+    // grows wider than half the bar.
+    const int most = (std::min(r.Right - r.Left, r.Bottom - r.Top) + 1) / 2;
+    chart->Canvas3D()->Frame3D(r, ApplyBright(FBarColor, 128), ApplyDark(FBarColor, 64),
+                               std::clamp(FBevelSize, 0, std::max(0, most)));
 }
 
 int TCustomBarSeries::Clicked(int x, int y)
@@ -553,7 +564,7 @@ int TCustomBarSeries::Clicked(int x, int y)
     return -1;
 }
 
-// ---- legend and gallery ----
+// ---- legend ----
 
 void TCustomBarSeries::PrepareLegendCanvas(int, TColor& backColor, TBrushStyle& style)
 {
@@ -565,24 +576,4 @@ void TCustomBarSeries::PrepareLegendCanvas(int, TColor& backColor, TBrushStyle& 
 void TCustomBarSeries::DrawLegendShape(int index, const TRect& rect)
 {
     TChartSeries::DrawLegendShape(index, rect);
-}
-
-void TCustomBarSeries::PrepareForGallery(bool isEnabled)
-{
-    TChartSeries::PrepareForGallery(isEnabled);
-    SetBarWidthPercent(85);
-    SetMultiBar(mbNone);
-}
-
-int TCustomBarSeries::NumSampleValues() const
-{
-    int result = 6;
-    bool found = false;
-    ForEachSameClass([&](TCustomBarSeries* s) {
-        if (!found && s != this) {
-            found = true;
-            result = s->Count();
-        }
-    });
-    return found ? result : 6;
 }

@@ -22,7 +22,10 @@ public:
     explicit TBarSeriesGradient(TNotifyEvent changeHandler = {});
     bool Relative() const { return FRelative; }
     void SetRelative(bool value);
+    // The direction a bar kind starts with; only a different one is stored.
+    void InitDirection(TGradientDirection value);
     void Assign(TPersistent* source) override;
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     bool FRelative = false;
@@ -105,6 +108,14 @@ public:
     void DrawLegendShape(int index, const TRect& rect) override;
     void PrepareForGallery(bool isEnabled) override;
     int NumSampleValues() const override;
+    // Variants: colours, four bar styles, then (with SubGalleryStack) three stacked modes, and
+    // side by side, per series or over all points.
+    void CreateSubGallery(TSubGallery& gallery) override;
+    void SetSubGallery(int index) override;
+    // Whether the gallery offers the stacked variants.
+    virtual bool SubGalleryStack() const { return true; }
+    // Every published property, stored when it differs from its default.
+    void DefineProperties(TTeeFiler& filer) override;
 
 protected:
     // The category axis (horizontal for vertical bars) and the value axis.
@@ -179,6 +190,7 @@ public:
     void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
     bool MoreSameZOrder() const override;
     bool DrawSeriesForward(int index) const override;
+    void DefineProperties(TTeeFiler& filer) override;
 
 protected:
     int InternalCalcMarkLength(int index) override;
@@ -202,6 +214,7 @@ public:
     double MinYValue() override { return MinValueOfCategoryAxis(); }
     void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
     bool DrawSeriesForward(int index) const override;
+    void DefineProperties(TTeeFiler& filer) override;
 
 protected:
     int InternalCalcMarkLength(int index) override;

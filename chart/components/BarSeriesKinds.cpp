@@ -14,7 +14,7 @@
 
 TBarSeries::TBarSeries(TComponent* AOwner) : TCustomBarSeries(AOwner)
 {
-    Gradient()->SetDirection(gdTopBottom);
+    Gradient()->InitDirection(gdTopBottom);
     YValues()->SetName(TeeMsg_ValuesBar);
 }
 
@@ -170,7 +170,7 @@ THorizBarSeries::THorizBarSeries(TComponent* AOwner) : TCustomBarSeries(AOwner)
     SetHorizontal();
     XValues()->SetOrder(loNone);
     YValues()->SetOrder(loAscending);
-    Gradient()->SetDirection(gdLeftRight);
+    Gradient()->InitDirection(gdLeftRight);
     XValues()->SetName(TeeMsg_ValuesBar);
 }
 

@@ -60,7 +60,8 @@ QString TCustomChart::FormattedValueLegend(TChartSeries* Series, int ValueIndex)
 {
     if (!Series)
         return QString();
-    return FLegend->FormattedValue(Series, ValueIndex);
+    TCustomChartLegend* legend = Series->DrawingLegend();
+    return (legend ? legend : FLegend.get())->FormattedValue(Series, ValueIndex);
 }
 
 QString TCustomChart::InternalFormattedLegend(TCustomChartLegend* ALegend, int Index)

@@ -1,5 +1,6 @@
 #include "chart/components/ChartLegend.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/components/Chart.h"
@@ -44,6 +45,34 @@ bool Store(T& field, T value)
     return true;
 }
 } // namespace
+
+void TLegendSymbol::DefineProperties(TTeeFiler& filer)
+{
+    static const QStringList positions = {"spLeft", "spRight"};
+    static const QStringList units = {"lcsPercent", "lcsPixels"};
+    filer.DefineProperty(
+        "Continuous", [this](const QString& v) { SetContinuous(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FContinuous); }, FContinuous);
+    filer.DefineProperty(
+        "DefaultPen", [this](const QString& v) { SetDefaultPen(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FDefaultPen); }, !FDefaultPen);
+    filer.DefineObject("Pen", [this](TTeeFiler& f) { FPen->DefineProperties(f); });
+    filer.DefineProperty(
+        "Position", [this](const QString& v) { SetPosition(TeeTextEnum(v, positions, spLeft)); },
+        [this] { return positions.at(FPosition); }, FPosition != spLeft);
+    filer.DefineProperty(
+        "Squared", [this](const QString& v) { SetSquared(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FSquared); }, FSquared);
+    filer.DefineProperty(
+        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FVisible); }, !FVisible);
+    filer.DefineProperty(
+        "Width", [this](const QString& v) { SetWidth(TeeTextInt32(v, 20)); },
+        [this] { return TeeIntText(FWidth); }, FWidth != 20);
+    filer.DefineProperty(
+        "WidthUnits", [this](const QString& v) { SetWidthUnits(TeeTextEnum(v, units, lcsPercent)); },
+        [this] { return units.at(FWidthUnits); }, FWidthUnits != lcsPercent);
+}
 
 void TLegendSymbol::SetContinuous(bool value)
 {
@@ -122,6 +151,12 @@ TCustomChartLegend::TCustomChartLegend(TCustomChart* AOwner) : TTeeCustomShapePo
 
 TCustomChartLegend::~TCustomChartLegend() = default;
 
+void TCustomChartLegend::SetParent(TCustomTeePanel* value)
+{
+    TTeeCustomShapePosition::SetParent(value);
+    FChart = dynamic_cast<TCustomChart*>(value);
+}
+
 void TCustomChartLegend::Assign(TPersistent* Source)
 {
     if (auto* l = dynamic_cast<TCustomChartLegend*>(Source)) {
@@ -149,6 +184,9 @@ void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList alignments = {"laLeft", "laRight", "laTop", "laBottom"};
     static const QStringList styles = {"lsAuto", "lsSeries", "lsValues", "lsLastValues"};
+    static const QStringList textStyles = {"ltsPlain",      "ltsLeftValue",    "ltsRightValue", "ltsLeftPercent",
+                                           "ltsRightPercent", "ltsXValue",     "ltsValue",      "ltsPercent",
+                                           "ltsXAndValue",  "ltsXAndPercent"};
     TTeeCustomShapePosition::DefineProperties(filer);
     filer.DefineProperty(
         "Alignment", [this](const QString& v) { SetAlignment(TeeTextEnum(v, alignments, laRight)); },
@@ -168,6 +206,32 @@ void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         "ResizeChart", [this](const QString& v) { SetResizeChart(TeeTextBool(v)); },
         [this] { return TeeBoolText(FResizeChart); }, !FResizeChart);
+    filer.DefineProperty(
+        "CurrentPage", [this](const QString& v) { SetCurrentPage(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FCurrentPage); }, !FCurrentPage);
+    filer.DefineObject("DividingLines", [this](TTeeFiler& f) { FDividingLines->DefineProperties(f); });
+    filer.DefineProperty(
+        "FirstValue", [this](const QString& v) { SetFirstValue(std::max(0, TeeTextInt32(v, 0))); },
+        [this] { return TeeIntText(FFirstValue); }, FFirstValue != 0);
+    filer.DefineProperty(
+        "FontSeriesColor", [this](const QString& v) { SetFontSeriesColor(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FFontSeriesColor); }, FFontSeriesColor);
+    filer.DefineProperty(
+        "HorizMargin", [this](const QString& v) { SetHorizMargin(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FHorizMargin); }, FHorizMargin != 0);
+    filer.DefineProperty(
+        "Inverted", [this](const QString& v) { SetInverted(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FInverted); }, FInverted);
+    filer.DefineObject("Symbol", [this](TTeeFiler& f) { FSymbol->DefineProperties(f); });
+    filer.DefineProperty(
+        "TextStyle", [this](const QString& v) { SetTextStyle(TeeTextEnum(v, textStyles, ltsLeftValue)); },
+        [this] { return textStyles.at(FTextStyle); }, FTextStyle != ltsLeftValue);
+    filer.DefineProperty(
+        "VertMargin", [this](const QString& v) { SetVertMargin(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FVertMargin); }, FVertMargin != 0);
+    filer.DefineProperty(
+        "VertSpacing", [this](const QString& v) { SetVertSpacing(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FVertSpacing); }, FVertSpacing != 0);
 }
 
 void TCustomChartLegend::SetAlignment(TLegendAlignment value)

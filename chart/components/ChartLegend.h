@@ -60,6 +60,9 @@ public:
     // Symbol width in pixels for a given text width.
     int CalcWidth(int textWidth);
 
+    // Each setting written only when it differs from a new symbol's.
+    void DefineProperties(TTeeFiler& filer);
+
 private:
     void Changed();
 
@@ -91,6 +94,8 @@ public:
     void DefineProperties(TTeeFiler& filer) override;
 
     TCustomChart* Chart() const { return FChart; }
+    // A legend moved to another panel draws there; only a chart control can draw it.
+    void SetParent(TCustomTeePanel* value) override;
 
     // ---- settings ----
     TLegendAlignment Alignment() const { return FAlignment; }

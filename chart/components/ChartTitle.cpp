@@ -57,16 +57,30 @@ void TTeeCustomShapePosition::Assign(TPersistent* Source)
 void TTeeCustomShapePosition::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShape::DefineProperties(filer);
+    // Left and Top are always stored, but they place the shape only when the stream puts it at
+    // a custom position: an automatic shape read back must stay automatic.
+    bool customInStream = false;
     filer.DefineProperty(
-        "CustomPosition", [this](const QString& v) { SetCustomPosition(TeeTextBool(v)); },
+        "CustomPosition",
+        [this, &customInStream](const QString& v) {
+            customInStream = TeeTextBool(v);
+            SetCustomPosition(customInStream);
+        },
         [this] { return TeeBoolText(FCustomPosition); }, FCustomPosition);
-    // Left and Top are always stored; reading them places the shape.
     filer.DefineProperty(
-        "Left", [this](const QString& v) { SetLeft(TeeTextInt32(v, Left())); }, [this] { return TeeIntText(Left()); },
-        true);
+        "Left",
+        [this, &customInStream](const QString& v) {
+            if (customInStream)
+                SetLeft(TeeTextInt32(v, Left()));
+        },
+        [this] { return TeeIntText(Left()); }, true);
     filer.DefineProperty(
-        "Top", [this](const QString& v) { SetTop(TeeTextInt32(v, Top())); }, [this] { return TeeIntText(Top()); },
-        true);
+        "Top",
+        [this, &customInStream](const QString& v) {
+            if (customInStream)
+                SetTop(TeeTextInt32(v, Top()));
+        },
+        [this] { return TeeIntText(Top()); }, true);
 }
 
 // ---- title ----

@@ -7,6 +7,7 @@
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/Teeconst.h"
+#include "platform/TeeFiler.h"
 #include "platform/Types.h"
 
 namespace {
@@ -86,6 +87,20 @@ void TCircledSeries::Assign(TPersistent* source)
         FCircleGradient->Assign(other->FCircleGradient.get());
     }
     TChartSeries::Assign(source);
+}
+
+void TCircledSeries::DefineProperties(TTeeFiler& filer)
+{
+    TChartSeries::DefineProperties(filer);
+    filer.DefineProperty(
+        "Circled", [this](const QString& v) { SetCircled(TeeTextBool(v)); }, [this] { return TeeBoolText(FCircled); },
+        FCircled);
+    filer.DefineProperty(
+        "CustomXRadius", [this](const QString& v) { SetCustomXRadius(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FCustomXRadius); }, FCustomXRadius != 0);
+    filer.DefineProperty(
+        "CustomYRadius", [this](const QString& v) { SetCustomYRadius(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FCustomYRadius); }, FCustomYRadius != 0);
 }
 
 // ---- the chart's 3D settings ----
@@ -190,6 +205,14 @@ void TCircledSeries::ShrinkForMarks(TChartSeries* series, TRect& rect)
     rect.Right -= width;
 }
 
+double TCircledSeries::DevicePixelRatio(TCanvas3D* canvas)
+{
+    const TDeviceSize d = canvas->GetDeviceSize();
+    if (d.Width <= 0 || d.Height <= 0 || d.WidthMM <= 0 || d.HeightMM <= 0)
+        return 1.0;
+    return (static_cast<double>(d.Width) / d.Height) / (d.WidthMM / d.HeightMM);
+}
+
 void TCircledSeries::DoBeforeDrawValues()
 {
     TChartSeries::DoBeforeDrawValues();
@@ -214,9 +237,9 @@ void TCircledSeries::DoBeforeDrawValues()
         }
     }
     if (FCircled) {
-        // Square pixels: a round circle has equal radii.
+        // Round on the device: the radii keep the proportion of its pixels.
         CalcRadius();
-        const double ratio = 1.0;
+        const double ratio = DevicePixelRatio(chart->Canvas3D());
         const int c = Round(FYRadius * ratio);
         if (c < FXRadius) {
             FCircleRect.Left += FXRadius - c;

@@ -10,6 +10,8 @@
 #include "chart/core/TeeGradient.h"
 #include "chart/core/View3DOptions.h"
 
+class TCanvas3D;
+
 class TCircledSeries : public TChartSeries
 {
 public:
@@ -48,6 +50,9 @@ public:
     TColor CalcCircleBackColor() const;
     bool HasBackColor() const { return FCircleBackColor != clDefault && FCircleBackColor != clNone; }
     void DrawCircleGradient();
+    // Horizontal over vertical pixels per millimetre of the canvas' device; 1 when its sizes
+    // are not known.
+    static double DevicePixelRatio(TCanvas3D* canvas);
 
     void Assign(TPersistent* source) override;
     void SetActive(bool value) override;
@@ -56,6 +61,7 @@ public:
     void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
     bool AssociatedToAxis(const TChartAxis*) const override { return true; }
     bool UseAxis() const override { return false; }
+    void DefineProperties(TTeeFiler& filer) override;
 
 protected:
     // Saves the chart's 3D settings and puts fixed ones in; restore gives them back.

@@ -17,6 +17,7 @@ TCustomSeries::TCustomSeries(TComponent* AOwner)
       FOutLine(std::make_unique<TChartHiddenPen>([this](TObject*) { Repaint(); })),
       FPointer(std::make_unique<TSeriesPointer>(this))
 {
+    FGradient = std::make_unique<TAreaGradient>([this](TObject*) { Repaint(); });
     SetKeepEdgePoint(true);
 }
 
@@ -40,6 +41,7 @@ void TCustomSeries::Assign(TPersistent* source)
         FStairs = other->FStairs;
         FTransparency = other->FTransparency;
         FOutLine->Assign(other->FOutLine.get());
+        FGradient->Assign(other->FGradient.get());
     }
     TCustomLineSeries::Assign(source);
 }
@@ -190,6 +192,8 @@ void TCustomSeries::CalcHorizMargins(int& left, int& right)
         left = std::max(left, FOutLine->Width());
         right = std::max(right, FOutLine->Width());
     }
+    if (Marks()->Visible() && !MandatoryIsY())
+        right = std::max(left, Marks()->ArrowLength() + Marks()->Callout()->Distance());
 }
 
 void TCustomSeries::CalcVerticalMargins(int& top, int& bottom)
@@ -217,183 +221,6 @@ void TCustomSeries::DrawMark(int index, const QString& text, TSeriesMarkPosition
     if (MandatoryIsY())
         Marks()->ApplyArrowLength(position);
     TCustomLineSeries::DrawMark(index, text, position);
-}
-
-// ---- drawing ----
-
-void TCustomSeries::DrawAllValues()
-{
-    if (FOutLine->Visible()) {
-        // The outline first, in its colour and wider than the line by its width and 2, then
-        // the line over it.
-        TChartPen saved;
-        saved.Assign(LinePen());
-        const TColor savedColour = SeriesColor();
-        LinePen()->Assign(FOutLine.get());
-        LinePen()->SetWidth(saved.Width() + FOutLine->Width() + 2);
-        SetSeriesColor(FOutLine->Color());
-        FPrevColor = clNone;
-        TCustomLineSeries::DrawAllValues();
-        LinePen()->Assign(&saved);
-        SetSeriesColor(savedColour);
-    }
-    FPrevColor = clNone;
-    TCustomLineSeries::DrawAllValues();
-}
-
-TSeriesPointerStyle TCustomSeries::PointerStyle(int index)
-{
-    return OnGetPointerStyle ? OnGetPointerStyle(this, index) : FPointer->Style();
-}
-
-void TCustomSeries::DrawPointer(int x, int y, TColor colour, int index)
-{
-    TCanvas3D* canvas = ParentChart()->Canvas3D();
-    FPointer->PrepareCanvas(canvas, colour);
-    FPointer->Draw(x, y, colour, PointerStyle(index));
-}
-
-TColor TCustomSeries::AreaColorOf(TColor colour) const
-{
-    return ColorEachPoint() || FAreaColor == clDefault ? colour : FAreaColor;
-}
-
-void TCustomSeries::DrawValue(int index)
-{
-    TCustomAxisPanel* chart = ParentChart();
-    const TColor colour = GetValueColor(index);
-    const int x = CalcXPos(index), y = CalcYPos(index);
-    // No segment comes from a null point: the next one starts anew from itself.
-    if (FPrevColor == clNone) {
-        FPrevX = x;
-        FPrevY = y;
-    }
-    const int origin = GetOriginPos(index);
-    const bool forward = DrawValuesForward();
-    const int firstDrawn = forward ? FirstVisible() : LastVisible();
-    const int lastDrawn = forward ? LastVisible() : FirstVisible();
-    if (index == firstDrawn) {
-        if (index == FirstVisible() && index > 0 && MandatoryIsY()) {
-            // The segment from the point before the first visible one, cut at the chart edge.
-            const int before = index - 1;
-            int px, py, prevOrigin = origin;
-            if (FDrawArea) {
-                px = CalcXPos(before);
-                py = CalcYPos(before);
-                prevOrigin = GetOriginPos(before);
-            } else {
-                TChartAxis* h = GetHorizAxis();
-                px = h->Inverted() ? chart->PlotRect().Right : chart->PlotRect().Left;
-                if (FStairs) {
-                    py = CalcYPos(before);
-                } else if (GetVertAxis()->Logarithmic()) {
-                    px = CalcXPos(before);
-                    py = CalcYPos(before);
-                } else {
-                    const double x0 = XValues()->GetValue(before), x1 = XValues()->GetValue(index);
-                    if (x0 == x1) {
-                        py = CalcYPos(before);
-                    } else {
-                        const double y0 = YValues()->GetValue(before), y1 = YValues()->GetValue(index);
-                        const double edge = h->CalcPosPoint(px);
-                        py = GetVertAxis()->CalcYPosValue(y0 + (y1 - y0) * (edge - x0) / (x1 - x0));
-                    }
-                }
-            }
-            if (!IsNull(before))
-                DrawSegment(TPoint(px, py), TPoint(x, y), prevOrigin, origin, colour, index, false, false);
-        }
-        if (index == lastDrawn && FPointer->Visible() && colour != clNone)
-            DrawPointer(x, y, colour, index);
-    } else {
-        DrawSegment(TPoint(FPrevX, FPrevY), TPoint(x, y), FPrevOrigin, origin, colour, index, true, index == lastDrawn);
-    }
-    FPrevX = x;
-    FPrevY = y;
-    FPrevOrigin = origin;
-    FPrevColor = colour;
-}
-
-void TCustomSeries::DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index,
-                                bool pointers, bool lastDrawn)
-{
-    TCustomAxisPanel* chart = ParentChart();
-    TCanvas3D* canvas = chart->Canvas3D();
-    const bool is3D = chart->View3D();
-    if (!(c == p) && colour != clNone) {
-        if (is3D && (FDrawArea || FDrawLine)) {
-            canvas->AssignVisiblePen(LinePen());
-            chart->CheckPenWidth(canvas->Pen());
-            const TColor fill = FColorEachLine || FDrawArea ? AreaColorOf(colour) : SeriesColor();
-            canvas->AssignBrushColor(Brush(), fill, chart->Color());
-            if (FStairs) {
-                const TPoint corner = FInvertedStairs ? TPoint(p.X, c.Y) : TPoint(c.X, p.Y);
-                canvas->Plane3D(p, corner, StartZ(), EndZ());
-                canvas->Plane3D(corner, c, StartZ(), EndZ());
-            } else {
-                canvas->Plane3D(c, p, StartZ(), EndZ());
-            }
-        }
-        if (FDrawArea) {
-            DrawAreaPiece(p, c, prevOrigin, origin, colour);
-        } else if (!is3D && FDrawLine) {
-            canvas->AssignVisiblePenColor(LinePen(), FColorEachLine ? colour : SeriesColor());
-            chart->CheckPenWidth(canvas->Pen());
-            canvas->MoveTo(p.X, p.Y);
-            if (FStairs) {
-                if (FInvertedStairs)
-                    canvas->LineTo(p.X, c.Y);
-                else
-                    canvas->LineTo(c.X, p.Y);
-            }
-            canvas->LineTo(c.X, c.Y);
-        }
-    }
-    if (pointers && FPointer->Visible()) {
-        if (FPrevColor != clNone)
-            DrawPointer(p.X, p.Y, FPrevColor, index - 1);
-        if (lastDrawn && colour != clNone)
-            DrawPointer(c.X, c.Y, colour, index);
-    }
-}
-
-void TCustomSeries::DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour)
-{
-    TCustomAxisPanel* chart = ParentChart();
-    TCanvas3D* canvas = chart->Canvas3D();
-    const TColor fill = AreaColorOf(colour);
-    const TColor back = FAreaBrush->Color() == clDefault ? SeriesColor() : FAreaBrush->Color();
-    chart->SetBrushCanvas(fill, FAreaBrush.get(), back);
-    if (FAreaLinesPen->Visible() && FAreaLinesPen->Color() != clDefault)
-        canvas->AssignVisiblePen(FAreaLinesPen.get());
-    else
-        canvas->AssignVisiblePenColor(FAreaLinesPen.get(), colour);
-    TPoint poly[4];
-    if (MandatoryIsY())
-        poly[0] = TPoint(p.X, prevOrigin), poly[3] = TPoint(c.X, origin);
-    else
-        poly[0] = TPoint(prevOrigin, p.Y), poly[3] = TPoint(origin, c.Y);
-    poly[1] = p;
-    poly[2] = c;
-    if (FStairs && MandatoryIsY()) {
-        const int stepY = FInvertedStairs ? c.Y : p.Y;
-        const int base = FInvertedStairs ? origin : prevOrigin;
-        if (chart->View3D())
-            canvas->RectangleWithZ(TRect(p.X, stepY, c.X + 1, base), StartZ());
-        else
-            canvas->Rectangle(p.X, stepY, c.X + 1, base);
-    } else if (chart->View3D()) {
-        canvas->PolygonWithZ(poly, 3, StartZ());
-    } else {
-        canvas->Polygon(poly, 3);
-    }
-    if (LinePen()->Visible()) {
-        canvas->AssignVisiblePen(LinePen());
-        if (chart->View3D())
-            canvas->LineWithZ(p.X, p.Y, c.X, c.Y, StartZ());
-        else
-            canvas->Line(p.X, p.Y, c.X, c.Y);
-    }
 }
 
 // ---- clicks ----
@@ -451,55 +278,6 @@ int TCustomSeries::Clicked(int x, int y)
     return -1;
 }
 
-// ---- legend ----
-
-void TeePointerDrawLegend(TSeriesPointer* pointer, TColor colour, const TRect& rect, bool lineVisible)
-{
-    TCustomTeePanel* chart = pointer->Parent();
-    if (!chart)
-        return;
-    TCanvas3D* canvas = chart->Canvas3D();
-    pointer->PrepareCanvas(canvas, colour);
-    const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
-    const int hs = lineVisible ? std::min(pointer->HorizSize(), w / 3) : std::min(pointer->HorizSize(), w / 2 + 1);
-    const int vs = lineVisible ? std::min(pointer->VertSize(), h / 3) : std::min(pointer->VertSize(), h / 2 + 1);
-    pointer->DrawPointer(canvas, false, (rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2, hs, vs, colour,
-                         pointer->Style());
-}
-
-void TCustomSeries::DrawLegendShape(int index, const TRect& rect)
-{
-    TCustomAxisPanel* chart = ParentChart();
-    TCanvas3D* canvas = chart->Canvas3D();
-    const TColor colour = index == -1 ? SeriesColor() : LegendItemColor(index);
-    auto prepareLine = [&] {
-        if (chart->View3D()) {
-            canvas->AssignBrushColor(Brush(), colour, chart->Color());
-            canvas->AssignVisiblePen(LinePen());
-        } else {
-            canvas->Brush()->SetStyle(bsClear);
-            canvas->AssignVisiblePenColor(LinePen(), colour);
-        }
-        chart->CheckPenWidth(canvas->Pen());
-    };
-    const int middle = (rect.Top + rect.Bottom) / 2;
-    if (FPointer->Visible()) {
-        if (FDrawLine) {
-            prepareLine();
-            canvas->DoHorizLine(rect.Left, rect.Right, middle);
-        }
-        TeePointerDrawLegend(FPointer.get(), colour, rect, LinePen()->Visible());
-    } else if (!FDrawLine || FDrawArea) {
-        TCustomLineSeries::DrawLegendShape(index, rect);
-    } else {
-        prepareLine();
-        if (chart->View3D())
-            canvas->Rectangle(rect);
-        else
-            canvas->DoHorizLine(rect.Left, rect.Right, middle);
-    }
-}
-
 // ---------------------------------------------------------------- concrete kinds
 
 TLineSeries::TLineSeries(TComponent* AOwner) : TCustomSeries(AOwner)
@@ -507,6 +285,7 @@ TLineSeries::TLineSeries(TComponent* AOwner) : TCustomSeries(AOwner)
     SetDrawLine(true);
     SetOnePointFunctionResult(false);
     Pointer()->SetVisible(false);
+    KeepStartLook();
 }
 
 void TLineSeries::Assign(TPersistent* source)
@@ -536,6 +315,7 @@ TPointSeries::TPointSeries(TComponent* AOwner) : TCustomSeries(AOwner)
 {
     ApplyLook();
     Marks()->SetArrowLength(0);
+    KeepStartLook();
 }
 
 void TPointSeries::ApplyLook()
@@ -557,6 +337,17 @@ TAreaSeries::TAreaSeries(TComponent* AOwner) : TCustomSeries(AOwner)
     SetDrawArea(true);
     SetOnePointFunctionResult(false);
     Pointer()->SetVisible(false);
+    KeepStartLook();
+}
+
+bool TAreaSeries::DrawSeriesForward(int index) const
+{
+    // Stacked areas go from the base upward, so each covers the edge of the one below it.
+    if (MultiArea() != maNone) {
+        TChartAxis* axis = MandatoryIsY() ? GetVertAxis() : GetHorizAxis();
+        return !(axis && axis->Inverted());
+    }
+    return TCustomSeries::DrawSeriesForward(index);
 }
 
 int TAreaSeries::GetOriginPos(int index) const
@@ -601,6 +392,19 @@ void TAreaSeries::Assign(TPersistent* source)
 THorizAreaSeries::THorizAreaSeries(TComponent* AOwner) : TAreaSeries(AOwner)
 {
     SetHorizontal();
+    AreaGradient()->PresetDirection(gdRightLeft);
     XValues()->SetOrder(loNone);
     YValues()->SetOrder(loAscending);
+}
+
+void THorizAreaSeries::DrawMark(int index, const QString& text, TSeriesMarkPosition& position)
+{
+    const int distance = Marks()->Callout()->Distance();
+    const int reach = Marks()->ArrowLength() + distance;
+    position.BoxLeftTop.Y = position.ArrowEnd.Y - position.BoxHeight / 2;
+    position.BoxLeftTop.X += reach + position.BoxWidth / 2;
+    position.ArrowEnd.X += reach;
+    position.ArrowStart.Y = position.ArrowEnd.Y;
+    position.ArrowStart.X += distance;
+    TAreaSeries::DrawMark(index, text, position);
 }

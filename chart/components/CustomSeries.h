@@ -6,11 +6,15 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "chart/components/CustomLineSeries.h"
 #include "chart/core/SeriesPointer.h"
+#include "chart/core/TeeGradient.h"
 
 enum TCustomSeriesStack { cssNone, cssOverlap, cssStack, cssStack100 };
+// The stacking of area series as the area kind offers it.
+enum TMultiArea { maNone, maStacked, maStacked100 };
 
 class TCustomSeries;
 using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* sender, int valueIndex)>;
@@ -83,11 +87,68 @@ public:
     virtual bool ClickedPointer(int index, int x, int y, int pointX, int pointY);
     virtual void DrawPointer(int x, int y, TColor colour, int index);
 
+    // ---- object properties and stored properties (CustomSeriesStored.cpp) ----
+    // The styles of the series brush and of the area brush.
+    TBrushStyle LineBrush() const { return Brush()->Style(); }
+    void SetLineBrush(TBrushStyle value) { Brush()->SetStyle(value); }
+    TBrushStyle AreaBrush() const { return FAreaBrush->Style(); }
+    void SetAreaBrush(TBrushStyle value) { FAreaBrush->SetStyle(value); }
+    // The object setters copy into the owned object.
+    void SetAreaChartBrush(TChartBrush* value) { FAreaBrush->Assign(value); }
+    void SetAreaLinesPen(TChartPen* value) { FAreaLinesPen->Assign(value); }
+    void SetOutLine(TChartPen* value) { FOutLine->Assign(value); }
+    void SetPointer(TSeriesPointer* value) { FPointer->Assign(value); }
+    // The area gradient; hidden until made visible.
+    TTeeGradient* Gradient() const { return FGradient.get(); }
+    void SetGradient(TTeeGradient* value) { FGradient->Assign(value); }
+    // Each property the kind stores, when it differs from what a new series of the kind has.
+    void DefineProperties(TTeeFiler& filer) override;
+
+protected:
+    // The properties a kind stores (a kind stores only those it publishes).
+    enum TStoredProperty : unsigned {
+        spAreaBrush = 1u << 0, spAreaChartBrush = 1u << 1, spAreaColor = 1u << 2, spAreaLinesPen = 1u << 3,
+        spBrush = 1u << 4, spClickableLine = 1u << 5, spColorEachLine = 1u << 6, spDark3D = 1u << 7,
+        spDrawArea = 1u << 8, spDrawLine = 1u << 9, spGradient = 1u << 10, spInvertedStairs = 1u << 11,
+        spLineBrush = 1u << 12, spLineHeight = 1u << 13, spLinePen = 1u << 14, spOutLine = 1u << 15,
+        spPointer = 1u << 16, spStacked = 1u << 17, spStairs = 1u << 18, spTransparency = 1u << 19,
+        spValueLists = 1u << 20, spAll = (1u << 21) - 1
+    };
+    virtual unsigned StoredProperties() const { return spAll; }
+    // What the kind's constructor leaves becomes what needs no storing: each kind's
+    // constructor ends with this.
+    void KeepStartLook();
+
+    // The area gradient, whose start direction a kind may change.
+    class TAreaGradient : public TTeeGradient
+    {
+    public:
+        explicit TAreaGradient(TNotifyEvent changeHandler) : TTeeGradient(std::move(changeHandler)) {}
+        void PresetDirection(TGradientDirection value)
+        {
+            SetDirection(value);
+            FDefaultDirection = value;
+        }
+    };
+    TAreaGradient* AreaGradient() const { return FGradient.get(); }
+
+private:
+    bool FStartClickableLine = true;
+    bool FStartDrawArea = false;
+    bool FStartDrawLine = false;
+    std::unique_ptr<TAreaGradient> FGradient;
+    // ---- end of object and stored properties ----
+
 private:
     TSeriesPointerStyle PointerStyle(int index);
     void DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index, bool pointers,
                      bool lastDrawn);
-    void DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour);
+    void DrawRibbon(TPoint p, TPoint c, TColor colour, bool lastDrawn);
+    void DrawAreaPiece(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, bool lastDrawn);
+    void DrawAreaStep(TPoint p, TPoint c, int prevOrigin, int origin);
+    void DrawAreaPolygon(TPoint p, TPoint c, int prevOrigin, int origin);
+    // The face from the point down to its origin, between the series' two depths.
+    void DrawClosingFace(TPoint point, int origin);
     TColor AreaColorOf(TColor colour) const;
     double StackedMaximum();
 
@@ -106,6 +167,9 @@ private:
     TCustomSeriesStack FStacked = cssNone;
     bool FStairs = false;
     int FTransparency = 0;
+    // Faces of the 3D ribbon that rise more steeply than the depth's slope show their
+    // underside and are drawn darker.
+    double FSlopeRatio = 1.0;
     int FPrevX = 0;
     int FPrevY = 0;
     TColor FPrevColor = clNone;
@@ -118,6 +182,13 @@ public:
     explicit TLineSeries(TComponent* AOwner);
     void Assign(TPersistent* source) override;
     void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
+
+    // Gallery variants (CustomSeriesGallery.cpp).
+    void CreateSubGallery(TSubGallery& gallery) override;
+    void SetSubGallery(int index) override;
+
+protected:
+    unsigned StoredProperties() const override;
 };
 
 class THorizLineSeries : public TLineSeries
@@ -132,6 +203,18 @@ public:
     explicit TPointSeries(TComponent* AOwner);
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TSeriesPointerEditor"); }
+
+    // Gallery variants and look (CustomSeriesGallery.cpp). Whether the gallery offers the
+    // point kind's further symbol variants.
+    virtual bool CanDoExtra() const { return true; }
+    void CreateSubGallery(TSubGallery& gallery) override;
+    void SetSubGallery(int index) override;
+    void PrepareForGallery(bool isEnabled) override;
+    // Also gives the symbols the point colours.
+    void SetColorEachPoint(bool value) override;
+
+protected:
+    unsigned StoredProperties() const override;
 
 private:
     void ApplyLook();
@@ -151,6 +234,20 @@ public:
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TAreaSeriesEditor"); }
     void PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& style) override;
+    void DrawLegendShape(int index, const TRect& rect) override;
+    bool DrawSeriesForward(int index) const override;
+
+    // Stacking read from and written to Stacked (CustomSeriesStored.cpp); an unchanged value
+    // does nothing.
+    TMultiArea MultiArea() const;
+    void SetMultiArea(TMultiArea value);
+    void DefineProperties(TTeeFiler& filer) override;
+    // Gallery variants (CustomSeriesGallery.cpp).
+    void CreateSubGallery(TSubGallery& gallery) override;
+    void SetSubGallery(int index) override;
+
+protected:
+    unsigned StoredProperties() const override;
 
 private:
     bool FUseYOrigin = false;
@@ -162,4 +259,6 @@ class THorizAreaSeries : public TAreaSeries
 public:
     explicit THorizAreaSeries(TComponent* AOwner);
     int NumSampleValues() const override { return 10; }
+    // Marks sit to the right of their points.
+    void DrawMark(int index, const QString& text, TSeriesMarkPosition& position) override;
 };

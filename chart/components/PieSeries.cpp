@@ -12,7 +12,6 @@
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/TeeColorFunctions.h"
 #include "chart/core/Teeconst.h"
-#include "platform/Random.h"
 #include "platform/TeeFiler.h"
 #include "platform/Types.h"
 #include "platform/graphics/Brush.h"
@@ -21,7 +20,7 @@ namespace {
 constexpr double kDegree = 0.017453292519943295;
 }
 
-// ---- exploded slices, other slice, shadow ----
+// ---- exploded slices, shadow ----
 
 int TExplodedSlices::Get(int index) const
 {
@@ -52,58 +51,10 @@ void TExplodedSlices::Exchange(int a, int b)
     std::swap(FItems[static_cast<size_t>(a)], FItems[static_cast<size_t>(b)]);
 }
 
-void TPieOtherSlice::SetColor(TColor value)
-{
-    if (FColor != value) {
-        FColor = value;
-        FOwner->Repaint();
-    }
-}
-
-void TPieOtherSlice::SetStyle(TPieOtherStyle value)
-{
-    if (FStyle != value) {
-        FStyle = value;
-        FOwner->Repaint();
-    }
-}
-
-QString TPieOtherSlice::Text() const
-{
-    return FText.isEmpty() ? TeeMsg_PieOther : FText;
-}
-
-void TPieOtherSlice::SetText(const QString& value)
-{
-    if (FText != value) {
-        FText = value;
-        FOwner->Repaint();
-    }
-}
-
-void TPieOtherSlice::SetValue(double value)
-{
-    if (FValue != value) {
-        FValue = value;
-        FOwner->Repaint();
-    }
-}
-
-void TPieOtherSlice::Assign(TPersistent* source)
-{
-    if (auto* other = dynamic_cast<TPieOtherSlice*>(source)) {
-        FColor = other->FColor;
-        FStyle = other->FStyle;
-        FText = other->FText;
-        FValue = other->FValue;
-        return;
-    }
-    TPersistent::Assign(source);
-}
-
 TPieShadow::TPieShadow(TNotifyEvent changeHandler) : TTeeShadow(std::move(changeHandler))
 {
-    SetColor(static_cast<TColor>(0xA0A0A0));
+    DefaultColor = static_cast<TColor>(0xA0A0A0);
+    SetColor(DefaultColor);
 }
 
 // ---- series ----
@@ -122,6 +73,20 @@ TPieSeries::TPieSeries(TComponent* AOwner)
 }
 
 TPieSeries::~TPieSeries() = default;
+
+void TPieSeries::Removed()
+{
+    TCircledSeries::Removed();
+    if (TChartLegend* legend = FOtherSlice->LegendIfAny())
+        legend->SetParent(nullptr);
+}
+
+void TPieSeries::SetParentChart(TCustomAxisPanel* value)
+{
+    TCircledSeries::SetParentChart(value);
+    if (TChartLegend* legend = FOtherSlice->LegendIfAny(); legend && !ComponentState().Contains(csDestroying))
+        legend->SetParent(value);
+}
 
 void TPieSeries::Assign(TPersistent* source)
 {
@@ -189,8 +154,11 @@ void TPieSeries::DoBeforeDrawChart()
             grouped = true;
         }
     }
-    if (grouped)
+    if (grouped) {
         AddXY(OtherFlag, sum, FOtherSlice->Text(), FOtherSlice->Color());
+        // Shares stay parts of the given values: the other slice repeats the grouped ones.
+        PieValues()->SetTotalABS(PieValues()->TotalABS() - sum);
+    }
 }
 
 void TPieSeries::ClearLists()
@@ -306,6 +274,29 @@ void TPieSeries::DrawAllValues()
         for (int i : FSortedSlice)
             DrawValue(i);
     }
+    DrawOtherLegend();
+}
+
+// The other slice's legend draws over the finished pie. The room it takes from the chart is
+// given back at once, so that the series drawn after this one see the same chart rectangle.
+void TPieSeries::DrawOtherLegend()
+{
+    TChartLegend* legend = FOtherSlice->LegendIfAny();
+    if (!legend || !legend->Visible() || !legend->Chart())
+        return;
+    TCustomAxisPanel* chart = ParentChart();
+    TCanvas3D* canvas = chart->Canvas3D();
+    const TRect plot = chart->PlotRect();
+    struct Drawing {
+        TPieSeries* series;
+        ~Drawing() { series->SetDrawingLegend(nullptr); }
+    } drawing{this};
+    SetDrawingLegend(legend);
+    canvas->FrontPlaneBegin();
+    legend->DrawLegend();
+    canvas->FrontPlaneEnd();
+    chart->SetPlotRect(plot);
+    chart->ReCalcWidthHeight();
 }
 
 TBrushStyle TPieSeries::SliceBrushStyle(int index) const
@@ -413,20 +404,27 @@ void TPieSeries::PrepareLegendCanvas(int index, TColor& backColor, TBrushStyle& 
     style = SliceBrushStyle(std::max(0, index));
 }
 
+bool TPieSeries::DrawingOtherLegend() const
+{
+    return DrawingLegend() && DrawingLegend() == FOtherSlice->LegendIfAny();
+}
+
 int TPieSeries::CountLegendItems()
 {
+    const bool grouped = DrawingOtherLegend();
     int n = 0;
     for (int i = 0; i < Count(); ++i)
-        if (!IsGrouped(i))
+        if (IsGrouped(i) == grouped)
             ++n;
     return n;
 }
 
 int TPieSeries::LegendToValueIndex(int legendIndex)
 {
+    const bool grouped = DrawingOtherLegend();
     int n = -1;
     for (int i = 0; i < Count(); ++i)
-        if (!IsGrouped(i) && ++n == legendIndex)
+        if (IsGrouped(i) == grouped && ++n == legendIndex)
             return i;
     return legendIndex;
 }
@@ -441,19 +439,17 @@ int TPieSeries::CalcXPos(int index) const
     return XValues()->GetValue(index) == OtherFlag ? 0 : TCircledSeries::CalcXPos(index);
 }
 
+void TPieSeries::CheckOrder()
+{
+    XValues()->SetOrder(loAscending);
+    Repaint();
+}
+
 void TPieSeries::SwapValueIndex(int a, int b)
 {
     TCircledSeries::SwapValueIndex(a, b);
     FExplodedSlice.Extend(Count());
     FExplodedSlice.Exchange(a, b);
-}
-
-void TPieSeries::AddSampleValues(int numValues)
-{
-    const QString labels[8] = {TeeMsg_PieSample1, TeeMsg_PieSample2, TeeMsg_PieSample3, TeeMsg_PieSample4,
-                               TeeMsg_PieSample5, TeeMsg_PieSample6, TeeMsg_PieSample7, TeeMsg_PieSample8};
-    for (int i = 0; i < numValues; ++i)
-        Add(Random(1000) + 1, labels[i % 8], clDefault);
 }
 
 void TPieSeries::DefineProperties(TTeeFiler& filer)
@@ -462,4 +458,33 @@ void TPieSeries::DefineProperties(TTeeFiler& filer)
     if (dynamic_cast<TTeePropertyWriter*>(&filer))
         RemoveOtherSlice();
     TCircledSeries::DefineProperties(filer);
+    filer.DefineProperty(
+        "AngleSize", [this](const QString& v) { SetAngleSize(TeeTextInt32(v, 360)); },
+        [this] { return TeeIntText(FAngleSize); }, FAngleSize != 360);
+    filer.DefineProperty(
+        "AutoMarkPosition", [this](const QString& v) { SetAutoMarkPosition(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FAutoMarkPosition); }, !FAutoMarkPosition);
+    filer.DefineProperty(
+        "CircleBackColor", [this](const QString& v) { SetCircleBackColor(TeeTextColor(v, clDefault)); },
+        [this] { return TeeColorText(CircleBackColor()); }, CircleBackColor() != clDefault);
+    filer.DefineProperty(
+        "ColorEachPoint", [this](const QString& v) { SetColorEachPoint(TeeTextBool(v)); },
+        [this] { return TeeBoolText(ColorEachPoint()); }, !ColorEachPoint());
+    filer.DefineProperty(
+        "Dark3D", [this](const QString& v) { SetDark3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FDark3D); },
+        !FDark3D);
+    filer.DefineProperty(
+        "DarkPen", [this](const QString& v) { SetDarkPen(TeeTextBool(v)); }, [this] { return TeeBoolText(FDarkPen); },
+        FDarkPen);
+    filer.DefineProperty(
+        "ExplodeBiggest", [this](const QString& v) { SetExplodeBiggest(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(FExplodeBiggest); }, FExplodeBiggest != 0);
+    filer.DefineObject("OtherSlice", [this](TTeeFiler& f) { FOtherSlice->DefineProperties(f); });
+    filer.DefineProperty(
+        "RotationAngle", [this](const QString& v) { SetRotationAngle(TeeTextInt32(v, 0)); },
+        [this] { return TeeIntText(RotationAngle()); }, RotationAngle() != 0);
+    filer.DefineObject("Shadow", [this](TTeeFiler& f) { FShadow->DefineProperties(f); });
+    filer.DefineProperty(
+        "UsePatterns", [this](const QString& v) { SetUsePatterns(TeeTextBool(v)); },
+        [this] { return TeeBoolText(FUsePatterns); }, FUsePatterns);
 }

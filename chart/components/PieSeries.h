@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "chart/components/ChartLegend.h"
 #include "chart/components/CircledSeries.h"
 #include "chart/core/TeeShadow.h"
 
@@ -32,11 +33,12 @@ private:
 
 enum TPieOtherStyle { poNone, poBelowPercent, poBelowValue };
 
-// Grouping of small slices into one.
-class TPieOtherSlice : public TPersistent
+// Grouping of small slices into one, with an optional legend that lists the grouped ones.
+class TPieOtherSlice : public TPersistent, public TTeeStoredObject
 {
 public:
-    explicit TPieOtherSlice(TPieSeries* owner) : FOwner(owner) {}
+    explicit TPieOtherSlice(TPieSeries* owner);
+    ~TPieOtherSlice() override;
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
     TPieOtherStyle Style() const { return FStyle; }
@@ -46,10 +48,19 @@ public:
     void SetText(const QString& value);
     double Value() const { return FValue; }
     void SetValue(double value);
+    // Created on first read: hidden, listing the owner's values in the owner's chart.
+    TChartLegend* Legend();
+    // The legend when it has been made, without making it.
+    TChartLegend* LegendIfAny() const { return FLegend.get(); }
+    // None frees the legend; otherwise it takes the settings given and lists the owner's values.
+    void SetLegend(TCustomChartLegend* value);
+    // Color, Legend (freed when the source has none), Style, Text, Value.
     void Assign(TPersistent* source) override;
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     TPieSeries* FOwner;
+    std::unique_ptr<TChartLegend> FLegend;
     TColor FColor = clDefault;
     TPieOtherStyle FStyle = poNone;
     QString FText;
@@ -117,6 +128,10 @@ public:
 
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TPieSeriesEditor"); }
+    // Also moves the other slice's legend to the new chart.
+    void SetParentChart(TCustomAxisPanel* value) override;
+    // Taken out of its chart directly: the legend leaves the chart too.
+    void Removed() override;
     void DoBeforeDrawChart() override;
     void ClearLists() override;
     void DrawAllValues() override;
@@ -132,15 +147,28 @@ public:
     int CalcXPos(int index) const override;
     int Clicked(int x, int y) override;
     void SwapValueIndex(int a, int b) override;
+    // Slices keep the order they were given in; only their X values are kept ascending.
+    void CheckOrder() override;
     void AddSampleValues(int numValues) override;
     int NumSampleValues() const override { return 8; }
     void DefineProperties(TTeeFiler& filer) override;
+    // True while the other slice's legend draws: the legend items are then the grouped points.
+    bool DrawingOtherLegend() const;
+
+    // ---- gallery ----
+    void PrepareForGallery(bool isEnabled) override;
+    void CreateSubGallery(TSubGallery& gallery) override;
+    void SetSubGallery(int index) override;
+    void GalleryChanged3D(bool value) override;
+    // A flat view from the front: not orthogonal, rotation 0, elevation 305.
+    void DisableRotation();
 
 protected:
     void DrawPie(int index);
 
 private:
     TBrushStyle SliceBrushStyle(int index) const;
+    void DrawOtherLegend();
 
     int FAngleSize = 360;
     bool FAutoMarkPosition = true;

@@ -19,6 +19,7 @@
 #include "chart/core/SubGallery.h"
 
 class TChartAxis;
+class TCustomChartLegend;
 class TTeeFunction;
 
 // A change of a series' points, passed to the series linked to it.
@@ -122,8 +123,8 @@ public:
     int UpdateCount() const { return FUpdateCount; }
     void RefreshSeries();
 
-    // Ordering.
-    void CheckOrder();
+    // Ordering: sorts by the mandatory values when they keep an order.
+    virtual void CheckOrder();
     void SortByLabels(TChartListOrder order = loAscending);
     // Exchanges two points in every value list, the colours and the labels.
     virtual void SwapValueIndex(int a, int b);
@@ -307,6 +308,10 @@ public:
     virtual void DrawLegend(int index, const TRect& rect);
     virtual void DrawLegendShape(int index, const TRect& rect);
     virtual void PrepareLegendCanvas(int, TColor&, TBrushStyle&) {}
+    // The legend the series is drawing items for when it is not the chart's own (a pie's
+    // other-slice legend, set while that legend draws); none otherwise. Not owned.
+    TCustomChartLegend* DrawingLegend() const { return FDrawingLegend; }
+    void SetDrawingLegend(TCustomChartLegend* value) { FDrawingLegend = value; }
 
     std::function<void(TChartSeries* sender)> BeforeDrawValues;
     std::function<void(TChartSeries* sender)> AfterDrawValues;
@@ -346,6 +351,7 @@ protected:
     void BeforeDestruction() override;
 
 private:
+    TCustomChartLegend* FDrawingLegend = nullptr;
     friend class TChartValueList;
     // The X text of a point: through the horizontal axis' label format.
     QString XValueText(int index) const;

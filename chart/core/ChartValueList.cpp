@@ -128,6 +128,13 @@ double TChartValueList::TotalABS()
     return FTotalABS;
 }
 
+void TChartValueList::SetTotalABS(double value)
+{
+    if (FModified)
+        RecalcStats();
+    FTotalABS = value;
+}
+
 void TChartValueList::RecalcStats()
 {
     if (FCount <= 0) {

@@ -55,6 +55,9 @@ public:
     double MinValue();
     double Total();
     double TotalABS();
+    // Replaces the cached total of magnitudes until the values change (a pie leaves out the
+    // slice that stands for grouped values).
+    void SetTotalABS(double value);
     double Range() { return MaxValue() - MinValue(); }
     void RecalcStats();
 

@@ -36,7 +36,7 @@ public:
     // Called after the series left its chart: forgets the chart without SetParentChart.
     virtual void Removed();
     // Switches the chart's 3D view.
-    void GalleryChanged3D(bool value);
+    virtual void GalleryChanged3D(bool value);
     // Whether one of the two is an instance of the other's class.
     bool SameClass(const TCustomChartSeries* series) const;
 

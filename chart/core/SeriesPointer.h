@@ -87,7 +87,13 @@ public:
     void Assign(TPersistent* Source) override;
     void DefineProperties(TTeeFiler& filer) override;
 
+    // Visible is stored only when it differs from this; a series kind that starts its pointer
+    // hidden sets it too.
+    bool DefaultVisible() const { return FDefaultVisible; }
+    void SetDefaultVisible(bool value) { FDefaultVisible = value; }
+
 protected:
+    bool IsVisibleStored() const override { return Visible() != FDefaultVisible; }
     // Stored defaults of the derived callouts.
     bool FDefaultDraw3D = true;
     bool FDefaultVisible = true;

@@ -26,6 +26,20 @@ void TTeeCanvas::SetBackColor(TColor color)
     GetHandle()->SetBkColor(ColorToRGB(color));
 }
 
+TDeviceSize TTeeCanvas::GetDeviceSize()
+{
+    TDeviceSize result;
+    if (TDeviceContext* dc = GetHandle()) {
+        const QSize pixels = dc->PixelSize();
+        const QSizeF mm = dc->PhysicalSize();
+        result.Width = pixels.width();
+        result.Height = pixels.height();
+        result.WidthMM = mm.width();
+        result.HeightMM = mm.height();
+    }
+    return result;
+}
+
 void TTeeCanvas::SetBackMode(int32_t mode)
 {
     GetHandle()->SetBkMode(mode);

@@ -39,6 +39,14 @@ constexpr uint32_t TA_TOP = 0;
 constexpr uint32_t TA_BOTTOM = 8;
 constexpr uint32_t TA_BASELINE = 24;
 
+// The size of the device drawn on, in pixels and in millimetres; a zero is not known.
+struct TDeviceSize {
+    int32_t Width = 0;
+    int32_t Height = 0;
+    double WidthMM = 0;
+    double HeightMM = 0;
+};
+
 class TTeeCanvas
 {
 public:
@@ -114,6 +122,8 @@ public:
     double FontZoom() const { return FFontZoom; }
     void SetFontZoom(double value) { FFontZoom = value; }
     bool Monochrome() { return GetMonochrome(); }
+    // The device of the handle while it draws; zeros when there is none.
+    virtual TDeviceSize GetDeviceSize();
     bool UseBuffer() { return GetUseBuffer(); }
 
     // ---- selection of drawing settings ----

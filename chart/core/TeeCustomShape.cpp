@@ -67,7 +67,7 @@ void TTeeCustomShapeBrushPen::DefineProperties(TTeeFiler& filer)
     filer.DefineObject(PenName(), [this](TTeeFiler& f) { FPen->DefineProperties(f); });
     filer.DefineProperty(
         "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FVisible); }, !FVisible);
+        [this] { return TeeBoolText(FVisible); }, IsVisibleStored());
 }
 
 // ---- the framed shape ----

@@ -59,6 +59,8 @@ protected:
     explicit TTeeCustomShapeBrushPen(std::unique_ptr<TChartBrush> brush);
     // The name under which the pen is stored ("Frame" for text shapes).
     virtual QString PenName() const { return QStringLiteral("Pen"); }
+    // Visible is stored when it differs from the shape's start value (shown).
+    virtual bool IsVisibleStored() const { return !FVisible; }
     TNotifyEvent ChangeHandler();
 
 private:

@@ -78,5 +78,5 @@ void TCustomTeeGradient::DefineProperties(TTeeFiler& filer)
         [this] { return TeeColorText(FStartColor); }, FStartColor != FDefaultStartColor);
     filer.DefineProperty(
         "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [this] { return TeeBoolText(FVisible); },
-        FVisible);
+        FVisible != FDefaultVisible);
 }

@@ -65,11 +65,12 @@ protected:
             OnChange(this);
     }
     void PropertyChanged() override { Changed(); }
-    // A derived gradient that starts from other colours or direction sets these too, so that
-    // only what differs from its own start is stored.
+    // A derived gradient that starts from other colours, direction or visibility sets these
+    // too, so that only what differs from its own start is stored.
     TGradientDirection FDefaultDirection = gdTopBottom;
     TColor FDefaultEndColor = clYellow;
     TColor FDefaultStartColor = clWhite;
+    bool FDefaultVisible = false;
 
 private:
     int32_t FBalance = 50;

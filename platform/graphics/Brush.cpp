@@ -24,12 +24,12 @@ void TBrush::Assign(TPersistent* source)
 
 // Stored properties: the names and value texts that the filer reads and writes.
 
-namespace {
-
-const QStringList brushStyleNames{"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
-                                  "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
-
-} // namespace
+const QStringList& BrushStyleNames()
+{
+    static const QStringList names{"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
+                                   "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
+    return names;
+}
 
 void TBrush::DefineProperties(TTeeFiler& filer)
 {
@@ -37,6 +37,6 @@ void TBrush::DefineProperties(TTeeFiler& filer)
         "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
         IsColorStored());
     filer.DefineProperty(
-        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, brushStyleNames, FStyle)); },
-        [this] { return brushStyleNames[FStyle]; }, IsStyleStored());
+        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, BrushStyleNames(), FStyle)); },
+        [this] { return BrushStyleNames()[FStyle]; }, IsStyleStored());
 }

@@ -8,6 +8,9 @@
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
+// The stored names of the brush styles, in the order of the enumeration.
+const QStringList& BrushStyleNames();
+
 // The class library's brush: colour, style and an optional pattern bitmap.
 class TBrush : public TGraphicsObject, public TTeeStoredObject
 {

@@ -100,6 +100,22 @@ const QImage* TDeviceContext::Image() const
     return nullptr;
 }
 
+QSize TDeviceContext::PixelSize() const
+{
+    const QPaintDevice* device = Device();
+    return device ? QSize(device->width(), device->height()) : QSize(0, 0);
+}
+
+QSizeF TDeviceContext::PhysicalSize() const
+{
+    const QPaintDevice* device = Device();
+    if (!device)
+        return QSizeF(0, 0);
+    if (const QImage* image = Image(); image && image->dotsPerMeterX() > 0 && image->dotsPerMeterY() > 0)
+        return QSizeF(image->width() * 1000.0 / image->dotsPerMeterX(), image->height() * 1000.0 / image->dotsPerMeterY());
+    return QSizeF(device->widthMM(), device->heightMM());
+}
+
 void TDeviceContext::SelectPen(const QPen& pen)
 {
     if (pen == FPen)

@@ -19,6 +19,8 @@
 #include <QPen>
 #include <QPolygon>
 #include <QRegion>
+#include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -55,6 +57,11 @@ public:
     QPaintDevice* Device() const { return FPainter ? FPainter->device() : nullptr; }
     // The image drawn on, when the device is one (read-only while drawing).
     const QImage* Image() const;
+    // The device's size in pixels and in millimetres; zeros without a device. An image's
+    // millimetres come from its exact resolution rather than the device's whole millimetres,
+    // so that equal resolutions give exactly equal pixel proportions.
+    QSize PixelSize() const;
+    QSizeF PhysicalSize() const;
 
     // ---- selected objects ----
     // Qt::NoPen draws no outline. A cosmetic pen of width 0 or 1 draws one-pixel lines.

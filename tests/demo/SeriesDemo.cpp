@@ -104,8 +104,13 @@ int main(int argc, char** argv)
             pie->Add(values[i], QString::fromUtf8(labels[i]));
         pie->ExplodedSlice()->Put(0, 15);
         pie->OtherSlice()->SetStyle(poBelowPercent);
-        pie->OtherSlice()->SetValue(5);
+        pie->OtherSlice()->SetValue(6);
         c->AddSeries(pie);
+        // The chart's legend lists the slices drawn, the other slice's legend (left) the
+        // values grouped into "Other".
+        c->Legend()->SetVisible(true);
+        pie->OtherSlice()->Legend()->SetVisible(true);
+        pie->OtherSlice()->Legend()->SetAlignment(laLeft);
 
         window.setWindowTitle(QStringLiteral("Series"));
         window.resize(1260, 560);

@@ -127,3 +127,84 @@ TEST(ChartChildren, ValueSourcesAreTheNamesOfTheFeedingSeriesLists)
     f.chart->FillSeriesSourceItems(fed, collect);
     EXPECT_TRUE(names.isEmpty());
 }
+
+TEST(StoredDefaults, LegendStoresEachChangedSettingAndItsSymbol)
+{
+    const char* names[] = {"CurrentPage", "DividingLines.Visible", "FirstValue", "FontSeriesColor",
+                           "HorizMargin", "Inverted",              "TextStyle",  "VertMargin",
+                           "VertSpacing", "Symbol.Continuous",     "Symbol.DefaultPen", "Symbol.Position",
+                           "Symbol.Squared", "Symbol.Visible",     "Symbol.Width", "Symbol.WidthUnits"};
+    ChartFixture f;
+    const QString fresh = TeeWriteProperties(*f.chart->Legend());
+    for (const char* name : names)
+        EXPECT_FALSE(fresh.contains(QLatin1String(name) + "=")) << name << "\n" << fresh.toStdString();
+
+    TCustomChartLegend* l = f.chart->Legend();
+    l->SetCurrentPage(false);
+    l->DividingLines()->SetVisible(true);
+    l->SetFirstValue(3);
+    l->SetFontSeriesColor(true);
+    l->SetHorizMargin(7);
+    l->SetInverted(true);
+    l->SetTextStyle(ltsXAndPercent);
+    l->SetVertMargin(5);
+    l->SetVertSpacing(2);
+    l->Symbol()->SetContinuous(true);
+    l->Symbol()->SetDefaultPen(false);
+    l->Symbol()->SetPosition(spRight);
+    l->Symbol()->SetSquared(true);
+    l->Symbol()->SetVisible(false);
+    l->Symbol()->SetWidth(33);
+    l->Symbol()->SetWidthUnits(lcsPixels);
+    const QString text = TeeWriteProperties(*l);
+    for (const char* name : names)
+        EXPECT_TRUE(text.contains(QLatin1String(name) + "=")) << name << "\n" << text.toStdString();
+
+    ChartFixture other;
+    TCustomChartLegend* r = other.chart->Legend();
+    TeeReadProperties(*r, text);
+    EXPECT_FALSE(r->CurrentPage());
+    EXPECT_TRUE(r->DividingLines()->Visible());
+    EXPECT_EQ(r->FirstValue(), 3);
+    EXPECT_TRUE(r->FontSeriesColor());
+    EXPECT_EQ(r->HorizMargin(), 7);
+    EXPECT_TRUE(r->Inverted());
+    EXPECT_EQ(r->TextStyle(), ltsXAndPercent);
+    EXPECT_EQ(r->VertMargin(), 5);
+    EXPECT_EQ(r->VertSpacing(), 2);
+    EXPECT_TRUE(r->Symbol()->Continuous());
+    EXPECT_FALSE(r->Symbol()->DefaultPen());
+    EXPECT_EQ(r->Symbol()->Position(), spRight);
+    EXPECT_TRUE(r->Symbol()->Squared());
+    EXPECT_FALSE(r->Symbol()->Visible());
+    EXPECT_EQ(r->Symbol()->Width(), 33);
+    EXPECT_EQ(r->Symbol()->WidthUnits(), lcsPixels);
+
+    // A negative first value in a stream is not an error for the reader: it starts at the first.
+    ChartFixture third;
+    TeeReadProperties(*third.chart->Legend(), "FirstValue=-4");
+    EXPECT_EQ(third.chart->Legend()->FirstValue(), 0);
+}
+
+TEST(StoredDefaults, AnAutomaticShapeReadBackStaysAutomatic)
+{
+    ChartFixture f;
+    f.chart->Legend()->ShapeRect = TRect(410, 30, 490, 120); // where the last drawing put it
+    const QString automatic = TeeWriteProperties(*f.chart->Legend());
+    EXPECT_TRUE(automatic.contains("Left=410")) << automatic.toStdString();
+
+    ChartFixture other;
+    TeeReadProperties(*other.chart->Legend(), automatic);
+    EXPECT_FALSE(other.chart->Legend()->CustomPosition());
+    TeeReadProperties(*other.chart->Title(), TeeWriteProperties(*f.chart->Title()));
+    EXPECT_FALSE(other.chart->Title()->CustomPosition());
+
+    // A shape at a custom position comes back there.
+    f.chart->Legend()->SetLeft(12);
+    f.chart->Legend()->SetTop(34);
+    ChartFixture third;
+    TeeReadProperties(*third.chart->Legend(), TeeWriteProperties(*f.chart->Legend()));
+    EXPECT_TRUE(third.chart->Legend()->CustomPosition());
+    EXPECT_EQ(third.chart->Legend()->Left(), 12);
+    EXPECT_EQ(third.chart->Legend()->Top(), 34);
+}

@@ -55,6 +55,9 @@ public:
     int32_t TextWidth(const QString& text) override;
     int32_t TextHeight(const QString& text) override;
     TColor GetPixel(int32_t, int32_t) override { return clNone; }
+    // The device a test pretends to draw on; unknown (zeros) unless set.
+    TDeviceSize Device;
+    TDeviceSize GetDeviceSize() override { return Device; }
 
     TRect InitWindow(TCanvas* canvas, TView3DOptions* options, TColor backColor, bool is3D,
                      const TRect& bounds) override;

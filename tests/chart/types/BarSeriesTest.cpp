@@ -200,3 +200,131 @@ TEST(BarSeries, HorizontalBarsExchangeTheAxes)
     EXPECT_EQ(bars[0]->Points[0].Y, s->CalcYPos(0));
     EXPECT_EQ(bars[0]->Points[1].Y, s->CalcYPos(0) + s->BarSize() + 1);
 }
+
+TEST(BarSeries, BevelNeverWiderThanHalfTheBar)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(3);
+    s->SetBarStyle(bsBevel);
+    TRecordingCanvas* canvas = f.chart.Record();
+    auto frames = canvas->Find("Frame3D");
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(frames[0]->Args[2], 1);
+
+    // A huge bevel would ring the bar over and over, crossing outside it: it stops at the middle.
+    s->SetBevelSize(1000000);
+    canvas = f.chart.Record();
+    frames = canvas->Find("Frame3D");
+    ASSERT_EQ(frames.size(), 3u);
+    for (const TCanvasCall* frame : frames) {
+        const int width = frame->Points[1].X - frame->Points[0].X;
+        const int height = frame->Points[1].Y - frame->Points[0].Y;
+        EXPECT_EQ(frame->Args[2], (std::min(width, height) + 1) / 2);
+    }
+    // Every ring line stays within its bar (the bottom line reaches one pixel left of it).
+    const TCanvasCall* frame = nullptr;
+    int rings = 0;
+    for (const TCanvasCall& c : canvas->Calls) {
+        if (c.Name == "Frame3D") {
+            frame = &c;
+            continue;
+        }
+        if (!frame || c.Depth <= frame->Depth) {
+            frame = nullptr;
+            continue;
+        }
+        if (c.Name != "Polyline")
+            continue;
+        ++rings;
+        for (const TPoint& p : c.Points) {
+            EXPECT_GE(p.X, frame->Points[0].X - 1);
+            EXPECT_LE(p.X, frame->Points[1].X);
+            EXPECT_GE(p.Y, frame->Points[0].Y);
+            EXPECT_LE(p.Y, frame->Points[1].Y);
+        }
+    }
+    EXPECT_EQ(rings, 2 * (frames[0]->Args[2] + frames[1]->Args[2] + frames[2]->Args[2]));
+}
+
+TEST(BarSeries, PageSizeDecidesTheBarWidth)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(10);
+    f.chart.SetMaxPointsPerPage(4);
+    f.Axis400();
+    int left = 0, right = 0;
+    s->CalcHorizMargins(left, right);
+    // 4 points a page: slots of 400 div 4 = 100, 70 wide (even).
+    EXPECT_EQ(s->MaxBarPoints(), 4);
+    EXPECT_EQ(s->BarSize(), 70);
+}
+
+TEST(BarSeries, AutoAndCustomBarSizes)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(10);
+    s->SetSideMargins(false);
+    f.Axis400();
+    TChartAxis* axis = f.chart.BottomAxis();
+    ASSERT_EQ(axis->Minimum(), 0);
+    ASSERT_EQ(axis->Maximum(), 9);
+    int left = 0, right = 0;
+    // From the point count: 400 div 10 = 40, 70% of it 28.
+    s->CalcHorizMargins(left, right);
+    EXPECT_EQ(s->BarSize(), 28);
+    // From the axis range: round(400 / (9 + 2 - 0)) = 36, round(25.2) = 25, made even 26.
+    s->SetAutoBarSize(true);
+    s->CalcHorizMargins(left, right);
+    EXPECT_EQ(s->BarSize(), 26);
+    // A fixed width is taken as it is, odd or not.
+    s->SetCustomBarWidth(13);
+    s->CalcHorizMargins(left, right);
+    EXPECT_EQ(s->BarSize(), 13);
+    EXPECT_EQ(left, 6); // half a bar without side margins
+}
+
+TEST(BarSeries, AddedSeriesTakeTheChartsBarLayout)
+{
+    BarChart f;
+    TBarSeries* first = f.Add(2);
+    first->SetMultiBar(mbSelfStack);
+    EXPECT_FALSE(first->VisiblePointsOnly());
+    first->SetSideMargins(false);
+    auto* later = new TBarSeries(nullptr);
+    EXPECT_EQ(later->MultiBar(), mbSide);
+    f.chart.AddSeries(later);
+    EXPECT_EQ(later->MultiBar(), mbSelfStack);
+    EXPECT_FALSE(later->SideMargins());
+    // A change on any of them reaches all, with the visible-points switch.
+    later->SetMultiBar(mbStacked);
+    EXPECT_EQ(first->MultiBar(), mbStacked);
+    EXPECT_TRUE(first->VisiblePointsOnly());
+    EXPECT_TRUE(later->VisiblePointsOnly());
+    // A horizontal bar series keeps its own.
+    auto* horiz = new THorizBarSeries(nullptr);
+    f.chart.AddSeries(horiz);
+    EXPECT_EQ(horiz->MultiBar(), mbSide);
+    EXPECT_TRUE(horiz->SideMargins());
+}
+
+TEST(BarSeries, RelativeGradientEndsPartWayToTheBarColour)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(0);
+    s->Add(2);
+    s->Add(4);
+    s->SetBarStyle(bsRectGradient);
+    s->Gradient()->SetRelative(true);
+    TRecordingCanvas* canvas = f.chart.Record();
+    const auto fills = canvas->Find("GradientFill");
+    ASSERT_EQ(fills.size(), 2u);
+    // White to red at half the range: green and blue 255 + round(0.5 x -255) = 255 - 128 (halves
+    // to even), red stays 255.
+    EXPECT_EQ(fills[0]->Args[0], clWhite);
+    EXPECT_EQ(fills[0]->Args[1], 0x7F7FFF);
+    EXPECT_EQ(fills[1]->Args[1], clRed);
+    // Without Relative every bar ends in its own colour.
+    s->Gradient()->SetRelative(false);
+    canvas = f.chart.Record();
+    EXPECT_EQ(canvas->Find("GradientFill")[0]->Args[1], clRed);
+}

@@ -7,6 +7,7 @@
 
 #include "chart/components/Series.h"
 #include "platform/TeeFiler.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/Types.h"
 #include "tests/chart/types/SeriesChart.h"
 
@@ -109,6 +110,18 @@ TEST(PieSeries, RotationIsStoredModuloAFullTurn)
     EXPECT_DOUBLE_EQ(pie.Rotation(), 10 * 0.017453292519943295);
 }
 
+TEST(PieSeries, SampleValuesLeaveTheXValuesAscending)
+{
+    PieChart f;
+    EXPECT_EQ(f.pie->XValues()->Order(), loNone);
+    f.pie->FillSampleValues(3);
+    EXPECT_EQ(f.pie->XValues()->Order(), loAscending);
+    // A point added afterwards goes to its place by X.
+    f.pie->AddXY(0.5, 7, "x", clDefault);
+    ASSERT_EQ(f.pie->Count(), 4);
+    EXPECT_EQ(f.pie->Labels().GetLabel(1), "x");
+}
+
 TEST(PieSeries, ASinglePointDrawsAWholeCircle)
 {
     PieChart f;
@@ -160,4 +173,72 @@ TEST(PieSeries, ExplodedSliceMovesAlongThisFramesAngles)
     const int dx2 = Round(std::cos(225 * kDegree) * f.pie->XRadius() * 0.2);
     const int dy2 = Round(std::sin(225 * kDegree) * 0.2 * f.pie->YRadius());
     EXPECT_EQ(pies[1]->Points[0], TPoint(r.Left + dx2, r.Top - dy2));
+}
+
+TEST(PieSeries, CircledKeepsTheDevicesPixelProportion)
+{
+    PieChart f;
+    f.pie->Add(1);
+    TRecordingCanvas* canvas = f.chart.Record();
+    const TRect free = f.pie->CircleRect();
+    const int xr = f.pie->XRadius(), yr = f.pie->YRadius();
+    ASSERT_GT(xr, yr);
+
+    // Unknown device: square pixels, the wider radius comes down to the other one.
+    f.pie->SetCircled(true);
+    f.chart.Painted();
+    EXPECT_EQ(f.pie->XRadius(), yr);
+    EXPECT_EQ(f.pie->YRadius(), yr);
+    EXPECT_EQ(f.pie->CircleRect(), TRect(free.Left + xr - yr, free.Top, free.Right - (xr - yr), free.Bottom));
+
+    // 400 x 200 pixels on 100 x 100 mm: twice as many pixels per millimetre across as down,
+    // so the circle is twice as wide as high in pixels. c = 2 yr > xr: the height gives way,
+    // by a = yr - round(xr / 2) at the top and at the bottom.
+    canvas->Device = TDeviceSize{400, 200, 100, 100};
+    f.chart.Painted();
+    const int a = yr - Round(xr / 2.0);
+    TRect r(free.Left, free.Top + a, free.Right, free.Bottom - a);
+    r.Bottom -= (r.Bottom - r.Top) % 2;
+    EXPECT_EQ(f.pie->XRadius(), xr);
+    EXPECT_EQ(f.pie->YRadius(), (r.Bottom - r.Top) / 2);
+    EXPECT_EQ(f.pie->CircleRect().Top, r.Top);
+
+    // 400 x 200 pixels on 400 x 100 mm: half as many across, so the width gives way down to
+    // c = round(yr / 2).
+    canvas->Device = TDeviceSize{400, 200, 400, 100};
+    f.chart.Painted();
+    const int c = Round(yr * 0.5);
+    EXPECT_EQ(f.pie->XRadius(), c);
+    EXPECT_EQ(f.pie->YRadius(), yr);
+    EXPECT_EQ(f.pie->CircleRect().Left, free.Left + xr - c);
+
+    // A device that knows only one of its sizes counts as unknown.
+    canvas->Device = TDeviceSize{400, 200, 0, 100};
+    f.chart.Painted();
+    EXPECT_EQ(f.pie->XRadius(), yr);
+    EXPECT_EQ(f.pie->YRadius(), yr);
+}
+
+TEST(PieSeries, CircledOnAnImageOfUnequalResolutions)
+{
+    // Drawn straight onto an image of 4,000 dots per metre across and 2,000 down (as a
+    // printer of unequal resolutions would be), a circled pie is twice as wide as high.
+    PieChart f;
+    f.pie->Add(1);
+    f.pie->SetCircled(true);
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.setDotsPerMeterX(4000);
+    image.setDotsPerMeterY(2000);
+    image.fill(Qt::white);
+    TCanvas canvas;
+    ASSERT_TRUE(canvas.BeginPaint(&image));
+    f.chart.NonBufferDraw(&canvas, TRect(0, 0, 400, 300));
+    canvas.EndPaint();
+    const int xr = f.pie->XRadius(), yr = f.pie->YRadius();
+    ASSERT_GT(yr, 20);
+    EXPECT_LE(std::abs(xr - 2 * yr), 1) << xr << " x " << yr;
+    // The pie's fill reaches the circle's edge across, not beyond.
+    const TPoint centre(f.pie->CircleXCenter(), f.pie->CircleYCenter());
+    EXPECT_NE(image.pixel(centre.X + xr - 3, centre.Y) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(centre.X + xr + 3, centre.Y) & 0xFFFFFF, 0xFFFFFFu);
 }

@@ -1,0 +1,108 @@
+// The other slice of a pie: its settings, its own legend and what it stores.
+
+#include <QStringList>
+
+#include "chart/components/PieSeries.h"
+#include "chart/core/CustomAxisPanel.h"
+#include "chart/core/Teeconst.h"
+#include "platform/TeeFiler.h"
+
+TPieOtherSlice::TPieOtherSlice(TPieSeries* owner) : FOwner(owner) {}
+
+TPieOtherSlice::~TPieOtherSlice() = default;
+
+TChartLegend* TPieOtherSlice::Legend()
+{
+    if (!FLegend) {
+        FLegend = std::make_unique<TChartLegend>(nullptr);
+        FLegend->SetParent(FOwner->ParentChart());
+        FLegend->SetVisible(false);
+        // It lists the owner's values even when the chart holds several series.
+        FLegend->SetLegendStyle(lsValues);
+        FLegend->SetSeries(FOwner);
+    }
+    return FLegend.get();
+}
+
+void TPieOtherSlice::SetLegend(TCustomChartLegend* value)
+{
+    if (!value) {
+        FLegend.reset();
+        FOwner->Repaint();
+        return;
+    }
+    TChartLegend* legend = Legend();
+    legend->Assign(value);
+    legend->SetSeries(FOwner);
+}
+
+void TPieOtherSlice::SetColor(TColor value)
+{
+    if (FColor != value) {
+        FColor = value;
+        FOwner->Repaint();
+    }
+}
+
+void TPieOtherSlice::SetStyle(TPieOtherStyle value)
+{
+    if (FStyle != value) {
+        FStyle = value;
+        FOwner->Repaint();
+    }
+}
+
+QString TPieOtherSlice::Text() const
+{
+    return FText.isEmpty() ? TeeMsg_PieOther : FText;
+}
+
+void TPieOtherSlice::SetText(const QString& value)
+{
+    if (FText != value) {
+        FText = value;
+        FOwner->Repaint();
+    }
+}
+
+void TPieOtherSlice::SetValue(double value)
+{
+    if (FValue != value) {
+        FValue = value;
+        FOwner->Repaint();
+    }
+}
+
+void TPieOtherSlice::Assign(TPersistent* source)
+{
+    if (auto* other = dynamic_cast<TPieOtherSlice*>(source)) {
+        FColor = other->FColor;
+        if (other->FLegend)
+            SetLegend(other->FLegend.get());
+        else
+            FLegend.reset();
+        FStyle = other->FStyle;
+        FText = other->FText;
+        FValue = other->FValue;
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+void TPieOtherSlice::DefineProperties(TTeeFiler& filer)
+{
+    static const QStringList styles = {"poNone", "poBelowPercent", "poBelowValue"};
+    filer.DefineProperty(
+        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, clDefault)); },
+        [this] { return TeeColorText(FColor); }, FColor != clDefault);
+    filer.DefineObject("Legend", [this](TTeeFiler& f) { Legend()->DefineProperties(f); }, FLegend != nullptr);
+    filer.DefineProperty(
+        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, styles, poNone)); },
+        [this] { return styles.at(FStyle); }, FStyle != poNone);
+    filer.DefineProperty(
+        "Text", [this](const QString& v) { SetText(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FText); },
+        !FText.isEmpty());
+    filer.DefineProperty(
+        "Value", [this](const QString& v) { SetValue(TeeTextFloat(v, 0)); }, [this] { return TeeFloatText(FValue); },
+        FValue != 0);
+}
