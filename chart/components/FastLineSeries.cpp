@@ -7,6 +7,7 @@
 #include "chart/core/HitTests.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/Teeconst.h"
+#include "platform/TeeFiler.h"
 
 TFastLineSeries::TFastLineSeries(TComponent* AOwner) : TCustomLineSeries(AOwner)
 {
@@ -25,6 +26,27 @@ void TFastLineSeries::Assign(TPersistent* source)
         FStairs = other->FStairs;
     }
     TCustomLineSeries::Assign(source);
+}
+
+void TFastLineSeries::DefineProperties(TTeeFiler& filer)
+{
+    TCustomLineSeries::DefineProperties(filer);
+    const auto flag = [&filer](const char* name, bool value, bool startValue, const std::function<void(bool)>& set) {
+        filer.DefineProperty(
+            QLatin1String(name), [set](const QString& v) { set(TeeTextBool(v)); },
+            [value] { return TeeBoolText(value); }, value != startValue);
+    };
+    flag("AutoRepaint", FAutoRepaint, true, [this](bool v) { SetAutoRepaint(v); });
+    flag("DrawAllPoints", FDrawAllPoints, true, [this](bool v) { SetDrawAllPoints(v); });
+    flag("IgnoreNulls", FIgnoreNulls, true, [this](bool v) { SetIgnoreNulls(v); });
+    flag("InvertedStairs", FInvertedStairs, false, [this](bool v) { SetInvertedStairs(v); });
+    flag("Stairs", FStairs, false, [this](bool v) { SetStairs(v); });
+    filer.DefineObject("LinePen", [this](TTeeFiler& f) {
+        LinePen()->DefineProperties(f);
+        // A line colour read back is the series colour too: the two stay equal.
+        if (dynamic_cast<TTeePropertyReader*>(&f))
+            TCustomLineSeries::SetSeriesColor(LinePen()->Color());
+    });
 }
 
 void TFastLineSeries::SetPen(TChartPen* value)

@@ -33,6 +33,8 @@ public:
     TPoint CalcPosition(int index) const;
 
     void Assign(TPersistent* source) override;
+    // Stored: the five switches when they differ from their start values, and LinePen.
+    void DefineProperties(TTeeFiler& filer) override;
     QString GetEditorClass() const override { return QStringLiteral("TFastLineSeriesEditor"); }
     // The line colour follows the series colour and back.
     void SetPen(TChartPen* value) override;

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "chart/components/Series.h"
+#include "platform/TeeFiler.h"
 #include "tests/chart/support/PaintedCanvas.h"
 #include "tests/chart/types/SeriesChart.h"
 
@@ -277,6 +278,95 @@ TEST(FastLineSeries, RunsReducedOnValuesGiveThePixelsOfThePointByPointPath)
                 }
         EXPECT_GT(columns, 300);
     }
+}
+
+namespace {
+
+// The property names of a stored text, without their values.
+QStringList StoredNames(const QString& text)
+{
+    QStringList names;
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        names << line.section(QLatin1Char('='), 0, 0);
+    return names;
+}
+
+} // namespace
+
+TEST(FastLineSeries, StoresTheSwitchesThatLeftTheirStartValuesAndItsLinePen)
+{
+    const QStringList switches = {"AutoRepaint", "DrawAllPoints", "IgnoreNulls", "InvertedStairs", "Stairs"};
+    TFastLineSeries fresh(nullptr);
+    const QStringList freshNames = StoredNames(TeeWriteProperties(fresh));
+    for (const QString& name : switches)
+        EXPECT_FALSE(freshNames.contains(name)) << name.toStdString();
+
+    TFastLineSeries s(nullptr);
+    s.SetAutoRepaint(false);
+    s.SetDrawAllPoints(false);
+    s.SetIgnoreNulls(false);
+    s.SetInvertedStairs(true);
+    s.SetStairs(true);
+    s.SetSeriesColor(clGreen);
+    s.LinePen()->SetWidth(3);
+    const QString text = TeeWriteProperties(s);
+    const QStringList names = StoredNames(text);
+    for (const QString& name : switches)
+        EXPECT_TRUE(names.contains(name)) << name.toStdString();
+    EXPECT_TRUE(names.contains("LinePen.Width")) << text.toStdString();
+
+    TFastLineSeries read(nullptr);
+    TeeReadProperties(read, text);
+    EXPECT_FALSE(read.AutoRepaint());
+    EXPECT_FALSE(read.DrawAllPoints());
+    EXPECT_FALSE(read.IgnoreNulls());
+    EXPECT_TRUE(read.InvertedStairs());
+    EXPECT_TRUE(read.Stairs());
+    EXPECT_EQ(read.LinePen()->Width(), 3);
+    EXPECT_EQ(read.LinePen()->Color(), clGreen);
+    EXPECT_EQ(read.SeriesColor(), clGreen);
+
+    // Each switch alone: only its own name is written.
+    for (int k = 0; k < 5; ++k) {
+        TFastLineSeries one(nullptr);
+        switch (k) {
+        case 0: one.SetAutoRepaint(false); break;
+        case 1: one.SetDrawAllPoints(false); break;
+        case 2: one.SetIgnoreNulls(false); break;
+        case 3: one.SetInvertedStairs(true); break;
+        default: one.SetStairs(true); break;
+        }
+        const QStringList oneNames = StoredNames(TeeWriteProperties(one));
+        for (int m = 0; m < 5; ++m)
+            EXPECT_EQ(oneNames.contains(switches[m]), m == k) << k << " " << switches[m].toStdString();
+    }
+}
+
+TEST(FastLineSeries, AssignCopiesTheSwitchesAndTheBase)
+{
+    TFastLineSeries source(nullptr), target(nullptr);
+    source.SetAutoRepaint(false);
+    source.SetDrawAllPoints(false);
+    source.SetIgnoreNulls(false);
+    source.SetInvertedStairs(true);
+    source.SetStairs(true);
+    source.LinePen()->SetWidth(4);
+    target.Assign(&source);
+    EXPECT_FALSE(target.AutoRepaint());
+    EXPECT_FALSE(target.DrawAllPoints());
+    EXPECT_FALSE(target.IgnoreNulls());
+    EXPECT_TRUE(target.InvertedStairs());
+    EXPECT_TRUE(target.Stairs());
+    EXPECT_FALSE(target.FastPen());
+    EXPECT_EQ(target.LinePen()->Width(), 4);
+    // Back the other way: the start values are copied too, not only the changed ones.
+    TFastLineSeries plain(nullptr);
+    target.Assign(&plain);
+    EXPECT_TRUE(target.AutoRepaint());
+    EXPECT_TRUE(target.DrawAllPoints());
+    EXPECT_TRUE(target.IgnoreNulls());
+    EXPECT_FALSE(target.InvertedStairs());
+    EXPECT_FALSE(target.Stairs());
 }
 
 TEST(FastLineSeries, GalleryVariantsFollowThePlainOne)
