@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/graphics/LineWalk.h"
+
 static_assert(sizeof(TPoint) == sizeof(QPoint) && alignof(TPoint) == alignof(QPoint),
               "point lists go to QPainter without a copy");
 
@@ -252,65 +254,60 @@ void TDeviceContext::LineTo(int32_t x, int32_t y)
         FPainter->fillRect(QRect(x, y0, 1, y1 - y0 + 1), color);
         return;
     }
-    FScratch.resize(static_cast<int>(std::min<int64_t>(LinePixelCount(a, FPosition), 1 << 24)));
-    const int n = AppendLinePixels(FScratch.data(), FScratch.size(), a, FPosition);
+    // Only the pixels on the device are walked: a line towards a far-off point costs no more
+    // than the device is wide.
+    TLineWalk walk(a, FPosition);
+    if (!walk.LimitTo(DeviceBounds()))
+        return;
+    FScratch.resize(static_cast<int>(std::min<int64_t>(walk.Count(), 1 << 24)));
+    const int n = AppendLinePixels(FScratch.data(), FScratch.size(), walk);
     FPainter->drawPoints(FScratch.constData(), n);
 }
 
-int64_t TDeviceContext::LinePixelCount(TPoint a, TPoint b)
+TPixelBounds TDeviceContext::DeviceBounds() const
 {
-    return std::max(std::llabs(static_cast<int64_t>(b.X) - a.X), std::llabs(static_cast<int64_t>(b.Y) - a.Y));
+    constexpr TPixelBounds everywhere = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    const QPaintDevice* device = Device();
+    const QTransform& t = FPainter->worldTransform();
+    if (!device || t.type() > QTransform::TxTranslate)
+        return everywhere;
+    // A pixel at p lands on the device at p + the shift: the device's pixels, shifted back,
+    // with a pixel to spare on each side for a shift that is not whole.
+    const int64_t dx = static_cast<int64_t>(std::floor(t.dx())), dy = static_cast<int64_t>(std::floor(t.dy()));
+    return {-dx - 1, -dy - 1, device->width() - dx, device->height() - dy};
 }
 
-namespace {
-
-// Bresenham from a towards b, leaving out b: put(x, y) for at most room pixels.
-template <class F>
-int WalkLine(TPoint a, TPoint b, int room, F&& put)
-{
-    const int64_t dx = std::llabs(static_cast<int64_t>(b.X) - a.X);
-    const int64_t dy = std::llabs(static_cast<int64_t>(b.Y) - a.Y);
-    const int sx = a.X < b.X ? 1 : -1;
-    const int sy = a.Y < b.Y ? 1 : -1;
-    const int n = static_cast<int>(std::min<int64_t>(std::max(dx, dy), room));
-    int64_t err = (dx > dy ? dx : -dy) / 2;
-    int32_t cx = a.X, cy = a.Y;
-    for (int i = 0; i < n; ++i) {
-        put(cx, cy);
-        const int64_t e2 = err;
-        if (e2 > -dx) {
-            err -= dy;
-            cx += sx;
-        }
-        if (e2 < dy) {
-            err += dx;
-            cy += sy;
-        }
-    }
-    return n;
-}
-
-} // namespace
-
-int TDeviceContext::AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b)
+int TDeviceContext::AppendLinePixels(QPoint* out, int room, const TLineWalk& walk)
 {
     int i = 0;
-    return WalkLine(a, b, room, [&](int32_t x, int32_t y) { out[i++] = QPoint(x, y); });
+    walk.Walk([&](int32_t x, int32_t y) {
+        if (i < room)
+            out[i++] = QPoint(x, y);
+    });
+    return i;
 }
 
-bool TDeviceContext::PolylineThroughMask(const TPoint* points, int count)
+bool TDeviceContext::PolylineThroughMask(const TPoint* points, int count, const TPixelBounds& bounds)
 {
     // A long polyline copied onto an image: its pixels are marked once in a mask of its
-    // bounds and the mask drawn in one go, rather than every pixel of every segment.
+    // bounds (on the device) and the mask drawn in one go, rather than every pixel of every
+    // segment.
     if (FRop2 != R2_COPYPEN || !Image() || FPen.color().alpha() != 255)
         return false;
-    int32_t minX = points[0].X, maxX = minX, minY = points[0].Y, maxY = minY;
+    int64_t minX = points[0].X, maxX = minX, minY = points[0].Y, maxY = minY;
     for (int i = 1; i < count; ++i) {
-        minX = std::min(minX, points[i].X);
-        maxX = std::max(maxX, points[i].X);
-        minY = std::min(minY, points[i].Y);
-        maxY = std::max(maxY, points[i].Y);
+        minX = std::min<int64_t>(minX, points[i].X);
+        maxX = std::max<int64_t>(maxX, points[i].X);
+        minY = std::min<int64_t>(minY, points[i].Y);
+        maxY = std::max<int64_t>(maxY, points[i].Y);
     }
+    minX = std::max(minX, bounds.Left);
+    maxX = std::min(maxX, bounds.Right);
+    minY = std::max(minY, bounds.Top);
+    maxY = std::min(maxY, bounds.Bottom);
+    if (minX > maxX || minY > maxY)
+        return true;
+    const TPixelBounds box = {minX, minY, maxX, maxY};
     const int64_t w = static_cast<int64_t>(maxX) - minX + 1, h = static_cast<int64_t>(maxY) - minY + 1;
     if (w * h > (int64_t(1) << 22))
         return false;
@@ -323,11 +320,12 @@ bool TDeviceContext::PolylineThroughMask(const TPoint* points, int count)
     const QRgb colour = FPen.color().rgba();
     uchar* bits = FMask.bits();
     const qsizetype stride = FMask.bytesPerLine();
-    for (int i = 1; i < count; ++i)
-        WalkLine(points[i - 1], points[i], INT32_MAX, [&](int32_t x, int32_t y) {
-            reinterpret_cast<QRgb*>(bits + (y - minY) * stride)[x - minX] = colour;
-        });
-    FPainter->drawImage(QPoint(minX, minY), FMask, QRect(0, 0, width, height));
+    for (int i = 1; i < count; ++i) {
+        TLineWalk walk(points[i - 1], points[i]);
+        if (walk.LimitTo(box))
+            walk.Walk([&](int32_t x, int32_t y) { reinterpret_cast<QRgb*>(bits + (y - minY) * stride)[x - minX] = colour; });
+    }
+    FPainter->drawImage(QPoint(static_cast<int>(minX), static_cast<int>(minY)), FMask, QRect(0, 0, width, height));
     return true;
 }
 
@@ -362,18 +360,27 @@ void TDeviceContext::Polyline(const TPoint* points, int count)
     }
     // Every segment leaves out its last pixel (the next one's first), so that shared corners
     // are drawn once: all pixels go to the painter in one call from a reused buffer.
+    // Only pixels on the device count: a segment towards a far-off point neither costs its
+    // length nor crowds out the segments after it.
+    const TPixelBounds bounds = DeviceBounds();
     int64_t total = 0;
-    for (int i = 1; i < count; ++i)
-        total += LinePixelCount(points[i - 1], points[i]);
-    if (total > 4096 && PolylineThroughMask(points, count))
+    for (int i = 1; i < count; ++i) {
+        TLineWalk walk(points[i - 1], points[i]);
+        if (walk.LimitTo(bounds))
+            total += walk.Count();
+    }
+    if (total > 4096 && PolylineThroughMask(points, count, bounds))
         return;
     total = std::min<int64_t>(total, 1 << 26);
     if (FScratch.size() < total)
         FScratch.resize(static_cast<int>(total));
     QPoint* out = FScratch.data();
     int n = 0;
-    for (int i = 1; i < count && n < total; ++i)
-        n += AppendLinePixels(out + n, static_cast<int>(total) - n, points[i - 1], points[i]);
+    for (int i = 1; i < count && n < total; ++i) {
+        TLineWalk walk(points[i - 1], points[i]);
+        if (walk.LimitTo(bounds))
+            n += AppendLinePixels(out + n, static_cast<int>(total) - n, walk);
+    }
     FPainter->drawPoints(FScratch.constData(), n);
 }
 

@@ -37,6 +37,9 @@ enum TRop2 : uint8_t {
     R2_MASKPEN, R2_NOTXORPEN, R2_NOP, R2_MERGENOTPEN, R2_COPYPEN, R2_MERGEPENNOT, R2_MERGEPEN, R2_WHITE
 };
 
+struct TPixelBounds;
+class TLineWalk;
+
 class TDeviceContext
 {
 public:
@@ -164,12 +167,13 @@ private:
     bool PixelExact() const;
     void Measure() const;
     void ClipChanged();
-    bool PolylineThroughMask(const TPoint* points, int count);
+    bool PolylineThroughMask(const TPoint* points, int count, const TPixelBounds& bounds);
+    // The device's pixels in drawing coordinates (everywhere under a scaling transform).
+    TPixelBounds DeviceBounds() const;
     // A long wide polyline as separate segments, where that leaves the pixels as they are.
     bool WidePolylineInPieces(const TPoint* points, int count);
-    static int64_t LinePixelCount(TPoint a, TPoint b);
-    // Pixels of the line a-b without b into out (at most room); returns how many.
-    static int AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b);
+    // Pixels of a line's walk into out (at most room); returns how many.
+    static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
     void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);
     void ApplyPen();
     void ApplyBrush();
