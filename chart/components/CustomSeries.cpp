@@ -369,6 +369,18 @@ double TAreaSeries::MinYValue()
     return FUseYOrigin && MandatoryIsY() ? std::min(result, FYOrigin) : result;
 }
 
+double TAreaSeries::MaxXValue()
+{
+    const double result = TCustomSeries::MaxXValue();
+    return FUseYOrigin && !MandatoryIsY() ? std::max(result, FYOrigin) : result;
+}
+
+double TAreaSeries::MinXValue()
+{
+    const double result = TCustomSeries::MinXValue();
+    return FUseYOrigin && !MandatoryIsY() ? std::min(result, FYOrigin) : result;
+}
+
 void TAreaSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle& style)
 {
     TCanvas3D* canvas = ParentChart()->Canvas3D();

@@ -388,3 +388,20 @@ TEST(Area, StackedAreasDrawBottomUpUnlessTheValueAxisIsInverted)
         EXPECT_EQ(order, expected) << inverted;
     }
 }
+
+TEST(HorizArea, RangeOnTheValueAxisTakesInTheOrigin)
+{
+    THorizAreaSeries area(nullptr);
+    area.AddXY(2, 0);
+    area.AddXY(6, 1);
+    area.SetUseYOrigin(true);
+    area.SetYOrigin(10);
+    EXPECT_EQ(area.MaxXValue(), 10);
+    EXPECT_EQ(area.MinXValue(), 2);
+    area.SetYOrigin(-3);
+    EXPECT_EQ(area.MaxXValue(), 6);
+    EXPECT_EQ(area.MinXValue(), -3);
+    // The other axis keeps its own range.
+    EXPECT_EQ(area.MinYValue(), 0);
+    EXPECT_EQ(area.MaxYValue(), 1);
+}
