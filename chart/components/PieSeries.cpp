@@ -439,6 +439,12 @@ int TPieSeries::CalcXPos(int index) const
     return XValues()->GetValue(index) == OtherFlag ? 0 : TCircledSeries::CalcXPos(index);
 }
 
+void TPieSeries::CheckOrder()
+{
+    XValues()->SetOrder(loAscending);
+    Repaint();
+}
+
 void TPieSeries::SwapValueIndex(int a, int b)
 {
     TCircledSeries::SwapValueIndex(a, b);

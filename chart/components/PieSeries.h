@@ -147,6 +147,8 @@ public:
     int CalcXPos(int index) const override;
     int Clicked(int x, int y) override;
     void SwapValueIndex(int a, int b) override;
+    // Slices keep the order they were given in; only their X values are kept ascending.
+    void CheckOrder() override;
     void AddSampleValues(int numValues) override;
     int NumSampleValues() const override { return 8; }
     void DefineProperties(TTeeFiler& filer) override;

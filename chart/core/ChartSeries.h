@@ -123,8 +123,8 @@ public:
     int UpdateCount() const { return FUpdateCount; }
     void RefreshSeries();
 
-    // Ordering.
-    void CheckOrder();
+    // Ordering: sorts by the mandatory values when they keep an order.
+    virtual void CheckOrder();
     void SortByLabels(TChartListOrder order = loAscending);
     // Exchanges two points in every value list, the colours and the labels.
     virtual void SwapValueIndex(int a, int b);

@@ -90,6 +90,11 @@ TEST(BarSeriesStored, FreshSeriesWriteNoneOfTheDefaultedNames)
     EXPECT_EQ(DefaultedNamesIn(TeeWriteProperties(*bar)), QStringList());
     // The horizontal kind's gradient starts left to right: that is its default, not stored.
     EXPECT_EQ(DefaultedNamesIn(TeeWriteProperties(*horiz)), QStringList());
+    // Both start with their marks shown on callouts 20 long.
+    for (TCustomBarSeries* s : {static_cast<TCustomBarSeries*>(bar), static_cast<TCustomBarSeries*>(horiz)}) {
+        EXPECT_TRUE(s->Marks()->Visible());
+        EXPECT_EQ(s->Marks()->ArrowLength(), 20);
+    }
 }
 
 TEST(BarSeriesStored, VerticalBarsRoundTrip)

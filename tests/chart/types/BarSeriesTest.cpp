@@ -258,3 +258,73 @@ TEST(BarSeries, PageSizeDecidesTheBarWidth)
     EXPECT_EQ(s->MaxBarPoints(), 4);
     EXPECT_EQ(s->BarSize(), 70);
 }
+
+TEST(BarSeries, AutoAndCustomBarSizes)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(10);
+    s->SetSideMargins(false);
+    f.Axis400();
+    TChartAxis* axis = f.chart.BottomAxis();
+    ASSERT_EQ(axis->Minimum(), 0);
+    ASSERT_EQ(axis->Maximum(), 9);
+    int left = 0, right = 0;
+    // From the point count: 400 div 10 = 40, 70% of it 28.
+    s->CalcHorizMargins(left, right);
+    EXPECT_EQ(s->BarSize(), 28);
+    // From the axis range: round(400 / (9 + 2 - 0)) = 36, round(25.2) = 25, made even 26.
+    s->SetAutoBarSize(true);
+    s->CalcHorizMargins(left, right);
+    EXPECT_EQ(s->BarSize(), 26);
+    // A fixed width is taken as it is, odd or not.
+    s->SetCustomBarWidth(13);
+    s->CalcHorizMargins(left, right);
+    EXPECT_EQ(s->BarSize(), 13);
+    EXPECT_EQ(left, 6); // half a bar without side margins
+}
+
+TEST(BarSeries, AddedSeriesTakeTheChartsBarLayout)
+{
+    BarChart f;
+    TBarSeries* first = f.Add(2);
+    first->SetMultiBar(mbSelfStack);
+    EXPECT_FALSE(first->VisiblePointsOnly());
+    first->SetSideMargins(false);
+    auto* later = new TBarSeries(nullptr);
+    EXPECT_EQ(later->MultiBar(), mbSide);
+    f.chart.AddSeries(later);
+    EXPECT_EQ(later->MultiBar(), mbSelfStack);
+    EXPECT_FALSE(later->SideMargins());
+    // A change on any of them reaches all, with the visible-points switch.
+    later->SetMultiBar(mbStacked);
+    EXPECT_EQ(first->MultiBar(), mbStacked);
+    EXPECT_TRUE(first->VisiblePointsOnly());
+    EXPECT_TRUE(later->VisiblePointsOnly());
+    // A horizontal bar series keeps its own.
+    auto* horiz = new THorizBarSeries(nullptr);
+    f.chart.AddSeries(horiz);
+    EXPECT_EQ(horiz->MultiBar(), mbSide);
+    EXPECT_TRUE(horiz->SideMargins());
+}
+
+TEST(BarSeries, RelativeGradientEndsPartWayToTheBarColour)
+{
+    BarChart f;
+    TBarSeries* s = f.Add(0);
+    s->Add(2);
+    s->Add(4);
+    s->SetBarStyle(bsRectGradient);
+    s->Gradient()->SetRelative(true);
+    TRecordingCanvas* canvas = f.chart.Record();
+    const auto fills = canvas->Find("GradientFill");
+    ASSERT_EQ(fills.size(), 2u);
+    // White to red at half the range: green and blue 255 + round(0.5 x -255) = 255 - 128 (halves
+    // to even), red stays 255.
+    EXPECT_EQ(fills[0]->Args[0], clWhite);
+    EXPECT_EQ(fills[0]->Args[1], 0x7F7FFF);
+    EXPECT_EQ(fills[1]->Args[1], clRed);
+    // Without Relative every bar ends in its own colour.
+    s->Gradient()->SetRelative(false);
+    canvas = f.chart.Record();
+    EXPECT_EQ(canvas->Find("GradientFill")[0]->Args[1], clRed);
+}

@@ -95,12 +95,6 @@ TEST(LineGallery, LineCaptionsAndWhatEachIndexApplies)
     EXPECT_EQ(After<TLineSeries>(8, LineLook), "stairs=0 points=0 height=0 brush=0 colors=0 marks=0 pen=1");
 }
 
-TEST(LineGallery, HorizontalLineOffersTheLineVariants)
-{
-    THorizLineSeries line(nullptr);
-    EXPECT_EQ(Captions(line).size(), 8);
-}
-
 TEST(LineGallery, PointCaptionsAndWhatEachIndexApplies)
 {
     TPointSeries point(nullptr);

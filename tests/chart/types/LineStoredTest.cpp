@@ -104,16 +104,6 @@ TEST(LineStored, LineKindRoundTripsEveryPublishedProperty)
     EXPECT_EQ(TeeWriteProperties(*copy), text);
 }
 
-TEST(LineStored, LineKindLeavesOutTheAreaProperties)
-{
-    TLineSeries line(nullptr);
-    line.SetAreaColor(clGreen);
-    line.SetTransparency(30);
-    line.Gradient()->SetVisible(true);
-    line.AreaLinesPen()->SetVisible(false);
-    EXPECT_EQ(OwnLines(TeeWriteProperties(line)), QStringList());
-}
-
 TEST(LineStored, HorizontalLineRoundTripsAndKeepsItsValueOrder)
 {
     THorizLineSeries line(nullptr);
@@ -147,8 +137,15 @@ TEST(LineStored, PointKindStoresItsStartValuesAgainstItsOwnStart)
     EXPECT_EQ(OwnLines(TeeWriteProperties(line)), QStringList{"Pointer.Visible=True"});
 }
 
-TEST(LineStored, PointKindLeavesOutWhatItDoesNotPublish)
+TEST(LineStored, EachKindLeavesOutWhatItDoesNotPublish)
 {
+    TLineSeries line(nullptr);
+    line.SetAreaColor(clGreen);
+    line.SetTransparency(30);
+    line.Gradient()->SetVisible(true);
+    line.AreaLinesPen()->SetVisible(false);
+    EXPECT_EQ(OwnLines(TeeWriteProperties(line)), QStringList());
+
     TPointSeries point(nullptr);
     point.SetStairs(true);
     point.SetDark3D(false);
@@ -157,6 +154,12 @@ TEST(LineStored, PointKindLeavesOutWhatItDoesNotPublish)
     point.LinePen()->SetWidth(5);
     point.Pointer()->SetStyle(psDiamond);
     EXPECT_EQ(OwnLines(TeeWriteProperties(point)), QStringList{"Pointer.Style=psDiamond"});
+
+    TAreaSeries area(nullptr);
+    area.SetLineHeight(4);
+    area.SetLineBrush(bsClear);
+    area.OutLine()->SetVisible(true);
+    EXPECT_EQ(OwnLines(TeeWriteProperties(area)), QStringList());
 }
 
 TEST(LineStored, AreaKindRoundTripsEveryPublishedProperty)
@@ -212,15 +215,10 @@ TEST(LineStored, AreaKindRoundTripsEveryPublishedProperty)
     EXPECT_EQ(TeeWriteProperties(*copy), text);
 }
 
-TEST(LineStored, AreaKindLeavesOutLineOnlyPropertiesAndKeepsOverlap)
+TEST(LineStored, AreaKeepsOverlapUnderItsOwnName)
 {
-    TAreaSeries area(nullptr);
-    area.SetLineHeight(4);
-    area.SetLineBrush(bsClear);
-    area.OutLine()->SetVisible(true);
-    EXPECT_EQ(OwnLines(TeeWriteProperties(area)), QStringList());
-
     // Overlap has no area name: it is kept under its own.
+    TAreaSeries area(nullptr);
     area.SetStacked(cssOverlap);
     QString text;
     const auto copy = RoundTrip(area, &text);

@@ -110,6 +110,18 @@ TEST(PieSeries, RotationIsStoredModuloAFullTurn)
     EXPECT_DOUBLE_EQ(pie.Rotation(), 10 * 0.017453292519943295);
 }
 
+TEST(PieSeries, SampleValuesLeaveTheXValuesAscending)
+{
+    PieChart f;
+    EXPECT_EQ(f.pie->XValues()->Order(), loNone);
+    f.pie->FillSampleValues(3);
+    EXPECT_EQ(f.pie->XValues()->Order(), loAscending);
+    // A point added afterwards goes to its place by X.
+    f.pie->AddXY(0.5, 7, "x", clDefault);
+    ASSERT_EQ(f.pie->Count(), 4);
+    EXPECT_EQ(f.pie->Labels().GetLabel(1), "x");
+}
+
 TEST(PieSeries, ASinglePointDrawsAWholeCircle)
 {
     PieChart f;
