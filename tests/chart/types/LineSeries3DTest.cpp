@@ -405,3 +405,25 @@ TEST(HorizArea, RangeOnTheValueAxisTakesInTheOrigin)
     EXPECT_EQ(area.MinYValue(), 0);
     EXPECT_EQ(area.MaxYValue(), 1);
 }
+
+TEST(HorizArea, RightMarginMakesRoomForTheCallout)
+{
+    TDepthChart chart(false);
+    auto* area = new THorizAreaSeries(nullptr);
+    chart.AddSeries(area);
+    area->Marks()->SetArrowLength(10);
+    area->Marks()->Callout()->SetDistance(4);
+    int left = 0, right = 0;
+    area->CalcHorizMargins(left, right);
+    EXPECT_EQ(right, 0);
+    area->Marks()->SetVisible(true);
+    area->CalcHorizMargins(left, right);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(right, 14);
+    // Vertical marks of a vertical area leave the horizontal margins alone.
+    auto* upright = new TAreaSeries(nullptr);
+    chart.AddSeries(upright);
+    upright->Marks()->SetVisible(true);
+    upright->CalcHorizMargins(left, right);
+    EXPECT_EQ(right, 0);
+}
