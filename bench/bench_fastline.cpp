@@ -1,7 +1,8 @@
 // A fast line of one and ten million points repainted in a chart about 600 pixels wide,
-// against a plain drawPolyline of every point's pixel into an image of the same size.
+// against a plain drawPolyline of every point's pixel into an image of the same size; the
+// chart's frame alone; and adding a million points one by one to a shown chart.
 // Run under QT_QPA_PLATFORM=offscreen.
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -15,6 +16,7 @@
 #include "chart/components/UnitStartup.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/CustomAxisPanel.h"
+#include "platform/widgets/ControlHost.h"
 
 namespace {
 
@@ -34,24 +36,36 @@ public:
     void DrawWalls() override {}
 };
 
-// One chart per size, filled once: a random walk, as a slump graph looks.
+// A random walk, as a slump graph looks.
+void AddWalk(TChartSeries* series, int count)
+{
+    std::mt19937 rng(1);
+    double y = 0;
+    for (int i = 0; i < count; ++i) {
+        y += static_cast<int>(rng() % 7) - 3;
+        series->AddXY(i, y);
+    }
+}
+
+TFastLineSeries* AddFastLine(Chart* chart)
+{
+    auto* series = new TFastLineSeries(nullptr);
+    chart->AddSeries(series);
+    series->SetSeriesColor(clRed);
+    series->LinePen()->SetWidth(2);
+    return series;
+}
+
+// One chart per size, filled once.
 Chart* FilledChart(int count)
 {
     static std::map<int, Chart*> charts;
     Chart*& chart = charts[count];
     if (!chart) {
         chart = new Chart;
-        auto* series = new TFastLineSeries(nullptr);
-        chart->AddSeries(series);
-        series->SetSeriesColor(clRed);
-        series->LinePen()->SetWidth(2);
-        std::mt19937 rng(1);
+        TFastLineSeries* series = AddFastLine(chart);
         series->BeginUpdate();
-        double y = 0;
-        for (int i = 0; i < count; ++i) {
-            y += static_cast<int>(rng() % 7) - 3;
-            series->AddXY(i, y);
-        }
+        AddWalk(series, count);
         series->EndUpdate();
     }
     return chart;
@@ -59,7 +73,7 @@ Chart* FilledChart(int count)
 
 void BM_FastLineRepaint(benchmark::State& state)
 {
-    BenchApplication<QGuiApplication>();
+    BenchApplication<QApplication>();
     Chart* chart = FilledChart(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         chart->Invalidate();
@@ -69,10 +83,49 @@ void BM_FastLineRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_FastLineRepaint)->Arg(1000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
+// The same chart with its series switched off: what a repaint costs besides the points.
+void BM_ChartFrame(benchmark::State& state)
+{
+    BenchApplication<QApplication>();
+    static Chart* chart = [] {
+        auto* c = new Chart;
+        TFastLineSeries* series = AddFastLine(c);
+        AddWalk(series, 1000);
+        series->SetActive(false);
+        return c;
+    }();
+    for (auto _ : state) {
+        chart->Invalidate();
+        chart->Update();
+        benchmark::DoNotOptimize(chart->BackBuffer().constBits());
+    }
+}
+BENCHMARK(BM_ChartFrame)->Unit(benchmark::kMillisecond);
+
+// A million points added one by one, as a run fills its chart, to a chart shown in a window:
+// each point asks for a repaint (AutoRepaint on), which the window does once, at the end.
+void BM_FastLineAddPoints(benchmark::State& state)
+{
+    BenchApplication<QApplication>();
+    auto* chart = new Chart;
+    TFastLineSeries* series = AddFastLine(chart);
+    TControlHost host;
+    host.resize(640, 400);
+    host.SetControl(chart, true);
+    host.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        series->Clear();
+        AddWalk(series, static_cast<int>(state.range(0)));
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_FastLineAddPoints)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // The same points' pixels (as the chart computed them) drawn by one drawPolyline.
 void BM_PlainPolyline(benchmark::State& state)
 {
-    BenchApplication<QGuiApplication>();
+    BenchApplication<QApplication>();
     Chart* chart = FilledChart(static_cast<int>(state.range(0)));
     chart->Invalidate();
     chart->Update();

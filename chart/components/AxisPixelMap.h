@@ -6,6 +6,7 @@
 // rounding mode exactly as nearbyint does, without a library call per point. Other axes
 // (logarithmic, depth) go through the axis.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -39,13 +40,17 @@ public:
     bool Checked() const { return FKind == kChecked; }
     int32_t CheckedPixel(double value) const
     {
+        const double pixel = UnroundedColumn(value);
+        // Not a number: the axis' rounding gives 0.
+        return pixel == pixel ? static_cast<int32_t>(pixel) : 0;
+    }
+    // The pixel of CheckedPixel as a double, without the conversion to an integer, so that a
+    // run of points can be compared with a column cheaply; not a number stays one.
+    double UnroundedColumn(double value) const
+    {
         const double p = (value - FMinimum) * FScale;
         const double pixel = FNegate ? FBase - p : p + FBase;
-        if (pixel > FMaxPixel)
-            return static_cast<int32_t>(FMaxPixel);
-        if (pixel < -FMaxPixel)
-            return static_cast<int32_t>(-FMaxPixel);
-        return static_cast<int32_t>(RoundEven(pixel));
+        return RoundEven(std::min(std::max(pixel, -FMaxPixel), FMaxPixel));
     }
 
     // Nearest integer, halves to even, for |x| below 2^51.

@@ -1,5 +1,7 @@
 #include "chart/components/FastLineSeries.h"
 
+#include <cmath>
+
 #include "chart/core/ChartAxis.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/HitTests.h"
@@ -79,6 +81,53 @@ void TFastLineSeries::DoLineProjected(int x, int y)
     }
 }
 
+namespace {
+
+// The common case in one tight loop over the value arrays. Consecutive points on one pixel
+// column form a run; of a run only the first point, the lowest and highest value before the
+// last point, and the last point reach the column path, which is all that the path keeps of
+// it anyway. The lowest and highest are found on the values and converted afterwards: the
+// conversion never reverses the order of two values, so the extreme values give the extreme
+// pixels. A value that is not a number has no order; it is kept as a point of its own.
+// Returns the last point.
+TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap, const double* xs,
+                  const double* ys, int from, int last)
+{
+    TPoint p;
+    int i = from;
+    while (i <= last) {
+        const int32_t column = xMap.CheckedPixel(xs[i]);
+        const double columnAsDouble = column;
+        double low = HUGE_VAL;
+        double high = -HUGE_VAL;
+        bool notANumber = false;
+        double y = ys[i];
+        double firstY = y;
+        int j = i + 1;
+        for (; j <= last && xMap.UnroundedColumn(xs[j]) == columnAsDouble; ++j) {
+            low = y < low ? y : low;
+            high = y > high ? y : high;
+            notANumber |= y != y;
+            y = ys[j];
+        }
+        path.LineTo(TPoint(column, yMap.CheckedPixel(firstY)));
+        if (j - i > 1) {
+            if (low <= high) {
+                path.LineTo(TPoint(column, yMap.CheckedPixel(low)));
+                path.LineTo(TPoint(column, yMap.CheckedPixel(high)));
+            }
+            if (notANumber)
+                path.LineTo(TPoint(column, yMap.CheckedPixel(std::nan(""))));
+            path.LineTo(TPoint(column, yMap.CheckedPixel(y)));
+        }
+        p = TPoint(column, yMap.CheckedPixel(y));
+        i = j;
+    }
+    return p;
+}
+
+} // namespace
+
 void TFastLineSeries::DrawAllValues()
 {
     const int first = FirstVisible();
@@ -102,20 +151,11 @@ void TFastLineSeries::DrawAllValues()
     DoMove(FLastX, FLastY);
     const int from = first > 0 ? first : first + 1;
     if (FPath && !FPath3D && FIgnoreNulls && !FStairs && FDrawAllPoints && FXMap->Checked() && FYMap->Checked()) {
-        // The common case in one tight loop. A point repeating the last pixel changes nothing
-        // in the column path, so it needs no test of its own.
-        const TAxisPixelMap& xMap = *FXMap;
-        const TAxisPixelMap& yMap = *FYMap;
-        const TChartValueList& xs = *XValues();
-        const TChartValueList& ys = *YValues();
-        TPixelColumnPath& path = *FPath;
-        TPoint p(FLastX, FLastY);
-        for (int i = from; i <= last; ++i) {
-            p = TPoint(xMap.CheckedPixel(xs.GetValue(i)), yMap.CheckedPixel(ys.GetValue(i)));
-            path.LineTo(p);
+        const TPoint end = ReduceRuns(*FPath, *FXMap, *FYMap, XValues()->Data(), YValues()->Data(), from, last);
+        if (from <= last) {
+            FLastX = end.X;
+            FLastY = end.Y;
         }
-        FLastX = p.X;
-        FLastY = p.Y;
     } else {
         for (int i = from; i <= last; ++i)
             DrawPoint(i);

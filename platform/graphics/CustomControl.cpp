@@ -56,6 +56,7 @@ void TCustomControl::SetWindow(TControlWindow* window)
     if (FWindow == window)
         return;
     FWindow = window;
+    FWindowUpdatePending = false;
     if (!FWindow)
         return;
     FWindow->SetWindowCursor(FCursor);
@@ -85,8 +86,17 @@ void TCustomControl::SetWindowRegion(const QRegion& region)
 void TCustomControl::Invalidate()
 {
     FNeedsPaint = true;
-    if (FWindow)
+    // One request until the window paints: a fill that invalidates for every added point
+    // would otherwise ask the window again each time, which costs more than adding the point.
+    if (FWindow && !FWindowUpdatePending) {
+        FWindowUpdatePending = true;
         FWindow->UpdateWindow();
+    }
+}
+
+void TCustomControl::WindowPainting()
+{
+    FWindowUpdatePending = false;
 }
 
 void TCustomControl::Update()

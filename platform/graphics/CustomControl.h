@@ -109,6 +109,9 @@ public:
     void Update();
     void Repaint();
     bool NeedsPaint() const { return FNeedsPaint; }
+    // Called by the window when it paints (shown or not): the request that Invalidate made
+    // is answered, and the next Invalidate asks again.
+    void WindowPainting();
     // Asks the window to show the back buffer as it is, without painting: used after drawing
     // feedback (exclusive-or rectangles) straight into the buffer.
     void ShowBackBuffer();
@@ -179,4 +182,6 @@ private:
     QRegion FWindowRegion;
     QImage FBuffer;
     bool FNeedsPaint = true;
+    // Invalidate has asked the window to paint and the window has not painted yet.
+    bool FWindowUpdatePending = false;
 };

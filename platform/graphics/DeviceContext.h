@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/Colors.h"
 #include "platform/graphics/SystemColors.h"
@@ -164,6 +165,8 @@ private:
     void Measure() const;
     void ClipChanged();
     bool PolylineThroughMask(const TPoint* points, int count);
+    // A long wide polyline as separate segments, where that leaves the pixels as they are.
+    bool WidePolylineInPieces(const TPoint* points, int count);
     static int64_t LinePixelCount(TPoint a, TPoint b);
     // Pixels of the line a-b without b into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, TPoint a, TPoint b);
@@ -189,6 +192,7 @@ private:
     TPoint FPosition;
     QPolygon FScratch; // reused by line drawing: no allocation per call
     QImage FMask;      // reused by long polylines
+    std::vector<QLine> FLineScratch; // reused by wide polylines drawn as segments
     struct TMeasure {
         QFont Font;
         QFontMetrics Metrics;

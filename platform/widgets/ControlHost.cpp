@@ -143,6 +143,8 @@ QSize TControlHost::sizeHint() const
 
 void TControlHost::paintEvent(QPaintEvent*)
 {
+    if (FControl)
+        FControl->WindowPainting();
     QPainter painter(this);
     if (!FControl || !FControl->Visible()) {
         painter.fillRect(rect(), palette().color(QPalette::Window));

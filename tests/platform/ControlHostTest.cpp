@@ -152,3 +152,51 @@ TEST(ControlHost, ForgetsAControlFreedBeforeIt)
     c->Free();
     EXPECT_EQ(host.Control(), nullptr);
 }
+
+namespace {
+
+class CountingHost : public TControlHost
+{
+public:
+    int requests = 0;
+    void UpdateWindow() override
+    {
+        ++requests;
+        TControlHost::UpdateWindow();
+    }
+};
+
+} // namespace
+
+TEST(ControlHost, AsksOnceForARepaintUntilItPaints)
+{
+    // A fill that invalidates for every point asks the window once; the window's paint
+    // answers the request, and the next invalidation asks again.
+    CountingHost host;
+    host.resize(40, 30);
+    auto* c = new CountingControl(nullptr);
+    host.SetControl(c, true);
+    host.show();
+    QApplication::processEvents();
+    const int paints = c->paints;
+    host.requests = 0;
+    for (int i = 0; i < 1000; ++i)
+        c->Invalidate();
+    EXPECT_EQ(host.requests, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(c->paints, paints + 1);
+    c->Invalidate();
+    EXPECT_EQ(host.requests, 2);
+    QApplication::processEvents();
+    EXPECT_EQ(c->paints, paints + 2);
+    // A paint while the control is hidden answers the request too.
+    c->SetVisible(false);
+    QApplication::processEvents();
+    const int before = host.requests;
+    c->Invalidate();
+    c->Invalidate();
+    EXPECT_EQ(host.requests, before + 1);
+    QApplication::processEvents();
+    c->Invalidate();
+    EXPECT_EQ(host.requests, before + 2);
+}

@@ -3,6 +3,7 @@
 // direct drawing of a new point.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 #include "chart/components/Series.h"
@@ -230,6 +231,54 @@ TEST(FastLineSeries, NewPointDrawnDirectlyWithoutRepaint)
     EXPECT_EQ(moves.back()->Points[0], f.At(1, 1));
 }
 
+TEST(FastLineSeries, RunsReducedOnValuesGiveThePixelsOfThePointByPointPath)
+{
+    // The tight loop (nulls ignored) reduces each column's run on the values; with nulls not
+    // ignored and none present every point goes through the column path one by one, whose
+    // pixels are those of every point. Inverted axes, points beyond both edges, values far
+    // off the axis (thousands of pixels), values that are not numbers, x values out of order, pen widths 1 and 2.
+    for (int variant = 0; variant < 8; ++variant) {
+        FastChart f;
+        const bool inverted = variant % 2 == 1;
+        const bool unordered = variant % 4 >= 2;
+        f.chart.BottomAxis()->SetInverted(inverted);
+        f.chart.LeftAxis()->SetInverted(inverted);
+        f.series->LinePen()->SetWidth(variant < 4 ? 1 : 2);
+        if (unordered)
+            f.series->XValues()->SetOrder(loNone);
+        std::mt19937 rng(11 + static_cast<unsigned>(variant));
+        double y = 5;
+        for (int i = 0; i < 10000; ++i) {
+            y += (static_cast<int>(rng() % 9) - 4) * 0.02;
+            double value = y;
+            if (i % 397 == 0)
+                value = i % 2 ? 200 : -200;
+            if (i % 499 == 0)
+                value = std::nan("");
+            double x = -2 + 14.0 * i / 10000;
+            if (unordered && i % 50 == 0)
+                x = (rng() % 1400) / 100.0 - 2;
+            if (unordered && i % 703 == 0)
+                x = std::nan("");
+            f.series->AddXY(x, value);
+        }
+        const QImage reduced = f.chart.Painted().copy();
+        f.series->SetIgnoreNulls(false);
+        const QImage pointByPoint = f.chart.Painted().copy();
+        SCOPED_TRACE(variant);
+        EXPECT_TRUE(reduced == pointByPoint);
+        // The line is there: red pixels in many columns.
+        int columns = 0;
+        for (int x = 0; x < reduced.width(); ++x)
+            for (int yy = 0; yy < reduced.height(); ++yy)
+                if ((reduced.pixel(x, yy) & 0xFFFFFF) == 0xFF0000) {
+                    ++columns;
+                    break;
+                }
+        EXPECT_GT(columns, 300);
+    }
+}
+
 TEST(FastLineSeries, GalleryVariantsFollowThePlainOne)
 {
     TFastLineSeries s(nullptr);
@@ -268,6 +317,8 @@ TEST(AxisPixelMap, SamePixelsAsTheAxis)
                     double v = -10 + (rng() % 200000) / 8192.0;
                     if (i % 97 == 0)
                         v = (i % 2 ? 1e12 : -1e12);
+                    if (i % 101 == 0)
+                        v = std::nan("");
                     const int32_t want = vertical ? axis->CalcYPosValue(v) : axis->CalcXPosValue(v);
                     ASSERT_EQ(map(v), want) << v;
                 }

@@ -1,0 +1,126 @@
+// A long wide polyline with round ends is drawn by the device context as separate segments:
+// the pixels must stay those of Qt's own polyline through every point.
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "platform/graphics/DeviceContext.h"
+
+namespace {
+
+QPen RoundPen(int width, QColor colour = QColor(200, 0, 0))
+{
+    return QPen(QBrush(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QImage ByQt(const std::vector<TPoint>& points, const QPen& pen)
+{
+    QImage image(160, 160, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(pen);
+    std::vector<QPoint> q;
+    for (const TPoint& p : points)
+        q.push_back(p.ToQPoint());
+    painter.drawPolyline(q.data(), static_cast<int>(q.size()));
+    return image;
+}
+
+QImage ByDevice(const std::vector<TPoint>& points, const QPen& pen, TRop2 rop = R2_COPYPEN)
+{
+    QImage image(160, 160, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TDeviceContext dc;
+    dc.Begin(&image);
+    dc.SelectPen(pen);
+    dc.SetRop2(rop);
+    dc.Polyline(points.data(), static_cast<int>(points.size()));
+    dc.End();
+    return image;
+}
+
+// Zigzags in columns (as a reduced fast line draws), free slopes, and repeated points.
+std::vector<TPoint> RandomPath(unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::vector<TPoint> points;
+    int x = 20 + static_cast<int>(rng() % 60), y = 20 + static_cast<int>(rng() % 60);
+    const int kind = static_cast<int>(rng() % 3);
+    const int count = 17 + static_cast<int>(rng() % 120);
+    for (int i = 0; i < count; ++i) {
+        if (kind == 0) {
+            x = static_cast<int>(rng() % 150);
+            y = static_cast<int>(rng() % 150);
+        } else if (kind == 1) {
+            if (rng() % 3 == 0)
+                ++x;
+            y += static_cast<int>(rng() % 21) - 10;
+        } else {
+            x += static_cast<int>(rng() % 5) - 2;
+            y += static_cast<int>(rng() % 5) - 2;
+            if (rng() % 5 == 0)
+                points.push_back(TPoint(std::clamp(x, 5, 150), std::clamp(y, 5, 150)));
+        }
+        x = std::clamp(x, 5, 150);
+        y = std::clamp(y, 5, 150);
+        points.push_back(TPoint(x, y));
+    }
+    return points;
+}
+
+} // namespace
+
+TEST(WidePolyline, SegmentsDrawnApartKeepQtsPixels)
+{
+    for (int width : {2, 3, 4, 5}) {
+        for (unsigned seed = 1; seed <= 150; ++seed) {
+            const std::vector<TPoint> points = RandomPath(seed * 7 + static_cast<unsigned>(width));
+            ASSERT_EQ(ByDevice(points, RoundPen(width)), ByQt(points, RoundPen(width))) << width << " " << seed;
+        }
+    }
+    // A path that comes back on itself and repeats points.
+    std::vector<TPoint> back;
+    for (int i = 0; i < 40; ++i)
+        back.push_back(TPoint(50 + (i % 3), i % 2 ? 20 : 90));
+    back.push_back(back.back());
+    EXPECT_EQ(ByDevice(back, RoundPen(2)), ByQt(back, RoundPen(2)));
+}
+
+TEST(WidePolyline, KeptWholeWhereApartWouldChangePixels)
+{
+    // At width 6 Qt's cap and join arcs differ: find a path that shows it when drawn apart.
+    std::vector<TPoint> points;
+    bool found = false;
+    for (unsigned seed = 1; seed <= 400 && !found; ++seed) {
+        points = RandomPath(seed);
+        QImage apart(160, 160, QImage::Format_RGB32);
+        apart.fill(Qt::white);
+        QPainter painter(&apart);
+        painter.setPen(RoundPen(6));
+        for (size_t i = 1; i < points.size(); ++i)
+            painter.drawLine(points[i - 1].ToQPoint(), points[i].ToQPoint());
+        painter.end();
+        found = apart != ByQt(points, RoundPen(6));
+    }
+    ASSERT_TRUE(found);
+    EXPECT_EQ(ByDevice(points, RoundPen(6)), ByQt(points, RoundPen(6)));
+    // Exclusive or and a translucent pen would mark the shared ends twice.
+    QImage xorOnce(160, 160, QImage::Format_RGB32);
+    xorOnce.fill(Qt::white);
+    {
+        QPainter painter(&xorOnce);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(RoundPen(2));
+        std::vector<QPoint> q;
+        for (const TPoint& p : points)
+            q.push_back(p.ToQPoint());
+        painter.drawPolyline(q.data(), static_cast<int>(q.size()));
+    }
+    EXPECT_EQ(ByDevice(points, RoundPen(2), R2_XORPEN), xorOnce);
+    const QPen glass = RoundPen(3, QColor(0, 0, 255, 100));
+    EXPECT_EQ(ByDevice(points, glass), ByQt(points, glass));
+}
