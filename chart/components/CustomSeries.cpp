@@ -386,6 +386,9 @@ void TAreaSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle& style)
     TCanvas3D* canvas = ParentChart()->Canvas3D();
     canvas->AssignVisiblePen(AreaLinesPen());
     style = AreaChartBrush()->Style();
+    // The symbol shows the area's own colour when it has one.
+    if (!ColorEachPoint() && AreaColor() != clDefault)
+        canvas->Brush()->SetColor(AreaColor());
 }
 
 void TAreaSeries::Assign(TPersistent* source)

@@ -427,3 +427,26 @@ TEST(HorizArea, RightMarginMakesRoomForTheCallout)
     upright->CalcHorizMargins(left, right);
     EXPECT_EQ(right, 0);
 }
+
+TEST(Area, LegendSymbolTakesTheAreaColour)
+{
+    TDepthChart chart(false);
+    auto* area = new TAreaSeries(nullptr);
+    chart.AddSeries(area);
+    area->SetSeriesColor(clRed);
+    area->AddXY(1, 1);
+    TRecordingCanvas* canvas = chart.Record();
+    auto symbolColour = [&](int index) {
+        canvas->Clear();
+        area->DrawLegend(index, TRect(10, 10, 40, 22));
+        const auto boxes = canvas->Find(QStringLiteral("Rectangle"));
+        return boxes.empty() ? clNone : boxes[0]->BrushColor;
+    };
+    EXPECT_EQ(symbolColour(-1), clRed);
+    area->SetAreaColor(clGreen);
+    EXPECT_EQ(symbolColour(-1), clGreen);
+    // Colours per point take precedence over the area colour.
+    area->SetColorEachPoint(true);
+    area->SetValueColor(0, clBlue);
+    EXPECT_EQ(symbolColour(0), clBlue);
+}
