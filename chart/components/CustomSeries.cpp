@@ -258,7 +258,19 @@ int TCustomSeries::Clicked(int x, int y)
         const int origin = GetOriginPos(i);
         if (i > FirstVisible() && FClickableLine) {
             bool onLine;
-            if (FStairs) {
+            if (chart->View3D()) {
+                // The ribbon's top face: the segment and the same segment at the end depth,
+                // both seen in the plane of the start depth.
+                TCanvas3D* canvas = chart->Canvas3D();
+                auto atEnd = [&](TPoint q) {
+                    const TPoint seen = canvas->Calculate3DPosition(q.X, q.Y, EndZ());
+                    int qx = seen.X, qy = seen.Y;
+                    canvas->Calculate2DPosition(qx, qy, StartZ());
+                    return TPoint(qx, qy);
+                };
+                const TPoint face[4] = {previous, c, atEnd(c), atEnd(previous)};
+                onLine = PointInPolygon(hit, std::span<const TPoint>(face, 4)) || PointInLine(hit, previous, c);
+            } else if (FStairs) {
                 const TPoint corner = FInvertedStairs ? TPoint(previous.X, c.Y) : TPoint(c.X, previous.Y);
                 onLine = PointInLine(hit, previous, corner) || PointInLine(hit, corner, c);
             } else {
@@ -267,7 +279,10 @@ int TCustomSeries::Clicked(int x, int y)
             if (onLine)
                 return i - 1;
             if (FDrawArea) {
-                const TPoint poly[4] = {previous, c, TPoint(c.X, origin), TPoint(previous.X, previousOrigin)};
+                const bool vertical = MandatoryIsY();
+                const TPoint poly[4] = {previous, c, vertical ? TPoint(c.X, origin) : TPoint(origin, c.Y),
+                                        vertical ? TPoint(previous.X, previousOrigin)
+                                                 : TPoint(previousOrigin, previous.Y)};
                 if (PointInPolygon(hit, std::span<const TPoint>(poly, 4)))
                     return i - 1;
             }

@@ -450,3 +450,40 @@ TEST(Area, LegendSymbolTakesTheAreaColour)
     area->SetValueColor(0, clBlue);
     EXPECT_EQ(symbolColour(0), clBlue);
 }
+
+TEST(Line3D, ClickOnTheRibbonTopHitsTheSegment)
+{
+    TDepthChart chart(true);
+    auto* line = new TLineSeries(nullptr);
+    chart.AddSeries(line);
+    line->AddXY(100, 100);
+    line->AddXY(200, 100);
+    line->AddXY(300, 150);
+    chart.Record();
+    // The first segment runs along y = 188 from x = 112 to 212; its top face reaches 6
+    // pixels back, up and to the right, to y = 182.
+    EXPECT_EQ(line->Clicked(160, 184), 0);
+    EXPECT_EQ(line->Clicked(215, 183), 0);
+    EXPECT_EQ(line->Clicked(160, 175), -1);
+    EXPECT_EQ(line->Clicked(160, 193), -1);
+    // Flat, the same click misses the line.
+    chart.SetView3D(false);
+    chart.Record();
+    EXPECT_EQ(line->Clicked(160, 184), -1);
+}
+
+TEST(HorizArea, ClickInsideTheAreaHitsThePiece)
+{
+    TDepthChart chart(false);
+    auto* area = new THorizAreaSeries(nullptr);
+    chart.AddSeries(area);
+    area->AddXY(100, 50);
+    area->AddXY(150, 100);
+    area->AddXY(100, 150);
+    chart.Record();
+    // The area runs from the left edge (x = 12) to the points: (112, 238), (162, 188),
+    // (112, 138). A click at (60, 200) lies in the first piece, (60, 150) in the second.
+    EXPECT_EQ(area->Clicked(60, 200), 0);
+    EXPECT_EQ(area->Clicked(60, 150), 1);
+    EXPECT_EQ(area->Clicked(200, 200), -1);
+}
