@@ -487,3 +487,21 @@ TEST(HorizArea, ClickInsideTheAreaHitsThePiece)
     EXPECT_EQ(area->Clicked(60, 150), 1);
     EXPECT_EQ(area->Clicked(200, 200), -1);
 }
+
+TEST(Line3D, MonochromeKeepsSteepFacesWhite)
+{
+    TDepthChart chart(true);
+    auto* line = new TLineSeries(nullptr);
+    chart.AddSeries(line);
+    line->SetSeriesColor(clRed);
+    line->AddXY(100, 100);
+    line->AddXY(110, 150);
+    TRecordingCanvas* canvas = chart.Record();
+    canvas->SetMonochrome(true);
+    chart.Painted();
+    canvas->Clear();
+    chart.Painted();
+    const auto tops = TopLevelNamed(canvas, QStringLiteral("Plane3D"));
+    ASSERT_EQ(tops.size(), 1u);
+    EXPECT_EQ(tops[0]->BrushColor, clWhite);
+}
