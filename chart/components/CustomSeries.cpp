@@ -258,7 +258,19 @@ int TCustomSeries::Clicked(int x, int y)
         const int origin = GetOriginPos(i);
         if (i > FirstVisible() && FClickableLine) {
             bool onLine;
-            if (FStairs) {
+            if (chart->View3D()) {
+                // The ribbon's top face: the segment and the same segment at the end depth,
+                // both seen in the plane of the start depth.
+                TCanvas3D* canvas = chart->Canvas3D();
+                auto atEnd = [&](TPoint q) {
+                    const TPoint seen = canvas->Calculate3DPosition(q.X, q.Y, EndZ());
+                    int qx = seen.X, qy = seen.Y;
+                    canvas->Calculate2DPosition(qx, qy, StartZ());
+                    return TPoint(qx, qy);
+                };
+                const TPoint face[4] = {previous, c, atEnd(c), atEnd(previous)};
+                onLine = PointInPolygon(hit, std::span<const TPoint>(face, 4)) || PointInLine(hit, previous, c);
+            } else if (FStairs) {
                 const TPoint corner = FInvertedStairs ? TPoint(previous.X, c.Y) : TPoint(c.X, previous.Y);
                 onLine = PointInLine(hit, previous, corner) || PointInLine(hit, corner, c);
             } else {
@@ -267,7 +279,10 @@ int TCustomSeries::Clicked(int x, int y)
             if (onLine)
                 return i - 1;
             if (FDrawArea) {
-                const TPoint poly[4] = {previous, c, TPoint(c.X, origin), TPoint(previous.X, previousOrigin)};
+                const bool vertical = MandatoryIsY();
+                const TPoint poly[4] = {previous, c, vertical ? TPoint(c.X, origin) : TPoint(origin, c.Y),
+                                        vertical ? TPoint(previous.X, previousOrigin)
+                                                 : TPoint(previousOrigin, previous.Y)};
                 if (PointInPolygon(hit, std::span<const TPoint>(poly, 4)))
                     return i - 1;
             }
@@ -369,11 +384,26 @@ double TAreaSeries::MinYValue()
     return FUseYOrigin && MandatoryIsY() ? std::min(result, FYOrigin) : result;
 }
 
+double TAreaSeries::MaxXValue()
+{
+    const double result = TCustomSeries::MaxXValue();
+    return FUseYOrigin && !MandatoryIsY() ? std::max(result, FYOrigin) : result;
+}
+
+double TAreaSeries::MinXValue()
+{
+    const double result = TCustomSeries::MinXValue();
+    return FUseYOrigin && !MandatoryIsY() ? std::min(result, FYOrigin) : result;
+}
+
 void TAreaSeries::PrepareLegendCanvas(int, TColor&, TBrushStyle& style)
 {
     TCanvas3D* canvas = ParentChart()->Canvas3D();
     canvas->AssignVisiblePen(AreaLinesPen());
     style = AreaChartBrush()->Style();
+    // The symbol shows the area's own colour when it has one.
+    if (!ColorEachPoint() && AreaColor() != clDefault)
+        canvas->Brush()->SetColor(AreaColor());
 }
 
 void TAreaSeries::Assign(TPersistent* source)

@@ -229,7 +229,10 @@ public:
     double YOrigin() const { return FYOrigin; }
     void SetYOrigin(double value) { SetDoubleProperty(FYOrigin, value); }
     int GetOriginPos(int index) const override;
+    // The value axis' range takes in YOrigin when the area is drawn from it.
+    double MaxXValue() override;
     double MaxYValue() override;
+    double MinXValue() override;
     double MinYValue() override;
     void Assign(TPersistent* source) override;
     QString GetEditorClass() const override { return QStringLiteral("TAreaSeriesEditor"); }

@@ -330,28 +330,32 @@ void TCustomSeries::DrawAreaPolygon(TPoint p, TPoint c, int prevOrigin, int orig
         blend = canvas->BeginBlending(TRect(r.Left, r.Top, r.Right + 1, r.Bottom + 1),
                                       static_cast<uint8_t>(FTransparency));
     }
+    // A piece without width (many points in one pixel column) has no inside to fill.
+    const bool hollow = vertical ? p.X == c.X : p.Y == c.Y;
     if (is3D) {
-        if (FGradient->Visible())
-            FGradient->Draw(canvas, poly, StartZ());
-        else
+        if (!FGradient->Visible())
             canvas->PolygonWithZ(poly.data(), 3, StartZ());
+        else if (!hollow)
+            FGradient->Draw(canvas, poly, StartZ());
     } else if (FGradient->Visible()) {
         // One gradient runs over the whole series: every piece fills its slice of the band
         // from the series' largest value to its smallest, widened to this piece's own points
         // and base so that no part of the area is left unfilled.
-        TChartValueList* values = MandatoryValues();
-        TChartAxis* axis = vertical ? GetVertAxis() : GetHorizAxis();
-        const int a = axis->CalcPosValue(values->MaxValue()), b = axis->CalcPosValue(values->MinValue());
-        int low = std::min(a, b), high = std::max(a, b);
-        for (const TPoint& q : poly) {
-            low = std::min(low, vertical ? q.Y : q.X);
-            high = std::max(high, vertical ? q.Y : q.X);
+        if (!hollow) {
+            TChartValueList* values = MandatoryValues();
+            TChartAxis* axis = vertical ? GetVertAxis() : GetHorizAxis();
+            const int a = axis->CalcPosValue(values->MaxValue()), b = axis->CalcPosValue(values->MinValue());
+            int low = std::min(a, b), high = std::max(a, b);
+            for (const TPoint& q : poly) {
+                low = std::min(low, vertical ? q.Y : q.X);
+                high = std::max(high, vertical ? q.Y : q.X);
+            }
+            const TRect band = vertical ? TRect(std::min(p.X, c.X), low, std::max(p.X, c.X), high)
+                                        : TRect(low, std::min(p.Y, c.Y), high, std::max(p.Y, c.Y));
+            ClipPolygon(canvas, poly.data(), 4);
+            FGradient->Draw(canvas, band);
+            canvas->UnClipRectangle();
         }
-        const TRect band = vertical ? TRect(std::min(p.X, c.X), low, std::max(p.X, c.X), high)
-                                    : TRect(low, std::min(p.Y, c.Y), high, std::max(p.Y, c.Y));
-        ClipPolygon(canvas, poly.data(), 4);
-        FGradient->Draw(canvas, band);
-        canvas->UnClipRectangle();
         canvas->Brush()->SetStyle(bsClear);
         if (canvas->Pen()->Style() != psClear)
             canvas->Line(p, poly[0]);

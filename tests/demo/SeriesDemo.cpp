@@ -1,6 +1,8 @@
 // The standard series types in a real window, one chart each in a grid, for looking at them
 // by eye: fast line, line with symbols, area, points, bars, horizontal bars, stacked bars and
-// pies. "3d" as the first argument shows them in 3D. Not part of the program.
+// pies, then the line family's depth and fills: a 3D line with a front face, a gradient area,
+// see-through areas and a 3D gradient area. "3d" as the first argument shows the first two
+// rows in 3D. Not part of the program.
 #include <QApplication>
 #include <QGridLayout>
 #include <QWidget>
@@ -112,8 +114,50 @@ int main(int argc, char** argv)
         pie->OtherSlice()->Legend()->SetVisible(true);
         pie->OtherSlice()->Legend()->SetAlignment(laLeft);
 
+        c = AddChart(grid, 2, 0, QStringLiteral("3D line, height 5"), true);
+        c->Set3DPercent(40);
+        auto* thick = new TLineSeries(c);
+        thick->SetLineHeight(5);
+        const double rises[10] = {2, 3, 9, 8, 4, 4.5, 7, 2, 3, 6};
+        for (int i = 0; i < 10; ++i)
+            thick->AddXY(i, rises[i]);
+        c->AddSeries(thick);
+
+        c = AddChart(grid, 2, 1, QStringLiteral("Gradient area"), false);
+        auto* shaded = new TAreaSeries(c);
+        shaded->Gradient()->SetVisible(true);
+        shaded->Gradient()->SetStartColor(clNavy);
+        shaded->Gradient()->SetEndColor(clAqua);
+        for (int i = 0; i < 12; ++i)
+            shaded->AddXY(i, 5 + 3 * std::sin(i * 0.7));
+        c->AddSeries(shaded);
+
+        c = AddChart(grid, 2, 2, QStringLiteral("Transparent areas"), false);
+        for (int s = 0; s < 2; ++s) {
+            auto* glass = new TAreaSeries(c);
+            glass->SetTransparency(50);
+            glass->SetSeriesColor(s == 0 ? clRed : clBlue);
+            if (s == 1) {
+                glass->Gradient()->SetVisible(true);
+                glass->Gradient()->SetStartColor(clBlue);
+                glass->Gradient()->SetEndColor(clLime);
+            }
+            for (int i = 0; i < 12; ++i)
+                glass->AddXY(i, 5 + 3 * std::sin(i * 0.6 + s * 2.0));
+            c->AddSeries(glass);
+        }
+
+        c = AddChart(grid, 2, 3, QStringLiteral("3D gradient area"), true);
+        c->Set3DPercent(40);
+        auto* deep = new TAreaSeries(c);
+        deep->Gradient()->SetVisible(true);
+        deep->SetTransparency(30);
+        for (int i = 0; i < 12; ++i)
+            deep->AddXY(i, 5 + 3 * std::cos(i * 0.5));
+        c->AddSeries(deep);
+
         window.setWindowTitle(QStringLiteral("Series"));
-        window.resize(1260, 560);
+        window.resize(1260, 820);
         window.show();
         rc = app.exec();
     }

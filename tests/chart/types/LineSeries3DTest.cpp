@@ -388,3 +388,120 @@ TEST(Area, StackedAreasDrawBottomUpUnlessTheValueAxisIsInverted)
         EXPECT_EQ(order, expected) << inverted;
     }
 }
+
+TEST(HorizArea, RangeOnTheValueAxisTakesInTheOrigin)
+{
+    THorizAreaSeries area(nullptr);
+    area.AddXY(2, 0);
+    area.AddXY(6, 1);
+    area.SetUseYOrigin(true);
+    area.SetYOrigin(10);
+    EXPECT_EQ(area.MaxXValue(), 10);
+    EXPECT_EQ(area.MinXValue(), 2);
+    area.SetYOrigin(-3);
+    EXPECT_EQ(area.MaxXValue(), 6);
+    EXPECT_EQ(area.MinXValue(), -3);
+    // The other axis keeps its own range.
+    EXPECT_EQ(area.MinYValue(), 0);
+    EXPECT_EQ(area.MaxYValue(), 1);
+}
+
+TEST(HorizArea, RightMarginMakesRoomForTheCallout)
+{
+    TDepthChart chart(false);
+    auto* area = new THorizAreaSeries(nullptr);
+    chart.AddSeries(area);
+    area->Marks()->SetArrowLength(10);
+    area->Marks()->Callout()->SetDistance(4);
+    int left = 0, right = 0;
+    area->CalcHorizMargins(left, right);
+    EXPECT_EQ(right, 0);
+    area->Marks()->SetVisible(true);
+    area->CalcHorizMargins(left, right);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(right, 14);
+    // Vertical marks of a vertical area leave the horizontal margins alone.
+    auto* upright = new TAreaSeries(nullptr);
+    chart.AddSeries(upright);
+    upright->Marks()->SetVisible(true);
+    upright->CalcHorizMargins(left, right);
+    EXPECT_EQ(right, 0);
+}
+
+TEST(Area, LegendSymbolTakesTheAreaColour)
+{
+    TDepthChart chart(false);
+    auto* area = new TAreaSeries(nullptr);
+    chart.AddSeries(area);
+    area->SetSeriesColor(clRed);
+    area->AddXY(1, 1);
+    TRecordingCanvas* canvas = chart.Record();
+    auto symbolColour = [&](int index) {
+        canvas->Clear();
+        area->DrawLegend(index, TRect(10, 10, 40, 22));
+        const auto boxes = canvas->Find(QStringLiteral("Rectangle"));
+        return boxes.empty() ? clNone : boxes[0]->BrushColor;
+    };
+    EXPECT_EQ(symbolColour(-1), clRed);
+    area->SetAreaColor(clGreen);
+    EXPECT_EQ(symbolColour(-1), clGreen);
+    // Colours per point take precedence over the area colour.
+    area->SetColorEachPoint(true);
+    area->SetValueColor(0, clBlue);
+    EXPECT_EQ(symbolColour(0), clBlue);
+}
+
+TEST(Line3D, ClickOnTheRibbonTopHitsTheSegment)
+{
+    TDepthChart chart(true);
+    auto* line = new TLineSeries(nullptr);
+    chart.AddSeries(line);
+    line->AddXY(100, 100);
+    line->AddXY(200, 100);
+    line->AddXY(300, 150);
+    chart.Record();
+    // The first segment runs along y = 188 from x = 112 to 212; its top face reaches 6
+    // pixels back, up and to the right, to y = 182.
+    EXPECT_EQ(line->Clicked(160, 184), 0);
+    EXPECT_EQ(line->Clicked(215, 183), 0);
+    EXPECT_EQ(line->Clicked(160, 175), -1);
+    EXPECT_EQ(line->Clicked(160, 193), -1);
+    // Flat, the same click misses the line.
+    chart.SetView3D(false);
+    chart.Record();
+    EXPECT_EQ(line->Clicked(160, 184), -1);
+}
+
+TEST(HorizArea, ClickInsideTheAreaHitsThePiece)
+{
+    TDepthChart chart(false);
+    auto* area = new THorizAreaSeries(nullptr);
+    chart.AddSeries(area);
+    area->AddXY(100, 50);
+    area->AddXY(150, 100);
+    area->AddXY(100, 150);
+    chart.Record();
+    // The area runs from the left edge (x = 12) to the points: (112, 238), (162, 188),
+    // (112, 138). A click at (60, 200) lies in the first piece, (60, 150) in the second.
+    EXPECT_EQ(area->Clicked(60, 200), 0);
+    EXPECT_EQ(area->Clicked(60, 150), 1);
+    EXPECT_EQ(area->Clicked(200, 200), -1);
+}
+
+TEST(Line3D, MonochromeKeepsSteepFacesWhite)
+{
+    TDepthChart chart(true);
+    auto* line = new TLineSeries(nullptr);
+    chart.AddSeries(line);
+    line->SetSeriesColor(clRed);
+    line->AddXY(100, 100);
+    line->AddXY(110, 150);
+    TRecordingCanvas* canvas = chart.Record();
+    canvas->SetMonochrome(true);
+    chart.Painted();
+    canvas->Clear();
+    chart.Painted();
+    const auto tops = TopLevelNamed(canvas, QStringLiteral("Plane3D"));
+    ASSERT_EQ(tops.size(), 1u);
+    EXPECT_EQ(tops[0]->BrushColor, clWhite);
+}
