@@ -198,11 +198,12 @@ void TFastLineSeries::DrawValue(int index)
 void TFastLineSeries::DrawPoint(int index)
 {
     const TPoint p = Position(index);
-    if (p.X == FLastX && (!FDrawAllPoints || p.Y == FLastY))
-        return;
     // A null point, with nulls not ignored, is reached and left by a move: no segment
-    // touches it on either side.
+    // touches it on either side. Neither it nor the point after it is skipped for sharing
+    // the last pixel, or its gap would come and go with the zoom.
     const bool isNull = !FIgnoreNulls && GetValueColor(index) == clNone;
+    if (p.X == FLastX && (!FDrawAllPoints || p.Y == FLastY) && !isNull && !FLastNull)
+        return;
     if (!isNull && !FLastNull) {
         if (FStairs) {
             if (FInvertedStairs)

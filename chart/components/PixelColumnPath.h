@@ -21,10 +21,13 @@ class TPixelColumnPath
 public:
     // Starts a new polyline at p; a polyline under way is drawn first.
     void MoveTo(TTeeCanvas* canvas, TPoint p);
-    // Continues the polyline to p.
+    // Continues the polyline to p. A point on the last one adds a piece of no length, which
+    // draws nothing: it is not folded in, or the last pixel would count as passed through.
     void LineTo(TPoint p)
     {
         if (FHasColumn && p.X == FColumnX) {
+            if (p.Y == FLast)
+                return;
             FoldLast();
             FLast = p.Y;
             return;

@@ -3,11 +3,13 @@
 // direct drawing of a new point.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
 #include "chart/components/Series.h"
 #include "platform/TeeFiler.h"
+#include "platform/graphics/DeviceContext.h"
 #include "tests/chart/support/PaintedCanvas.h"
 #include "tests/chart/types/SeriesChart.h"
 
@@ -277,6 +279,76 @@ TEST(FastLineSeries, RunsReducedOnValuesGiveThePixelsOfThePointByPointPath)
                     break;
                 }
         EXPECT_GT(columns, 300);
+    }
+}
+
+TEST(FastLineSeries, NullsAndStairsGiveThePixelsOfTheirPolylines)
+{
+    // Many points per pixel column, a null point now and then (nulls not ignored; many share
+    // the pixel of the point before them, and still leave their gap), stairs both ways, pen
+    // widths 1 and 2. The reference is worked out from the rules: a segment touching a null
+    // point is left out, a stair step goes through its corner (which may be the point it
+    // starts from), and each unbroken chain is one polyline through every point.
+    for (int variant = 0; variant < 6; ++variant) {
+        const int stairs = variant % 3; // 0 none, 1 stairs, 2 inverted stairs
+        const int width = variant < 3 ? 1 : 2;
+        FastChart f;
+        f.series->SetIgnoreNulls(false);
+        f.series->SetStairs(stairs > 0);
+        f.series->SetInvertedStairs(stairs == 2);
+        f.series->LinePen()->SetWidth(width);
+        std::mt19937 rng(5 + static_cast<unsigned>(variant));
+        double y = 5;
+        std::vector<double> xs, ys;
+        std::vector<bool> null;
+        for (int i = 0; i < 3000; ++i) {
+            y = std::clamp(y + (static_cast<int>(rng() % 9) - 4) * 0.05, 1.0, 9.0);
+            const double x = 0.2 + 9.6 * i / 3000;
+            f.series->AddXY(x, y);
+            null.push_back(i % 37 == 5 || i % 211 == 100 || i % 211 == 101);
+            if (null.back())
+                f.series->SetNull(i);
+            xs.push_back(x);
+            ys.push_back(y);
+        }
+        const QImage drawn = f.chart.Painted().copy();
+        std::vector<TPoint> at;
+        for (size_t i = 0; i < xs.size(); ++i)
+            at.push_back(f.At(xs[i], ys[i]));
+        f.series->LinePen()->SetVisible(false);
+        QImage want = f.chart.Painted().copy();
+        TDeviceContext dc;
+        dc.Begin(&want);
+        dc.SelectPen(width == 1 ? QPen(QBrush(Qt::red), 1)
+                                : QPen(QBrush(Qt::red), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        std::vector<TPoint> chain;
+        const auto flush = [&] {
+            if (chain.size() >= 2)
+                dc.Polyline(chain.data(), static_cast<int>(chain.size()));
+            chain.clear();
+        };
+        for (size_t i = 0; i < at.size(); ++i) {
+            if (null[i]) {
+                flush();
+                continue;
+            }
+            if (chain.empty() || null[i - 1]) {
+                flush();
+                chain.push_back(at[i]);
+                continue;
+            }
+            const TPoint last = chain.back();
+            if (stairs == 1)
+                chain.push_back(TPoint(at[i].X, last.Y));
+            if (stairs == 2)
+                chain.push_back(TPoint(last.X, at[i].Y));
+            chain.push_back(at[i]);
+        }
+        flush();
+        dc.End();
+        SCOPED_TRACE(variant);
+        EXPECT_TRUE(drawn == want);
+        EXPECT_FALSE(drawn == f.chart.Painted());
     }
 }
 
