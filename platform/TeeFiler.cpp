@@ -87,6 +87,15 @@ bool TeeTextBool(const QString& text)
     return text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
 }
 
+bool TeeTextBool(const QString& text, bool fallback)
+{
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    return fallback;
+}
+
 QString TeeIntText(int64_t value)
 {
     return QString::number(value);
@@ -163,6 +172,57 @@ QString TeeUnescapeText(const QString& text)
             out += next;
     }
     return out;
+}
+
+TTeeStartValuesFiler::TTeeStartValuesFiler(TTeeFiler& target, const TStartTexts* startTexts, const QString& path)
+    : FTarget(target), FStartTexts(startTexts), FPath(path)
+{
+}
+
+void TTeeStartValuesFiler::DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
+                                          bool stored)
+{
+    bool store = stored;
+    if (writer) {
+        if (!FStartTexts) {
+            store = true;
+        } else {
+            const auto it = FStartTexts->constFind(Joined(FPath, name));
+            if (it != FStartTexts->constEnd())
+                store = writer() != it.value();
+        }
+    }
+    FTarget.DefineProperty(name, reader, writer, store);
+}
+
+void TTeeStartValuesFiler::DefineObject(const QString& name, const TObjectDefiner& definer, bool stored)
+{
+    if (!definer) {
+        FTarget.DefineObject(name, definer, stored);
+        return;
+    }
+    const QString path = Joined(FPath, name);
+    FTarget.DefineObject(
+        name,
+        [this, &definer, &path](TTeeFiler& inner) {
+            TTeeStartValuesFiler nested(inner, FStartTexts, path);
+            definer(nested);
+        },
+        stored);
+}
+
+TTeeStartValuesFiler::TStartTexts TTeeStartValuesFiler::Record(const TObjectDefiner& definer)
+{
+    TTeePropertyWriter writer;
+    TTeeStartValuesFiler all(writer, nullptr);
+    definer(all);
+    TStartTexts texts;
+    for (const QString& line : writer.Lines()) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            texts.insert(line.left(eq), line.mid(eq + 1));
+    }
+    return texts;
 }
 
 QString TeeWriteProperties(TTeeStoredObject& object)

@@ -69,6 +69,8 @@ private:
 // Value texts shared by the stored objects.
 QString TeeBoolText(bool value);
 bool TeeTextBool(const QString& text);
+// "True" or "False" in any case; the fallback for any other text.
+bool TeeTextBool(const QString& text, bool fallback);
 QString TeeIntText(int64_t value);
 // A number, or the fallback when the text is not one.
 int64_t TeeTextInt(const QString& text, int64_t fallback = 0);
@@ -98,6 +100,31 @@ class TTeeStoredObject
 public:
     virtual ~TTeeStoredObject() = default;
     virtual void DefineProperties(TTeeFiler& filer) = 0;
+};
+
+// Decides storing by what a fresh object of the same kind holds: a property is stored when its
+// text differs from the fresh object's text for the same path, whatever the object's own rule
+// says, so values that a kind starts with come back as they were. A property the fresh object
+// lacks (an optional sub-object it has not made) keeps the object's own rule. Without start
+// texts every property that has a writer is stored: that is how start texts are recorded.
+class TTeeStartValuesFiler : public TTeeFiler
+{
+public:
+    using TStartTexts = QHash<QString, QString>;
+
+    TTeeStartValuesFiler(TTeeFiler& target, const TStartTexts* startTexts, const QString& path = QString());
+
+    void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
+                        bool stored) override;
+    void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
+
+    // Every property with a writer that the definer defines, by its path.
+    static TStartTexts Record(const TObjectDefiner& definer);
+
+private:
+    TTeeFiler& FTarget;
+    const TStartTexts* FStartTexts;
+    QString FPath;
 };
 
 // The stored text of an object, and an object filled from such text.

@@ -52,18 +52,8 @@ void TCustomChartWall::Assign(TPersistent* Source)
 
 void TCustomChartWall::DefineProperties(TTeeFiler& filer)
 {
-    // The shape stores its colour against white; a wall stores it against its own default.
-    const TColor saved = Color();
-    const bool differs = IsColorStored();
-    TTeePropertyWriter* writer = dynamic_cast<TTeePropertyWriter*>(&filer);
-    if (writer)
-        TTeeCustomShape::SetColor(differs ? saved : clWhite);
+    // The colour is stored against the wall's own default (IsColorStored).
     TTeeCustomShape::DefineProperties(filer);
-    if (writer) {
-        TTeeCustomShape::SetColor(saved);
-        if (differs && saved == clWhite)
-            filer.DefineProperty("Color", {}, [saved] { return TeeIntText(saved); }, true);
-    }
     filer.DefineProperty(
         "Dark3D", [this](const QString& v) { SetDark3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FDark3D); },
         !FDark3D);

@@ -29,7 +29,7 @@ public:
     // Sets the colour together with the default against which it is stored.
     void InitColor(TColor value);
     TColor DefaultColor() const { return FDefaultColor; }
-    bool IsColorStored() const { return Color() != FDefaultColor; }
+    bool IsColorStored() const override { return Color() != FDefaultColor; }
 
     // Thick walls darken their sides unless the fill is clear, an image, or Dark3D is off.
     bool ApplyDark3D() const;

@@ -468,9 +468,6 @@ void TPieSeries::DefineProperties(TTeeFiler& filer)
         "CircleBackColor", [this](const QString& v) { SetCircleBackColor(TeeTextColor(v, clDefault)); },
         [this] { return TeeColorText(CircleBackColor()); }, CircleBackColor() != clDefault);
     filer.DefineProperty(
-        "ColorEachPoint", [this](const QString& v) { SetColorEachPoint(TeeTextBool(v)); },
-        [this] { return TeeBoolText(ColorEachPoint()); }, !ColorEachPoint());
-    filer.DefineProperty(
         "Dark3D", [this](const QString& v) { SetDark3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FDark3D); },
         !FDark3D);
     filer.DefineProperty(
@@ -480,6 +477,7 @@ void TPieSeries::DefineProperties(TTeeFiler& filer)
         "ExplodeBiggest", [this](const QString& v) { SetExplodeBiggest(TeeTextInt32(v, 0)); },
         [this] { return TeeIntText(FExplodeBiggest); }, FExplodeBiggest != 0);
     filer.DefineObject("OtherSlice", [this](TTeeFiler& f) { FOtherSlice->DefineProperties(f); });
+    filer.DefineObject("PiePen", [this](TTeeFiler& f) { PiePen()->DefineProperties(f); });
     filer.DefineProperty(
         "RotationAngle", [this](const QString& v) { SetRotationAngle(TeeTextInt32(v, 0)); },
         [this] { return TeeIntText(RotationAngle()); }, RotationAngle() != 0);

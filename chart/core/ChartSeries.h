@@ -346,6 +346,10 @@ public:
 protected:
     // The depth position a series type computes for this frame (ZOrder -1).
     void SetCalcZOrder(int value) { FCalcZOrderValue = value; }
+    // Colours, sources, cursor, depth, axes, formats and the marks, after the base's.
+    void DefineStartProperties(TTeeFiler& filer) override;
+    // The registry's, and a plain series for this class itself, which has no factory there.
+    TSeriesHolder NewOfSameKind() const override;
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void BeforeDestruction() override;

@@ -1,4 +1,5 @@
-// Stored properties of a series: its data sources by name and its points ("Data").
+// Stored properties of a series: its look (colours, sources, cursor, depth, axes, formats and
+// marks), its data sources by name and its points ("Data").
 //
 // "Data" is a block of bytes, written in the filer as base64. Little-endian layout: a flags
 // byte (X values, colours, labels, mark positions present), a 32-bit point count, then per
@@ -10,12 +11,16 @@
 #include <QByteArray>
 #include <QDataStream>
 #include <QIODevice>
+#include <QStringList>
+#include <functional>
+#include <typeinfo>
 
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/EngineServices.h"
 #include "chart/core/TeeFunction.h"
+#include "chart/core/Teeconst.h"
 
 namespace {
 
@@ -41,6 +46,26 @@ void WritePoint(QDataStream& out, const TPoint& p)
 void ReadPoint(QDataStream& in, TPoint& p)
 {
     in >> p.X >> p.Y;
+}
+
+const QStringList& HorizAxisNames()
+{
+    static const QStringList names{"aTopAxis", "aBottomAxis", "aBothHorizAxis", "aCustomHorizAxis"};
+    return names;
+}
+
+const QStringList& VertAxisNames()
+{
+    static const QStringList names{"aLeftAxis", "aRightAxis", "aBothVertAxis", "aCustomVertAxis"};
+    return names;
+}
+
+void DefineText(TTeeFiler& filer, const char* name, const QString& value, const QString& start,
+                const std::function<void(const QString&)>& set)
+{
+    filer.DefineProperty(
+        QLatin1String(name), [set](const QString& v) { set(TeeUnescapeText(v)); },
+        [value] { return TeeEscapeText(value); }, value != start);
 }
 
 } // namespace
@@ -149,6 +174,50 @@ void TChartSeries::LoadData(const QByteArray& data)
     FValuesEntered = true;
 }
 
+TCustomChartSeries::TSeriesHolder TChartSeries::NewOfSameKind() const
+{
+    TSeriesHolder made = TCustomChartSeries::NewOfSameKind();
+    if (!made && typeid(*this) == typeid(TChartSeries))
+        made.reset(new TChartSeries(nullptr));
+    return made;
+}
+
+void TChartSeries::DefineStartProperties(TTeeFiler& filer)
+{
+    TCustomChartSeries::DefineStartProperties(filer);
+    filer.DefineProperty(
+        "ColorEachPoint", [this](const QString& v) { SetColorEachPoint(TeeTextBool(v, FColorEachPoint)); },
+        [this] { return TeeBoolText(FColorEachPoint); }, FColorEachPoint);
+    DefineText(filer, "ColorSource", FColorSource, QString(), [this](const QString& v) { SetColorSource(v); });
+    // A cursor is a 16-bit number; anything else leaves it as it was.
+    filer.DefineProperty(
+        "Cursor",
+        [this](const QString& v) {
+            const int64_t cursor = TeeTextInt(v, FCursor);
+            if (cursor >= INT16_MIN && cursor <= INT16_MAX)
+                SetCursor(static_cast<int>(cursor));
+        },
+        [this] { return TeeIntText(FCursor); }, FCursor != 0);
+    filer.DefineProperty(
+        "Depth", [this](const QString& v) { SetDepth(TeeTextInt32(v, FDepth)); }, [this] { return TeeIntText(FDepth); },
+        FDepth != -1);
+    filer.DefineProperty(
+        "HorizAxis", [this](const QString& v) { SetHorizAxis(TeeTextEnum(v, HorizAxisNames(), FHorizAxis)); },
+        [this] { return HorizAxisNames().at(FHorizAxis); }, FHorizAxis != aBottomAxis);
+    filer.DefineObject("Marks", [this](TTeeFiler& f) { FMarks->DefineProperties(f); });
+    DefineText(filer, "PercentFormat", FPercentFormat, TeeMsg_DefPercentFormat,
+               [this](const QString& v) { SetPercentFormat(v); });
+    filer.DefineProperty(
+        "SeriesColor", [this](const QString& v) { SetSeriesColor(TeeTextColor(v, FSeriesColor)); },
+        [this] { return TeeColorText(FSeriesColor); }, FSeriesColor != clDefault);
+    DefineText(filer, "ValueFormat", FValueFormat, TeeMsg_DefValueFormat,
+               [this](const QString& v) { SetValueFormat(v); });
+    filer.DefineProperty(
+        "VertAxis", [this](const QString& v) { SetVertAxis(TeeTextEnum(v, VertAxisNames(), FVertAxis)); },
+        [this] { return VertAxisNames().at(FVertAxis); }, FVertAxis != aLeftAxis);
+    DefineText(filer, "XLabelsSource", FXLabelsSource, QString(), [this](const QString& v) { SetLabelsSource(v); });
+}
+
 void TChartSeries::DefineProperties(TTeeFiler& filer)
 {
     TCustomChartSeries::DefineProperties(filer);
@@ -182,7 +251,7 @@ void TChartSeries::DefineProperties(TTeeFiler& filer)
                 else
                     SetCustomVertAxis(found);
             },
-            [axis] { return TeeIntText(axis->Index()); }, axis != nullptr);
+            [axis] { return TeeIntText(axis ? axis->Index() : -1); }, axis != nullptr);
     };
     customAxis("CustomHorizAxis", true);
     customAxis("CustomVertAxis", false);

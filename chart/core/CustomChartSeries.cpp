@@ -76,6 +76,21 @@ void TCustomChartSeries::Assign(TPersistent* source)
     TCustomChartElement::Assign(source);
 }
 
+TCustomChartSeries::TSeriesHolder TCustomChartSeries::NewOfSameKind() const
+{
+    TSeriesHolder none(nullptr, FreeSeries);
+    const TPersistentClass kind = GetClass(ClassName());
+    if (!kind || !kind->Factory)
+        return none;
+    TPersistent* made = kind->Create(nullptr);
+    auto* series = dynamic_cast<TCustomChartSeries*>(made);
+    if (!series || typeid(*series) != typeid(*this)) {
+        FreeObject(made);
+        return none;
+    }
+    return {series, FreeSeries};
+}
+
 void TCustomChartSeries::DefineProperties(TTeeFiler& filer)
 {
     filer.DefineProperty(
@@ -85,4 +100,31 @@ void TCustomChartSeries::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         "Style", [this](const QString& v) { FStyle = static_cast<uint8_t>(TeeTextInt(v) & 63); },
         [this] { return TeeIntText(FStyle & 63); }, FStyle != 0);
+    // A kind may start with other values than the published defaults (bars show their marks):
+    // writing compares with a new series of the same kind, so that reading the text into such
+    // a series gives this one back. Reading takes whatever is there.
+    if (!dynamic_cast<TTeePropertyReader*>(&filer)) {
+        if (const auto fresh = NewOfSameKind()) {
+            TCustomChartSeries* start = fresh.get();
+            const TTeeStartValuesFiler::TStartTexts texts =
+                TTeeStartValuesFiler::Record([start](TTeeFiler& f) { start->DefineStartProperties(f); });
+            TTeeStartValuesFiler changed(filer, &texts);
+            DefineStartProperties(changed);
+            return;
+        }
+    }
+    DefineStartProperties(filer);
+}
+
+void TCustomChartSeries::DefineStartProperties(TTeeFiler& filer)
+{
+    filer.DefineProperty(
+        "Active", [this](const QString& v) { SetActive(TeeTextBool(v, Active())); },
+        [this] { return TeeBoolText(Active()); }, !Active());
+    filer.DefineProperty(
+        "ShowInLegend", [this](const QString& v) { SetShowInLegend(TeeTextBool(v, FShowInLegend)); },
+        [this] { return TeeBoolText(FShowInLegend); }, !FShowInLegend);
+    filer.DefineProperty(
+        "Title", [this](const QString& v) { SetTitle(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FTitle); },
+        !FTitle.isEmpty());
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 #include "chart/core/CustomChartElement.h"
 #include "platform/TeeFiler.h"
@@ -48,10 +49,26 @@ public:
 
     // From another series: ShowInLegend, Title, Style and Identifier, then the element's.
     void Assign(TPersistent* source) override;
-    // "Identifier" and "Style", each stored when not empty.
+    // "Identifier" and "Style", each stored when not empty; then the properties that every
+    // series has, each stored when it differs from what a new series of this kind starts with.
     void DefineProperties(TTeeFiler& filer) override;
 
+protected:
+    // The properties of every series whose storing is decided against a new series of the same
+    // kind (Active, ShowInLegend, Title here); each with its own rule for when no such series
+    // can be made.
+    virtual void DefineStartProperties(TTeeFiler& filer);
+
+    using TSeriesHolder = std::unique_ptr<TCustomChartSeries, void (*)(TCustomChartSeries*)>;
+    // A new series of exactly this class, made through the class registry; none when the class
+    // is not registered with a factory.
+    virtual TSeriesHolder NewOfSameKind() const;
+    // Frees a series made by NewOfSameKind.
+    static void FreeSeries(TCustomChartSeries* series) { FreeObject(series); }
+
 private:
+    // A new series of exactly this class made through the class registry, or none when the
+    // class is not registered with a factory.
     bool FShowInLegend = true;
     QString FTitle;
     uint8_t FStyle = 0;

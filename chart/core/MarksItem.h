@@ -17,6 +17,9 @@ class TMarksItem : public TTeeCustomShape
 public:
     // Colour of information backgrounds.
     explicit TMarksItem(TCustomTeePanel* AOwner);
+
+protected:
+    bool IsColorStored() const override { return Color() != clInfoBk; }
 };
 
 class TMarksItems

@@ -325,21 +325,17 @@ void TSeriesMarks::ReadItems(const QByteArray& data)
 void TSeriesMarks::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShape::DefineProperties(filer);
-    // Marks are hidden unless told otherwise, so a shown one is what gets stored.
-    filer.DefineProperty(
-        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [] { return TeeBoolText(true); },
-        Visible());
     filer.DefineProperty(
         "Angle", [this](const QString& v) { FAngle = TeeTextInt32(v, FAngle); }, [this] { return TeeIntText(FAngle); },
         FAngle != 0);
     filer.DefineObject("Callout", [this](TTeeFiler& f) { FCallout->DefineProperties(f); });
     filer.DefineProperty(
-        "Clip", [this](const QString& v) { FClip = TeeTextBool(v); }, [this] { return TeeBoolText(FClip); }, FClip);
+        "Clip", [this](const QString& v) { FClip = TeeTextBool(v, FClip); }, [this] { return TeeBoolText(FClip); }, FClip);
     filer.DefineProperty(
         "DrawEvery", [this](const QString& v) { FDrawEvery = TeeTextInt32(v, FDrawEvery); },
         [this] { return TeeIntText(FDrawEvery); }, FDrawEvery != 1);
     filer.DefineProperty(
-        "MultiLine", [this](const QString& v) { FMultiLine = TeeTextBool(v); },
+        "MultiLine", [this](const QString& v) { FMultiLine = TeeTextBool(v, FMultiLine); },
         [this] { return TeeBoolText(FMultiLine); }, FMultiLine);
     filer.DefineProperty(
         "Style", [this](const QString& v) { FStyle = TeeTextEnum(v, StyleNames(), FStyle); },

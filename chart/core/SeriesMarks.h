@@ -101,6 +101,10 @@ public:
     void ReadItems(const QByteArray& data);
 
 protected:
+    // Marks start hidden, so a shown one is what gets stored.
+    bool IsVisibleStored() const override { return Visible(); }
+    // Marks start on the colour of information backgrounds.
+    bool IsColorStored() const override { return Color() != clInfoBk; }
     // Silver to white (TSeriesMarksGradient).
     TTeeGradientClass GetGradientClass() const override;
 

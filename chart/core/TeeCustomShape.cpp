@@ -66,7 +66,7 @@ void TTeeCustomShapeBrushPen::DefineProperties(TTeeFiler& filer)
     filer.DefineObject("Brush", [this](TTeeFiler& f) { FBrush->DefineProperties(f); });
     filer.DefineObject(PenName(), [this](TTeeFiler& f) { FPen->DefineProperties(f); });
     filer.DefineProperty(
-        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); },
+        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v, FVisible)); },
         [this] { return TeeBoolText(FVisible); }, IsVisibleStored());
 }
 
@@ -181,7 +181,7 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
         [this] { return TeeIntText(FBevelWidth); }, FBevelWidth != 2);
     filer.DefineProperty(
         "Color", [this](const QString& v) { SetColor(static_cast<TColor>(TeeTextInt(v, clWhite))); },
-        [this] { return TeeIntText(FColor); }, FColor != clWhite);
+        [this] { return TeeIntText(FColor); }, IsColorStored());
     filer.DefineObject("Font", [this](TTeeFiler& f) { FFont->DefineProperties(f); });
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, FGradient != nullptr);
     filer.DefineObject("Shadow", [this](TTeeFiler& f) { FShadow->DefineProperties(f); });

@@ -123,6 +123,8 @@ public:
 
 protected:
     QString PenName() const override { return QStringLiteral("Frame"); }
+    // Color is stored when it differs from white; a shape that starts in another colour says so.
+    virtual bool IsColorStored() const { return FColor != clWhite; }
     // The kind of gradient created on first read; a shape with other gradient defaults
     // returns its own.
     virtual TTeeGradientClass GetGradientClass() const;
