@@ -1,10 +1,14 @@
 // Filling a series: a million AddXY calls in X order, into a fresh series and into one that
-// was cleared (its capacity reused), and the memory a million points take.
+// was cleared (its capacity reused), and the memory a million points take. Writing and reading
+// back the stored properties of a bar series (each write compares with a new series of its
+// kind).
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include "chart/components/Series.h"
 #include "chart/components/UnitStartup.h"
+#include "platform/TeeFiler.h"
 #include "chart/core/TeEngine.h"
 
 namespace {
@@ -77,5 +81,22 @@ void BM_MillionPointsMemory(benchmark::State& state)
     state.counters["bytes_per_point"] = bytesPerPoint;
 }
 BENCHMARK(BM_MillionPointsMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_BarStoredRoundTrip(benchmark::State& state)
+{
+    Start();
+    TBarSeries bar(nullptr);
+    bar.SetTitle(QStringLiteral("Slump"));
+    bar.SetSeriesColor(clTeal);
+    bar.Marks()->SetVisible(false);
+    bar.Marks()->SetStyle(smsValue);
+    for (auto _ : state) {
+        const QString text = TeeWriteProperties(bar);
+        TBarSeries read(nullptr);
+        TeeReadProperties(read, text);
+        benchmark::DoNotOptimize(read.Marks()->Visible());
+    }
+}
+BENCHMARK(BM_BarStoredRoundTrip)->Unit(benchmark::kMicrosecond);
 
 } // namespace

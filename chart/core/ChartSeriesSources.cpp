@@ -222,6 +222,7 @@ void TChartSeries::Notification(TComponent* AComponent, TOperation Operation)
 void TChartSeries::Loaded()
 {
     TCustomChartSeries::Loaded();
+    FMarks->Items().Loading = false;
     if (FHasDataSourceNames) {
         FDataSources.clear();
         for (const QString& name : FDataSourceNames) {

@@ -259,6 +259,10 @@ void TChartSeries::DefineProperties(TTeeFiler& filer)
         "Data", [this](const QString& v) { LoadData(QByteArray::fromBase64(v.toLatin1())); },
         [this] { return QString::fromLatin1(SaveData().toBase64()); },
         FForceSaveValues || (FValuesEntered && !FDontSaveValues));
+    // The marks' items were kept while the points were read in; from now on clearing the
+    // series drops them again.
+    if (dynamic_cast<TTeePropertyReader*>(&filer))
+        FMarks->Items().Loading = false;
 }
 
 void TChartSeries::GetChildren(const TGetChildProc& Proc, TComponent* Root)

@@ -277,3 +277,20 @@ TEST(SeriesBaseStored, NoKindWritesANameTwice)
         EXPECT_EQ(Repeated(Names(changed.Lines())), QStringList());
     }
 }
+
+TEST(SeriesBaseStored, MarkItemsSurviveReadingThePointsButNotALaterClear)
+{
+    TBarSeries s(nullptr);
+    s.Add(1);
+    s.Add(2);
+    s.SetValuesEntered(true);
+    s.Marks()->GetItem(1)->SetColor(clLime);
+    TBarSeries read(nullptr);
+    TeeReadProperties(read, TeeWriteProperties(s));
+    ASSERT_EQ(read.Count(), 2);
+    ASSERT_EQ(read.Marks()->Items().Count(), 2);
+    EXPECT_EQ(read.Marks()->Items().Existing(1)->Color(), clLime);
+    // Refilling the series starts from the marks' own look again.
+    read.Clear();
+    EXPECT_EQ(read.Marks()->Items().Count(), 0);
+}
