@@ -294,3 +294,17 @@ TEST(SeriesBaseStored, MarkItemsSurviveReadingThePointsButNotALaterClear)
     read.Clear();
     EXPECT_EQ(read.Marks()->Items().Count(), 0);
 }
+
+TEST(SeriesBaseStored, APieStoresItsPenUnderItsOwnName)
+{
+    TPieSeries pie(nullptr);
+    EXPECT_FALSE(TeeWriteProperties(pie).contains("PiePen."));
+    pie.PiePen()->SetWidth(3);
+    pie.PiePen()->SetColor(clNavy);
+    const QString text = TeeWriteProperties(pie);
+    EXPECT_TRUE(text.contains("PiePen.Width=3"));
+    TPieSeries read(nullptr);
+    TeeReadProperties(read, text);
+    EXPECT_EQ(read.PiePen()->Width(), 3);
+    EXPECT_EQ(read.PiePen()->Color(), clNavy);
+}
