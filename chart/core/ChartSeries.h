@@ -348,7 +348,7 @@ protected:
     void SetCalcZOrder(int value) { FCalcZOrderValue = value; }
     // Colours, sources, cursor, depth, axes, formats and the marks, after the base's.
     void DefineStartProperties(TTeeFiler& filer) override;
-    // The registry's, and a plain series for this class itself, which has no factory there.
+    // The registry's; a plain series for a class it cannot make (this class itself included).
     TSeriesHolder NewOfSameKind() const override;
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -13,7 +13,6 @@
 #include <QIODevice>
 #include <QStringList>
 #include <functional>
-#include <typeinfo>
 
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
@@ -176,8 +175,10 @@ void TChartSeries::LoadData(const QByteArray& data)
 
 TCustomChartSeries::TSeriesHolder TChartSeries::NewOfSameKind() const
 {
+    // A class the registry cannot make is compared with a plain series: right for everything
+    // its constructor leaves as the base made it.
     TSeriesHolder made = TCustomChartSeries::NewOfSameKind();
-    if (!made && typeid(*this) == typeid(TChartSeries))
+    if (!made)
         made.reset(new TChartSeries(nullptr));
     return made;
 }

@@ -308,3 +308,25 @@ TEST(SeriesBaseStored, APieStoresItsPenUnderItsOwnName)
     EXPECT_EQ(read.PiePen()->Width(), 3);
     EXPECT_EQ(read.PiePen()->Color(), clNavy);
 }
+
+namespace {
+
+// A kind the class registry does not know.
+class TUnlistedSeries : public TChartSeries
+{
+public:
+    using TChartSeries::TChartSeries;
+};
+
+} // namespace
+
+TEST(SeriesBaseStored, AnUnlistedKindIsComparedWithAPlainSeries)
+{
+    TUnlistedSeries s(nullptr);
+    EXPECT_EQ(TeeWriteProperties(s), QString());
+    s.SetDepth(0);
+    s.Marks()->SetVisible(true);
+    s.Marks()->SetColor(clWhite);
+    EXPECT_EQ(BaseLines(TeeWriteProperties(s)),
+              (QStringList{"Depth=0", "Marks.Visible=True", "Marks.Color=16777215"}));
+}
