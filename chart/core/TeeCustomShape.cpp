@@ -177,10 +177,10 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
         "Bevel", [this](const QString& v) { SetBevel(TeeTextEnum(v, bevels, bvNone)); },
         [this] { return bevels.at(FBevel); }, FBevel != bvNone);
     filer.DefineProperty(
-        "BevelWidth", [this](const QString& v) { SetBevelWidth(static_cast<int>(TeeTextInt(v, 2))); },
+        "BevelWidth", [this](const QString& v) { SetBevelWidth(TeeTextInt32(v, FBevelWidth)); },
         [this] { return TeeIntText(FBevelWidth); }, FBevelWidth != 2);
     filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(static_cast<TColor>(TeeTextInt(v, clWhite))); },
+        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); },
         [this] { return TeeIntText(FColor); }, IsColorStored());
     filer.DefineObject("Font", [this](TTeeFiler& f) { FFont->DefineProperties(f); });
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, FGradient != nullptr);

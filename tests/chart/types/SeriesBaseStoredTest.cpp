@@ -235,9 +235,12 @@ TEST(SeriesBaseStored, BadTextsLeaveEachValueAsItWas)
     s.SetVertAxis(aRightAxis);
     s.Marks()->SetClip(true);
     s.Marks()->SetStyle(smsPercent);
+    s.Marks()->SetColor(clLime);
+    s.Marks()->SetBevelWidth(5);
     TeeReadProperties(s, "Active=maybe\nShowInLegend=2\nColorEachPoint=yes\nSeriesColor=navy\nCursor=40000\n"
                          "Depth=deep\nHorizAxis=aMiddleAxis\nVertAxis=1\nMarks.Visible=shown\n"
-                         "Marks.Callout.Length=long\nMarks.Clip=perhaps\nMarks.Style=smsNothing");
+                         "Marks.Callout.Length=long\nMarks.Clip=perhaps\nMarks.Style=smsNothing\nMarks.Color=lime\n"
+                         "Marks.BevelWidth=wide");
     EXPECT_FALSE(s.Active());
     EXPECT_FALSE(s.ShowInLegend());
     EXPECT_TRUE(s.ColorEachPoint());
@@ -250,6 +253,8 @@ TEST(SeriesBaseStored, BadTextsLeaveEachValueAsItWas)
     EXPECT_EQ(s.Marks()->ArrowLength(), 20);
     EXPECT_TRUE(s.Marks()->Clip());
     EXPECT_EQ(s.Marks()->Style(), smsPercent);
+    EXPECT_EQ(s.Marks()->Color(), clLime);
+    EXPECT_EQ(s.Marks()->BevelWidth(), 5);
     // Case does not matter for the two Boolean words.
     TeeReadProperties(s, "Active=TRUE\nMarks.Visible=false");
     EXPECT_TRUE(s.Active());
