@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <type_traits>
 
 #include "platform/Colors.h"
 
@@ -94,6 +96,65 @@ E TeeTextEnum(const QString& text, const QStringList& names, E fallback)
     return i < 0 ? fallback : static_cast<E>(i);
 }
 
+// The usual shape of a stored property: written only when the value differs from what the object
+// starts with, read back through the setter. Text that is not a value reads as the fallback: the
+// current value unless one is given (some properties have always fallen back to a fixed value).
+template <class Set>
+void TeeDefineBool(TTeeFiler& filer, const QString& name, bool value, bool start, Set set,
+                   std::optional<bool> fallback = std::nullopt)
+{
+    filer.DefineProperty(
+        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextBool(v, fallback)); },
+        [value] { return TeeBoolText(value); }, value != start);
+}
+
+template <class Set>
+void TeeDefineInt(TTeeFiler& filer, const QString& name, int32_t value, int32_t start, Set set,
+                  std::optional<int32_t> fallback = std::nullopt)
+{
+    filer.DefineProperty(
+        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextInt32(v, fallback)); },
+        [value] { return TeeIntText(value); }, value != start);
+}
+
+template <class Set>
+void TeeDefineFloat(TTeeFiler& filer, const QString& name, double value, double start, Set set,
+                    std::optional<double> fallback = std::nullopt)
+{
+    filer.DefineProperty(
+        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextFloat(v, fallback)); },
+        [value] { return TeeFloatText(value); }, value != start);
+}
+
+template <class Set>
+void TeeDefineColor(TTeeFiler& filer, const QString& name, TColor value, TColor start, Set set,
+                    std::optional<TColor> fallback = std::nullopt)
+{
+    filer.DefineProperty(
+        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextColor(v, fallback)); },
+        [value] { return TeeColorText(value); }, value != start);
+}
+
+// A text kept on one line by its escapes.
+template <class Set>
+void TeeDefineText(TTeeFiler& filer, const QString& name, const QString& value, const QString& start, Set set)
+{
+    filer.DefineProperty(
+        name, [set](const QString& v) { set(TeeUnescapeText(v)); }, [value] { return TeeEscapeText(value); },
+        value != start);
+}
+
+// An enumeration stored by its name in names; an unknown name reads as the fallback.
+template <class E, class Set>
+void TeeDefineEnum(TTeeFiler& filer, const QString& name, E value, E start, const QStringList& names, Set set,
+                   std::optional<std::type_identity_t<E>> fallback = std::nullopt)
+{
+    filer.DefineProperty(
+        name,
+        [set, names, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextEnum(v, names, fallback)); },
+        [value, names] { return names.at(value); }, value != start);
+}
+
 // Something with stored properties.
 class TTeeStoredObject
 {
@@ -101,6 +162,13 @@ public:
     virtual ~TTeeStoredObject() = default;
     virtual void DefineProperties(TTeeFiler& filer) = 0;
 };
+
+// A nested stored object under its name.
+template <class T>
+void TeeDefineObject(TTeeFiler& filer, const QString& name, T* object, bool stored = true)
+{
+    filer.DefineObject(name, [object](TTeeFiler& f) { object->DefineProperties(f); }, stored);
+}
 
 // Decides storing by what a fresh object of the same kind holds: a property is stored when its
 // text differs from the fresh object's text for the same path, whatever the object's own rule

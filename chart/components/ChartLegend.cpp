@@ -50,28 +50,17 @@ void TLegendSymbol::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList positions = {"spLeft", "spRight"};
     static const QStringList units = {"lcsPercent", "lcsPixels"};
-    filer.DefineProperty(
-        "Continuous", [this](const QString& v) { SetContinuous(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FContinuous); }, FContinuous);
-    filer.DefineProperty(
-        "DefaultPen", [this](const QString& v) { SetDefaultPen(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FDefaultPen); }, !FDefaultPen);
-    filer.DefineObject("Pen", [this](TTeeFiler& f) { FPen->DefineProperties(f); });
-    filer.DefineProperty(
-        "Position", [this](const QString& v) { SetPosition(TeeTextEnum(v, positions, spLeft)); },
-        [this] { return positions.at(FPosition); }, FPosition != spLeft);
-    filer.DefineProperty(
-        "Squared", [this](const QString& v) { SetSquared(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FSquared); }, FSquared);
-    filer.DefineProperty(
-        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FVisible); }, !FVisible);
-    filer.DefineProperty(
-        "Width", [this](const QString& v) { SetWidth(TeeTextInt32(v, 20)); },
-        [this] { return TeeIntText(FWidth); }, FWidth != 20);
-    filer.DefineProperty(
-        "WidthUnits", [this](const QString& v) { SetWidthUnits(TeeTextEnum(v, units, lcsPercent)); },
-        [this] { return units.at(FWidthUnits); }, FWidthUnits != lcsPercent);
+    // These have always read a bad text as false or as the published default.
+    TeeDefineBool(filer, "Continuous", FContinuous, false, [this](bool v) { SetContinuous(v); }, false);
+    TeeDefineBool(filer, "DefaultPen", FDefaultPen, true, [this](bool v) { SetDefaultPen(v); }, false);
+    TeeDefineObject(filer, "Pen", FPen.get());
+    TeeDefineEnum(filer, "Position", FPosition, spLeft, positions, [this](TLegendSymbolPosition v) { SetPosition(v); },
+                  spLeft);
+    TeeDefineBool(filer, "Squared", FSquared, false, [this](bool v) { SetSquared(v); }, false);
+    TeeDefineBool(filer, "Visible", FVisible, true, [this](bool v) { SetVisible(v); }, false);
+    TeeDefineInt(filer, "Width", FWidth, 20, [this](int32_t v) { SetWidth(v); }, 20);
+    TeeDefineEnum(filer, "WidthUnits", FWidthUnits, lcsPercent, units, [this](TLegendSymbolSize v) { SetWidthUnits(v); },
+                  lcsPercent);
 }
 
 void TLegendSymbol::SetContinuous(bool value)
@@ -188,50 +177,26 @@ void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
                                            "ltsRightPercent", "ltsXValue",     "ltsValue",      "ltsPercent",
                                            "ltsXAndValue",  "ltsXAndPercent"};
     TTeeCustomShapePosition::DefineProperties(filer);
-    filer.DefineProperty(
-        "Alignment", [this](const QString& v) { SetAlignment(TeeTextEnum(v, alignments, laRight)); },
-        [this] { return alignments.at(FAlignment); }, FAlignment != laRight);
-    filer.DefineProperty(
-        "CheckBoxes", [this](const QString& v) { SetCheckBoxes(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FCheckBoxes); }, FCheckBoxes);
-    filer.DefineProperty(
-        "LegendStyle", [this](const QString& v) { SetLegendStyle(TeeTextEnum(v, styles, lsAuto)); },
-        [this] { return styles.at(FLegendStyle); }, FLegendStyle != lsAuto);
-    filer.DefineProperty(
-        "MaxNumRows", [this](const QString& v) { SetMaxNumRows(TeeTextInt32(v, 10)); },
-        [this] { return TeeIntText(FMaxNumRows); }, FMaxNumRows != 10);
-    filer.DefineProperty(
-        "TopPos", [this](const QString& v) { SetTopPos(TeeTextInt32(v, 10)); },
-        [this] { return TeeIntText(FTopPos); }, FTopPos != 10);
-    filer.DefineProperty(
-        "ResizeChart", [this](const QString& v) { SetResizeChart(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FResizeChart); }, !FResizeChart);
-    filer.DefineProperty(
-        "CurrentPage", [this](const QString& v) { SetCurrentPage(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FCurrentPage); }, !FCurrentPage);
-    filer.DefineObject("DividingLines", [this](TTeeFiler& f) { FDividingLines->DefineProperties(f); });
-    filer.DefineProperty(
-        "FirstValue", [this](const QString& v) { SetFirstValue(std::max(0, TeeTextInt32(v, 0))); },
-        [this] { return TeeIntText(FFirstValue); }, FFirstValue != 0);
-    filer.DefineProperty(
-        "FontSeriesColor", [this](const QString& v) { SetFontSeriesColor(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FFontSeriesColor); }, FFontSeriesColor);
-    filer.DefineProperty(
-        "HorizMargin", [this](const QString& v) { SetHorizMargin(TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FHorizMargin); }, FHorizMargin != 0);
-    filer.DefineProperty(
-        "Inverted", [this](const QString& v) { SetInverted(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FInverted); }, FInverted);
-    filer.DefineObject("Symbol", [this](TTeeFiler& f) { FSymbol->DefineProperties(f); });
-    filer.DefineProperty(
-        "TextStyle", [this](const QString& v) { SetTextStyle(TeeTextEnum(v, textStyles, ltsLeftValue)); },
-        [this] { return textStyles.at(FTextStyle); }, FTextStyle != ltsLeftValue);
-    filer.DefineProperty(
-        "VertMargin", [this](const QString& v) { SetVertMargin(TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FVertMargin); }, FVertMargin != 0);
-    filer.DefineProperty(
-        "VertSpacing", [this](const QString& v) { SetVertSpacing(TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FVertSpacing); }, FVertSpacing != 0);
+    // These have always read a bad text as false or as the published default.
+    TeeDefineEnum(filer, "Alignment", FAlignment, laRight, alignments, [this](TLegendAlignment v) { SetAlignment(v); },
+                  laRight);
+    TeeDefineBool(filer, "CheckBoxes", FCheckBoxes, false, [this](bool v) { SetCheckBoxes(v); }, false);
+    TeeDefineEnum(filer, "LegendStyle", FLegendStyle, lsAuto, styles, [this](TLegendStyle v) { SetLegendStyle(v); },
+                  lsAuto);
+    TeeDefineInt(filer, "MaxNumRows", FMaxNumRows, 10, [this](int32_t v) { SetMaxNumRows(v); }, 10);
+    TeeDefineInt(filer, "TopPos", FTopPos, 10, [this](int32_t v) { SetTopPos(v); }, 10);
+    TeeDefineBool(filer, "ResizeChart", FResizeChart, true, [this](bool v) { SetResizeChart(v); }, false);
+    TeeDefineBool(filer, "CurrentPage", FCurrentPage, true, [this](bool v) { SetCurrentPage(v); }, false);
+    TeeDefineObject(filer, "DividingLines", FDividingLines.get());
+    TeeDefineInt(filer, "FirstValue", FFirstValue, 0, [this](int32_t v) { SetFirstValue(std::max(0, v)); }, 0);
+    TeeDefineBool(filer, "FontSeriesColor", FFontSeriesColor, false, [this](bool v) { SetFontSeriesColor(v); }, false);
+    TeeDefineInt(filer, "HorizMargin", FHorizMargin, 0, [this](int32_t v) { SetHorizMargin(v); }, 0);
+    TeeDefineBool(filer, "Inverted", FInverted, false, [this](bool v) { SetInverted(v); }, false);
+    TeeDefineObject(filer, "Symbol", FSymbol.get());
+    TeeDefineEnum(filer, "TextStyle", FTextStyle, ltsLeftValue, textStyles,
+                  [this](TLegendTextStyle v) { SetTextStyle(v); }, ltsLeftValue);
+    TeeDefineInt(filer, "VertMargin", FVertMargin, 0, [this](int32_t v) { SetVertMargin(v); }, 0);
+    TeeDefineInt(filer, "VertSpacing", FVertSpacing, 0, [this](int32_t v) { SetVertSpacing(v); }, 0);
 }
 
 void TCustomChartLegend::SetAlignment(TLegendAlignment value)

@@ -92,15 +92,10 @@ void TCircledSeries::Assign(TPersistent* source)
 void TCircledSeries::DefineProperties(TTeeFiler& filer)
 {
     TChartSeries::DefineProperties(filer);
-    filer.DefineProperty(
-        "Circled", [this](const QString& v) { SetCircled(TeeTextBool(v)); }, [this] { return TeeBoolText(FCircled); },
-        FCircled);
-    filer.DefineProperty(
-        "CustomXRadius", [this](const QString& v) { SetCustomXRadius(TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FCustomXRadius); }, FCustomXRadius != 0);
-    filer.DefineProperty(
-        "CustomYRadius", [this](const QString& v) { SetCustomYRadius(TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FCustomYRadius); }, FCustomYRadius != 0);
+    // These have always read a bad text as false or as the published default.
+    TeeDefineBool(filer, "Circled", FCircled, false, [this](bool v) { SetCircled(v); }, false);
+    TeeDefineInt(filer, "CustomXRadius", FCustomXRadius, 0, [this](int32_t v) { SetCustomXRadius(v); }, 0);
+    TeeDefineInt(filer, "CustomYRadius", FCustomYRadius, 0, [this](int32_t v) { SetCustomYRadius(v); }, 0);
 }
 
 // ---- the chart's 3D settings ----

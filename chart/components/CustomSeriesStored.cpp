@@ -22,25 +22,6 @@ const QStringList& MultiAreaNames()
     return names;
 }
 
-void DefineBool(TTeeFiler& filer, const char* name, bool value, bool start, const std::function<void(bool)>& set)
-{
-    filer.DefineProperty(
-        QLatin1String(name), [set](const QString& v) { set(TeeTextBool(v)); }, [value] { return TeeBoolText(value); },
-        value != start);
-}
-
-void DefineBrushStyle(TTeeFiler& filer, const char* name, TBrush* brush)
-{
-    filer.DefineProperty(
-        QLatin1String(name), [brush](const QString& v) { brush->SetStyle(TeeTextEnum(v, BrushStyleNames(), brush->Style())); },
-        [brush] { return BrushStyleNames().at(brush->Style()); }, brush->Style() != bsSolid);
-}
-
-void DefineStored(TTeeFiler& filer, const char* name, TTeeStoredObject* object)
-{
-    filer.DefineObject(QLatin1String(name), [object](TTeeFiler& f) { object->DefineProperties(f); });
-}
-
 } // namespace
 
 void TCustomSeries::KeepStartLook()
@@ -57,58 +38,52 @@ void TCustomSeries::DefineProperties(TTeeFiler& filer)
     const unsigned stored = StoredProperties();
     const auto has = [stored](unsigned property) { return (stored & property) != 0; };
     if (has(spAreaBrush))
-        DefineBrushStyle(filer, "AreaBrush", FAreaBrush.get());
+        TeeDefineEnum(filer, "AreaBrush", FAreaBrush->Style(), bsSolid, BrushStyleNames(),
+                      [this](TBrushStyle v) { FAreaBrush->SetStyle(v); });
     if (has(spAreaChartBrush))
-        DefineStored(filer, "AreaChartBrush", FAreaBrush.get());
+        TeeDefineObject(filer, "AreaChartBrush", FAreaBrush.get());
     if (has(spAreaColor))
-        filer.DefineProperty(
-            "AreaColor", [this](const QString& v) { SetAreaColor(TeeTextColor(v, FAreaColor)); },
-            [this] { return TeeColorText(FAreaColor); }, FAreaColor != clDefault);
+        TeeDefineColor(filer, "AreaColor", FAreaColor, clDefault, [this](TColor v) { SetAreaColor(v); });
     if (has(spAreaLinesPen))
-        DefineStored(filer, "AreaLinesPen", FAreaLinesPen.get());
+        TeeDefineObject(filer, "AreaLinesPen", FAreaLinesPen.get());
     if (has(spBrush))
-        DefineStored(filer, "Brush", Brush());
+        TeeDefineObject(filer, "Brush", Brush());
     if (has(spClickableLine))
-        DefineBool(filer, "ClickableLine", FClickableLine, FStartClickableLine, [this](bool v) { SetClickableLine(v); });
+        TeeDefineBool(filer, "ClickableLine", FClickableLine, FStartClickableLine, [this](bool v) { SetClickableLine(v); }, false);
     if (has(spColorEachLine))
-        DefineBool(filer, "ColorEachLine", FColorEachLine, true, [this](bool v) { SetColorEachLine(v); });
+        TeeDefineBool(filer, "ColorEachLine", FColorEachLine, true, [this](bool v) { SetColorEachLine(v); }, false);
     if (has(spDark3D))
-        DefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { SetDark3D(v); });
+        TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { SetDark3D(v); }, false);
     if (has(spDrawArea))
-        DefineBool(filer, "DrawArea", FDrawArea, FStartDrawArea, [this](bool v) { SetDrawArea(v); });
+        TeeDefineBool(filer, "DrawArea", FDrawArea, FStartDrawArea, [this](bool v) { SetDrawArea(v); }, false);
     // Not published, but whether the line is drawn at all is part of the series.
     if (has(spDrawLine))
-        DefineBool(filer, "DrawLine", FDrawLine, FStartDrawLine, [this](bool v) { SetDrawLine(v); });
+        TeeDefineBool(filer, "DrawLine", FDrawLine, FStartDrawLine, [this](bool v) { SetDrawLine(v); }, false);
     if (has(spGradient))
-        DefineStored(filer, "Gradient", FGradient.get());
+        TeeDefineObject(filer, "Gradient", FGradient.get());
     if (has(spInvertedStairs))
-        DefineBool(filer, "InvertedStairs", FInvertedStairs, false, [this](bool v) { SetInvertedStairs(v); });
+        TeeDefineBool(filer, "InvertedStairs", FInvertedStairs, false, [this](bool v) { SetInvertedStairs(v); }, false);
     if (has(spLineBrush))
-        DefineBrushStyle(filer, "LineBrush", Brush());
+        TeeDefineEnum(filer, "LineBrush", Brush()->Style(), bsSolid, BrushStyleNames(),
+                      [this](TBrushStyle v) { Brush()->SetStyle(v); });
     if (has(spLineHeight))
-        filer.DefineProperty(
-            "LineHeight", [this](const QString& v) { SetLineHeight(TeeTextInt32(v, FLineHeight)); },
-            [this] { return TeeIntText(FLineHeight); }, FLineHeight != 0);
+        TeeDefineInt(filer, "LineHeight", FLineHeight, 0, [this](int32_t v) { SetLineHeight(v); });
     if (has(spLinePen))
-        DefineStored(filer, "LinePen", LinePen());
+        TeeDefineObject(filer, "LinePen", LinePen());
     if (has(spOutLine))
-        DefineStored(filer, "OutLine", FOutLine.get());
+        TeeDefineObject(filer, "OutLine", FOutLine.get());
     if (has(spPointer))
-        DefineStored(filer, "Pointer", FPointer.get());
+        TeeDefineObject(filer, "Pointer", FPointer.get());
     if (has(spStacked))
-        filer.DefineProperty(
-            "Stacked", [this](const QString& v) { SetStacked(TeeTextEnum(v, StackNames(), FStacked)); },
-            [this] { return StackNames().at(FStacked); }, FStacked != cssNone);
+        TeeDefineEnum(filer, "Stacked", FStacked, cssNone, StackNames(), [this](TCustomSeriesStack v) { SetStacked(v); });
     if (has(spStairs))
-        DefineBool(filer, "Stairs", FStairs, false, [this](bool v) { SetStairs(v); });
+        TeeDefineBool(filer, "Stairs", FStairs, false, [this](bool v) { SetStairs(v); }, false);
     if (has(spTransparency))
-        filer.DefineProperty(
-            "Transparency",
-            [this](const QString& v) { SetTransparency(std::clamp(TeeTextInt32(v, FTransparency), 0, 100)); },
-            [this] { return TeeIntText(FTransparency); }, FTransparency != 0);
+        TeeDefineInt(filer, "Transparency", FTransparency, 0,
+                     [this](int32_t v) { SetTransparency(std::clamp(v, 0, 100)); });
     if (has(spValueLists)) {
-        DefineStored(filer, "XValues", XValues());
-        DefineStored(filer, "YValues", YValues());
+        TeeDefineObject(filer, "XValues", XValues());
+        TeeDefineObject(filer, "YValues", YValues());
     }
 }
 
@@ -149,15 +124,11 @@ void TAreaSeries::SetMultiArea(TMultiArea value)
 void TAreaSeries::DefineProperties(TTeeFiler& filer)
 {
     TCustomSeries::DefineProperties(filer);
-    filer.DefineProperty(
-        "MultiArea", [this](const QString& v) { SetMultiArea(TeeTextEnum(v, MultiAreaNames(), MultiArea())); },
-        [this] { return MultiAreaNames().at(MultiArea()); }, MultiArea() != maNone);
+    TeeDefineEnum(filer, "MultiArea", MultiArea(), maNone, MultiAreaNames(), [this](TMultiArea v) { SetMultiArea(v); });
     // Overlap has no name among the area stackings: it keeps its own.
     filer.DefineProperty(
         "Stacked", [this](const QString& v) { SetStacked(TeeTextEnum(v, StackNames(), Stacked())); },
         [this] { return StackNames().at(Stacked()); }, Stacked() == cssOverlap);
-    DefineBool(filer, "UseYOrigin", FUseYOrigin, false, [this](bool v) { SetUseYOrigin(v); });
-    filer.DefineProperty(
-        "YOrigin", [this](const QString& v) { SetYOrigin(TeeTextFloat(v, FYOrigin)); },
-        [this] { return TeeFloatText(FYOrigin); }, FYOrigin != 0);
+    TeeDefineBool(filer, "UseYOrigin", FUseYOrigin, false, [this](bool v) { SetUseYOrigin(v); }, false);
+    TeeDefineFloat(filer, "YOrigin", FYOrigin, 0, [this](double v) { SetYOrigin(v); });
 }

@@ -92,17 +92,12 @@ void TPieOtherSlice::Assign(TPersistent* source)
 void TPieOtherSlice::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList styles = {"poNone", "poBelowPercent", "poBelowValue"};
-    filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, clDefault)); },
-        [this] { return TeeColorText(FColor); }, FColor != clDefault);
+    // These have always read a bad text as the published default.
+    TeeDefineColor(filer, "Color", FColor, clDefault, [this](TColor v) { SetColor(v); }, clDefault);
     filer.DefineObject("Legend", [this](TTeeFiler& f) { Legend()->DefineProperties(f); }, FLegend != nullptr);
-    filer.DefineProperty(
-        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, styles, poNone)); },
-        [this] { return styles.at(FStyle); }, FStyle != poNone);
+    TeeDefineEnum(filer, "Style", FStyle, poNone, styles, [this](TPieOtherStyle v) { SetStyle(v); }, poNone);
     filer.DefineProperty(
         "Text", [this](const QString& v) { SetText(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FText); },
         !FText.isEmpty());
-    filer.DefineProperty(
-        "Value", [this](const QString& v) { SetValue(TeeTextFloat(v, 0)); }, [this] { return TeeFloatText(FValue); },
-        FValue != 0);
+    TeeDefineFloat(filer, "Value", FValue, 0, [this](double v) { SetValue(v); }, 0);
 }

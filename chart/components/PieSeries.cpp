@@ -458,31 +458,17 @@ void TPieSeries::DefineProperties(TTeeFiler& filer)
     if (dynamic_cast<TTeePropertyWriter*>(&filer))
         RemoveOtherSlice();
     TCircledSeries::DefineProperties(filer);
-    filer.DefineProperty(
-        "AngleSize", [this](const QString& v) { SetAngleSize(TeeTextInt32(v, 360)); },
-        [this] { return TeeIntText(FAngleSize); }, FAngleSize != 360);
-    filer.DefineProperty(
-        "AutoMarkPosition", [this](const QString& v) { SetAutoMarkPosition(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FAutoMarkPosition); }, !FAutoMarkPosition);
-    filer.DefineProperty(
-        "CircleBackColor", [this](const QString& v) { SetCircleBackColor(TeeTextColor(v, clDefault)); },
-        [this] { return TeeColorText(CircleBackColor()); }, CircleBackColor() != clDefault);
-    filer.DefineProperty(
-        "Dark3D", [this](const QString& v) { SetDark3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FDark3D); },
-        !FDark3D);
-    filer.DefineProperty(
-        "DarkPen", [this](const QString& v) { SetDarkPen(TeeTextBool(v)); }, [this] { return TeeBoolText(FDarkPen); },
-        FDarkPen);
-    filer.DefineProperty(
-        "ExplodeBiggest", [this](const QString& v) { SetExplodeBiggest(TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FExplodeBiggest); }, FExplodeBiggest != 0);
-    filer.DefineObject("OtherSlice", [this](TTeeFiler& f) { FOtherSlice->DefineProperties(f); });
-    filer.DefineObject("PiePen", [this](TTeeFiler& f) { PiePen()->DefineProperties(f); });
-    filer.DefineProperty(
-        "RotationAngle", [this](const QString& v) { SetRotationAngle(TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(RotationAngle()); }, RotationAngle() != 0);
-    filer.DefineObject("Shadow", [this](TTeeFiler& f) { FShadow->DefineProperties(f); });
-    filer.DefineProperty(
-        "UsePatterns", [this](const QString& v) { SetUsePatterns(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FUsePatterns); }, FUsePatterns);
+    // These have always read a bad text as false or as the published default.
+    TeeDefineInt(filer, "AngleSize", FAngleSize, 360, [this](int32_t v) { SetAngleSize(v); }, 360);
+    TeeDefineBool(filer, "AutoMarkPosition", FAutoMarkPosition, true, [this](bool v) { SetAutoMarkPosition(v); }, false);
+    TeeDefineColor(filer, "CircleBackColor", CircleBackColor(), clDefault, [this](TColor v) { SetCircleBackColor(v); },
+                   clDefault);
+    TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { SetDark3D(v); }, false);
+    TeeDefineBool(filer, "DarkPen", FDarkPen, false, [this](bool v) { SetDarkPen(v); }, false);
+    TeeDefineInt(filer, "ExplodeBiggest", FExplodeBiggest, 0, [this](int32_t v) { SetExplodeBiggest(v); }, 0);
+    TeeDefineObject(filer, "OtherSlice", FOtherSlice.get());
+    TeeDefineObject(filer, "PiePen", PiePen());
+    TeeDefineInt(filer, "RotationAngle", RotationAngle(), 0, [this](int32_t v) { SetRotationAngle(v); }, 0);
+    TeeDefineObject(filer, "Shadow", FShadow.get());
+    TeeDefineBool(filer, "UsePatterns", FUsePatterns, false, [this](bool v) { SetUsePatterns(v); }, false);
 }

@@ -59,14 +59,6 @@ const QStringList& VertAxisNames()
     return names;
 }
 
-void DefineText(TTeeFiler& filer, const char* name, const QString& value, const QString& start,
-                const std::function<void(const QString&)>& set)
-{
-    filer.DefineProperty(
-        QLatin1String(name), [set](const QString& v) { set(TeeUnescapeText(v)); },
-        [value] { return TeeEscapeText(value); }, value != start);
-}
-
 } // namespace
 
 QByteArray TChartSeries::SaveData() const
@@ -186,10 +178,8 @@ TCustomChartSeries::TSeriesHolder TChartSeries::NewOfSameKind() const
 void TChartSeries::DefineStartProperties(TTeeFiler& filer)
 {
     TCustomChartSeries::DefineStartProperties(filer);
-    filer.DefineProperty(
-        "ColorEachPoint", [this](const QString& v) { SetColorEachPoint(TeeTextBool(v, FColorEachPoint)); },
-        [this] { return TeeBoolText(FColorEachPoint); }, FColorEachPoint);
-    DefineText(filer, "ColorSource", FColorSource, QString(), [this](const QString& v) { SetColorSource(v); });
+    TeeDefineBool(filer, "ColorEachPoint", FColorEachPoint, false, [this](bool v) { SetColorEachPoint(v); });
+    TeeDefineText(filer, "ColorSource", FColorSource, QString(), [this](const QString& v) { SetColorSource(v); });
     // A cursor is a 16-bit number; anything else leaves it as it was.
     filer.DefineProperty(
         "Cursor",
@@ -199,24 +189,16 @@ void TChartSeries::DefineStartProperties(TTeeFiler& filer)
                 SetCursor(static_cast<int>(cursor));
         },
         [this] { return TeeIntText(FCursor); }, FCursor != 0);
-    filer.DefineProperty(
-        "Depth", [this](const QString& v) { SetDepth(TeeTextInt32(v, FDepth)); }, [this] { return TeeIntText(FDepth); },
-        FDepth != -1);
-    filer.DefineProperty(
-        "HorizAxis", [this](const QString& v) { SetHorizAxis(TeeTextEnum(v, HorizAxisNames(), FHorizAxis)); },
-        [this] { return HorizAxisNames().at(FHorizAxis); }, FHorizAxis != aBottomAxis);
-    filer.DefineObject("Marks", [this](TTeeFiler& f) { FMarks->DefineProperties(f); });
-    DefineText(filer, "PercentFormat", FPercentFormat, TeeMsg_DefPercentFormat,
-               [this](const QString& v) { SetPercentFormat(v); });
-    filer.DefineProperty(
-        "SeriesColor", [this](const QString& v) { SetSeriesColor(TeeTextColor(v, FSeriesColor)); },
-        [this] { return TeeColorText(FSeriesColor); }, FSeriesColor != clDefault);
-    DefineText(filer, "ValueFormat", FValueFormat, TeeMsg_DefValueFormat,
-               [this](const QString& v) { SetValueFormat(v); });
-    filer.DefineProperty(
-        "VertAxis", [this](const QString& v) { SetVertAxis(TeeTextEnum(v, VertAxisNames(), FVertAxis)); },
-        [this] { return VertAxisNames().at(FVertAxis); }, FVertAxis != aLeftAxis);
-    DefineText(filer, "XLabelsSource", FXLabelsSource, QString(), [this](const QString& v) { SetLabelsSource(v); });
+    TeeDefineInt(filer, "Depth", FDepth, -1, [this](int32_t v) { SetDepth(v); });
+    TeeDefineEnum(filer, "HorizAxis", FHorizAxis, aBottomAxis, HorizAxisNames(), [this](THorizAxis v) { SetHorizAxis(v); });
+    TeeDefineObject(filer, "Marks", FMarks.get());
+    TeeDefineText(filer, "PercentFormat", FPercentFormat, TeeMsg_DefPercentFormat,
+                  [this](const QString& v) { SetPercentFormat(v); });
+    TeeDefineColor(filer, "SeriesColor", FSeriesColor, clDefault, [this](TColor v) { SetSeriesColor(v); });
+    TeeDefineText(filer, "ValueFormat", FValueFormat, TeeMsg_DefValueFormat,
+                  [this](const QString& v) { SetValueFormat(v); });
+    TeeDefineEnum(filer, "VertAxis", FVertAxis, aLeftAxis, VertAxisNames(), [this](TVertAxis v) { SetVertAxis(v); });
+    TeeDefineText(filer, "XLabelsSource", FXLabelsSource, QString(), [this](const QString& v) { SetLabelsSource(v); });
 }
 
 void TChartSeries::DefineProperties(TTeeFiler& filer)

@@ -118,13 +118,7 @@ void TCustomChartSeries::DefineProperties(TTeeFiler& filer)
 
 void TCustomChartSeries::DefineStartProperties(TTeeFiler& filer)
 {
-    filer.DefineProperty(
-        "Active", [this](const QString& v) { SetActive(TeeTextBool(v, Active())); },
-        [this] { return TeeBoolText(Active()); }, !Active());
-    filer.DefineProperty(
-        "ShowInLegend", [this](const QString& v) { SetShowInLegend(TeeTextBool(v, FShowInLegend)); },
-        [this] { return TeeBoolText(FShowInLegend); }, !FShowInLegend);
-    filer.DefineProperty(
-        "Title", [this](const QString& v) { SetTitle(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FTitle); },
-        !FTitle.isEmpty());
+    TeeDefineBool(filer, "Active", Active(), true, [this](bool v) { SetActive(v); });
+    TeeDefineBool(filer, "ShowInLegend", FShowInLegend, true, [this](bool v) { SetShowInLegend(v); });
+    TeeDefineText(filer, "Title", FTitle, QString(), [this](const QString& v) { SetTitle(v); });
 }

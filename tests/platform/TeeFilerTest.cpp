@@ -1,0 +1,110 @@
+#include "platform/TeeFiler.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum TKind { kA, kB, kC };
+
+const QStringList kindNames{"kA", "kB", "kC"};
+
+class TInner : public TTeeStoredObject
+{
+public:
+    int32_t Count = 3;
+    void DefineProperties(TTeeFiler& filer) override
+    {
+        TeeDefineInt(filer, "Count", Count, 3, [this](int32_t v) { Count = v; });
+    }
+};
+
+// One property of each kind, starting from values other than the zero of their type.
+class TSample : public TTeeStoredObject
+{
+public:
+    bool Flag = true;
+    bool Plain = false;
+    int32_t Count = 5;
+    int32_t Width = 20;
+    double Ratio = 0.5;
+    TColor Tint = clBlack;
+    TKind Kind = kA;
+    TInner Inner;
+    bool InnerStored = true;
+
+    void DefineProperties(TTeeFiler& filer) override
+    {
+        TeeDefineBool(filer, "Flag", Flag, true, [this](bool v) { Flag = v; });
+        // Any text but "True" has always read as false here.
+        TeeDefineBool(filer, "Plain", Plain, false, [this](bool v) { Plain = v; }, false);
+        TeeDefineInt(filer, "Count", Count, 5, [this](int32_t v) { Count = v; });
+        TeeDefineInt(filer, "Width", Width, 20, [this](int32_t v) { Width = v; }, 20);
+        TeeDefineFloat(filer, "Ratio", Ratio, 0.5, [this](double v) { Ratio = v; });
+        TeeDefineColor(filer, "Tint", Tint, clBlack, [this](TColor v) { Tint = v; });
+        TeeDefineEnum(filer, "Kind", Kind, kA, kindNames, [this](TKind v) { Kind = v; });
+        TeeDefineObject(filer, "Inner", &Inner, InnerStored);
+    }
+};
+
+TEST(TeeFilerHelpers, WriteOnlyWhatDiffersFromTheStart)
+{
+    TSample sample;
+    EXPECT_EQ(TeeWriteProperties(sample), QString());
+
+    sample.Flag = false;
+    sample.Plain = true;
+    sample.Count = 0;
+    sample.Width = 21;
+    sample.Ratio = 0.25;
+    sample.Tint = 0x010203;
+    sample.Kind = kC;
+    sample.Inner.Count = 4;
+    EXPECT_EQ(TeeWriteProperties(sample), QString("Flag=False\nPlain=True\nCount=0\nWidth=21\nRatio=0.25\n"
+                                                  "Tint=66051\nKind=kC\nInner.Count=4"));
+
+    // A nested object that is not stored writes nothing of its own.
+    sample.InnerStored = false;
+    EXPECT_FALSE(TeeWriteProperties(sample).contains("Inner"));
+
+    TSample back;
+    TeeReadProperties(back, "Flag=False\nPlain=True\nCount=0\nWidth=21\nRatio=0.25\nTint=66051\nKind=kC\n"
+                            "Inner.Count=4");
+    EXPECT_FALSE(back.Flag);
+    EXPECT_TRUE(back.Plain);
+    EXPECT_EQ(back.Count, 0);
+    EXPECT_EQ(back.Width, 21);
+    EXPECT_EQ(back.Ratio, 0.25);
+    EXPECT_EQ(back.Tint, 0x010203u);
+    EXPECT_EQ(back.Kind, kC);
+    EXPECT_EQ(back.Inner.Count, 4);
+}
+
+TEST(TeeFilerHelpers, BadTextKeepsTheCurrentValueUnlessAFallbackIsGiven)
+{
+    TSample sample;
+    sample.Flag = false;
+    sample.Plain = true;
+    sample.Count = 9;
+    sample.Width = 30;
+    sample.Ratio = 2.5;
+    sample.Tint = 0x00FF00;
+    sample.Kind = kB;
+    sample.Inner.Count = 8;
+    TeeReadProperties(sample, "Flag=yes\nPlain=yes\nCount=nine\nWidth=wide\nRatio=\nTint=green\nKind=kD\n"
+                              "Inner.Count=12x");
+    EXPECT_FALSE(sample.Flag);
+    EXPECT_FALSE(sample.Plain);
+    EXPECT_EQ(sample.Count, 9);
+    EXPECT_EQ(sample.Width, 20);
+    EXPECT_EQ(sample.Ratio, 2.5);
+    EXPECT_EQ(sample.Tint, 0x00FF00u);
+    EXPECT_EQ(sample.Kind, kB);
+    EXPECT_EQ(sample.Inner.Count, 8);
+
+    // Names are matched exactly: an enumeration name in another case is unknown too.
+    TeeReadProperties(sample, "Kind=kc\nFlag=TRUE");
+    EXPECT_EQ(sample.Kind, kB);
+    EXPECT_TRUE(sample.Flag);
+}
+
+} // namespace
