@@ -31,16 +31,12 @@ void TFastLineSeries::Assign(TPersistent* source)
 void TFastLineSeries::DefineProperties(TTeeFiler& filer)
 {
     TCustomLineSeries::DefineProperties(filer);
-    const auto flag = [&filer](const char* name, bool value, bool startValue, const std::function<void(bool)>& set) {
-        filer.DefineProperty(
-            QLatin1String(name), [set](const QString& v) { set(TeeTextBool(v)); },
-            [value] { return TeeBoolText(value); }, value != startValue);
-    };
-    flag("AutoRepaint", FAutoRepaint, true, [this](bool v) { SetAutoRepaint(v); });
-    flag("DrawAllPoints", FDrawAllPoints, true, [this](bool v) { SetDrawAllPoints(v); });
-    flag("IgnoreNulls", FIgnoreNulls, true, [this](bool v) { SetIgnoreNulls(v); });
-    flag("InvertedStairs", FInvertedStairs, false, [this](bool v) { SetInvertedStairs(v); });
-    flag("Stairs", FStairs, false, [this](bool v) { SetStairs(v); });
+    // These have always read a bad text as false.
+    TeeDefineBool(filer, "AutoRepaint", FAutoRepaint, true, [this](bool v) { SetAutoRepaint(v); }, false);
+    TeeDefineBool(filer, "DrawAllPoints", FDrawAllPoints, true, [this](bool v) { SetDrawAllPoints(v); }, false);
+    TeeDefineBool(filer, "IgnoreNulls", FIgnoreNulls, true, [this](bool v) { SetIgnoreNulls(v); }, false);
+    TeeDefineBool(filer, "InvertedStairs", FInvertedStairs, false, [this](bool v) { SetInvertedStairs(v); }, false);
+    TeeDefineBool(filer, "Stairs", FStairs, false, [this](bool v) { SetStairs(v); }, false);
     filer.DefineObject("LinePen", [this](TTeeFiler& f) {
         LinePen()->DefineProperties(f);
         // A line colour read back is the series colour too: the two stay equal.

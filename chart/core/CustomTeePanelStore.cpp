@@ -9,7 +9,7 @@
 void TCustomTeePanel::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList units = {"muPercent", "muPixels"};
-    filer.DefineObject("Border", [this](TTeeFiler& f) { FBorder->DefineProperties(f); });
+    TeeDefineObject(filer, "Border", FBorder.get());
     filer.DefineProperty(
         "BorderRound", [this](const QString& v) { SetBorderRound(static_cast<int>(TeeTextInt(v))); },
         [this] { return TeeIntText(FBorderRound); }, FBorderRound != 0);
@@ -28,17 +28,14 @@ void TCustomTeePanel::DefineProperties(TTeeFiler& filer)
             [this, i](const QString& v) { SetMargin(i, static_cast<int>(TeeTextInt(v, marginDefaults[i]))); },
             [this, i] { return TeeIntText(FMargins[i]); }, FMargins[i] != marginDefaults[i]);
     }
-    filer.DefineProperty(
-        "MarginUnits", [this](const QString& v) { SetMarginUnits(TeeTextEnum(v, units, muPercent)); },
-        [this] { return units.at(FMarginUnits); }, FMarginUnits != muPercent);
-    filer.DefineProperty(
-        "PrintProportional", [this](const QString& v) { FPrintProportional = TeeTextBool(v); },
-        [this] { return TeeBoolText(FPrintProportional); }, !FPrintProportional);
-    filer.DefineObject("Shadow", [this](TTeeFiler& f) { FShadow->DefineProperties(f); });
-    filer.DefineProperty(
-        "View3D", [this](const QString& v) { SetView3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FView3D); },
-        !FView3D);
-    filer.DefineObject("View3DOptions", [this](TTeeFiler& f) { FView3DOptions->DefineProperties(f); });
+    // These have always read a bad text as false or as the published default.
+    TeeDefineEnum(filer, "MarginUnits", FMarginUnits, muPercent, units, [this](TTeeUnits v) { SetMarginUnits(v); },
+                  muPercent);
+    TeeDefineBool(filer, "PrintProportional", FPrintProportional, true, [this](bool v) { FPrintProportional = v; },
+                  false);
+    TeeDefineObject(filer, "Shadow", FShadow.get());
+    TeeDefineBool(filer, "View3D", FView3D, true, [this](bool v) { SetView3D(v); }, false);
+    TeeDefineObject(filer, "View3DOptions", FView3DOptions.get());
 }
 
 void TCustomTeePanelExtended::DefineProperties(TTeeFiler& filer)
@@ -46,17 +43,14 @@ void TCustomTeePanelExtended::DefineProperties(TTeeFiler& filer)
     TCustomTeePanel::DefineProperties(filer);
     static const QStringList panning = {"pmNone", "pmHorizontal", "pmVertical", "pmBoth"};
     static const QStringList modes = {"pbmStretch", "pbmTile", "pbmCenter"};
-    filer.DefineProperty(
-        "AllowPanning", [this](const QString& v) { FAllowPanning = TeeTextEnum(v, panning, pmBoth); },
-        [this] { return panning.at(FAllowPanning); }, FAllowPanning != pmBoth);
-    filer.DefineProperty(
-        "BackImageInside", [this](const QString& v) { SetBackImageInside(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FBackImageInside); }, FBackImageInside);
-    filer.DefineProperty(
-        "BackImageMode", [this](const QString& v) { SetBackImageMode(TeeTextEnum(v, modes, pbmStretch)); },
-        [this] { return modes.at(FBackImageMode); }, FBackImageMode != pbmStretch);
+    // These have always read a bad text as false or as the published default.
+    TeeDefineEnum(filer, "AllowPanning", FAllowPanning, pmBoth, panning, [this](TPanningMode v) { FAllowPanning = v; },
+                  pmBoth);
+    TeeDefineBool(filer, "BackImageInside", FBackImageInside, false, [this](bool v) { SetBackImageInside(v); }, false);
+    TeeDefineEnum(filer, "BackImageMode", FBackImageMode, pbmStretch, modes,
+                  [this](TTeeBackImageMode v) { SetBackImageMode(v); }, pbmStretch);
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, FGradient != nullptr);
-    filer.DefineObject("Zoom", [this](TTeeFiler& f) { FZoom->DefineProperties(f); });
+    TeeDefineObject(filer, "Zoom", FZoom.get());
     // Older streams kept the zoom settings on the panel itself.
     filer.DefineProperty("AllowZoom", [this](const QString& v) { FZoom->SetAllow(TeeTextBool(v)); }, {}, false);
     filer.DefineProperty("AnimatedZoom", [this](const QString& v) { FZoom->SetAnimated(TeeTextBool(v)); }, {}, false);

@@ -55,28 +55,14 @@ const QStringList gradientDirectionNames{"gdTopBottom",   "gdBottomTop",   "gdLe
 
 void TCustomTeeGradient::DefineProperties(TTeeFiler& filer)
 {
-    filer.DefineProperty(
-        "Balance", [this](const QString& v) { SetBalance(TeeTextInt32(v, FBalance)); },
-        [this] { return TeeIntText(FBalance); }, FBalance != 50);
-    filer.DefineProperty(
-        "Direction", [this](const QString& v) { SetDirection(TeeTextEnum(v, gradientDirectionNames, FDirection)); },
-        [this] { return gradientDirectionNames[FDirection]; }, FDirection != FDefaultDirection);
-    filer.DefineProperty(
-        "EndColor", [this](const QString& v) { SetEndColor(TeeTextColor(v, FEndColor)); },
-        [this] { return TeeColorText(FEndColor); }, FEndColor != FDefaultEndColor);
-    filer.DefineProperty(
-        "MidColor", [this](const QString& v) { SetMidColor(TeeTextColor(v, MidColor())); },
-        [this] { return TeeColorText(MidColor()); }, MidColor() != clNone);
-    filer.DefineProperty(
-        "RadialX", [this](const QString& v) { SetRadialX(TeeTextInt32(v, FRadialX)); },
-        [this] { return TeeIntText(FRadialX); }, FRadialX != 0);
-    filer.DefineProperty(
-        "RadialY", [this](const QString& v) { SetRadialY(TeeTextInt32(v, FRadialY)); },
-        [this] { return TeeIntText(FRadialY); }, FRadialY != 0);
-    filer.DefineProperty(
-        "StartColor", [this](const QString& v) { SetStartColor(TeeTextColor(v, FStartColor)); },
-        [this] { return TeeColorText(FStartColor); }, FStartColor != FDefaultStartColor);
-    filer.DefineProperty(
-        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [this] { return TeeBoolText(FVisible); },
-        FVisible != FDefaultVisible);
+    TeeDefineInt(filer, "Balance", FBalance, 50, [this](int32_t v) { SetBalance(v); });
+    TeeDefineEnum(filer, "Direction", FDirection, FDefaultDirection, gradientDirectionNames,
+                  [this](TGradientDirection v) { SetDirection(v); });
+    TeeDefineColor(filer, "EndColor", FEndColor, FDefaultEndColor, [this](TColor v) { SetEndColor(v); });
+    TeeDefineColor(filer, "MidColor", MidColor(), clNone, [this](TColor v) { SetMidColor(v); });
+    TeeDefineInt(filer, "RadialX", FRadialX, 0, [this](int32_t v) { SetRadialX(v); });
+    TeeDefineInt(filer, "RadialY", FRadialY, 0, [this](int32_t v) { SetRadialY(v); });
+    TeeDefineColor(filer, "StartColor", FStartColor, FDefaultStartColor, [this](TColor v) { SetStartColor(v); });
+    // A bad text has always read as hidden.
+    TeeDefineBool(filer, "Visible", FVisible, FDefaultVisible, [this](bool v) { SetVisible(v); }, false);
 }

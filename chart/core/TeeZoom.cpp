@@ -83,27 +83,22 @@ void TTeeZoom::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList directions = {"tzdHorizontal", "tzdVertical", "tzdBoth"};
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
-    filer.DefineProperty(
-        "Allow", [this](const QString& v) { FAllow = TeeTextBool(v); }, [this] { return TeeBoolText(FAllow); },
-        !FAllow);
-    filer.DefineProperty(
-        "Animated", [this](const QString& v) { FAnimated = TeeTextBool(v); },
-        [this] { return TeeBoolText(FAnimated); }, FAnimated);
+    // These have always read a bad text as false or as the published default.
+    TeeDefineBool(filer, "Allow", FAllow, true, [this](bool v) { FAllow = v; }, false);
+    TeeDefineBool(filer, "Animated", FAnimated, false, [this](bool v) { FAnimated = v; }, false);
     filer.DefineProperty(
         "AnimatedSteps", [this](const QString& v) { FAnimatedSteps = static_cast<int>(TeeTextInt(v, 8)); },
         [this] { return TeeIntText(FAnimatedSteps); }, FAnimatedSteps != 8);
     filer.DefineObject("Brush", [this](TTeeFiler& f) { Brush()->DefineProperties(f); }, FBrush != nullptr);
-    filer.DefineProperty(
-        "Direction", [this](const QString& v) { FDirection = TeeTextEnum(v, directions, tzdBoth); },
-        [this] { return directions.at(FDirection); }, FDirection != tzdBoth);
+    TeeDefineEnum(filer, "Direction", FDirection, tzdBoth, directions, [this](TTeeZoomDirection v) { FDirection = v; },
+                  tzdBoth);
     filer.DefineProperty(
         "KeyShift", [this](const QString& v) { FKeyShift = static_cast<TShiftState>(TeeTextInt(v)); },
         [this] { return TeeIntText(FKeyShift); }, FKeyShift != 0);
     filer.DefineProperty(
         "MinimumPixels", [this](const QString& v) { FMinimumPixels = static_cast<int>(TeeTextInt(v, 16)); },
         [this] { return TeeIntText(FMinimumPixels); }, FMinimumPixels != 16);
-    filer.DefineProperty(
-        "MouseButton", [this](const QString& v) { FMouseButton = TeeTextEnum(v, buttons, mbLeft); },
-        [this] { return buttons.at(FMouseButton); }, FMouseButton != mbLeft);
+    TeeDefineEnum(filer, "MouseButton", FMouseButton, mbLeft, buttons, [this](TMouseButton v) { FMouseButton = v; },
+                  mbLeft);
     filer.DefineObject("Pen", [this](TTeeFiler& f) { Pen()->DefineProperties(f); }, FPen != nullptr);
 }
