@@ -25,39 +25,27 @@ double TextDouble(const QString& text, double fallback)
     return ok ? v : fallback;
 }
 
-int32_t TextInt32(const QString& text, int32_t fallback)
-{
-    const int64_t v = TeeTextInt(text, fallback);
-    return v < INT32_MIN || v > INT32_MAX ? fallback : static_cast<int32_t>(v);
-}
-
 } // namespace
 
 void TChartAxis::DefineProperties(TTeeFiler& filer)
 {
+    // A bad text has always read as false here.
     auto boolProp = [&filer](const char* name, bool& field, bool def) {
-        filer.DefineProperty(
-            QLatin1String(name), [&field](const QString& v) { field = TeeTextBool(v); },
-            [&field] { return TeeBoolText(field); }, field != def);
+        TeeDefineBool(filer, name, field, def, [&field](bool v) { field = v; }, false);
     };
     auto intProp = [&filer](const char* name, int32_t& field, int32_t def) {
-        filer.DefineProperty(
-            QLatin1String(name), [&field](const QString& v) { field = TextInt32(v, field); },
-            [&field] { return TeeIntText(field); }, field != def);
+        TeeDefineInt(filer, name, field, def, [&field](int32_t v) { field = v; });
     };
     auto doubleProp = [&filer](const char* name, double& field, bool stored) {
         filer.DefineProperty(
             QLatin1String(name), [&field](const QString& v) { field = TextDouble(v, field); },
             [&field] { return DoubleText(field); }, stored);
     };
-    auto penProp = [&filer](const char* name, TChartPen* pen) {
-        filer.DefineObject(QLatin1String(name), [pen](TTeeFiler& f) { pen->DefineProperties(f); });
-    };
 
     boolProp("Automatic", FAutomatic, true);
     boolProp("AutomaticMaximum", FAutomaticMaximum, true);
     boolProp("AutomaticMinimum", FAutomaticMinimum, true);
-    penProp("Axis", FAxis.get());
+    TeeDefineObject(filer, "Axis", FAxis.get());
     filer.DefineProperty(
         QStringLiteral("AxisValuesFormat"), [this](const QString& v) { FAxisValuesFormat = TeeUnescapeText(v); },
         [this] { return TeeEscapeText(FAxisValuesFormat); }, IsAxisValuesFormatStored());
@@ -65,7 +53,7 @@ void TChartAxis::DefineProperties(TTeeFiler& filer)
         QStringLiteral("DateTimeFormat"), [this](const QString& v) { FDateTimeFormat = TeeUnescapeText(v); },
         [this] { return TeeEscapeText(FDateTimeFormat); }, !FDateTimeFormat.isEmpty());
     boolProp("ExactDateTime", FExactDateTime, true);
-    penProp("Grid", FGrid.get());
+    TeeDefineObject(filer, "Grid", FGrid.get());
     filer.DefineProperty(
         QStringLiteral("GridCentered"), [this](const QString& v) { FGrid->SetCentered(TeeTextBool(v)); },
         [this] { return TeeBoolText(GridCentered()); }, GridCentered());
@@ -85,21 +73,17 @@ void TChartAxis::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         QStringLiteral("Labels"), [this](const QString& v) { LabelFormat()->SetVisible(TeeTextBool(v)); },
         [this] { return TeeBoolText(Labels()); }, !Labels());
-    filer.DefineProperty(
-        QStringLiteral("LabelsAlign"),
-        [this](const QString& v) { FLabelsAlign = TeeTextEnum(v, labelAlignNames, FLabelsAlign); },
-        [this] { return labelAlignNames[FLabelsAlign]; }, FLabelsAlign != alDefault);
+    TeeDefineEnum(filer, "LabelsAlign", FLabelsAlign, alDefault, labelAlignNames,
+                  [this](TAxisLabelAlign v) { FLabelsAlign = v; });
     intProp("LabelsAngle", FLabelsAngle, 0);
     boolProp("LabelsExponent", FLabelsExponent, false);
-    filer.DefineObject(QStringLiteral("LabelsFont"), [this](TTeeFiler& f) { LabelsFont()->DefineProperties(f); });
+    TeeDefineObject(filer, "LabelsFont", LabelsFont());
     boolProp("LabelsMultiLine", FLabelsMultiLine, false);
     boolProp("LabelsOnAxis", FLabelsOnAxis, true);
     intProp("LabelsSeparation", FLabelsSeparation, 10);
     intProp("LabelsSize", FLabelsSize, 0);
-    filer.DefineProperty(
-        QStringLiteral("LabelStyle"),
-        [this](const QString& v) { FLabelStyle = TeeTextEnum(v, labelStyleNames, FLabelStyle); },
-        [this] { return labelStyleNames[FLabelStyle]; }, FLabelStyle != talAuto);
+    TeeDefineEnum(filer, "LabelStyle", FLabelStyle, talAuto, labelStyleNames,
+                  [this](TAxisLabelStyle v) { FLabelStyle = v; });
     filer.DefineProperty(
         QStringLiteral("Logarithmic"),
         [this](const QString& v) {
@@ -112,24 +96,22 @@ void TChartAxis::DefineProperties(TTeeFiler& filer)
     intProp("MaximumOffset", FMaximumOffset, 0);
     doubleProp("Minimum", FMinimum, IsMinimumStored());
     intProp("MinimumOffset", FMinimumOffset, 0);
-    penProp("MinorGrid", FMinorGrid.get());
+    TeeDefineObject(filer, "MinorGrid", FMinorGrid.get());
     intProp("MinorTickCount", FMinorTickCount, 3);
     intProp("MinorTickLength", FMinorTickLength, 2);
-    penProp("MinorTicks", FMinorTicks.get());
+    TeeDefineObject(filer, "MinorTicks", FMinorTicks.get());
     doubleProp("StartPosition", FStartPosition, FStartPosition != 0);
     doubleProp("EndPosition", FEndPosition, FEndPosition != 100);
     doubleProp("PositionPercent", FPositionPercent, FPositionPercent != 0);
-    filer.DefineProperty(
-        QStringLiteral("PositionUnits"),
-        [this](const QString& v) { FPositionUnits = TeeTextEnum(v, unitNames, FPositionUnits); },
-        [this] { return unitNames[FPositionUnits]; }, FPositionUnits != muPercent);
+    TeeDefineEnum(filer, "PositionUnits", FPositionUnits, muPercent, unitNames,
+                  [this](TTeeUnits v) { FPositionUnits = v; });
     boolProp("RoundFirstLabel", FRoundFirstLabel, true);
     intProp("TickInnerLength", FTickInnerLength, 0);
     intProp("TickLength", FTickLength, 4);
-    penProp("Ticks", FTicks.get());
-    penProp("TicksInner", FTicksInner.get());
+    TeeDefineObject(filer, "Ticks", FTicks.get());
+    TeeDefineObject(filer, "TicksInner", FTicksInner.get());
     boolProp("TickOnLabelsOnly", FTickOnLabelsOnly, true);
-    filer.DefineObject(QStringLiteral("Title"), [this](TTeeFiler& f) { FTitle->DefineProperties(f); });
+    TeeDefineObject(filer, "Title", FTitle.get());
     intProp("TitleSize", FTitleSize, 0);
     boolProp("Visible", FVisible, DefaultVisible());
     doubleProp("ZPosition", FZPosition, IsZPositionStored());
