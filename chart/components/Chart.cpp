@@ -225,18 +225,18 @@ void TCustomChart::DefineProperties(TTeeFiler& filer)
         },
         {}, false);
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
-    filer.DefineProperty(
-        "ScrollMouseButton", [this](const QString& v) { FScrollMouseButton = TeeTextEnum(v, buttons, mbRight); },
-        [this] { return buttons.at(FScrollMouseButton); }, FScrollMouseButton != mbRight);
-    filer.DefineObject("Title", [this](TTeeFiler& f) { FTitle->DefineProperties(f); });
-    filer.DefineObject("SubTitle", [this](TTeeFiler& f) { FSubTitle->DefineProperties(f); });
-    filer.DefineObject("Foot", [this](TTeeFiler& f) { FFoot->DefineProperties(f); });
-    filer.DefineObject("SubFoot", [this](TTeeFiler& f) { FSubFoot->DefineProperties(f); });
-    filer.DefineObject("Legend", [this](TTeeFiler& f) { FLegend->DefineProperties(f); });
-    filer.DefineObject("BackWall", [this](TTeeFiler& f) { BackWall()->DefineProperties(f); });
-    filer.DefineObject("BottomWall", [this](TTeeFiler& f) { BottomWall()->DefineProperties(f); });
-    filer.DefineObject("LeftWall", [this](TTeeFiler& f) { LeftWall()->DefineProperties(f); });
-    filer.DefineObject("RightWall", [this](TTeeFiler& f) { RightWall()->DefineProperties(f); });
+    // An unknown button has always read as the right one.
+    TeeDefineEnum(filer, "ScrollMouseButton", FScrollMouseButton, mbRight, buttons,
+                  [this](TMouseButton v) { FScrollMouseButton = v; }, mbRight);
+    TeeDefineObject(filer, "Title", FTitle.get());
+    TeeDefineObject(filer, "SubTitle", FSubTitle.get());
+    TeeDefineObject(filer, "Foot", FFoot.get());
+    TeeDefineObject(filer, "SubFoot", FSubFoot.get());
+    TeeDefineObject(filer, "Legend", FLegend.get());
+    TeeDefineObject(filer, "BackWall", BackWall());
+    TeeDefineObject(filer, "BottomWall", BottomWall());
+    TeeDefineObject(filer, "LeftWall", LeftWall());
+    TeeDefineObject(filer, "RightWall", RightWall());
 }
 
 // ---- layout ----

@@ -282,23 +282,12 @@ void TSeriesPointer::Assign(TPersistent* Source)
 void TSeriesPointer::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShapeBrushPen::DefineProperties(filer);
-    filer.DefineProperty(
-        "Dark3D", [this](const QString& v) { FDark3D = TeeTextBool(v); }, [this] { return TeeBoolText(FDark3D); },
-        !FDark3D);
-    filer.DefineProperty(
-        "Draw3D", [this](const QString& v) { FDraw3D = TeeTextBool(v); }, [this] { return TeeBoolText(FDraw3D); },
-        FDraw3D != FDefaultDraw3D);
-    filer.DefineObject("Gradient", [this](TTeeFiler& f) { FGradient->DefineProperties(f); });
-    filer.DefineProperty(
-        "HorizSize", [this](const QString& v) { FHorizSize = std::max(1, TeeTextInt32(v, FHorizSize)); },
-        [this] { return TeeIntText(FHorizSize); }, FHorizSize != 4);
-    filer.DefineProperty(
-        "InflateMargins", [this](const QString& v) { FInflateMargins = TeeTextBool(v); },
-        [this] { return TeeBoolText(FInflateMargins); }, !FInflateMargins);
-    filer.DefineProperty(
-        "Style", [this](const QString& v) { FStyle = TeeTextEnum(v, StyleNames(), FStyle); },
-        [this] { return StyleNames().at(FStyle); }, FStyle != psRectangle);
-    filer.DefineProperty(
-        "VertSize", [this](const QString& v) { FVertSize = std::max(1, TeeTextInt32(v, FVertSize)); },
-        [this] { return TeeIntText(FVertSize); }, FVertSize != 4);
+    // The flags have always read a bad text as false.
+    TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { FDark3D = v; }, false);
+    TeeDefineBool(filer, "Draw3D", FDraw3D, FDefaultDraw3D, [this](bool v) { FDraw3D = v; }, false);
+    TeeDefineObject(filer, "Gradient", FGradient.get());
+    TeeDefineInt(filer, "HorizSize", FHorizSize, 4, [this](int32_t v) { FHorizSize = std::max(1, v); });
+    TeeDefineBool(filer, "InflateMargins", FInflateMargins, true, [this](bool v) { FInflateMargins = v; }, false);
+    TeeDefineEnum(filer, "Style", FStyle, psRectangle, StyleNames(), [this](TSeriesPointerStyle v) { FStyle = v; });
+    TeeDefineInt(filer, "VertSize", FVertSize, 4, [this](int32_t v) { FVertSize = std::max(1, v); });
 }

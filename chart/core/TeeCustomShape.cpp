@@ -63,8 +63,8 @@ void TTeeCustomShapeBrushPen::Assign(TPersistent* Source)
 
 void TTeeCustomShapeBrushPen::DefineProperties(TTeeFiler& filer)
 {
-    filer.DefineObject("Brush", [this](TTeeFiler& f) { FBrush->DefineProperties(f); });
-    filer.DefineObject(PenName(), [this](TTeeFiler& f) { FPen->DefineProperties(f); });
+    TeeDefineObject(filer, "Brush", FBrush.get());
+    TeeDefineObject(filer, PenName(), FPen.get());
     filer.DefineProperty(
         "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v, FVisible)); },
         [this] { return TeeBoolText(FVisible); }, IsVisibleStored());
@@ -173,24 +173,19 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
     static const QStringList bevels = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
     static const QStringList styles = {"fosRectangle", "fosRoundRectangle"};
     TTeeCustomShapeBrushPen::DefineProperties(filer);
-    filer.DefineProperty(
-        "Bevel", [this](const QString& v) { SetBevel(TeeTextEnum(v, bevels, bvNone)); },
-        [this] { return bevels.at(FBevel); }, FBevel != bvNone);
-    filer.DefineProperty(
-        "BevelWidth", [this](const QString& v) { SetBevelWidth(TeeTextInt32(v, FBevelWidth)); },
-        [this] { return TeeIntText(FBevelWidth); }, FBevelWidth != 2);
+    // An unknown bevel has always read as none.
+    TeeDefineEnum(filer, "Bevel", FBevel, bvNone, bevels, [this](TBevelCut v) { SetBevel(v); }, bvNone);
+    TeeDefineInt(filer, "BevelWidth", FBevelWidth, 2, [this](int32_t v) { SetBevelWidth(v); });
     filer.DefineProperty(
         "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); },
         [this] { return TeeIntText(FColor); }, IsColorStored());
-    filer.DefineObject("Font", [this](TTeeFiler& f) { FFont->DefineProperties(f); });
+    TeeDefineObject(filer, "Font", FFont.get());
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, FGradient != nullptr);
-    filer.DefineObject("Shadow", [this](TTeeFiler& f) { FShadow->DefineProperties(f); });
-    filer.DefineProperty(
-        "ShapeStyle", [this](const QString& v) { SetShapeStyle(TeeTextEnum(v, styles, fosRectangle)); },
-        [this] { return styles.at(FShapeStyle); }, FShapeStyle != fosRectangle);
-    filer.DefineProperty(
-        "Transparent", [this](const QString& v) { SetTransparent(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FTransparent); }, FTransparent != DefaultTransparent);
+    TeeDefineObject(filer, "Shadow", FShadow.get());
+    // These have always read a bad text as the published default or as false.
+    TeeDefineEnum(filer, "ShapeStyle", FShapeStyle, fosRectangle, styles,
+                  [this](TChartObjectShapeStyle v) { SetShapeStyle(v); }, fosRectangle);
+    TeeDefineBool(filer, "Transparent", FTransparent, DefaultTransparent, [this](bool v) { SetTransparent(v); }, false);
     // Older streams kept the shadow on the shape itself; a colour may be given by name.
     filer.DefineProperty(
         "ShadowColor",
