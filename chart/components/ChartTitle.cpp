@@ -132,12 +132,10 @@ void TChartTitle::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList alignments = {"taLeftJustify", "taRightJustify", "taCenter"};
     TTeeCustomShapePosition::DefineProperties(filer);
-    filer.DefineProperty(
-        "Alignment", [this](const QString& v) { SetAlignment(TeeTextEnum(v, alignments, taCenter)); },
-        [this] { return alignments.at(FAlignment); }, FAlignment != taCenter);
-    filer.DefineProperty(
-        "AdjustFrame", [this](const QString& v) { SetAdjustFrame(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FAdjustFrame); }, !FAdjustFrame);
+    // These have always read a bad text as the published default or as false.
+    TeeDefineEnum(filer, "Alignment", FAlignment, taCenter, alignments, [this](TAlignment v) { SetAlignment(v); },
+                  taCenter);
+    TeeDefineBool(filer, "AdjustFrame", FAdjustFrame, true, [this](bool v) { SetAdjustFrame(v); }, false);
     filer.DefineProperty(
         "Text",
         [this](const QString& v) {

@@ -99,16 +99,10 @@ void TCallout::Assign(TPersistent* Source)
 void TCallout::DefineProperties(TTeeFiler& filer)
 {
     TSeriesPointer::DefineProperties(filer);
-    filer.DefineObject("Arrow", [this](TTeeFiler& f) { FArrow->DefineProperties(f); });
-    filer.DefineProperty(
-        "ArrowHead", [this](const QString& v) { FArrowHead = TeeTextEnum(v, ArrowHeadNames(), FArrowHead); },
-        [this] { return ArrowHeadNames().at(FArrowHead); }, FArrowHead != ahNone);
-    filer.DefineProperty(
-        "ArrowHeadSize", [this](const QString& v) { FArrowHeadSize = TeeTextInt32(v, FArrowHeadSize); },
-        [this] { return TeeIntText(FArrowHeadSize); }, FArrowHeadSize != 8);
-    filer.DefineProperty(
-        "Distance", [this](const QString& v) { FDistance = TeeTextInt32(v, FDistance); },
-        [this] { return TeeIntText(FDistance); }, FDistance != 0);
+    TeeDefineObject(filer, "Arrow", FArrow.get());
+    TeeDefineEnum(filer, "ArrowHead", FArrowHead, ahNone, ArrowHeadNames(), [this](TArrowHeadStyle v) { FArrowHead = v; });
+    TeeDefineInt(filer, "ArrowHeadSize", FArrowHeadSize, 8, [this](int32_t v) { FArrowHeadSize = v; });
+    TeeDefineInt(filer, "Distance", FDistance, 0, [this](int32_t v) { FDistance = v; });
 }
 
 TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series)
@@ -136,7 +130,5 @@ void TMarksCallout::Assign(TPersistent* Source)
 void TMarksCallout::DefineProperties(TTeeFiler& filer)
 {
     TCallout::DefineProperties(filer);
-    filer.DefineProperty(
-        "Length", [this](const QString& v) { FLength = TeeTextInt32(v, FLength); },
-        [this] { return TeeIntText(FLength); }, FLength != 8);
+    TeeDefineInt(filer, "Length", FLength, 8, [this](int32_t v) { FLength = v; });
 }

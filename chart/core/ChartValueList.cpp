@@ -236,18 +236,11 @@ void TChartValueList::Assign(TPersistent* source)
 
 void TChartValueList::DefineProperties(TTeeFiler& filer)
 {
-    filer.DefineProperty(
-        "DateTime", [this](const QString& v) { FDateTime = TeeTextBool(v); }, [this] { return TeeBoolText(FDateTime); },
-        FDateTime != FDefaultDateTime);
-    filer.DefineProperty(
-        "Name", [this](const QString& v) { FName = TeeUnescapeText(v); }, [this] { return TeeEscapeText(FName); },
-        !FName.isEmpty());
-    filer.DefineProperty(
-        "Order", [this](const QString& v) { FOrder = TeeTextEnum(v, orderNames, FOrder); },
-        [this] { return orderNames[FOrder]; }, FOrder != loNone);
-    filer.DefineProperty(
-        "ValueSource", [this](const QString& v) { FValueSource = TeeUnescapeText(v); },
-        [this] { return TeeEscapeText(FValueSource); }, !FValueSource.isEmpty());
+    // A bad text has always read as false here.
+    TeeDefineBool(filer, "DateTime", FDateTime, FDefaultDateTime, [this](bool v) { FDateTime = v; }, false);
+    TeeDefineText(filer, "Name", FName, QString(), [this](const QString& v) { FName = v; });
+    TeeDefineEnum(filer, "Order", FOrder, loNone, orderNames, [this](TChartListOrder v) { FOrder = v; });
+    TeeDefineText(filer, "ValueSource", FValueSource, QString(), [this](const QString& v) { FValueSource = v; });
     // Scaling values by a multiplier is no longer supported: a stream that still asks for one
     // is told so, and the value is ignored.
     filer.DefineProperty(

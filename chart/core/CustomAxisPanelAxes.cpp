@@ -345,25 +345,22 @@ void TCustomAxisPanel::Assign(TPersistent* Source)
 void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
 {
     TCustomTeePanelExtended::DefineProperties(filer);
-    auto boolean = [&filer](const char* name, bool& field, bool fallback) {
-        filer.DefineProperty(
-            name, [&field](const QString& v) { field = TeeTextBool(v); }, [&field] { return TeeBoolText(field); },
-            field != fallback);
+    // A bad text has always read as false here.
+    auto boolean = [&filer](const char* name, bool& field, bool start) {
+        TeeDefineBool(filer, name, field, start, [&field](bool v) { field = v; }, false);
     };
     boolean("AxisBehind", FAxisBehind, true);
     boolean("AxisVisible", FAxisVisible, true);
     boolean("ClipPoints", FClipPoints, true);
     boolean("ScaleLastPage", FScaleLastPage, true);
     boolean("View3DWalls", FView3DWalls, true);
-    filer.DefineProperty(
-        "MaxPointsPerPage", [this](const QString& v) { FMaxPointsPerPage = std::max(0, TeeTextInt32(v, 0)); },
-        [this] { return TeeIntText(FMaxPointsPerPage); }, FMaxPointsPerPage != 0);
-    filer.DefineProperty(
-        "Page", [this](const QString& v) { FPage = std::max(1, TeeTextInt32(v, 1)); },
-        [this] { return TeeIntText(FPage); }, FPage != 1);
-    filer.DefineObject("BottomAxis", [this](TTeeFiler& f) { FBottomAxis->DefineProperties(f); });
-    filer.DefineObject("TopAxis", [this](TTeeFiler& f) { FTopAxis->DefineProperties(f); });
-    filer.DefineObject("LeftAxis", [this](TTeeFiler& f) { FLeftAxis->DefineProperties(f); });
-    filer.DefineObject("RightAxis", [this](TTeeFiler& f) { FRightAxis->DefineProperties(f); });
-    filer.DefineObject("DepthAxis", [this](TTeeFiler& f) { FDepthAxis->DefineProperties(f); });
+    // A bad number has always read as the published default.
+    TeeDefineInt(filer, "MaxPointsPerPage", FMaxPointsPerPage, 0,
+                 [this](int32_t v) { FMaxPointsPerPage = std::max(0, v); }, 0);
+    TeeDefineInt(filer, "Page", FPage, 1, [this](int32_t v) { FPage = std::max(1, v); }, 1);
+    TeeDefineObject(filer, "BottomAxis", FBottomAxis);
+    TeeDefineObject(filer, "TopAxis", FTopAxis);
+    TeeDefineObject(filer, "LeftAxis", FLeftAxis);
+    TeeDefineObject(filer, "RightAxis", FRightAxis);
+    TeeDefineObject(filer, "DepthAxis", FDepthAxis);
 }

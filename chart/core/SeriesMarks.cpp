@@ -325,21 +325,12 @@ void TSeriesMarks::ReadItems(const QByteArray& data)
 void TSeriesMarks::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShape::DefineProperties(filer);
-    filer.DefineProperty(
-        "Angle", [this](const QString& v) { FAngle = TeeTextInt32(v, FAngle); }, [this] { return TeeIntText(FAngle); },
-        FAngle != 0);
-    filer.DefineObject("Callout", [this](TTeeFiler& f) { FCallout->DefineProperties(f); });
-    filer.DefineProperty(
-        "Clip", [this](const QString& v) { FClip = TeeTextBool(v, FClip); }, [this] { return TeeBoolText(FClip); }, FClip);
-    filer.DefineProperty(
-        "DrawEvery", [this](const QString& v) { FDrawEvery = TeeTextInt32(v, FDrawEvery); },
-        [this] { return TeeIntText(FDrawEvery); }, FDrawEvery != 1);
-    filer.DefineProperty(
-        "MultiLine", [this](const QString& v) { FMultiLine = TeeTextBool(v, FMultiLine); },
-        [this] { return TeeBoolText(FMultiLine); }, FMultiLine);
-    filer.DefineProperty(
-        "Style", [this](const QString& v) { FStyle = TeeTextEnum(v, StyleNames(), FStyle); },
-        [this] { return StyleNames().at(FStyle); }, FStyle != smsLabel);
+    TeeDefineInt(filer, "Angle", FAngle, 0, [this](int32_t v) { FAngle = v; });
+    TeeDefineObject(filer, "Callout", FCallout.get());
+    TeeDefineBool(filer, "Clip", FClip, false, [this](bool v) { FClip = v; });
+    TeeDefineInt(filer, "DrawEvery", FDrawEvery, 1, [this](int32_t v) { FDrawEvery = v; });
+    TeeDefineBool(filer, "MultiLine", FMultiLine, false, [this](bool v) { FMultiLine = v; });
+    TeeDefineEnum(filer, "Style", FStyle, smsLabel, StyleNames(), [this](TSeriesMarksStyle v) { FStyle = v; });
     filer.DefineProperty(
         "Items", [this](const QString& v) { ReadItems(QByteArray::fromHex(v.toLatin1())); },
         [this] { return QString::fromLatin1(WriteItems().toHex()); }, FItems.Count() > 0);
