@@ -99,60 +99,83 @@ E TeeTextEnum(const QString& text, const QStringList& names, E fallback)
 // The usual shape of a stored property: written only when the value differs from what the object
 // starts with, read back through the setter. Text that is not a value reads as the fallback: the
 // current value unless one is given (some properties have always fallen back to a fixed value).
-template <class Set>
-void TeeDefineBool(TTeeFiler& filer, const QString& name, bool value, bool start, Set set,
+// A property with its own rule for storing passes TeeStored(rule) in place of the start value.
+struct TTeeStoredRule
+{
+    bool Stored;
+};
+
+inline TTeeStoredRule TeeStored(bool stored)
+{
+    return {stored};
+}
+
+template <class T, class S>
+bool TeeIsStored(const T& value, const S& start)
+{
+    return value != start;
+}
+
+template <class T>
+bool TeeIsStored(const T&, TTeeStoredRule rule)
+{
+    return rule.Stored;
+}
+
+template <class S, class Set>
+void TeeDefineBool(TTeeFiler& filer, const QString& name, bool value, S start, Set set,
                    std::optional<bool> fallback = std::nullopt)
 {
     filer.DefineProperty(
         name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextBool(v, fallback)); },
-        [value] { return TeeBoolText(value); }, value != start);
+        [value] { return TeeBoolText(value); }, TeeIsStored(value, start));
 }
 
-template <class Set>
-void TeeDefineInt(TTeeFiler& filer, const QString& name, int32_t value, int32_t start, Set set,
+template <class S, class Set>
+void TeeDefineInt(TTeeFiler& filer, const QString& name, int32_t value, S start, Set set,
                   std::optional<int32_t> fallback = std::nullopt)
 {
     filer.DefineProperty(
         name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextInt32(v, fallback)); },
-        [value] { return TeeIntText(value); }, value != start);
+        [value] { return TeeIntText(value); }, TeeIsStored(value, start));
 }
 
-template <class Set>
-void TeeDefineFloat(TTeeFiler& filer, const QString& name, double value, double start, Set set,
+template <class S, class Set>
+void TeeDefineFloat(TTeeFiler& filer, const QString& name, double value, S start, Set set,
                     std::optional<double> fallback = std::nullopt)
 {
     filer.DefineProperty(
         name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextFloat(v, fallback)); },
-        [value] { return TeeFloatText(value); }, value != start);
+        [value] { return TeeFloatText(value); }, TeeIsStored(value, start));
 }
 
-template <class Set>
-void TeeDefineColor(TTeeFiler& filer, const QString& name, TColor value, TColor start, Set set,
+template <class S, class Set>
+void TeeDefineColor(TTeeFiler& filer, const QString& name, TColor value, S start, Set set,
                     std::optional<TColor> fallback = std::nullopt)
 {
     filer.DefineProperty(
         name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextColor(v, fallback)); },
-        [value] { return TeeColorText(value); }, value != start);
+        [value] { return TeeColorText(value); }, TeeIsStored(value, start));
 }
 
 // A text kept on one line by its escapes.
-template <class Set>
-void TeeDefineText(TTeeFiler& filer, const QString& name, const QString& value, const QString& start, Set set)
+template <class S, class Set>
+void TeeDefineText(TTeeFiler& filer, const QString& name, const QString& value, const S& start, Set set)
 {
     filer.DefineProperty(
         name, [set](const QString& v) { set(TeeUnescapeText(v)); }, [value] { return TeeEscapeText(value); },
-        value != start);
+        TeeIsStored(value, start));
 }
 
 // An enumeration stored by its name in names; an unknown name reads as the fallback.
-template <class E, class Set>
-void TeeDefineEnum(TTeeFiler& filer, const QString& name, E value, E start, const QStringList& names, Set set,
+template <class E, class S, class Set>
+void TeeDefineEnum(TTeeFiler& filer, const QString& name, E value, S start, const QStringList& names, Set set,
                    std::optional<std::type_identity_t<E>> fallback = std::nullopt)
 {
     filer.DefineProperty(
         name,
         [set, names, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextEnum(v, names, fallback)); },
-        [value, names] { return names.at(value); }, value != start);
+        [value, names] { return names.at(value); }, TeeIsStored(value, start));
 }
 
 // Something with stored properties.

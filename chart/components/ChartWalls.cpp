@@ -54,12 +54,9 @@ void TCustomChartWall::DefineProperties(TTeeFiler& filer)
 {
     // The colour is stored against the wall's own default (IsColorStored).
     TTeeCustomShape::DefineProperties(filer);
-    filer.DefineProperty(
-        "Dark3D", [this](const QString& v) { SetDark3D(TeeTextBool(v)); }, [this] { return TeeBoolText(FDark3D); },
-        !FDark3D);
-    filer.DefineProperty(
-        "Size", [this](const QString& v) { SetSize(TeeTextInt32(v, 0)); }, [this] { return TeeIntText(FSize); },
-        FSize != 0);
+    // These have always read a bad text as false or as no size.
+    TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { SetDark3D(v); }, false);
+    TeeDefineInt(filer, "Size", FSize, 0, [this](int32_t v) { SetSize(v); }, 0);
 }
 
 TTeeBlend* TCustomChartWall::TryDrawWall(int x, int bottom)

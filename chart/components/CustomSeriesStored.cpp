@@ -126,9 +126,8 @@ void TAreaSeries::DefineProperties(TTeeFiler& filer)
     TCustomSeries::DefineProperties(filer);
     TeeDefineEnum(filer, "MultiArea", MultiArea(), maNone, MultiAreaNames(), [this](TMultiArea v) { SetMultiArea(v); });
     // Overlap has no name among the area stackings: it keeps its own.
-    filer.DefineProperty(
-        "Stacked", [this](const QString& v) { SetStacked(TeeTextEnum(v, StackNames(), Stacked())); },
-        [this] { return StackNames().at(Stacked()); }, Stacked() == cssOverlap);
+    TeeDefineEnum(filer, "Stacked", Stacked(), TeeStored(Stacked() == cssOverlap), StackNames(),
+                  [this](TCustomSeriesStack v) { SetStacked(v); });
     TeeDefineBool(filer, "UseYOrigin", FUseYOrigin, false, [this](bool v) { SetUseYOrigin(v); }, false);
     TeeDefineFloat(filer, "YOrigin", FYOrigin, 0, [this](double v) { SetYOrigin(v); });
 }

@@ -33,9 +33,7 @@ void TAxisItem::SetText(const QString& value)
 void TAxisItem::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShape::DefineProperties(filer);
-    filer.DefineProperty(
-        QStringLiteral("Text"), [this](const QString& v) { FText = TeeUnescapeText(v); },
-        [this] { return TeeEscapeText(FText); }, !FText.isEmpty());
+    TeeDefineText(filer, "Text", FText, QString(), [this](const QString& v) { FText = v; });
     filer.DefineProperty(
         QStringLiteral("Value"), [this](const QString& v) { FValue = v.toDouble(); },
         [this] { return QString::number(FValue, 'g', 17); }, FValue != 0);

@@ -43,7 +43,5 @@ void TChartAxisTitle::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         QStringLiteral("Angle"), [this](const QString& v) { FAngle = static_cast<int32_t>(TeeTextInt(v, FAngle)); },
         [this] { return TeeIntText(FAngle); }, IsAngleStored());
-    filer.DefineProperty(
-        QStringLiteral("Caption"), [this](const QString& v) { FCaption = TeeUnescapeText(v); },
-        [this] { return TeeEscapeText(FCaption); }, !FCaption.isEmpty());
+    TeeDefineText(filer, "Caption", FCaption, QString(), [this](const QString& v) { FCaption = v; });
 }

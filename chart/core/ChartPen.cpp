@@ -112,13 +112,10 @@ const QStringList endStyleNames{"esRound", "esSquare", "esFlat"};
 void TChartPen::DefineProperties(TTeeFiler& filer)
 {
     TPen::DefineProperties(filer);
-    filer.DefineProperty(
-        "EndStyle", [this](const QString& v) { SetEndStyle(TeeTextEnum(v, endStyleNames, FEndStyle)); },
-        [this] { return endStyleNames[FEndStyle]; }, IsEndStyleStored());
-    filer.DefineProperty(
-        "SmallDots", [this](const QString& v) { SetSmallDots(TeeTextBool(v)); },
-        [this] { return TeeBoolText(FSmallDots); }, IsSmallDotsStored());
-    filer.DefineProperty(
-        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v)); }, [this] { return TeeBoolText(FVisible); },
-        IsVisibleStored());
+    TeeDefineEnum(filer, "EndStyle", FEndStyle, TeeStored(IsEndStyleStored()), endStyleNames,
+                  [this](TPenEndStyle v) { SetEndStyle(v); });
+    // The flags have always read a bad text as false.
+    TeeDefineBool(filer, "SmallDots", FSmallDots, TeeStored(IsSmallDotsStored()), [this](bool v) { SetSmallDots(v); },
+                  false);
+    TeeDefineBool(filer, "Visible", FVisible, TeeStored(IsVisibleStored()), [this](bool v) { SetVisible(v); }, false);
 }

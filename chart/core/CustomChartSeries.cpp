@@ -93,9 +93,7 @@ TCustomChartSeries::TSeriesHolder TCustomChartSeries::NewOfSameKind() const
 
 void TCustomChartSeries::DefineProperties(TTeeFiler& filer)
 {
-    filer.DefineProperty(
-        "Identifier", [this](const QString& v) { FIdentifier = TeeUnescapeText(v); },
-        [this] { return TeeEscapeText(FIdentifier); }, !FIdentifier.isEmpty());
+    TeeDefineText(filer, "Identifier", FIdentifier, QString(), [this](const QString& v) { FIdentifier = v; });
     // Bits beyond the six flags are dropped on reading.
     filer.DefineProperty(
         "Style", [this](const QString& v) { FStyle = static_cast<uint8_t>(TeeTextInt(v) & 63); },

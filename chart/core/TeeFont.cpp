@@ -88,9 +88,8 @@ void TTeeFont::DefineProperties(TTeeFiler& filer)
 {
     TFont::DefineProperties(filer);
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, HasGradient());
-    filer.DefineProperty(
-        "InterCharSize", [this](const QString& v) { SetInterCharSize(TeeTextInt32(v, FInterCharSize)); },
-        [this] { return TeeIntText(FInterCharSize); }, IsInterCharSizeStored());
+    TeeDefineInt(filer, "InterCharSize", FInterCharSize, TeeStored(IsInterCharSizeStored()),
+                 [this](int32_t v) { SetInterCharSize(v); });
     filer.DefineObject("OutLine", [this](TTeeFiler& f) { OutLine()->DefineProperties(f); }, HasOutLine());
     filer.DefineObject("Shadow", [this](TTeeFiler& f) { Shadow()->DefineProperties(f); }, HasShadow());
 }

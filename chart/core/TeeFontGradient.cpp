@@ -12,7 +12,5 @@ void TTeeFontGradient::Assign(TPersistent* source)
 void TTeeFontGradient::DefineProperties(TTeeFiler& filer)
 {
     TTeeGradient::DefineProperties(filer);
-    filer.DefineProperty(
-        "Outline", [this](const QString& v) { SetOutline(TeeTextBool(v)); }, [this] { return TeeBoolText(FOutline); },
-        FOutline);
+    TeeDefineBool(filer, "Outline", FOutline, false, [this](bool v) { SetOutline(v); }, false);
 }

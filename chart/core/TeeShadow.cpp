@@ -34,17 +34,11 @@ void TTeeShadow::Assign(TPersistent* source)
 
 void TTeeShadow::DefineProperties(TTeeFiler& filer)
 {
-    filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
-        IsColorStored());
-    filer.DefineProperty(
-        "HorizSize", [this](const QString& v) { SetHorizSize(TeeTextInt32(v, FHorizSize)); },
-        [this] { return TeeIntText(FHorizSize); }, IsHorizSizeStored());
+    TeeDefineColor(filer, "Color", FColor, TeeStored(IsColorStored()), [this](TColor v) { SetColor(v); });
+    TeeDefineInt(filer, "HorizSize", FHorizSize, TeeStored(IsHorizSizeStored()), [this](int32_t v) { SetHorizSize(v); });
     filer.DefineProperty(
         "Transparency",
         [this](const QString& v) { SetTransparency(static_cast<TTeeTransparency>(std::clamp<int64_t>(TeeTextInt(v), 0, 100))); },
         [this] { return TeeIntText(FTransparency); }, IsTransparencyStored());
-    filer.DefineProperty(
-        "VertSize", [this](const QString& v) { SetVertSize(TeeTextInt32(v, FVertSize)); },
-        [this] { return TeeIntText(FVertSize); }, IsVertSizeStored());
+    TeeDefineInt(filer, "VertSize", FVertSize, TeeStored(IsVertSizeStored()), [this](int32_t v) { SetVertSize(v); });
 }

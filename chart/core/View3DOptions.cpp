@@ -69,15 +69,12 @@ double TView3DOptions::CalcOrthoRatio() const
 
 void TView3DOptions::DefineProperties(TTeeFiler& filer)
 {
-    auto intProperty = [&](const char* name, int32_t& field, int32_t def, void (TView3DOptions::*setter)(int32_t)) {
-        filer.DefineProperty(
-            name, [this, &field, setter](const QString& v) { (this->*setter)(TeeTextInt32(v, field)); },
-            [&field] { return TeeIntText(field); }, field != def);
+    auto intProperty = [&](const char* name, int32_t field, int32_t def, void (TView3DOptions::*setter)(int32_t)) {
+        TeeDefineInt(filer, name, field, def, [this, setter](int32_t v) { (this->*setter)(v); });
     };
-    auto boolProperty = [&](const char* name, bool& field, void (TView3DOptions::*setter)(bool)) {
-        filer.DefineProperty(
-            name, [this, setter](const QString& v) { (this->*setter)(TeeTextBool(v)); },
-            [&field] { return TeeBoolText(field); }, !field); // both default to true
+    // Both flags start true; a bad text has always read as false.
+    auto boolProperty = [&](const char* name, bool field, void (TView3DOptions::*setter)(bool)) {
+        TeeDefineBool(filer, name, field, true, [this, setter](bool v) { (this->*setter)(v); }, false);
     };
     intProperty("Elevation", FElevation, DefaultElevation, &TView3DOptions::SetElevation);
     intProperty("HorizOffset", FHorizOffset, 0, &TView3DOptions::SetHorizOffset);

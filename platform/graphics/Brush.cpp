@@ -33,10 +33,7 @@ const QStringList& BrushStyleNames()
 
 void TBrush::DefineProperties(TTeeFiler& filer)
 {
-    filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
-        IsColorStored());
-    filer.DefineProperty(
-        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, BrushStyleNames(), FStyle)); },
-        [this] { return BrushStyleNames()[FStyle]; }, IsStyleStored());
+    TeeDefineColor(filer, "Color", FColor, TeeStored(IsColorStored()), [this](TColor v) { SetColor(v); });
+    TeeDefineEnum(filer, "Style", FStyle, TeeStored(IsStyleStored()), BrushStyleNames(),
+                  [this](TBrushStyle v) { SetStyle(v); });
 }

@@ -111,15 +111,9 @@ void TFont::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         "Charset", [this](const QString& v) { SetCharset(static_cast<TFontCharset>(TeeTextInt32(v, FCharset) & 0xFF)); },
         [this] { return TeeIntText(FCharset); }, IsCharsetStored());
-    filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
-        IsColorStored());
-    filer.DefineProperty(
-        "Height", [this](const QString& v) { SetHeight(TeeTextInt32(v, FHeight)); }, [this] { return TeeIntText(FHeight); },
-        IsHeightStored());
-    filer.DefineProperty(
-        "Name", [this](const QString& v) { SetName(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FName); },
-        IsNameStored());
+    TeeDefineColor(filer, "Color", FColor, TeeStored(IsColorStored()), [this](TColor v) { SetColor(v); });
+    TeeDefineInt(filer, "Height", FHeight, TeeStored(IsHeightStored()), [this](int32_t v) { SetHeight(v); });
+    TeeDefineText(filer, "Name", FName, TeeStored(IsNameStored()), [this](const QString& v) { SetName(v); });
     filer.DefineProperty(
         "Style", [this](const QString& v) { SetStyle(TextFontStyles(v)); }, [this] { return FontStylesText(FStyle); },
         IsStyleStored());

@@ -31,16 +31,9 @@ const QStringList penModeNames{"pmBlack",      "pmWhite",     "pmNop",       "pm
 
 void TPen::DefineProperties(TTeeFiler& filer)
 {
-    filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); }, [this] { return TeeColorText(FColor); },
-        IsColorStored());
-    filer.DefineProperty(
-        "Mode", [this](const QString& v) { SetMode(TeeTextEnum(v, penModeNames, FMode)); },
-        [this] { return penModeNames[FMode]; }, IsModeStored());
-    filer.DefineProperty(
-        "Style", [this](const QString& v) { SetStyle(TeeTextEnum(v, penStyleNames, FStyle)); },
-        [this] { return penStyleNames[FStyle]; }, IsStyleStored());
-    filer.DefineProperty(
-        "Width", [this](const QString& v) { SetWidth(TeeTextInt32(v, FWidth)); }, [this] { return TeeIntText(FWidth); },
-        IsWidthStored());
+    TeeDefineColor(filer, "Color", FColor, TeeStored(IsColorStored()), [this](TColor v) { SetColor(v); });
+    TeeDefineEnum(filer, "Mode", FMode, TeeStored(IsModeStored()), penModeNames, [this](TPenMode v) { SetMode(v); });
+    TeeDefineEnum(filer, "Style", FStyle, TeeStored(IsStyleStored()), penStyleNames,
+                  [this](TPenStyle v) { SetStyle(v); });
+    TeeDefineInt(filer, "Width", FWidth, TeeStored(IsWidthStored()), [this](int32_t v) { SetWidth(v); });
 }

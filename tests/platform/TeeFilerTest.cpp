@@ -107,4 +107,22 @@ TEST(TeeFilerHelpers, BadTextKeepsTheCurrentValueUnlessAFallbackIsGiven)
     EXPECT_TRUE(sample.Flag);
 }
 
+// A property with its own rule is written by that rule alone, whatever its value.
+TEST(TeeFilerHelpers, OwnRuleDecidesStoring)
+{
+    struct TRuled : TTeeStoredObject {
+        int32_t Size = 4;
+        bool Rule = false;
+        void DefineProperties(TTeeFiler& filer) override
+        {
+            TeeDefineInt(filer, "Size", Size, TeeStored(Rule), [this](int32_t v) { Size = v; });
+        }
+    } ruled;
+    ruled.Size = 7;
+    EXPECT_EQ(TeeWriteProperties(ruled), QString());
+    ruled.Size = 4;
+    ruled.Rule = true;
+    EXPECT_EQ(TeeWriteProperties(ruled), QString("Size=4"));
+}
+
 } // namespace
