@@ -122,49 +122,51 @@ bool TeeIsStored(const T&, TTeeStoredRule rule)
     return rule.Stored;
 }
 
+// What the typed helpers share: toText writes the value, fromText reads a text with a fallback.
+template <class T, class S, class Set, class ToText, class FromText>
+void TeeDefineValue(TTeeFiler& filer, const QString& name, T value, S start, Set set, T fallback, ToText toText,
+                    FromText fromText)
+{
+    filer.DefineProperty(
+        name, [set, fallback, fromText](const QString& v) { set(fromText(v, fallback)); },
+        [value, toText] { return toText(value); }, TeeIsStored(value, start));
+}
+
 template <class S, class Set>
 void TeeDefineBool(TTeeFiler& filer, const QString& name, bool value, S start, Set set,
                    std::optional<bool> fallback = std::nullopt)
 {
-    filer.DefineProperty(
-        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextBool(v, fallback)); },
-        [value] { return TeeBoolText(value); }, TeeIsStored(value, start));
+    TeeDefineValue(filer, name, value, start, set, fallback.value_or(value), TeeBoolText,
+                   [](const QString& v, bool f) { return TeeTextBool(v, f); });
 }
 
 template <class S, class Set>
 void TeeDefineInt(TTeeFiler& filer, const QString& name, int32_t value, S start, Set set,
                   std::optional<int32_t> fallback = std::nullopt)
 {
-    filer.DefineProperty(
-        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextInt32(v, fallback)); },
-        [value] { return TeeIntText(value); }, TeeIsStored(value, start));
+    TeeDefineValue(filer, name, value, start, set, fallback.value_or(value), TeeIntText, TeeTextInt32);
 }
 
 template <class S, class Set>
 void TeeDefineFloat(TTeeFiler& filer, const QString& name, double value, S start, Set set,
                     std::optional<double> fallback = std::nullopt)
 {
-    filer.DefineProperty(
-        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextFloat(v, fallback)); },
-        [value] { return TeeFloatText(value); }, TeeIsStored(value, start));
+    TeeDefineValue(filer, name, value, start, set, fallback.value_or(value), TeeFloatText, TeeTextFloat);
 }
 
 template <class S, class Set>
 void TeeDefineColor(TTeeFiler& filer, const QString& name, TColor value, S start, Set set,
                     std::optional<TColor> fallback = std::nullopt)
 {
-    filer.DefineProperty(
-        name, [set, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextColor(v, fallback)); },
-        [value] { return TeeColorText(value); }, TeeIsStored(value, start));
+    TeeDefineValue(filer, name, value, start, set, fallback.value_or(value), TeeColorText, TeeTextColor);
 }
 
 // A text kept on one line by its escapes.
 template <class S, class Set>
 void TeeDefineText(TTeeFiler& filer, const QString& name, const QString& value, const S& start, Set set)
 {
-    filer.DefineProperty(
-        name, [set](const QString& v) { set(TeeUnescapeText(v)); }, [value] { return TeeEscapeText(value); },
-        TeeIsStored(value, start));
+    TeeDefineValue(filer, name, value, start, set, QString(), TeeEscapeText,
+                   [](const QString& v, const QString&) { return TeeUnescapeText(v); });
 }
 
 // An enumeration stored by its name in names; an unknown name reads as the fallback.
@@ -172,10 +174,9 @@ template <class E, class S, class Set>
 void TeeDefineEnum(TTeeFiler& filer, const QString& name, E value, S start, const QStringList& names, Set set,
                    std::optional<std::type_identity_t<E>> fallback = std::nullopt)
 {
-    filer.DefineProperty(
-        name,
-        [set, names, fallback = fallback.value_or(value)](const QString& v) { set(TeeTextEnum(v, names, fallback)); },
-        [value, names] { return names.at(value); }, TeeIsStored(value, start));
+    TeeDefineValue(filer, name, value, start, set, E(fallback.value_or(value)),
+                   [names](E e) { return names.at(e); },
+                   [names](const QString& v, E f) { return TeeTextEnum(v, names, f); });
 }
 
 // Something with stored properties.
