@@ -96,8 +96,6 @@ void TPieOtherSlice::DefineProperties(TTeeFiler& filer)
     TeeDefineColor(filer, "Color", FColor, clDefault, [this](TColor v) { SetColor(v); }, clDefault);
     filer.DefineObject("Legend", [this](TTeeFiler& f) { Legend()->DefineProperties(f); }, FLegend != nullptr);
     TeeDefineEnum(filer, "Style", FStyle, poNone, styles, [this](TPieOtherStyle v) { SetStyle(v); }, poNone);
-    filer.DefineProperty(
-        "Text", [this](const QString& v) { SetText(TeeUnescapeText(v)); }, [this] { return TeeEscapeText(FText); },
-        !FText.isEmpty());
+    TeeDefineText(filer, "Text", FText, QString(), [this](const QString& v) { SetText(v); });
     TeeDefineFloat(filer, "Value", FValue, 0, [this](double v) { SetValue(v); }, 0);
 }

@@ -46,17 +46,12 @@ void TChartAxis::DefineProperties(TTeeFiler& filer)
     boolProp("AutomaticMaximum", FAutomaticMaximum, true);
     boolProp("AutomaticMinimum", FAutomaticMinimum, true);
     TeeDefineObject(filer, "Axis", FAxis.get());
-    filer.DefineProperty(
-        QStringLiteral("AxisValuesFormat"), [this](const QString& v) { FAxisValuesFormat = TeeUnescapeText(v); },
-        [this] { return TeeEscapeText(FAxisValuesFormat); }, IsAxisValuesFormatStored());
-    filer.DefineProperty(
-        QStringLiteral("DateTimeFormat"), [this](const QString& v) { FDateTimeFormat = TeeUnescapeText(v); },
-        [this] { return TeeEscapeText(FDateTimeFormat); }, !FDateTimeFormat.isEmpty());
+    TeeDefineText(filer, "AxisValuesFormat", FAxisValuesFormat, TeeStored(IsAxisValuesFormatStored()),
+                  [this](const QString& v) { FAxisValuesFormat = v; });
+    TeeDefineText(filer, "DateTimeFormat", FDateTimeFormat, QString(), [this](const QString& v) { FDateTimeFormat = v; });
     boolProp("ExactDateTime", FExactDateTime, true);
     TeeDefineObject(filer, "Grid", FGrid.get());
-    filer.DefineProperty(
-        QStringLiteral("GridCentered"), [this](const QString& v) { FGrid->SetCentered(TeeTextBool(v)); },
-        [this] { return TeeBoolText(GridCentered()); }, GridCentered());
+    TeeDefineBool(filer, "GridCentered", GridCentered(), false, [this](bool v) { FGrid->SetCentered(v); }, false);
     doubleProp("Increment", FIncrement, FIncrement != 0);
     boolProp("Inverted", FInverted, false);
     const bool custom = IsCustom();
@@ -67,12 +62,8 @@ void TChartAxis::DefineProperties(TTeeFiler& filer)
             SetCalcPosValue();
         },
         [this] { return TeeBoolText(FHorizontal); }, custom);
-    filer.DefineProperty(
-        QStringLiteral("OtherSide"), [this](const QString& v) { FOtherSide = TeeTextBool(v); },
-        [this] { return TeeBoolText(FOtherSide); }, custom);
-    filer.DefineProperty(
-        QStringLiteral("Labels"), [this](const QString& v) { LabelFormat()->SetVisible(TeeTextBool(v)); },
-        [this] { return TeeBoolText(Labels()); }, !Labels());
+    TeeDefineBool(filer, "OtherSide", FOtherSide, TeeStored(custom), [this](bool v) { FOtherSide = v; }, false);
+    TeeDefineBool(filer, "Labels", Labels(), true, [this](bool v) { LabelFormat()->SetVisible(v); }, false);
     TeeDefineEnum(filer, "LabelsAlign", FLabelsAlign, alDefault, labelAlignNames,
                   [this](TAxisLabelAlign v) { FLabelsAlign = v; });
     intProp("LabelsAngle", FLabelsAngle, 0);

@@ -65,9 +65,7 @@ void TTeeCustomShapeBrushPen::DefineProperties(TTeeFiler& filer)
 {
     TeeDefineObject(filer, "Brush", FBrush.get());
     TeeDefineObject(filer, PenName(), FPen.get());
-    filer.DefineProperty(
-        "Visible", [this](const QString& v) { SetVisible(TeeTextBool(v, FVisible)); },
-        [this] { return TeeBoolText(FVisible); }, IsVisibleStored());
+    TeeDefineBool(filer, "Visible", FVisible, TeeStored(IsVisibleStored()), [this](bool v) { SetVisible(v); });
 }
 
 // ---- the framed shape ----
@@ -176,9 +174,7 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
     // An unknown bevel has always read as none.
     TeeDefineEnum(filer, "Bevel", FBevel, bvNone, bevels, [this](TBevelCut v) { SetBevel(v); }, bvNone);
     TeeDefineInt(filer, "BevelWidth", FBevelWidth, 2, [this](int32_t v) { SetBevelWidth(v); });
-    filer.DefineProperty(
-        "Color", [this](const QString& v) { SetColor(TeeTextColor(v, FColor)); },
-        [this] { return TeeIntText(FColor); }, IsColorStored());
+    TeeDefineColor(filer, "Color", FColor, TeeStored(IsColorStored()), [this](TColor v) { SetColor(v); });
     TeeDefineObject(filer, "Font", FFont.get());
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, FGradient != nullptr);
     TeeDefineObject(filer, "Shadow", FShadow.get());
