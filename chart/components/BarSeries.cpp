@@ -16,14 +16,7 @@
 
 TBarSeriesGradient::TBarSeriesGradient(TNotifyEvent changeHandler) : TCustomTeeGradient(std::move(changeHandler))
 {
-    SetVisible(true);
-    FDefaultVisible = true;
-}
-
-void TBarSeriesGradient::InitDirection(TGradientDirection value)
-{
-    FDefaultDirection = value;
-    SetDirection(value);
+    SetStartVisible(true);
 }
 
 void TBarSeriesGradient::SetRelative(bool value)

@@ -22,8 +22,6 @@ public:
     explicit TBarSeriesGradient(TNotifyEvent changeHandler = {});
     bool Relative() const { return FRelative; }
     void SetRelative(bool value);
-    // The direction a bar kind starts with; only a different one is stored.
-    void InitDirection(TGradientDirection value);
     void Assign(TPersistent* source) override;
     void DefineProperties(TTeeFiler& filer) override;
 

@@ -14,7 +14,7 @@
 
 TBarSeries::TBarSeries(TComponent* AOwner) : TCustomBarSeries(AOwner)
 {
-    Gradient()->InitDirection(gdTopBottom);
+    Gradient()->SetStartDirection(gdTopBottom);
     YValues()->SetName(TeeMsg_ValuesBar);
 }
 
@@ -170,7 +170,7 @@ THorizBarSeries::THorizBarSeries(TComponent* AOwner) : TCustomBarSeries(AOwner)
     SetHorizontal();
     XValues()->SetOrder(loNone);
     YValues()->SetOrder(loAscending);
-    Gradient()->InitDirection(gdLeftRight);
+    Gradient()->SetStartDirection(gdLeftRight);
     XValues()->SetName(TeeMsg_ValuesBar);
 }
 

@@ -112,12 +112,8 @@ int TLegendSymbol::CalcWidth(int textWidth)
 
 TChartLegendGradient::TChartLegendGradient(TNotifyEvent changeHandler) : TTeeGradient(std::move(changeHandler))
 {
-    SetDirection(gdRightLeft);
-    SetEndColor(clWhite);
-    SetStartColor(clSilver);
-    FDefaultDirection = gdRightLeft;
-    FDefaultEndColor = clWhite;
-    FDefaultStartColor = clSilver;
+    SetStartDirection(gdRightLeft);
+    SetStartColors(clSilver, clWhite);
 }
 
 // ---- legend ----

@@ -17,7 +17,7 @@ TCustomSeries::TCustomSeries(TComponent* AOwner)
       FOutLine(std::make_unique<TChartHiddenPen>([this](TObject*) { Repaint(); })),
       FPointer(std::make_unique<TSeriesPointer>(this))
 {
-    FGradient = std::make_unique<TAreaGradient>([this](TObject*) { Repaint(); });
+    FGradient = std::make_unique<TTeeGradient>([this](TObject*) { Repaint(); });
     SetKeepEdgePoint(true);
 }
 
@@ -422,7 +422,7 @@ void TAreaSeries::Assign(TPersistent* source)
 THorizAreaSeries::THorizAreaSeries(TComponent* AOwner) : TAreaSeries(AOwner)
 {
     SetHorizontal();
-    AreaGradient()->PresetDirection(gdRightLeft);
+    Gradient()->SetStartDirection(gdRightLeft);
     XValues()->SetOrder(loNone);
     YValues()->SetOrder(loAscending);
 }

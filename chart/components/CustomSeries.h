@@ -119,24 +119,11 @@ protected:
     // constructor ends with this.
     void KeepStartLook();
 
-    // The area gradient, whose start direction a kind may change.
-    class TAreaGradient : public TTeeGradient
-    {
-    public:
-        explicit TAreaGradient(TNotifyEvent changeHandler) : TTeeGradient(std::move(changeHandler)) {}
-        void PresetDirection(TGradientDirection value)
-        {
-            SetDirection(value);
-            FDefaultDirection = value;
-        }
-    };
-    TAreaGradient* AreaGradient() const { return FGradient.get(); }
-
 private:
     bool FStartClickableLine = true;
     bool FStartDrawArea = false;
     bool FStartDrawLine = false;
-    std::unique_ptr<TAreaGradient> FGradient;
+    std::unique_ptr<TTeeGradient> FGradient;
     // ---- end of object and stored properties ----
 
 private:

@@ -47,10 +47,6 @@ void TMarksItems::SetParent(TCustomTeePanel* panel)
 
 TSeriesMarksGradient::TSeriesMarksGradient(TNotifyEvent changeHandler) : TTeeGradient(std::move(changeHandler))
 {
-    SetDirection(gdRightLeft);
-    SetEndColor(clWhite);
-    SetStartColor(clSilver);
-    FDefaultDirection = gdRightLeft;
-    FDefaultEndColor = clWhite;
-    FDefaultStartColor = clSilver;
+    SetStartDirection(gdRightLeft);
+    SetStartColors(clSilver, clWhite);
 }

@@ -25,6 +25,26 @@ void TCustomTeeGradient::SetMidColor(TColor value)
     }
 }
 
+void TCustomTeeGradient::SetStartDirection(TGradientDirection value)
+{
+    SetDirection(value);
+    FDefaultDirection = value;
+}
+
+void TCustomTeeGradient::SetStartColors(TColor start, TColor end)
+{
+    SetStartColor(start);
+    SetEndColor(end);
+    FDefaultStartColor = start;
+    FDefaultEndColor = end;
+}
+
+void TCustomTeeGradient::SetStartVisible(bool value)
+{
+    SetVisible(value);
+    FDefaultVisible = value;
+}
+
 void TCustomTeeGradient::UseMiddleColor() { SetProp(FUseMiddle, true); }
 
 void TCustomTeeGradient::Assign(TPersistent* source)

@@ -40,6 +40,11 @@ public:
     void SetStartColor(TColor value);
     void SetVisible(bool value);
     void UseMiddleColor();
+    // What a gradient starts with where its owner differs from the plain one: set now and kept
+    // as the value that needs no storing.
+    void SetStartDirection(TGradientDirection value);
+    void SetStartColors(TColor start, TColor end);
+    void SetStartVisible(bool value);
 
     // Fills rect on canvas (clipped to a rounded rectangle when roundSize > 0).
     void Draw(TCanvas3D* canvas, const TRect& rect, int32_t roundSize = 0);
@@ -65,14 +70,13 @@ protected:
             OnChange(this);
     }
     void PropertyChanged() override { Changed(); }
-    // A derived gradient that starts from other colours, direction or visibility sets these
-    // too, so that only what differs from its own start is stored.
+
+private:
+    // What the gradient started with; only what differs is stored.
     TGradientDirection FDefaultDirection = gdTopBottom;
     TColor FDefaultEndColor = clYellow;
     TColor FDefaultStartColor = clWhite;
     bool FDefaultVisible = false;
-
-private:
     int32_t FBalance = 50;
     TGradientDirection FDirection = gdTopBottom;
     TColor FEndColor = clYellow;
