@@ -7,6 +7,7 @@
 #include "chart/components/UnitStartup.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/QtApplicationServices.h"
 #include "platform/widgets/SystemPrinter.h"
 
 int ProgramMain(int& argc, char** argv)
@@ -19,6 +20,7 @@ int ProgramMain(int& argc, char** argv)
     // The chart engine's messages to the user appear as error boxes.
     TeeMessageUserHandler = [](const QString& text) { Dialogs().ErrorMessage(nullptr, text); };
     InitializeSystemPrinter();
+    InitializeApplicationServices();
     {
         TMainForm mainForm;
         TAboutBox aboutBox(&mainForm);
@@ -26,6 +28,7 @@ int ProgramMain(int& argc, char** argv)
         mainForm.show();
         rc = QApplication::exec();
     }
+    FinalizeApplicationServices();
     FinalizeSystemPrinter();
     FinalizeUnits();
     return rc;

@@ -11,9 +11,7 @@
 #include "chart/core/TeeShadow.h"
 #include "platform/Types.h"
 
-namespace {
-
-const QStringList& StyleNames()
+const QStringList& SeriesMarksStyleNames()
 {
     static const QStringList names{"smsValue",        "smsPercent",        "smsLabel",
                                    "smsLabelPercent", "smsLabelValue",     "smsLegend",
@@ -21,8 +19,6 @@ const QStringList& StyleNames()
                                    "smsXY"};
     return names;
 }
-
-} // namespace
 
 QStringList TeeSplitMarkLines(const QString& text)
 {
@@ -330,7 +326,7 @@ void TSeriesMarks::DefineProperties(TTeeFiler& filer)
     TeeDefineBool(filer, "Clip", FClip, false, [this](bool v) { FClip = v; });
     TeeDefineInt(filer, "DrawEvery", FDrawEvery, 1, [this](int32_t v) { FDrawEvery = v; });
     TeeDefineBool(filer, "MultiLine", FMultiLine, false, [this](bool v) { FMultiLine = v; });
-    TeeDefineEnum(filer, "Style", FStyle, smsLabel, StyleNames(), [this](TSeriesMarksStyle v) { FStyle = v; });
+    TeeDefineEnum(filer, "Style", FStyle, smsLabel, SeriesMarksStyleNames(), [this](TSeriesMarksStyle v) { FStyle = v; });
     filer.DefineProperty(
         "Items", [this](const QString& v) { ReadItems(QByteArray::fromHex(v.toLatin1())); },
         [this] { return QString::fromLatin1(WriteItems().toHex()); }, FItems.Count() > 0);

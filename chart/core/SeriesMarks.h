@@ -18,6 +18,8 @@ enum TSeriesMarksStyle {
     smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend, smsPercentTotal,
     smsLabelPercentTotal, smsXValue, smsXY
 };
+// The styles' stored names, in order.
+const QStringList& SeriesMarksStyleNames();
 
 class TSeriesMarks : public TTeeCustomShape
 {

@@ -1,5 +1,7 @@
 #include "platform/graphics/Picture.h"
 
+#include <QBuffer>
+
 void TPicture::SetGraphic(const QImage& image)
 {
     // Images are not compared pixel by pixel: every assignment notifies.
@@ -30,6 +32,26 @@ bool TPicture::LoadFromFile(const QString& fileName)
         return false;
     SetGraphic(image);
     return true;
+}
+
+bool TPicture::LoadFromData(const QByteArray& data)
+{
+    QImage image;
+    if (!image.loadFromData(data))
+        return false;
+    SetGraphic(image);
+    return true;
+}
+
+QByteArray TPicture::SaveToData() const
+{
+    QByteArray data;
+    if (FGraphic.isNull())
+        return data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    FGraphic.save(&buffer, "PNG");
+    return data;
 }
 
 void TPicture::Assign(TPersistent* source)

@@ -1,8 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
+#include "platform/Exceptions.h"
 #include "platform/graphics/GraphicsObject.h"
+
+// Data that is not a picture the program can read.
+class EInvalidGraphic : public Exception
+{
+public:
+    using Exception::Exception;
+};
 
 // A picture holding one image, or none.
 class TPicture : public TGraphicsObject
@@ -22,6 +31,10 @@ public:
     void Clear();
     // Reads an image file; false (and the picture unchanged) when it cannot be read.
     bool LoadFromFile(const QString& fileName);
+    // Image file data in any readable format; false (and the picture unchanged) when it is not.
+    bool LoadFromData(const QByteArray& data);
+    // The image as PNG data; empty without an image.
+    QByteArray SaveToData() const;
 
     // From another picture: a copy of its image (none when it has none).
     void Assign(TPersistent* source) override;

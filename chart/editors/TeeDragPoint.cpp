@@ -1,0 +1,43 @@
+#include "chart/editors/TeeDragPoint.h"
+
+#include "ui_TeeDragPoint.h"
+
+#include "chart/editors/RadioGroup.h"
+#include "platform/ClassRegistry.h"
+
+TDragPointToolEdit::TDragPointToolEdit(QWidget* parent) : TSeriesToolEditor(parent)
+{
+    Ui::TDragPointToolEdit ui;
+    ui.setupUi(this);
+    RGStyle = ui.RGStyle;
+    connect(RGStyle, &TRadioGroup::Click, this, [this] { RGStyleClick(); });
+}
+
+TDragPointTool* TDragPointToolEdit::Tool() const
+{
+    return dynamic_cast<TDragPointTool*>(Tag());
+}
+
+void TDragPointToolEdit::FormShow()
+{
+    TSeriesToolEditor::FormShow();
+    if (TDragPointTool* tool = Tool())
+        RGStyle->SetItemIndex(tool->DragStyle() == dsX ? 0 : tool->DragStyle() == dsY ? 1 : 2);
+}
+
+void TDragPointToolEdit::RGStyleClick()
+{
+    if (TDragPointTool* tool = Tool()) {
+        const int index = RGStyle->ItemIndex();
+        tool->SetDragStyle(index == 0 ? dsX : index == 1 ? dsY : dsBoth);
+    }
+}
+
+void TeeDragPointInitialize()
+{
+    RegisterClass(QStringLiteral("TDragPointToolEdit"), QStringLiteral("TSeriesToolEditor"), nullptr);
+}
+
+void TeeDragPointFinalize()
+{
+}

@@ -1,0 +1,87 @@
+#include "chart/editors/TeeToolSeriesEdit.h"
+
+#include <QEvent>
+#include <QLabel>
+
+#include "ui_TeeToolSeriesEdit.h"
+
+#include "chart/core/ChartSeries.h"
+#include "chart/core/CustomAxisPanel.h"
+#include "chart/core/EngineServices.h"
+#include "chart/core/TeeCustomTool.h"
+#include "chart/core/Teeconst.h"
+#include "chart/editors/ComboFlat.h"
+#include "platform/ClassRegistry.h"
+#include "platform/StringList.h"
+
+TSeriesToolEditor::TSeriesToolEditor(QWidget* parent) : QWidget(parent)
+{
+    Ui::TSeriesToolEditor ui;
+    ui.setupUi(this);
+    Label1 = ui.Label1;
+    CBSeries = ui.CBSeries;
+    // Alone on the screen the form has only the system menu: no minimise or maximise box.
+    if (!parent)
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    // Only the user's choice changes the tool, not the filling of the list.
+    connect(CBSeries, &QComboBox::activated, this, [this] { CBSeriesChange(); });
+    FormCreate();
+}
+
+void TSeriesToolEditor::FormCreate()
+{
+    if (QWidget* p = parentWidget()) {
+        setGeometry(p->rect());
+        p->installEventFilter(this);
+    }
+}
+
+bool TSeriesToolEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TSeriesToolEditor::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TSeriesToolEditor::FormShow()
+{
+    if (!FTag)
+        return;
+    CBSeries->clear();
+    TCustomAxisPanel* chart = FTag->ParentChart();
+    TStringList items;
+    if (chart)
+        FillSeriesItems(&items, chart);
+    CBSeries->setEnabled(chart && chart->SeriesCount() > 0);
+    // Entries carry their series; "(none)" carries none.
+    auto entry = [](TChartSeries* series) { return QVariant::fromValue(static_cast<void*>(series)); };
+    CBSeries->addItem(TeeMsg_None, entry(nullptr));
+    for (int i = 0; i < items.Count(); ++i)
+        CBSeries->addItem(items.Strings(i), entry(dynamic_cast<TChartSeries*>(items.Objects(i))));
+    CBSeries->setCurrentIndex(CBSeries->findData(entry(FTag->Series())));
+}
+
+void TSeriesToolEditor::CBSeriesChange()
+{
+    if (!FTag)
+        return;
+    FTag->SetSeries(static_cast<TChartSeries*>(CBSeries->currentData().value<void*>()));
+}
+
+void TeeToolSeriesEditInitialize()
+{
+    // A form is not made through the registry: it is known by name only.
+    RegisterClass(QStringLiteral("TSeriesToolEditor"), QStringLiteral("TForm"), nullptr);
+}
+
+void TeeToolSeriesEditFinalize()
+{
+    UnRegisterClass(QStringLiteral("TSeriesToolEditor"));
+}

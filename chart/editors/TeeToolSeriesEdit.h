@@ -1,0 +1,43 @@
+#pragma once
+
+// The editor form of a series tool: picks the series the tool works on.
+
+#include <QWidget>
+
+class QLabel;
+class TComboFlat;
+class TTeeCustomToolSeries;
+
+class TSeriesToolEditor : public QWidget
+{
+    Q_OBJECT
+public:
+    // Components of the form (TeeToolSeriesEdit.ui).
+    QLabel* Label1 = nullptr;
+    TComboFlat* CBSeries = nullptr;
+
+    explicit TSeriesToolEditor(QWidget* parent = nullptr);
+
+    // The tool edited (the form's tag); none leaves the form empty.
+    TTeeCustomToolSeries* Tag() const { return FTag; }
+    void SetTag(TTeeCustomToolSeries* tool) { FTag = tool; }
+
+    // Fills the parent's client area.
+    void FormCreate();
+    // Lists "(none)" and the series of the tool's chart and selects the tool's series; the
+    // list is enabled only when the chart has series.
+    virtual void FormShow();
+    // The tool takes the chosen series (none for "(none)").
+    void CBSeriesChange();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TTeeCustomToolSeries* FTag = nullptr;
+};
+
+// Start-up and finish of the form's unit: the class registry knows the form by name.
+void TeeToolSeriesEditInitialize();
+void TeeToolSeriesEditFinalize();

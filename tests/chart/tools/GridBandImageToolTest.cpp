@@ -1,0 +1,205 @@
+// Stripes between grid lines and a picture behind the series, probed in the painted chart.
+
+#include <gtest/gtest.h>
+
+#include "chart/components/ChartImageTool.h"
+#include "chart/components/GridBandTool.h"
+#include "chart/core/TeeEngineSettings.h"
+#include "platform/TeeFiler.h"
+#include "tests/chart/tools/ToolChart.h"
+
+namespace {
+
+constexpr unsigned kRed = 0xFF0000;
+constexpr unsigned kBlue = 0x0000FF;
+constexpr unsigned kWhite = 0xFFFFFF;
+
+class BandChart : public ToolChart
+{
+public:
+    explicit BandChart(bool vertical = true)
+    {
+        chart->SetColor(clWhite);
+        chart->BackWall()->SetColor(clWhite);
+        tool = new TGridBandTool(&owner);
+        tool->SetAxis(vertical ? chart->LeftAxis() : chart->BottomAxis());
+        tool->Band1()->SetColor(clRed);
+        tool->Band2()->SetColor(clBlue);
+    }
+    // The colour at a value of the axis, across the plot at the other axis' value (away from
+    // the other axis' grid lines and from the points).
+    unsigned AtY(double y, double x = 8.5) const
+    {
+        return Image().pixel(chart->BottomAxis()->CalcPosValue(x), chart->LeftAxis()->CalcPosValue(y)) & 0xFFFFFF;
+    }
+    unsigned AtX(double x, double y = 87.5) const { return AtY(y, x); }
+
+    TGridBandTool* tool;
+};
+
+// A 2 x 2 picture: red, green / blue, white.
+QImage Quad()
+{
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.setPixel(0, 0, 0xFF0000);
+    image.setPixel(1, 0, 0x00FF00);
+    image.setPixel(0, 1, 0x0000FF);
+    image.setPixel(1, 1, 0xFFFFFF);
+    return image;
+}
+
+} // namespace
+
+TEST(GridBandTool, StripesAlternateFromTheLeadingToTheTrailingOne)
+{
+    // -10..110 by 25: a leading stripe above 100 and a trailing one below 0.
+    BandChart v;
+    v.chart->LeftAxis()->SetMinMax(-10, 110);
+    v.chart->LeftAxis()->SetIncrement(25);
+    v.Paint();
+    const double middles[] = {105, 87, 62, 37, 12, -5};
+    const unsigned expected[] = {kRed, kBlue, kRed, kBlue, kRed, kBlue};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(v.AtY(middles[i]), expected[i]) << middles[i];
+
+    // Band2 clear: every other stripe only.
+    v.tool->Band2()->SetStyle(bsClear);
+    v.chart->LeftAxis()->SetMinMax(0, 100);
+    v.Paint();
+    EXPECT_EQ(v.AtY(87), kRed);
+    EXPECT_EQ(v.AtY(62), kWhite);
+    EXPECT_EQ(v.AtY(37), kRed);
+    EXPECT_EQ(v.AtY(12), kWhite);
+
+    // Along the bottom axis 0..10 by 2 the stripes run from the right.
+    BandChart h(false);
+    h.chart->BottomAxis()->SetIncrement(2);
+    h.tool->Band2()->SetStyle(bsClear);
+    h.Paint();
+    EXPECT_EQ(h.AtX(9), kRed);
+    EXPECT_EQ(h.AtX(7), kWhite);
+    EXPECT_EQ(h.AtX(5), kRed);
+    EXPECT_EQ(h.AtX(1), kRed);
+
+    // Switched off: no stripes.
+    h.tool->SetActive(false);
+    h.Paint();
+    EXPECT_EQ(h.AtX(9), kWhite);
+}
+
+TEST(GridBandTool, BackColourBehindHatchesAndTransparency)
+{
+    BandChart b;
+    b.chart->LeftAxis()->SetIncrement(25);
+    // A transparent back wall is not painted, yet its colour stays behind the hatches.
+    b.chart->BackWall()->SetTransparent(true);
+    b.chart->BackWall()->SetColor(clYellow);
+    b.tool->Band1()->SetStyle(bsCross);
+    b.tool->Band2()->SetStyle(bsCross);
+    b.tool->Band2()->SetBackColor(clLime);
+    b.Paint();
+    const QImage image = b.Image();
+    auto colours = [&](double from, double to) {
+        QSet<unsigned> seen;
+        const int x0 = b.chart->BottomAxis()->CalcPosValue(6), x1 = b.chart->BottomAxis()->CalcPosValue(9);
+        for (int y = b.chart->LeftAxis()->CalcPosValue(to) + 3; y < b.chart->LeftAxis()->CalcPosValue(from) - 3; ++y)
+            for (int x = x0; x < x1; ++x)
+                seen.insert(image.pixel(x, y) & 0xFFFFFF);
+        return seen;
+    };
+    EXPECT_EQ(colours(75, 100), (QSet<unsigned>{kRed, 0xFFFF00}));
+    EXPECT_EQ(colours(50, 75), (QSet<unsigned>{kBlue, 0x00FF00}));
+
+    BandChart t;
+    t.chart->LeftAxis()->SetIncrement(25);
+    t.tool->Band1()->SetTransparency(50);
+    t.Paint();
+    const unsigned half = t.AtY(87);
+    EXPECT_EQ(half >> 16, 0xFFu);
+    EXPECT_NEAR(static_cast<int>((half >> 8) & 0xFF), 127, 1);
+    EXPECT_EQ(half & 0xFF, (half >> 8) & 0xFF);
+    t.tool->Band1()->SetTransparency(250);
+    EXPECT_EQ(t.tool->Band1()->Transparency(), 100);
+}
+
+TEST(GridBandTool, OneBandPainterPerAxisAndNoneLeftBehind)
+{
+    BandChart b;
+    TChartAxis* left = b.chart->LeftAxis();
+    TChartAxis* bottom = b.chart->BottomAxis();
+    EXPECT_TRUE(static_cast<bool>(left->OnDrawGrids));
+    b.tool->SetAxis(bottom);
+    EXPECT_FALSE(static_cast<bool>(left->OnDrawGrids));
+    EXPECT_TRUE(static_cast<bool>(bottom->OnDrawGrids));
+
+    // A second tool on the same axis takes over; the first one leaving does not remove it.
+    auto* second = new TGridBandTool(&b.owner);
+    second->SetAxis(bottom);
+    b.tool->SetAxis(left);
+    EXPECT_TRUE(static_cast<bool>(bottom->OnDrawGrids));
+    second->Free();
+    EXPECT_FALSE(static_cast<bool>(bottom->OnDrawGrids));
+    b.tool->Free();
+    EXPECT_FALSE(static_cast<bool>(left->OnDrawGrids));
+    b.Paint();
+}
+
+TEST(ChartImageTool, PictureOverTheAxesOrTheSeries)
+{
+    ToolChart c;
+    auto* tool = new TChartImageTool(&c.owner);
+    tool->SetParentChart(c.chart);
+    tool->Picture()->SetGraphic(Quad());
+    c.Paint();
+    const TRect plot = c.chart->PlotRect();
+    auto at = [&](int x, int y) { return c.Image().pixel(x, y) & 0xFFFFFF; };
+    // Corners away from the series' first point.
+    EXPECT_EQ(at(plot.Left + 20, plot.Top + 3), 0xFF0000u);
+    EXPECT_EQ(at(plot.Right - 3, plot.Top + 3), 0x00FF00u);
+    EXPECT_EQ(at(plot.Left + 20, plot.Bottom - 20), 0x0000FFu);
+    EXPECT_EQ(at(plot.Right - 3, plot.Bottom - 3), 0xFFFFFFu);
+
+    // Over the series' points: x 0..4, y 0..40.
+    tool->SetSeries(c.series);
+    c.Paint();
+    const TChartAxis* h = c.chart->BottomAxis();
+    const TChartAxis* v = c.chart->LeftAxis();
+    EXPECT_EQ(at(h->CalcPosValue(3.5), v->CalcPosValue(35)), 0x00FF00u);
+    EXPECT_EQ(at(h->CalcPosValue(0.5), v->CalcPosValue(5)), 0x0000FFu);
+    EXPECT_NE(at(h->CalcPosValue(6), v->CalcPosValue(35)), 0x00FF00u);
+    EXPECT_NE(at(h->CalcPosValue(3.5), v->CalcPosValue(60)), 0x00FF00u);
+}
+
+TEST(ChartImageTool, UnreadablePicturesLeaveNoPicture)
+{
+    ToolChart c;
+    auto* tool = new TChartImageTool(&c.owner);
+    tool->SetParentChart(c.chart);
+    tool->Picture()->SetGraphic(Quad());
+    try {
+        tool->LoadPicture("/no/such/picture.png");
+        FAIL() << "no error";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), "Cannot read a picture from \"/no/such/picture.png\"");
+    }
+    EXPECT_TRUE(tool->Picture()->Empty());
+    c.Paint(); // nothing to draw, nothing to fail
+
+    // Stored: PNG data read back; data that is not a picture tells the user.
+    tool->SetName("Image1");
+    tool->Picture()->SetGraphic(Quad());
+    TTeePropertyWriter writer;
+    tool->DefineProperties(writer);
+    auto* copy = new TChartImageTool(&c.owner);
+    TTeePropertyReader reader(writer.Text());
+    copy->DefineProperties(reader);
+    EXPECT_EQ(copy->Picture()->Graphic().convertToFormat(QImage::Format_RGB32), Quad());
+
+    static QString shown;
+    TeeMessageUserHandler = [](const QString& text) { shown = text; };
+    TTeePropertyReader bad("Picture=bm90IGEgcGljdHVyZQ==");
+    tool->DefineProperties(bad);
+    TeeMessageUserHandler = nullptr;
+    EXPECT_TRUE(tool->Picture()->Empty());
+    EXPECT_EQ(shown, "Cannot read the picture of the image tool \"Image1\"");
+}
