@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "chart/components/ChartImageTool.h"
 #include "chart/components/GridBandTool.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "platform/TeeFiler.h"
+#include "tests/chart/support/RecordingCanvas.h"
 #include "tests/chart/tools/ToolChart.h"
 
 namespace {
@@ -202,4 +205,40 @@ TEST(ChartImageTool, UnreadablePicturesLeaveNoPicture)
     TeeMessageUserHandler = nullptr;
     EXPECT_TRUE(tool->Picture()->Empty());
     EXPECT_EQ(shown, "Cannot read the picture of the image tool \"Image1\"");
+}
+
+TEST(ChartImageTool, ClippedToTheCubeAndLaidAtTheBackIn3D)
+{
+    for (const bool orthogonal : {true, false}) {
+        ToolChart c(5, true);
+        c.chart->View3DOptions()->SetOrthogonal(orthogonal);
+        auto* tool = new TChartImageTool(&c.owner);
+        tool->SetParentChart(c.chart);
+        tool->Picture()->SetGraphic(Quad());
+        auto* canvas = new TRecordingCanvas;
+        c.chart->SetInternalCanvas(canvas);
+        c.Paint();
+        canvas->Clear();
+        c.Paint();
+        const TRect plot = c.chart->PlotRect();
+        const int depth = c.chart->Depth3DHoriz();
+        const auto calls = canvas->TopLevel();
+        auto clip = std::find_if(calls.begin(), calls.end(), [&](const TCanvasCall* call) {
+            return call->Name == "ClipCube" && call->Points[1] == plot.BottomRight() &&
+                   call->Args == std::vector<int64_t>{0, depth};
+        });
+        ASSERT_NE(clip, calls.end()) << orthogonal;
+        QStringList drawn;
+        for (auto it = clip + 1; it != calls.end() && (*it)->Name != "UnClipRectangle"; ++it)
+            drawn << (*it)->Name;
+        if (orthogonal) {
+            EXPECT_EQ(drawn, QStringList{"StretchDraw"});
+            const TRect r = canvas->CalcRect3D(plot, depth);
+            EXPECT_EQ((*(clip + 1))->Points, (std::vector<TPoint>{r.TopLeft(), r.BottomRight()}));
+        } else {
+            // One cell a pixel of the picture, at the back of the cube.
+            EXPECT_EQ(drawn, QStringList(4, "RectangleWithZ"));
+            EXPECT_EQ((*(clip + 1))->Args, std::vector<int64_t>{depth});
+        }
+    }
 }
