@@ -138,8 +138,10 @@ void TRotateTool::MouseMoved(int x, int y)
     chart->SetMouseCancelled(true);
 
     if (wire) {
+        // The canvas takes the angles now, and leaves the orthogonal view it was painted in
+        // (the chart has just left it): the box shows the new angle before any repaint.
         TCanvas3D* canvas = chart->Canvas3D();
-        canvas->CalcTrigValues();
+        canvas->InitWindow3D(view, true);
         canvas->CalcPerspective(chart->PlotRect());
         DrawWireBox();
     }

@@ -50,7 +50,9 @@ void TCanvas3D::StretchDraw(const TRect& rect, const TPicture* graphic, int32_t 
     const int w = image.width(), h = image.height();
     const int64_t rw = static_cast<int64_t>(rect.Right) - rect.Left;
     const int64_t rh = static_cast<int64_t>(rect.Bottom) - rect.Top;
+    // Every cell is filled, whatever brush was left from the drawing before.
     Pen()->SetStyle(psClear);
+    Brush()->SetStyle(bsSolid);
     int32_t top = rect.Top;
     for (int row = 0; row < h; ++row) {
         const int32_t bottom = rect.Top + Round(static_cast<double>(row + 1) * rh / h);

@@ -239,6 +239,8 @@ TEST(ChartImageTool, ClippedToTheCubeAndLaidAtTheBackIn3D)
             // One cell a pixel of the picture, at the back of the cube.
             EXPECT_EQ(drawn, QStringList(4, "RectangleWithZ"));
             EXPECT_EQ((*(clip + 1))->Args, std::vector<int64_t>{depth});
+            EXPECT_EQ((*(clip + 1))->BrushStyle, bsSolid);
+            EXPECT_EQ((*(clip + 1))->BrushColor, clRed);
         }
     }
 }

@@ -180,6 +180,8 @@ TEST(RotateTool, WithAVisiblePenOnlyAWireBoxMovesUntilRelease)
     EXPECT_GT(changed, 400);
     EXPECT_EQ(r.View()->Rotation(), 6);
     EXPECT_EQ(r.View()->Elevation(), 343);
+    // The box was drawn in the turned view, not in the orthogonal one the chart was painted in.
+    EXPECT_FALSE(r.chart->Canvas3D()->IsOrthogonal);
 
     r.chart->MouseUp(mbLeft, 0, 140, 110);
     EXPECT_TRUE(r.chart->RepaintEnabled());
