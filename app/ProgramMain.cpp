@@ -4,7 +4,7 @@
 #include "app/QtTranslations.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
-#include "chart/components/UnitStartup.h"
+#include "chart/editors/AllUnits.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/QtApplicationServices.h"
@@ -16,7 +16,7 @@ int ProgramMain(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pelvaro"));
     InstallQtTranslations();
     int rc = 0;
-    InitializeUnits();
+    InitializeAllUnits();
     // The chart engine's messages to the user appear as error boxes.
     TeeMessageUserHandler = [](const QString& text) { Dialogs().ErrorMessage(nullptr, text); };
     InitializeSystemPrinter();
@@ -30,6 +30,6 @@ int ProgramMain(int& argc, char** argv)
     }
     FinalizeApplicationServices();
     FinalizeSystemPrinter();
-    FinalizeUnits();
+    FinalizeAllUnits();
     return rc;
 }

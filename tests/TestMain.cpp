@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "chart/components/UnitStartup.h"
+#include "chart/editors/AllUnits.h"
 
 int main(int argc, char** argv)
 {
@@ -11,8 +11,8 @@ int main(int argc, char** argv)
                                                                    : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    InitializeUnits();
+    InitializeAllUnits();
     const int rc = RUN_ALL_TESTS();
-    FinalizeUnits();
+    FinalizeAllUnits();
     return rc;
 }

@@ -173,6 +173,7 @@ void TAnnotationTool::DrawText()
 
 void TAnnotationTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomTool::DefineProperties(filer);
     static const QStringList positions = {"ppLeftTop", "ppLeftBottom", "ppRightTop", "ppRightBottom"};
     static const QStringList alignments = {"taLeftJustify", "taRightJustify", "taCenter"};
     TeeDefineObject(filer, "Callout", FCallout.get());

@@ -70,6 +70,7 @@ void TChartImageTool::DrawImage()
 
 void TChartImageTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomToolSeries::DefineProperties(filer);
     filer.DefineProperty(
         "Picture",
         [this](const QString& v) {

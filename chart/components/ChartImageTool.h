@@ -26,7 +26,7 @@ public:
     static QString Description();
     // The picture is stored as PNG data; data that is not a picture leaves the tool without one
     // and tells the user.
-    void DefineProperties(TTeeFiler& filer);
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     // Where the picture goes, in pixels.

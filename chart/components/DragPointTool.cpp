@@ -45,6 +45,7 @@ void TDragPointTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShif
 
 void TDragPointTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomToolSeries::DefineProperties(filer);
     static const QStringList styles = {"dsX", "dsY", "dsBoth"};
     TeeDefineEnum(filer, "DragStyle", FDragStyle, dsBoth, styles, [this](TDragPointStyle v) { SetDragStyle(v); });
 }

@@ -25,7 +25,7 @@ public:
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString GetEditorClass() const override { return QStringLiteral("TDragPointToolEdit"); }
     static QString Description();
-    void DefineProperties(TTeeFiler& filer);
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     TDragPointStyle FDragStyle = dsBoth;

@@ -136,6 +136,7 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button,
 
 void TMarksTipTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomToolSeries::DefineProperties(filer);
     static const QStringList actions = {"mtmMove", "mtmClick"};
     TeeDefineEnum(filer, "MouseAction", FMouseAction, mtmMove, actions,
                   [this](TMarkToolMouseAction v) { SetMouseAction(v); });

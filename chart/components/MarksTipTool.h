@@ -35,7 +35,7 @@ public:
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString GetEditorClass() const override { return QStringLiteral("TMarksTipToolEdit"); }
     static QString Description();
-    void DefineProperties(TTeeFiler& filer);
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     // The point under the mouse; false when there is none.

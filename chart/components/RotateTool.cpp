@@ -170,6 +170,7 @@ void TRotateTool::DrawWireBox()
 
 void TRotateTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomTool::DefineProperties(filer);
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     static const QStringList styles = {"rsAll", "rsRotation", "rsElevation"};
     TeeDefineEnum(filer, "Button", FButton, mbLeft, buttons, [this](TMouseButton v) { SetButton(v); });

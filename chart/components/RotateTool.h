@@ -30,7 +30,7 @@ public:
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString GetEditorClass() const override { return QStringLiteral("TRotateToolEditor"); }
     static QString Description();
-    void DefineProperties(TTeeFiler& filer);
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     void MouseMoved(int x, int y);

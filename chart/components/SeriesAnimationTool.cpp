@@ -128,6 +128,7 @@ void TSeriesAnimationTool::Animate(TRun& run)
 
 void TSeriesAnimationTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomToolSeries::DefineProperties(filer);
     TeeDefineInt(filer, "DrawEvery", FDrawEvery, 0, [this](int32_t v) { SetDrawEvery(v); });
     TeeDefineBool(filer, "StartAtMin", FStartAtMin, true, [this](bool v) { SetStartAtMin(v); });
     TeeDefineFloat(filer, "StartValue", FStartValue, 0.0, [this](double v) { SetStartValue(v); });

@@ -37,7 +37,7 @@ public:
 
     QString GetEditorClass() const override { return QStringLiteral("TSeriesAnimToolEditor"); }
     static QString Description();
-    void DefineProperties(TTeeFiler& filer);
+    void DefineProperties(TTeeFiler& filer) override;
 
 private:
     class TRun;

@@ -2,6 +2,7 @@
 
 #include "ui_TeeDragPoint.h"
 
+#include "chart/components/TeeSeriesTypes.h"
 #include "chart/editors/RadioGroup.h"
 #include "platform/ClassRegistry.h"
 
@@ -33,11 +34,25 @@ void TDragPointToolEdit::RGStyleClick()
     }
 }
 
+namespace {
+int startups = 0;
+}
+
 void TeeDragPointInitialize()
 {
+    if (startups++ > 0)
+        return;
+    // A form is not made through the registry: it is known by name only.
     RegisterClass(QStringLiteral("TDragPointToolEdit"), QStringLiteral("TSeriesToolEditor"), nullptr);
+    RegisterTeeTools({RegisterClassOf<TDragPointTool>(QStringLiteral("TDragPointTool"),
+                                                      QStringLiteral("TTeeCustomToolSeries"))});
 }
 
 void TeeDragPointFinalize()
 {
+    if (startups == 0 || --startups > 0)
+        return;
+    UnRegisterTeeTools({ClassOf<TDragPointTool>()});
+    UnRegisterClassOf<TDragPointTool>();
+    UnRegisterClass(QStringLiteral("TDragPointToolEdit"));
 }

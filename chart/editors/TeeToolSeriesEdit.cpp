@@ -75,13 +75,19 @@ void TSeriesToolEditor::CBSeriesChange()
     FTag->SetSeries(static_cast<TChartSeries*>(CBSeries->currentData().value<void*>()));
 }
 
+namespace {
+int startups = 0;
+}
+
 void TeeToolSeriesEditInitialize()
 {
     // A form is not made through the registry: it is known by name only.
-    RegisterClass(QStringLiteral("TSeriesToolEditor"), QStringLiteral("TForm"), nullptr);
+    if (startups++ == 0)
+        RegisterClass(QStringLiteral("TSeriesToolEditor"), QStringLiteral("TForm"), nullptr);
 }
 
 void TeeToolSeriesEditFinalize()
 {
-    UnRegisterClass(QStringLiteral("TSeriesToolEditor"));
+    if (startups > 0 && --startups == 0)
+        UnRegisterClass(QStringLiteral("TSeriesToolEditor"));
 }
