@@ -57,16 +57,17 @@ void TCursorTool::SetSeries(TChartSeries* value)
 {
     TTeeCustomToolSeries::SetSeries(value);
     TCustomAxisPanel* chart = ParentChart();
-    if (!value || IsLoading() || !chart)
+    // A cursor not yet placed is placed (and snapped) by the first draw, once the axes know
+    // their pixels; placing it now would put it at a meaningless spot.
+    if (!value || IsLoading() || !chart || FIXValue == -1 || FIYValue == -1)
         return;
-    const bool shown = Active() && FIXValue != -1 && FIYValue != -1;
-    if (shown) {
+    if (Active()) {
         chart->ControlCanvas();
         RedrawCursor(); // erases
     }
     SnapToPoint();
     CalcScreenPositions();
-    if (shown) {
+    if (Active()) {
         RedrawCursor();
         chart->ShowBackBuffer();
     }

@@ -103,10 +103,12 @@ TEST(CursorTool, DraggingSnapsToTheNearestPointTheEarlierOnTies)
     s->AddXY(30, 60);
     f.tool->SetStyle(cssVertical);
     f.tool->SetSnap(true);
-    f.tool->SetSeries(s); // snaps: 50 is nearest to 30
-    f.changes.clear();
-    f.chart->BroadcastToolEvent(cteAfterDraw);
+    f.tool->SetSeries(s);
+    EXPECT_EQ(f.tool->XPixel(), -1);
+    f.chart->BroadcastToolEvent(cteAfterDraw); // the middle, 50, snaps to 30
     EXPECT_EQ(f.tool->XPixel(), 150);
+    ASSERT_EQ(f.changes.size(), 1u);
+    EXPECT_EQ(f.changes[0].index, 2);
 
     f.tool->ChartMouseEvent(cmeDown, mbLeft, {}, 151, 20);
     EXPECT_EQ(f.tool->Dragging(), ccVertical);
@@ -220,25 +222,34 @@ TEST(CursorTool, StoresItsSettings)
 {
     TComponent owner(nullptr);
     TChart chart(&owner);
+    auto* series = new TLineSeries(&owner);
+    series->SetName("Series1");
+    chart.AddSeries(series);
     auto* tool = new TCursorTool(&owner);
     chart.Tools()->Add(tool);
-    EXPECT_EQ(TeeWriteProperties(chart).indexOf("Components.0.Class=TCursorTool\nComponents.0.Name=\nLegend"), -1);
+    tool->SetSeries(series);
     tool->SetFollowMouse(true);
     tool->SetSnap(true);
     tool->SetStyle(cssHorizontal);
     tool->Pen()->SetWidth(2);
-    TChart back(&owner);
+    TComponent otherForm(nullptr);
+    TChart back(&otherForm);
     TeeReadProperties(back, TeeWriteProperties(chart));
     auto* read = dynamic_cast<TCursorTool*>(back.Tools()->Get(0));
     ASSERT_NE(read, nullptr);
     EXPECT_TRUE(read->FollowMouse());
     EXPECT_TRUE(read->Snap());
     EXPECT_EQ(read->Style(), cssHorizontal);
+    EXPECT_EQ(TeeWriteProperties(back).count("Components."), TeeWriteProperties(chart).count("Components."));
     EXPECT_EQ(read->Pen()->Width(), 2);
+    EXPECT_EQ(read->Series(), back.Series(0));
+    EXPECT_EQ(read->XPixel(), -1); // placed by the first draw
     TeeReadProperties(back, "Components.Count=1\nComponents.0.Class=TCursorTool\nComponents.0.Style=cssDiagonal");
     EXPECT_EQ(dynamic_cast<TCursorTool*>(back.Tools()->Get(1))->Style(), cssBoth);
     EXPECT_EQ(TCursorTool::Description(), "Cursor");
     EXPECT_EQ(tool->GetEditorClass(), "TCursorToolEditor");
+    back.FreeAllSeries();
+    chart.FreeAllSeries();
 }
 
 struct ArrowFixture : ChartFixture {
