@@ -92,6 +92,17 @@ TEST(CursorTool, GrabsALineFewerThanThreePixelsAway)
         f.tool->SetStyle(c.style);
         EXPECT_EQ(f.tool->Clicked(c.x, c.y), c.expected);
     }
+    // Through the chart: a grabbed line keeps the chart from starting a zoom.
+    f.tool->SetStyle(cssBoth);
+    f.AddSeries("s", 3);
+    f.chart->MouseDown(mbLeft, {}, 252, 100);
+    EXPECT_EQ(f.tool->Dragging(), ccVertical);
+    EXPECT_FALSE(f.chart->Zoom()->Active);
+    f.chart->MouseUp(mbLeft, {}, 252, 100);
+    EXPECT_EQ(f.tool->Dragging(), ccNone);
+    f.chart->MouseDown(mbLeft, {}, 253, 100);
+    EXPECT_TRUE(f.chart->Zoom()->Active);
+    f.chart->MouseUp(mbLeft, {}, 253, 100);
 }
 
 TEST(CursorTool, DraggingSnapsToTheNearestPointTheEarlierOnTies)
