@@ -15,15 +15,20 @@ void TeeToolsInitialize()
     RegisterAbstractClassOf<TTeeCustomToolSeries>(QStringLiteral("TTeeCustomToolSeries"),
                                                   QStringLiteral("TTeeCustomTool"));
     RegisterAbstractClassOf<TTeeCustomToolAxis>(QStringLiteral("TTeeCustomToolAxis"), QStringLiteral("TTeeCustomTool"));
+    const QString tool = QStringLiteral("TTeeCustomTool");
+    const QString seriesTool = QStringLiteral("TTeeCustomToolSeries");
+    const QString axisTool = QStringLiteral("TTeeCustomToolAxis");
     // The tool types list the tools in this order.
     RegisterTeeTools({
-        RegisterClassOf<TRotateTool>(QStringLiteral("TRotateTool"), QStringLiteral("TTeeCustomTool")),
-        RegisterClassOf<TChartImageTool>(QStringLiteral("TChartImageTool"), QStringLiteral("TTeeCustomToolSeries")),
-        RegisterClassOf<TMarksTipTool>(QStringLiteral("TMarksTipTool"), QStringLiteral("TTeeCustomToolSeries")),
-        RegisterClassOf<TAnnotationTool>(QStringLiteral("TAnnotationTool"), QStringLiteral("TTeeCustomTool")),
-        RegisterClassOf<TSeriesAnimationTool>(QStringLiteral("TSeriesAnimationTool"),
-                                              QStringLiteral("TTeeCustomToolSeries")),
-        RegisterClassOf<TGridBandTool>(QStringLiteral("TGridBandTool"), QStringLiteral("TTeeCustomToolAxis")),
+        RegisterClassOf<TCursorTool>(QStringLiteral("TCursorTool"), seriesTool),
+        RegisterClassOf<TDragMarksTool>(QStringLiteral("TDragMarksTool"), seriesTool),
+        RegisterClassOf<TAxisArrowTool>(QStringLiteral("TAxisArrowTool"), axisTool),
+        RegisterClassOf<TRotateTool>(QStringLiteral("TRotateTool"), tool),
+        RegisterClassOf<TChartImageTool>(QStringLiteral("TChartImageTool"), seriesTool),
+        RegisterClassOf<TMarksTipTool>(QStringLiteral("TMarksTipTool"), seriesTool),
+        RegisterClassOf<TAnnotationTool>(QStringLiteral("TAnnotationTool"), tool),
+        RegisterClassOf<TSeriesAnimationTool>(QStringLiteral("TSeriesAnimationTool"), seriesTool),
+        RegisterClassOf<TGridBandTool>(QStringLiteral("TGridBandTool"), axisTool),
     });
 }
 
@@ -31,7 +36,8 @@ void TeeToolsFinalize()
 {
     if (startups == 0 || --startups > 0)
         return;
-    UnRegisterTeeTools({ClassOf<TRotateTool>(), ClassOf<TChartImageTool>(), ClassOf<TMarksTipTool>(),
+    UnRegisterTeeTools({ClassOf<TCursorTool>(), ClassOf<TDragMarksTool>(), ClassOf<TAxisArrowTool>(),
+                        ClassOf<TRotateTool>(), ClassOf<TChartImageTool>(), ClassOf<TMarksTipTool>(),
                         ClassOf<TAnnotationTool>(), ClassOf<TSeriesAnimationTool>(), ClassOf<TGridBandTool>()});
     UnRegisterClassOf<TGridBandTool>();
     UnRegisterClassOf<TSeriesAnimationTool>();
@@ -39,6 +45,9 @@ void TeeToolsFinalize()
     UnRegisterClassOf<TMarksTipTool>();
     UnRegisterClassOf<TChartImageTool>();
     UnRegisterClassOf<TRotateTool>();
+    UnRegisterClassOf<TAxisArrowTool>();
+    UnRegisterClassOf<TDragMarksTool>();
+    UnRegisterClassOf<TCursorTool>();
     UnRegisterClassOf<TTeeCustomToolAxis>();
     UnRegisterClassOf<TTeeCustomToolSeries>();
     UnRegisterClassOf<TTeeCustomTool>();

@@ -4,7 +4,10 @@
 // makes the tool classes known to streaming and enters them in the tool types.
 
 #include "chart/components/AnnotationTool.h"
+#include "chart/components/AxisArrowTool.h"
 #include "chart/components/ChartImageTool.h"
+#include "chart/components/CursorTool.h"
+#include "chart/components/DragMarksTool.h"
 #include "chart/components/GridBandTool.h"
 #include "chart/components/MarksTipTool.h"
 #include "chart/components/RotateTool.h"

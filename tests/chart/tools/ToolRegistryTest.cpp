@@ -38,8 +38,7 @@ const ToolKind kTools[] = {
 };
 
 // Tools of this library that this build does not have yet.
-const QStringList kNotBuiltYet = {"TCursorTool",  "TDragMarksTool", "TAxisArrowTool", "TDrawLineTool",
-                                  "TNearestTool", "TColorBandTool", "TColorLineTool"};
+const QStringList kNotBuiltYet = {"TDrawLineTool", "TNearestTool", "TColorBandTool", "TColorLineTool"};
 
 } // namespace
 
