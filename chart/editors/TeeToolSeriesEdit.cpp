@@ -20,6 +20,8 @@ TSeriesToolEditor::TSeriesToolEditor(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     Label1 = ui.Label1;
     CBSeries = ui.CBSeries;
+    // The label takes the width of its text from where it stands.
+    Label1->adjustSize();
     // Alone on the screen the form has only the system menu: no minimise or maximise box.
     if (!parent)
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

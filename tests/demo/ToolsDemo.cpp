@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -12,10 +14,13 @@
 #include "chart/components/Chart.h"
 #include "chart/components/Series.h"
 #include "chart/components/TeeTools.h"
-#include "chart/components/UnitStartup.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/SeriesMarks.h"
+#include "chart/core/TeeEngineSettings.h"
+#include "chart/editors/AllUnits.h"
 #include "chart/editors/ChartWidget.h"
+#include "chart/editors/TeeDragPoint.h"
+#include "platform/widgets/QtApplicationServices.h"
 
 namespace {
 
@@ -34,13 +39,16 @@ void AddSwitch(QHBoxLayout* row, const QString& text, TTeeCustomTool* tool, bool
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    InitializeUnits();
+    InitializeAllUnits();
+    InitializeApplicationServices();
     int rc = 0;
     {
         QWidget window;
         auto* column = new QVBoxLayout(&window);
         auto* row = new QHBoxLayout;
         column->addLayout(row);
+        auto* row2 = new QHBoxLayout;
+        column->addLayout(row2);
         auto* widget = new TChartWidget;
         column->addWidget(widget, 1);
         TChart* chart = widget->Chart();
@@ -94,11 +102,78 @@ int main(int argc, char** argv)
         AddSwitch(row, QStringLiteral("Left axis arrows (inverted)"), leftArrows, true);
         row->addStretch(1);
 
+        auto* view3D = new QCheckBox(QStringLiteral("3D"));
+        QObject::connect(view3D, &QCheckBox::toggled, [chart](bool on) { chart->SetView3D(on); });
+        row2->addWidget(view3D);
+
+        auto* rotate = new TRotateTool(chart);
+        rotate->Pen()->SetVisible(true);
+        chart->Tools()->Add(rotate);
+        AddSwitch(row2, QStringLiteral("Rotate (wire box)"), rotate, false);
+
+        auto* bands = new TGridBandTool(chart);
+        bands->SetAxis(chart->LeftAxis());
+        bands->Band1()->SetColor(RGB(228, 236, 250));
+        bands->Band2()->SetColor(clWhite);
+        AddSwitch(row2, QStringLiteral("Grid bands"), bands, true);
+
+        // A soft gradient behind the span of the peaks.
+        auto* image = new TChartImageTool(chart);
+        QImage picture(64, 64, QImage::Format_RGB32);
+        for (int py = 0; py < 64; ++py)
+            for (int px = 0; px < 64; ++px)
+                picture.setPixel(px, py, qRgb(255 - px / 2, 245, 215 + py / 2));
+        image->Picture()->SetGraphic(picture);
+        image->SetSeries(peaks);
+        chart->Tools()->Add(image);
+        AddSwitch(row2, QStringLiteral("Image behind Peaks"), image, false);
+
+        auto* tips = new TMarksTipTool(chart);
+        tips->SetStyle(smsXY);
+        chart->Tools()->Add(tips);
+        AddSwitch(row2, QStringLiteral("Mark tips"), tips, true);
+
+        auto* note = new TAnnotationTool(chart);
+        note->SetText(QStringLiteral("A note at the top right,") + TeeLineSeparator + QStringLiteral("pointing at the chart"));
+        note->SetPosition(ppRightTop);
+        note->SetCursor(crHandPoint);
+        note->Callout()->Arrow()->SetVisible(true);
+        note->Callout()->Arrow()->SetColor(clNavy);
+        note->Callout()->SetArrowHead(ahSolid);
+        note->Callout()->SetXPosition(500);
+        note->Callout()->SetYPosition(300);
+        chart->Tools()->Add(note);
+        AddSwitch(row2, QStringLiteral("Annotation"), note, true);
+
+        auto* drag = new TDragPointTool(chart);
+        drag->SetSeries(peaks);
+        chart->Tools()->Add(drag);
+        AddSwitch(row2, QStringLiteral("Drag point"), drag, false);
+        auto* dragEditor = new QPushButton(QStringLiteral("Drag point editor..."));
+        QObject::connect(dragEditor, &QPushButton::clicked, [drag] {
+            auto* form = new TDragPointToolEdit;
+            form->setAttribute(Qt::WA_DeleteOnClose);
+            form->SetTag(drag);
+            form->show();
+        });
+        row2->addWidget(dragEditor);
+
+        auto* animation = new TSeriesAnimationTool(chart);
+        animation->SetSeries(peaks);
+        animation->SetSteps(40);
+        animation->SetDrawEvery(3);
+        chart->Tools()->Add(animation);
+        auto* animate = new QPushButton(QStringLiteral("Animate Peaks"));
+        QObject::connect(animate, &QPushButton::clicked, [animation] { animation->Execute(); });
+        row2->addWidget(animate);
+        row2->addStretch(1);
+
         window.setWindowTitle(QStringLiteral("Tools"));
         window.resize(1000, 640);
         window.show();
         rc = app.exec();
     }
-    FinalizeUnits();
+    FinalizeApplicationServices();
+    FinalizeAllUnits();
     return rc;
 }
