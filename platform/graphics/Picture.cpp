@@ -9,10 +9,7 @@ void TPicture::SetGraphic(const QImage& image)
 
 void TPicture::SetTransparent(bool value)
 {
-    if (FTransparent != value) {
-        FTransparent = value;
-        Changed();
-    }
+    SetProp(FTransparent, value);
 }
 
 void TPicture::Clear()
