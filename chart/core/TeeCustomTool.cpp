@@ -21,6 +21,33 @@ void TTeeCustomTool::SetParentChart(TCustomAxisPanel* value)
         static_cast<TTypedList<TTeeCustomTool>*>(value->Tools())->Add(this);
 }
 
+void TTeeCustomTool::DefineProperties(TTeeFiler& filer)
+{
+    TeeDefineBool(filer, "Active", Active(), true, [this](bool v) { SetActive(v); });
+}
+
+void TTeeCustomToolSeries::DefineProperties(TTeeFiler& filer)
+{
+    TTeeCustomTool::DefineProperties(filer);
+    filer.DefineProperty(
+        "Series", [this](const QString& v) { FSeriesName = v; }, [this] { return FSeries ? FSeries->Name() : QString(); },
+        FSeries != nullptr);
+}
+
+void TTeeCustomToolSeries::Loaded()
+{
+    // The series is set while the tool is still loading, as a stream would set it.
+    const QString name = FSeriesName;
+    FSeriesName.clear();
+    for (int i = 0; !name.isEmpty() && ParentChart() && i < ParentChart()->SeriesCount(); ++i) {
+        if (ParentChart()->Series(i)->Name().compare(name, Qt::CaseInsensitive) == 0) {
+            SetSeries(ParentChart()->Series(i));
+            break;
+        }
+    }
+    TTeeCustomTool::Loaded();
+}
+
 void TTeeCustomToolSeries::SetSeries(TChartSeries* value)
 {
     if (FSeries == value)
@@ -58,8 +85,14 @@ void TTeeCustomToolAxis::SetAxis(TChartAxis* value)
     Repaint();
 }
 
+void TTeeCustomToolAxis::ForgetAxis()
+{
+    FAxis = nullptr;
+}
+
 void TTeeCustomToolAxis::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomTool::DefineProperties(filer);
     // An index that the chart does not have leaves the tool without an axis change.
     filer.DefineProperty(
         "AxisID",

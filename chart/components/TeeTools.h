@@ -1,0 +1,12 @@
+#pragma once
+
+// Chief header of the chart tools: every tool class, and the tools unit's start-up, which
+// makes the tool classes known to streaming and enters them in the tool types.
+
+#include "chart/components/AxisArrowTool.h"
+#include "chart/components/CursorTool.h"
+#include "chart/components/DragMarksTool.h"
+#include "chart/core/TeeCustomTool.h"
+
+void TeeToolsInitialize();
+void TeeToolsFinalize();
