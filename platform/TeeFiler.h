@@ -2,7 +2,8 @@
 
 // Stored properties of graphics and chart objects. An object defines each property by name with a reader,
 // a writer and whether it is stored; a writer filer then saves only the stored ones and a
-// reader filer gives back what was saved. Legacy names are defined with a reader only.
+// reader filer gives back what was saved. Names that are read but never written are defined
+// with a reader only.
 // The text form is ours: one "Path.Name=value" line per stored property.
 
 #include <QHash>
@@ -98,7 +99,7 @@ E TeeTextEnum(const QString& text, const QStringList& names, E fallback)
 
 // The usual shape of a stored property: written only when the value differs from what the object
 // starts with, read back through the setter. Text that is not a value reads as the fallback: the
-// current value unless one is given (some properties have always fallen back to a fixed value).
+// current value, or the fixed value that a property gives (false, or its published default).
 // A property with its own rule for storing passes TeeStored(rule) in place of the start value.
 struct TTeeStoredRule
 {

@@ -21,10 +21,7 @@ TBarSeriesGradient::TBarSeriesGradient(TNotifyEvent changeHandler) : TCustomTeeG
 
 void TBarSeriesGradient::SetRelative(bool value)
 {
-    if (FRelative == value)
-        return;
-    FRelative = value;
-    Changed();
+    SetProp(FRelative, value);
 }
 
 void TBarSeriesGradient::Assign(TPersistent* source)
@@ -57,36 +54,29 @@ template <class F> void TCustomBarSeries::ForEachSameClass(F f) const
 
 void TCustomBarSeries::SetBarStyle(TBarStyle value)
 {
-    if (FBarStyle == value)
-        return;
-    FBarStyle = value;
-    Repaint();
+    SetProp(FBarStyle, value);
 }
 
 void TCustomBarSeries::SetMultiBar(TMultiBar value)
 {
-    if (FMultiBar == value)
+    if (!SetProp(FMultiBar, value))
         return;
-    FMultiBar = value;
     SetVisiblePointsOnly(value != mbSelfStack);
     ForEachSameClass([&](TCustomBarSeries* s) {
         s->FMultiBar = value;
         s->FSideMargins = FSideMargins;
         s->SetVisiblePointsOnly(value != mbSelfStack);
     });
-    Repaint();
 }
 
 void TCustomBarSeries::SetSideMargins(bool value)
 {
-    if (FSideMargins == value)
+    if (!SetProp(FSideMargins, value))
         return;
-    FSideMargins = value;
     ForEachSameClass([&](TCustomBarSeries* s) {
         s->FMultiBar = FMultiBar;
         s->FSideMargins = value;
     });
-    Repaint();
 }
 
 void TCustomBarSeries::SetParentChart(TCustomAxisPanel* value)

@@ -210,7 +210,7 @@ void TCustomChart::Assign(TPersistent* Source)
 void TCustomChart::DefineProperties(TTeeFiler& filer)
 {
     TCustomAxisPanel::DefineProperties(filer);
-    // Older streams kept the back wall's colour under this name; it is never written back.
+    // Another name for the back wall's colour: read, never written.
     filer.DefineProperty(
         "BackColor",
         [this](const QString& v) {
@@ -225,7 +225,7 @@ void TCustomChart::DefineProperties(TTeeFiler& filer)
         },
         {}, false);
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
-    // An unknown button has always read as the right one.
+    // An unknown button reads as the right one.
     TeeDefineEnum(filer, "ScrollMouseButton", FScrollMouseButton, mbRight, buttons,
                   [this](TMouseButton v) { FScrollMouseButton = v; }, mbRight);
     TeeDefineObject(filer, "Title", FTitle.get());

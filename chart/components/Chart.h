@@ -131,7 +131,8 @@ public:
     TMouseButton ScrollMouseButton() const { return FScrollMouseButton; }
     void SetScrollMouseButton(TMouseButton value) { FScrollMouseButton = value; }
 
-    // Legacy: the back wall's colour; with a window and not loading its brush turns solid.
+    // The back wall's colour under a name that is read, never written; with a window and not
+    // loading, the wall's brush turns solid.
     void SetBackColor(TColor value);
 
     // ---- services ----

@@ -35,22 +35,11 @@ void TLegendSymbol::Assign(TPersistent* Source)
     TPersistent::Assign(Source);
 }
 
-namespace {
-template <class T>
-bool Store(T& field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-} // namespace
-
 void TLegendSymbol::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList positions = {"spLeft", "spRight"};
     static const QStringList units = {"lcsPercent", "lcsPixels"};
-    // These have always read a bad text as false or as the published default.
+    // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineBool(filer, "Continuous", FContinuous, false, [this](bool v) { SetContinuous(v); }, false);
     TeeDefineBool(filer, "DefaultPen", FDefaultPen, true, [this](bool v) { SetDefaultPen(v); }, false);
     TeeDefineObject(filer, "Pen", FPen.get());
@@ -65,38 +54,31 @@ void TLegendSymbol::DefineProperties(TTeeFiler& filer)
 
 void TLegendSymbol::SetContinuous(bool value)
 {
-    if (Store(FContinuous, value))
-        Changed();
+    SetProp(FContinuous, value);
 }
 void TLegendSymbol::SetDefaultPen(bool value)
 {
-    if (Store(FDefaultPen, value))
-        Changed();
+    SetProp(FDefaultPen, value);
 }
 void TLegendSymbol::SetPosition(TLegendSymbolPosition value)
 {
-    if (Store(FPosition, value))
-        Changed();
+    SetProp(FPosition, value);
 }
 void TLegendSymbol::SetSquared(bool value)
 {
-    if (Store(FSquared, value))
-        Changed();
+    SetProp(FSquared, value);
 }
 void TLegendSymbol::SetVisible(bool value)
 {
-    if (Store(FVisible, value))
-        Changed();
+    SetProp(FVisible, value);
 }
 void TLegendSymbol::SetWidth(int value)
 {
-    if (Store(FWidth, value))
-        Changed();
+    SetProp(FWidth, value);
 }
 void TLegendSymbol::SetWidthUnits(TLegendSymbolSize value)
 {
-    if (Store(FWidthUnits, value))
-        Changed();
+    SetProp(FWidthUnits, value);
 }
 
 int TLegendSymbol::CalcWidth(int textWidth)
@@ -173,7 +155,7 @@ void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
                                            "ltsRightPercent", "ltsXValue",     "ltsValue",      "ltsPercent",
                                            "ltsXAndValue",  "ltsXAndPercent"};
     TTeeCustomShapePosition::DefineProperties(filer);
-    // These have always read a bad text as false or as the published default.
+    // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineEnum(filer, "Alignment", FAlignment, laRight, alignments, [this](TLegendAlignment v) { SetAlignment(v); },
                   laRight);
     TeeDefineBool(filer, "CheckBoxes", FCheckBoxes, false, [this](bool v) { SetCheckBoxes(v); }, false);
@@ -197,29 +179,25 @@ void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
 
 void TCustomChartLegend::SetAlignment(TLegendAlignment value)
 {
-    if (Store(FAlignment, value))
-        Repaint();
+    SetProp(FAlignment, value);
 }
 
 void TCustomChartLegend::SetTextStyle(TLegendTextStyle value)
 {
-    if (Store(FTextStyle, value))
-        Repaint();
+    SetProp(FTextStyle, value);
 }
 
 void TCustomChartLegend::SetFirstValue(int value)
 {
     if (value < 0)
         throw LegendException(TeeMsg_LegendFirstValue);
-    SetIntProp(FFirstValue, value);
+    SetProp(FFirstValue, value);
 }
 
 void TCustomChartLegend::SetLegendStyle(TLegendStyle value)
 {
-    if (Store(FLegendStyle, value)) {
+    if (SetProp(FLegendStyle, value))
         CalcLegendStyle();
-        Repaint();
-    }
 }
 
 void TCustomChartLegend::SetSeries(TChartSeries* value)

@@ -63,6 +63,10 @@ public:
     // Each setting written only when it differs from a new symbol's.
     void DefineProperties(TTeeFiler& filer);
 
+protected:
+    // A changed setting repaints the legend.
+    void PropertyChanged() override { Changed(); }
+
 private:
     void Changed();
 
@@ -101,36 +105,36 @@ public:
     TLegendAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TLegendAlignment value);
     bool CheckBoxes() const { return FCheckBoxes; }
-    void SetCheckBoxes(bool value) { SetBoolProp(FCheckBoxes, value); }
+    void SetCheckBoxes(bool value) { SetProp(FCheckBoxes, value); }
     bool CurrentPage() const { return FCurrentPage; }
-    void SetCurrentPage(bool value) { SetBoolProp(FCurrentPage, value); }
+    void SetCurrentPage(bool value) { SetProp(FCurrentPage, value); }
     TChartHiddenPen* DividingLines() const { return FDividingLines.get(); }
     void SetDividingLines(TChartPen* value) { FDividingLines->Assign(value); }
     int FirstValue() const { return FFirstValue; }
     // LegendException below 0; the value then stays.
     void SetFirstValue(int value);
     bool FontSeriesColor() const { return FFontSeriesColor; }
-    void SetFontSeriesColor(bool value) { SetBoolProp(FFontSeriesColor, value); }
+    void SetFontSeriesColor(bool value) { SetProp(FFontSeriesColor, value); }
     int HorizMargin() const { return FHorizMargin; }
-    void SetHorizMargin(int value) { SetIntProp(FHorizMargin, value); }
+    void SetHorizMargin(int value) { SetProp(FHorizMargin, value); }
     bool Inverted() const { return FInverted; }
-    void SetInverted(bool value) { SetBoolProp(FInverted, value); }
+    void SetInverted(bool value) { SetProp(FInverted, value); }
     TLegendStyle LegendStyle() const { return FLegendStyle; }
     void SetLegendStyle(TLegendStyle value);
     int MaxNumRows() const { return FMaxNumRows; }
-    void SetMaxNumRows(int value) { SetIntProp(FMaxNumRows, value); }
+    void SetMaxNumRows(int value) { SetProp(FMaxNumRows, value); }
     bool ResizeChart() const { return FResizeChart; }
-    void SetResizeChart(bool value) { SetBoolProp(FResizeChart, value); }
+    void SetResizeChart(bool value) { SetProp(FResizeChart, value); }
     TLegendSymbol* Symbol() const { return FSymbol.get(); }
     void SetSymbol(TLegendSymbol* value) { FSymbol->Assign(value); }
     TLegendTextStyle TextStyle() const { return FTextStyle; }
     void SetTextStyle(TLegendTextStyle value);
     int TopPos() const { return FTopPos; }
-    void SetTopPos(int value) { SetIntProp(FTopPos, value); }
+    void SetTopPos(int value) { SetProp(FTopPos, value); }
     int VertMargin() const { return FVertMargin; }
-    void SetVertMargin(int value) { SetIntProp(FVertMargin, value); }
+    void SetVertMargin(int value) { SetProp(FVertMargin, value); }
     int VertSpacing() const { return FVertSpacing; }
-    void SetVertSpacing(int value) { SetIntProp(FVertSpacing, value); }
+    void SetVertSpacing(int value) { SetProp(FVertSpacing, value); }
     int ColorWidth() const { return FSymbol->Width(); }
     void SetColorWidth(int value) { FSymbol->SetWidth(value); }
     // The series whose values a values legend lists; none: the chart's first active one.

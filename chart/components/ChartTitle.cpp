@@ -12,34 +12,18 @@ int TeeTitleFootDistance = 5;
 
 TTeeCustomShapePosition::TTeeCustomShapePosition(TCustomTeePanel* AOwner) : TTeeCustomShape(AOwner) {}
 
-void TTeeCustomShapePosition::SetIntProp(int& field, int value)
-{
-    if (Parent())
-        Parent()->SetIntegerProperty(field, value);
-    else
-        field = value;
-}
-
-void TTeeCustomShapePosition::SetBoolProp(bool& field, bool value)
-{
-    if (Parent())
-        Parent()->SetBooleanProperty(field, value);
-    else
-        field = value;
-}
-
-void TTeeCustomShapePosition::SetCustomPosition(bool value) { SetBoolProp(FCustomPosition, value); }
+void TTeeCustomShapePosition::SetCustomPosition(bool value) { SetProp(FCustomPosition, value); }
 
 void TTeeCustomShapePosition::SetLeft(int value)
 {
     FCustomPosition = true;
-    SetIntProp(ShapeRect.Left, value);
+    SetProp(ShapeRect.Left, value);
 }
 
 void TTeeCustomShapePosition::SetTop(int value)
 {
     FCustomPosition = true;
-    SetIntProp(ShapeRect.Top, value);
+    SetProp(ShapeRect.Top, value);
 }
 
 void TTeeCustomShapePosition::Assign(TPersistent* Source)
@@ -106,10 +90,7 @@ TChartTitle::~TChartTitle()
 
 void TChartTitle::SetAlignment(TAlignment value)
 {
-    if (FAlignment != value) {
-        FAlignment = value;
-        Repaint();
-    }
+    SetProp(FAlignment, value);
 }
 
 void TChartTitle::SetText(TStrings* value)
@@ -132,7 +113,7 @@ void TChartTitle::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList alignments = {"taLeftJustify", "taRightJustify", "taCenter"};
     TTeeCustomShapePosition::DefineProperties(filer);
-    // These have always read a bad text as the published default or as false.
+    // A bad text reads as the published default or as false, whatever the value held.
     TeeDefineEnum(filer, "Alignment", FAlignment, taCenter, alignments, [this](TAlignment v) { SetAlignment(v); },
                   taCenter);
     TeeDefineBool(filer, "AdjustFrame", FAdjustFrame, true, [this](bool v) { SetAdjustFrame(v); }, false);

@@ -29,11 +29,6 @@ public:
     void SetLeft(int value);
     void SetTop(int value);
 
-protected:
-    // Stores through the parent's setter (repaint) when there is one, else directly.
-    void SetIntProp(int& field, int value);
-    void SetBoolProp(bool& field, bool value);
-
 private:
     bool FCustomPosition = false;
 };
@@ -51,7 +46,7 @@ public:
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value);
     bool AdjustFrame() const { return FAdjustFrame; }
-    void SetAdjustFrame(bool value) { SetBoolProp(FAdjustFrame, value); }
+    void SetAdjustFrame(bool value) { SetProp(FAdjustFrame, value); }
     TStringList* Text() const { return FText.get(); }
     void SetText(TStrings* value);
 

@@ -11,18 +11,12 @@ TCustomChartWall::TCustomChartWall(TCustomTeePanel* AOwner) : TTeeCustomShape(AO
 
 void TCustomChartWall::SetDark3D(bool value)
 {
-    if (Parent())
-        Parent()->SetBooleanProperty(FDark3D, value);
-    else
-        FDark3D = value;
+    SetProp(FDark3D, value);
 }
 
 void TCustomChartWall::SetSize(int value)
 {
-    if (Parent())
-        Parent()->SetIntegerProperty(FSize, value);
-    else
-        FSize = value;
+    SetProp(FSize, value);
 }
 
 void TCustomChartWall::InitColor(TColor value)
@@ -54,7 +48,7 @@ void TCustomChartWall::DefineProperties(TTeeFiler& filer)
 {
     // The colour is stored against the wall's own default (IsColorStored).
     TTeeCustomShape::DefineProperties(filer);
-    // These have always read a bad text as false or as no size.
+    // A bad text reads as false or as no size, whatever the value held.
     TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { SetDark3D(v); }, false);
     TeeDefineInt(filer, "Size", FSize, 0, [this](int32_t v) { SetSize(v); }, 0);
 }

@@ -92,7 +92,7 @@ void TCircledSeries::Assign(TPersistent* source)
 void TCircledSeries::DefineProperties(TTeeFiler& filer)
 {
     TChartSeries::DefineProperties(filer);
-    // These have always read a bad text as false or as the published default.
+    // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineBool(filer, "Circled", FCircled, false, [this](bool v) { SetCircled(v); }, false);
     TeeDefineInt(filer, "CustomXRadius", FCustomXRadius, 0, [this](int32_t v) { SetCustomXRadius(v); }, 0);
     TeeDefineInt(filer, "CustomYRadius", FCustomYRadius, 0, [this](int32_t v) { SetCustomYRadius(v); }, 0);

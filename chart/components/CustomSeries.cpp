@@ -54,14 +54,12 @@ void TCustomSeries::SetParentChart(TCustomAxisPanel* value)
 
 void TCustomSeries::SetStacked(TCustomSeriesStack value)
 {
-    if (FStacked == value)
+    if (!SetProp(FStacked, value))
         return;
-    FStacked = value;
     if (TCustomAxisPanel* chart = ParentChart())
         for (int i = 0; i < chart->SeriesCount(); ++i)
             if (auto* s = dynamic_cast<TCustomSeries*>(chart->Series(i)); s && SameClass(s))
                 s->FStacked = value;
-    Repaint();
 }
 
 void TCustomSeries::CalcZOrder()

@@ -31,7 +31,7 @@ void TFastLineSeries::Assign(TPersistent* source)
 void TFastLineSeries::DefineProperties(TTeeFiler& filer)
 {
     TCustomLineSeries::DefineProperties(filer);
-    // These have always read a bad text as false.
+    // A bad text reads as false, whatever the value held.
     TeeDefineBool(filer, "AutoRepaint", FAutoRepaint, true, [this](bool v) { SetAutoRepaint(v); }, false);
     TeeDefineBool(filer, "DrawAllPoints", FDrawAllPoints, true, [this](bool v) { SetDrawAllPoints(v); }, false);
     TeeDefineBool(filer, "IgnoreNulls", FIgnoreNulls, true, [this](bool v) { SetIgnoreNulls(v); }, false);

@@ -36,20 +36,19 @@ void TPieOtherSlice::SetLegend(TCustomChartLegend* value)
     legend->SetSeries(FOwner);
 }
 
+void TPieOtherSlice::PropertyChanged()
+{
+    FOwner->Repaint();
+}
+
 void TPieOtherSlice::SetColor(TColor value)
 {
-    if (FColor != value) {
-        FColor = value;
-        FOwner->Repaint();
-    }
+    SetProp(FColor, value);
 }
 
 void TPieOtherSlice::SetStyle(TPieOtherStyle value)
 {
-    if (FStyle != value) {
-        FStyle = value;
-        FOwner->Repaint();
-    }
+    SetProp(FStyle, value);
 }
 
 QString TPieOtherSlice::Text() const
@@ -59,18 +58,12 @@ QString TPieOtherSlice::Text() const
 
 void TPieOtherSlice::SetText(const QString& value)
 {
-    if (FText != value) {
-        FText = value;
-        FOwner->Repaint();
-    }
+    SetProp(FText, value);
 }
 
 void TPieOtherSlice::SetValue(double value)
 {
-    if (FValue != value) {
-        FValue = value;
-        FOwner->Repaint();
-    }
+    SetProp(FValue, value);
 }
 
 void TPieOtherSlice::Assign(TPersistent* source)
@@ -92,7 +85,7 @@ void TPieOtherSlice::Assign(TPersistent* source)
 void TPieOtherSlice::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList styles = {"poNone", "poBelowPercent", "poBelowValue"};
-    // These have always read a bad text as the published default.
+    // A bad text reads as the published default, whatever the value held.
     TeeDefineColor(filer, "Color", FColor, clDefault, [this](TColor v) { SetColor(v); }, clDefault);
     filer.DefineObject("Legend", [this](TTeeFiler& f) { Legend()->DefineProperties(f); }, FLegend != nullptr);
     TeeDefineEnum(filer, "Style", FStyle, poNone, styles, [this](TPieOtherStyle v) { SetStyle(v); }, poNone);

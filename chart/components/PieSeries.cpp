@@ -458,7 +458,7 @@ void TPieSeries::DefineProperties(TTeeFiler& filer)
     if (dynamic_cast<TTeePropertyWriter*>(&filer))
         RemoveOtherSlice();
     TCircledSeries::DefineProperties(filer);
-    // These have always read a bad text as false or as the published default.
+    // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineInt(filer, "AngleSize", FAngleSize, 360, [this](int32_t v) { SetAngleSize(v); }, 360);
     TeeDefineBool(filer, "AutoMarkPosition", FAutoMarkPosition, true, [this](bool v) { SetAutoMarkPosition(v); }, false);
     TeeDefineColor(filer, "CircleBackColor", CircleBackColor(), clDefault, [this](TColor v) { SetCircleBackColor(v); },

@@ -58,6 +58,10 @@ public:
     void Assign(TPersistent* source) override;
     void DefineProperties(TTeeFiler& filer) override;
 
+protected:
+    // A changed setting repaints the pie.
+    void PropertyChanged() override;
+
 private:
     TPieSeries* FOwner;
     std::unique_ptr<TChartLegend> FLegend;

@@ -16,18 +16,12 @@ void TAxisItem::Repaint()
 
 void TAxisItem::SetValue(double value)
 {
-    if (FValue != value) {
-        FValue = value;
-        Repaint();
-    }
+    SetProp(FValue, value);
 }
 
 void TAxisItem::SetText(const QString& value)
 {
-    if (FText != value) {
-        FText = value;
-        Repaint();
-    }
+    SetProp(FText, value);
 }
 
 void TAxisItem::DefineProperties(TTeeFiler& filer)

@@ -29,6 +29,10 @@ public:
     void Repaint();
     void DefineProperties(TTeeFiler& filer) override;
 
+protected:
+    // A changed setting repaints the axis' chart.
+    void PropertyChanged() override { Repaint(); }
+
 private:
     TAxisItems* FItems;
     double FValue = 0;

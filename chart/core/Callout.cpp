@@ -31,26 +31,17 @@ TCallout::~TCallout() = default;
 
 void TCallout::SetArrowHead(TArrowHeadStyle value)
 {
-    if (FArrowHead != value) {
-        FArrowHead = value;
-        Repaint();
-    }
+    SetProp(FArrowHead, value);
 }
 
 void TCallout::SetArrowHeadSize(int value)
 {
-    if (FArrowHeadSize != value) {
-        FArrowHeadSize = value;
-        Repaint();
-    }
+    SetProp(FArrowHeadSize, value);
 }
 
 void TCallout::SetDistance(int value)
 {
-    if (FDistance != value) {
-        FDistance = value;
-        Repaint();
-    }
+    SetProp(FDistance, value);
 }
 
 void TCallout::Draw(TColor colour, TPoint from, TPoint to, int z)
@@ -117,7 +108,7 @@ void TMarksCallout::SetLength(int value)
     if (Series())
         Series()->SetIntegerProperty(FLength, value);
     else
-        FLength = value;
+        SetProp(FLength, value);
 }
 
 void TMarksCallout::Assign(TPersistent* Source)

@@ -50,7 +50,7 @@ public:
     explicit TMarksCallout(TChartSeries* series);
 
     int Length() const { return FLength; }
-    // Repaints the series' chart when changed.
+    // Repaints the series' chart when changed, as the marks' own settings do.
     void SetLength(int value);
 
     void Assign(TPersistent* Source) override;

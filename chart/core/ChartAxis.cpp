@@ -18,7 +18,7 @@ int32_t TeeMaxPixelPos = 67108863;
 
 void ChartAxisInitialize()
 {
-    // Pens and coordinates of the NT family reach 2^26; older systems stop at 16 bits.
+    // Pens and coordinates reach 2^26 on the NT family of systems, 16 bits on the others.
     TeeMaxPixelPos = IsWindowsNT ? 67108863 : 32767;
 }
 

@@ -29,7 +29,7 @@ double TextDouble(const QString& text, double fallback)
 
 void TChartAxis::DefineProperties(TTeeFiler& filer)
 {
-    // A bad text has always read as false here.
+    // A bad text reads as false here, whatever the value held.
     auto boolProp = [&filer](const char* name, bool& field, bool def) {
         TeeDefineBool(filer, name, field, def, [&field](bool v) { field = v; }, false);
     };

@@ -114,7 +114,7 @@ void TChartPen::DefineProperties(TTeeFiler& filer)
     TPen::DefineProperties(filer);
     TeeDefineEnum(filer, "EndStyle", FEndStyle, TeeStored(IsEndStyleStored()), endStyleNames,
                   [this](TPenEndStyle v) { SetEndStyle(v); });
-    // The flags have always read a bad text as false.
+    // A bad text reads as false, whatever the flag held.
     TeeDefineBool(filer, "SmallDots", FSmallDots, TeeStored(IsSmallDotsStored()), [this](bool v) { SetSmallDots(v); },
                   false);
     TeeDefineBool(filer, "Visible", FVisible, TeeStored(IsVisibleStored()), [this](bool v) { SetVisible(v); }, false);

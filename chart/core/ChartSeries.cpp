@@ -408,24 +408,20 @@ TChartValueList* TChartSeries::GetYValueList(const QString& name) const
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    if (FHorizAxis == value)
+    if (!SetProp(FHorizAxis, value))
         return;
-    FHorizAxis = value;
     if (value != aCustomHorizAxis && !IsLoading())
         FCustomHorizAxis = nullptr;
     RecalcGetAxis();
-    Repaint();
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    if (FVertAxis == value)
+    if (!SetProp(FVertAxis, value))
         return;
-    FVertAxis = value;
     if (value != aCustomVertAxis && !IsLoading())
         FCustomVertAxis = nullptr;
     RecalcGetAxis();
-    Repaint();
 }
 
 void TChartSeries::SetCustomHorizAxis(TChartAxis* value)

@@ -175,6 +175,7 @@ public:
     // Drops the function without freeing it (it has gone to another series or is being freed).
     void ForgetFunction() { FFunction = nullptr; }
     const QString& ColorSource() const { return FColorSource; }
+    // These two refill the series from its sources when changed, without a repaint of their own.
     void SetColorSource(const QString& value);
     const QString& XLabelsSource() const { return FXLabelsSource; }
     void SetLabelsSource(const QString& value);

@@ -219,10 +219,8 @@ void TChartValueList::InitDateTime(bool value)
 
 void TChartValueList::SetValueSource(const QString& value)
 {
-    if (FValueSource == value)
-        return;
-    FValueSource = value;
-    FOwner->CheckDataSource();
+    if (SetProp(FValueSource, value))
+        FOwner->CheckDataSource();
 }
 
 void TChartValueList::Assign(TPersistent* source)
@@ -236,13 +234,13 @@ void TChartValueList::Assign(TPersistent* source)
 
 void TChartValueList::DefineProperties(TTeeFiler& filer)
 {
-    // A bad text has always read as false here.
+    // A bad text reads as false here, whatever the value held.
     TeeDefineBool(filer, "DateTime", FDateTime, FDefaultDateTime, [this](bool v) { FDateTime = v; }, false);
     TeeDefineText(filer, "Name", FName, QString(), [this](const QString& v) { FName = v; });
     TeeDefineEnum(filer, "Order", FOrder, loNone, orderNames, [this](TChartListOrder v) { FOrder = v; });
     TeeDefineText(filer, "ValueSource", FValueSource, QString(), [this](const QString& v) { FValueSource = v; });
-    // Scaling values by a multiplier is no longer supported: a stream that still asks for one
-    // is told so, and the value is ignored.
+    // Values are never scaled: a stored multiplier other than 1 is reported to the user and
+    // ignored.
     filer.DefineProperty(
         "Multiplier",
         [](const QString& v) {

@@ -230,9 +230,8 @@ void TCustomAxisPanel::RemovedDataSource(TChartSeries* series, TComponent* compo
 void TCustomAxisPanel::SetPage(int value)
 {
     value = std::max(1, std::min(value, NumPages()));
-    if (value == FPage)
+    if (!SetProp(FPage, value))
         return;
-    SetIntegerProperty(FPage, value);
     BroadcastTeeChangePage();
     if (OnPageChange)
         OnPageChange(this);

@@ -79,6 +79,7 @@ public:
 
     // Paging.
     int Page() const { return FPage; }
+    // Kept within 1 and NumPages; a change also tells the listeners and OnPageChange.
     void SetPage(int value);
     int MaxPointsPerPage() const { return FMaxPointsPerPage; }
     // ChartException for a negative value.

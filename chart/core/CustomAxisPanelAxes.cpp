@@ -350,7 +350,7 @@ void TCustomAxisPanel::Assign(TPersistent* Source)
 void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
 {
     TCustomTeePanelExtended::DefineProperties(filer);
-    // A bad text has always read as false here.
+    // A bad text reads as false here, whatever the value held.
     auto boolean = [&filer](const char* name, bool& field, bool start) {
         TeeDefineBool(filer, name, field, start, [&field](bool v) { field = v; }, false);
     };
@@ -359,7 +359,7 @@ void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
     boolean("ClipPoints", FClipPoints, true);
     boolean("ScaleLastPage", FScaleLastPage, true);
     boolean("View3DWalls", FView3DWalls, true);
-    // A bad number has always read as the published default.
+    // A bad number reads as the published default.
     TeeDefineInt(filer, "MaxPointsPerPage", FMaxPointsPerPage, 0,
                  [this](int32_t v) { FMaxPointsPerPage = std::max(0, v); }, 0);
     TeeDefineInt(filer, "Page", FPage, 1, [this](int32_t v) { FPage = std::max(1, v); }, 1);

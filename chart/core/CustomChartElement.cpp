@@ -50,42 +50,27 @@ void TCustomChartElement::CanvasChanged(TObject*)
 
 void TCustomChartElement::SetBooleanProperty(bool& field, bool value)
 {
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
+    SetProp(field, value);
 }
 
 void TCustomChartElement::SetColorProperty(TColor& field, TColor value)
 {
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
+    SetProp(field, value);
 }
 
 void TCustomChartElement::SetIntegerProperty(int& field, int value)
 {
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
+    SetProp(field, value);
 }
 
 void TCustomChartElement::SetDoubleProperty(double& field, double value)
 {
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
+    SetProp(field, value);
 }
 
 void TCustomChartElement::SetStringProperty(QString& field, const QString& value)
 {
-    if (field != value) {
-        field = value;
-        Repaint();
-    }
+    SetProp(field, value);
 }
 
 void TCustomChartElement::Assign(TPersistent* source)

@@ -38,7 +38,8 @@ public:
     // Name of the element's editor class; none here.
     virtual QString GetEditorClass() const { return QString(); }
 
-    // Store a different value and repaint; equal values change nothing.
+    // SetProp under typed names: store a different value and repaint; equal values change
+    // nothing. Public, for the parts of a series (marks, value lists) that repaint with it.
     void SetBooleanProperty(bool& field, bool value);
     void SetColorProperty(TColor& field, TColor value);
     void SetIntegerProperty(int& field, int value);
@@ -54,6 +55,8 @@ public:
     void SetParentComponent(TComponent* value) override;
 
 protected:
+    // What SetProp does after storing a changed value.
+    void PropertyChanged() override { Repaint(); }
     // Bypasses SetParentChart, for a series that has already left its chart.
     void ClearParentChart() { FParentChart = nullptr; }
 

@@ -174,9 +174,8 @@ void TCustomTeePanel::SetBorder(TChartPen* value)
 
 void TCustomTeePanel::SetBorderRound(int value)
 {
-    if (FBorderRound == value)
+    if (!SetProp(FBorderRound, value))
         return;
-    SetIntegerProperty(FBorderRound, value);
     if (!IsLoading())
         SetControlRounded();
 }
@@ -203,9 +202,8 @@ void TCustomTeePanel::SetShadow(TTeeShadow* value)
 
 void TCustomTeePanel::SetView3D(bool value)
 {
-    if (FView3D == value)
+    if (!SetProp(FView3D, value))
         return;
-    SetBooleanProperty(FView3D, value);
     TTeeView3DEvent event;
     BroadcastTeeEvent(&event);
 }

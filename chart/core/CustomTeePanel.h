@@ -31,7 +31,7 @@ class TMetafile;
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 enum TTeeBackImageMode { pbmStretch, pbmTile, pbmCenter };
 
-// A border style of the class library's forms, read by older streams.
+// A border style of the class library's forms, read from the stored name "BorderStyle".
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
 // A panel that never shows its caption.
@@ -51,7 +51,7 @@ public:
     // From another panel: border, rounding, buffering, print settings, margins, monochrome,
     // shadow, 3D settings and colour.
     void Assign(TPersistent* Source) override;
-    // Stored properties; the legacy "BorderStyle" is read into Border.Visible.
+    // Stored properties; "BorderStyle", read but never written, sets Border.Visible.
     void DefineProperties(TTeeFiler& filer) override;
     // Marks the buffered picture stale and the control for repaint, when RepaintEnabled.
     void Invalidate() override;

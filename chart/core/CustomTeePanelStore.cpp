@@ -1,4 +1,4 @@
-// Stored properties of the panels, with the legacy names that older streams carry.
+// Stored properties of the panels, and the names that are read but never written.
 
 #include "chart/core/CustomTeePanel.h"
 
@@ -13,7 +13,7 @@ void TCustomTeePanel::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         "BorderRound", [this](const QString& v) { SetBorderRound(static_cast<int>(TeeTextInt(v))); },
         [this] { return TeeIntText(FBorderRound); }, FBorderRound != 0);
-    // Older streams: exactly "bsSingle" shows the border, anything else hides it.
+    // Read, never written: exactly "bsSingle" shows the border, anything else hides it.
     filer.DefineProperty(
         "BorderStyle", [this](const QString& v) { FBorder->SetVisible(v == QLatin1String("bsSingle")); }, {},
         false);
@@ -28,7 +28,7 @@ void TCustomTeePanel::DefineProperties(TTeeFiler& filer)
             [this, i](const QString& v) { SetMargin(i, static_cast<int>(TeeTextInt(v, marginDefaults[i]))); },
             [this, i] { return TeeIntText(FMargins[i]); }, FMargins[i] != marginDefaults[i]);
     }
-    // These have always read a bad text as false or as the published default.
+    // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineEnum(filer, "MarginUnits", FMarginUnits, muPercent, units, [this](TTeeUnits v) { SetMarginUnits(v); },
                   muPercent);
     TeeDefineBool(filer, "PrintProportional", FPrintProportional, true, [this](bool v) { FPrintProportional = v; },
@@ -43,7 +43,7 @@ void TCustomTeePanelExtended::DefineProperties(TTeeFiler& filer)
     TCustomTeePanel::DefineProperties(filer);
     static const QStringList panning = {"pmNone", "pmHorizontal", "pmVertical", "pmBoth"};
     static const QStringList modes = {"pbmStretch", "pbmTile", "pbmCenter"};
-    // These have always read a bad text as false or as the published default.
+    // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineEnum(filer, "AllowPanning", FAllowPanning, pmBoth, panning, [this](TPanningMode v) { FAllowPanning = v; },
                   pmBoth);
     TeeDefineBool(filer, "BackImageInside", FBackImageInside, false, [this](bool v) { SetBackImageInside(v); }, false);
@@ -51,7 +51,7 @@ void TCustomTeePanelExtended::DefineProperties(TTeeFiler& filer)
                   [this](TTeeBackImageMode v) { SetBackImageMode(v); }, pbmStretch);
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, FGradient != nullptr);
     TeeDefineObject(filer, "Zoom", FZoom.get());
-    // Older streams kept the zoom settings on the panel itself.
+    // The zoom settings are also read under the panel's own names, never written there.
     filer.DefineProperty("AllowZoom", [this](const QString& v) { FZoom->SetAllow(TeeTextBool(v)); }, {}, false);
     filer.DefineProperty("AnimatedZoom", [this](const QString& v) { FZoom->SetAnimated(TeeTextBool(v)); }, {}, false);
     filer.DefineProperty(

@@ -13,15 +13,6 @@
 
 namespace {
 
-template <class T>
-void StoreAndRepaint(TSeriesPointer* pointer, T& field, T value)
-{
-    if (field != value) {
-        field = value;
-        pointer->Repaint();
-    }
-}
-
 void CheckPointerSize(int value)
 {
     if (value < 1)
@@ -47,22 +38,22 @@ TSeriesPointer::TSeriesPointer(TChartSeries* series) : FSeries(series)
 
 TSeriesPointer::~TSeriesPointer() = default;
 
-void TSeriesPointer::SetDark3D(bool value) { StoreAndRepaint(this, FDark3D, value); }
-void TSeriesPointer::SetDraw3D(bool value) { StoreAndRepaint(this, FDraw3D, value); }
-void TSeriesPointer::SetInflateMargins(bool value) { StoreAndRepaint(this, FInflateMargins, value); }
-void TSeriesPointer::SetStyle(TSeriesPointerStyle value) { StoreAndRepaint(this, FStyle, value); }
+void TSeriesPointer::SetDark3D(bool value) { SetProp(FDark3D, value); }
+void TSeriesPointer::SetDraw3D(bool value) { SetProp(FDraw3D, value); }
+void TSeriesPointer::SetInflateMargins(bool value) { SetProp(FInflateMargins, value); }
+void TSeriesPointer::SetStyle(TSeriesPointerStyle value) { SetProp(FStyle, value); }
 void TSeriesPointer::SetGradient(TTeeGradient* value) { FGradient->Assign(value); }
 
 void TSeriesPointer::SetHorizSize(int value)
 {
     CheckPointerSize(value);
-    StoreAndRepaint(this, FHorizSize, value);
+    SetProp(FHorizSize, value);
 }
 
 void TSeriesPointer::SetVertSize(int value)
 {
     CheckPointerSize(value);
-    StoreAndRepaint(this, FVertSize, value);
+    SetProp(FVertSize, value);
 }
 
 TColor TSeriesPointer::GetColor() const { return Brush()->Color(); }
@@ -282,7 +273,7 @@ void TSeriesPointer::Assign(TPersistent* Source)
 void TSeriesPointer::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShapeBrushPen::DefineProperties(filer);
-    // The flags have always read a bad text as false.
+    // A bad text reads as false, whatever the flag held.
     TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { FDark3D = v; }, false);
     TeeDefineBool(filer, "Draw3D", FDraw3D, FDefaultDraw3D, [this](bool v) { FDraw3D = v; }, false);
     TeeDefineObject(filer, "Gradient", FGradient.get());

@@ -21,9 +21,11 @@ public:
     TColor GetPixel(int32_t x, int32_t y) override;
     uint32_t GetTextAlign() override;
     bool GetUseBuffer() override { return FUseBuffer; }
+    // A change marks the buffer stale and repaints the panel of the 3D options.
     void SetMonochrome(bool value) override;
     void SetPixel(int32_t x, int32_t y, TColor color) override;
     void SetTextAlign(uint32_t align) override;
+    // Switching off drops the buffer bitmap; switching on draws into it again.
     void SetUseBuffer(bool value) override;
     void Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4, int32_t y4) override;
     void Donut(int32_t xCenter, int32_t yCenter, int32_t xRadius, int32_t yRadius, double startAngle,

@@ -32,10 +32,7 @@ TNotifyEvent TTeeCustomShapeBrushPen::ChangeHandler()
 
 void TTeeCustomShapeBrushPen::SetVisible(bool value)
 {
-    if (FParent)
-        FParent->SetBooleanProperty(FVisible, value);
-    else
-        FVisible = value;
+    SetProp(FVisible, value);
 }
 
 void TTeeCustomShapeBrushPen::Repaint()
@@ -111,18 +108,12 @@ void TTeeCustomShape::SetTransparency(int value)
 
 void TTeeCustomShape::SetColor(TColor value)
 {
-    if (Parent())
-        Parent()->SetColorProperty(FColor, value);
-    else
-        FColor = value;
+    SetProp(FColor, value);
 }
 
 void TTeeCustomShape::SetTransparent(bool value)
 {
-    if (Parent())
-        Parent()->SetBooleanProperty(FTransparent, value);
-    else
-        FTransparent = value;
+    SetProp(FTransparent, value);
 }
 
 TTeeGradientClass TTeeCustomShape::GetGradientClass() const
@@ -171,18 +162,19 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
     static const QStringList bevels = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
     static const QStringList styles = {"fosRectangle", "fosRoundRectangle"};
     TTeeCustomShapeBrushPen::DefineProperties(filer);
-    // An unknown bevel has always read as none.
+    // An unknown bevel reads as none.
     TeeDefineEnum(filer, "Bevel", FBevel, bvNone, bevels, [this](TBevelCut v) { SetBevel(v); }, bvNone);
     TeeDefineInt(filer, "BevelWidth", FBevelWidth, 2, [this](int32_t v) { SetBevelWidth(v); });
     TeeDefineColor(filer, "Color", FColor, TeeStored(IsColorStored()), [this](TColor v) { SetColor(v); });
     TeeDefineObject(filer, "Font", FFont.get());
     filer.DefineObject("Gradient", [this](TTeeFiler& f) { Gradient()->DefineProperties(f); }, FGradient != nullptr);
     TeeDefineObject(filer, "Shadow", FShadow.get());
-    // These have always read a bad text as the published default or as false.
+    // A bad text reads as the published default or as false, whatever the value held.
     TeeDefineEnum(filer, "ShapeStyle", FShapeStyle, fosRectangle, styles,
                   [this](TChartObjectShapeStyle v) { SetShapeStyle(v); }, fosRectangle);
     TeeDefineBool(filer, "Transparent", FTransparent, DefaultTransparent, [this](bool v) { SetTransparent(v); }, false);
-    // Older streams kept the shadow on the shape itself; a colour may be given by name.
+    // The shadow is also read under the shape's own names, never written there; a colour may be
+    // given by name.
     filer.DefineProperty(
         "ShadowColor",
         [this](const QString& v) {

@@ -28,26 +28,17 @@ void TTeeFunction::SetPeriod(double value)
 {
     if (value < 0)
         throw ChartException(TeeMsg_FunctionPeriod);
-    if (FPeriod != value) {
-        FPeriod = value;
-        ReCalculate();
-    }
+    SetProp(FPeriod, value);
 }
 
 void TTeeFunction::SetPeriodStyle(TFunctionPeriodStyle value)
 {
-    if (FPeriodStyle != value) {
-        FPeriodStyle = value;
-        ReCalculate();
-    }
+    SetProp(FPeriodStyle, value);
 }
 
 void TTeeFunction::SetPeriodAlign(TFunctionPeriodAlign value)
 {
-    if (FPeriodAlign != value) {
-        FPeriodAlign = value;
-        ReCalculate();
-    }
+    SetProp(FPeriodAlign, value);
 }
 
 void TTeeFunction::SetParentSeries(TChartSeries* value)

@@ -69,6 +69,8 @@ public:
     void SetParentComponent(TComponent* value) override;
 
 protected:
+    // A changed period setting recalculates the parent series.
+    void PropertyChanged() override { ReCalculate(); }
     virtual void DoCalculation(TChartSeries* source, TChartValueList* list);
     virtual void CalculateAllPoints(TChartSeries* source, TChartValueList* list);
     virtual void CalculateByPeriod(TChartSeries* source, TChartValueList* list);

@@ -83,6 +83,6 @@ void TCustomTeeGradient::DefineProperties(TTeeFiler& filer)
     TeeDefineInt(filer, "RadialX", FRadialX, 0, [this](int32_t v) { SetRadialX(v); });
     TeeDefineInt(filer, "RadialY", FRadialY, 0, [this](int32_t v) { SetRadialY(v); });
     TeeDefineColor(filer, "StartColor", FStartColor, FDefaultStartColor, [this](TColor v) { SetStartColor(v); });
-    // A bad text has always read as hidden.
+    // A bad text reads as hidden.
     TeeDefineBool(filer, "Visible", FVisible, FDefaultVisible, [this](bool v) { SetVisible(v); }, false);
 }

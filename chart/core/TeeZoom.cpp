@@ -83,7 +83,7 @@ void TTeeZoom::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList directions = {"tzdHorizontal", "tzdVertical", "tzdBoth"};
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
-    // These have always read a bad text as false or as the published default.
+    // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineBool(filer, "Allow", FAllow, true, [this](bool v) { FAllow = v; }, false);
     TeeDefineBool(filer, "Animated", FAnimated, false, [this](bool v) { FAnimated = v; }, false);
     filer.DefineProperty(

@@ -72,7 +72,7 @@ void TView3DOptions::DefineProperties(TTeeFiler& filer)
     auto intProperty = [&](const char* name, int32_t field, int32_t def, void (TView3DOptions::*setter)(int32_t)) {
         TeeDefineInt(filer, name, field, def, [this, setter](int32_t v) { (this->*setter)(v); });
     };
-    // Both flags start true; a bad text has always read as false.
+    // Both flags start true; a bad text reads as false.
     auto boolProperty = [&](const char* name, bool field, void (TView3DOptions::*setter)(bool)) {
         TeeDefineBool(filer, name, field, true, [this, setter](bool v) { (this->*setter)(v); }, false);
     };

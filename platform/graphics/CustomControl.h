@@ -79,6 +79,7 @@ public:
     virtual void SetColor(TColor value);
 
     TCursor Cursor() const { return FCursor; }
+    // Passed on to the window; no repaint.
     void SetCursor(TCursor value);
 
     const QString& Hint() const { return FHint; }

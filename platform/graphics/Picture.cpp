@@ -11,10 +11,7 @@ void TPicture::SetGraphic(const QImage& image)
 
 void TPicture::SetTransparent(bool value)
 {
-    if (FTransparent != value) {
-        FTransparent = value;
-        Changed();
-    }
+    SetProp(FTransparent, value);
 }
 
 void TPicture::Clear()

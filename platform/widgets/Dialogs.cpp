@@ -39,7 +39,7 @@ void DialogSeam::ErrorMessage(QWidget* parent, const QString& text)
 
 void DialogSeam::ExceptionMessage(QWidget* parent, const QString& text)
 {
-    // The exception display is titled with the application's name, like the original's.
+    // The exception display is titled with the application's name.
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text,
                     QMessageBox::Ok, parent);
     box.exec();

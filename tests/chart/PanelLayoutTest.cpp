@@ -147,7 +147,7 @@ TEST(PanelSettings, BorderStyleIsTheBorderVisibility)
     EXPECT_FALSE(panel.Border()->Visible());
 }
 
-TEST(PanelSettings, StoredPrintMarginsAndLegacyZoomNames)
+TEST(PanelSettings, StoredPrintMarginsAndReadOnlyZoomNames)
 {
     BackgroundPanel panel;
     EXPECT_FALSE(TeeWriteProperties(panel).contains(QStringLiteral("PrintMargins")));

@@ -140,7 +140,7 @@ TEST(Shape, AssignLeavesTransparencyAndShapeRect)
     EXPECT_EQ(b.ShapeRect, TRect());
 }
 
-TEST(Shape, LegacyShadowColourByNameOrNumber)
+TEST(Shape, ReadOnlyShadowColourByNameOrNumber)
 {
     TTeeShape shape(nullptr);
     TeeReadProperties(shape, QStringLiteral("ShadowColor=clRed\nShadowSize=6"));

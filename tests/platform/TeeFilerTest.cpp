@@ -32,7 +32,7 @@ public:
     void DefineProperties(TTeeFiler& filer) override
     {
         TeeDefineBool(filer, "Flag", Flag, true, [this](bool v) { Flag = v; });
-        // Any text but "True" has always read as false here.
+        // Any text but "True" reads as false here.
         TeeDefineBool(filer, "Plain", Plain, false, [this](bool v) { Plain = v; }, false);
         TeeDefineInt(filer, "Count", Count, 5, [this](int32_t v) { Count = v; });
         TeeDefineInt(filer, "Width", Width, 20, [this](int32_t v) { Width = v; }, 20);

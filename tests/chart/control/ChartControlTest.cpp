@@ -83,7 +83,7 @@ TEST(ChartControl, BackColourSavedScalesSeriesOrderPagesAndAxisNames)
     c->BackWall()->SetTransparent(false);
     EXPECT_EQ(c->GetBackColor(), TColor(0xC0C0C0));
 
-    // Legacy back colour, as a name or a number; never written back.
+    // The back colour name is read as a colour name or a number, and never written back.
     TeeReadProperties(*c, "BackColor=clRed");
     EXPECT_EQ(c->BackWall()->Color(), clRed);
     TeeReadProperties(*c, "BackColor=65280");
