@@ -60,17 +60,8 @@ QString TAnnotationTool::Description()
 
 void TAnnotationTool::SetPosition(TAnnotationPosition value)
 {
-    if (FPosition == value)
-        return;
-    FPosition = value;
-    FShape->SetCustomPosition(false);
-    Repaint();
-}
-
-void TAnnotationTool::SetTextAlignment(TAlignment value)
-{
-    if (SetProp(FTextAlignment, value))
-        Repaint();
+    if (SetProp(FPosition, value))
+        FShape->SetCustomPosition(false);
 }
 
 bool TAnnotationTool::Clicked(int x, int y) const

@@ -70,7 +70,7 @@ public:
     const QString& Text() const { return FText; }
     void SetText(const QString& value) { SetStringProperty(FText, value); }
     TAlignment TextAlignment() const { return FTextAlignment; }
-    void SetTextAlignment(TAlignment value);
+    void SetTextAlignment(TAlignment value) { SetProp(FTextAlignment, value); }
     TAnnotationClick OnClick;
 
     // The text drawn; descendants may supply another.

@@ -29,6 +29,8 @@ void TChartImageTool::LoadPicture(const QString& fileName)
 
 void TChartImageTool::SetSeries(TChartSeries* value)
 {
+    if (value == Series())
+        return;
     TTeeCustomToolSeries::SetSeries(value);
     Repaint();
 }

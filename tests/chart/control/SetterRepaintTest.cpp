@@ -10,6 +10,7 @@
 #include "chart/components/ChartLegend.h"
 #include "chart/components/CustomSeries.h"
 #include "chart/components/PieSeries.h"
+#include "chart/components/TeeTools.h"
 #include "chart/core/Callout.h"
 #include "chart/core/SeriesMarks.h"
 #include "chart/core/SeriesPointer.h"
@@ -49,6 +50,12 @@ TEST(SetterRepaint, OneRepaintForANewValueNoneForTheSame)
     TSeriesPointer* pointer = line->Pointer();
     TMarksCallout* callout = line->Marks()->Callout();
     TPieOtherSlice* other = pie->OtherSlice();
+    auto* note = new TAnnotationTool(&owner);
+    note->SetParentChart(&chart);
+    auto* band = new TGridBandTool(&owner);
+    band->SetAxis(chart.LeftAxis());
+    auto* image = new TChartImageTool(&owner);
+    image->SetParentChart(&chart);
 
     const SetterCase cases[] = {
         {"bar style", [&] { bar->SetBarStyle(bsRectangle); }, [&] { bar->SetBarStyle(bsPyramid); }},
@@ -86,6 +93,14 @@ TEST(SetterRepaint, OneRepaintForANewValueNoneForTheSame)
         {"wall dark", [&] { chart.LeftWall()->SetDark3D(true); }, [&] { chart.LeftWall()->SetDark3D(false); }},
         {"wall size", [&] { chart.LeftWall()->SetSize(0); }, [&] { chart.LeftWall()->SetSize(6); }},
         {"wall hidden", [&] { chart.LeftWall()->SetVisible(true); }, [&] { chart.LeftWall()->SetVisible(false); }},
+        {"note place", [&] { note->SetPosition(ppLeftTop); }, [&] { note->SetPosition(ppRightBottom); }},
+        {"note text", [&] { note->SetText(QString()); }, [&] { note->SetText("note"); }},
+        {"note alignment", [&] { note->SetTextAlignment(taLeftJustify); }, [&] { note->SetTextAlignment(taCenter); }},
+        {"note target", [&] { note->Callout()->SetXPosition(0); }, [&] { note->Callout()->SetXPosition(30); }},
+        {"band axis", [&] { band->SetAxis(chart.LeftAxis()); }, [&] { band->SetAxis(chart.BottomAxis()); }},
+        {"band behind", [&] { band->Band1()->SetBackColor(clNone); }, [&] { band->Band1()->SetBackColor(clRed); }},
+        {"band see-through", [&] { band->Band2()->SetTransparency(0); }, [&] { band->Band2()->SetTransparency(30); }},
+        {"image series", [&] { image->SetSeries(nullptr); }, [&] { image->SetSeries(line); }},
     };
     for (const SetterCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -94,4 +94,13 @@ TEST(DragPointTool, AClickBesideThePointsLetsTheChartZoom)
     none.chart->MouseUp(mbLeft, 0, none.At(2).X, none.At(2).Y);
     none.chart->MouseMove(0, 10, 10);
     EXPECT_EQ(none.series->YValue(2), 20);
+
+    // Points deleted during a drag end it; nothing is written past the series' end.
+    DragChart gone(dsBoth);
+    gone.chart->MouseDown(mbLeft, 0, gone.At(4).X, gone.At(4).Y);
+    EXPECT_EQ(gone.tool->DraggedIndex(), 4);
+    gone.series->Delete(3, 2);
+    gone.chart->MouseMove(0, 10, 10);
+    EXPECT_EQ(gone.tool->DraggedIndex(), -1);
+    EXPECT_EQ(gone.series->Count(), 3);
 }
