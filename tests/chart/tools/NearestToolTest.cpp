@@ -1,0 +1,155 @@
+// The nearest-point tool: the search (rounded pixel distances, the lower index on ties, only
+// points inside the plot), the three marks and the line to the mouse, both repaint modes.
+#include <gtest/gtest.h>
+
+#include "chart/components/NearestTool.h"
+#include "platform/TeeFiler.h"
+#include "tests/chart/tools/DrawToolsChart.h"
+
+namespace {
+
+class NearestChart : public ToolChart
+{
+public:
+    NearestChart()
+    {
+        // Pixels (50, 201), (100, 200), (150, 100), then two on the plot's right and bottom
+        // edges, which are outside it.
+        series = AddSeries({{10, 49.75}, {20, 50}, {30, 75}, {100, 50}, {50, 0}});
+        tool = new TNearestTool(&owner);
+        tool->SetParentChart(chart.get());
+        tool->SetSeries(series);
+        tool->OnChange = [this](TObject*) { ++changes; };
+        chart->Invalidations = 0;
+    }
+    TChartSeries* series;
+    TNearestTool* tool;
+    int changes = 0;
+};
+
+} // namespace
+
+TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
+{
+    struct Case {
+        int x, y, index;
+    };
+    const Case cases[] = {
+        {75, 200, 0},       // 25.02 and 25 both round to 25: the lower index stays
+        {77, 200, 1},       // 27 against 23
+        {490, 200, 2},      // the point 10 pixels away lies on the right edge
+        {250, 395, 1},      // the one 5 pixels away lies on the bottom edge
+        {150, 100, 2},      // on the point
+        {20000, 20000, -1}, // nothing nearer than 10000 pixels
+    };
+    NearestChart n;
+    for (const Case& c : cases)
+        EXPECT_EQ(TNearestTool::GetNearestPoint(n.series, c.x, c.y), c.index) << c.x << "," << c.y;
+    n.series->Clear();
+    EXPECT_EQ(TNearestTool::GetNearestPoint(n.series, 75, 200), -1);
+}
+
+TEST(NearestTool, FullRepaintAsksForADrawAndMarksThePointAfterIt)
+{
+    NearestChart n;
+    n.Move(77, 200);
+    EXPECT_EQ(n.tool->Point(), 1);
+    EXPECT_EQ(n.changes, 1);
+    EXPECT_EQ(n.chart->Invalidations, 1);
+    EXPECT_EQ(n.canvas->Count("Ellipse"), 0);
+
+    n.tool->SetSize(5);
+    struct Case {
+        TNearestToolStyle style;
+        bool line;
+        QString sequence;
+        std::vector<TPoint> mark;
+    };
+    const Case cases[] = {
+        {hsCircle, true, "Ellipse Line", {{95, 195}, {105, 205}}},
+        {hsRectangle, true, "Rectangle Line", {{95, 195}, {105, 205}}},
+        {hsDiamond, false, "Polygon", {{100, 195}, {105, 200}, {100, 205}, {95, 200}}},
+        {hsNone, true, "Line", {}},
+        {hsNone, false, "", {}},
+    };
+    for (const Case& c : cases) {
+        n.tool->SetStyle(c.style);
+        n.tool->SetDrawLine(c.line);
+        n.canvas->Clear();
+        n.tool->ChartEvent(cteAfterDraw);
+        ASSERT_EQ(n.canvas->Sequence(), c.sequence) << c.style;
+        const auto calls = n.canvas->TopLevel();
+        if (!c.mark.empty()) {
+            EXPECT_EQ(calls[0]->Points, c.mark);
+            EXPECT_EQ(calls[0]->PenColor, clWhite);
+            EXPECT_EQ(calls[0]->PenStyle, psDot);
+            EXPECT_EQ(calls[0]->BrushStyle, bsClear);
+        }
+        if (c.line) {
+            EXPECT_EQ(calls.back()->Points, (std::vector<TPoint>{{77, 200}, {100, 200}}));
+            EXPECT_EQ(calls.back()->PenStyle, psSolid);
+        }
+    }
+}
+
+TEST(NearestTool, ExclusiveOrMarksFollowTheMouseWithoutRepaintingAndSurviveARepaint)
+{
+    PaintedToolChart p;
+    auto* tool = new TNearestTool(&p.owner);
+    tool->SetParentChart(p.chart.get());
+    tool->SetSeries(p.series);
+    tool->SetFullRepaint(false);
+    tool->Pen()->SetColor(clRed);
+    const QImage clean = p.Paint().copy();
+    const int ax = p.X(40), ay = p.Y(60), bx = p.X(150), by = p.Y(20);
+    p.chart->MouseMove(0, ax, ay);
+    const QImage atA = p.Copy();
+    EXPECT_NE(atA, clean);
+    p.chart->MouseMove(0, bx, by);
+    EXPECT_NE(p.Buffer(), atA);
+    p.chart->MouseMove(0, ax, ay);
+    EXPECT_EQ(p.Buffer(), atA);
+    EXPECT_FALSE(p.chart->NeedsPaint());
+
+    // A repaint draws the mark where it is, so the next move erases it and leaves no trace.
+    p.Paint();
+    EXPECT_EQ(p.Buffer(), atA);
+    p.chart->MouseMove(0, bx, by);
+    const QImage atB = p.Copy();
+    p.Paint();
+    EXPECT_EQ(p.Buffer(), atB);
+}
+
+TEST(NearestTool, AFreedSeriesIsForgotten)
+{
+    NearestChart n;
+    n.Move(77, 200);
+    n.chart->FreeAllSeries();
+    EXPECT_EQ(n.tool->Series(), nullptr);
+    n.Move(75, 200);
+    n.tool->ChartEvent(cteAfterDraw);
+    EXPECT_EQ(n.changes, 1);
+}
+
+TEST(NearestTool, StoredSettingsReadBackAndDamageLeavesStartValues)
+{
+    NearestChart n;
+    n.tool->SetSize(7);
+    n.tool->SetStyle(hsDiamond);
+    n.tool->SetFullRepaint(false);
+    n.tool->SetDrawLine(false);
+    const QString text = TeeWriteProperties(*n.tool);
+    EXPECT_EQ(text, "DrawLine=False\nFullRepaint=False\nSize=7\nStyle=hsDiamond");
+    NearestChart m;
+    TeeReadProperties(*m.tool, text);
+    EXPECT_EQ(m.tool->Size(), 7);
+    EXPECT_EQ(m.tool->Style(), hsDiamond);
+    EXPECT_FALSE(m.tool->FullRepaint());
+    EXPECT_FALSE(m.tool->DrawLine());
+
+    NearestChart d;
+    TeeReadProperties(*d.tool, "Size=-3\nStyle=hsStar\nDrawLine=perhaps");
+    EXPECT_EQ(d.tool->Size(), 20);
+    EXPECT_EQ(d.tool->Style(), hsCircle);
+    EXPECT_TRUE(d.tool->DrawLine());
+}
