@@ -112,11 +112,8 @@ QString TDrawLineTool::Description()
 
 void TDrawLineTool::LineFreed(TDrawLine* line)
 {
-    if (FSelected != line)
-        return;
-    // A drag of a line that is gone has nothing left to write to.
-    FSelected = nullptr;
-    FDragMode = 0;
+    if (FSelected == line)
+        FSelected = nullptr;
 }
 
 void TDrawLineTool::SetEnableSelect(bool value)
@@ -362,21 +359,22 @@ void TDrawLineTool::MouseMove(int x, int y)
 void TDrawLineTool::MouseUp()
 {
     if (FDragMode != 0) {
-        // Nothing is written when the line went away during the drag.
-        if (FSelected) {
-            if (FDragMode == 1 || FDragMode == 3) {
-                const TPointF start = ScreenPoint(FFromPoint);
-                FSelected->SetX0(start.X);
-                FSelected->SetY0(start.Y);
-            }
-            if (FDragMode == 2 || FDragMode == 3) {
-                const TPointF end = ScreenPoint(FToPoint);
-                FSelected->SetX1(end.X);
-                FSelected->SetY1(end.Y);
-            }
-        }
+        const int mode = FDragMode;
         FDragMode = 0;
         Repaint();
+        // A line freed during its drag has nothing left to write to.
+        if (!FSelected)
+            return;
+        if (mode == 1 || mode == 3) {
+            const TPointF start = ScreenPoint(FFromPoint);
+            FSelected->SetX0(start.X);
+            FSelected->SetY0(start.Y);
+        }
+        if (mode == 2 || mode == 3) {
+            const TPointF end = ScreenPoint(FToPoint);
+            FSelected->SetX1(end.X);
+            FSelected->SetY1(end.Y);
+        }
         if (OnDraggedLine)
             OnDraggedLine(this);
     } else if (FDrawing) {

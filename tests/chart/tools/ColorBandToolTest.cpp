@@ -51,6 +51,7 @@ TEST(ColorBandTool, TheBandRectangleOnEachAxisKindAndDirection)
         {false, false, true, 120, 150, {}},
         {false, false, true, -20, -10, {}},
         {false, false, true, 100, 120, {{{500, 0}, {500, 400}}}},
+        {false, false, true, -20, 0, {{{0, 0}, {0, 400}}}},
         {false, false, false, 30, 30, {{{150, 0}, {151, 400}}}},
         {false, false, true, -50, 50, {{{0, 0}, {250, 400}}}},
         {false, true, true, 5, 10, {{{450, 0}, {475, 400}}}},

@@ -95,13 +95,14 @@ TEST(ColorLineTool, GrabsWithinTwoPixelsAndDragsToTheAxisEndUnlessUnlimited)
         int x, y;
         bool grabbed;
     };
-    for (const Grab& g : {Grab{252, 100, true}, Grab{248, 0, true}, Grab{253, 100, false}, Grab{250, 401, false}}) {
+    for (const Grab& g : {Grab{252, 100, true}, Grab{248, 0, true}, Grab{253, 100, false}, Grab{250, 400, true},
+                        Grab{250, 401, false}}) {
         l.tool->ChartMouseEvent(cmeDown, mbLeft, 0, g.x, g.y);
         EXPECT_EQ(l.tool->Dragging(), g.grabbed) << g.x << "," << g.y;
         EXPECT_EQ(l.chart->MouseCancelled(), g.grabbed);
         l.tool->ChartMouseEvent(cmeUp, mbLeft, 0, g.x, g.y);
     }
-    EXPECT_EQ(l.ends, 2);
+    EXPECT_EQ(l.ends, 3);
     EXPECT_EQ(l.tool->Style(), clCenter);
 
     l.tool->SetStyle(clMaximum); // x 500
@@ -116,7 +117,7 @@ TEST(ColorLineTool, GrabsWithinTwoPixelsAndDragsToTheAxisEndUnlessUnlimited)
     EXPECT_EQ(l.chart->Invalidations, 0); // exclusive-or while dragging
     l.Up(700, 100);
     EXPECT_EQ(l.chart->Invalidations, 1);
-    EXPECT_EQ(l.ends, 3);
+    EXPECT_EQ(l.ends, 4);
 
     l.tool->SetNoLimitDrag(true);
     l.Drag(500, 100, 700, 100);
@@ -127,6 +128,16 @@ TEST(ColorLineTool, DragRepaintRepaintsEveryMoveAndAHoverShowsTheSplitCursor)
 {
     LineChart l;
     l.tool->SetValue(50);
+    // Without DragRepaint a value set while dragging is only stored.
+    l.tool->OnDragLine = [](TColorLineTool* t) { t->SetValue(t->Value() + 0.5); };
+    l.chart->Invalidations = 0;
+    l.Down(250, 100);
+    l.Move(260, 100);
+    EXPECT_EQ(l.tool->Value(), 52.5);
+    EXPECT_EQ(l.chart->Invalidations, 0);
+    l.Up(260, 100);
+    l.tool->OnDragLine = nullptr;
+    l.tool->SetValue(50);
     l.tool->SetDragRepaint(true);
     l.chart->Invalidations = 0;
     l.Down(250, 100);
@@ -136,7 +147,7 @@ TEST(ColorLineTool, DragRepaintRepaintsEveryMoveAndAHoverShowsTheSplitCursor)
     EXPECT_EQ(l.chart->Invalidations, 2);
     l.Up(270, 100);
     EXPECT_EQ(l.chart->Invalidations, 2);
-    EXPECT_EQ(l.ends, 1);
+    EXPECT_EQ(l.ends, 2);
 
     l.Move(271, 300);
     EXPECT_EQ(l.chart->Cursor(), crHSplit);
@@ -159,29 +170,33 @@ TEST(ColorLineTool, AValueOutsideTheAxisIsDrawnAtItsEndAndKept)
 
 TEST(ColorLineTool, DraggingByExclusiveOrRestoresEveryPixelAndNeverRepaints)
 {
-    PaintedToolChart p;
-    auto* tool = new TColorLineTool(&p.owner);
-    tool->SetAxis(p.chart->BottomAxis());
-    tool->Pen()->SetColor(clRed);
-    tool->SetValue(100);
-    const QImage before = p.Paint().copy();
-    const int x = p.X(100), y = p.chart->PlotCenterY();
-    p.chart->MouseDown(mbLeft, 0, x, y);
-    p.chart->MouseMove(0, x + 30, y);
-    // Where it was, the background; where it went, the pen colour over the background.
-    const unsigned back = ColorToRGB(p.chart->GetBackColor()) & 0xFFFFFFu;
-    int clear = -1;
-    for (int row = p.chart->PlotRect().Top + 1; row < p.chart->PlotRect().Bottom && clear < 0; ++row)
-        if ((before.pixel(x + 30, row) & 0xFFFFFFu) == back)
-            clear = row;
-    ASSERT_GE(clear, 0);
-    EXPECT_EQ(p.At(x + 30, clear), 0xFF0000u);
-    EXPECT_EQ(p.At(x, clear), back);
-    p.chart->MouseMove(0, x, y);
-    EXPECT_EQ(p.Buffer(), before);
-    EXPECT_FALSE(p.chart->NeedsPaint());
-    p.chart->MouseUp(mbLeft, 0, x, y);
-    EXPECT_TRUE(p.chart->NeedsPaint());
+    // Drawn along the depth or not: in 2D either way one flat line shows while dragging.
+    for (bool draw3D : {true, false}) {
+        PaintedToolChart p;
+        auto* tool = new TColorLineTool(&p.owner);
+        tool->SetAxis(p.chart->BottomAxis());
+        tool->Pen()->SetColor(clRed);
+        tool->SetValue(100);
+        tool->SetDraw3D(draw3D);
+        const QImage before = p.Paint().copy();
+        const int x = p.X(100), y = p.chart->PlotCenterY();
+        p.chart->MouseDown(mbLeft, 0, x, y);
+        p.chart->MouseMove(0, x + 30, y);
+        // Where it was, the background; where it went, the pen colour over the background.
+        const unsigned back = ColorToRGB(p.chart->GetBackColor()) & 0xFFFFFFu;
+        int clear = -1;
+        for (int row = p.chart->PlotRect().Top + 1; row < p.chart->PlotRect().Bottom && clear < 0; ++row)
+            if ((before.pixel(x + 30, row) & 0xFFFFFFu) == back)
+                clear = row;
+        ASSERT_GE(clear, 0);
+        EXPECT_EQ(p.At(x + 30, clear), 0xFF0000u) << draw3D;
+        EXPECT_EQ(p.At(x, clear), back) << draw3D;
+        p.chart->MouseMove(0, x, y);
+        EXPECT_EQ(p.Buffer(), before) << draw3D;
+        EXPECT_FALSE(p.chart->NeedsPaint());
+        p.chart->MouseUp(mbLeft, 0, x, y);
+        EXPECT_TRUE(p.chart->NeedsPaint());
+    }
 }
 
 TEST(ColorLineTool, StoredSettingsReadBackAndDamageLeavesStartValues)

@@ -174,11 +174,17 @@ TEST(DrawLineTool, DeletingTheSelectedLineAndFreeingItDuringItsDrag)
     EXPECT_EQ(d.tool->Selected(), nullptr);
     EXPECT_EQ(d.chart->Invalidations, 1);
 
-    // The handler frees the line being dragged: its release has nothing to write to.
+    // The handler frees the line being dragged: its release has nothing to write to, and the
+    // rubber band is cleared by a repaint.
     d.tool->OnDragLine = [&d](TObject*) { delete d.tool->Selected(); };
-    d.Drag(60, 200, 80, 220);
+    d.Down(60, 200);
+    d.Move(80, 220);
+    d.chart->Invalidations = 0;
+    d.Up(80, 220);
     EXPECT_EQ(d.tool->Lines()->Count(), 0);
     EXPECT_EQ(d.tool->Selected(), nullptr);
+    EXPECT_EQ(d.chart->Invalidations, 1);
+    EXPECT_EQ(d.dragged, 0);
 }
 
 TEST(DrawLineTool, WithoutSelectionAClickOnALineStartsANewOne)

@@ -37,6 +37,8 @@ TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
     const Case cases[] = {
         {75, 200, 0},       // 25.02 and 25 both round to 25: the lower index stays
         {77, 200, 1},       // 27 against 23
+        {75, 186, 0},       // 29.16 and 28.65 both round to 29
+        {75, 187, 1},       // 28.65 rounds to 29, 28.18 to 28
         {490, 200, 2},      // the point 10 pixels away lies on the right edge
         {250, 395, 1},      // the one 5 pixels away lies on the bottom edge
         {150, 100, 2},      // on the point
