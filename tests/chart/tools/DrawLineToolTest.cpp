@@ -241,6 +241,18 @@ TEST(DrawLineTool, DrawsEachStyleClippedToTheAxesWithHandlesOnTheSelectedLine)
     EXPECT_EQ(top[6]->BrushColor, clBlack);
     EXPECT_EQ(top[6]->PenStyle, psClear);
 
+    // In 3D every line lies at depth 0.
+    d.chart->SetView3D(true);
+    d.canvas->Clear();
+    d.tool->ChartEvent(cteAfterDraw);
+    EXPECT_EQ(d.canvas->Sequence(), "ClipCube LineWithZ HorizLine3D HorizLine3D VertLine3D VertLine3D "
+                                    "RectangleWithZ RectangleWithZ UnClipRectangle");
+    for (const TCanvasCall* c : d.canvas->TopLevel())
+        if (c->Name.endsWith("3D") || c->Name.endsWith("WithZ")) {
+            EXPECT_EQ(c->Args, (std::vector<int64_t>{0})) << c->Name.toStdString();
+        }
+    d.chart->SetView3D(false);
+
     // On a black chart the handles are silver; with a series the clip is its axes' rectangle.
     d.chart->SetColor(clBlack);
     TChartSeries* s = d.AddSeries({{0, 0}});

@@ -94,6 +94,23 @@ TEST(NearestTool, FullRepaintAsksForADrawAndMarksThePointAfterIt)
     }
 }
 
+TEST(NearestTool, In3DTheMarkLiesAtTheSeriesStartDepth)
+{
+    NearestChart n;
+    n.chart->SetView3D(true);
+    n.series->SetDepthSlot(12, 20);
+    n.Move(77, 200);
+    for (TNearestToolStyle style : {hsCircle, hsRectangle, hsDiamond}) {
+        n.tool->SetStyle(style);
+        n.canvas->Clear();
+        n.tool->ChartEvent(cteAfterDraw);
+        const auto calls = n.canvas->TopLevel();
+        ASSERT_EQ(calls.size(), 2u);
+        EXPECT_EQ(calls[0]->Args, (std::vector<int64_t>{12})) << calls[0]->Name.toStdString();
+        EXPECT_EQ(calls[1]->Name, "Line");
+    }
+}
+
 TEST(NearestTool, ExclusiveOrMarksFollowTheMouseWithoutRepaintingAndSurviveARepaint)
 {
     PaintedToolChart p;
