@@ -134,7 +134,7 @@ void BM_FullRepaintForComparison(benchmark::State& state)
     BenchApplication<QApplication>();
     ShownChart& s = Shown();
     for (auto _ : state) {
-        s.Chart->Repaint();
+        s.Chart->Invalidate();
         QApplication::processEvents();
     }
 }

@@ -1,10 +1,14 @@
 #include "chart/components/NearestTool.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
+#include "chart/components/AxisPixelMap.h"
+#include "chart/components/FastLineSeries.h"
 #include "chart/components/ToolFeedback.h"
 #include "chart/core/ChartSeries.h"
+#include "chart/core/ChartValueList.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeCanvas.h"
 #include "chart/core/Teeconst.h"
@@ -51,6 +55,48 @@ void TNearestTool::SetSeries(TChartSeries* value)
     Repaint();
 }
 
+namespace {
+
+// The search keeps the best point so far: a point replaces it when its rounded pixel distance
+// is smaller, or equal with a lower index (the order of visiting may not be the index order).
+// A rounded distance is below best exactly when the squared distance is at most
+// best * (best - 1), and equal to it up to best * (best + 1), so the square root is taken
+// only for a likely winner.
+class TNearestSearch
+{
+public:
+    TNearestSearch(const TRect& plot, int x, int y) : FPlot(plot), FX(x), FY(y) {}
+
+    void Try(int index, TPoint p)
+    {
+        if (!PointInRect(FPlot, p))
+            return;
+        const double dx = double(p.X) - FX;
+        const double dy = double(p.Y) - FY;
+        const double squared = dx * dx + dy * dy;
+        if (squared > double(FBest) * (FBest + 1))
+            return;
+        const int distance = Round(std::sqrt(squared));
+        if (distance < FBest || (distance == FBest && index < FResult)) {
+            FBest = distance;
+            FResult = index;
+        }
+    }
+    // Whether points whose pixel column lies at x can still win (their distance is at least
+    // the horizontal one).
+    bool InReach(int x) const { return std::abs(double(x) - FX) <= FBest; }
+    int Result() const { return FResult; }
+
+private:
+    TRect FPlot;
+    int FX;
+    int FY;
+    int FBest = kFarAway;
+    int FResult = -1;
+};
+
+} // namespace
+
 int TNearestTool::GetNearestPoint(TChartSeries* series, int x, int y)
 {
     TCustomAxisPanel* chart = series->ParentChart();
@@ -60,22 +106,52 @@ int TNearestTool::GetNearestPoint(TChartSeries* series, int x, int y)
     int last = series->LastVisible();
     if (last < 0 || last >= series->Count())
         last = series->Count() - 1;
-    const TRect plot = chart->PlotRect();
-    int result = -1;
-    int best = kFarAway;
-    for (int i = first; i <= last; ++i) {
-        const TPoint p(series->CalcXPos(i), series->CalcYPos(i));
-        if (!PointInRect(plot, p))
-            continue;
-        const double dx = double(p.X) - x;
-        const double dy = double(p.Y) - y;
-        const int distance = Round(std::sqrt(dx * dx + dy * dy));
-        if (distance < best) {
-            best = distance;
-            result = i;
+    TNearestSearch search(chart->PlotRect(), x, y);
+    // A fast line places its points by its axes alone: their pixels come straight from the
+    // value lists, without two virtual calls a point. With its x values in ascending order
+    // their columns run one way, so the search starts at the mouse's column and goes either
+    // way only as far as a point could still be nearer.
+    if (dynamic_cast<TFastLineSeries*>(series) && series->GetHorizAxis() && series->GetVertAxis()) {
+        const bool fast = chart->AxesFastCalc();
+        const TAxisPixelMap xMap(series->GetHorizAxis(), false, fast);
+        const TAxisPixelMap yMap(series->GetVertAxis(), true, fast);
+        const double* xs = series->XValues()->Data();
+        const double* ys = series->YValues()->Data();
+        if (series->XValues()->Order() != loAscending) {
+            for (int i = first; i <= last; ++i)
+                search.Try(i, TPoint(xMap(xs[i]), yMap(ys[i])));
+            return search.Result();
         }
+        // Columns ascend with the index, or descend on an inverted axis.
+        const bool inverted = series->GetHorizAxis()->Inverted();
+        const auto beforeMouse = [&](int i) { return inverted ? xMap(xs[i]) > x : xMap(xs[i]) < x; };
+        int start = first;
+        for (int count = last - first + 1; count > 0;) {
+            const int half = count / 2;
+            if (beforeMouse(start + half)) {
+                start += half + 1;
+                count -= half + 1;
+            } else {
+                count = half;
+            }
+        }
+        for (int i = start; i <= last; ++i) {
+            const int column = xMap(xs[i]);
+            if (!search.InReach(column))
+                break;
+            search.Try(i, TPoint(column, yMap(ys[i])));
+        }
+        for (int i = start - 1; i >= first; --i) {
+            const int column = xMap(xs[i]);
+            if (!search.InReach(column))
+                break;
+            search.Try(i, TPoint(column, yMap(ys[i])));
+        }
+        return search.Result();
     }
-    return result;
+    for (int i = first; i <= last; ++i)
+        search.Try(i, TPoint(series->CalcXPos(i), series->CalcYPos(i)));
+    return search.Result();
 }
 
 void TNearestTool::PaintHint(bool outsidePaint)

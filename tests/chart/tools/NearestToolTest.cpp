@@ -2,6 +2,9 @@
 // points inside the plot), the three marks and the line to the mouse, both repaint modes.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "chart/components/NearestTool.h"
 #include "platform/TeeFiler.h"
 #include "tests/chart/tools/DrawToolsChart.h"
@@ -45,10 +48,48 @@ TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
         {20000, 20000, -1}, // nothing nearer than 10000 pixels
     };
     NearestChart n;
-    for (const Case& c : cases)
-        EXPECT_EQ(TNearestTool::GetNearestPoint(n.series, c.x, c.y), c.index) << c.x << "," << c.y;
-    n.series->Clear();
-    EXPECT_EQ(TNearestTool::GetNearestPoint(n.series, 75, 200), -1);
+    // A fast line takes its pixels from its value lists: the same answers.
+    auto* fast = new TFastLineSeries(&n.owner);
+    fast->AssignValues(n.series);
+    n.chart->AddSeries(fast);
+    for (TChartSeries* s : {n.series, static_cast<TChartSeries*>(fast)}) {
+        for (const Case& c : cases)
+            EXPECT_EQ(TNearestTool::GetNearestPoint(s, c.x, c.y), c.index) << c.x << "," << c.y;
+        s->Clear();
+        EXPECT_EQ(TNearestTool::GetNearestPoint(s, 75, 200), -1);
+    }
+}
+
+TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
+{
+    // Many points share columns and distances; the axis runs either way.
+    for (bool inverted : {false, true}) {
+        ToolChart t;
+        t.chart->BottomAxis()->SetInverted(inverted);
+        auto* fast = new TFastLineSeries(&t.owner);
+        t.chart->AddSeries(fast);
+        std::mt19937 rng(7);
+        for (int i = 0; i < 3000; ++i)
+            fast->AddXY(double(rng() % 1100) / 10 - 5, double(rng() % 110) - 5);
+        ASSERT_EQ(fast->XValues()->Order(), loAscending);
+        const auto fullScan = [&](int x, int y) {
+            int best = 10000, found = -1;
+            for (int i = 0; i < fast->Count(); ++i) {
+                const TPoint p(fast->CalcXPos(i), fast->CalcYPos(i));
+                if (p.X < 0 || p.X >= 500 || p.Y < 0 || p.Y >= 400)
+                    continue;
+                const int d = Round(std::sqrt(double(p.X - x) * (p.X - x) + double(p.Y - y) * (p.Y - y)));
+                if (d < best) {
+                    best = d;
+                    found = i;
+                }
+            }
+            return found;
+        };
+        for (int x = -40; x <= 540; x += 29)
+            for (int y = -30; y <= 430; y += 23)
+                ASSERT_EQ(TNearestTool::GetNearestPoint(fast, x, y), fullScan(x, y)) << inverted << " " << x << "," << y;
+    }
 }
 
 TEST(NearestTool, FullRepaintAsksForADrawAndMarksThePointAfterIt)
