@@ -6,6 +6,8 @@
 
 #include <map>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
 
 namespace {
 
@@ -14,6 +16,23 @@ std::map<QString, std::unique_ptr<TClassInfo>>& Registry()
 {
     static std::map<QString, std::unique_ptr<TClassInfo>> registry;
     return registry;
+}
+
+// Which registered class each C++ class is, for ClassName().
+std::unordered_map<std::type_index, const TClassInfo*>& ByType()
+{
+    static std::unordered_map<std::type_index, const TClassInfo*> byType;
+    return byType;
+}
+
+void ForgetType(const TClassInfo* info)
+{
+    if (info && info->Type) {
+        auto& byType = ByType();
+        const auto it = byType.find(std::type_index(*info->Type));
+        if (it != byType.end() && it->second == info)
+            byType.erase(it);
+    }
 }
 
 } // namespace
@@ -43,20 +62,39 @@ TPersistent* TClassInfo::Create(TComponent* AOwner) const
     return Factory(AOwner);
 }
 
-TPersistentClass RegisterClass(const QString& name, const QString& parentName, TClassFactory factory)
+TPersistentClass RegisterClass(const QString& name, const QString& parentName, TClassFactory factory,
+                               const std::type_info* type)
 {
-    auto info = std::make_unique<TClassInfo>();
-    info->Name = name;
-    info->ParentName = parentName;
-    info->Factory = std::move(factory);
+    // A class registered again keeps its entry, so that references to it stay valid.
     auto& slot = Registry()[name.toUpper()];
-    slot = std::move(info);
+    if (slot)
+        ForgetType(slot.get());
+    else
+        slot = std::make_unique<TClassInfo>();
+    slot->Name = name;
+    slot->ParentName = parentName;
+    slot->Factory = std::move(factory);
+    slot->Type = type;
+    if (type)
+        ByType()[std::type_index(*type)] = slot.get();
     return slot.get();
 }
 
 void UnRegisterClass(const QString& name)
 {
-    Registry().erase(name.toUpper());
+    auto& reg = Registry();
+    const auto it = reg.find(name.toUpper());
+    if (it == reg.end())
+        return;
+    ForgetType(it->second.get());
+    reg.erase(it);
+}
+
+QString RegisteredClassName(const std::type_info& type)
+{
+    const auto& byType = ByType();
+    const auto it = byType.find(std::type_index(type));
+    return it == byType.end() ? QString() : it->second->Name;
 }
 
 TPersistentClass GetClass(const QString& name)
@@ -85,5 +123,6 @@ TComponent* CreateComponentByName(const QString& name, TComponent* AOwner)
 
 void ClearClassRegistry()
 {
+    ByType().clear();
     Registry().clear();
 }

@@ -3,15 +3,15 @@
 #include "platform/Exceptions.h"
 #include "platform/SysUtils.h"
 
-#include <QMutex>
+#include "platform/ClassRegistry.h"
+
 #include <cstdlib>
 #include <cxxabi.h>
-#include <typeindex>
 #include <typeinfo>
-#include <unordered_map>
 
 namespace {
 
+// The class name without namespaces or template arguments.
 QString PlainClassName(const std::type_info& type)
 {
     const char* mangled = type.name();
@@ -33,15 +33,11 @@ QString PlainClassName(const std::type_info& type)
 
 QString TObject::ClassName() const
 {
-    // Demangling allocates; each class is worked out once.
-    static QMutex mutex;
-    static std::unordered_map<std::type_index, QString> names;
+    // A registered class is known by its registered name; the language's own name serves
+    // only the classes nothing creates by name (it appears in error messages).
     const std::type_info& type = typeid(*this);
-    QMutexLocker lock(&mutex);
-    auto it = names.find(std::type_index(type));
-    if (it == names.end())
-        it = names.emplace(std::type_index(type), PlainClassName(type)).first;
-    return it->second;
+    const QString registered = RegisteredClassName(type);
+    return registered.isEmpty() ? PlainClassName(type) : registered;
 }
 
 void TObject::Free()

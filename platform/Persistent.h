@@ -19,7 +19,8 @@ public:
     TObject& operator=(const TObject&) = delete;
     virtual ~TObject() = default;
 
-    // The name of the object's dynamic class ("TChartPen").
+    // The name the object's dynamic class was registered under in the class registry
+    // ("TLineSeries"); for a class never registered, its plain C++ name.
     QString ClassName() const;
 
     // Destroys the object: BeforeDestruction runs while the object is still whole

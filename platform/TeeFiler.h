@@ -185,6 +185,9 @@ class TTeeStoredObject
 public:
     virtual ~TTeeStoredObject() = default;
     virtual void DefineProperties(TTeeFiler& filer) = 0;
+    // Whether a stored component is written against a new object of its class (see
+    // TeeDefineChildren), for classes whose constructors set values of their sub-objects.
+    virtual bool StoresAgainstNewObject() const { return false; }
 };
 
 // A nested stored object under its name.

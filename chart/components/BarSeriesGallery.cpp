@@ -1,9 +1,9 @@
 // The bar series in the gallery: its preparation, sample size and variants.
 
 #include "chart/components/BarSeries.h"
+#include "chart/components/TeeSeriesTypes.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/Teeconst.h"
-#include "chart/core/TextFields.h"
 #include "platform/ClassRegistry.h"
 
 namespace {
@@ -14,24 +14,14 @@ constexpr int lastMultiBarVariant = 10;
 constexpr int stackVariantCount = 3;
 constexpr TMultiBar multiBarVariants[] = {mbStacked, mbStacked100, mbSelfStack, mbSide, mbSideAll};
 
-// A new series of the same class on the same chart, owned and named as a new series of the
-// chart is: by the chart when the chart owns its series, else by the series' owner.
+// A new series of the same class on the same chart, owned and named as the factory does.
 TCustomBarSeries* NewSeriesBeside(TCustomBarSeries* series)
 {
     TCustomAxisPanel* chart = series->ParentChart();
     const TPersistentClass cls = GetClass(series->ClassName());
     if (!chart || !cls)
         return nullptr;
-    bool chartOwns = false;
-    for (int i = 0; i < chart->SeriesCount(); ++i)
-        chartOwns = chartOwns || chart->Series(i)->Owner() == chart;
-    TComponent* owner = chartOwns || !series->Owner() ? chart : series->Owner();
-    auto* created = dynamic_cast<TCustomBarSeries*>(cls->Create(owner));
-    if (!created)
-        return nullptr;
-    created->SetName(TeeGetUniqueName(owner, QStringLiteral("Series")));
-    chart->AddSeries(created);
-    return created;
+    return dynamic_cast<TCustomBarSeries*>(CreateNewSeries(series->Owner(), chart, cls));
 }
 
 } // namespace

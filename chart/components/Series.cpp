@@ -1,32 +1,38 @@
 #include "chart/components/Series.h"
 
+#include "chart/components/TeeSeriesTypes.h"
+#include "chart/core/Teeconst.h"
 #include "platform/ClassRegistry.h"
-
-namespace {
-
-// An abstract class is entered without a factory, unless it is there already.
-void RegisterAbstract(const QString& name, const QString& parent)
-{
-    if (!GetClass(name))
-        RegisterClass(name, parent, nullptr);
-}
-
-} // namespace
 
 void SeriesInitialize()
 {
-    RegisterAbstract(QStringLiteral("TChartSeries"), QString());
-    RegisterAbstract(QStringLiteral("TCustomLineSeries"), QStringLiteral("TChartSeries"));
+    RegisterAbstractClassOf<TChartSeries>(QStringLiteral("TChartSeries"), QString());
+    RegisterAbstractClassOf<TCustomLineSeries>(QStringLiteral("TCustomLineSeries"), QStringLiteral("TChartSeries"));
     RegisterClassOf<TFastLineSeries>(QStringLiteral("TFastLineSeries"), QStringLiteral("TCustomLineSeries"));
-    RegisterAbstract(QStringLiteral("TCustomSeries"), QStringLiteral("TCustomLineSeries"));
+    RegisterAbstractClassOf<TCustomSeries>(QStringLiteral("TCustomSeries"), QStringLiteral("TCustomLineSeries"));
     RegisterClassOf<TLineSeries>(QStringLiteral("TLineSeries"), QStringLiteral("TCustomSeries"));
     RegisterClassOf<THorizLineSeries>(QStringLiteral("THorizLineSeries"), QStringLiteral("TLineSeries"));
     RegisterClassOf<TPointSeries>(QStringLiteral("TPointSeries"), QStringLiteral("TCustomSeries"));
     RegisterClassOf<TAreaSeries>(QStringLiteral("TAreaSeries"), QStringLiteral("TCustomSeries"));
     RegisterClassOf<THorizAreaSeries>(QStringLiteral("THorizAreaSeries"), QStringLiteral("TAreaSeries"));
-    RegisterAbstract(QStringLiteral("TCustomBarSeries"), QStringLiteral("TChartSeries"));
+    RegisterAbstractClassOf<TCustomBarSeries>(QStringLiteral("TCustomBarSeries"), QStringLiteral("TChartSeries"));
     RegisterClassOf<TBarSeries>(QStringLiteral("TBarSeries"), QStringLiteral("TCustomBarSeries"));
-    RegisterAbstract(QStringLiteral("TCircledSeries"), QStringLiteral("TChartSeries"));
+    RegisterAbstractClassOf<TCircledSeries>(QStringLiteral("TCircledSeries"), QStringLiteral("TChartSeries"));
     RegisterClassOf<TPieSeries>(QStringLiteral("TPieSeries"), QStringLiteral("TCircledSeries"));
     RegisterClassOf<THorizBarSeries>(QStringLiteral("THorizBarSeries"), QStringLiteral("TCustomBarSeries"));
+}
+
+void RegisterTeeStandardSeries()
+{
+    // The gallery shows these names; the messages are read now, in the current language.
+    const QString* page = &TeeMsg_GalleryStandard;
+    RegisterTeeSeries(ClassOf<TLineSeries>(), &TeeMsg_GalleryLine, page, 2);
+    RegisterTeeSeries(ClassOf<TBarSeries>(), &TeeMsg_GalleryBar, page, 2);
+    RegisterTeeSeries(ClassOf<THorizBarSeries>(), &TeeMsg_GalleryHorizBar, page, 2);
+    RegisterTeeSeries(ClassOf<TAreaSeries>(), &TeeMsg_GalleryArea, page, 2);
+    RegisterTeeSeries(ClassOf<TPointSeries>(), &TeeMsg_GalleryPoint, page, 2);
+    RegisterTeeSeries(ClassOf<TPieSeries>(), &TeeMsg_GalleryPie, page, 1);
+    RegisterTeeSeries(ClassOf<TFastLineSeries>(), &TeeMsg_GalleryFastLine, page, 2);
+    RegisterTeeSeries(ClassOf<THorizLineSeries>(), &TeeMsg_GalleryHorizLine, page, 1);
+    RegisterTeeSeries(ClassOf<THorizAreaSeries>(), &TeeMsg_GalleryHorizArea, page, 1);
 }

@@ -12,3 +12,6 @@
 // Enters the series classes into the class registry, so that series find their kin by class
 // (stacking, side-by-side bars, shared pie settings) and streams can create them by name.
 void SeriesInitialize();
+// Enters the nine standard series into the series gallery, on its standard page. The fast pen
+// needs no platform function here, so there is nothing else to start.
+void RegisterTeeStandardSeries();

@@ -1,6 +1,8 @@
 #include "chart/components/UnitStartup.h"
 
 #include "chart/components/Series.h"
+#include "chart/components/TeeSeriesTypes.h"
+#include "chart/components/TeeTools.h"
 
 #include "chart/core/ChartAxis.h"
 #include "chart/core/TeCanvasSettings.h"
@@ -12,7 +14,7 @@
 
 // Dependency order: the platform, the message units (which the drawing unit's default font
 // reads), the drawing unit, the panel unit's utilities, then the axes (whose pixel bound
-// follows the drawing unit).
+// follows the drawing unit), the chart unit's registries, the series and the tools.
 void InitializeUnits()
 {
     PlatformInitialize();
@@ -22,11 +24,15 @@ void InitializeUnits()
     TeeProcsInitialize();
     TeEngineInitialize();
     ChartAxisInitialize();
+    ChartUnitInitialize();
     SeriesInitialize();
+    TeeToolsInitialize();
 }
 
 void FinalizeUnits()
 {
+    TeeToolsFinalize();
+    ChartUnitFinalize();
     TeEngineFinalize();
     TeeProcsFinalize();
     TeCanvasFinalize();

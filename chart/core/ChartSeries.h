@@ -156,6 +156,9 @@ public:
     TComponent* DataSource() const { return FDataSources.isEmpty() ? nullptr : FDataSources.first(); }
     void SetDataSource(TComponent* value);
     void RemoveDataSource(TComponent* value);
+    // Puts replacement where oldSource was among the data sources (once), linking both series
+    // to this one as needed; the points are not refilled.
+    void ReplaceDataSource(TChartSeries* oldSource, TChartSeries* replacement);
     // Refills the series from its sources, unless inside BeginUpdate.
     void CheckDataSource();
     bool IsValidSourceOf(const TChartSeries* series) const { return series != this; }

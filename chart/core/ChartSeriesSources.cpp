@@ -160,6 +160,16 @@ void TChartSeries::RemoveDataSource(TComponent* value)
     CheckDataSource();
 }
 
+void TChartSeries::ReplaceDataSource(TChartSeries* oldSource, TChartSeries* replacement)
+{
+    oldSource->RemoveLinkedSeries(this);
+    const qsizetype at = FDataSources.indexOf(oldSource);
+    FDataSources.removeAll(oldSource);
+    if (!FDataSources.contains(replacement))
+        FDataSources.insert(at < 0 ? FDataSources.size() : at, replacement);
+    replacement->AddLinkedSeries(this);
+}
+
 void TChartSeries::CheckDataSource()
 {
     if (FUpdateCount == 0 && ParentChart())

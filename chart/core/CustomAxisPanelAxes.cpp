@@ -9,6 +9,7 @@
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
+#include "platform/TeeComponentFiler.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "platform/Exceptions.h"
@@ -73,6 +74,10 @@ void TCustomAxisPanel::ReleaseAxis(TChartAxis* axis)
             s->SetCustomHorizAxis(nullptr);
         if (s->CustomVertAxis() == axis)
             s->SetCustomVertAxis(nullptr);
+    }
+    for (int i = 0; i < FTools.Count(); ++i) {
+        if (auto* tool = dynamic_cast<TTeeCustomToolAxis*>(FTools.Get(i)); tool && tool->Axis() == axis)
+            tool->ForgetAxis();
     }
     FAxes.Remove(axis);
 }
@@ -363,4 +368,6 @@ void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
     TeeDefineObject(filer, "LeftAxis", FLeftAxis);
     TeeDefineObject(filer, "RightAxis", FRightAxis);
     TeeDefineObject(filer, "DepthAxis", FDepthAxis);
+    // The series, then the tools, by class: reading makes them again.
+    TeeDefineChildren(filer, "Components", this);
 }

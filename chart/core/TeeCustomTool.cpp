@@ -21,6 +21,34 @@ void TTeeCustomTool::SetParentChart(TCustomAxisPanel* value)
         static_cast<TTypedList<TTeeCustomTool>*>(value->Tools())->Add(this);
 }
 
+void TTeeCustomTool::DefineProperties(TTeeFiler& filer)
+{
+    TeeDefineBool(filer, "Active", Active(), true, [this](bool v) { SetActive(v); });
+}
+
+void TTeeCustomToolSeries::DefineProperties(TTeeFiler& filer)
+{
+    TTeeCustomTool::DefineProperties(filer);
+    filer.DefineProperty(
+        "Series", [this](const QString& v) { FSeriesName = v; }, [this] { return FSeries ? FSeries->Name() : QString(); },
+        FSeries != nullptr);
+}
+
+void TTeeCustomToolSeries::Loaded()
+{
+    TTeeCustomTool::Loaded();
+    const QString name = FSeriesName;
+    FSeriesName.clear();
+    if (name.isEmpty() || !ParentChart())
+        return;
+    for (int i = 0; i < ParentChart()->SeriesCount(); ++i) {
+        if (ParentChart()->Series(i)->Name().compare(name, Qt::CaseInsensitive) == 0) {
+            SetSeries(ParentChart()->Series(i));
+            return;
+        }
+    }
+}
+
 void TTeeCustomToolSeries::SetSeries(TChartSeries* value)
 {
     if (FSeries == value)
@@ -58,8 +86,14 @@ void TTeeCustomToolAxis::SetAxis(TChartAxis* value)
     Repaint();
 }
 
+void TTeeCustomToolAxis::ForgetAxis()
+{
+    FAxis = nullptr;
+}
+
 void TTeeCustomToolAxis::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomTool::DefineProperties(filer);
     // An index that the chart does not have leaves the tool without an axis change.
     filer.DefineProperty(
         "AxisID",

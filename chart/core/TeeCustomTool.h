@@ -15,11 +15,18 @@ class TChartSeries;
 enum TChartToolEvent { cteAfterDraw, cteBeforeDrawSeries, cteBeforeDraw };
 enum TChartMouseEvent { cmeDown, cmeMove, cmeUp };
 
-class TTeeCustomTool : public TCustomChartElement
+// Every tool stores its published properties: each class adds its own in DefineProperties
+// after its base's, with its constructor's values as start values. A chart writes its tools
+// after its series, against new tools of the same class.
+class TTeeCustomTool : public TCustomChartElement, public TTeeStoredObject
 {
 public:
     explicit TTeeCustomTool(TComponent* AOwner) : TCustomChartElement(AOwner) {}
     ~TTeeCustomTool() override;
+
+    // "Active", stored when false.
+    void DefineProperties(TTeeFiler& filer) override;
+    bool StoresAgainstNewObject() const override { return true; }
 
     // Leaves the old chart's tools (repainting that chart when going to none) and joins the
     // end of the new one's.
@@ -42,16 +49,21 @@ public:
     TChartAxis* GetHorizAxis() const;
     TChartAxis* GetVertAxis() const;
     QString GetEditorClass() const override { return QStringLiteral("TSeriesToolEditor"); }
+    // "Series", by the series' name; a name the chart does not have leaves no series.
+    void DefineProperties(TTeeFiler& filer) override;
 
 protected:
     // A freed series is forgotten.
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The stored series is looked up once every component of the chart has been read.
+    void Loaded() override;
 
 private:
     TChartSeries* FSeries = nullptr;
+    QString FSeriesName;
 };
 
-class TTeeCustomToolAxis : public TTeeCustomTool, public TTeeStoredObject
+class TTeeCustomToolAxis : public TTeeCustomTool
 {
 public:
     explicit TTeeCustomToolAxis(TComponent* AOwner) : TTeeCustomTool(AOwner) {}
@@ -62,6 +74,9 @@ public:
     QString GetEditorClass() const override { return QStringLiteral("TAxisToolEditor"); }
     // "AxisID": the axis' place in its chart's list of all axes.
     void DefineProperties(TTeeFiler& filer) override;
+
+    // The axis is being freed: the tool stays on its chart without one.
+    void ForgetAxis();
 
 private:
     TChartAxis* FAxis = nullptr;

@@ -1,5 +1,8 @@
 #include "chart/core/TeeEngineSettings.h"
 
+#include "chart/core/ChartAxis.h"
+#include "chart/core/ChartAxisTitle.h"
+#include "chart/core/SeriesMarks.h"
 #include "chart/core/TeeFunction.h"
 #include "chart/core/TeeSeriesSource.h"
 #include "platform/ClassRegistry.h"
@@ -16,13 +19,6 @@ TTeeMessageUserHandler TeeMessageUserHandler = nullptr;
 
 namespace {
 int startCount = 0;
-// Classes that streams name but that are only ever created by their owners.
-const char* const streamedClasses[][2] = {
-    {"TChartAxisTitle", "TPersistent"},
-    {"TChartAxis", "TCollectionItem"},
-    {"TChartDepthAxis", "TChartAxis"},
-    {"TSeriesMarks", "TPersistent"},
-};
 constexpr int messageBufferChars = 1024;
 } // namespace
 
@@ -40,8 +36,11 @@ void TeEngineInitialize()
 {
     if (startCount++ != 0)
         return;
-    for (const auto& c : streamedClasses)
-        RegisterClass(QString::fromLatin1(c[0]), QString::fromLatin1(c[1]), {});
+    // Classes that streams name but that are only ever created by their owners.
+    RegisterAbstractClassOf<TChartAxisTitle>(QStringLiteral("TChartAxisTitle"), QStringLiteral("TPersistent"));
+    RegisterAbstractClassOf<TChartAxis>(QStringLiteral("TChartAxis"), QStringLiteral("TCollectionItem"));
+    RegisterAbstractClassOf<TChartDepthAxis>(QStringLiteral("TChartDepthAxis"), QStringLiteral("TChartAxis"));
+    RegisterAbstractClassOf<TSeriesMarks>(QStringLiteral("TSeriesMarks"), QStringLiteral("TPersistent"));
     // Functions can be created by name: a series copied from another gets a function of the
     // same class.
     RegisterClassOf<TTeeFunction>(QStringLiteral("TTeeFunction"), QStringLiteral("TComponent"));
@@ -53,8 +52,10 @@ void TeEngineFinalize()
     if (startCount == 0 || --startCount != 0)
         return;
     TeeSourcesFinalize();
-    UnRegisterClass(QStringLiteral("TTeeMovingFunction"));
-    UnRegisterClass(QStringLiteral("TTeeFunction"));
-    for (const auto& c : streamedClasses)
-        UnRegisterClass(QString::fromLatin1(c[0]));
+    UnRegisterClassOf<TTeeMovingFunction>();
+    UnRegisterClassOf<TTeeFunction>();
+    UnRegisterClassOf<TSeriesMarks>();
+    UnRegisterClassOf<TChartDepthAxis>();
+    UnRegisterClassOf<TChartAxis>();
+    UnRegisterClassOf<TChartAxisTitle>();
 }

@@ -298,6 +298,28 @@ TEST(ClassRegistry, FindsAndCreatesByName)
     UnRegisterClass(QStringLiteral("TComponent"));
 }
 
+TEST(ClassRegistry, ClassNameIsTheRegisteredName)
+{
+    TPlainA a;
+    TPlainB b;
+    TPersistentClass first = RegisterClassOf<TPlainA>(QStringLiteral("TRenamedA"), QString());
+    EXPECT_EQ(a.ClassName(), QStringLiteral("TRenamedA"));
+    EXPECT_EQ(ClassOf<TPlainA>(), first);
+    // Registering again keeps the entry that class references point to.
+    EXPECT_EQ(RegisterClassOf<TPlainA>(QStringLiteral("TRENAMEDA"), QStringLiteral("TObject")), first);
+    EXPECT_EQ(first->ParentName, QStringLiteral("TObject"));
+    try {
+        a.Assign(&b);
+        FAIL() << "no error";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Cannot assign a TPlainB to a TRENAMEDA"));
+    }
+    UnRegisterClassOf<TPlainA>();
+    EXPECT_EQ(GetClass(QStringLiteral("TRenamedA")), nullptr);
+    EXPECT_EQ(a.ClassName(), QStringLiteral("TPlainA"));
+    UnRegisterClassOf<TPlainA>(); // not registered: nothing happens
+}
+
 TEST(Exceptions, EveryErrorIsAnException)
 {
     auto caught = [](auto&& raise) {

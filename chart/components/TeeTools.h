@@ -1,0 +1,9 @@
+#pragma once
+
+// Chief header of the chart tools: every tool class, and the tools unit's start-up, which
+// makes the tool classes known to streaming and enters them in the tool types.
+
+#include "chart/core/TeeCustomTool.h"
+
+void TeeToolsInitialize();
+void TeeToolsFinalize();
