@@ -129,6 +129,24 @@ void BM_NearestSearch(benchmark::State& state)
 }
 BENCHMARK(BM_NearestSearch)->Unit(benchmark::kMillisecond);
 
+// From a corner of the plot far from the line every column may hold a nearer point: the
+// whole series is looked at.
+void BM_NearestSearchFromACorner(benchmark::State& state)
+{
+    BenchApplication<QApplication>();
+    ShownChart& s = Shown();
+    const TRect plot = s.Chart->PlotRect();
+    const double top = s.Chart->LeftAxis()->CalcPosPoint(plot.Top);
+    const double bottom = s.Chart->LeftAxis()->CalcPosPoint(plot.Bottom);
+    // The corner on the side away from the line's last point.
+    const double last = s.Series->YValues()->GetValue(kPoints - 1);
+    const int y = last - bottom > top - last ? plot.Top : plot.Bottom - 1;
+    int step = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TNearestTool::GetNearestPoint(s.Series, plot.Right - 1 - (step++ % 40), y));
+}
+BENCHMARK(BM_NearestSearchFromACorner)->Unit(benchmark::kMillisecond);
+
 void BM_FullRepaintForComparison(benchmark::State& state)
 {
     BenchApplication<QApplication>();

@@ -93,10 +93,12 @@ void TColorBandTool::ChartEvent(TChartToolEvent event)
 void TColorBandTool::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomToolAxis::DefineProperties(filer);
+    TeeDefineObject(filer, "Brush", Brush());
     TeeDefineColor(filer, "Color", FColor, clWhite, [this](TColor v) { SetColor(v); });
     TeeDefineBool(filer, "DrawBehind", FDrawBehind, true, [this](bool v) { SetDrawBehind(v); });
     TeeDefineFloat(filer, "EndValue", FEndValue, 0.0, [this](double v) { SetEndValue(v); });
     TeeDefineObject(filer, "Gradient", FGradient.get());
+    TeeDefineObject(filer, "Pen", Pen());
     TeeDefineFloat(filer, "StartValue", FStartValue, 0.0, [this](double v) { SetStartValue(v); });
     // Only a percentage is a transparency.
     TeeDefineInt(filer, "Transparency", FTransparency, 0, [this](int v) {

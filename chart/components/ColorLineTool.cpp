@@ -222,6 +222,7 @@ void TColorLineTool::DefineProperties(TTeeFiler& filer)
     TeeDefineBool(filer, "Draw3D", FDraw3D, true, [this](bool v) { SetDraw3D(v); });
     TeeDefineBool(filer, "DrawBehind", FDrawBehind, false, [this](bool v) { SetDrawBehind(v); });
     TeeDefineBool(filer, "NoLimitDrag", FNoLimitDrag, false, [this](bool v) { SetNoLimitDrag(v); });
+    TeeDefineObject(filer, "Pen", Pen());
     // The value makes the style custom: the stored style is read after it.
     TeeDefineFloat(filer, "Value", FValue, 0.0, [this](double v) { SetValue(v); });
     TeeDefineEnum(filer, "Style", FStyle, clCustom, ColorLineStyleNames(), [this](TColorLineStyle v) { SetStyle(v); });

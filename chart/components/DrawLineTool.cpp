@@ -411,6 +411,7 @@ void TDrawLineTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button,
 
 void TDrawLineTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomToolSeries::DefineProperties(filer);
     TeeDefineEnum(filer, "Button", FButton, mbLeft, ButtonNames(), [this](TMouseButton v) { SetButton(v); });
     TeeDefineBool(filer, "EnableDraw", FEnableDraw, true, [this](bool v) { SetEnableDraw(v); });
     TeeDefineBool(filer, "EnableSelect", FEnableSelect, true, [this](bool v) { SetEnableSelect(v); });
@@ -433,4 +434,5 @@ void TDrawLineTool::DefineProperties(TTeeFiler& filer)
                 TeeDefineObject(f, QString::number(i), FLines->Get(i));
         },
         FLines->Count() > 0);
+    TeeDefineObject(filer, "Pen", Pen());
 }

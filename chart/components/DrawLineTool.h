@@ -68,7 +68,7 @@ public:
 class TDrawLineTool;
 using TDrawLineSelecting = std::function<void(TDrawLineTool* sender, TDrawLine* line, bool& allow)>;
 
-class TDrawLineTool : public TTeeCustomToolSeries, public TTeeStoredObject
+class TDrawLineTool : public TTeeCustomToolSeries
 {
 public:
     explicit TDrawLineTool(TComponent* AOwner);

@@ -231,8 +231,11 @@ void TNearestTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftS
 
 void TNearestTool::DefineProperties(TTeeFiler& filer)
 {
+    TTeeCustomToolSeries::DefineProperties(filer);
+    TeeDefineObject(filer, "Brush", Brush());
     TeeDefineBool(filer, "DrawLine", FDrawLine, true, [this](bool v) { SetDrawLine(v); });
     TeeDefineBool(filer, "FullRepaint", FFullRepaint, true, [this](bool v) { SetFullRepaint(v); });
+    TeeDefineObject(filer, "Pen", Pen());
     // A size below zero is damage: the mark keeps its size.
     TeeDefineInt(filer, "Size", FSize, 20, [this](int v) {
         if (v >= 0)

@@ -15,7 +15,7 @@ enum TNearestToolStyle { hsNone, hsCircle, hsRectangle, hsDiamond };
 
 const QStringList& NearestToolStyleNames();
 
-class TNearestTool : public TTeeCustomToolSeries, public TTeeStoredObject
+class TNearestTool : public TTeeCustomToolSeries
 {
 public:
     explicit TNearestTool(TComponent* AOwner);

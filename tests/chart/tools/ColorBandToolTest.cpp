@@ -147,24 +147,30 @@ TEST(ColorBandTool, StoredSettingsReadBackAndDamageLeavesStartValues)
     b.tool->SetDrawBehind(false);
     b.tool->SetTransparency(40);
     b.tool->Gradient()->SetVisible(true);
-    const QString text = TeeWriteProperties(*b.tool);
-    EXPECT_EQ(text, "AxisID=2\nColor=255\nDrawBehind=False\nEndValue=7\nGradient.Visible=True\nStartValue=2.5\n"
-                    "Transparency=40");
-    BandChart c;
-    TeeReadProperties(*c.tool, text);
-    EXPECT_EQ(c.tool->Axis(), c.chart->LeftAxis());
-    EXPECT_EQ(c.tool->StartValue(), 2.5);
-    EXPECT_EQ(c.tool->EndValue(), 7);
-    EXPECT_EQ(c.tool->Color(), clRed);
-    EXPECT_FALSE(c.tool->DrawBehind());
-    EXPECT_EQ(c.tool->Transparency(), 40);
-    EXPECT_TRUE(c.tool->Gradient()->Visible());
+    b.tool->Pen()->Hide();
+    const QString text = StoredTool(*b.chart, b.tool);
+    EXPECT_EQ(text, "AxisID=2\nColor=255\nDrawBehind=False\nEndValue=7\nGradient.Visible=True\nPen.Visible=False\n"
+                    "StartValue=2.5\nTransparency=40");
+    ToolChart c;
+    auto* back = dynamic_cast<TColorBandTool*>(ReadTool(*c.chart, "TColorBandTool", text));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->Axis(), c.chart->LeftAxis());
+    EXPECT_EQ(back->StartValue(), 2.5);
+    EXPECT_EQ(back->EndValue(), 7);
+    EXPECT_EQ(back->Color(), clRed);
+    EXPECT_FALSE(back->DrawBehind());
+    EXPECT_EQ(back->Transparency(), 40);
+    EXPECT_TRUE(back->Gradient()->Visible());
+    EXPECT_FALSE(back->Pen()->Visible());
 
-    BandChart d;
-    TeeReadProperties(*d.tool, "Transparency=-5\nStartValue=x\nAxisID=99");
-    EXPECT_EQ(d.tool->Transparency(), 0);
-    EXPECT_EQ(d.tool->StartValue(), 0);
-    EXPECT_EQ(d.tool->Axis(), d.chart->BottomAxis());
-    TeeReadProperties(*d.tool, "Transparency=101");
-    EXPECT_EQ(d.tool->Transparency(), 0);
+    ToolChart d;
+    auto* damaged = dynamic_cast<TColorBandTool*>(
+        ReadTool(*d.chart, "TColorBandTool", "Transparency=-5\nStartValue=x\nAxisID=99\nColor=red"));
+    ASSERT_NE(damaged, nullptr);
+    EXPECT_EQ(damaged->Transparency(), 0);
+    EXPECT_EQ(damaged->StartValue(), 0);
+    EXPECT_EQ(damaged->Axis(), nullptr);
+    EXPECT_EQ(damaged->Color(), clWhite);
+    TeeReadProperties(*damaged, "Transparency=101");
+    EXPECT_EQ(damaged->Transparency(), 0);
 }

@@ -209,22 +209,28 @@ TEST(ColorLineTool, StoredSettingsReadBackAndDamageLeavesStartValues)
     l.tool->SetDraw3D(false);
     l.tool->SetDragRepaint(true);
     l.tool->SetNoLimitDrag(true);
-    const QString text = TeeWriteProperties(*l.tool);
+    l.tool->Pen()->SetWidth(3);
+    const QString text = StoredTool(*l.chart, l.tool);
     EXPECT_EQ(text, "AxisID=0\nAllowDrag=False\nDragRepaint=True\nDraw3D=False\nDrawBehind=True\nNoLimitDrag=True\n"
-                    "Value=5\nStyle=clCenter");
-    LineChart m;
-    TeeReadProperties(*m.tool, text);
-    EXPECT_EQ(m.tool->Value(), 5);
-    EXPECT_EQ(m.tool->Style(), clCenter);
-    EXPECT_FALSE(m.tool->AllowDrag());
-    EXPECT_TRUE(m.tool->DrawBehind());
-    EXPECT_FALSE(m.tool->Draw3D());
-    EXPECT_TRUE(m.tool->DragRepaint());
-    EXPECT_TRUE(m.tool->NoLimitDrag());
+                    "Pen.Width=3\nValue=5\nStyle=clCenter");
+    ToolChart m;
+    auto* back = dynamic_cast<TColorLineTool*>(ReadTool(*m.chart, "TColorLineTool", text));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->Axis(), m.chart->BottomAxis());
+    EXPECT_EQ(back->Value(), 5);
+    EXPECT_EQ(back->Style(), clCenter);
+    EXPECT_FALSE(back->AllowDrag());
+    EXPECT_TRUE(back->DrawBehind());
+    EXPECT_FALSE(back->Draw3D());
+    EXPECT_TRUE(back->DragRepaint());
+    EXPECT_TRUE(back->NoLimitDrag());
+    EXPECT_EQ(back->Pen()->Width(), 3);
 
-    LineChart d;
-    TeeReadProperties(*d.tool, "Style=clSideways\nValue=many\nDraw3D=2");
-    EXPECT_EQ(d.tool->Style(), clCustom);
-    EXPECT_EQ(d.tool->Value(), 0);
-    EXPECT_TRUE(d.tool->Draw3D());
+    ToolChart d;
+    auto* damaged = dynamic_cast<TColorLineTool*>(
+        ReadTool(*d.chart, "TColorLineTool", "Style=clSideways\nValue=many\nDraw3D=2\nPen.Width=-2"));
+    ASSERT_NE(damaged, nullptr);
+    EXPECT_EQ(damaged->Style(), clCustom);
+    EXPECT_EQ(damaged->Value(), 0);
+    EXPECT_TRUE(damaged->Draw3D());
 }

@@ -304,27 +304,36 @@ TEST(DrawLineTool, StoredLinesReadBackAndDamageLeavesStartValues)
     d.Add(0, 0, 0, 0);
     d.tool->SetButton(mbRight);
     d.tool->SetEnableDraw(false);
-    const QString text = TeeWriteProperties(*d.tool);
+    d.tool->Pen()->SetColor(clRed);
+    const QString text = StoredTool(*d.chart, d.tool);
     EXPECT_EQ(text, "Button=mbRight\nEnableDraw=False\nLines.Count=2\nLines.0.Style=dlVertParallel\n"
-                    "Lines.0.X0=2\nLines.0.Y0=87.5\nLines.0.X1=20\nLines.0.Y1=80");
+                    "Lines.0.X0=2\nLines.0.Y0=87.5\nLines.0.X1=20\nLines.0.Y1=80\nPen.Color=255");
 
-    DrawLineChart e;
-    e.Add(5, 5, 6, 6);
-    TeeReadProperties(*e.tool, text);
-    ASSERT_EQ(e.tool->Lines()->Count(), 2);
-    e.ExpectLine(e.tool->Lines()->Get(0), 2, 87.5, 20, 80);
-    EXPECT_EQ(e.tool->Lines()->Get(0)->Style(), dlVertParallel);
-    e.ExpectLine(e.tool->Lines()->Get(1), 0, 0, 0, 0);
-    EXPECT_EQ(e.tool->Button(), mbRight);
-    EXPECT_FALSE(e.tool->EnableDraw());
+    ToolChart e;
+    auto* back = dynamic_cast<TDrawLineTool*>(ReadTool(*e.chart, "TDrawLineTool", text));
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(back->Lines()->Count(), 2);
+    EXPECT_DOUBLE_EQ(back->Lines()->Get(0)->Y0(), 87.5);
+    EXPECT_DOUBLE_EQ(back->Lines()->Get(0)->X1(), 20);
+    EXPECT_EQ(back->Lines()->Get(0)->Style(), dlVertParallel);
+    EXPECT_EQ(back->Lines()->Get(1)->X1(), 0);
+    EXPECT_EQ(back->Button(), mbRight);
+    EXPECT_FALSE(back->EnableDraw());
+    EXPECT_EQ(back->Pen()->Color(), clRed);
+    EXPECT_EQ(StoredTool(*e.chart, back), text);
 
-    DrawLineChart f;
-    TeeReadProperties(*f.tool, "Button=mbSide\nLines.Count=-4\nEnableSelect=maybe");
-    EXPECT_EQ(f.tool->Lines()->Count(), 0);
-    EXPECT_EQ(f.tool->Button(), mbLeft);
-    EXPECT_TRUE(f.tool->EnableSelect());
-    TeeReadProperties(*f.tool, "Lines.Count=1\nLines.0.Style=dlZigzag\nLines.0.X1=abc\nLines.0.Y1=3");
-    ASSERT_EQ(f.tool->Lines()->Count(), 1);
-    EXPECT_EQ(f.tool->Lines()->Get(0)->Style(), dlLine);
-    f.ExpectLine(f.tool->Lines()->Get(0), 0, 0, 0, 3);
+    ToolChart f;
+    auto* damaged = dynamic_cast<TDrawLineTool*>(
+        ReadTool(*f.chart, "TDrawLineTool", "Button=mbSide\nLines.Count=-4\nEnableSelect=maybe"));
+    ASSERT_NE(damaged, nullptr);
+    EXPECT_EQ(damaged->Lines()->Count(), 0);
+    EXPECT_EQ(damaged->Button(), mbLeft);
+    EXPECT_TRUE(damaged->EnableSelect());
+    auto* odd = dynamic_cast<TDrawLineTool*>(
+        ReadTool(*f.chart, "TDrawLineTool", "Lines.Count=1\nLines.0.Style=dlZigzag\nLines.0.X1=abc\nLines.0.Y1=3"));
+    ASSERT_NE(odd, nullptr);
+    ASSERT_EQ(odd->Lines()->Count(), 1);
+    EXPECT_EQ(odd->Lines()->Get(0)->Style(), dlLine);
+    EXPECT_EQ(odd->Lines()->Get(0)->X1(), 0);
+    EXPECT_EQ(odd->Lines()->Get(0)->Y1(), 3);
 }

@@ -12,7 +12,36 @@
 #include "chart/components/Chart.h"
 #include "chart/components/Series.h"
 #include "chart/core/ChartAxis.h"
+#include "platform/TeeFiler.h"
 #include "tests/chart/support/RecordingCanvas.h"
+
+// A tool's stored lines as its chart writes them (against a new tool of its class), without
+// the chart's prefix and the lines of its class and name.
+inline QString StoredTool(TChart& chart, const TTeeCustomTool* tool)
+{
+    const QStringList lines = TeeWriteProperties(chart).split(QLatin1Char('\n'));
+    QString prefix;
+    for (const QString& line : lines)
+        if (line.startsWith("Components.") && line.endsWith(".Class=" + tool->ClassName()))
+            prefix = line.left(line.size() - tool->ClassName().size() - 6);
+    QStringList out;
+    for (const QString& line : lines)
+        if (!prefix.isEmpty() && line.startsWith(prefix) && !line.startsWith(prefix + "Class=") &&
+            !line.startsWith(prefix + "Name="))
+            out << line.mid(prefix.size());
+    return out.join(QLatin1Char('\n'));
+}
+
+// A new tool of the class read into the chart from such lines, as a stored chart reads it.
+inline TTeeCustomTool* ReadTool(TChart& chart, const QString& className, const QString& text)
+{
+    QString all = "Components.Count=1\nComponents.0.Class=" + className;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        all += "\nComponents.0." + line;
+    const int before = chart.Tools()->Count();
+    TeeReadProperties(chart, all);
+    return chart.Tools()->Count() > before ? chart.Tools()->Get(chart.Tools()->Count() - 1) : nullptr;
+}
 
 class InvalidationCountingChart : public TChart
 {

@@ -194,22 +194,35 @@ TEST(NearestTool, AFreedSeriesIsForgotten)
 TEST(NearestTool, StoredSettingsReadBackAndDamageLeavesStartValues)
 {
     NearestChart n;
+    n.series->SetName("Prices");
+    EXPECT_EQ(StoredTool(*n.chart, n.tool), "Series=Prices"); // its dotted white pen is where it starts
     n.tool->SetSize(7);
     n.tool->SetStyle(hsDiamond);
     n.tool->SetFullRepaint(false);
     n.tool->SetDrawLine(false);
-    const QString text = TeeWriteProperties(*n.tool);
-    EXPECT_EQ(text, "DrawLine=False\nFullRepaint=False\nSize=7\nStyle=hsDiamond");
-    NearestChart m;
-    TeeReadProperties(*m.tool, text);
-    EXPECT_EQ(m.tool->Size(), 7);
-    EXPECT_EQ(m.tool->Style(), hsDiamond);
-    EXPECT_FALSE(m.tool->FullRepaint());
-    EXPECT_FALSE(m.tool->DrawLine());
+    n.tool->Brush()->SetStyle(bsSolid);
+    n.tool->Pen()->SetStyle(psSolid);
+    const QString text = StoredTool(*n.chart, n.tool);
+    EXPECT_EQ(text, "Series=Prices\nBrush.Style=bsSolid\nDrawLine=False\nFullRepaint=False\nPen.Style=psSolid\n"
+                    "Size=7\nStyle=hsDiamond");
+    ToolChart m;
+    auto* back = dynamic_cast<TNearestTool*>(ReadTool(*m.chart, "TNearestTool", text));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->Size(), 7);
+    EXPECT_EQ(back->Style(), hsDiamond);
+    EXPECT_FALSE(back->FullRepaint());
+    EXPECT_FALSE(back->DrawLine());
+    EXPECT_EQ(back->Brush()->Style(), bsSolid);
+    EXPECT_EQ(back->Pen()->Style(), psSolid);
+    EXPECT_EQ(back->Pen()->Color(), clWhite);
+    EXPECT_EQ(back->Series(), nullptr); // that chart has no such series
 
-    NearestChart d;
-    TeeReadProperties(*d.tool, "Size=-3\nStyle=hsStar\nDrawLine=perhaps");
-    EXPECT_EQ(d.tool->Size(), 20);
-    EXPECT_EQ(d.tool->Style(), hsCircle);
-    EXPECT_TRUE(d.tool->DrawLine());
+    ToolChart d;
+    auto* damaged = dynamic_cast<TNearestTool*>(
+        ReadTool(*d.chart, "TNearestTool", "Size=-3\nStyle=hsStar\nDrawLine=perhaps\nPen.Style=psWavy"));
+    ASSERT_NE(damaged, nullptr);
+    EXPECT_EQ(damaged->Size(), 20);
+    EXPECT_EQ(damaged->Style(), hsCircle);
+    EXPECT_TRUE(damaged->DrawLine());
+    EXPECT_EQ(damaged->Pen()->Style(), psDot);
 }
