@@ -3,8 +3,11 @@
 // Chief header of the chart tools: every tool class, and the tools unit's start-up, which
 // makes the tool classes known to streaming and enters them in the tool types.
 
+#include "chart/components/AxisArrowTool.h"
 #include "chart/components/ColorBandTool.h"
 #include "chart/components/ColorLineTool.h"
+#include "chart/components/CursorTool.h"
+#include "chart/components/DragMarksTool.h"
 #include "chart/components/DrawLineTool.h"
 #include "chart/components/NearestTool.h"
 #include "chart/core/TeeCustomTool.h"

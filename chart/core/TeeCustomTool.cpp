@@ -36,17 +36,16 @@ void TTeeCustomToolSeries::DefineProperties(TTeeFiler& filer)
 
 void TTeeCustomToolSeries::Loaded()
 {
-    TTeeCustomTool::Loaded();
+    // The series is set while the tool is still loading, as a stream would set it.
     const QString name = FSeriesName;
     FSeriesName.clear();
-    if (name.isEmpty() || !ParentChart())
-        return;
-    for (int i = 0; i < ParentChart()->SeriesCount(); ++i) {
+    for (int i = 0; !name.isEmpty() && ParentChart() && i < ParentChart()->SeriesCount(); ++i) {
         if (ParentChart()->Series(i)->Name().compare(name, Qt::CaseInsensitive) == 0) {
             SetSeries(ParentChart()->Series(i));
-            return;
+            break;
         }
     }
+    TTeeCustomTool::Loaded();
 }
 
 void TTeeCustomToolSeries::SetSeries(TChartSeries* value)

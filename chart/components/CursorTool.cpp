@@ -1,0 +1,282 @@
+#include "chart/components/CursorTool.h"
+
+#include <QStringList>
+#include <cmath>
+
+#include "chart/core/Canvas3D.h"
+#include "chart/core/ChartAxis.h"
+#include "chart/core/ChartSeries.h"
+#include "chart/core/CustomAxisPanel.h"
+#include "chart/core/TeeGeometry.h"
+#include "chart/core/Teeconst.h"
+#include "platform/graphics/SystemColors.h"
+
+namespace {
+
+constexpr int kGrabPixels = 3; // a line is grabbed when the mouse is fewer pixels away
+
+} // namespace
+
+TCursorTool::TCursorTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner) {}
+
+QString TCursorTool::Description()
+{
+    return TeeMsg_CursorTool;
+}
+
+void TCursorTool::SetStyle(TCursorToolStyle value)
+{
+    if (FStyle == value)
+        return;
+    FStyle = value;
+    SnapToPoint();
+    Repaint();
+}
+
+void TCursorTool::SetXValue(double value)
+{
+    if (FXValue == value)
+        return;
+    FXValue = value;
+    CalcScreenPositions();
+    Changed(-1);
+    Repaint();
+}
+
+void TCursorTool::SetYValue(double value)
+{
+    if (FYValue == value)
+        return;
+    FYValue = value;
+    CalcScreenPositions();
+    Changed(-1);
+    Repaint();
+}
+
+void TCursorTool::SetSeries(TChartSeries* value)
+{
+    TTeeCustomToolSeries::SetSeries(value);
+    TCustomAxisPanel* chart = ParentChart();
+    // A cursor not yet placed is placed (and snapped) by the first draw, once the axes know
+    // their pixels; placing it now would put it at a meaningless spot.
+    if (!value || IsLoading() || !chart || FIXValue == -1 || FIYValue == -1)
+        return;
+    if (Active()) {
+        chart->ControlCanvas();
+        RedrawCursor(); // erases
+    }
+    SnapToPoint();
+    CalcScreenPositions();
+    if (Active()) {
+        RedrawCursor();
+        chart->ShowBackBuffer();
+    }
+}
+
+void TCursorTool::Changed(int valueIndex)
+{
+    if (OnChange)
+        OnChange(this, FIXValue, FIYValue, FXValue, FYValue, Series(), valueIndex);
+}
+
+TRect TCursorTool::GetAxisRect() const
+{
+    TRect r;
+    if (FUseChartRect) {
+        r = ParentChart()->PlotRect();
+    } else {
+        const TChartAxis* h = GetHorizAxis();
+        const TChartAxis* v = GetVertAxis();
+        r = TRect(h->StartPixel, v->StartPixel, h->EndPixel, v->EndPixel);
+    }
+    if (OnGetAxisRect)
+        OnGetAxisRect(const_cast<TCursorTool*>(this), r);
+    return r;
+}
+
+int TCursorTool::NearestPoint(TCursorToolStyle style, double& difference) const
+{
+    difference = -1;
+    const TChartSeries* s = Series();
+    if (!s || s->Count() == 0)
+        return -1;
+    const int count = s->Count();
+    const int first = std::max(0, s->FirstVisible());
+    int last = s->LastVisible();
+    if (last < 0 || last >= count)
+        last = count - 1;
+    const TChartValueList* xs = s->XValues();
+    const TChartValueList* ys = s->YValues();
+    int best = -1;
+    double bestDistance = 0;
+    // Squared distances order the points as the distances do; the root is taken once.
+    for (int i = first; i <= last; ++i) {
+        double d;
+        if (style == cssHorizontal) {
+            d = std::fabs(FYValue - ys->GetValue(i));
+        } else if (style == cssVertical) {
+            d = std::fabs(FXValue - xs->GetValue(i));
+        } else {
+            const double dx = FXValue - xs->GetValue(i);
+            const double dy = FYValue - ys->GetValue(i);
+            d = dx * dx + dy * dy;
+        }
+        if (best < 0 || d < bestDistance) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    if (best >= 0)
+        difference = style == cssBoth ? std::sqrt(bestDistance) : bestDistance;
+    return best;
+}
+
+int TCursorTool::SnapToPoint()
+{
+    if (!Series() || !FSnap)
+        return -1;
+    double difference = 0;
+    const int i = NearestPoint(FStyle, difference);
+    if (i < 0)
+        return -1;
+    if (FStyle != cssVertical)
+        FYValue = Series()->YValue(i);
+    if (FStyle != cssHorizontal)
+        FXValue = Series()->XValue(i);
+    return i;
+}
+
+TCursorClicked TCursorTool::Clicked(int x, int y) const
+{
+    if (!PointInRect(GetAxisRect(), x, y))
+        return ccNone;
+    const bool nearHoriz = FStyle != cssVertical && std::abs(y - FIYValue) < kGrabPixels;
+    const bool nearVert = FStyle != cssHorizontal && std::abs(x - FIXValue) < kGrabPixels;
+    if (FStyle == cssBoth && nearHoriz && nearVert)
+        return ccBoth;
+    if (nearHoriz)
+        return ccHorizontal;
+    if (nearVert)
+        return ccVertical;
+    return ccNone;
+}
+
+void TCursorTool::CalcValuePositions(int x, int y)
+{
+    if (FClicked != ccVertical)
+        FYValue = GetVertAxis()->CalcPosPoint(y);
+    if (FClicked != ccHorizontal)
+        FXValue = GetHorizAxis()->CalcPosPoint(x);
+}
+
+void TCursorTool::CalcScreenPositions()
+{
+    if (!ParentChart() && !Series())
+        return;
+    const TChartAxis* h = GetHorizAxis();
+    const TChartAxis* v = GetVertAxis();
+    if (FIXValue == -1 || FIYValue == -1) {
+        FIXValue = (h->StartPixel + h->EndPixel) / 2;
+        FIYValue = (v->StartPixel + v->EndPixel) / 2;
+        FXValue = h->CalcPosPoint(FIXValue);
+        FYValue = v->CalcPosPoint(FIYValue);
+        const int snapped = SnapToPoint();
+        FIXValue = h->CalcPosValue(FXValue);
+        FIYValue = v->CalcPosValue(FYValue);
+        Changed(snapped);
+        return;
+    }
+    FIXValue = h->CalcPosValue(FXValue);
+    FIYValue = v->CalcPosValue(FYValue);
+}
+
+void TCursorTool::RedrawCursor()
+{
+    TCustomAxisPanel* chart = ParentChart();
+    if (!chart)
+        return;
+    const TColor back = chart->Color() == clDefault ? clBtnFace : chart->Color();
+    TCanvas3D* canvas = chart->Canvas3D();
+    canvas->AssignVisiblePenColor(Pen(), Pen()->Color() ^ (ColorToRGB(back) & 0xFFFFFF));
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Pen()->SetMode(pmXor);
+    const TRect r = GetAxisRect();
+    const bool horiz = FStyle != cssVertical;
+    const bool vert = FStyle != cssHorizontal;
+    if (chart->View3D()) {
+        if (horiz)
+            canvas->HorizLine3D(r.Left, r.Right, FIYValue, 0);
+        if (vert)
+            canvas->VertLine3D(FIXValue, r.Top, r.Bottom, 0);
+    } else {
+        if (horiz)
+            canvas->DoHorizLine(r.Left, r.Right, FIYValue);
+        if (vert)
+            canvas->DoVertLine(FIXValue, r.Top, r.Bottom);
+    }
+    canvas->Pen()->SetMode(pmCopy);
+    canvas->Invalidate();
+}
+
+void TCursorTool::ChartEvent(TChartToolEvent event)
+{
+    TTeeCustomToolSeries::ChartEvent(event);
+    if (event != cteAfterDraw)
+        return;
+    CalcScreenPositions();
+    RedrawCursor();
+}
+
+void TCursorTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftState, int x, int y)
+{
+    TCustomAxisPanel* chart = ParentChart();
+    if (!chart)
+        return;
+    switch (event) {
+    case cmeDown:
+        if (!FFollowMouse) {
+            FClicked = Clicked(x, y);
+            if (FClicked != ccNone)
+                chart->SetMouseCancelled(true);
+        }
+        break;
+    case cmeMove: {
+        if ((FClicked != ccNone || FFollowMouse) && PointInRect(GetAxisRect(), x, y)) {
+            // Feedback goes straight into the back buffer: the chart is not drawn again.
+            chart->ControlCanvas();
+            const bool placed = FIXValue != -1 && FIYValue != -1;
+            if (placed)
+                RedrawCursor(); // erases the lines where they were
+            CalcValuePositions(x, y);
+            const int snapped = SnapToPoint();
+            CalcScreenPositions();
+            RedrawCursor();
+            chart->ShowBackBuffer();
+            Changed(snapped);
+            return;
+        }
+        const TCursorClicked over = Clicked(x, y);
+        if (over == ccHorizontal)
+            chart->SetCursor(crVSplit);
+        else if (over == ccVertical)
+            chart->SetCursor(crHSplit);
+        else if (over == ccBoth)
+            chart->SetCursor(crSizeAll);
+        chart->SetMouseCancelled(over != ccNone);
+        break;
+    }
+    case cmeUp:
+        FClicked = ccNone;
+        break;
+    }
+}
+
+void TCursorTool::DefineProperties(TTeeFiler& filer)
+{
+    TTeeCustomToolSeries::DefineProperties(filer);
+    static const QStringList styles = {"cssHorizontal", "cssVertical", "cssBoth"};
+    TeeDefineBool(filer, "FollowMouse", FFollowMouse, false, [this](bool v) { SetFollowMouse(v); });
+    TeeDefineObject(filer, "Pen", Pen());
+    TeeDefineBool(filer, "Snap", FSnap, false, [this](bool v) { SetSnap(v); });
+    TeeDefineEnum(filer, "Style", FStyle, cssBoth, styles, [this](TCursorToolStyle v) { SetStyle(v); });
+}

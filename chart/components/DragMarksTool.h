@@ -1,0 +1,29 @@
+#pragma once
+
+// Lets the user move the marks of series points with the mouse; a moved mark keeps its place.
+
+#include "chart/core/TeeCustomTool.h"
+#include "platform/Types.h"
+
+class TDragMarksTool : public TTeeCustomToolSeries
+{
+public:
+    using TTeeCustomToolSeries::TTeeCustomToolSeries;
+
+    void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
+    static QString Description();
+    QString GetEditorClass() const override { return QStringLiteral("TDragMarksToolEditor"); }
+    // Whether a mark is being dragged.
+    bool Dragging() const { return FDragSeries != nullptr; }
+
+private:
+    // The mark under (x, y): on Series, else on the chart's series from the last; onlyVisible
+    // asks for series whose marks are shown.
+    bool FindMark(int x, int y, bool onlyVisible, TChartSeries*& series, int& index) const;
+
+    // The mark being dragged, by series and point index, so that a series that goes away or
+    // loses points ends the drag instead of leaving a stale position behind.
+    TChartSeries* FDragSeries = nullptr;
+    int FDragIndex = -1;
+    TPoint FLast;
+};

@@ -1,0 +1,145 @@
+// The chart tools in a real window, for trying them by hand: a chart of a few thousand points
+// (a fast line and a line with marks) and a check box per tool that switches it on and off.
+// Not part of the program.
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <cmath>
+
+#include "chart/components/Chart.h"
+#include "chart/components/Series.h"
+#include "chart/components/TeeTools.h"
+#include "chart/components/UnitStartup.h"
+#include "chart/core/ChartAxis.h"
+#include "chart/core/SeriesMarks.h"
+#include "chart/editors/ChartWidget.h"
+
+namespace {
+
+// A check box that switches the tool; tools start switched as the box shows.
+void AddSwitch(QHBoxLayout* row, const QString& text, TTeeCustomTool* tool, bool on)
+{
+    auto* box = new QCheckBox(text);
+    box->setChecked(on);
+    tool->SetActive(on);
+    QObject::connect(box, &QCheckBox::toggled, [tool](bool checked) { tool->SetActive(checked); });
+    row->addWidget(box);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    InitializeUnits();
+    int rc = 0;
+    {
+        QWidget window;
+        auto* column = new QVBoxLayout(&window);
+        auto* row = new QHBoxLayout;
+        column->addLayout(row);
+        auto* widget = new TChartWidget;
+        column->addWidget(widget, 1);
+        TChart* chart = widget->Chart();
+        chart->SetView3D(false);
+        chart->Title()->Text()->Add(QStringLiteral("Tools"));
+
+        auto* walk = new TFastLineSeries(chart);
+        walk->SetTitle(QStringLiteral("Walk"));
+        double y = 0;
+        for (int i = 0; i < 5000; ++i) {
+            y += std::sin(i * 0.003) * 0.8 + ((i * 7919) % 13 - 6) * 0.4;
+            walk->AddXY(i, y);
+        }
+        chart->AddSeries(walk);
+        auto* peaks = new TLineSeries(chart);
+        peaks->SetTitle(QStringLiteral("Peaks"));
+        peaks->Pointer()->SetVisible(true);
+        peaks->Marks()->SetVisible(true);
+        // Every 400th point of the walk, with its value as a mark.
+        for (int i = 200; i < walk->Count(); i += 400)
+            peaks->AddXY(walk->XValue(i), walk->YValue(i));
+        chart->AddSeries(peaks);
+
+        auto* cursor = new TCursorTool(chart);
+        cursor->SetSeries(peaks);
+        cursor->SetSnap(true);
+        cursor->Pen()->SetColor(clRed);
+        chart->Tools()->Add(cursor);
+        AddSwitch(row, QStringLiteral("Cursor (snaps to Peaks)"), cursor, true);
+
+        auto* follow = new TCursorTool(chart);
+        follow->SetFollowMouse(true);
+        follow->SetStyle(cssVertical);
+        follow->Pen()->SetColor(clBlue);
+        chart->Tools()->Add(follow);
+        AddSwitch(row, QStringLiteral("Cursor following the mouse"), follow, false);
+
+        auto* marks = new TDragMarksTool(chart);
+        chart->Tools()->Add(marks);
+        AddSwitch(row, QStringLiteral("Drag marks"), marks, true);
+
+        auto* bottomArrows = new TAxisArrowTool(chart);
+        bottomArrows->SetAxis(chart->BottomAxis());
+        bottomArrows->Brush()->SetColor(clYellow);
+        AddSwitch(row, QStringLiteral("Bottom axis arrows"), bottomArrows, true);
+
+        auto* leftArrows = new TAxisArrowTool(chart);
+        leftArrows->SetAxis(chart->LeftAxis());
+        leftArrows->Brush()->SetColor(clAqua);
+        leftArrows->SetScrollInverted(true);
+        AddSwitch(row, QStringLiteral("Left axis arrows (inverted)"), leftArrows, true);
+        row->addStretch(1);
+
+        auto* drawRow = new QHBoxLayout;
+        column->insertLayout(1, drawRow);
+        auto* lines = new TDrawLineTool(chart);
+        lines->Pen()->SetColor(clGreen);
+        lines->Pen()->SetWidth(2);
+        chart->Tools()->Add(lines);
+        AddSwitch(drawRow, QStringLiteral("Draw lines (no zoom while on)"), lines, false);
+
+        auto* nearest = new TNearestTool(chart);
+        nearest->SetSeries(walk);
+        nearest->SetFullRepaint(false);
+        nearest->SetStyle(hsDiamond);
+        nearest->SetSize(8);
+        nearest->Pen()->SetColor(clNavy);
+        chart->Tools()->Add(nearest);
+        AddSwitch(drawRow, QStringLiteral("Nearest point of Walk"), nearest, true);
+
+        auto* band = new TColorBandTool(chart);
+        band->SetAxis(chart->BottomAxis());
+        band->SetStartValue(1800);
+        band->SetEndValue(1000);
+        band->SetColor(clYellow);
+        band->SetTransparency(40);
+        band->Pen()->Hide();
+        AddSwitch(drawRow, QStringLiteral("Colour band 1000..1800"), band, true);
+
+        auto* level = new TColorLineTool(chart);
+        level->SetAxis(chart->LeftAxis());
+        level->SetStyle(clCenter);
+        level->Pen()->SetColor(clFuchsia);
+        level->Pen()->SetWidth(2);
+        AddSwitch(drawRow, QStringLiteral("Colour line (drag it)"), level, true);
+
+        auto* mark = new TColorLineTool(chart);
+        mark->SetAxis(chart->BottomAxis());
+        mark->SetValue(4000);
+        mark->SetDragRepaint(true);
+        mark->Pen()->SetColor(clTeal);
+        AddSwitch(drawRow, QStringLiteral("Colour line repainting as dragged"), mark, true);
+        drawRow->addStretch(1);
+
+        window.setWindowTitle(QStringLiteral("Tools"));
+        window.resize(1000, 640);
+        window.show();
+        rc = app.exec();
+    }
+    FinalizeUnits();
+    return rc;
+}
