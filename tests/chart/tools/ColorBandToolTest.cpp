@@ -155,22 +155,13 @@ TEST(ColorBandTool, StoredSettingsReadBackAndDamageLeavesStartValues)
     auto* back = dynamic_cast<TColorBandTool*>(ReadTool(*c.chart, "TColorBandTool", text));
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->Axis(), c.chart->LeftAxis());
-    EXPECT_EQ(back->StartValue(), 2.5);
-    EXPECT_EQ(back->EndValue(), 7);
-    EXPECT_EQ(back->Color(), clRed);
-    EXPECT_FALSE(back->DrawBehind());
-    EXPECT_EQ(back->Transparency(), 40);
-    EXPECT_TRUE(back->Gradient()->Visible());
-    EXPECT_FALSE(back->Pen()->Visible());
+    EXPECT_EQ(StoredTool(*c.chart, back), text);
 
     ToolChart d;
     auto* damaged = dynamic_cast<TColorBandTool*>(
         ReadTool(*d.chart, "TColorBandTool", "Transparency=-5\nStartValue=x\nAxisID=99\nColor=red"));
     ASSERT_NE(damaged, nullptr);
-    EXPECT_EQ(damaged->Transparency(), 0);
-    EXPECT_EQ(damaged->StartValue(), 0);
-    EXPECT_EQ(damaged->Axis(), nullptr);
-    EXPECT_EQ(damaged->Color(), clWhite);
+    EXPECT_EQ(StoredTool(*d.chart, damaged), "");
     TeeReadProperties(*damaged, "Transparency=101");
     EXPECT_EQ(damaged->Transparency(), 0);
 }

@@ -308,32 +308,20 @@ TEST(DrawLineTool, StoredLinesReadBackAndDamageLeavesStartValues)
     const QString text = StoredTool(*d.chart, d.tool);
     EXPECT_EQ(text, "Button=mbRight\nEnableDraw=False\nLines.Count=2\nLines.0.Style=dlVertParallel\n"
                     "Lines.0.X0=2\nLines.0.Y0=87.5\nLines.0.X1=20\nLines.0.Y1=80\nPen.Color=255");
-
+    // What is read back writes the same text again.
     ToolChart e;
-    auto* back = dynamic_cast<TDrawLineTool*>(ReadTool(*e.chart, "TDrawLineTool", text));
+    TTeeCustomTool* back = ReadTool(*e.chart, "TDrawLineTool", text);
     ASSERT_NE(back, nullptr);
-    ASSERT_EQ(back->Lines()->Count(), 2);
-    EXPECT_DOUBLE_EQ(back->Lines()->Get(0)->Y0(), 87.5);
-    EXPECT_DOUBLE_EQ(back->Lines()->Get(0)->X1(), 20);
-    EXPECT_EQ(back->Lines()->Get(0)->Style(), dlVertParallel);
-    EXPECT_EQ(back->Lines()->Get(1)->X1(), 0);
-    EXPECT_EQ(back->Button(), mbRight);
-    EXPECT_FALSE(back->EnableDraw());
-    EXPECT_EQ(back->Pen()->Color(), clRed);
     EXPECT_EQ(StoredTool(*e.chart, back), text);
 
-    ToolChart f;
-    auto* damaged = dynamic_cast<TDrawLineTool*>(
-        ReadTool(*f.chart, "TDrawLineTool", "Button=mbSide\nLines.Count=-4\nEnableSelect=maybe"));
-    ASSERT_NE(damaged, nullptr);
-    EXPECT_EQ(damaged->Lines()->Count(), 0);
-    EXPECT_EQ(damaged->Button(), mbLeft);
-    EXPECT_TRUE(damaged->EnableSelect());
-    auto* odd = dynamic_cast<TDrawLineTool*>(
-        ReadTool(*f.chart, "TDrawLineTool", "Lines.Count=1\nLines.0.Style=dlZigzag\nLines.0.X1=abc\nLines.0.Y1=3"));
-    ASSERT_NE(odd, nullptr);
-    ASSERT_EQ(odd->Lines()->Count(), 1);
-    EXPECT_EQ(odd->Lines()->Get(0)->Style(), dlLine);
-    EXPECT_EQ(odd->Lines()->Get(0)->X1(), 0);
-    EXPECT_EQ(odd->Lines()->Get(0)->Y1(), 3);
+    // Damaged values keep what a new tool has, so nothing needs storing.
+    const QString damaged[] = {"Button=mbSide\nLines.Count=-4\nEnableSelect=maybe\nPen.Color=red",
+                               "Lines.Count=1\nLines.0.Style=dlZigzag\nLines.0.X1=abc"};
+    const QString kept[] = {"", "Lines.Count=1"};
+    for (int i = 0; i < 2; ++i) {
+        ToolChart f;
+        TTeeCustomTool* tool = ReadTool(*f.chart, "TDrawLineTool", damaged[i]);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(StoredTool(*f.chart, tool), kept[i]);
+    }
 }
