@@ -279,8 +279,10 @@ void TDrawLineTool::MouseDown(int x, int y)
     TCustomAxisPanel* chart = ParentChart();
     TDrawLine* line = FEnableSelect ? Clicked(x, y) : nullptr;
     if (line) {
+        // Only a line that was selected before the click can be grabbed by an end.
+        const bool wasSelected = line == FSelected;
         bool allow = true;
-        if (line != FSelected) {
+        if (!wasSelected) {
             if (OnSelecting)
                 OnSelecting(this, line, allow);
             if (allow) {
@@ -303,7 +305,7 @@ void TDrawLineTool::MouseDown(int x, int y)
             FToPoint = AxisPoint(line->EndPos());
             FDragMode = 3;
             FLastPoint = TPoint(x, y);
-            if (line == FSelected) {
+            if (wasSelected) {
                 if (HitLine(line, hitStart, x, y))
                     FDragMode = 1;
                 else if (HitLine(line, hitEnd, x, y))

@@ -133,6 +133,12 @@ TEST(DrawLineTool, DraggingMovesTheWholeLineOrOnlyTheGrabbedEnd)
     d.ExpectLine(line, 0, 100, 26, 75);
     EXPECT_EQ(d.selects, 1);
     EXPECT_EQ(d.newLines, 0);
+
+    // Another line grabbed at its end is selected and moves whole.
+    TDrawLine* other = d.Add(2, 50, 20, 50); // (10, 200) to (100, 200)
+    d.Down(100, 200);
+    EXPECT_EQ(d.tool->Selected(), other);
+    EXPECT_EQ(d.tool->DragMode(), 3);
 }
 
 TEST(DrawLineTool, ARefusedLineIsNeitherSelectedNorDraggedAndNothingIsWrittenElsewhere)
