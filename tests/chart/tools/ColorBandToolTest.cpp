@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "chart/components/ColorBandTool.h"
+#include "chart/components/ColorLineTool.h"
 #include "chart/core/TeeGradient.h"
 #include "platform/TeeFiler.h"
 #include "tests/chart/tools/DrawToolsChart.h"
@@ -164,4 +165,29 @@ TEST(ColorBandTool, StoredSettingsReadBackAndDamageLeavesStartValues)
     EXPECT_EQ(StoredTool(*d.chart, damaged), "");
     TeeReadProperties(*damaged, "Transparency=101");
     EXPECT_EQ(damaged->Transparency(), 0);
+}
+
+TEST(ColorBandTool, AFreedAxisIsForgottenByBandsAndLines)
+{
+    BandChart b;
+    auto* axis = static_cast<TChartAxis*>(b.chart->CustomAxes()->Add());
+    axis->SetHorizontal(true);
+    ToolChart::FixAxis(axis, 0, 100);
+    b.tool->SetAxis(axis);
+    b.tool->SetEndValue(50);
+    auto* line = new TColorLineTool(&b.owner);
+    line->SetAxis(axis);
+    line->SetValue(50);
+    ASSERT_EQ(b.Drawn(cteBeforeDrawSeries).size(), 1u);
+    b.chart->CustomAxes()->Delete(0);
+    EXPECT_EQ(b.tool->Axis(), nullptr);
+    EXPECT_EQ(line->Axis(), nullptr);
+    b.canvas->Clear();
+    for (TChartToolEvent e : {cteBeforeDrawSeries, cteAfterDraw}) {
+        b.tool->ChartEvent(e);
+        line->ChartEvent(e);
+    }
+    b.Down(250, 100);
+    EXPECT_FALSE(line->Dragging());
+    EXPECT_EQ(b.canvas->Calls.size(), 0u);
 }
