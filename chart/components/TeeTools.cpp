@@ -23,6 +23,10 @@ void TeeToolsInitialize()
         RegisterClassOf<TCursorTool>(QStringLiteral("TCursorTool"), seriesTool),
         RegisterClassOf<TDragMarksTool>(QStringLiteral("TDragMarksTool"), seriesTool),
         RegisterClassOf<TAxisArrowTool>(QStringLiteral("TAxisArrowTool"), axisTool),
+        RegisterClassOf<TDrawLineTool>(QStringLiteral("TDrawLineTool"), seriesTool),
+        RegisterClassOf<TNearestTool>(QStringLiteral("TNearestTool"), seriesTool),
+        RegisterClassOf<TColorBandTool>(QStringLiteral("TColorBandTool"), axisTool),
+        RegisterClassOf<TColorLineTool>(QStringLiteral("TColorLineTool"), axisTool),
         RegisterClassOf<TRotateTool>(QStringLiteral("TRotateTool"), tool),
         RegisterClassOf<TChartImageTool>(QStringLiteral("TChartImageTool"), seriesTool),
         RegisterClassOf<TMarksTipTool>(QStringLiteral("TMarksTipTool"), seriesTool),
@@ -37,7 +41,8 @@ void TeeToolsFinalize()
     if (startups == 0 || --startups > 0)
         return;
     UnRegisterTeeTools({ClassOf<TCursorTool>(), ClassOf<TDragMarksTool>(), ClassOf<TAxisArrowTool>(),
-                        ClassOf<TRotateTool>(), ClassOf<TChartImageTool>(), ClassOf<TMarksTipTool>(),
+                        ClassOf<TDrawLineTool>(), ClassOf<TNearestTool>(), ClassOf<TColorBandTool>(),
+                        ClassOf<TColorLineTool>(), ClassOf<TRotateTool>(), ClassOf<TChartImageTool>(), ClassOf<TMarksTipTool>(),
                         ClassOf<TAnnotationTool>(), ClassOf<TSeriesAnimationTool>(), ClassOf<TGridBandTool>()});
     UnRegisterClassOf<TGridBandTool>();
     UnRegisterClassOf<TSeriesAnimationTool>();
@@ -45,6 +50,10 @@ void TeeToolsFinalize()
     UnRegisterClassOf<TMarksTipTool>();
     UnRegisterClassOf<TChartImageTool>();
     UnRegisterClassOf<TRotateTool>();
+    UnRegisterClassOf<TColorLineTool>();
+    UnRegisterClassOf<TColorBandTool>();
+    UnRegisterClassOf<TNearestTool>();
+    UnRegisterClassOf<TDrawLineTool>();
     UnRegisterClassOf<TAxisArrowTool>();
     UnRegisterClassOf<TDragMarksTool>();
     UnRegisterClassOf<TCursorTool>();

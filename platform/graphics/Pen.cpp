@@ -35,5 +35,9 @@ void TPen::DefineProperties(TTeeFiler& filer)
     TeeDefineEnum(filer, "Mode", FMode, TeeStored(IsModeStored()), penModeNames, [this](TPenMode v) { SetMode(v); });
     TeeDefineEnum(filer, "Style", FStyle, TeeStored(IsStyleStored()), penStyleNames,
                   [this](TPenStyle v) { SetStyle(v); });
-    TeeDefineInt(filer, "Width", FWidth, TeeStored(IsWidthStored()), [this](int32_t v) { SetWidth(v); });
+    // A width below zero is damage: the pen keeps its width.
+    TeeDefineInt(filer, "Width", FWidth, TeeStored(IsWidthStored()), [this](int32_t v) {
+        if (v >= 0)
+            SetWidth(v);
+    });
 }

@@ -168,6 +168,47 @@ int main(int argc, char** argv)
         row2->addWidget(animate);
         row2->addStretch(1);
 
+        auto* drawRow = new QHBoxLayout;
+        column->insertLayout(1, drawRow);
+        auto* lines = new TDrawLineTool(chart);
+        lines->Pen()->SetColor(clGreen);
+        lines->Pen()->SetWidth(2);
+        chart->Tools()->Add(lines);
+        AddSwitch(drawRow, QStringLiteral("Draw lines (no zoom while on)"), lines, false);
+
+        auto* nearest = new TNearestTool(chart);
+        nearest->SetSeries(walk);
+        nearest->SetFullRepaint(false);
+        nearest->SetStyle(hsDiamond);
+        nearest->SetSize(8);
+        nearest->Pen()->SetColor(clNavy);
+        chart->Tools()->Add(nearest);
+        AddSwitch(drawRow, QStringLiteral("Nearest point of Walk"), nearest, true);
+
+        auto* band = new TColorBandTool(chart);
+        band->SetAxis(chart->BottomAxis());
+        band->SetStartValue(1800);
+        band->SetEndValue(1000);
+        band->SetColor(clYellow);
+        band->SetTransparency(40);
+        band->Pen()->Hide();
+        AddSwitch(drawRow, QStringLiteral("Colour band 1000..1800"), band, true);
+
+        auto* level = new TColorLineTool(chart);
+        level->SetAxis(chart->LeftAxis());
+        level->SetStyle(clCenter);
+        level->Pen()->SetColor(clFuchsia);
+        level->Pen()->SetWidth(2);
+        AddSwitch(drawRow, QStringLiteral("Colour line (drag it)"), level, true);
+
+        auto* mark = new TColorLineTool(chart);
+        mark->SetAxis(chart->BottomAxis());
+        mark->SetValue(4000);
+        mark->SetDragRepaint(true);
+        mark->Pen()->SetColor(clTeal);
+        AddSwitch(drawRow, QStringLiteral("Colour line repainting as dragged"), mark, true);
+        drawRow->addStretch(1);
+
         window.setWindowTitle(QStringLiteral("Tools"));
         window.resize(1000, 640);
         window.show();

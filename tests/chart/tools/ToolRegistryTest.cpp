@@ -37,17 +37,13 @@ const ToolKind kTools[] = {
     {"TDragPointTool", "TDragPointToolEdit"},
 };
 
-// Tools of this library that this build does not have yet.
-const QStringList kNotBuiltYet = {"TDrawLineTool", "TNearestTool", "TColorBandTool", "TColorLineTool"};
-
 } // namespace
 
 TEST(ToolRegistry, ToolTypesInOrderAndTheEditorsTheyName)
 {
     QStringList expected;
     for (const ToolKind& k : kTools)
-        if (!kNotBuiltYet.contains(k.name))
-            expected << k.name;
+        expected << k.name;
     QStringList registered;
     for (int i = 0; i < TeeToolTypes->Count(); ++i)
         registered << TeeToolTypes->Get(i)->Name;

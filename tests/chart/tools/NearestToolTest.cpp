@@ -1,0 +1,219 @@
+// The nearest-point tool: the search (rounded pixel distances, the lower index on ties, only
+// points inside the plot), the three marks and the line to the mouse, both repaint modes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "chart/components/NearestTool.h"
+#include "platform/TeeFiler.h"
+#include "tests/chart/tools/DrawToolsChart.h"
+
+namespace {
+
+class NearestChart : public ToolChart
+{
+public:
+    NearestChart()
+    {
+        // Pixels (50, 201), (100, 200), (150, 100), then two on the plot's right and bottom
+        // edges, which are outside it.
+        series = AddSeries({{10, 49.75}, {20, 50}, {30, 75}, {100, 50}, {50, 0}});
+        tool = new TNearestTool(&owner);
+        tool->SetParentChart(chart.get());
+        tool->SetSeries(series);
+        tool->OnChange = [this](TObject*) { ++changes; };
+        chart->Invalidations = 0;
+    }
+    TChartSeries* series;
+    TNearestTool* tool;
+    int changes = 0;
+};
+
+} // namespace
+
+TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
+{
+    struct Case {
+        int x, y, index;
+    };
+    const Case cases[] = {
+        {75, 200, 0},       // 25.02 and 25 both round to 25: the lower index stays
+        {77, 200, 1},       // 27 against 23
+        {75, 186, 0},       // 29.16 and 28.65 both round to 29
+        {75, 187, 1},       // 28.65 rounds to 29, 28.18 to 28
+        {490, 200, 2},      // the point 10 pixels away lies on the right edge
+        {250, 395, 1},      // the one 5 pixels away lies on the bottom edge
+        {150, 100, 2},      // on the point
+        {20000, 20000, -1}, // nothing nearer than 10000 pixels
+    };
+    NearestChart n;
+    // A fast line takes its pixels from its value lists: the same answers.
+    auto* fast = new TFastLineSeries(&n.owner);
+    fast->AssignValues(n.series);
+    n.chart->AddSeries(fast);
+    for (TChartSeries* s : {n.series, static_cast<TChartSeries*>(fast)}) {
+        for (const Case& c : cases)
+            EXPECT_EQ(TNearestTool::GetNearestPoint(s, c.x, c.y), c.index) << c.x << "," << c.y;
+        s->Clear();
+        EXPECT_EQ(TNearestTool::GetNearestPoint(s, 75, 200), -1);
+    }
+}
+
+TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
+{
+    // Many points share columns and distances; the axis runs either way.
+    for (bool inverted : {false, true}) {
+        ToolChart t;
+        t.chart->BottomAxis()->SetInverted(inverted);
+        auto* fast = new TFastLineSeries(&t.owner);
+        t.chart->AddSeries(fast);
+        std::mt19937 rng(7);
+        for (int i = 0; i < 3000; ++i)
+            fast->AddXY(double(rng() % 1100) / 10 - 5, double(rng() % 110) - 5);
+        ASSERT_EQ(fast->XValues()->Order(), loAscending);
+        const auto fullScan = [&](int x, int y) {
+            int best = 10000, found = -1;
+            for (int i = 0; i < fast->Count(); ++i) {
+                const TPoint p(fast->CalcXPos(i), fast->CalcYPos(i));
+                if (p.X < 0 || p.X >= 500 || p.Y < 0 || p.Y >= 400)
+                    continue;
+                const int d = Round(std::sqrt(double(p.X - x) * (p.X - x) + double(p.Y - y) * (p.Y - y)));
+                if (d < best) {
+                    best = d;
+                    found = i;
+                }
+            }
+            return found;
+        };
+        for (int x = -40; x <= 540; x += 29)
+            for (int y = -30; y <= 430; y += 23)
+                ASSERT_EQ(TNearestTool::GetNearestPoint(fast, x, y), fullScan(x, y)) << inverted << " " << x << "," << y;
+    }
+}
+
+TEST(NearestTool, FullRepaintAsksForADrawAndMarksThePointAfterIt)
+{
+    NearestChart n;
+    n.Move(77, 200);
+    EXPECT_EQ(n.tool->Point(), 1);
+    EXPECT_EQ(n.changes, 1);
+    EXPECT_EQ(n.chart->Invalidations, 1);
+    EXPECT_EQ(n.canvas->Count("Ellipse"), 0);
+
+    n.tool->SetSize(5);
+    struct Case {
+        TNearestToolStyle style;
+        bool line;
+        QString sequence;
+        std::vector<TPoint> mark;
+    };
+    const Case cases[] = {
+        {hsCircle, true, "Ellipse Line", {{95, 195}, {105, 205}}},
+        {hsRectangle, true, "Rectangle Line", {{95, 195}, {105, 205}}},
+        {hsDiamond, false, "Polygon", {{100, 195}, {105, 200}, {100, 205}, {95, 200}}},
+        {hsNone, true, "Line", {}},
+        {hsNone, false, "", {}},
+    };
+    for (const Case& c : cases) {
+        n.tool->SetStyle(c.style);
+        n.tool->SetDrawLine(c.line);
+        n.canvas->Clear();
+        n.tool->ChartEvent(cteAfterDraw);
+        ASSERT_EQ(n.canvas->Sequence(), c.sequence) << c.style;
+        const auto calls = n.canvas->TopLevel();
+        if (!c.mark.empty()) {
+            EXPECT_EQ(calls[0]->Points, c.mark);
+            EXPECT_EQ(calls[0]->PenColor, clWhite);
+            EXPECT_EQ(calls[0]->PenStyle, psDot);
+            EXPECT_EQ(calls[0]->BrushStyle, bsClear);
+        }
+        if (c.line) {
+            EXPECT_EQ(calls.back()->Points, (std::vector<TPoint>{{77, 200}, {100, 200}}));
+            EXPECT_EQ(calls.back()->PenStyle, psSolid);
+        }
+    }
+}
+
+TEST(NearestTool, In3DTheMarkLiesAtTheSeriesStartDepth)
+{
+    NearestChart n;
+    n.chart->SetView3D(true);
+    n.series->SetDepthSlot(12, 20);
+    n.Move(77, 200);
+    for (TNearestToolStyle style : {hsCircle, hsRectangle, hsDiamond}) {
+        n.tool->SetStyle(style);
+        n.canvas->Clear();
+        n.tool->ChartEvent(cteAfterDraw);
+        const auto calls = n.canvas->TopLevel();
+        ASSERT_EQ(calls.size(), 2u);
+        EXPECT_EQ(calls[0]->Args, (std::vector<int64_t>{12})) << calls[0]->Name.toStdString();
+        EXPECT_EQ(calls[1]->Name, "Line");
+    }
+}
+
+TEST(NearestTool, ExclusiveOrMarksFollowTheMouseWithoutRepaintingAndSurviveARepaint)
+{
+    PaintedToolChart p;
+    auto* tool = new TNearestTool(&p.owner);
+    tool->SetParentChart(p.chart.get());
+    tool->SetSeries(p.series);
+    tool->SetFullRepaint(false);
+    tool->Pen()->SetColor(clRed);
+    const QImage clean = p.Paint().copy();
+    const int ax = p.X(40), ay = p.Y(60), bx = p.X(150), by = p.Y(20);
+    p.chart->MouseMove(0, ax, ay);
+    const QImage atA = p.Copy();
+    EXPECT_NE(atA, clean);
+    p.chart->MouseMove(0, bx, by);
+    EXPECT_NE(p.Buffer(), atA);
+    p.chart->MouseMove(0, ax, ay);
+    EXPECT_EQ(p.Buffer(), atA);
+    EXPECT_FALSE(p.chart->NeedsPaint());
+
+    // A repaint draws the mark where it is, so the next move erases it and leaves no trace.
+    p.Paint();
+    EXPECT_EQ(p.Buffer(), atA);
+    p.chart->MouseMove(0, bx, by);
+    const QImage atB = p.Copy();
+    p.Paint();
+    EXPECT_EQ(p.Buffer(), atB);
+}
+
+TEST(NearestTool, AFreedSeriesIsForgotten)
+{
+    NearestChart n;
+    n.Move(77, 200);
+    n.chart->FreeAllSeries();
+    EXPECT_EQ(n.tool->Series(), nullptr);
+    n.Move(75, 200);
+    n.tool->ChartEvent(cteAfterDraw);
+    EXPECT_EQ(n.changes, 1);
+}
+
+TEST(NearestTool, StoredSettingsReadBackAndDamageLeavesStartValues)
+{
+    NearestChart n;
+    n.series->SetName("Prices");
+    EXPECT_EQ(StoredTool(*n.chart, n.tool), "Series=Prices"); // its dotted white pen is where it starts
+    n.tool->SetSize(7);
+    n.tool->SetStyle(hsDiamond);
+    n.tool->SetFullRepaint(false);
+    n.tool->SetDrawLine(false);
+    n.tool->Brush()->SetStyle(bsSolid);
+    n.tool->Pen()->SetStyle(psSolid);
+    const QString text = StoredTool(*n.chart, n.tool);
+    EXPECT_EQ(text, "Series=Prices\nBrush.Style=bsSolid\nDrawLine=False\nFullRepaint=False\nPen.Style=psSolid\n"
+                    "Size=7\nStyle=hsDiamond");
+    NearestChart m;
+    m.series->SetName("Prices");
+    TTeeCustomTool* back = ReadTool(*m.chart, "TNearestTool", text);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(StoredTool(*m.chart, back), text);
+
+    ToolChart d;
+    TTeeCustomTool* damaged =
+        ReadTool(*d.chart, "TNearestTool", "Size=-3\nStyle=hsStar\nDrawLine=perhaps\nPen.Style=psWavy\nSeries=Gone");
+    ASSERT_NE(damaged, nullptr);
+    EXPECT_EQ(StoredTool(*d.chart, damaged), "");
+}
