@@ -29,6 +29,8 @@ QString PlayCountTooLargeMessage(int32_t maxPlays)
 
 const QString settingMessage = QStringLiteral("設定は、1～6の数字か「?」にしてください。");
 const QString notSimFileMessage = QStringLiteral("このファイルは、Pelvaroファイルではありません。");
+// A named pipe or a device is refused before it is read.
+const QString notRegularFileMessage = QStringLiteral("このファイルは、通常のファイルではないため読み込めません。");
 const QString readAbortedStatus = QStringLiteral("シミュレーションファイルの読み込み中断");
 const QString readFailedStatus = QStringLiteral("シミュレーションファイルの読み込み失敗");
 const QString readPartlyStatus =
@@ -217,10 +219,11 @@ TMainForm::BatchResult TMainForm::RunBatchSimulations()
             BatchFileName(SaveDialog.FileName, header.setting, header.playCount, i);
         SetStatusText(0, QStringLiteral("シミュレーションファイルに保存中。") + fileName);
         SetProgress(static_cast<int>(std::min((static_cast<double>(i) + 1) / runs * 100, 1e9)));
-        if (!WriteSimFile(fileName, header, playRecords)) {
+        QString reason;
+        if (!WriteSimFile(fileName, header, playRecords, &reason)) {
             SetStatusText(0, QStringLiteral("エラーにより強制終了しました。"));
             Dialogs().ErrorMessage(this, QStringLiteral("シミュレーションファイルを保存できませんでした。\n")
-                                             + fileName);
+                                             + fileName + QLatin1Char('\n') + reason);
             return BatchResult::Failed;
         }
     }
@@ -259,7 +262,7 @@ void TMainForm::FileOpenMenuClick()
         SetStatusText(0, statusBefore);
         return;
     case SimFileStatus::NotAFile:
-        Dialogs().ErrorMessage(this, notSimFileMessage);
+        Dialogs().ErrorMessage(this, notRegularFileMessage);
         SetStatusText(0, readAbortedStatus);
         return;
     case SimFileStatus::NotSimFile:

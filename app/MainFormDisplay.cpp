@@ -68,9 +68,12 @@ void TMainForm::ShowResults()
     resultRowLists.reserve(n);
     ui.ResultLabel->setText(QString());
 
-    // The slump chart spans the run (an empty run keeps the axis it had).
+    // The slump chart spans the run; an empty run shows the axis of a window before its first
+    // display, not the range of whatever was shown before.
     if (n > 0)
         charts.SetSlumpRange(tally.PlayCount());
+    else
+        charts.SetEmptySlumpRange();
 
     // The counts come first: the rows of the lists need some of them.
     tally.CountAll();

@@ -53,6 +53,11 @@ void ResultCharts::SetSlumpRange(int32_t playCount)
     }
 }
 
+void ResultCharts::SetEmptySlumpRange()
+{
+    slumpChart_->BottomAxis()->SetMinMax(0, EmptyRunPlays);
+}
+
 ResultCharts::Series ResultCharts::MarkerSeries(int32_t roleCode)
 {
     switch (roleCode) {

@@ -28,6 +28,9 @@ public:
     ResultCharts(const ResultCharts&) = delete;
     ResultCharts& operator=(const ResultCharts&) = delete;
 
+    // The slump chart's bottom axis spans 0 to this many plays until a run gives it its own.
+    static constexpr int EmptyRunPlays = 24;
+
     // Takes the form's chart widgets, creates the series and applies every chart and series
     // setting of the form; called once by the form's constructor.
     void Attach(TChartWidget* slumpChart, TChartWidget* slumpChart2, TChartWidget* koyakuChart,
@@ -39,6 +42,8 @@ public:
     void Clear();
     // The slump chart's bottom axis from 1 to the run's play count.
     void SetSlumpRange(int32_t playCount);
+    // The slump chart's bottom axis before any display: 0 to 24.
+    void SetEmptySlumpRange();
     // The role marker of record i, for the roles that have one.
     void AddMarker(const PlayRecords& records, size_t i);
     // The mode and medal lines (normal games) and the bars of games between bonuses.

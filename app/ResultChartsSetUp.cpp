@@ -109,7 +109,7 @@ void ResultCharts::SetUpSlumpChart()
     bottom->SetAutomatic(false);
     bottom->SetAutomaticMinimum(false);
     bottom->SetAutomaticMaximum(false);
-    bottom->SetMinMax(0, 24);
+    bottom->SetMinMax(0, EmptyRunPlays);
     SetAxisTitle(bottom, QStringLiteral("play"));
     SetAxisTitle(chart->LeftAxis(), QStringLiteral("Medal"));
 
@@ -121,6 +121,7 @@ void ResultCharts::SetUpSlumpChart()
     right->SetMinMax(0, 5);
     right->SetMaximumOffset(1);
     right->SetIncrement(1);
+    right->SetLabelStyle(talValue);
     right->SetAxisValuesFormat(QStringLiteral("0"));
     right->SetLabelsSeparation(20);
     right->SetMinorTickCount(4);
@@ -128,8 +129,8 @@ void ResultCharts::SetUpSlumpChart()
     SetAxisTitle(right, QStringLiteral("滞在モード"));
 
     for (TChartAxis* axis : {chart->LeftAxis(), chart->RightAxis(), chart->TopAxis(), chart->BottomAxis()}) {
-        SetFace(axis->LabelsFont(), mincho);
-        SetFace(axis->Title()->Font(), mincho);
+        axis->LabelsFont()->SetName(mincho);
+        axis->Title()->Font()->SetName(mincho);
     }
 
     TChartSeries* mode = series_[ModeSeries];

@@ -5,7 +5,10 @@
 
 #include "platform/SysUtils.h"
 
+#include <cstdio>
+
 #if defined(__unix__)
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -25,11 +28,35 @@ bool IsValidSettingText(const QString& text)
     return IsRandomSettingText(text) || (TryStrToInt(text, value) && value >= 1 && value <= 6);
 }
 
-int32_t MaxPlayCountFor(uint64_t physicalBytes)
+int32_t MaxPlayCountFor(uint64_t physicalBytes, uint64_t freeAddressSpace)
 {
-    const uint64_t plays = physicalBytes / 2 / BytesPerPlay;
+    const uint64_t budget = std::min(physicalBytes, freeAddressSpace) / 2;
+    const uint64_t plays = budget / BytesPerPlay;
     return static_cast<int32_t>(
         std::min<uint64_t>(plays, static_cast<uint64_t>(std::numeric_limits<int32_t>::max())));
+}
+
+uint64_t FreeAddressSpace()
+{
+#if defined(__unix__)
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return UnlimitedAddressSpace;
+    // The first field of statm is the size of every mapping, in pages.
+    uint64_t mappedPages = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        unsigned long long pages = 0;
+        if (std::fscanf(statm, "%llu", &pages) == 1)
+            mappedPages = pages;
+        std::fclose(statm);
+    }
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    const uint64_t mapped = mappedPages * static_cast<uint64_t>(pageSize > 0 ? pageSize : 4096);
+    const uint64_t cap = static_cast<uint64_t>(limit.rlim_cur);
+    return cap > mapped ? cap - mapped : 0;
+#else
+    return UnlimitedAddressSpace;
+#endif
 }
 
 int32_t MaxPlayCount()
@@ -41,5 +68,5 @@ int32_t MaxPlayCount()
     if (pages > 0 && pageSize > 0)
         physical = static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize);
 #endif
-    return MaxPlayCountFor(physical);
+    return MaxPlayCountFor(physical, FreeAddressSpace());
 }

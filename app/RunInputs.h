@@ -19,7 +19,14 @@ bool IsValidSettingText(const QString& text);
 // records (bonus games included), the play-by-play list and the chart points.
 constexpr size_t BytesPerPlay = 160;
 
-// The largest play count whose records and display fit in half the machine's memory.
+// The largest play count whose records and display fit in half the machine's memory and in
+// half the address space that the process may still map (its RLIMIT_AS less what it maps
+// already), so that a run too large for either is refused before it starts.
 int32_t MaxPlayCount();
-// Same for a given amount of memory, so the rule can be checked on its own.
-int32_t MaxPlayCountFor(uint64_t physicalBytes);
+// Same for given amounts, so the rule can be checked on its own; UnlimitedAddressSpace when
+// the process has no address-space limit.
+constexpr uint64_t UnlimitedAddressSpace = ~0ULL;
+int32_t MaxPlayCountFor(uint64_t physicalBytes, uint64_t freeAddressSpace = UnlimitedAddressSpace);
+// What the process may still map under its address-space limit; UnlimitedAddressSpace
+// without a limit.
+uint64_t FreeAddressSpace();

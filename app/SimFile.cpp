@@ -6,6 +6,8 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 #if defined(__unix__)
@@ -51,6 +53,13 @@ bool HasWildcard(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// Why a call on `file` failed: the system's words when the call left an error number (Qt's
+// own text can be "Unknown error" for a failed write), Qt's text otherwise.
+QString FailureText(const QFileDevice& file, int error)
+{
+    return error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : file.errorString();
 }
 
 } // namespace
@@ -155,16 +164,25 @@ SimFileReadResult ReadSimFile(QIODevice& device, PlayRecords& records)
     return result;
 }
 
-bool WriteSimFile(const QString& path, const SimFileHeader& header, const PlayRecords& records)
+bool WriteSimFile(const QString& path, const SimFileHeader& header, const PlayRecords& records,
+                  QString* errorText)
 {
-    if (path.isEmpty() || HasWildcard(path))
+    const auto fail = [errorText](const QString& reason) {
+        if (errorText)
+            *errorText = reason;
         return false;
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("ファイル名がありません。"));
+    if (HasWildcard(path))
+        return fail(QStringLiteral("ファイル名に「*」や「?」は使えません。"));
     // A save file replaces the old file only once every byte is written, so a failed write
     // leaves neither a truncated file nor a lost old one.
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(FailureText(file, errno));
 
     size_t rows = records.size();
     for (int c = 0; c < PlayRecords::ColumnCount; ++c)
@@ -178,8 +196,9 @@ bool WriteSimFile(const QString& path, const SimFileHeader& header, const PlayRe
     qToLittleEndian<int32_t>(header.magic, p);
     qToLittleEndian<int32_t>(header.setting, p + 4);
     qToLittleEndian<int32_t>(header.playCount, p + 8);
+    errno = 0;
     if (file.write(p, HeaderSize) != HeaderSize)
-        return false;
+        return fail(FailureText(file, errno));
 
     for (size_t done = 0; done < rows;) {
         const size_t count = std::min(rows - done, static_cast<size_t>(RecordsPerChunk));
@@ -188,9 +207,13 @@ bool WriteSimFile(const QString& path, const SimFileHeader& header, const PlayRe
             for (int c = 0; c < PlayRecords::ColumnCount; ++c, p += 4)
                 qToLittleEndian<int32_t>(columns[c][k], p);
         const qint64 bytes = static_cast<qint64>(count) * RecordSize;
+        errno = 0;
         if (file.write(buffer.data(), bytes) != bytes)
-            return false;
+            return fail(FailureText(file, errno));
         done += count;
     }
-    return file.commit();
+    errno = 0;
+    if (!file.commit())
+        return fail(FailureText(file, errno));
+    return true;
 }

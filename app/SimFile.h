@@ -49,5 +49,7 @@ SimFileReadResult ReadSimFile(const QString& path, PlayRecords& records);
 SimFileReadResult ReadSimFile(QIODevice& device, PlayRecords& records);
 
 // Writes header and records (creating or replacing the file). False when the file cannot be
-// created or written; an existing file is then left as it was.
-bool WriteSimFile(const QString& path, const SimFileHeader& header, const PlayRecords& records);
+// created or written; an existing file is then left as it was, and `errorText` (when given)
+// receives the reason as the system words it.
+bool WriteSimFile(const QString& path, const SimFileHeader& header, const PlayRecords& records,
+                  QString* errorText = nullptr);

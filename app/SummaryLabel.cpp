@@ -7,6 +7,35 @@ namespace {
 
 const QString fieldSeparator = QStringLiteral("  ");
 
+// The pixel size of a face, also when it was given in points.
+int PixelSize(const QFont& font)
+{
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+}
+
+SummaryLabel::Layout LayoutIn(const QString& text, const QFont& font, int width)
+{
+    SummaryLabel::Layout layout;
+    layout.font = font;
+    layout.lines = SummaryLabel::WrappedLines(text, font, width);
+    const QFontMetrics metrics(font);
+    layout.lineStep = metrics.height() - 1;
+    const auto count = static_cast<int>(layout.lines.size());
+    layout.height = count == 0 ? 0 : (count - 1) * layout.lineStep + metrics.height();
+    return layout;
+}
+
+bool Fits(const SummaryLabel::Layout& layout, int width, int height)
+{
+    if (layout.height > height)
+        return false;
+    const QFontMetrics metrics(layout.font);
+    for (const QString& line : layout.lines)
+        if (metrics.horizontalAdvance(line) > width)
+            return false;
+    return true;
+}
+
 } // namespace
 
 QStringList SummaryLabel::WrappedLines(const QString& text, const QFont& font, int width)
@@ -33,21 +62,27 @@ QStringList SummaryLabel::WrappedLines(const QString& text, const QFont& font, i
     return lines;
 }
 
-int SummaryLabel::TextHeight(const QString& text, const QFont& font, int width)
+SummaryLabel::Layout SummaryLabel::Fit(const QString& text, const QFont& font, int width, int height)
 {
-    const qsizetype count = WrappedLines(text, font, width).size();
-    return count == 0 ? 0 : static_cast<int>(count - 1) * LineStep + QFontMetrics(font).height();
+    Layout layout = LayoutIn(text, font, width);
+    for (int size = PixelSize(font) - 1; !Fits(layout, width, height) && size >= SmallestPixelSize; --size) {
+        QFont smaller = font;
+        smaller.setPixelSize(size);
+        layout = LayoutIn(text, smaller, width);
+    }
+    return layout;
 }
 
 void SummaryLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setFont(font());
+    const Layout layout = CurrentLayout();
+    painter.setFont(layout.font);
     painter.setPen(palette().color(foregroundRole()));
-    const int ascent = QFontMetrics(font()).ascent();
+    const int ascent = QFontMetrics(layout.font).ascent();
     int top = 0;
-    for (const QString& line : WrappedLines(text(), font(), width())) {
+    for (const QString& line : layout.lines) {
         painter.drawText(0, top + ascent, line);
-        top += LineStep;
+        top += layout.lineStep;
     }
 }

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <vector>
 
 #include "app/ExceptionDisplay.h"
@@ -27,6 +28,10 @@ namespace {
 
 const QString simFilter = QStringLiteral("Pelvaroファイル|*.sim");
 const QString simFileName = QStringLiteral("*.sim");
+// The client area is 606 × 697: the pages and charts above, the status bar below.
+constexpr int ClientWidth = 606;
+constexpr int ClientHeight = 697;
+constexpr int StatusBarHeight = 21;
 
 } // namespace
 
@@ -71,9 +76,8 @@ void TMainForm::SetUpForm()
     Timer1->setInterval(100);
     Timer1->start();
 
-    // The client area is 606 × 697: the pages and charts above, the status bar below.
-    centralWidget()->setFixedSize(606, 676);
-    ui.StatusBar1->setFixedHeight(21);
+    centralWidget()->setFixedSize(ClientWidth, ClientHeight - StatusBarHeight);
+    ui.StatusBar1->setFixedHeight(StatusBarHeight);
     adjustSize();
     setFixedSize(size());
     if (const QScreen* s = screen())
@@ -121,11 +125,30 @@ void TMainForm::SetUpStatusBar()
         statusPanels[i] = new QLabel(ui.StatusBar1);
         statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     }
-    statusPanels[0]->setFixedWidth(450);
+    // The window keeps its size, so the bar needs no grip; the clock gets that room too.
+    ui.StatusBar1->setSizeGripEnabled(false);
+    // The first panel is 450 wide unless the locale's clock text needs some of that: the clock
+    // always shows whole.
+    const int clockWidth = ClockTextWidth(statusPanels[1]->fontMetrics());
+    statusPanels[0]->setFixedWidth(std::min(450, ClientWidth - clockWidth - StatusBarSlack));
+    statusPanels[1]->setMinimumWidth(clockWidth);
     // The last panel reaches to the right edge, its text centred.
     statusPanels[1]->setAlignment(Qt::AlignCenter);
     ui.StatusBar1->addWidget(statusPanels[0]);
     ui.StatusBar1->addWidget(statusPanels[1], 1);
+}
+
+int TMainForm::ClockTextWidth(const QFontMetrics& metrics)
+{
+    // Every month and weekday (long names may show), two-digit days and hours, morning and
+    // afternoon: the widest of these is the widest the clock shows.
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 22; day <= 28; ++day)
+            for (int hour : {10, 22})
+                widest = std::max(widest, metrics.horizontalAdvance(DateTimeToStr(
+                                              EncodeDate(2088, month, day) + EncodeTime(hour, 58, 58, 0))));
+    return widest;
 }
 
 void TMainForm::ConnectHandlers()

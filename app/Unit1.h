@@ -14,6 +14,7 @@
 #include "platform/widgets/Dialogs.h"
 #include "ui_Unit1.h"
 
+class QFontMetrics;
 class QTimer;
 class QTreeWidgetItem;
 class QLabel;
@@ -105,6 +106,8 @@ public:
     // The folder of the program file, with its last separator: the help file and the
     // installer live there.
     static QString ProgramFolder();
+    // The widest text that the clock can show in the locale's date and time formats.
+    static int ClockTextWidth(const QFontMetrics& metrics);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +135,8 @@ private:
     bool RunCommandStep(const std::function<void()>& step);
 
     QLabel* statusPanels[2] = {nullptr, nullptr};
+    // The status bar's margins and the space between its panels, at most.
+    static constexpr int StatusBarSlack = 16;
     TAboutBox* aboutBox = nullptr;
     bool commandRunning = false;
     bool closing = false;

@@ -250,6 +250,10 @@ public:
                                   int32_t endPos);
 
     // --- working state (recomputed on every paint) ---
+    // The room that the labels took in the last layout, and the least room that a layout gives
+    // them: raised when the series' margins widened the range to wider labels.
+    int32_t LabelsRoom = 0;
+    int32_t LeastLabelsRoom = 0;
     int32_t AxisLinePos = 0;
     int32_t TitlePos = 0;
     int32_t LabelsPos = 0;

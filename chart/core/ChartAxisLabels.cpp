@@ -198,7 +198,8 @@ void TChartAxis::CalcRect(TRect& rect, bool inflate)
     if (!inflate) {
         AxisLinePos = ApplyPosition(GetRectangleEdge(rect), rect);
         LabelsPos = Outward(AxisLinePos, SizeTickAxis());
-        TitlePos = Outward(LabelsPos, SizeLabels());
+        LabelsRoom = std::max(SizeLabels(), LeastLabelsRoom);
+        TitlePos = Outward(LabelsPos, LabelsRoom);
         return;
     }
     if (FIsDepthAxis) {
@@ -208,7 +209,8 @@ void TChartAxis::CalcRect(TRect& rect, bool inflate)
         TitlePos = GetRectangleEdge(rect);
     }
     if (Labels()) {
-        ShrinkRect(rect, SizeLabels());
+        LabelsRoom = std::max(SizeLabels(), LeastLabelsRoom);
+        ShrinkRect(rect, LabelsRoom);
         LabelsPos = GetRectangleEdge(rect);
     }
     const int32_t aside = FParentChart->CalcWallSize(this) + SizeTickAxis();

@@ -173,6 +173,9 @@ public:
     // by the pixel margins its series ask for plus its offsets; then the visible axes draw.
     void CalcAxisRects();
     void CalcAxisMarginsFromSeries();
+    // Raises the least label room of each axis whose labels, with the range as the margins left
+    // it, need more room than they had; true when any did.
+    bool WidenLabelsRoom();
     void DrawAxes();
 
     // ---- what the chart control fills in (abstract here) ----

@@ -36,9 +36,22 @@ void TCustomAxisPanel::InternalDraw(const TRect& rect)
         DrawTitlesAndLegend(true);
     CalcSeriesZPositions();
     CalcWallsRect();
+    for (int i = 0; i < AxisCount(); ++i)
+        AxisAt(i)->LeastLabelsRoom = 0;
+    const TRect beforeAxes = PlotRect();
     CalcAxisRects();
     CalcSeriesDepthSlots();
     CalcAxisMarginsFromSeries();
+    // The series' margins (a mark above the highest bar) widen an axis' range after its labels
+    // were measured, and can bring wider labels ("1,000" over "980"): the axes are laid out
+    // once more with that room, so that no label runs into its title or off the panel.
+    if (WidenLabelsRoom()) {
+        SetPlotRect(beforeAxes);
+        ReCalcWidthHeight();
+        CalcAxisRects();
+        CalcSeriesDepthSlots();
+        CalcAxisMarginsFromSeries();
+    }
     canvas->Projection(Depth3DHoriz(), PlotRect());
     if (canvas->GetSupportsFullRotation()) {
         const TRect plot = PlotRect();
@@ -117,6 +130,22 @@ void TCustomAxisPanel::CalcAxisRects()
     ReCalcWidthHeight();
     for (int i = 0; i < AxisCount(); ++i)
         AxisAt(i)->InternalCalcPositions();
+}
+
+bool TCustomAxisPanel::WidenLabelsRoom()
+{
+    bool widened = false;
+    for (int i = 0; i < AxisCount(); ++i) {
+        TChartAxis* axis = AxisAt(i);
+        if (!IsAxisVisible(axis) || !axis->Labels())
+            continue;
+        const int32_t needed = axis->SizeLabels();
+        if (needed > axis->LabelsRoom) {
+            axis->LeastLabelsRoom = needed;
+            widened = true;
+        }
+    }
+    return widened;
 }
 
 void TCustomAxisPanel::CalcSeriesDepthSlots()

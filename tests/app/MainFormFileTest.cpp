@@ -109,6 +109,9 @@ TEST_F(MainFormFile, AFileThatIsNotASimulationFileIsRefusedAndTheViewsStay)
 
 TEST_F(MainFormFile, AHeaderAloneIsAnEmptyRunAndATornRecordIsDropped)
 {
+    WriteRun("before.sim", 2, 300, 8);
+    Open(Path("before.sim"));
+    ASSERT_EQ(form.charts.BottomMaximum(), 300);
     WriteBytes("empty.sim", Ints({6, 5, 0}));
     Open(Path("empty.sim"));
     EXPECT_TRUE(seam.errors.isEmpty());
@@ -119,7 +122,8 @@ TEST_F(MainFormFile, AHeaderAloneIsAnEmptyRunAndATornRecordIsDropped)
     EXPECT_EQ(form.ui.KoyakuListView->topLevelItem(0)->text(2), QStringLiteral("0"));
     EXPECT_EQ(form.ui.FlevelComboBox->currentText(), QStringLiteral("5"));
     EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み完了"));
-    // No records: the slump chart keeps the range that it had.
+    // No records: the slump chart spans 0 to 24 as before any display, not the last run.
+    EXPECT_EQ(form.charts.BottomMinimum(), 0);
     EXPECT_EQ(form.charts.BottomMaximum(), 24);
 
     QByteArray five = Ints({6, 1, 5});
@@ -253,7 +257,7 @@ TEST_F(MainFormFile, AReadThatFailsPartWayShowsWhatWasReadAndSaysSo)
     EXPECT_EQ(form.ui.ResultLabel->text(), summary);
 }
 
-TEST_F(MainFormFile, ANamedPipeOrADeviceIsRefusedAsNotASimulationFile)
+TEST_F(MainFormFile, ANamedPipeOrADeviceIsRefusedAsNotARegularFile)
 {
     WriteRun("good.sim", 2, 50, 4);
     Open(Path("good.sim"));
@@ -262,7 +266,8 @@ TEST_F(MainFormFile, ANamedPipeOrADeviceIsRefusedAsNotASimulationFile)
     for (const QString& path : {Path("pipe.sim"), QStringLiteral("/dev/zero")}) {
         seam.errors.clear();
         Open(path);
-        EXPECT_EQ(seam.errors, QStringList{QStringLiteral("このファイルは、Pelvaroファイルではありません。")});
+        EXPECT_EQ(seam.errors,
+                  QStringList{QStringLiteral("このファイルは、通常のファイルではないため読み込めません。")});
         EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーションファイルの読み込み中断"));
         EXPECT_EQ(form.playRecords.size(), rows);
         EXPECT_TRUE(form.ui.StartButton->isEnabled());

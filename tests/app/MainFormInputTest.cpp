@@ -2,6 +2,11 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sys/resource.h>
+#include <tuple>
+#include <unistd.h>
+
 #include "app/ResultListViewData.h"
 #include "app/ExceptionDisplay.h"
 #include "app/RunInputs.h"
@@ -86,15 +91,74 @@ TEST_F(MainFormInput, PlayCountTooLargeToHoldIsRefusedWithItsLimit)
         GTEST_SKIP() << "this machine could hold every play count";
 }
 
-TEST(MainFormInputLimits, MaxPlayCountUsesHalfTheMemory)
+TEST(MainFormInputLimits, MaxPlayCountUsesHalfOfTheSmallerOfMemoryAndAddressSpace)
 {
-    EXPECT_EQ(MaxPlayCountFor(0), 0);
-    EXPECT_EQ(MaxPlayCountFor(2 * BytesPerPlay * 1000), 1000);
-    EXPECT_EQ(MaxPlayCountFor(2 * BytesPerPlay * 1000 + 2 * BytesPerPlay - 1), 1000);
-    // Never more than a play count can say.
-    EXPECT_EQ(MaxPlayCountFor(~0ULL), 2147483647);
+    constexpr uint64_t unlimited = UnlimitedAddressSpace;
+    constexpr uint64_t GiB = 1ULL << 30;
+    // physical bytes, free address space, largest play count (half the smaller, 160 bytes a play)
+    const std::tuple<uint64_t, uint64_t, int32_t> cases[] = {
+        {0, unlimited, 0},
+        {320 * 1000, unlimited, 1000},
+        {320 * 1000 + 319, unlimited, 1000},
+        {320 * 1000 + 320, unlimited, 1001},
+        // Never more than a play count can say.
+        {~0ULL, unlimited, 2147483647},
+        // The address space decides when it is the smaller, and the other way round.
+        {16 * GiB, 2 * GiB, 6710886},
+        {2 * GiB, 16 * GiB, 6710886},
+        {16 * GiB, 320 * 1000, 1000},
+        {16 * GiB, 0, 0},
+        {~0ULL, ~0ULL - 1, 2147483647},
+    };
+    for (const auto& [physical, addressSpace, plays] : cases)
+        EXPECT_EQ(MaxPlayCountFor(physical, addressSpace), plays) << physical << " " << addressSpace;
     // A million-play run needs well under 400 MB by this measure.
     EXPECT_LT(BytesPerPlay * 1000000, 400u * 1000 * 1000);
+}
+
+// The process's address-space limit, lowered for a test and put back afterwards.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(uint64_t headroom)
+    {
+        getrlimit(RLIMIT_AS, &saved_);
+        uint64_t pages = 0;
+        if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            unsigned long long p = 0;
+            if (std::fscanf(statm, "%llu", &p) == 1)
+                pages = p;
+            std::fclose(statm);
+        }
+        rlimit lowered = saved_;
+        lowered.rlim_cur = pages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE)) + headroom;
+        set_ = setrlimit(RLIMIT_AS, &lowered) == 0;
+    }
+    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &saved_); }
+    bool Set() const { return set_; }
+
+private:
+    rlimit saved_{};
+    bool set_ = false;
+};
+
+TEST_F(MainFormInput, APlayCountBeyondTheAddressSpaceLimitIsRefusedBeforeTheRun)
+{
+    {
+        AddressSpaceLimit limit(2ULL << 30);
+        ASSERT_TRUE(limit.Set());
+        Start("7000000", "1");
+    }
+    // The limit is half of what may still be mapped (a little under 2 GiB), 160 bytes a play.
+    ASSERT_EQ(seam.errors.size(), 1);
+    const QString message = seam.errors[0];
+    ASSERT_TRUE(message.startsWith(QStringLiteral("Play数は、"))) << qPrintable(message);
+    ASSERT_TRUE(message.endsWith(QStringLiteral("以下にしてください。"))) << qPrintable(message);
+    const int max = message.mid(7, message.size() - 7 - 10).toInt();
+    EXPECT_LE(max, 6710886);
+    EXPECT_GE(max, 6000000);
+    ExpectRefused(message);
+    // Without the limit the same count meets no such refusal.
+    EXPECT_GT(MaxPlayCount(), 7000000);
 }
 
 TEST_F(MainFormInput, TextThatIsNoNumberReachesTheExceptionDisplay)

@@ -22,21 +22,24 @@ void ExpectFits(QLabel* label, const QString& text)
 }
 
 // The summary shows every line whole inside its box, and the wrapped lines are the text.
-void ExpectSummaryFits(const TMainForm& form, const QString& text)
+// Gives the layout, for the callers that check its face.
+SummaryLabel::Layout ExpectSummaryFits(const TMainForm& form, const QString& text)
 {
     QLabel* label = form.ui.ResultLabel;
-    const QStringList lines = SummaryLabel::WrappedLines(text, label->font(), label->width());
-    ASSERT_FALSE(lines.isEmpty());
+    const SummaryLabel::Layout layout = SummaryLabel::Fit(text, label->font(), label->width(), label->height());
+    const QStringList& lines = layout.lines;
+    EXPECT_FALSE(lines.isEmpty());
     // Wrapping only replaces a field's double space with a line break.
     QString rebuilt = lines.join(QLatin1Char('\n'));
     EXPECT_EQ(rebuilt.remove(QLatin1Char('\n')).remove(QLatin1Char(' ')),
               QString(text).remove(QLatin1Char('\n')).remove(QLatin1Char(' ')));
-    const QFontMetrics metrics(label->font());
+    const QFontMetrics metrics(layout.font);
     for (const QString& line : lines)
         EXPECT_LE(metrics.horizontalAdvance(line), label->width()) << qPrintable(line);
-    // Lines 12 pixels apart, the last one the face's full height.
-    EXPECT_LE((lines.size() - 1) * 12 + metrics.height(), label->height()) << qPrintable(text);
-    EXPECT_LE(SummaryLabel::TextHeight(text, label->font(), label->width()), label->height());
+    // Lines one pixel closer than the face's spacing, the last one the face's full height.
+    EXPECT_EQ(layout.lineStep, metrics.height() - 1);
+    EXPECT_LE((lines.size() - 1) * layout.lineStep + metrics.height(), label->height()) << qPrintable(text);
+    return layout;
 }
 
 } // namespace
@@ -81,7 +84,11 @@ TEST(MainFormLabels, TheSummaryShowsWholeInItsBox)
     Random31::Seed(7);
     form.ui.StartButton->click();
     ExpectSummaryFits(form, label->text());
-    ExpectSummaryFits(form, SummaryText(9, 11, 4, 2000, 1544));
+    // Everyday figures keep the form's face: twelve pixels, lines twelve apart.
+    const SummaryLabel::Layout usual = ExpectSummaryFits(form, SummaryText(9, 11, 4, 2000, 1544));
+    EXPECT_EQ(QFontInfo(usual.font).pixelSize(), 12);
+    EXPECT_EQ(usual.lineStep, 12);
+    EXPECT_EQ(usual.lines.size(), 4);
     EXPECT_EQ(SummaryText(9, 11, 4, 2000, 1544),
               QStringLiteral("BIG回数:9　REG回数:11\nBIG初当り回数:4\nBIG確率:1/222  REG確率:1/181\n"
                              "収支:30880円  機械割：125.733333333333%"));
@@ -91,4 +98,17 @@ TEST(MainFormLabels, TheSummaryShowsWholeInItsBox)
     ExpectSummaryFits(form, SummaryText(1, 1, 1, 100000000, -29999999));
     ExpectSummaryFits(form, SummaryText(0, 0, 0, 1, -3));
     ExpectSummaryFits(form, SummaryText(0, 0, 0, 0, 0));
+    // The widest figures a file can give: both probability and balance lines wrap, and the
+    // last line (機械割) still shows, in a smaller face.
+    const QString widest = SummaryText(1, 1, 1, 2147483647, -2147483647 - 1);
+    EXPECT_EQ(widest, QStringLiteral("BIG回数:1　REG回数:1\nBIG初当り回数:1\n"
+                                     "BIG確率:1/2147483648  REG確率:1/2147483648\n"
+                                     "収支:-42949672960円  機械割：66.6666666666667%"));
+    const SummaryLabel::Layout tight = ExpectSummaryFits(form, widest);
+    EXPECT_TRUE(tight.lines.last().endsWith(QStringLiteral("機械割：66.6666666666667%"))) << qPrintable(tight.lines.join('|'));
+    EXPECT_LT(QFontInfo(tight.font).pixelSize(), 12);
+    ExpectSummaryFits(form, SummaryText(2147483647, 2147483647, 2147483647, 2147483647, 2147483647));
+    // What the label draws is that layout.
+    label->setText(widest);
+    EXPECT_EQ(static_cast<SummaryLabel*>(label)->CurrentLayout().lines, tight.lines);
 }

@@ -6,6 +6,7 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "MainFormTestSeam.h"
+#include "platform/DateTime.h"
 #include "platform/FormatSettings.h"
 
 namespace {
@@ -242,4 +243,45 @@ TEST(MainFormStartup, ClockWritesPanelOne)
     ASSERT_EQ(before, after);
     EXPECT_EQ(form.StatusText(1), before);
     EXPECT_TRUE(form.StatusText(0).isEmpty());
+}
+
+TEST(MainFormStartup, TheClockShowsWholeInEveryLocale)
+{
+    struct Restore {
+        TFormatSettings saved = FormatSettings;
+        ~Restore() { FormatSettings = saved; }
+    } restore;
+    // Locales with long dates, long times, day periods, other scripts and other digits.
+    for (const char* name : {"en_US", "ja_JP", "de_DE", "fr_FR", "zh_CN", "ko_KR", "ru_RU", "ar_EG", "hi_IN",
+                             "fa_IR", "th_TH", "el_GR", "fi_FI", "pt_BR", "vi_VN", "my_MM"}) {
+        FormatSettings = TFormatSettings::FromLocale(QLocale(QString::fromLatin1(name)));
+        TMainForm form;
+        form.show();
+        form.Timer1Timer();
+        const QLabel* clock = form.findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+        ASSERT_NE(clock, nullptr);
+        const QFontMetrics metrics(clock->font());
+        // The clock's own text now, and the afternoon of a late day in a long-named month.
+        for (const QString& text : {form.StatusText(1), DateTimeToStr(EncodeDate(2088, 9, 27) + EncodeTime(23, 59, 58, 0))})
+            EXPECT_LE(metrics.horizontalAdvance(text), clock->contentsRect().width()) << name << " " << qPrintable(text);
+        EXPECT_LE(clock->geometry().right(), form.ui.StatusBar1->width() - 1) << name;
+        EXPECT_LE(form.findChild<QLabel*>(QStringLiteral("StatusPanel0"))->geometry().right(), clock->x()) << name;
+    }
+    // The Japanese clock text: the form's face gives its 秒 whole.
+    FormatSettings = TFormatSettings::FromLocale(QLocale(QStringLiteral("ja_JP")));
+    EXPECT_EQ(DateTimeToStr(EncodeDate(2024, 5, 1) + EncodeTime(12, 34, 56, 0)), QStringLiteral("2024/05/01 12時34分56秒"));
+    // That clock needs more than the 156 pixels right of a 450-pixel first panel, which gives
+    // way; with the shorter numeric patterns of a Japanese system the panel keeps its 450.
+    {
+        TMainForm form;
+        form.show();
+        EXPECT_LT(form.findChild<QLabel*>(QStringLiteral("StatusPanel0"))->width(), 450);
+    }
+    FormatSettings.ShortDateFormat = QStringLiteral("yyyy/mm/dd");
+    FormatSettings.LongTimeFormat = QStringLiteral("h:nn:ss");
+    {
+        TMainForm form;
+        form.show();
+        EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("StatusPanel0"))->width(), 450);
+    }
 }

@@ -7,7 +7,9 @@
 #include <QtEndian>
 
 #include <climits>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -249,11 +251,19 @@ TEST_F(SimFileTest, FileThatCannotBeCreatedReportsFailure)
 {
     PlayRecords records;
     FillRecords(records, 2);
-    EXPECT_FALSE(WriteSimFile(Path("no/such/folder/run.sim"), {6, 1, 2}, records));
-    EXPECT_FALSE(WriteSimFile(QString(), {6, 1, 2}, records));
-    EXPECT_FALSE(WriteSimFile(dir.path(), {6, 1, 2}, records));
-    // The dialog's initial name, tagged by the batch, must not turn into a file here.
-    EXPECT_FALSE(WriteSimFile(Path("*4_1000_1.sim"), {6, 1, 2}, records));
+    // Each failure says why: the system's words, or ours for a name that we refuse.
+    const std::pair<QString, QString> cases[] = {
+        {Path("no/such/folder/run.sim"), QString::fromLocal8Bit(std::strerror(ENOENT))},
+        {QString(), QStringLiteral("ファイル名がありません。")},
+        {dir.path(), QStringLiteral("Filename refers to a directory")},
+        // The dialog's initial name, tagged by the batch, must not turn into a file here.
+        {Path("*4_1000_1.sim"), QStringLiteral("ファイル名に「*」や「?」は使えません。")},
+    };
+    for (const auto& [path, expected] : cases) {
+        QString reason;
+        EXPECT_FALSE(WriteSimFile(path, {6, 1, 2}, records, &reason)) << qPrintable(path);
+        EXPECT_EQ(reason, expected) << qPrintable(path);
+    }
     EXPECT_FALSE(QFile::exists(Path("*4_1000_1.sim")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 0);
 }
@@ -273,11 +283,13 @@ TEST_F(SimFileTest, WriteThatFailsHalfwayReportsFailureAndKeepsTheOldFile)
     rlimit limited = saved;
     limited.rlim_cur = 64 * 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool written = WriteSimFile(Path("keep.sim"), {6, 1, 20000}, large);
+    QString reason;
+    const bool written = WriteSimFile(Path("keep.sim"), {6, 1, 20000}, large, &reason);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(written);
+    EXPECT_EQ(reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(ReadBytes(Path("keep.sim")), before);
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),

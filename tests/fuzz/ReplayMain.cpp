@@ -1,0 +1,47 @@
+// Replays a folder of fuzzing inputs through one entry point, without libFuzzer, so that the
+// inputs that once failed stay fixed in every test build:
+//     fuzz_replay <target> <folder>
+// A failure crashes or trips a sanitizer, which fails the test; otherwise every file passes.
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+#include <cstring>
+
+#include "FuzzTargets.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <target> <folder>\n", argv[0]);
+        return 2;
+    }
+    const FuzzTarget* target = nullptr;
+    for (const FuzzTarget& t : FuzzTargets)
+        if (std::strcmp(t.name, argv[1]) == 0)
+            target = &t;
+    if (!target) {
+        std::fprintf(stderr, "no target %s\n", argv[1]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[2]));
+    const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "no inputs in %s\n", argv[2]);
+        return 1;
+    }
+    FuzzStartUp(&argc, &argv);
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+            FuzzShutDown();
+            return 1;
+        }
+        const QByteArray bytes = file.readAll();
+        std::fprintf(stderr, "%s\n", qPrintable(name));
+        target->run(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+    }
+    FuzzShutDown();
+    std::printf("replayed %lld inputs\n", static_cast<long long>(files.size()));
+    return 0;
+}
