@@ -58,10 +58,11 @@ TEST(SeriesMarks, AMarkOverlappingAnEarlierOneMovesByTheWholeOverlapIncludingFra
     EXPECT_EQ(twice.BoxLeftTop.Y, 10 + 12 + 10);
 }
 
-// Thousands of pseudo-random marks placed one after another, as a series draws them: some
-// points without a mark, one placed by the user, items with their own frame and shadow, and
-// marks before `first` left out. The digests are of the placements the rule gave before its
-// search was indexed (FNV-1a over every stored box's left and top).
+// Thousands of pseudo-random marks placed one after another in one pass, as a series draws
+// them: some points without a mark, one placed by the user, items with their own frame and
+// shadow, and marks before `first` left out. The digests are of the placements the rule gave
+// when each mark was compared with every earlier one (FNV-1a over every stored box's left and
+// top).
 TEST(SeriesMarks, ManyMarksKeepTheirPlacementsInFlatAndPerspectiveCharts)
 {
     struct Case {
@@ -94,6 +95,7 @@ TEST(SeriesMarks, ManyMarksKeepTheirPlacementsInFlatAndPerspectiveCharts)
         marks->Positions().Put(100, Box(300, 150, 40, 25));
         std::mt19937 rng(2024);
         const int first = 5;
+        const TSeriesMarks::TPlacing placing(marks);
         for (int i = 0; i < 3000; ++i) {
             TSeriesMarkPosition p = Box(static_cast<int>(rng() % 600), static_cast<int>(rng() % 300),
                                         20 + static_cast<int>(rng() % 31), rng() % 4 == 0 ? 25 : 12);
