@@ -11,7 +11,6 @@
 
 #include "BenchApplication.h"
 
-#include <cmath>
 #include <map>
 #include <random>
 
@@ -149,8 +148,8 @@ void BM_PlainPolyline(benchmark::State& state)
 BENCHMARK(BM_PlainPolyline)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
 // The bare work of a repaint, in plain Qt: the image cleared, each point's pixel from the
-// axes' scales (as the painted chart left them), each pixel column reduced to its first,
-// lowest, highest and last point, and one drawPolyline with the series' pen.
+// axes' scales (as the painted chart left them, rounded by qRound), each pixel column reduced
+// to its first, lowest, highest and last point, and one drawPolyline with the series' pen.
 void BM_ReducedPolyline(benchmark::State& state)
 {
     BenchApplication<QApplication>();
@@ -171,13 +170,13 @@ void BM_ReducedPolyline(benchmark::State& state)
         points.clear();
         int i = 0;
         while (i < count) {
-            const int x = static_cast<int>(std::nearbyint(h->StartPixel + (xs[i] - h->WorkMinimum) * h->ValueScale));
-            const int first = static_cast<int>(std::nearbyint(v->EndPixel - (ys[i] - v->WorkMinimum) * v->ValueScale));
+            const int x = qRound(h->StartPixel + (xs[i] - h->WorkMinimum) * h->ValueScale);
+            const int first = qRound(v->EndPixel - (ys[i] - v->WorkMinimum) * v->ValueScale);
             int low = first, high = first, last = first;
             for (++i; i < count; ++i) {
-                if (static_cast<int>(std::nearbyint(h->StartPixel + (xs[i] - h->WorkMinimum) * h->ValueScale)) != x)
+                if (qRound(h->StartPixel + (xs[i] - h->WorkMinimum) * h->ValueScale) != x)
                     break;
-                last = static_cast<int>(std::nearbyint(v->EndPixel - (ys[i] - v->WorkMinimum) * v->ValueScale));
+                last = qRound(v->EndPixel - (ys[i] - v->WorkMinimum) * v->ValueScale);
                 low = std::min(low, last);
                 high = std::max(high, last);
             }
