@@ -1,9 +1,12 @@
 #pragma once
 
-// The boxes of the marks already placed in one drawing pass, found by the cells of a grid
-// that they cover, so that placing a mark looks only at the boxes near it instead of at every
-// earlier mark. A new mark moves by its overlap with each box it meets; those overlaps only
-// add up, so the boxes met can be taken in any order.
+// The boxes of the marks already placed in one drawing pass, so that placing a mark looks
+// only at the boxes near it instead of at every earlier mark. Boxes are listed in the cells of
+// a grid that they cover, each cell ordered by the boxes' tops, so that a search reads, in the
+// cells it covers, only the boxes whose top lies between a box's height above its own box and
+// its bottom: boxes piled just below or above it cost nothing. A new mark moves by its overlap
+// with each box it meets; those overlaps only add up, so the boxes met can be taken in any
+// order.
 
 #include <cstdint>
 #include <unordered_map>
@@ -31,6 +34,10 @@ private:
         TRect Box;
         int64_t FirstColumn, FirstRow; // of its cells
     };
+    struct TCell {
+        std::vector<TKept> ByTop; // ordered by the boxes' tops
+        int64_t TallestBox = 0;
+    };
     TCells CellsOf(const TRect& box) const;
     static uint64_t Key(int64_t column, int64_t row)
     {
@@ -39,8 +46,8 @@ private:
 
     int32_t FCellWidth = 0; // 0 until the first box sets the grid
     int32_t FCellHeight = 0;
-    std::vector<TKept> FBoxes;
     // Boxes over too many cells to list in each: looked at by every search.
-    std::vector<int32_t> FWide;
-    std::unordered_map<uint64_t, std::vector<int32_t>> FCells;
+    std::vector<TKept> FWide;
+    std::unordered_map<uint64_t, TCell> FCells;
+    bool FEmpty = true;
 };
