@@ -1,6 +1,8 @@
 // A fast line of one and ten million points repainted in a chart about 600 pixels wide,
-// against a plain drawPolyline of every point's pixel into an image of the same size; the
-// chart's frame alone; and adding a million points one by one to a shown chart.
+// against a plain drawPolyline of every point's pixel into an image of the same size, and
+// against the bare work that the repaint needs (each point's pixel, every pixel column
+// reduced to its first, lowest, highest and last point, one drawPolyline); the chart's frame
+// alone; and adding a million points one by one to a shown chart.
 // Run under QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QImage>
@@ -144,5 +146,51 @@ void BM_PlainPolyline(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PlainPolyline)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// The bare work of a repaint, in plain Qt: the image cleared, each point's pixel from the
+// axes' scales (as the painted chart left them, rounded by qRound), each pixel column reduced
+// to its first, lowest, highest and last point, and one drawPolyline with the series' pen.
+void BM_ReducedPolyline(benchmark::State& state)
+{
+    BenchApplication<QApplication>();
+    Chart* chart = FilledChart(static_cast<int>(state.range(0)));
+    chart->Invalidate();
+    chart->Update();
+    TChartSeries* series = chart->Series(0);
+    const TChartAxis* h = series->GetHorizAxis();
+    const TChartAxis* v = series->GetVertAxis();
+    const double* xs = series->XValues()->Data();
+    const double* ys = series->YValues()->Data();
+    const int count = series->Count();
+    std::vector<QPoint> points;
+    points.reserve(4 * 640);
+    QImage image(640, 400, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        points.clear();
+        int i = 0;
+        while (i < count) {
+            const int x = qRound(h->StartPixel + (xs[i] - h->WorkMinimum) * h->ValueScale);
+            const int first = qRound(v->EndPixel - (ys[i] - v->WorkMinimum) * v->ValueScale);
+            int low = first, high = first, last = first;
+            for (++i; i < count; ++i) {
+                if (qRound(h->StartPixel + (xs[i] - h->WorkMinimum) * h->ValueScale) != x)
+                    break;
+                last = qRound(v->EndPixel - (ys[i] - v->WorkMinimum) * v->ValueScale);
+                low = std::min(low, last);
+                high = std::max(high, last);
+            }
+            for (const int y : {first, low, high, last})
+                if (points.empty() || points.back() != QPoint(x, y))
+                    points.push_back(QPoint(x, y));
+        }
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::red, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ReducedPolyline)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
 } // namespace

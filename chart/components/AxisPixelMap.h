@@ -53,6 +53,22 @@ public:
         return RoundEven(std::min(std::max(pixel, -FMaxPixel), FMaxPixel));
     }
 
+    // A range [lo, hi] of values around x, which lands on column (as UnroundedColumn), that
+    // all land on column: both ends are checked, and the conversion never reverses the order
+    // of two values, so every value between them lands there too. The ends come from the
+    // column's edges, drawn in a little towards x until they check; an end that does not
+    // check stays at x.
+    void ColumnRange(double x, double column, double& lo, double& hi) const
+    {
+        lo = hi = x;
+        const double halfPixel = 0.5 / std::abs(FScale);
+        const double centre = FMinimum + (FNegate ? FBase - column : column - FBase) / FScale;
+        if (!(std::abs(halfPixel) < HUGE_VAL) || !(std::abs(centre) < HUGE_VAL))
+            return;
+        lo = Settle(x, centre - halfPixel, column, false);
+        hi = Settle(x, centre + halfPixel, column, true);
+    }
+
     // Nearest integer, halves to even, for |x| below 2^51.
     static double RoundEven(double x)
     {
@@ -61,6 +77,17 @@ public:
     }
 
 private:
+    // From edge towards x, the first of a few points that lands on column and lies on the
+    // edge's side of x; x itself when none does.
+    double Settle(double x, double edge, double column, bool above) const
+    {
+        double end = x + (edge - x) * 0.999999;
+        for (int step = 0; step < 4; ++step, end = x + (end - x) * 0.5)
+            if ((above ? end >= x : end <= x) && UnroundedColumn(end) == column)
+                return end;
+        return x;
+    }
+
     enum TKind { kAxis, kCentre, kChecked, kFast };
     const TChartAxis* FAxis;
     bool FVertical;

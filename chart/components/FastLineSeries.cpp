@@ -121,8 +121,14 @@ TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxis
         bool notANumber = false;
         double y = ys[i];
         double firstY = y;
+        // Values inside the column's checked range need no conversion.
+        double columnLow, columnHigh;
+        xMap.ColumnRange(xs[i], columnAsDouble, columnLow, columnHigh);
         int j = i + 1;
-        for (; j <= last && xMap.UnroundedColumn(xs[j]) == columnAsDouble; ++j) {
+        for (; j <= last; ++j) {
+            const double x = xs[j];
+            if (!(x >= columnLow && x <= columnHigh) && xMap.UnroundedColumn(x) != columnAsDouble)
+                break;
             low = y < low ? y : low;
             high = y > high ? y : high;
             notANumber |= y != y;

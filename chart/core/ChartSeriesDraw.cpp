@@ -253,6 +253,7 @@ void TChartSeries::DrawMarks()
     TCanvas3D* canvas = chart->Canvas3D();
     TSeriesMarks* marks = Marks();
     TSeriesMarkPosition position;
+    const TSeriesMarks::TPlacing placing(marks);
     const int every = std::max(1, marks->DrawEvery());
     for (int i = FFirstVisible; i <= FLastVisible; ++i) {
         if (i % every != 0 || IsNull(i))

@@ -231,21 +231,30 @@ TRect TSeriesMarks::OverlapBox(int index, const TSeriesMarkPosition& position)
     return box;
 }
 
+void TSeriesMarks::ForgetPlaced(bool placing)
+{
+    FPlacing = placing;
+    FPlaced.Clear();
+    FPlacedEnd = FPlacedFirst = 0;
+}
+
 void TSeriesMarks::AntiOverlap(int first, int index, TSeriesMarkPosition& position)
 {
-    const TRect r0 = OverlapBox(index, position);
-    for (int i = std::max(0, first); i < index; ++i) {
-        const TSeriesMarkPosition* other = FPositions.Get(i);
-        if (!other)
-            continue;
-        const TRect r = OverlapBox(i, *other);
-        TRect common;
-        if (!IntersectRect(common, r, r0))
-            continue;
-        const int d = r0.Top < r.Top ? r0.Bottom - r.Top : r0.Top - r.Bottom;
-        position.BoxLeftTop.Y -= d;
-        position.ArrowEnd.Y -= d;
+    first = std::max(0, first);
+    // In a pass, marks come in order and each earlier one is stored before the next comes:
+    // only the ones stored since the last mark join the index.
+    if (!FPlacing || first != FPlacedFirst || index < FPlacedEnd || FZPosition != FPlacedDepth) {
+        FPlaced.Clear();
+        FPlacedFirst = FPlacedEnd = first;
+        FPlacedDepth = FZPosition;
     }
+    for (int i = FPlacedEnd; i < index; ++i)
+        if (const TSeriesMarkPosition* other = FPositions.Get(i))
+            FPlaced.Add(OverlapBox(i, *other));
+    FPlacedEnd = std::max(FPlacedEnd, index);
+    const auto d = static_cast<int32_t>(FPlaced.Shift(OverlapBox(index, position)));
+    position.BoxLeftTop.Y -= d;
+    position.ArrowEnd.Y -= d;
 }
 
 int TSeriesMarks::Clicked(int x, int y) const

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "chart/core/Callout.h"
+#include "chart/core/MarkOverlapIndex.h"
 #include "chart/core/MarksItem.h"
 #include "chart/core/SeriesMarkPosition.h"
 #include "chart/core/TeeCustomShape.h"
@@ -88,6 +89,19 @@ public:
     int TextWidth(int index);
     // Moves the new mark up or down by its overlap with each earlier mark from first on.
     void AntiOverlap(int first, int index, TSeriesMarkPosition& position);
+    // While a series draws its marks one after another, the earlier ones stay indexed from one
+    // mark to the next; outside such a pass each AntiOverlap looks at the positions afresh.
+    class TPlacing
+    {
+    public:
+        explicit TPlacing(TSeriesMarks* marks) : FMarks(marks) { FMarks->ForgetPlaced(true); }
+        ~TPlacing() { FMarks->ForgetPlaced(false); }
+        TPlacing(const TPlacing&) = delete;
+        TPlacing& operator=(const TPlacing&) = delete;
+
+    private:
+        TSeriesMarks* FMarks;
+    };
     // The index of the drawn mark under (x, y), or -1.
     int Clicked(int x, int y) const;
 
@@ -114,6 +128,7 @@ private:
     TCanvas3D* PanelCanvas() const;
     // The mark box grown by its frame and shadow, in 2D.
     TRect OverlapBox(int index, const TSeriesMarkPosition& position);
+    void ForgetPlaced(bool placing);
 
     int FAngle = 0;
     std::unique_ptr<TMarksCallout> FCallout;
@@ -125,6 +140,13 @@ private:
     TChartSeries* FSeries;
     TSeriesMarksPositions FPositions;
     int FZPosition = 0;
+    // The boxes of the positions from FPlacedFirst up to FPlacedEnd, as they were at the mark
+    // depth FPlacedDepth; kept between marks only while FPlacing.
+    TMarkOverlapIndex FPlaced;
+    bool FPlacing = false;
+    int FPlacedFirst = 0;
+    int FPlacedEnd = 0;
+    int FPlacedDepth = 0;
 };
 
 // The text lines of a mark or label, split at the line separator; each remainder after a

@@ -334,10 +334,7 @@ void ClipRoundRectangle(TCanvas3D* canvas, const TRect& rect, int32_t roundSize)
 
 void ClipPolygon(TCanvas3D* canvas, const TPoint* points, int count)
 {
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon[i] = points[i].ToQPoint();
-    ApplyUnitClip(canvas, QRegion(polygon, Qt::OddEvenFill));
+    ApplyUnitClip(canvas, canvas->GetHandle()->PolygonRegion(points, count));
 }
 
 void UnClipCanvas(TCanvas3D* canvas)

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/graphics/LineWalk.h"
+#include "platform/graphics/Regions.h"
 
 static_assert(sizeof(TPoint) == sizeof(QPoint) && alignof(TPoint) == alignof(QPoint),
               "point lists go to QPainter without a copy");
@@ -735,6 +736,20 @@ QRegion TDeviceContext::RoundRectRegion(const QRect& rect, double radius)
     QPainterPath path;
     path.addRoundedRect(QRectF(rect), radius, radius);
     return QRegion(path.toFillPolygon().toPolygon(), Qt::OddEvenFill);
+}
+
+QRegion TDeviceContext::PolygonRegion(const TPoint* points, int count) const
+{
+    const TPixelBounds b = FPainter ? DeviceBounds() : TPixelBounds{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    if (b.Left > INT32_MIN && b.Right < INT32_MAX && b.Top > INT32_MIN && b.Bottom < INT32_MAX) {
+        const QRect window(static_cast<int>(b.Left), static_cast<int>(b.Top), static_cast<int>(b.Right - b.Left + 1),
+                           static_cast<int>(b.Bottom - b.Top + 1));
+        return ::PolygonRegion(points, count, window);
+    }
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon[i] = points[i].ToQPoint();
+    return QRegion(polygon, Qt::OddEvenFill);
 }
 
 void TDeviceContext::IntersectClipPath(const QPainterPath& path)

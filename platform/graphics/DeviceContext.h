@@ -109,6 +109,9 @@ public:
     void IntersectClipText(int32_t x, int32_t y, const QString& text, int strokeWidth);
     // A rounded rectangle as a region whose corners have this radius.
     static QRegion RoundRectRegion(const QRect& rect, double radius);
+    // The pixels of a polygon filled odd-even, as a region to clip with: only those that can
+    // reach the device, which keeps a polygon reaching far beyond it cheap.
+    QRegion PolygonRegion(const TPoint* points, int count) const;
 
     // ---- primitives (device coordinates) ----
     void MoveTo(int32_t x, int32_t y) { FPosition = TPoint(x, y); }

@@ -461,7 +461,7 @@ TEST(FastLineSeries, GalleryVariantsFollowThePlainOne)
 TEST(AxisPixelMap, SamePixelsAsTheAxis)
 {
     // Halves, values far outside the range, and both directions of both axes, in both the
-    // checked and the fast conversion.
+    // checked and the fast conversion; the range of values that land on one column.
     for (bool fast : {false, true}) {
         for (bool inverted : {false, true}) {
             TSeriesChart chart(403, 301);
@@ -483,6 +483,17 @@ TEST(AxisPixelMap, SamePixelsAsTheAxis)
                         v = std::nan("");
                     const int32_t want = vertical ? axis->CalcYPosValue(v) : axis->CalcXPosValue(v);
                     ASSERT_EQ(map(v), want) << v;
+                    // A column's range holds the value, lands wholly on the column and, on the
+                    // axis, spans nearly a pixel's worth of values.
+                    const double column = map.UnroundedColumn(v);
+                    double lo, hi;
+                    map.ColumnRange(v, column, lo, hi);
+                    if (v == v && std::abs(v) < 1e6) {
+                        ASSERT_TRUE(lo <= v && v <= hi) << v;
+                        ASSERT_EQ(map.UnroundedColumn(lo), column) << v;
+                        ASSERT_EQ(map.UnroundedColumn(hi), column) << v;
+                        ASSERT_GT((hi - lo) * axis->ValueScale, 0.99) << v;
+                    }
                 }
             }
         }

@@ -1,6 +1,13 @@
-// The rounded window region, row by row.
+// The rounded window region, row by row, and the region of a polygon seen through a window.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+#include <random>
+#include <vector>
+
+#include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/Regions.h"
 
 TEST(RoundRectRegion, CornersFollowTheEllipseAndTheMiddleIsWhole)
@@ -30,4 +37,94 @@ TEST(RoundRectRegion, NoRoundingIsTheRectangleAndNoAreaIsEmpty)
     EXPECT_TRUE(pill.contains(QPoint(20, 0)));
     EXPECT_FALSE(pill.contains(QPoint(0, 0)));
     EXPECT_TRUE(pill.contains(QPoint(0, 5)));
+}
+
+namespace {
+
+QRegion QtPolygonRegion(const std::vector<TPoint>& points, const QRect& window)
+{
+    QPolygon polygon;
+    for (const TPoint& p : points)
+        polygon << p.ToQPoint();
+    return QRegion(polygon, Qt::OddEvenFill) & window;
+}
+
+} // namespace
+
+TEST(PolygonRegion, RowsInsideTheWindowAreQtsOwnPixels)
+{
+    // A triangle worked out by hand: the slanted edge from (10, 0) crosses row y at 10 - y,
+    // the span of a row ends before it, and the lowest row (10) is left out.
+    const QRect window(-100, -100, 300, 300);
+    const std::vector<TPoint> triangle = {{0, 0}, {10, 0}, {0, 10}};
+    const QRegion t = PolygonRegion(triangle.data(), 3, window);
+    EXPECT_TRUE(t.contains(QPoint(9, 0)));
+    EXPECT_FALSE(t.contains(QPoint(10, 0)));
+    EXPECT_TRUE(t.contains(QPoint(0, 9)));
+    EXPECT_FALSE(t.contains(QPoint(1, 9)));
+    EXPECT_FALSE(t.contains(QPoint(0, 10)));
+
+    struct Case {
+        const char* what;
+        std::vector<TPoint> points;
+        QRect window;
+    };
+    const Case cases[] = {
+        {"triangle", triangle, window},
+        {"rectangle", {{5, 5}, {40, 5}, {40, 30}, {5, 30}}, window},
+        {"crossed bow tie", {{0, 0}, {50, 40}, {50, 0}, {0, 40}}, window},
+        {"star, odd-even hole", {{50, 0}, {80, 90}, {5, 35}, {95, 35}, {20, 90}}, window},
+        {"repeated and in-line points", {{0, 0}, {0, 0}, {20, 10}, {40, 20}, {40, 20}, {0, 30}}, window},
+        {"window through the middle", {{-30, -20}, {70, 5}, {20, 90}}, QRect(0, 0, 25, 40)},
+        {"window outside", {{0, 0}, {10, 0}, {0, 10}}, QRect(50, 50, 10, 10)},
+        {"a 3D box reaching far past the device",
+         {{60, 400}, {60, 100}, {9000, -15000}, {9500, -15000}, {9500, -14700}, {600, 400}},
+         QRect(-1, -1, 802, 502)},
+        {"beyond 2^29", {{0, 0}, {600000000, 10}, {0, 20}}, QRect(0, 0, 100, 30)},
+        {"two points", {{0, 0}, {10, 10}}, window},
+    };
+    for (const Case& c : cases) {
+        const QRegion ours = PolygonRegion(c.points.data(), static_cast<int>(c.points.size()), c.window);
+        EXPECT_TRUE((ours ^ QtPolygonRegion(c.points, c.window)).isEmpty()) << c.what;
+    }
+
+    // Random polygons, crossed ones included, under random windows.
+    std::mt19937 rng(7);
+    for (int t = 0; t < 300; ++t) {
+        const int n = 3 + static_cast<int>(rng() % 6);
+        const int range = t % 2 == 0 ? 40 : 700;
+        std::vector<TPoint> p(static_cast<size_t>(n));
+        for (TPoint& q : p)
+            q = TPoint(static_cast<int>(rng() % (2 * range)) - range, static_cast<int>(rng() % (2 * range)) - range);
+        const QRect w(static_cast<int>(rng() % 100) - 50, static_cast<int>(rng() % 100) - 50,
+                      1 + static_cast<int>(rng() % 500), 1 + static_cast<int>(rng() % 400));
+        EXPECT_TRUE((PolygonRegion(p.data(), n, w) ^ QtPolygonRegion(p, w)).isEmpty()) << t;
+    }
+}
+
+// Through the device context the region is cut to what the device shows, shifted or not:
+// the clipped fill must cover the same pixels as a clip by Qt's whole region.
+TEST(PolygonRegion, ADeviceClipFillsThePixelsOfQtsWholePolygon)
+{
+    const std::vector<TPoint> box = {{3, 60}, {3, 10}, {900, -1500}, {960, -1500}, {960, -1440}, {55, 60}};
+    const auto fill = [&](QPointF shift, bool ours) {
+        QImage image(80, 50, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        TDeviceContext dc;
+        dc.Begin(&image);
+        dc.Painter()->translate(shift);
+        QPolygon polygon;
+        for (const TPoint& p : box)
+            polygon << p.ToQPoint();
+        dc.IntersectClipRegion(ours ? dc.PolygonRegion(box.data(), static_cast<int>(box.size()))
+                                    : QRegion(polygon, Qt::OddEvenFill));
+        dc.FillRect(TRect(-100, -100, 200, 200), QBrush(Qt::blue));
+        dc.End();
+        return image;
+    };
+    for (const QPointF shift : {QPointF(0, 0), QPointF(-7, 12), QPointF(2.5, -1.5)}) {
+        const QImage ours = fill(shift, true);
+        EXPECT_EQ(ours, fill(shift, false)) << shift.x() << "," << shift.y();
+        EXPECT_NE(ours.pixel(20, 30), QColor(Qt::white).rgb()) << shift.x() << "," << shift.y();
+    }
 }
