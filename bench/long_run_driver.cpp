@@ -1,11 +1,12 @@
 // Drives the real main window through long runs so that time and memory can be measured from
 // outside the process (for instance with /usr/bin/time -f "%e s %M KB"):
 //
-//   long_run_driver run <plays> [image-folder]
+//   long_run_driver run <plays> [digest | image-folder]
 //       開始 with setting 6 until every list, table and chart is shown; prints the time, the
-//       longest stretch without message processing, the peak and current resident size, and
-//       one digest of everything shown (rows, lists, tables, summary, every chart point).
-//       With an image folder, every chart is also saved there with all marker boxes ticked.
+//       longest stretch without message processing and the peak and current resident size.
+//       "digest" adds one digest of everything shown (rows, lists, tables, summary, every
+//       chart point); an image folder adds the digest and saves every chart there with all
+//       marker boxes ticked. The generator is seeded with a fixed value first.
 //   long_run_driver memory <plays> <then-plays>
 //       Resident size after start-up, after a long run and after a short run that follows.
 //   long_run_driver ticks <plays>
@@ -28,6 +29,7 @@
 #include <QWheelEvent>
 #include <cstdio>
 #include <fstream>
+#include <sys/resource.h>
 #include <string>
 
 #include "app/ExceptionDisplay.h"
@@ -141,6 +143,16 @@ double Seconds(const QElapsedTimer& t)
     return static_cast<double>(t.nsecsElapsed()) / 1e9;
 }
 
+// Processor time of the process so far (user and system), in seconds: unlike the wall
+// time, it does not grow when other programs share the machine.
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 QCheckBox* const* MarkerBoxes(TMainForm& form, int& count)
 {
     static QCheckBox* boxes[7];
@@ -175,6 +187,7 @@ double Start(TMainForm& form, int plays)
 
     QElapsedTimer t;
     t.start();
+    const double cpuBefore = CpuSeconds();
     sinceTick.start();
     probe.start();
     form.FileStartMenuClick();
@@ -182,18 +195,24 @@ double Start(TMainForm& form, int plays)
     Settle();
     PaintCharts(form);
     const double seconds = Seconds(t);
-    std::printf("longest gap without messages: %lld ms, progress moves: %d\n",
-                static_cast<long long>(std::max(longestGapMs, sinceTick.elapsed())), progressMoves);
+    std::printf("processor %.3f s; longest gap without messages: %lld ms, progress moves: %d\n",
+                CpuSeconds() - cpuBefore, static_cast<long long>(std::max(longestGapMs, sinceTick.elapsed())),
+                progressMoves);
     return seconds;
 }
 
 int RunMode(TMainForm& form, int plays, const QString& imageFolder)
 {
     const double seconds = Start(form, plays);
-    std::printf("plays %d: %.3f s until shown, VmHWM %ld MB, VmRSS %ld MB, records %zu\n", plays, seconds,
-                StatusKilobytes("VmHWM") / 1024, StatusKilobytes("VmRSS") / 1024, form.playRecords.size());
+    std::printf("plays %d: %.3f s until shown, VmHWM %ld MB, VmRSS %ld MB, records %zu, bonus rows %d, "
+                "mode change rows %d\n",
+                plays, seconds, StatusKilobytes("VmHWM") / 1024, StatusKilobytes("VmRSS") / 1024,
+                form.playRecords.size(), form.ui.BListView->topLevelItemCount(),
+                form.ui.ModeChangeListView->topLevelItemCount());
+    if (imageFolder.isEmpty())
+        return 0;
     std::printf("display digest: %016llx\n", static_cast<unsigned long long>(DisplayDigest(form)));
-    if (!imageFolder.isEmpty()) {
+    if (imageFolder != QStringLiteral("digest")) {
         QDir().mkpath(imageFolder);
         int count = 0;
         QCheckBox* const* boxes = MarkerBoxes(form, count);
@@ -226,17 +245,20 @@ int MemoryMode(TMainForm& form, int plays, int thenPlays)
     return 0;
 }
 
-// Runs one interaction and paints the slump chart; returns milliseconds.
+// Runs one interaction and paints the slump chart; returns processor milliseconds (the
+// wall time goes to stderr).
 template <class Action>
 double Timed(TMainForm& form, Action action)
 {
     QElapsedTimer t;
     t.start();
+    const double cpuBefore = CpuSeconds();
     action();
     Settle();
     QPixmap shot = form.ui.SlumpChart->grab();
     (void)shot;
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+    std::fprintf(stderr, "  (wall %.1f ms)\n", static_cast<double>(t.nsecsElapsed()) / 1e6);
+    return (CpuSeconds() - cpuBefore) * 1e3;
 }
 
 void Wheel(TChartWidget* w, int delta)
@@ -255,7 +277,7 @@ int TicksMode(TMainForm& form, int plays)
     for (int i = 0; i < count; ++i) {
         const double on = Timed(form, [&] { boxes[i]->click(); });
         const double off = Timed(form, [&] { boxes[i]->click(); });
-        std::printf("%-10s tick %7.1f ms, untick %7.1f ms, %d points\n", boxes[i]->objectName().toUtf8().constData(),
+        std::printf("%-16s processor: tick %7.1f ms, untick %7.1f ms, %d points\n", boxes[i]->objectName().toUtf8().constData(),
                     on, off, form.charts.Get(ResultCharts::MarkerSeries([&] {
                                                   const int roles[] = {8, 9, 1, 2, 3, 4, 5};
                                                   return roles[i];
@@ -281,7 +303,7 @@ int TicksMode(TMainForm& form, int plays)
     });
     const double wheel = Timed(form, [&] { Wheel(widget, 120); });
     const double undo = Timed(form, [&] { chart->UndoZoom(); });
-    std::printf("every box ticked, %.0f plays: zoom %.1f ms, scroll %.1f ms, wheel %.1f ms, undo %.1f ms\n", p,
+    std::printf("every box ticked, %.0f plays, processor: zoom %.1f ms, scroll %.1f ms, wheel %.1f ms, undo %.1f ms\n", p,
                 zoom, scroll, wheel, undo);
     return 0;
 }
@@ -306,6 +328,7 @@ int main(int argc, char** argv)
         Settle();
         const std::string mode = argv[1];
         const int plays = std::atoi(argv[2]);
+        Random31::Seed(20);
         if (mode == "run")
             rc = RunMode(form, plays, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
         else if (mode == "memory")
