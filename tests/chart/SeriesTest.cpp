@@ -52,7 +52,7 @@ TEST(Series, ColourListOnlyOnceAPointHasItsOwnColour)
     EXPECT_EQ(s.ColorList(), nullptr);
     s.AddXY(2, 2, "", clRed);
     ASSERT_NE(s.ColorList(), nullptr);
-    EXPECT_EQ(s.ColorList()->size(), 3u);
+    EXPECT_EQ(s.ColorList()->Count(), 3);
     EXPECT_EQ(s.ValueColor(0), clBlue);
     EXPECT_EQ(s.ValueColor(2), clRed);
     // A point added in front shifts the colours with it.
