@@ -580,13 +580,26 @@ void TDeviceContext::Measure() const
     QFont f = FFont;
     if (FCharExtra != 0)
         f.setLetterSpacing(QFont::AbsoluteSpacing, FCharExtra);
-    FMeasure.emplace(TMeasure{f, QFontMetrics(f)});
+    FMeasure.emplace(TMeasure{f, QFontMetrics(f), {}});
+}
+
+int TDeviceContext::TextWidth(const QString& text) const
+{
+    Measure();
+    QHash<QString, int>& widths = FMeasure->Widths;
+    if (const auto found = widths.constFind(text); found != widths.constEnd())
+        return *found;
+    // A bounded cache: texts that all differ (a long list of values) start it over.
+    if (widths.size() >= 4096)
+        widths.clear();
+    const int width = FMeasure->Metrics.horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
 }
 
 TSize TDeviceContext::TextExtent(const QString& text) const
 {
-    const QFontMetrics& fm = Metrics();
-    return TSize(fm.horizontalAdvance(text), fm.height());
+    return TSize(TextWidth(text), Metrics().height());
 }
 
 int32_t TDeviceContext::FontAscent() const
@@ -610,10 +623,10 @@ struct TTextPlacement {
     int Descent = 0;
 };
 
-TTextPlacement Place(const QFontMetrics& fm, uint32_t align, const QString& text)
+TTextPlacement Place(const QFontMetrics& fm, uint32_t align, int width)
 {
     TTextPlacement p;
-    p.Width = fm.horizontalAdvance(text);
+    p.Width = width;
     p.Ascent = fm.ascent();
     p.Descent = fm.descent();
     switch (align & 6) {
@@ -634,7 +647,7 @@ TTextPlacement Place(const QFontMetrics& fm, uint32_t align, const QString& text
 QPainterPath TDeviceContext::TextPath(int32_t x, int32_t y, const QString& text) const
 {
     const QFont& font = EffectiveFont();
-    const TTextPlacement p = Place(Metrics(), FTextAlign, text);
+    const TTextPlacement p = Place(Metrics(), FTextAlign, TextWidth(text));
     QPainterPath path;
     path.addText(QPointF(p.Dx, p.Baseline), font, text);
     QTransform t;
@@ -647,7 +660,7 @@ QPainterPath TDeviceContext::TextPath(int32_t x, int32_t y, const QString& text)
 void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
 {
     const QFont& font = EffectiveFont();
-    const TTextPlacement p = Place(Metrics(), FTextAlign, text);
+    const TTextPlacement p = Place(Metrics(), FTextAlign, TextWidth(text));
     const bool updateCP = (FTextAlign & 1) != 0;
     const TPoint at = updateCP ? FPosition : TPoint(x, y);
     if (updateCP && (FTextAlign & 6) == 0)

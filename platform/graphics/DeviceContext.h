@@ -12,6 +12,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QHash>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -200,8 +201,13 @@ private:
     struct TMeasure {
         QFont Font;
         QFontMetrics Metrics;
+        // Widths of texts measured with this font: charts measure the same few texts (mark
+        // values, axis labels) over and over, and each measure would shape the text anew.
+        QHash<QString, int> Widths;
     };
     mutable std::optional<TMeasure> FMeasure;
+    // The width of text in the current font.
+    int TextWidth(const QString& text) const;
 };
 
 // The raster operation of a pen mode, numbered as the class library numbers modes (pmBlack 0
