@@ -12,6 +12,7 @@
 
 #include "app/BatchNaming.h"
 #include "app/BatchSpace.h"
+#include "app/MessagePacer.h"
 #include "app/RecordMemory.h"
 #include "app/ResultListViewData.h"
 #include "app/RunInputs.h"
@@ -87,9 +88,9 @@ void TMainForm::RefuseStart(const QString& message)
 void TMainForm::ReportOutOfMemory()
 {
     // Give the memory back before saying anything: the message box needs some too.
-    playRecords = PlayRecords();
-    resultRowLists = ResultRowLists();
     resultListModel->SetItemCount(0);
+    resultRowLists = ResultRowLists();
+    playRecords = PlayRecords();
     qDeleteAll(pendingBonusRows);
     qDeleteAll(pendingModeChangeRows);
     pendingBonusRows.clear();
@@ -164,6 +165,8 @@ void TMainForm::FileStartMenuClick()
 
 void TMainForm::RunSimulation()
 {
+    // The play-by-play list keeps showing the last display while the records change.
+    resultRowLists.Detach();
     playRecords.clear();
     const int32_t playNum = TextToInteger(ui.PlayNumEdit->text());
     // The boxes can change while a batch processes its messages: check again at every run.
@@ -183,7 +186,16 @@ void TMainForm::RunSimulation()
         ui.Label3->setText(QString());
     }
     ProcessMessages();
-    PlayRun(slot, playRecords, playNum);
+    // A long run lets the window repaint and take input now and then, and moves the progress
+    // bar with the plays; the display that follows moves it again with the records.
+    MessagePacer pacer;
+    PlayRun(slot, playRecords, playNum, [&] {
+        if (!pacer.Due())
+            return;
+        SetProgress(static_cast<int>(int64_t(slot.playNumber) * 100 / playNum));
+        ProcessMessages();
+        pacer.Restart();
+    });
     ReleaseSpareCapacity(playRecords);
 }
 
@@ -247,6 +259,8 @@ void TMainForm::FileOpenMenuClick()
     const QString statusBefore = StatusText(0);
     SetStatusText(0, QStringLiteral("シミュレーションファイルを読み込み中・・・"));
     SimFileReadResult read;
+    // The play-by-play list keeps showing the last display whatever the read does.
+    resultRowLists.Detach();
     try {
         read = ReadSimFileAt(path, playRecords);
     } catch (const std::bad_alloc&) {

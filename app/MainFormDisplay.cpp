@@ -1,21 +1,18 @@
 // The results display of the main window: every list, table, chart and the summary from the
 // records of one run.
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include "app/MessagePacer.h"
 #include "app/ResultCounts.h"
 #include "app/ResultListViewData.h"
 #include "app/Unit1.h"
 
 namespace {
 
-// The window repaints and runs its handlers about this often while the rows are built.
-// Doing it for every record would cost more than the display itself.
-constexpr qint64 MessageIntervalMs = 20;
 // Records between two looks at the clock.
-constexpr size_t ClockStride = 256;
+constexpr size_t ClockStride = 4096;
 
 void FillTable(QTreeWidget* list, const QList<QStringList>& rows)
 {
@@ -65,23 +62,24 @@ void TMainForm::ShowResults()
     pendingBonusScroll = 0;
     resultListModel->SetItemCount(0);
     resultRowLists.clear();
-    resultRowLists.reserve(n);
     ui.ResultLabel->setText(QString());
 
     // The slump chart spans the run (an empty run keeps the axis it had).
     if (n > 0)
         charts.SetSlumpRange(tally.PlayCount());
 
-    // The counts come first: the rows of the lists need some of them.
+    // The counts come first: the rows of the lists need some of them, and the charts take
+    // room for their points from them.
     tally.CountAll();
+    charts.Reserve(tally);
 
     // One pass over the records builds the rows and the markers, flushing them to the lists
     // now and then so that the window shows progress.
     QTreeWidgetItem* openRow = nullptr;
-    QElapsedTimer sinceMessages;
-    sinceMessages.start();
+    MessagePacer pacer;
+    RecordStep step;
     for (size_t i = 0; i < n; ++i) {
-        const RecordStep step = tally.Step(i, resultRowLists);
+        tally.Step(i, resultRowLists, step);
         if (step.addMarker)
             charts.AddMarker(playRecords, i);
         if (step.closeBonusRow && openRow) {
@@ -102,12 +100,11 @@ void TMainForm::ShowResults()
                 new QTreeWidgetItem(QStringList{m.caption, m.gamesSinceBonus, m.role, m.newMode}));
         }
         const bool last = i + 1 == n;
-        if (last
-            || (i % ClockStride == ClockStride - 1 && sinceMessages.elapsed() >= MessageIntervalMs)) {
+        if (last || (i % ClockStride == ClockStride - 1 && pacer.Due())) {
             FlushDisplay(static_cast<int>(i + 1));
             ProcessMessages();
             SetProgress(tally.ProgressPosition(i));
-            sinceMessages.restart();
+            pacer.Restart();
             // The window is going away: the rows already built stay, the rest is skipped.
             if (closing)
                 break;
@@ -115,7 +112,12 @@ void TMainForm::ShowResults()
     }
 
     // Lines and bars, count tables and pies.
-    charts.FillLines(playRecords);
+    charts.FillLines(playRecords, [&] {
+        if (!pacer.Due() || closing)
+            return;
+        ProcessMessages();
+        pacer.Restart();
+    });
     FillTable(ui.KoyakuListView, tally.KoyakuRows());
     charts.FillKoyakuPie(tally);
     FillTable(ui.ModeStayListView, tally.ModeStayRows());

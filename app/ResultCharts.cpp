@@ -37,6 +37,18 @@ void ResultCharts::Clear()
         series->Clear();
 }
 
+void ResultCharts::Reserve(const ResultTally& tally)
+{
+    series_[ModeSeries]->ReservePoints(tally.NormalGameCount());
+    series_[SlumpSeries]->ReservePoints(tally.NormalGameCount());
+    series_[SlumpBSeries]->ReservePoints(tally.AnyGameRoleCount(RoleBig) + tally.AnyGameRoleCount(RoleReg));
+    for (int32_t role = 0; role <= RoleReg; ++role) {
+        const Series marker = MarkerSeries(role);
+        if (marker != SeriesCount)
+            series_[marker]->ReservePoints(tally.AnyGameRoleCount(role));
+    }
+}
+
 void ResultCharts::SetSlumpRange(int32_t playCount)
 {
     TChartAxis* axis = slumpChart_->BottomAxis();
@@ -94,24 +106,48 @@ void ResultCharts::AddMarker(const PlayRecords& records, size_t i)
     series_[series]->AddXY(records.playNumber[i], records.medals[i], QString(), MarkerColor(series));
 }
 
-void ResultCharts::FillLines(const PlayRecords& records)
+namespace {
+
+// Records between two calls of a fill's pause.
+constexpr size_t FillPauseStride = 1 << 18;
+
+// Calls fill(i) for every record index in order, and pause between strides.
+template <class Fill>
+void ForEachRecord(size_t n, const std::function<void()>& pause, Fill fill)
+{
+    for (size_t start = 0; start < n; start += FillPauseStride) {
+        const size_t end = std::min(n, start + FillPauseStride);
+        for (size_t i = start; i < end; ++i)
+            fill(i);
+        if (pause)
+            pause();
+    }
+}
+
+} // namespace
+
+void ResultCharts::FillLines(const PlayRecords& records, const std::function<void()>& pause)
 {
     const size_t n = records.size();
     TChartSeries* mode = series_[ModeSeries];
     TChartSeries* slump = series_[SlumpSeries];
     TChartSeries* bars = series_[SlumpBSeries];
-    for (size_t i = 0; i < n; ++i)
+    const QString noLabel;
+    ForEachRecord(n, pause, [&](size_t i) {
         if (records.bonusGameCount[i] == 0)
-            mode->AddXY(records.playNumber[i], records.mode[i], QString(), clBlue);
-    for (size_t i = 0; i < n; ++i)
+            mode->AddXY(records.playNumber[i], records.mode[i], noLabel, clBlue);
+    });
+    ForEachRecord(n, pause, [&](size_t i) {
         if (records.bonusGameCount[i] == 0)
-            slump->AddXY(records.playNumber[i], records.medals[i], QString(), clRed);
+            slump->AddXY(records.playNumber[i], records.medals[i], noLabel, clRed);
+    });
+    // The bars go in one go: a pause would paint their marks again for every part.
     int bonus = 0;
-    for (size_t i = 0; i < n; ++i) {
+    ForEachRecord(n, {}, [&](size_t i) {
         const int32_t role = records.roleCode[i];
         if (role == RoleBig || role == RoleReg)
-            bars->AddXY(bonus++, records.gamesSinceBonus[i], QString(), role == RoleBig ? clRed : clBlack);
-    }
+            bars->AddXY(bonus++, records.gamesSinceBonus[i], noLabel, role == RoleBig ? clRed : clBlack);
+    });
 }
 
 void ResultCharts::FillKoyakuPie(const ResultTally& tally)

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "model/PlayRecords.h"
 #include "platform/Component.h"
@@ -37,12 +38,16 @@ public:
     // scrolled returns to its own scales first, so that the new run starts from its ranges
     // and undoing a later zoom comes back to them.
     void Clear();
+    // Room in every series for the points that a display of the counted records adds, so that
+    // filling moves no point; room far beyond it, kept from a larger run, is given back.
+    void Reserve(const ResultTally& tally);
     // The slump chart's bottom axis from 1 to the run's play count.
     void SetSlumpRange(int32_t playCount);
     // The role marker of record i, for the roles that have one.
     void AddMarker(const PlayRecords& records, size_t i);
-    // The mode and medal lines (normal games) and the bars of games between bonuses.
-    void FillLines(const PlayRecords& records);
+    // The mode and medal lines (normal games) and the bars of games between bonuses; `pause`,
+    // when given, is called every so many records so that the window can stay responsive.
+    void FillLines(const PlayRecords& records, const std::function<void()>& pause = {});
     // The small-role and mode-stay pies.
     void FillKoyakuPie(const ResultTally& tally);
     void FillModeStayPie(const ResultTally& tally);

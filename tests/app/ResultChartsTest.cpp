@@ -3,6 +3,7 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
+#include "app/ResultListViewData.h"
 #include "app/Unit1.h"
 #include "chart/components/Chart.h"
 #include "chart/core/ChartAxis.h"
