@@ -192,7 +192,11 @@ double Start(TMainForm& form, int plays)
     probe.start();
     form.FileStartMenuClick();
     probe.stop();
+    timespec ts; clock_gettime(CLOCK_MONOTONIC, &ts);
+    std::fprintf(stderr, "  command done %.3f s at %ld.%09ld\n", Seconds(t), ts.tv_sec, ts.tv_nsec);
     Settle();
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    std::fprintf(stderr, "  settled %.3f s at %ld.%09ld\n", Seconds(t), ts.tv_sec, ts.tv_nsec);
     PaintCharts(form);
     const double seconds = Seconds(t);
     std::printf("processor %.3f s; longest gap without messages: %lld ms, progress moves: %d\n",
