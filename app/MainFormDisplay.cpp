@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include "app/MessagePacer.h"
+#include "app/RecordMemory.h"
 #include "app/ResultCounts.h"
 #include "app/ResultListViewData.h"
 #include "app/Unit1.h"
@@ -60,7 +61,11 @@ void TMainForm::ShowResults()
     pendingBonusRows.clear();
     pendingModeChangeRows.clear();
     pendingBonusScroll = 0;
+    // After a display far larger than this one, what it took is given back at the end.
+    const bool shrinking = IsSpareRoom(static_cast<size_t>(resultListModel->ItemCount()), n);
     resultListModel->SetItemCount(0);
+    if (shrinking)
+        RenewRowsHeader();
     resultRowLists.clear();
     ui.ResultLabel->setText(QString());
 
@@ -127,4 +132,6 @@ void TMainForm::ShowResults()
 
     // The summary last, so that it appears once everything else is filled.
     ui.ResultLabel->setText(tally.SummaryText());
+    if (shrinking)
+        ReturnFreedMemory();
 }

@@ -30,6 +30,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sys/resource.h>
+#include <malloc.h>
 #include <string>
 
 #include "app/ExceptionDisplay.h"
@@ -243,6 +244,9 @@ int MemoryMode(TMainForm& form, int plays, int thenPlays)
     const long afterLongKb = StatusKilobytes("VmRSS");
     Start(form, thenPlays);
     const long afterShortKb = StatusKilobytes("VmRSS");
+    { struct mallinfo2 mi = mallinfo2(); std::fprintf(stderr, "  heap in use %zu MB, free in heap %zu MB, mmapped %zu MB\n", mi.uordblks >> 20, mi.fordblks >> 20, mi.hblkhd >> 20); }
+    malloc_trim(0);
+    std::fprintf(stderr, "  after trim VmRSS %ld MB\n", StatusKilobytes("VmRSS") / 1024);
     std::printf("VmRSS after start-up %ld MB, after %d plays %ld MB, after %d plays %ld MB: %+ld MB over start-up\n",
                 startKb / 1024, plays, afterLongKb / 1024, thenPlays, afterShortKb / 1024,
                 (afterShortKb - startKb) / 1024);
