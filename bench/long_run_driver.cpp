@@ -30,7 +30,6 @@
 #include <cstdio>
 #include <fstream>
 #include <sys/resource.h>
-#include <malloc.h>
 #include <string>
 
 #include "app/ExceptionDisplay.h"
@@ -193,16 +192,14 @@ double Start(TMainForm& form, int plays)
     probe.start();
     form.FileStartMenuClick();
     probe.stop();
-    timespec ts; clock_gettime(CLOCK_MONOTONIC, &ts);
-    std::fprintf(stderr, "  command done %.3f s at %ld.%09ld\n", Seconds(t), ts.tv_sec, ts.tv_nsec);
+    longestGapMs = std::max(longestGapMs, sinceTick.elapsed());
+    const double commandSeconds = Seconds(t);
     Settle();
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    std::fprintf(stderr, "  settled %.3f s at %ld.%09ld\n", Seconds(t), ts.tv_sec, ts.tv_nsec);
     PaintCharts(form);
     const double seconds = Seconds(t);
-    std::printf("processor %.3f s; longest gap without messages: %lld ms, progress moves: %d\n",
-                CpuSeconds() - cpuBefore, static_cast<long long>(std::max(longestGapMs, sinceTick.elapsed())),
-                progressMoves);
+    std::printf("command %.3f s, then painted; processor %.3f s; longest wait for messages during the command: "
+                "%lld ms; progress moves: %d\n",
+                commandSeconds, CpuSeconds() - cpuBefore, static_cast<long long>(longestGapMs), progressMoves);
     return seconds;
 }
 
@@ -244,9 +241,6 @@ int MemoryMode(TMainForm& form, int plays, int thenPlays)
     const long afterLongKb = StatusKilobytes("VmRSS");
     Start(form, thenPlays);
     const long afterShortKb = StatusKilobytes("VmRSS");
-    { struct mallinfo2 mi = mallinfo2(); std::fprintf(stderr, "  heap in use %zu MB, free in heap %zu MB, mmapped %zu MB\n", mi.uordblks >> 20, mi.fordblks >> 20, mi.hblkhd >> 20); }
-    malloc_trim(0);
-    std::fprintf(stderr, "  after trim VmRSS %ld MB\n", StatusKilobytes("VmRSS") / 1024);
     std::printf("VmRSS after start-up %ld MB, after %d plays %ld MB, after %d plays %ld MB: %+ld MB over start-up\n",
                 startKb / 1024, plays, afterLongKb / 1024, thenPlays, afterShortKb / 1024,
                 (afterShortKb - startKb) / 1024);
