@@ -12,7 +12,6 @@
 
 #include "app/BatchNaming.h"
 #include "app/BatchSpace.h"
-#include "app/MessagePacer.h"
 #include "app/RecordMemory.h"
 #include "app/ResultListViewData.h"
 #include "app/RunInputs.h"
@@ -188,13 +187,11 @@ void TMainForm::RunSimulation()
     ProcessMessages();
     // A long run lets the window repaint and take input now and then, and moves the progress
     // bar with the plays; the display that follows moves it again with the records.
-    MessagePacer pacer;
     PlayRun(slot, playRecords, playNum, [&] {
-        if (!pacer.Due())
+        if (!messagePacer.Due())
             return;
         SetProgress(static_cast<int>(int64_t(slot.playNumber) * 100 / playNum));
         ProcessMessages();
-        pacer.Restart();
     });
     ReleaseSpareCapacity(playRecords);
 }

@@ -4,7 +4,6 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
-#include "app/MessagePacer.h"
 #include "app/RecordMemory.h"
 #include "app/ResultCounts.h"
 #include "app/ResultListViewData.h"
@@ -77,11 +76,11 @@ void TMainForm::ShowResults()
     // room for their points from them.
     tally.CountAll();
     charts.Reserve(tally);
+    ProcessMessagesWhenDue();
 
     // One pass over the records builds the rows and the markers, flushing them to the lists
     // now and then so that the window shows progress.
     QTreeWidgetItem* openRow = nullptr;
-    MessagePacer pacer;
     RecordStep step;
     for (size_t i = 0; i < n; ++i) {
         tally.Step(i, resultRowLists, step);
@@ -105,11 +104,10 @@ void TMainForm::ShowResults()
                 new QTreeWidgetItem(QStringList{m.caption, m.gamesSinceBonus, m.role, m.newMode}));
         }
         const bool last = i + 1 == n;
-        if (last || (i % ClockStride == ClockStride - 1 && pacer.Due())) {
+        if (last || (i % ClockStride == ClockStride - 1 && messagePacer.Due())) {
             FlushDisplay(static_cast<int>(i + 1));
             ProcessMessages();
             SetProgress(tally.ProgressPosition(i));
-            pacer.Restart();
             // The window is going away: the rows already built stay, the rest is skipped.
             if (closing)
                 break;
@@ -117,12 +115,7 @@ void TMainForm::ShowResults()
     }
 
     // Lines and bars, count tables and pies.
-    charts.FillLines(playRecords, [&] {
-        if (!pacer.Due() || closing)
-            return;
-        ProcessMessages();
-        pacer.Restart();
-    });
+    charts.FillLines(playRecords, [this] { ProcessMessagesWhenDue(); });
     FillTable(ui.KoyakuListView, tally.KoyakuRows());
     charts.FillKoyakuPie(tally);
     FillTable(ui.ModeStayListView, tally.ModeStayRows());

@@ -185,6 +185,13 @@ void TMainForm::SetProgress(int position)
 void TMainForm::ProcessMessages()
 {
     QCoreApplication::processEvents();
+    messagePacer.Restart();
+}
+
+void TMainForm::ProcessMessagesWhenDue()
+{
+    if (messagePacer.Due() && !closing)
+        ProcessMessages();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

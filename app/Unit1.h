@@ -7,6 +7,7 @@
 
 #include "app/ResultCharts.h"
 #include "app/BatchSpace.h"
+#include "app/MessagePacer.h"
 #include "app/ResultRowLists.h"
 #include "app/SimFile.h"
 #include "model/PlayRecords.h"
@@ -121,6 +122,8 @@ private:
     void ConnectHandlers();
     // Lets the window repaint and run its handlers in the middle of a command.
     void ProcessMessages();
+    // The same when the pacer says it is time: long steps call this often.
+    void ProcessMessagesWhenDue();
     // The commands that a running command refuses: shown disabled while it runs.
     void SetCommandsEnabled(bool enabled);
     // A message with the error icon; the status panel is emptied, as for every refused start.
@@ -135,6 +138,8 @@ private:
     bool RunCommandStep(const std::function<void()>& step);
 
     QLabel* statusPanels[2] = {nullptr, nullptr};
+    // When a long command last processed messages.
+    MessagePacer messagePacer;
     TAboutBox* aboutBox = nullptr;
     bool commandRunning = false;
     bool closing = false;
