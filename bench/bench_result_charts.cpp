@@ -121,6 +121,28 @@ void BM_SlumpRepaintTenMillionScroll(benchmark::State& state)
 }
 BENCHMARK(BM_SlumpRepaintTenMillionScroll)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// The same zoom and its undo with every marker series shown (some 3.4 million symbols).
+void BM_SlumpRepaintTenMillionZoomAllMarkers(benchmark::State& state)
+{
+    TenMillion& run = Run10M();
+    for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
+        run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), true);
+    TChartAxis* bottom = run.chart->BottomAxis();
+    int step = 0;
+    for (auto _ : state) {
+        if (step++ % 2 == 0)
+            bottom->SetMinMax(2500000, 7500000);
+        else
+            bottom->SetMinMax(1, 10000000);
+        QPixmap shot = run.widget->grab();
+        benchmark::DoNotOptimize(shot);
+    }
+    bottom->SetMinMax(1, 10000000);
+    for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
+        run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), false);
+}
+BENCHMARK(BM_SlumpRepaintTenMillionZoomAllMarkers)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 // The bars of games between bonuses of the same run, each with its mark (some 60,000).
 void BM_BonusBarsRepaintTenMillion(benchmark::State& state)
 {
