@@ -124,6 +124,28 @@ void ForEachRecord(size_t n, const std::function<void()>& pause, Fill fill)
     }
 }
 
+// Holds back a chart's repaints while it is filled, and asks for one repaint at the end: a
+// chart painted in the middle of the fill would draw millions of points for a picture that
+// lasts a moment. The window itself keeps repainting meanwhile, the chart as it was.
+class TRepaintHold {
+public:
+    explicit TRepaintHold(TChart* chart) : FChart(chart), FEnabled(chart->RepaintEnabled())
+    {
+        FChart->SetRepaintEnabled(false);
+    }
+    ~TRepaintHold()
+    {
+        FChart->SetRepaintEnabled(FEnabled);
+        FChart->Invalidate();
+    }
+    TRepaintHold(const TRepaintHold&) = delete;
+    TRepaintHold& operator=(const TRepaintHold&) = delete;
+
+private:
+    TChart* FChart;
+    bool FEnabled;
+};
+
 } // namespace
 
 void ResultCharts::FillLines(const PlayRecords& records, const std::function<void()>& pause)
@@ -132,6 +154,8 @@ void ResultCharts::FillLines(const PlayRecords& records, const std::function<voi
     TChartSeries* mode = series_[ModeSeries];
     TChartSeries* slump = series_[SlumpSeries];
     TChartSeries* bars = series_[SlumpBSeries];
+    const TRepaintHold holdSlump(slumpChart_);
+    const TRepaintHold holdBars(slumpChart2_);
     const QString noLabel;
     ForEachRecord(n, pause, [&](size_t i) {
         if (records.bonusGameCount[i] == 0)
@@ -141,9 +165,8 @@ void ResultCharts::FillLines(const PlayRecords& records, const std::function<voi
         if (records.bonusGameCount[i] == 0)
             slump->AddXY(records.playNumber[i], records.medals[i], noLabel, clRed);
     });
-    // The bars go in one go: a pause would paint their marks again for every part.
     int bonus = 0;
-    ForEachRecord(n, {}, [&](size_t i) {
+    ForEachRecord(n, pause, [&](size_t i) {
         const int32_t role = records.roleCode[i];
         if (role == RoleBig || role == RoleReg)
             bars->AddXY(bonus++, records.gamesSinceBonus[i], noLabel, role == RoleBig ? clRed : clBlack);
