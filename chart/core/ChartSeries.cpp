@@ -157,7 +157,11 @@ int TChartSeries::AddXY(double x, double y, const QString& label, TColor colour)
         TChartValueList* list = FValueLists.Get(i);
         list->InsertChartValue(index, list->PendingValue);
     }
-    InsertColorAndLabel(index, colour, label);
+    // The common case, a point in a colour list that reaches it and no labels, inline.
+    if (FColors && FColors->Count() >= index && label.isEmpty() && FLabels.Count() == 0)
+        FColors->Insert(index, colour);
+    else
+        InsertColorAndLabel(index, colour, label);
     if (FUpdateCount == 0)
         NotifyNewValue(this, index);
     return index;
