@@ -18,6 +18,7 @@
 #include "app/SimFile.h"
 #include "app/Unit1.h"
 #include "platform/Exceptions.h"
+#include "platform/Prefault.h"
 #include "platform/SysUtils.h"
 
 namespace {
@@ -185,6 +186,12 @@ void TMainForm::RunSimulation()
         ui.Label3->setText(QString());
     }
     ProcessMessages();
+    // The columns' pages for the normal games are made resident alongside the run.
+    playRecords.reserve(PlayRunRoom(playNum));
+    TPrefault prefault;
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+        prefault.Add(playRecords.column(c).data(), sizeof(int32_t) * static_cast<size_t>(std::max(playNum, 0)));
+    prefault.Start();
     // A long run lets the window repaint and take input now and then, and moves the progress
     // bar with the plays; the display that follows moves it again with the records.
     PlayRun(slot, playRecords, playNum, [&] {
@@ -193,6 +200,7 @@ void TMainForm::RunSimulation()
         SetProgress(static_cast<int>(int64_t(slot.playNumber) * 100 / playNum));
         ProcessMessages();
     });
+    prefault.Wait();
     ReleaseSpareCapacity(playRecords);
 }
 

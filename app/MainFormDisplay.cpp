@@ -74,7 +74,11 @@ void TMainForm::ShowResults()
 
     // The counts come first: the rows of the lists need some of them, and the charts take
     // room for their points from them.
-    tally.CountAll();
+    for (size_t i = 0; i < n; ++i) {
+        tally.Count(i);
+        if (i % ClockStride == ClockStride - 1)
+            ProcessMessagesWhenDue();
+    }
     charts.Reserve(tally);
     ProcessMessagesWhenDue();
 

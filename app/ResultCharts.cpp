@@ -6,13 +6,17 @@
 #include "chart/components/Chart.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
+#include "chart/core/ChartValueList.h"
 #include "chart/editors/ChartWidget.h"
 #include "model/Slot.h"
 
 ResultCharts::ResultCharts() = default;
 
 // The series leave their charts as the owner frees them.
-ResultCharts::~ResultCharts() = default;
+ResultCharts::~ResultCharts()
+{
+    prefault_.Wait();
+}
 
 void ResultCharts::Attach(TChartWidget* slumpChart, TChartWidget* slumpChart2, TChartWidget* koyakuChart,
                           TChartWidget* modeStayChart)
@@ -33,12 +37,14 @@ void ResultCharts::Clear()
     for (TChart* chart : {slumpChart_, slumpChart2_, koyakuChart_, modeStayChart_})
         if (chart->ScalesSaved() || chart->Zoomed())
             chart->UndoZoom();
+    prefault_.Wait();
     for (TChartSeries* series : series_)
         series->Clear();
 }
 
 void ResultCharts::Reserve(const ResultTally& tally)
 {
+    prefault_.Wait();
     series_[ModeSeries]->ReservePoints(tally.NormalGameCount());
     series_[SlumpSeries]->ReservePoints(tally.NormalGameCount());
     series_[SlumpBSeries]->ReservePoints(tally.AnyGameRoleCount(RoleBig) + tally.AnyGameRoleCount(RoleReg));
@@ -47,6 +53,11 @@ void ResultCharts::Reserve(const ResultTally& tally)
         if (marker != SeriesCount)
             series_[marker]->ReservePoints(tally.AnyGameRoleCount(role));
     }
+    // The two lines hold most of the points; their room is filled only after the rows.
+    for (Series line : {ModeSeries, SlumpSeries})
+        for (const TChartValueList* list : {series_[line]->XValues(), series_[line]->YValues()})
+            prefault_.Add(list->Data(), sizeof(double) * static_cast<size_t>(list->Capacity()));
+    prefault_.Start();
 }
 
 void ResultCharts::SetSlumpRange(int32_t playCount)
@@ -150,6 +161,7 @@ private:
 
 void ResultCharts::FillLines(const PlayRecords& records, const std::function<void()>& pause)
 {
+    prefault_.Wait();
     const size_t n = records.size();
     TChartSeries* mode = series_[ModeSeries];
     TChartSeries* slump = series_[SlumpSeries];

@@ -7,6 +7,7 @@
 
 #include "model/PlayRecords.h"
 #include "platform/Component.h"
+#include "platform/Prefault.h"
 
 class ResultTally;
 class TChart;
@@ -77,6 +78,8 @@ private:
     void SetUpPieChart(TChart* chart, Series pie);
     void CreateSeries();
 
+    // Makes the pages of the reserved room resident while the display builds its rows.
+    TPrefault prefault_;
     // Owner of the twelve series.
     TComponent owner_{nullptr};
     std::array<TChartSeries*, SeriesCount> series_{};

@@ -57,6 +57,16 @@ void PlayRecords::AppendRow(const int32_t (&values)[ColumnCount])
         (this->*columnMembers[i]).push_back(values[i]);
 }
 
+size_t PlayRunRoom(int32_t playCount)
+{
+    if (playCount <= 0)
+        return 0;
+    // Bonus games add up to about a fifth more rows at setting 6. Room beyond what the run
+    // fills is never touched and so costs no memory, while running out would copy every
+    // column into twice the room.
+    return static_cast<size_t>(playCount) + static_cast<size_t>(playCount) / 4 + 64;
+}
+
 void PlayRun(Slot& slot, PlayRecords& records, int32_t playCount)
 {
     PlayRun(slot, records, playCount, {});
@@ -68,10 +78,7 @@ void PlayRun(Slot& slot, PlayRecords& records, int32_t playCount, const std::fun
     slot.Reset();
     if (playCount <= 0)
         return;
-    // Bonus games add up to about a fifth more rows at setting 6. Room beyond what the run
-    // fills is never touched and so costs no memory, while running out would copy every
-    // column into twice the room.
-    records.reserve(static_cast<size_t>(playCount) + static_cast<size_t>(playCount) / 4 + 64);
+    records.reserve(PlayRunRoom(playCount));
     while (slot.playNumber < playCount) {
         for (int32_t game = 0; game < PauseStride && slot.playNumber < playCount; ++game) {
             slot.Play();

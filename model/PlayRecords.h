@@ -40,6 +40,9 @@ struct PlayRecords {
     void AppendRow(const int32_t (&values)[ColumnCount]);
 };
 
+// The rows for which a run of playCount normal games takes room at its start.
+size_t PlayRunRoom(int32_t playCount);
+
 // One run of the machine: resets it and plays until it has played playCount normal games,
 // appending one row after every game, bonus games included. The records are emptied first.
 // The generator is not reseeded; a count of 0 or less plays nothing.
