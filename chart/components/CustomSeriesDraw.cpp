@@ -110,23 +110,36 @@ void TCustomSeries::DrawSymbolsOnly()
         TColor colour;
     };
     std::vector<Symbol> symbols;
-    for (int i = last; i >= first; --i) {
-        const TColor colour = GetValueColor(i);
-        if (colour == clNone)
-            continue;
-        const int x = xMap(xs[i]);
-        const int y = yMap(ys[i]);
-        const bool inside = x >= reachable.Left && x < reachable.Right && y >= reachable.Top && y < reachable.Bottom;
-        if (clipped && !inside)
-            continue;
-        if (useGrid && inside) {
-            TColor& cell = latest[static_cast<size_t>((y - reachable.Top) * width + (x - reachable.Left))];
-            if (cell == colour)
+    auto walk = [&](auto colourOf, auto column, auto row) {
+        for (int i = last; i >= first; --i) {
+            const TColor colour = colourOf(i);
+            if (colour == clNone)
                 continue;
-            if (cell == none)
-                cell = colour;
+            const int x = column(xs[i]);
+            const int y = row(ys[i]);
+            const bool inside =
+                x >= reachable.Left && x < reachable.Right && y >= reachable.Top && y < reachable.Bottom;
+            if (clipped && !inside)
+                continue;
+            if (useGrid && inside) {
+                TColor& cell = latest[static_cast<size_t>((y - reachable.Top) * width + (x - reachable.Left))];
+                if (cell == colour)
+                    continue;
+                if (cell == none)
+                    cell = colour;
+            }
+            symbols.push_back({i, x, y, colour});
         }
-        symbols.push_back({i, x, y, colour});
+    };
+    // The common case, one colour for every point on plain linear axes, without a call per
+    // point.
+    TColor colour = clNone;
+    if (SameColourForAll(colour) && xMap.Checked() && yMap.Checked()) {
+        walk([colour](int) { return colour; }, [&xMap](double v) { return xMap.CheckedPixel(v); },
+             [&yMap](double v) { return yMap.CheckedPixel(v); });
+    } else {
+        walk([this](int i) { return GetValueColor(i); }, [&xMap](double v) { return xMap(v); },
+             [&yMap](double v) { return yMap(v); });
     }
     for (auto s = symbols.rbegin(); s != symbols.rend(); ++s)
         DrawPointer(s->x, s->y, s->colour, s->index);

@@ -84,6 +84,22 @@ TColor TChartSeries::GetValueColor(int index) const
     return FColorEachPoint ? GetDefaultColor(index) : FSeriesColor;
 }
 
+bool TChartSeries::SameColourForAll(TColor& colour) const
+{
+    if (FColorEachPoint)
+        return false;
+    if (!FColors || FColors->Count() == 0) {
+        colour = FSeriesColor;
+        return true;
+    }
+    // One colour held for all the entries, and an entry for every point.
+    if (!FColors->Uniform() || FColors->Count() < Count())
+        return false;
+    const TColor c = (*FColors)[0];
+    colour = c != clDefault ? c : FSeriesColor;
+    return true;
+}
+
 void TChartSeries::GrowColors()
 {
     if (!FColors)

@@ -89,6 +89,9 @@ public:
     void SetValueColor(int index, TColor colour);
     bool IsNull(int index) const { return GetValueColor(index) == clNone; }
     void SetNull(int index, bool value = true) { SetValueColor(index, value ? clNone : clDefault); }
+    // Whether every point reads the same colour, and which: no colours of their own, or one
+    // for all, and no palette colour per point. False when the points may differ.
+    bool SameColourForAll(TColor& colour) const;
     // The per-point colours, or null until a point gets a colour other than clDefault.
     const TPointColors* ColorList() const { return FColors.get(); }
     TColor SeriesColor() const { return FSeriesColor; }

@@ -18,6 +18,8 @@ public:
     TPointColors(int count, TColor colour);
 
     int Count() const { return FCount; }
+    // Every entry holds the same colour (kept once).
+    bool Uniform() const { return FEntries.empty(); }
     bool Empty() const { return FCount == 0; }
     // Entry index, 0 <= index < Count().
     TColor operator[](int index) const { return FEntries.empty() ? FColour : FEntries[static_cast<size_t>(index)]; }

@@ -180,11 +180,13 @@ TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
         bool colourEach;
         TPenMode penMode;
         bool clip;
+        TColor oneColour; // clNone: the colours below, by turns
     };
     const Variant variants[] = {
-        {psCircle, false, pmCopy, true},     {psTriangle, true, pmCopy, true},
-        {psDiamond, true, pmCopy, false},    {psRectangle, false, pmXor, true},
-        {psCircle, true, pmNotXor, true},
+        {psCircle, false, pmCopy, true, clNone},      {psTriangle, true, pmCopy, true, clNone},
+        {psDiamond, true, pmCopy, false, clNone},     {psRectangle, false, pmXor, true, clNone},
+        {psCircle, true, pmNotXor, true, clNone},     {psCircle, false, pmCopy, true, clRed},
+        {psDiamond, false, pmCopy, false, clDefault}, {psTriangle, false, pmXor, true, clDefault},
     };
     for (const Variant& v : variants) {
         QImage pictures[2];
@@ -210,11 +212,11 @@ TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
                     y = -0.5; // beside the plot, on the picture
                 if (i % 89 == 0)
                     y = i % 2 ? 60 : -50; // far outside the picture
-                c.line->AddXY(x, y, QString(), colours[(i / 7) % 6]);
+                c.line->AddXY(x, y, QString(), v.oneColour == clNone ? colours[(i / 7) % 6] : v.oneColour);
             }
             pictures[turn] = c.chart.Painted().copy();
         }
-        SCOPED_TRACE(static_cast<int>(v.style));
+        SCOPED_TRACE(static_cast<int>(&v - variants));
         EXPECT_TRUE(pictures[0] == pictures[1]);
         if (v.penMode != pmCopy)
             continue;
