@@ -109,9 +109,14 @@ void TMainForm::ShowResults()
         }
         const bool last = i + 1 == n;
         if (last || (i % ClockStride == ClockStride - 1 && messagePacer.Due())) {
+            // The window takes its input first and shows these rows at its next turn: adding
+            // them to the lists takes a while in a long run, and the input should not wait.
+            if (!last)
+                ProcessMessages();
             FlushDisplay(static_cast<int>(i + 1));
-            ProcessMessages();
             SetProgress(tally.ProgressPosition(i));
+            if (last)
+                ProcessMessages();
             // The window is going away: the rows already built stay, the rest is skipped.
             if (closing)
                 break;
