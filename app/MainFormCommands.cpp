@@ -18,6 +18,7 @@
 #include "app/SimFile.h"
 #include "app/Unit1.h"
 #include "platform/Exceptions.h"
+#include "platform/Prefault.h"
 #include "platform/SysUtils.h"
 
 namespace {
@@ -89,9 +90,9 @@ void TMainForm::RefuseStart(const QString& message)
 void TMainForm::ReportOutOfMemory()
 {
     // Give the memory back before saying anything: the message box needs some too.
-    playRecords = PlayRecords();
-    resultRowLists = ResultRowLists();
     resultListModel->SetItemCount(0);
+    resultRowLists = ResultRowLists();
+    playRecords = PlayRecords();
     qDeleteAll(pendingBonusRows);
     qDeleteAll(pendingModeChangeRows);
     pendingBonusRows.clear();
@@ -166,6 +167,8 @@ void TMainForm::FileStartMenuClick()
 
 void TMainForm::RunSimulation()
 {
+    // The play-by-play list keeps showing the last display while the records change.
+    resultRowLists.Detach();
     playRecords.clear();
     const int32_t playNum = TextToInteger(ui.PlayNumEdit->text());
     // The boxes can change while a batch processes its messages: check again at every run.
@@ -185,7 +188,21 @@ void TMainForm::RunSimulation()
         ui.Label3->setText(QString());
     }
     ProcessMessages();
-    PlayRun(slot, playRecords, playNum);
+    // The columns' pages for the normal games are made resident alongside the run.
+    playRecords.reserve(PlayRunRoom(playNum));
+    TPrefault prefault;
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+        prefault.Add(playRecords.column(c).data(), sizeof(int32_t) * static_cast<size_t>(std::max(playNum, 0)));
+    prefault.Start();
+    // A long run lets the window repaint and take input now and then, and moves the progress
+    // bar with the plays; the display that follows moves it again with the records.
+    PlayRun(slot, playRecords, playNum, [&] {
+        if (!messagePacer.Due())
+            return;
+        SetProgress(static_cast<int>(int64_t(slot.playNumber) * 100 / playNum));
+        ProcessMessages();
+    });
+    prefault.Wait();
     ReleaseSpareCapacity(playRecords);
 }
 
@@ -250,6 +267,8 @@ void TMainForm::FileOpenMenuClick()
     const QString statusBefore = StatusText(0);
     SetStatusText(0, QStringLiteral("シミュレーションファイルを読み込み中・・・"));
     SimFileReadResult read;
+    // The play-by-play list keeps showing the last display whatever the read does.
+    resultRowLists.Detach();
     try {
         read = ReadSimFileAt(path, playRecords);
     } catch (const std::bad_alloc&) {

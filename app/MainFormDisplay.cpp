@@ -1,21 +1,18 @@
 // The results display of the main window: every list, table, chart and the summary from the
 // records of one run.
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include "app/RecordMemory.h"
 #include "app/ResultCounts.h"
 #include "app/ResultListViewData.h"
 #include "app/Unit1.h"
 
 namespace {
 
-// The window repaints and runs its handlers about this often while the rows are built.
-// Doing it for every record would cost more than the display itself.
-constexpr qint64 MessageIntervalMs = 20;
 // Records between two looks at the clock.
-constexpr size_t ClockStride = 256;
+constexpr size_t ClockStride = 4096;
 
 void FillTable(QTreeWidget* list, const QList<QStringList>& rows)
 {
@@ -63,9 +60,12 @@ void TMainForm::ShowResults()
     pendingBonusRows.clear();
     pendingModeChangeRows.clear();
     pendingBonusScroll = 0;
+    // After a display far larger than this one, what it took is given back at the end.
+    const bool shrinking = IsSpareRoom(static_cast<size_t>(resultListModel->ItemCount()), n);
     resultListModel->SetItemCount(0);
+    if (shrinking)
+        RenewRowsHeader();
     resultRowLists.clear();
-    resultRowLists.reserve(n);
     ui.ResultLabel->setText(QString());
 
     // The slump chart spans the run; an empty run shows the axis of a window before its first
@@ -75,16 +75,22 @@ void TMainForm::ShowResults()
     else
         charts.SetEmptySlumpRange();
 
-    // The counts come first: the rows of the lists need some of them.
-    tally.CountAll();
+    // The counts come first: the rows of the lists need some of them, and the charts take
+    // room for their points from them.
+    for (size_t i = 0; i < n; ++i) {
+        tally.Count(i);
+        if (i % ClockStride == ClockStride - 1)
+            ProcessMessagesWhenDue();
+    }
+    charts.Reserve(tally);
+    ProcessMessagesWhenDue();
 
     // One pass over the records builds the rows and the markers, flushing them to the lists
     // now and then so that the window shows progress.
     QTreeWidgetItem* openRow = nullptr;
-    QElapsedTimer sinceMessages;
-    sinceMessages.start();
+    RecordStep step;
     for (size_t i = 0; i < n; ++i) {
-        const RecordStep step = tally.Step(i, resultRowLists);
+        tally.Step(i, resultRowLists, step);
         if (step.addMarker)
             charts.AddMarker(playRecords, i);
         if (step.closeBonusRow && openRow) {
@@ -105,12 +111,15 @@ void TMainForm::ShowResults()
                 new QTreeWidgetItem(QStringList{m.caption, m.gamesSinceBonus, m.role, m.newMode}));
         }
         const bool last = i + 1 == n;
-        if (last
-            || (i % ClockStride == ClockStride - 1 && sinceMessages.elapsed() >= MessageIntervalMs)) {
+        if (last || (i % ClockStride == ClockStride - 1 && messagePacer.Due())) {
+            // The window takes its input first and shows these rows at its next turn: adding
+            // them to the lists takes a while in a long run, and the input should not wait.
+            if (!last)
+                ProcessMessages();
             FlushDisplay(static_cast<int>(i + 1));
-            ProcessMessages();
             SetProgress(tally.ProgressPosition(i));
-            sinceMessages.restart();
+            if (last)
+                ProcessMessages();
             // The window is going away: the rows already built stay, the rest is skipped.
             if (closing)
                 break;
@@ -118,7 +127,7 @@ void TMainForm::ShowResults()
     }
 
     // Lines and bars, count tables and pies.
-    charts.FillLines(playRecords);
+    charts.FillLines(playRecords, [this] { ProcessMessagesWhenDue(); });
     FillTable(ui.KoyakuListView, tally.KoyakuRows());
     charts.FillKoyakuPie(tally);
     FillTable(ui.ModeStayListView, tally.ModeStayRows());
@@ -128,4 +137,6 @@ void TMainForm::ShowResults()
 
     // The summary last, so that it appears once everything else is filled.
     ui.ResultLabel->setText(tally.SummaryText());
+    if (shrinking)
+        ReturnFreedMemory();
 }

@@ -6,6 +6,10 @@
 
 #include "model/PlayRecords.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 // Memory of the records and row lists after a run much smaller than the one before: a list
 // keeps the room of its largest run, so a 100-play run after a 10-million-play run would
 // hold on to hundreds of megabytes. A list with more than four times the room it needs
@@ -13,10 +17,16 @@
 constexpr size_t SpareCapacityFactor = 4;
 constexpr size_t SmallListRows = 4096;
 
+// Whether room for `room` rows is far beyond `needed`.
+inline bool IsSpareRoom(size_t room, size_t needed)
+{
+    return room > SpareCapacityFactor * std::max(needed, SmallListRows);
+}
+
 template <class T>
 bool HasSpareCapacity(const std::vector<T>& list, size_t needed)
 {
-    return list.capacity() > SpareCapacityFactor * std::max(needed, SmallListRows);
+    return IsSpareRoom(list.capacity(), needed);
 }
 
 template <class T>
@@ -30,4 +40,13 @@ inline void ReleaseSpareCapacity(PlayRecords& records)
 {
     for (int c = 0; c < PlayRecords::ColumnCount; ++c)
         ReleaseSpareCapacity(records.column(c));
+}
+
+// Hands memory freed by a large run back to the system. The allocator keeps freed blocks for
+// reuse, and millions of small ones (rows of the lists) would otherwise stay with the process.
+inline void ReturnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }

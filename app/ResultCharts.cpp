@@ -6,13 +6,17 @@
 #include "chart/components/Chart.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
+#include "chart/core/ChartValueList.h"
 #include "chart/editors/ChartWidget.h"
 #include "model/Slot.h"
 
 ResultCharts::ResultCharts() = default;
 
 // The series leave their charts as the owner frees them.
-ResultCharts::~ResultCharts() = default;
+ResultCharts::~ResultCharts()
+{
+    prefault_.Wait();
+}
 
 void ResultCharts::Attach(TChartWidget* slumpChart, TChartWidget* slumpChart2, TChartWidget* koyakuChart,
                           TChartWidget* modeStayChart)
@@ -33,8 +37,27 @@ void ResultCharts::Clear()
     for (TChart* chart : {slumpChart_, slumpChart2_, koyakuChart_, modeStayChart_})
         if (chart->ScalesSaved() || chart->Zoomed())
             chart->UndoZoom();
+    prefault_.Wait();
     for (TChartSeries* series : series_)
         series->Clear();
+}
+
+void ResultCharts::Reserve(const ResultTally& tally)
+{
+    prefault_.Wait();
+    series_[ModeSeries]->ReservePoints(tally.NormalGameCount());
+    series_[SlumpSeries]->ReservePoints(tally.NormalGameCount());
+    series_[SlumpBSeries]->ReservePoints(tally.AnyGameRoleCount(RoleBig) + tally.AnyGameRoleCount(RoleReg));
+    for (int32_t role = 0; role <= RoleReg; ++role) {
+        const Series marker = MarkerSeries(role);
+        if (marker != SeriesCount)
+            series_[marker]->ReservePoints(tally.AnyGameRoleCount(role));
+    }
+    // The two lines hold most of the points; their room is filled only after the rows.
+    for (Series line : {ModeSeries, SlumpSeries})
+        for (const TChartValueList* list : {series_[line]->XValues(), series_[line]->YValues()})
+            prefault_.Add(list->Data(), sizeof(double) * static_cast<size_t>(list->Capacity()));
+    prefault_.Start();
 }
 
 void ResultCharts::SetSlumpRange(int32_t playCount)
@@ -99,24 +122,72 @@ void ResultCharts::AddMarker(const PlayRecords& records, size_t i)
     series_[series]->AddXY(records.playNumber[i], records.medals[i], QString(), MarkerColor(series));
 }
 
-void ResultCharts::FillLines(const PlayRecords& records)
+namespace {
+
+// Records between two calls of a fill's pause.
+constexpr size_t FillPauseStride = 1 << 18;
+
+// Calls fill(i) for every record index in order, and pause between strides.
+template <class Fill>
+void ForEachRecord(size_t n, const std::function<void()>& pause, Fill fill)
 {
+    for (size_t start = 0; start < n; start += FillPauseStride) {
+        const size_t end = std::min(n, start + FillPauseStride);
+        for (size_t i = start; i < end; ++i)
+            fill(i);
+        if (pause)
+            pause();
+    }
+}
+
+// Holds back a chart's repaints while it is filled, and asks for one repaint at the end: a
+// chart painted in the middle of the fill would draw millions of points for a picture that
+// lasts a moment. The window itself keeps repainting meanwhile, the chart as it was.
+class TRepaintHold {
+public:
+    explicit TRepaintHold(TChart* chart) : FChart(chart), FEnabled(chart->RepaintEnabled())
+    {
+        FChart->SetRepaintEnabled(false);
+    }
+    ~TRepaintHold()
+    {
+        FChart->SetRepaintEnabled(FEnabled);
+        FChart->Invalidate();
+    }
+    TRepaintHold(const TRepaintHold&) = delete;
+    TRepaintHold& operator=(const TRepaintHold&) = delete;
+
+private:
+    TChart* FChart;
+    bool FEnabled;
+};
+
+} // namespace
+
+void ResultCharts::FillLines(const PlayRecords& records, const std::function<void()>& pause)
+{
+    prefault_.Wait();
     const size_t n = records.size();
     TChartSeries* mode = series_[ModeSeries];
     TChartSeries* slump = series_[SlumpSeries];
     TChartSeries* bars = series_[SlumpBSeries];
-    for (size_t i = 0; i < n; ++i)
+    const TRepaintHold holdSlump(slumpChart_);
+    const TRepaintHold holdBars(slumpChart2_);
+    const QString noLabel;
+    ForEachRecord(n, pause, [&](size_t i) {
         if (records.bonusGameCount[i] == 0)
-            mode->AddXY(records.playNumber[i], records.mode[i], QString(), clBlue);
-    for (size_t i = 0; i < n; ++i)
+            mode->AddXY(records.playNumber[i], records.mode[i], noLabel, clBlue);
+    });
+    ForEachRecord(n, pause, [&](size_t i) {
         if (records.bonusGameCount[i] == 0)
-            slump->AddXY(records.playNumber[i], records.medals[i], QString(), clRed);
+            slump->AddXY(records.playNumber[i], records.medals[i], noLabel, clRed);
+    });
     int bonus = 0;
-    for (size_t i = 0; i < n; ++i) {
+    ForEachRecord(n, pause, [&](size_t i) {
         const int32_t role = records.roleCode[i];
         if (role == RoleBig || role == RoleReg)
-            bars->AddXY(bonus++, records.gamesSinceBonus[i], QString(), role == RoleBig ? clRed : clBlack);
-    }
+            bars->AddXY(bonus++, records.gamesSinceBonus[i], noLabel, role == RoleBig ? clRed : clBlack);
+    });
 }
 
 void ResultCharts::FillKoyakuPie(const ResultTally& tally)

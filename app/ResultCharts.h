@@ -3,9 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "model/PlayRecords.h"
 #include "platform/Component.h"
+#include "platform/Prefault.h"
 
 class ResultTally;
 class TChart;
@@ -40,14 +42,18 @@ public:
     // scrolled returns to its own scales first, so that the new run starts from its ranges
     // and undoing a later zoom comes back to them.
     void Clear();
+    // Room in every series for the points that a display of the counted records adds, so that
+    // filling moves no point; room far beyond it, kept from a larger run, is given back.
+    void Reserve(const ResultTally& tally);
     // The slump chart's bottom axis from 1 to the run's play count.
     void SetSlumpRange(int32_t playCount);
     // The slump chart's bottom axis before any display: 0 to 24.
     void SetEmptySlumpRange();
     // The role marker of record i, for the roles that have one.
     void AddMarker(const PlayRecords& records, size_t i);
-    // The mode and medal lines (normal games) and the bars of games between bonuses.
-    void FillLines(const PlayRecords& records);
+    // The mode and medal lines (normal games) and the bars of games between bonuses; `pause`,
+    // when given, is called every so many records so that the window can stay responsive.
+    void FillLines(const PlayRecords& records, const std::function<void()>& pause = {});
     // The small-role and mode-stay pies.
     void FillKoyakuPie(const ResultTally& tally);
     void FillModeStayPie(const ResultTally& tally);
@@ -77,6 +83,8 @@ private:
     void SetUpPieChart(TChart* chart, Series pie);
     void CreateSeries();
 
+    // Makes the pages of the reserved room resident while the display builds its rows.
+    TPrefault prefault_;
     // Owner of the twelve series.
     TComponent owner_{nullptr};
     std::array<TChartSeries*, SeriesCount> series_{};

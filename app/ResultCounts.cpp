@@ -27,6 +27,8 @@ void ResultTally::Reset()
     for (auto& group : releaseCounts)
         std::fill(std::begin(group), std::end(group), 0);
     std::fill(std::begin(bonusRoleCounts), std::end(bonusRoleCounts), 0);
+    std::fill(std::begin(anyGameRoleCounts), std::end(anyGameRoleCounts), 0);
+    normalGames = 0;
     bigFirstHits = 0;
     rowOpen = false;
     openIndex = 0;
@@ -46,6 +48,8 @@ int32_t ResultTally::FinalMedals() const
 void ResultTally::Count(size_t i)
 {
     const int32_t role = records.roleCode[i];
+    if (role >= 0 && role <= 17)
+        ++anyGameRoleCounts[role];
     if (records.bonusGameCount[i] != 0) {
         switch (role) {
         case 17: case 11: case 12: case 2: case 16: case 13:
@@ -56,6 +60,7 @@ void ResultTally::Count(size_t i)
         }
         return;
     }
+    ++normalGames;
     if (role >= 0 && role <= 9)
         ++roleCounts[role];
     const int32_t mode = records.mode[i];
@@ -85,6 +90,13 @@ void ResultTally::CountAll()
 RecordStep ResultTally::Step(size_t i, ResultRowLists& rows)
 {
     RecordStep step;
+    Step(i, rows, step);
+    return step;
+}
+
+void ResultTally::Step(size_t i, ResultRowLists& rows, RecordStep& step)
+{
+    step.closeBonusRow = step.openBonusRow = step.addModeChange = false;
     const int32_t role = records.roleCode[i];
     const int32_t mode = records.mode[i];
     const bool bonusGame = records.bonusGameCount[i] != 0;
@@ -133,7 +145,6 @@ RecordStep ResultTally::Step(size_t i, ResultRowLists& rows)
             row.role = RoleLabel(role);
         row.newMode = ModeLabel(mode);
     }
-    return step;
 }
 
 int ResultTally::ProgressPosition(size_t i) const
@@ -166,4 +177,9 @@ int32_t ResultTally::ReleaseCount(ReleaseGroup group, int32_t releaseResult) con
 int32_t ResultTally::BonusGameRoleCount(int32_t roleCode) const
 {
     return roleCode >= 0 && roleCode <= 17 ? bonusRoleCounts[roleCode] : 0;
+}
+
+int32_t ResultTally::AnyGameRoleCount(int32_t roleCode) const
+{
+    return roleCode >= 0 && roleCode <= 17 ? anyGameRoleCounts[roleCode] : 0;
 }

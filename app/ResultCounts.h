@@ -27,6 +27,7 @@ struct ModeChangeRow {
     QString role;            // "確定役"
     QString newMode;         // "移行モード"
 };
+// A step's texts are meaningful only where its flag is set.
 struct RecordStep {
     bool addMarker = false;     // a role with a marker point on the charts
     bool closeBonusRow = false; // append `close` to the open bonus row, then scroll 10 down
@@ -66,6 +67,9 @@ public:
 
     // Row pass for record i: appends its row to `rows` and says what else to add.
     RecordStep Step(size_t i, ResultRowLists& rows);
+    // The same into `step`, whose texts are kept where no flag asks for new ones, so that a
+    // long pass builds no texts for the many records that add nothing but their row.
+    void Step(size_t i, ResultRowLists& rows, RecordStep& step);
 
     // Progress bar position after record i: (i + 1) / P × 100 truncated (may pass 100);
     // 100 when P is 0.
@@ -76,6 +80,10 @@ public:
     int32_t ModeCount(int32_t mode) const;              // normal games, modes 0-4
     int32_t ReleaseCount(ReleaseGroup group, int32_t releaseResult) const; // results 1-4
     int32_t BonusGameRoleCount(int32_t roleCode) const; // codes 17, 11, 12, 2, 16, 13
+    // Records of either kind with this role code (0 for codes out of 0-17): the points that
+    // the markers and bars will get.
+    int32_t AnyGameRoleCount(int32_t roleCode) const;
+    int32_t NormalGameCount() const { return normalGames; }
     // BIGs that begin a chain: the run's first bonus, or one won after the machine was
     // back in 通常 (the bonus before ended into 通常, or a later normal game was in 通常).
     int32_t BigFirstHits() const { return bigFirstHits; }
@@ -95,6 +103,8 @@ private:
     int32_t modeCounts[5] = {};
     int32_t releaseCounts[3][4] = {};
     int32_t bonusRoleCounts[18] = {};
+    int32_t anyGameRoleCounts[18] = {};
+    int32_t normalGames = 0;
     int32_t bigFirstHits = 0;
     bool rowOpen = false;
     size_t openIndex = 0;

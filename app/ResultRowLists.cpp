@@ -1,6 +1,5 @@
 #include "app/ResultRowLists.h"
 
-#include "app/RecordMemory.h"
 #include "app/ResultLabels.h"
 #include "platform/SysUtils.h"
 
@@ -19,26 +18,50 @@ QString ResultRowLists::ListCaption(int list)
 
 void ResultRowLists::clear()
 {
-    rows.clear();
+    records = nullptr;
+    recordRows = 0;
+    std::vector<Row>().swap(rows);
 }
 
-void ResultRowLists::reserve(size_t count)
+int ResultRowLists::Count() const
 {
-    // Room kept from a far larger run is given back first.
-    if (HasSpareCapacity(rows, std::max(count, rows.size())))
-        rows.shrink_to_fit();
-    rows.reserve(count);
+    return static_cast<int>(records ? recordRows : rows.size());
 }
 
-void ResultRowLists::Append(const PlayRecords& records, size_t index)
+void ResultRowLists::Append(const PlayRecords& source, size_t index)
 {
-    Append(records.bonusGameCount[index] != 0, records.playNumber[index],
-           records.gamesSinceBonus[index], records.roleCode[index], records.mode[index],
-           records.bonusKind[index], records.medals[index]);
+    if (!records && rows.empty() && index == 0)
+        records = &source;
+    if (records == &source && index == recordRows) {
+        ++recordRows;
+        return;
+    }
+    Detach();
+    rows.push_back(RecordRow(source, index));
 }
 
 void ResultRowLists::Append(bool bonusGame, int32_t playNumber, int32_t gamesSinceBonus,
                             int32_t roleCode, int32_t mode, int32_t bonusKind, int32_t medals)
+{
+    Detach();
+    rows.push_back(MakeRow(bonusGame, playNumber, gamesSinceBonus, roleCode, mode, bonusKind, medals));
+}
+
+void ResultRowLists::Detach()
+{
+    if (!records)
+        return;
+    std::vector<Row> copy;
+    copy.reserve(recordRows);
+    for (size_t i = 0; i < recordRows; ++i)
+        copy.push_back(RecordRow(*records, i));
+    rows.swap(copy);
+    records = nullptr;
+    recordRows = 0;
+}
+
+ResultRowLists::Row ResultRowLists::MakeRow(bool bonusGame, int32_t playNumber, int32_t gamesSinceBonus,
+                                            int32_t roleCode, int32_t mode, int32_t bonusKind, int32_t medals)
 {
     Row row;
     row.playNumber = playNumber;
@@ -53,14 +76,25 @@ void ResultRowLists::Append(bool bonusGame, int32_t playNumber, int32_t gamesSin
     else
         row.modeText = mode >= 0 && mode <= 5 ? static_cast<int8_t>(mode) : int8_t(-1);
     row.bonusGame = bonusGame ? 1 : 0;
-    rows.push_back(row);
+    return row;
+}
+
+ResultRowLists::Row ResultRowLists::RecordRow(const PlayRecords& r, size_t i)
+{
+    return MakeRow(r.bonusGameCount[i] != 0, r.playNumber[i], r.gamesSinceBonus[i], r.roleCode[i], r.mode[i],
+                   r.bonusKind[i], r.medals[i]);
+}
+
+ResultRowLists::Row ResultRowLists::RowAt(size_t row) const
+{
+    return records ? RecordRow(*records, row) : rows[row];
 }
 
 QString ResultRowLists::Entry(int list, int row) const
 {
-    if (row < 0 || static_cast<size_t>(row) >= rows.size())
+    if (row < 0 || row >= Count())
         return QString();
-    const Row& r = rows[static_cast<size_t>(row)];
+    const Row r = RowAt(static_cast<size_t>(row));
     switch (list) {
     case 0:
         return r.bonusGame ? QStringLiteral("-") : IntToStr(r.playNumber);

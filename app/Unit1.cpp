@@ -88,10 +88,7 @@ void TMainForm::SetUpListViews()
 {
     resultListModel = new ::ResultListViewData(resultRowLists, this);
     ui.ResultListView->setModel(resultListModel);
-    // Fixed row heights keep a list of a million rows as cheap as a list of ten.
-    QHeaderView* rowsHeader = ui.ResultListView->verticalHeader();
-    rowsHeader->setSectionResizeMode(QHeaderView::Fixed);
-    rowsHeader->setDefaultSectionSize(ui.ResultListView->fontMetrics().height() + 4);
+    RenewRowsHeader();
     ui.ResultListView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ui.ResultListView->horizontalHeader()->setHighlightSections(false);
     ui.ResultListView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -117,6 +114,17 @@ void TMainForm::SetUpListViews()
     }
     // The bonus list moves down by pixels as bonuses end.
     ui.BListView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
+void TMainForm::RenewRowsHeader()
+{
+    auto* header = new QHeaderView(Qt::Vertical, ui.ResultListView);
+    // Fixed row heights keep a list of a million rows as cheap as a list of ten.
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultSectionSize(ui.ResultListView->fontMetrics().height() + 4);
+    // The list shows no row numbers.
+    header->setVisible(false);
+    ui.ResultListView->setVerticalHeader(header);
 }
 
 void TMainForm::SetUpStatusBar()
@@ -200,6 +208,13 @@ void TMainForm::SetProgress(int position)
 void TMainForm::ProcessMessages()
 {
     QCoreApplication::processEvents();
+    messagePacer.Restart();
+}
+
+void TMainForm::ProcessMessagesWhenDue()
+{
+    if (messagePacer.Due() && !closing)
+        ProcessMessages();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

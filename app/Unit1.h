@@ -7,6 +7,7 @@
 
 #include "app/ResultCharts.h"
 #include "app/BatchSpace.h"
+#include "app/MessagePacer.h"
 #include "app/ResultRowLists.h"
 #include "app/SimFile.h"
 #include "model/PlayRecords.h"
@@ -117,10 +118,15 @@ private:
 
     void SetUpForm();
     void SetUpListViews();
+    // A fresh row header for the play-by-play list: a header keeps room for every row it
+    // ever had, and a fresh one gives that back.
+    void RenewRowsHeader();
     void SetUpStatusBar();
     void ConnectHandlers();
     // Lets the window repaint and run its handlers in the middle of a command.
     void ProcessMessages();
+    // The same when the pacer says it is time: long steps call this often.
+    void ProcessMessagesWhenDue();
     // The commands that a running command refuses: shown disabled while it runs.
     void SetCommandsEnabled(bool enabled);
     // A message with the error icon; the status panel is emptied, as for every refused start.
@@ -137,6 +143,8 @@ private:
     QLabel* statusPanels[2] = {nullptr, nullptr};
     // The status bar's margins and the space between its panels, at most.
     static constexpr int StatusBarSlack = 16;
+    // When a long command last processed messages.
+    MessagePacer messagePacer;
     TAboutBox* aboutBox = nullptr;
     bool commandRunning = false;
     bool closing = false;

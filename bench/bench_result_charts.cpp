@@ -1,5 +1,6 @@
-// The result charts: a million-play start command until every chart is painted, and the slump
-// chart of a ten-million-play run repainted after a resize, a zoom and a scroll.
+// The result charts: a million-play start command until every chart is painted, the slump
+// chart of a ten-million-play run at setting 6 repainted after a resize, a zoom and a scroll,
+// and the bonus bars of that run repainted.
 // Run under QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QComboBox>
@@ -52,7 +53,7 @@ struct TenMillion {
     {
         form.show();
         Slot slot;
-        slot.SetSetting(1);
+        slot.SetSetting(6);
         Random31::Seed(4);
         PlayRecords records;
         PlayRun(slot, records, 10000000);
@@ -119,5 +120,41 @@ void BM_SlumpRepaintTenMillionScroll(benchmark::State& state)
     bottom->SetMinMax(1, 10000000);
 }
 BENCHMARK(BM_SlumpRepaintTenMillionScroll)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The same zoom and its undo with every marker series shown (some 3.4 million symbols).
+void BM_SlumpRepaintTenMillionZoomAllMarkers(benchmark::State& state)
+{
+    TenMillion& run = Run10M();
+    for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
+        run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), true);
+    TChartAxis* bottom = run.chart->BottomAxis();
+    int step = 0;
+    for (auto _ : state) {
+        if (step++ % 2 == 0)
+            bottom->SetMinMax(2500000, 7500000);
+        else
+            bottom->SetMinMax(1, 10000000);
+        QPixmap shot = run.widget->grab();
+        benchmark::DoNotOptimize(shot);
+    }
+    bottom->SetMinMax(1, 10000000);
+    for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
+        run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), false);
+}
+BENCHMARK(BM_SlumpRepaintTenMillionZoomAllMarkers)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The bars of games between bonuses of the same run, each with its mark (some 60,000).
+void BM_BonusBarsRepaintTenMillion(benchmark::State& state)
+{
+    TenMillion& run = Run10M();
+    TChartWidget* widget = run.form.ui.SlumpChart2;
+    for (auto _ : state) {
+        widget->Chart()->Invalidate();
+        QPixmap shot = widget->grab();
+        benchmark::DoNotOptimize(shot);
+    }
+    state.counters["bars"] = static_cast<double>(run.form.charts.PointCount(ResultCharts::SlumpBSeries));
+}
+BENCHMARK(BM_BonusBarsRepaintTenMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

@@ -57,16 +57,34 @@ void PlayRecords::AppendRow(const int32_t (&values)[ColumnCount])
         (this->*columnMembers[i]).push_back(values[i]);
 }
 
+size_t PlayRunRoom(int32_t playCount)
+{
+    if (playCount <= 0)
+        return 0;
+    // Bonus games add up to about a fifth more rows at setting 6. Room beyond what the run
+    // fills is never touched and so costs no memory, while running out would copy every
+    // column into twice the room.
+    return static_cast<size_t>(playCount) + static_cast<size_t>(playCount) / 4 + 64;
+}
+
 void PlayRun(Slot& slot, PlayRecords& records, int32_t playCount)
+{
+    PlayRun(slot, records, playCount, {});
+}
+
+void PlayRun(Slot& slot, PlayRecords& records, int32_t playCount, const std::function<void()>& pause)
 {
     records.clear();
     slot.Reset();
     if (playCount <= 0)
         return;
-    // About one game in eight is a bonus game; reserving that much saves the regrowth copies.
-    records.reserve(static_cast<size_t>(playCount) + static_cast<size_t>(playCount) / 6 + 64);
+    records.reserve(PlayRunRoom(playCount));
     while (slot.playNumber < playCount) {
-        slot.Play();
-        records.Append(slot);
+        for (int32_t game = 0; game < PauseStride && slot.playNumber < playCount; ++game) {
+            slot.Play();
+            records.Append(slot);
+        }
+        if (pause)
+            pause();
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class Slot;
@@ -39,7 +40,14 @@ struct PlayRecords {
     void AppendRow(const int32_t (&values)[ColumnCount]);
 };
 
+// The rows for which a run of playCount normal games takes room at its start.
+size_t PlayRunRoom(int32_t playCount);
+
 // One run of the machine: resets it and plays until it has played playCount normal games,
 // appending one row after every game, bonus games included. The records are emptied first.
 // The generator is not reseeded; a count of 0 or less plays nothing.
 void PlayRun(Slot& slot, PlayRecords& records, int32_t playCount);
+// The same, calling `pause` after every PauseStride games and at the end, so that the caller
+// can keep a window alive during a long run. It must leave the slot and the records alone.
+constexpr int32_t PauseStride = 8192;
+void PlayRun(Slot& slot, PlayRecords& records, int32_t playCount, const std::function<void()>& pause);

@@ -3,7 +3,10 @@
 #include "platform/DecimalDigits.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -239,12 +242,8 @@ QString FormatSection(const QString& text, double magnitude, bool minus, bool& r
     return Render(s, intDigits, frac, 0, minus && !roundsToZero);
 }
 
-} // namespace
-
-QString FormatFloat(const QString& format, double value)
+QString FormatFiniteFloat(const QString& format, double value)
 {
-    if (!std::isfinite(value))
-        return FloatToStr(value);
     const QList<QString> sections = SplitSections(format);
     auto section = [&sections](int i) { return i < sections.size() ? sections.at(i) : QString(); };
 
@@ -266,4 +265,38 @@ QString FormatFloat(const QString& format, double value)
     // Something that shows as zero is zero: the zero section, or the positive one unsigned.
     bool ignored = false;
     return FormatSection(section(hasZeroSection ? 2 : 0), 0.0, false, ignored);
+}
+
+// The texts of recent values: charts format the same few values over and over (a mark for
+// each of thousands of bars, the axis labels at every repaint). The text depends on the
+// pattern, the value and the two separators only.
+struct TFormattedFloat {
+    QString Format;
+    uint64_t Bits = 0;
+    QChar Decimal;
+    QChar Thousand;
+    QString Text;
+};
+
+} // namespace
+
+QString FormatFloat(const QString& format, double value)
+{
+    if (!std::isfinite(value))
+        return FloatToStr(value);
+    thread_local std::array<TFormattedFloat, 4096> recent;
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    TFormattedFloat& entry = recent[(bits * 0x9E3779B97F4A7C15ULL) >> 52];
+    const QChar decimal = FormatSettings.DecimalSeparator;
+    const QChar thousand = FormatSettings.ThousandSeparator;
+    if (entry.Bits == bits && entry.Decimal == decimal && entry.Thousand == thousand && !entry.Format.isNull() &&
+        entry.Format == format)
+        return entry.Text;
+    entry.Text = FormatFiniteFloat(format, value);
+    entry.Format = format.isNull() ? QStringLiteral("") : format;
+    entry.Bits = bits;
+    entry.Decimal = decimal;
+    entry.Thousand = thousand;
+    return entry.Text;
 }

@@ -128,6 +128,12 @@ private:
 
 private:
     TSeriesPointerStyle PointerStyle(int index);
+    // Whether a frame of the series is its symbols alone, each drawn over what is there
+    // whatever lies beneath (2D, no line, area or outline, plain symbols in copy mode).
+    bool DrawsSymbolsOnly() const;
+    // Draws the symbols of such a frame, leaving out each that a later one of the same look
+    // at the same pixel covers, and each that cannot reach the clipped plot area.
+    void DrawSymbolsOnly();
     void DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index, bool pointers,
                      bool lastDrawn);
     void DrawRibbon(TPoint p, TPoint c, TColor colour, bool lastDrawn);

@@ -76,20 +76,36 @@ void TChartSeries::SetYValue(int index, double value)
 
 TColor TChartSeries::GetValueColor(int index) const
 {
-    if (FColors && index >= 0 && index < static_cast<int>(FColors->size())) {
-        const TColor c = (*FColors)[static_cast<size_t>(index)];
+    if (FColors && index >= 0 && index < FColors->Count()) {
+        const TColor c = (*FColors)[index];
         if (c != clDefault)
             return c;
     }
     return FColorEachPoint ? GetDefaultColor(index) : FSeriesColor;
 }
 
+bool TChartSeries::SameColourForAll(TColor& colour) const
+{
+    if (FColorEachPoint)
+        return false;
+    if (!FColors || FColors->Count() == 0) {
+        colour = FSeriesColor;
+        return true;
+    }
+    // One colour held for all the entries, and an entry for every point.
+    if (!FColors->Uniform() || FColors->Count() < Count())
+        return false;
+    const TColor c = (*FColors)[0];
+    colour = c != clDefault ? c : FSeriesColor;
+    return true;
+}
+
 void TChartSeries::GrowColors()
 {
     if (!FColors)
-        FColors = std::make_unique<std::vector<TColor>>();
-    if (static_cast<int>(FColors->size()) < Count())
-        FColors->resize(static_cast<size_t>(Count()), clDefault);
+        FColors = std::make_unique<TPointColors>();
+    if (FColors->Count() < Count())
+        FColors->Resize(Count(), clDefault);
 }
 
 void TChartSeries::SetValueColor(int index, TColor colour)
@@ -97,9 +113,9 @@ void TChartSeries::SetValueColor(int index, TColor colour)
     if (index < 0 || (!FColors && colour == clDefault))
         return;
     GrowColors();
-    if (index >= static_cast<int>(FColors->size()))
-        FColors->resize(static_cast<size_t>(index) + 1, clDefault);
-    (*FColors)[static_cast<size_t>(index)] = colour;
+    if (index >= FColors->Count())
+        FColors->Resize(index + 1, clDefault);
+    FColors->Set(index, colour);
     Repaint();
 }
 
@@ -117,7 +133,7 @@ void TChartSeries::ColorRange(TChartValueList* list, double from, double to, TCo
         const double v = list->GetValue(i);
         if (v >= from && v <= to && !IsNull(i)) {
             GrowColors();
-            (*FColors)[static_cast<size_t>(i)] = colour;
+            FColors->Set(i, colour);
         }
     }
     Repaint();
@@ -129,12 +145,13 @@ void TChartSeries::InsertColorAndLabel(int index, TColor colour, const QString& 
 {
     if (FColors) {
         // Entries beyond the list's end read as clDefault; fill them so that the insert lands.
-        if (static_cast<int>(FColors->size()) < index)
-            FColors->resize(static_cast<size_t>(index), clDefault);
-        FColors->insert(FColors->begin() + index, colour);
+        if (FColors->Count() < index)
+            FColors->Resize(index, clDefault);
+        FColors->Insert(index, colour);
     } else if (colour != clDefault) {
-        FColors = std::make_unique<std::vector<TColor>>(static_cast<size_t>(Count() - 1), clDefault);
-        FColors->insert(FColors->begin() + index, colour);
+        FColors = std::make_unique<TPointColors>(Count() - 1, clDefault);
+        FColors->Reserve(FXValues->Capacity());
+        FColors->Insert(index, colour);
     }
     if (!label.isEmpty() || FLabels.Count() > 0)
         FLabels.InsertLabel(index, label);
@@ -147,15 +164,31 @@ int TChartSeries::AddXY(double x, double y, const QString& label, TColor colour)
     if (OnBeforeAdd && !OnBeforeAdd(this))
         return -1;
     const int index = FXValues->AddChartValue(x);
-    FYValues->InsertChartValue(index, y);
+    // Points mostly come in X order: the other lists then append.
+    if (index == FYValues->Count())
+        FYValues->Append(y);
+    else
+        FYValues->InsertChartValue(index, y);
     for (int i = 2; i < FValueLists.Count(); ++i) {
         TChartValueList* list = FValueLists.Get(i);
         list->InsertChartValue(index, list->PendingValue);
     }
-    InsertColorAndLabel(index, colour, label);
+    // The common case, a point in a colour list that reaches it and no labels, inline.
+    if (FColors && FColors->Count() >= index && label.isEmpty() && FLabels.Count() == 0)
+        FColors->Insert(index, colour);
+    else
+        InsertColorAndLabel(index, colour, label);
     if (FUpdateCount == 0)
         NotifyNewValue(this, index);
     return index;
+}
+
+void TChartSeries::ReservePoints(int count)
+{
+    for (int i = 0; i < FValueLists.Count(); ++i)
+        FValueLists.Get(i)->Reserve(count);
+    if (FColors)
+        FColors->Reserve(count);
 }
 
 int TChartSeries::Add(double value, const QString& label, TColor colour)
@@ -206,8 +239,8 @@ void TChartSeries::Delete(int index)
         throw ChartException(Format(TeeMsg_SeriesDelete, {index, Count() - 1}));
     for (int i = 0; i < FValueLists.Count(); ++i)
         FValueLists.Get(i)->Delete(index);
-    if (FColors && index < static_cast<int>(FColors->size()))
-        FColors->erase(FColors->begin() + index);
+    if (FColors && index < FColors->Count())
+        FColors->Erase(index, 1);
     FLabels.DeleteLabel(index);
     FMarks->Positions().Delete(index);
     FMarks->Items().Delete(index);
@@ -223,10 +256,9 @@ void TChartSeries::Delete(int start, int quantity, bool removeGap)
     quantity = std::min(quantity, Count() - start);
     for (int i = 0; i < FValueLists.Count(); ++i)
         FValueLists.Get(i)->Delete(start, quantity);
-    if (FColors && start < static_cast<int>(FColors->size())) {
-        const int n = std::min(quantity, static_cast<int>(FColors->size()) - start);
-        FColors->erase(FColors->begin() + start, FColors->begin() + start + n);
-        if (FColors->empty())
+    if (FColors && start < FColors->Count()) {
+        FColors->Erase(start, quantity);
+        if (FColors->Empty())
             FColors.reset();
     }
     FLabels.DeleteRange(start, quantity);
@@ -336,7 +368,7 @@ void TChartSeries::SwapValueIndex(int a, int b)
     }
     if (FColors) {
         GrowColors();
-        std::swap((*FColors)[static_cast<size_t>(a)], (*FColors)[static_cast<size_t>(b)]);
+        FColors->Swap(a, b);
     }
     if (FLabels.Count() > 0)
         FLabels.Exchange(a, b);

@@ -15,6 +15,7 @@
 #include "chart/core/CustomChartSeries.h"
 #include "chart/core/LabelsList.h"
 #include "chart/core/LegendTextStyle.h"
+#include "chart/core/PointColors.h"
 #include "chart/core/SeriesMarks.h"
 #include "chart/core/SubGallery.h"
 
@@ -88,8 +89,11 @@ public:
     void SetValueColor(int index, TColor colour);
     bool IsNull(int index) const { return GetValueColor(index) == clNone; }
     void SetNull(int index, bool value = true) { SetValueColor(index, value ? clNone : clDefault); }
+    // Whether every point reads the same colour, and which: no colours of their own, or one
+    // for all, and no palette colour per point. False when the points may differ.
+    bool SameColourForAll(TColor& colour) const;
     // The per-point colours, or null until a point gets a colour other than clDefault.
-    const std::vector<TColor>* ColorList() const { return FColors.get(); }
+    const TPointColors* ColorList() const { return FColors.get(); }
     TColor SeriesColor() const { return FSeriesColor; }
     // Tells the chart's listeners (seChangeColor) and the designer.
     virtual void SetSeriesColor(TColor value);
@@ -100,6 +104,10 @@ public:
 
     // Adding points; each returns the new point's index (-1 when OnBeforeAdd refuses it).
     virtual int AddXY(double x, double y, const QString& label = QString(), TColor colour = clDefault);
+    // Room for count points in every value list and in the point colours, so that adding up
+    // to count points moves none; room far beyond count, kept from a larger fill, is given
+    // back. The points themselves are unchanged.
+    void ReservePoints(int count);
     virtual int Add(double value, const QString& label = QString(), TColor colour = clDefault);
     int AddX(double x, const QString& label = QString(), TColor colour = clDefault);
     int AddY(double y, const QString& label = QString(), TColor colour = clDefault);
@@ -382,7 +390,7 @@ private:
 
     TColor FSeriesColor = clDefault;
     bool FColorEachPoint = false;
-    std::unique_ptr<std::vector<TColor>> FColors;
+    std::unique_ptr<TPointColors> FColors;
     QString FColorSource;
     int FCursor = 0;
     QList<TComponent*> FDataSources;

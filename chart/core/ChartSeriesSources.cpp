@@ -268,8 +268,8 @@ void TChartSeries::AddedValue(TChartSeries* source, int valueIndex)
 {
     const int index = AddChartValue(source, valueIndex);
     TColor colour = clDefault;
-    if (source->FColors && valueIndex < static_cast<int>(source->FColors->size()))
-        colour = (*source->FColors)[static_cast<size_t>(valueIndex)];
+    if (source->FColors && valueIndex < source->FColors->Count())
+        colour = (*source->FColors)[valueIndex];
     InsertColorAndLabel(index, colour, source->XLabel(valueIndex));
     NotifyNewValue(this, index);
 }

@@ -75,8 +75,8 @@ QByteArray TChartSeries::SaveData() const
             out << FPositionValues->GetValue(i);
         out << FMandatoryValues->GetValue(i);
         if (flags & tfColor) {
-            const bool own = FColors && i < static_cast<int>(FColors->size());
-            out << static_cast<uint32_t>(own ? (*FColors)[static_cast<size_t>(i)] : clDefault);
+            const bool own = FColors && i < FColors->Count();
+            out << static_cast<uint32_t>(own ? (*FColors)[i] : clDefault);
         }
         if (flags & tfLabel) {
             const QByteArray label = LabelBytes(FLabels.GetLabel(i));

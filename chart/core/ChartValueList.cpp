@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <limits>
+#include <memory>
 
 #include "chart/core/ChartSeries.h"
 #include "chart/core/TeeEngineSettings.h"
@@ -23,13 +26,35 @@ TChartValueList::TChartValueList(TChartSeries* owner, const QString& name) : FNa
 
 TChartValueList::~TChartValueList() = default;
 
-void TChartValueList::Grow()
+void TChartValueList::Grow(int needed)
 {
     // At least TeeDefaultCapacity more values, and at least double, so that appending a
     // million values copies the array a few times only.
-    const size_t length = FValues.size();
-    const size_t step = static_cast<size_t>(std::max(1, TeeDefaultCapacity));
-    FValues.resize(std::max({static_cast<size_t>(FCount), length + step, length * 2}));
+    const int64_t length = FCapacity;
+    const int64_t step = std::max(1, TeeDefaultCapacity);
+    const int64_t wanted = std::max({int64_t(needed), length + step, length * 2});
+    Reallocate(static_cast<int>(std::min<int64_t>(wanted, std::numeric_limits<int>::max())));
+}
+
+void TChartValueList::Reallocate(int capacity)
+{
+    auto values = std::make_unique_for_overwrite<double[]>(static_cast<size_t>(capacity));
+    // The count may already include the value being added, which is not in the old array.
+    const int held = std::min({FCount, FCapacity, capacity});
+    if (held > 0)
+        std::memcpy(values.get(), FValues.get(), sizeof(double) * static_cast<size_t>(held));
+    FValues = std::move(values);
+    FCapacity = capacity;
+}
+
+void TChartValueList::Reserve(int count)
+{
+    count = std::max(count, FCount);
+    // Room more than four times what is needed, and more than a few thousand values, is far
+    // beyond it.
+    const bool spare = FCapacity > 4 * int64_t(std::max(count, 4096));
+    if (count > FCapacity || spare)
+        Reallocate(count);
 }
 
 void TChartValueList::SetValue(int index, double value)
@@ -54,15 +79,17 @@ int TChartValueList::AddChartValue(double value)
             --i;
         index = i + 1;
     }
+    if (index == oldCount)
+        return Append(value);
     InsertChartValue(index, value);
     return index;
 }
 
 void TChartValueList::InsertChartValue(int index, double value)
 {
-    if (++FCount > static_cast<int>(FValues.size()))
-        Grow();
-    double* data = FValues.data();
+    if (++FCount > FCapacity)
+        Grow(FCount);
+    double* data = FValues.get();
     if (index < FCount - 1)
         std::memmove(data + index + 1, data + index, sizeof(double) * static_cast<size_t>(FCount - 1 - index));
     data[index] = value;
@@ -85,7 +112,7 @@ void TChartValueList::Delete(int start, int quantity)
     if (start < 0 || start >= FCount || quantity <= 0)
         return;
     quantity = std::min(quantity, FCount - start);
-    double* data = FValues.data();
+    double* data = FValues.get();
     std::memmove(data + start, data + start + quantity, sizeof(double) * static_cast<size_t>(FCount - start - quantity));
     FCount -= quantity;
     FModified = true;
@@ -140,7 +167,7 @@ void TChartValueList::RecalcStats()
     if (FCount <= 0) {
         FMaximum = FMinimum = FTotal = FTotalABS = 0;
     } else {
-        const double* data = FValues.data();
+        const double* data = FValues.get();
         double lo = data[0];
         double hi = data[0];
         double total = data[0];
@@ -180,7 +207,7 @@ void TChartValueList::FillSequence()
 void TChartValueList::Scroll()
 {
     if (FCount > 1)
-        std::rotate(FValues.begin(), FValues.begin() + 1, FValues.begin() + FCount);
+        std::rotate(FValues.get(), FValues.get() + 1, FValues.get() + FCount);
 }
 
 void TChartValueList::Sort()

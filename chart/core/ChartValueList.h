@@ -4,6 +4,7 @@
 // optionally kept in order as they are added, with lazily cached statistics.
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "platform/TeeFiler.h"
@@ -24,7 +25,10 @@ public:
     TChartSeries* Owner() const { return FOwner; }
     int Count() const { return FCount; }
     // Values the array holds room for.
-    int Capacity() const { return static_cast<int>(FValues.size()); }
+    int Capacity() const { return FCapacity; }
+    // Room for at least count values, so that adding up to count values moves none of them.
+    // Room far beyond count and beyond the values held, kept from a larger fill, is given back.
+    void Reserve(int count);
 
     // The value the series' next add gives this list.
     double PendingValue = 0;
@@ -34,7 +38,7 @@ public:
     double operator[](int index) const { return GetValue(index); }
     double First() const { return GetValue(0); }
     double Last() const { return GetValue(FCount - 1); }
-    const double* Data() const { return FValues.data(); }
+    const double* Data() const { return FValues.get(); }
     // Stores and tells the owner (veModify).
     void SetValue(int index, double value);
 
@@ -92,7 +96,19 @@ public:
 private:
     // The series moves values of all its lists together without notifying per list.
     friend class TChartSeries;
-    void Grow();
+    // Room for at least needed values.
+    void Grow(int needed);
+    // Adds value after the last one; the common case of adding, kept out of the general insert.
+    int Append(double value)
+    {
+        if (FCount == FCapacity)
+            Grow(FCount + 1);
+        FValues[static_cast<size_t>(FCount)] = value;
+        FModified = true;
+        return FCount++;
+    }
+    // Moves the values into an array of capacity values.
+    void Reallocate(int capacity);
 
     bool FDateTime = false;
     double FMaximum = 0;
@@ -104,7 +120,10 @@ private:
     double FTotalABS = 0;
     QString FValueSource;
     bool FDefaultDateTime = false;
-    std::vector<double> FValues; // its size is the capacity
+    // Room for FCapacity values, of which the first FCount are in use. Left uninitialised:
+    // room is written before it is read.
+    std::unique_ptr<double[]> FValues;
+    int FCapacity = 0;
     int FCount = 0;
     bool FModified = true;
 };

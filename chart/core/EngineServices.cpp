@@ -31,12 +31,12 @@ bool PositionsNotSequence(const TChartSeries* series, int last)
 
 bool OwnColors(const TChartSeries* series, int last)
 {
-    const std::vector<TColor>* colours = series->ColorList();
+    const TPointColors* colours = series->ColorList();
     if (!colours)
         return false;
-    const int end = std::min(last, static_cast<int>(colours->size()) - 1);
+    const int end = std::min(last, colours->Count() - 1);
     for (int i = 0; i <= end; ++i) {
-        const TColor c = (*colours)[static_cast<size_t>(i)];
+        const TColor c = (*colours)[i];
         if (c != clDefault && c != series->SeriesColor())
             return true;
     }

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPaintEngine>
+#include <QTextLayout>
 #include <QPainterPathStroker>
 #include <QTransform>
 #include <algorithm>
@@ -581,13 +582,26 @@ void TDeviceContext::Measure() const
     QFont f = FFont;
     if (FCharExtra != 0)
         f.setLetterSpacing(QFont::AbsoluteSpacing, FCharExtra);
-    FMeasure.emplace(TMeasure{f, QFontMetrics(f)});
+    FMeasure.emplace(TMeasure{f, QFontMetrics(f), {}, {}, 0, 0});
+}
+
+int TDeviceContext::TextWidth(const QString& text) const
+{
+    Measure();
+    QHash<QString, int>& widths = FMeasure->Widths;
+    if (const auto found = widths.constFind(text); found != widths.constEnd())
+        return *found;
+    // A bounded cache: texts that all differ (a long list of values) start it over.
+    if (widths.size() >= 4096)
+        widths.clear();
+    const int width = FMeasure->Metrics.horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
 }
 
 TSize TDeviceContext::TextExtent(const QString& text) const
 {
-    const QFontMetrics& fm = Metrics();
-    return TSize(fm.horizontalAdvance(text), fm.height());
+    return TSize(TextWidth(text), Metrics().height());
 }
 
 int32_t TDeviceContext::FontAscent() const
@@ -611,10 +625,10 @@ struct TTextPlacement {
     int Descent = 0;
 };
 
-TTextPlacement Place(const QFontMetrics& fm, uint32_t align, const QString& text)
+TTextPlacement Place(const QFontMetrics& fm, uint32_t align, int width)
 {
     TTextPlacement p;
-    p.Width = fm.horizontalAdvance(text);
+    p.Width = width;
     p.Ascent = fm.ascent();
     p.Descent = fm.descent();
     switch (align & 6) {
@@ -635,7 +649,7 @@ TTextPlacement Place(const QFontMetrics& fm, uint32_t align, const QString& text
 QPainterPath TDeviceContext::TextPath(int32_t x, int32_t y, const QString& text) const
 {
     const QFont& font = EffectiveFont();
-    const TTextPlacement p = Place(Metrics(), FTextAlign, text);
+    const TTextPlacement p = Place(Metrics(), FTextAlign, TextWidth(text));
     QPainterPath path;
     path.addText(QPointF(p.Dx, p.Baseline), font, text);
     QTransform t;
@@ -648,7 +662,7 @@ QPainterPath TDeviceContext::TextPath(int32_t x, int32_t y, const QString& text)
 void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
 {
     const QFont& font = EffectiveFont();
-    const TTextPlacement p = Place(Metrics(), FTextAlign, text);
+    const TTextPlacement p = Place(Metrics(), FTextAlign, TextWidth(text));
     const bool updateCP = (FTextAlign & 1) != 0;
     const TPoint at = updateCP ? FPosition : TPoint(x, y);
     if (updateCP && (FTextAlign & 6) == 0)
@@ -665,8 +679,67 @@ void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
     FPainter->setFont(font);
     FPainter->setPen(Opaque(FTextColor));
     FPainter->setBackgroundMode(Qt::TransparentMode);
-    FPainter->drawText(QPointF(p.Dx, p.Baseline), text);
+    if (const QList<QGlyphRun>* glyphs = KeptGlyphs(text)) {
+        for (const QGlyphRun& run : *glyphs)
+            FPainter->drawGlyphRun(QPointF(p.Dx, p.Baseline), run);
+    } else {
+        FPainter->drawText(QPointF(p.Dx, p.Baseline), text);
+    }
     FPainter->restore();
+}
+
+const QList<QGlyphRun>* TDeviceContext::KeptGlyphs(const QString& text)
+{
+    // Shaping a text is most of what drawing it costs, and charts draw the same few texts
+    // again and again (a mark for each of thousands of bars). The glyphs kept from one
+    // layout give exactly the pixels of drawing the text on the raster engine, unturned,
+    // for plain left-to-right text on one line without decorations or extra spacing; any
+    // other text is drawn as text.
+    const QFont& font = EffectiveFont();
+    if (FEscapement != 0 || FCharExtra != 0 || font.underline() || font.strikeOut() || font.overline())
+        return nullptr;
+    QPaintEngine* engine = FPainter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || FPainter->worldTransform().type() > QTransform::TxTranslate)
+        return nullptr;
+    for (QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029 || c.unicode() == 0x7F)
+            return nullptr;
+    if (text.isRightToLeft())
+        return nullptr;
+    QPaintDevice* device = FPainter->device();
+    TMeasure& m = *FMeasure;
+    if (m.GlyphDpiX != device->logicalDpiX() || m.GlyphDpiY != device->logicalDpiY()) {
+        m.Glyphs.clear();
+        m.GlyphDpiX = device->logicalDpiX();
+        m.GlyphDpiY = device->logicalDpiY();
+    }
+    if (const auto found = m.Glyphs.constFind(text); found != m.Glyphs.constEnd())
+        return &*found;
+    // A bounded store: texts that all differ start it over.
+    if (m.Glyphs.size() >= 4096)
+        m.Glyphs.clear();
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (!line.isValid()) {
+        layout.endLayout();
+        return nullptr;
+    }
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    const qreal ascent = line.ascent();
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& position : positions)
+            position.ry() -= ascent;
+        run.setPositions(positions);
+    }
+    return &*m.Glyphs.insert(text, runs);
 }
 
 void TDeviceContext::ClipChanged()

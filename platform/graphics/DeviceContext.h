@@ -12,7 +12,10 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QHash>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QList>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -203,8 +206,21 @@ private:
     struct TMeasure {
         QFont Font;
         QFontMetrics Metrics;
+        // Widths of texts measured with this font: charts measure the same few texts (mark
+        // values, axis labels) over and over, and each measure would shape the text anew.
+        QHash<QString, int> Widths;
+        // Glyphs of texts drawn with this font, placed from the baseline's start, for the
+        // device resolution below.
+        QHash<QString, QList<QGlyphRun>> Glyphs;
+        int GlyphDpiX = 0;
+        int GlyphDpiY = 0;
     };
     mutable std::optional<TMeasure> FMeasure;
+    // The width of text in the current font.
+    int TextWidth(const QString& text) const;
+    // The glyphs that drawing text in the current font on the current device would place, or
+    // none when text must be drawn as text (see TextOut).
+    const QList<QGlyphRun>* KeptGlyphs(const QString& text);
 };
 
 // The raster operation of a pen mode, numbered as the class library numbers modes (pmBlack 0

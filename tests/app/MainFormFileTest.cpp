@@ -6,6 +6,7 @@
 #include "app/RunInputs.h"
 #include "app/SimFile.h"
 #include "app/Unit1.h"
+#include "chart/core/ChartSeries.h"
 #include "FailingDevice.h"
 #include "MainFormTestSeam.h"
 
@@ -280,14 +281,32 @@ TEST_F(MainFormFile, ASmallRunAfterALargeOneGivesTheMemoryBack)
     form.ui.PlayNumEdit->setText("30000");
     form.ui.StartButton->click();
     ASSERT_GE(form.playRecords.medals.capacity(), 30000u);
-    ASSERT_GE(form.resultRowLists.Capacity(), 30000u);
+    // The play-by-play rows are read from the records, not copied.
+    EXPECT_EQ(form.resultRowLists.Capacity(), 0u);
+    ASSERT_GE(form.charts.Get(ResultCharts::SlumpSeries)->XValues()->Capacity(), 30000);
+    const QHeaderView* largeHeader = form.ui.ResultListView->verticalHeader();
+    const int rowHeight = largeHeader->defaultSectionSize();
 
     form.ui.PlayNumEdit->setText("100");
     form.ui.StartButton->click();
+    // The list's row header, which keeps room for every row it had, is a fresh one with the
+    // same look.
+    const QHeaderView* header = form.ui.ResultListView->verticalHeader();
+    EXPECT_NE(header, largeHeader);
+    EXPECT_TRUE(header->isHidden());
+    EXPECT_EQ(header->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(header->defaultSectionSize(), rowHeight);
+    EXPECT_EQ(header->count(), form.resultListModel->rowCount());
     ASSERT_EQ(form.playRecords.playNumber.back(), 100);
     for (int c = 0; c < PlayRecords::ColumnCount; ++c)
         EXPECT_LT(form.playRecords.column(c).capacity(), 5000u) << "column " << c;
-    EXPECT_LT(form.resultRowLists.Capacity(), 5000u);
+    EXPECT_EQ(form.resultRowLists.Capacity(), 0u);
+    // The charts give back the room of the larger run too.
+    for (int s = 0; s < ResultCharts::SeriesCount; ++s) {
+        const TChartSeries* series = form.charts.Get(static_cast<ResultCharts::Series>(s));
+        for (const TChartValueList* list : {series->XValues(), series->YValues()})
+            EXPECT_LT(list->Capacity(), 5000) << s;
+    }
 
     // A file read after a large run gives it back as well.
     form.ui.PlayNumEdit->setText("30000");
@@ -302,7 +321,9 @@ TEST_F(MainFormFile, ASmallRunAfterALargeOneGivesTheMemoryBack)
     form.ui.PlayNumEdit->setText("30000");
     form.ui.StartButton->click();
     const size_t room = form.playRecords.medals.capacity();
+    header = form.ui.ResultListView->verticalHeader();
     form.ui.PlayNumEdit->setText("20000");
     form.ui.StartButton->click();
     EXPECT_EQ(form.playRecords.medals.capacity(), room);
+    EXPECT_EQ(form.ui.ResultListView->verticalHeader(), header);
 }

@@ -52,7 +52,7 @@ TEST(Series, ColourListOnlyOnceAPointHasItsOwnColour)
     EXPECT_EQ(s.ColorList(), nullptr);
     s.AddXY(2, 2, "", clRed);
     ASSERT_NE(s.ColorList(), nullptr);
-    EXPECT_EQ(s.ColorList()->size(), 3u);
+    EXPECT_EQ(s.ColorList()->Count(), 3);
     EXPECT_EQ(s.ValueColor(0), clBlue);
     EXPECT_EQ(s.ValueColor(2), clRed);
     // A point added in front shifts the colours with it.
@@ -435,3 +435,44 @@ TEST(Series, StreamedChildrenAreTheFunctionWhileThereIsOne)
 }
 
 } // namespace
+
+TEST(Series, SameColourForAllOnlyWhenEveryPointReadsIt)
+{
+    struct Case {
+        std::vector<TColor> added; // one point per colour
+        bool colourEach;
+        bool cutColours;           // a point set back to clDefault beyond the list's end
+        bool same;
+        TColor colour;
+    };
+    const Case cases[] = {
+        {{}, false, false, true, clBlue},
+        {{clDefault, clDefault}, false, false, true, clBlue},
+        {{clRed, clRed, clRed}, false, false, true, clRed},
+        {{clRed, clGreen}, false, false, false, clNone},
+        {{clRed, clRed}, true, false, false, clNone},
+        {{clDefault, clDefault}, true, false, false, clNone},
+        {{clRed, clRed}, false, true, false, clNone},
+    };
+    for (const Case& c : cases) {
+        TChartSeries s(nullptr);
+        s.SetSeriesColor(clBlue);
+        s.SetColorEachPoint(c.colourEach);
+        for (size_t i = 0; i < c.added.size(); ++i)
+            s.AddXY(static_cast<double>(i), 1, QString(), c.added[i]);
+        if (c.cutColours) {
+            // A point added with the default colour after the list was cut back reads the
+            // series colour.
+            s.Delete(1);
+            s.AddXY(5, 1);
+        }
+        TColor colour = clNone;
+        SCOPED_TRACE(&c - cases);
+        EXPECT_EQ(s.SameColourForAll(colour), c.same);
+        if (c.same) {
+            EXPECT_EQ(colour, c.colour);
+            for (int i = 0; i < s.Count(); ++i)
+                EXPECT_EQ(s.ValueColor(i), colour) << i;
+        }
+    }
+}

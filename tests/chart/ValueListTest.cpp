@@ -105,6 +105,37 @@ TEST(ValueList, CapacityGrowsAtLeastByTheDefaultAndKeepsItOnClear)
     EXPECT_EQ(list->Capacity(), 4000);
 }
 
+TEST(ValueList, ReserveTakesRoomOnceAndGivesBackRoomFarBeyondTheNeed)
+{
+    TChartSeries owner(nullptr);
+    auto* list = new TChartValueList(&owner, "Test");
+    list->Reserve(50000);
+    EXPECT_EQ(list->Capacity(), 50000);
+    for (int i = 0; i < 50000; ++i)
+        list->AddChartValue(i);
+    EXPECT_EQ(list->Capacity(), 50000);
+    EXPECT_EQ(list->GetValue(49999), 49999);
+    // Never below the values held, whatever is asked.
+    list->Reserve(10);
+    EXPECT_EQ(list->Capacity(), 50000);
+    // After a clear, room more than four times the need (and past 4096 values) goes back ...
+    list->ClearValues();
+    list->Reserve(12500);
+    EXPECT_EQ(list->Capacity(), 50000);
+    list->Reserve(12499);
+    EXPECT_EQ(list->Capacity(), 12499);
+    // Within four times 4096 values nothing is given back, however small the need.
+    list->Reserve(100);
+    EXPECT_EQ(list->Capacity(), 12499);
+    // ... and values held survive a shrink.
+    list->Reserve(20000);
+    for (int i = 0; i < 3; ++i)
+        list->AddChartValue(i * 1.5);
+    list->Reserve(3);
+    EXPECT_EQ(list->Capacity(), 3);
+    EXPECT_EQ(Values(*list), (QList<double>{0, 1.5, 3}));
+}
+
 TEST(ValueList, DeleteRangesAreCutToTheList)
 {
     TChartSeries owner(nullptr);

@@ -103,3 +103,29 @@ TEST(GoldenRun, OneDigestPerSettingOfAHundredThousandPlays)
         EXPECT_EQ(digest.Value(), g.digest) << std::hex << "digest 0x" << digest.Value();
     }
 }
+
+TEST(GoldenRun, ARunThatPausesForTheWindowRecordsTheSameGames)
+{
+    // Setting 6 of the table above: 121,954 rows, so a pause after every 8,192 games comes 15
+    // times (the last after the final 7,266 games). The pause must leave the run alone.
+    Slot slot;
+    slot.SetSetting(6);
+    Random31::Seed(0);
+    PlayRecords records;
+    int pauses = 0;
+    size_t rowsAtPause = 0;
+    bool everyStride = true;
+    PlayRun(slot, records, GoldenPlays, [&] {
+        ++pauses;
+        everyStride &= records.size() == rowsAtPause + 8192 || records.size() == 121954;
+        rowsAtPause = records.size();
+    });
+    Fnv1a64 digest;
+    for (size_t k = 0; k < records.size(); ++k)
+        for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+            digest.Add(records.column(c)[k]);
+    EXPECT_EQ(records.size(), 121954u);
+    EXPECT_EQ(digest.Value(), 0x3a13059cee66143dULL);
+    EXPECT_EQ(pauses, 15);
+    EXPECT_TRUE(everyStride);
+}

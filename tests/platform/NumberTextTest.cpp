@@ -149,6 +149,25 @@ TEST(FormatFloat, LocaleSeparators)
     EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.00"), 1234.5), QStringLiteral("1.234,50"));
 }
 
+TEST(FormatFloat, AValueFormattedAgainFollowsThePatternAndTheSeparatorsInForce)
+{
+    // Recent texts are kept: asking again with another pattern, other separators, an empty
+    // pattern or another value must not give the kept text.
+    FormatSettingsGuard english;
+    const QString pattern = QStringLiteral("#,##0.###");
+    EXPECT_EQ(FormatFloat(pattern, 1234.5), QStringLiteral("1,234.5"));
+    EXPECT_EQ(FormatFloat(pattern, 1234.5), QStringLiteral("1,234.5"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("0.00"), 1234.5), QStringLiteral("1234.50"));
+    EXPECT_EQ(FormatFloat(QString(), 1234.5), QStringLiteral("1234.5"));
+    EXPECT_EQ(FormatFloat(QStringLiteral(""), 1234.5), QStringLiteral("1234.5"));
+    EXPECT_EQ(FormatFloat(pattern, 1234.25), QStringLiteral("1,234.25"));
+    EXPECT_EQ(FormatFloat(pattern, -1234.5), QStringLiteral("-1,234.5"));
+    FormatSettings.DecimalSeparator = QLatin1Char(',');
+    EXPECT_EQ(FormatFloat(pattern, 1234.5), QStringLiteral("1,234,5"));
+    FormatSettings.ThousandSeparator = QLatin1Char('.');
+    EXPECT_EQ(FormatFloat(pattern, 1234.5), QStringLiteral("1.234,5"));
+}
+
 TEST(Format, StringsAndIntegers)
 {
     FormatSettingsGuard english;

@@ -168,3 +168,62 @@ TEST(LineSeries, VisibleOutLineIsDrawnFirstAndWider)
     EXPECT_EQ(lines[1]->PenWidth, 1);
     EXPECT_EQ(f.line->SeriesColor(), clRed);
 }
+
+TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
+{
+    // Many symbols on few pixels: runs on one pixel in one colour, other colours coming
+    // between them on the same pixel, null points, points far above, below and beside the
+    // plot, and symbols cut by its edge. The picture must be the one that drawing every
+    // symbol in turn gives; a pointer style event makes the series draw them in turn.
+    struct Variant {
+        TSeriesPointerStyle style;
+        bool colourEach;
+        TPenMode penMode;
+        bool clip;
+        TColor oneColour; // clNone: the colours below, by turns
+    };
+    const Variant variants[] = {
+        {psCircle, false, pmCopy, true, clNone},      {psTriangle, true, pmCopy, true, clNone},
+        {psDiamond, true, pmCopy, false, clNone},     {psRectangle, false, pmXor, true, clNone},
+        {psCircle, true, pmNotXor, true, clNone},     {psCircle, false, pmCopy, true, clRed},
+        {psDiamond, false, pmCopy, false, clDefault}, {psTriangle, false, pmXor, true, clDefault},
+    };
+    for (const Variant& v : variants) {
+        QImage pictures[2];
+        for (int turn = 0; turn < 2; ++turn) {
+            LineChart c;
+            c.chart.SetClipPoints(v.clip);
+            c.line->LinePen()->SetVisible(false);
+            c.line->Pointer()->SetVisible(true);
+            c.line->Pointer()->SetStyle(v.style);
+            c.line->Pointer()->Pen()->SetMode(v.penMode);
+            c.line->SetColorEachPoint(v.colourEach);
+            if (turn == 1)
+                c.line->OnGetPointerStyle = [&](TCustomSeries*, int) { return v.style; };
+            // Some 40 points to a pixel column on three values: every symbol is repeated on
+            // its pixel, an even number of times as often as an odd one.
+            const TColor colours[] = {clRed, clBlue, clRed, clDefault, clNone, clRed};
+            for (int i = 0; i < 20000; ++i) {
+                const double x = -1 + 12.0 * i / 20000;
+                double y = 5 + (i % 3) * 0.5;
+                if (i % 97 == 0)
+                    y = i % 2 ? 10.2 : -0.2; // cut by the plot's edge
+                if (i % 101 == 0)
+                    y = -0.5; // beside the plot, on the picture
+                if (i % 89 == 0)
+                    y = i % 2 ? 60 : -50; // far outside the picture
+                c.line->AddXY(x, y, QString(), v.oneColour == clNone ? colours[(i / 7) % 6] : v.oneColour);
+            }
+            pictures[turn] = c.chart.Painted().copy();
+        }
+        SCOPED_TRACE(static_cast<int>(&v - variants));
+        EXPECT_TRUE(pictures[0] == pictures[1]);
+        if (v.penMode != pmCopy)
+            continue;
+        int red = 0;
+        for (int y = 0; y < pictures[0].height(); ++y)
+            for (int x = 0; x < pictures[0].width(); ++x)
+                red += (pictures[0].pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+        EXPECT_GT(red, 20);
+    }
+}
