@@ -107,10 +107,14 @@ namespace {
 // it anyway. The lowest and highest are found on the values and converted afterwards: the
 // conversion never reverses the order of two values, so the extreme values give the extreme
 // pixels. A value that is not a number has no order; it is kept as a point of its own.
-// Returns the last point.
+// Where blocks are given, a block that starts inside a run and lies wholly on its column is
+// folded in from its summary, exactly as its points one by one would be. Returns the last
+// point.
 TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap, const double* xs,
-                  const double* ys, int from, int last)
+                  const double* ys, int from, int last, const TLineBlockSummary* blocks)
 {
+    constexpr int size = TLineBlockSummary::BlockSize;
+    const int blockCount = blocks ? blocks->Count() : 0;
     TPoint p;
     int i = from;
     while (i <= last) {
@@ -124,15 +128,35 @@ TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxis
         // Values inside the column's checked range need no conversion.
         double columnLow, columnHigh;
         xMap.ColumnRange(xs[i], columnAsDouble, columnLow, columnHigh);
+        const auto onColumn = [&](double x) {
+            return (x >= columnLow && x <= columnHigh) || xMap.UnroundedColumn(x) == columnAsDouble;
+        };
         int j = i + 1;
-        for (; j <= last; ++j) {
-            const double x = xs[j];
-            if (!(x >= columnLow && x <= columnHigh) && xMap.UnroundedColumn(x) != columnAsDouble)
+        while (j <= last) {
+            // The block's points but its last fold in after the pending one, and its last one
+            // becomes the pending one: as point by point. Its X values ascend, so with both
+            // ends on the column every point between is there too.
+            if (j % size == 0 && j / size < blockCount && j + size - 1 <= last) {
+                const TLineBlockSummary::TBlock& b = (*blocks)[j / size];
+                if (b.Ascending && onColumn(b.LastX) && onColumn(b.FirstX)) {
+                    low = y < low ? y : low;
+                    high = y > high ? y : high;
+                    notANumber |= y != y;
+                    low = b.Low < low ? b.Low : low;
+                    high = b.High > high ? b.High : high;
+                    notANumber |= b.NotANumber;
+                    y = b.LastY;
+                    j += size;
+                    continue;
+                }
+            }
+            if (!onColumn(xs[j]))
                 break;
             low = y < low ? y : low;
             high = y > high ? y : high;
             notANumber |= y != y;
             y = ys[j];
+            ++j;
         }
         path.LineTo(TPoint(column, yMap.CheckedPixel(firstY)));
         if (j - i > 1) {
@@ -175,7 +199,13 @@ void TFastLineSeries::DrawAllValues()
     DoMove(FLastX, FLastY);
     const int from = first > 0 ? first : first + 1;
     if (FPath && !FPath3D && FIgnoreNulls && !FStairs && FDrawAllPoints && FXMap->Checked() && FYMap->Checked()) {
-        const TPoint end = ReduceRuns(*FPath, *FXMap, *FYMap, XValues()->Data(), YValues()->Data(), from, last);
+        // Blocks pay for themselves where many points share a column; a short line does
+        // without them.
+        const bool useBlocks = last - from >= BlockedLineLength;
+        if (useBlocks)
+            FBlocks.Update(XValues(), YValues());
+        const TPoint end = ReduceRuns(*FPath, *FXMap, *FYMap, XValues()->Data(), YValues()->Data(), from, last,
+                                      useBlocks ? &FBlocks : nullptr);
         if (from <= last) {
             FLastX = end.X;
             FLastY = end.Y;

@@ -8,6 +8,7 @@
 
 #include "chart/components/AxisPixelMap.h"
 #include "chart/components/CustomLineSeries.h"
+#include "chart/components/LineBlockSummary.h"
 #include "chart/components/PixelColumnPath.h"
 
 class TFastLineSeries : public TCustomLineSeries
@@ -52,6 +53,9 @@ public:
     void CreateSubGallery(TSubGallery& gallery) override;
     void SetSubGallery(int index) override;
 
+    // Visible points from which a frame reduces whole blocks of points at once.
+    static constexpr int BlockedLineLength = 4096;
+
 private:
     // DrawValue without the virtual call, positions from the frame's pixel maps when set.
     void DrawPoint(int index);
@@ -88,6 +92,8 @@ private:
     TPixelColumnPath* FPath = nullptr;
     bool FPath3D = false;
     TPixelColumnPath FColumnPath;
+    // Of the points, for reducing many of them to pixel columns at once.
+    TLineBlockSummary FBlocks;
     // The axes' conversions while a frame draws all values.
     std::optional<TAxisPixelMap> FXMap;
     std::optional<TAxisPixelMap> FYMap;
