@@ -36,6 +36,13 @@ TCustomChart::~TCustomChart()
     FLegend.reset();
 }
 
+void TCustomChart::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomAxisPanel::Notification(AComponent, Operation);
+    if (Operation == opRemove && FLegend && AComponent == FLegend->Series())
+        FLegend->SetSeries(nullptr);
+}
+
 TColor TCustomChart::GetBackColor()
 {
     return BackWall()->Transparent() ? Color() : BackWall()->Color();

@@ -224,7 +224,10 @@ void TCustomChartLegend::SetLegendStyle(TLegendStyle value)
 
 void TCustomChartLegend::SetSeries(TChartSeries* value)
 {
+    // The chart hears when the series is freed and makes the legend forget it.
     FSeries = value;
+    if (FSeries && FChart)
+        FSeries->FreeNotification(FChart);
     Repaint();
 }
 
