@@ -234,7 +234,7 @@ void TCustomChart::DefineProperties(TTeeFiler& filer)
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     // An unknown button has always read as the right one.
     TeeDefineEnum(filer, "ScrollMouseButton", FScrollMouseButton, mbRight, buttons,
-                  [this](TMouseButton v) { FScrollMouseButton = v; }, mbRight);
+                  [this](TMouseButton v) { SetScrollMouseButton(v); }, mbRight);
     TeeDefineObject(filer, "Title", FTitle.get());
     TeeDefineObject(filer, "SubTitle", FSubTitle.get());
     TeeDefineObject(filer, "Foot", FFoot.get());
@@ -244,6 +244,8 @@ void TCustomChart::DefineProperties(TTeeFiler& filer)
     TeeDefineObject(filer, "BottomWall", BottomWall());
     TeeDefineObject(filer, "LeftWall", LeftWall());
     TeeDefineObject(filer, "RightWall", RightWall());
+    // The back wall's pen under its other published name: read, never written.
+    filer.DefineObject("Frame", [this](TTeeFiler& f) { Frame()->DefineProperties(f); }, false);
 }
 
 // ---- layout ----

@@ -237,10 +237,10 @@ void TChartValueList::Assign(TPersistent* source)
 void TChartValueList::DefineProperties(TTeeFiler& filer)
 {
     // A bad text has always read as false here.
-    TeeDefineBool(filer, "DateTime", FDateTime, FDefaultDateTime, [this](bool v) { FDateTime = v; }, false);
-    TeeDefineText(filer, "Name", FName, QString(), [this](const QString& v) { FName = v; });
-    TeeDefineEnum(filer, "Order", FOrder, loNone, orderNames, [this](TChartListOrder v) { FOrder = v; });
-    TeeDefineText(filer, "ValueSource", FValueSource, QString(), [this](const QString& v) { FValueSource = v; });
+    TeeDefineBool(filer, "DateTime", FDateTime, FDefaultDateTime, [this](bool v) { SetDateTime(v); }, false);
+    TeeDefineText(filer, "Name", FName, QString(), [this](const QString& v) { SetName(v); });
+    TeeDefineEnum(filer, "Order", FOrder, loNone, orderNames, [this](TChartListOrder v) { SetOrder(v); });
+    TeeDefineText(filer, "ValueSource", FValueSource, QString(), [this](const QString& v) { SetValueSource(v); });
     // Scaling values by a multiplier is no longer supported: a stream that still asks for one
     // is told so, and the value is ignored.
     filer.DefineProperty(

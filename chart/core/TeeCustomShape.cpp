@@ -182,6 +182,7 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
     TeeDefineEnum(filer, "ShapeStyle", FShapeStyle, fosRectangle, styles,
                   [this](TChartObjectShapeStyle v) { SetShapeStyle(v); }, fosRectangle);
     TeeDefineBool(filer, "Transparent", FTransparent, DefaultTransparent, [this](bool v) { SetTransparent(v); }, false);
+    TeeDefineInt(filer, "Transparency", FTransparency, 0, [this](int32_t v) { SetTransparency(v); });
     // Older streams kept the shadow on the shape itself; a colour may be given by name.
     filer.DefineProperty(
         "ShadowColor",
