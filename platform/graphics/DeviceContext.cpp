@@ -215,9 +215,11 @@ bool TDeviceContext::PrepareRop()
 
 bool TDeviceContext::PixelExact() const
 {
-    // Pixel rules matter where pixels are drawn; a vector device (PDF, SVG, printer) gets
-    // lines as lines, so that they print as lines at any resolution.
-    return FPainter && FPainter->paintEngine() && FPainter->paintEngine()->type() == QPaintEngine::Raster;
+    // Pixel rules matter where pixels are drawn, one logical pixel to one device pixel; a
+    // vector device (PDF, SVG, printer) or a scaled mapping (a panel printed on a larger page)
+    // gets lines as lines, which a pixel walk would leave as scattered dots.
+    return FPainter && FPainter->paintEngine() && FPainter->paintEngine()->type() == QPaintEngine::Raster
+           && FPainter->combinedTransform().type() <= QTransform::TxTranslate;
 }
 
 bool TDeviceContext::SolidHairline() const
@@ -268,7 +270,7 @@ TPixelBounds TDeviceContext::DeviceBounds() const
 {
     constexpr TPixelBounds everywhere = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     const QPaintDevice* device = Device();
-    const QTransform& t = FPainter->worldTransform();
+    const QTransform t = FPainter->combinedTransform();
     if (!device || t.type() > QTransform::TxTranslate)
         return everywhere;
     // A pixel at p lands on the device at p + the shift: the device's pixels, shifted back,
