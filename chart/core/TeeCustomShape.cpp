@@ -173,6 +173,7 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
     TeeDefineEnum(filer, "ShapeStyle", FShapeStyle, fosRectangle, styles,
                   [this](TChartObjectShapeStyle v) { SetShapeStyle(v); }, fosRectangle);
     TeeDefineBool(filer, "Transparent", FTransparent, DefaultTransparent, [this](bool v) { SetTransparent(v); }, false);
+    TeeDefineInt(filer, "Transparency", FTransparency, 0, [this](int32_t v) { SetTransparency(v); });
     // The shadow is also read under the shape's own names, never written there; a colour may be
     // given by name.
     filer.DefineProperty(
