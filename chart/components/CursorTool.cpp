@@ -237,6 +237,8 @@ void TCursorTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftSt
     TCustomAxisPanel* chart = ParentChart();
     if (!chart)
         return;
+    // The lines lie on the front plane: on a turned chart the mouse is taken there first.
+    chart->Canvas3D()->Calculate2DPosition(x, y, 0);
     switch (event) {
     case cmeDown:
         if (!FFollowMouse) {
