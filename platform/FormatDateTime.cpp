@@ -59,9 +59,7 @@ void Append(QString& out, const QString& format, const DateTimeParts& p, int dep
     };
     while (i < n) {
         const QChar c = format.at(i);
-        // Pattern letters are plain ASCII: a long s (capital S) is text, else it would count a
-        // run of no "s" and never move on.
-        QChar token = c.unicode() < 0x80 ? c.toUpper() : c;
+        QChar token = c.toUpper();
         const bool letter = token >= QLatin1Char('A') && token <= QLatin1Char('Z');
         if (letter) {
             if (token == QLatin1Char('M') && lastToken == QLatin1Char('H'))

@@ -139,8 +139,6 @@ TEST(FormatDateTime, PatternLetters)
     EXPECT_EQ(FormatDateTime(QStringLiteral("'yyyy' yyyy \"at\" h"), t), QStringLiteral("yyyy 2024 at 14"));
     EXPECT_EQ(FormatDateTime(QStringLiteral("yyyy年m月d日"), t), QStringLiteral("2024年3月5日"));
     EXPECT_EQ(FormatDateTime(QStringLiteral("yyy"), EncodeDate(987, 6, 1)), QStringLiteral("0987"));
-    // Letters beyond ASCII whose capitals are pattern letters are text.
-    EXPECT_EQ(FormatDateTime(QStringLiteral("ſſ ı h"), t), QStringLiteral("ſſ ı 14"));
 }
 
 TEST(FormatDateTime, TwelveHourClockAtMidnightAndNoon)
