@@ -328,17 +328,19 @@ void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries)
 }
 
 // A side axis in front of the series: its grid lines on the back plane were drawn before the
-// series, so it draws without them.
+// series, so it draws without them, and without the bands painted with them.
 void TCustomChart::DrawWallAxisAfter(TChartAxis* axis)
 {
     if (!IsAxisVisible(axis))
         return;
     TAxisGridPen* grid = axis->Grid();
     const TNotifyEvent handler = std::exchange(grid->OnChange, {});
+    const auto bands = std::exchange(axis->OnDrawGrids, {});
     const bool oldVisible = grid->Visible();
     grid->SetVisible(false);
     axis->Draw(false);
     grid->SetVisible(oldVisible);
+    axis->OnDrawGrids = bands;
     grid->OnChange = handler;
 }
 
