@@ -10,16 +10,6 @@
 
 // ---- text box ----
 
-void TTeeShapePosition::DefineProperties(TTeeFiler& filer)
-{
-    TTeeCustomShapePosition::DefineProperties(filer);
-    // Only a percentage is a transparency.
-    TeeDefineInt(filer, "Transparency", Transparency(), 0, [this](int32_t v) {
-        if (v >= 0 && v <= 100)
-            SetTransparency(v);
-    });
-}
-
 // ---- callout ----
 
 TAnnotationCallout::TAnnotationCallout(TChartSeries* series) : TCallout(series)

@@ -10,12 +10,11 @@
 #include "chart/core/Callout.h"
 #include "chart/core/TeeCustomTool.h"
 
-// The text box: a shape that may be placed by hand, and that stores its transparency.
+// The text box: a shape that may be placed by hand.
 class TTeeShapePosition : public TTeeCustomShapePosition
 {
 public:
     using TTeeCustomShapePosition::TTeeCustomShapePosition;
-    void DefineProperties(TTeeFiler& filer) override;
 };
 
 // A callout that points at a place of the control (pixels, and a depth) instead of a point of a
