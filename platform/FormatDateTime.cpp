@@ -51,15 +51,18 @@ void Append(QString& out, const QString& format, const DateTimeParts& p, int dep
     const qsizetype n = format.size();
     QChar lastToken;
     qsizetype i = 0;
+    // Pattern letters are the ASCII ones in either case; any other letter is text, even one
+    // whose other case is a pattern letter (the long s upper-cases to "S").
+    const auto asciiLower = [](QChar c) { return c.unicode() < 0x80 ? c.toLower() : c; };
     auto runOf = [&](QChar lower) {
         qsizetype j = i;
-        while (j < n && format.at(j).toLower() == lower)
+        while (j < n && asciiLower(format.at(j)) == lower)
             ++j;
         return static_cast<int>(j - i);
     };
     while (i < n) {
         const QChar c = format.at(i);
-        QChar token = c.toUpper();
+        QChar token = c.unicode() < 0x80 ? c.toUpper() : c;
         const bool letter = token >= QLatin1Char('A') && token <= QLatin1Char('Z');
         if (letter) {
             if (token == QLatin1Char('M') && lastToken == QLatin1Char('H'))

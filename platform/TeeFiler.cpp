@@ -4,6 +4,8 @@
 #include <QSet>
 #include <cstdint>
 
+#include "platform/Exceptions.h"
+
 namespace {
 
 QString Joined(const QString& path, const QString& name)
@@ -46,7 +48,13 @@ void TTeePropertyReader::DefineProperty(const QString& name, const TValueReader&
     if (it == FValues.constEnd() || !reader)
         return;
     FRead.insert(key);
-    reader(it.value());
+    // A value that the setter refuses leaves the property as it was; the name is kept so that
+    // a caller can tell.
+    try {
+        reader(it.value());
+    } catch (const Exception&) {
+        FRefused.append(key);
+    }
 }
 
 void TTeePropertyReader::DefineObject(const QString& name, const TObjectDefiner& definer, bool)

@@ -62,11 +62,14 @@ public:
 
     // Saved names that no definition asked for.
     QStringList Unread() const;
+    // Saved names whose value the object's setter refused (the property kept its value).
+    const QStringList& Refused() const { return FRefused; }
 
 private:
     QString FPath;
     QHash<QString, QString> FValues;
     QSet<QString> FRead;
+    QStringList FRefused;
 };
 
 // Value texts shared by the stored objects.

@@ -8,6 +8,8 @@
 #include "chart/core/TextFields.h"
 #include "chart/core/Teeconst.h"
 
+// ---- text box ----
+
 // ---- callout ----
 
 TAnnotationCallout::TAnnotationCallout(TChartSeries* series) : TCallout(series)

@@ -36,6 +36,13 @@ TCustomChart::~TCustomChart()
     FLegend.reset();
 }
 
+void TCustomChart::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomAxisPanel::Notification(AComponent, Operation);
+    if (Operation == opRemove && FLegend && AComponent == FLegend->Series())
+        FLegend->SetSeries(nullptr);
+}
+
 TColor TCustomChart::GetBackColor()
 {
     return BackWall()->Transparent() ? Color() : BackWall()->Color();
@@ -227,7 +234,7 @@ void TCustomChart::DefineProperties(TTeeFiler& filer)
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     // An unknown button reads as the right one.
     TeeDefineEnum(filer, "ScrollMouseButton", FScrollMouseButton, mbRight, buttons,
-                  [this](TMouseButton v) { FScrollMouseButton = v; }, mbRight);
+                  [this](TMouseButton v) { SetScrollMouseButton(v); }, mbRight);
     TeeDefineObject(filer, "Title", FTitle.get());
     TeeDefineObject(filer, "SubTitle", FSubTitle.get());
     TeeDefineObject(filer, "Foot", FFoot.get());
@@ -237,6 +244,8 @@ void TCustomChart::DefineProperties(TTeeFiler& filer)
     TeeDefineObject(filer, "BottomWall", BottomWall());
     TeeDefineObject(filer, "LeftWall", LeftWall());
     TeeDefineObject(filer, "RightWall", RightWall());
+    // The back wall's pen under its other published name: read, never written.
+    filer.DefineObject("Frame", [this](TTeeFiler& f) { Frame()->DefineProperties(f); }, false);
 }
 
 // ---- layout ----
@@ -319,17 +328,19 @@ void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries)
 }
 
 // A side axis in front of the series: its grid lines on the back plane were drawn before the
-// series, so it draws without them.
+// series, so it draws without them, and without the bands painted with them.
 void TCustomChart::DrawWallAxisAfter(TChartAxis* axis)
 {
     if (!IsAxisVisible(axis))
         return;
     TAxisGridPen* grid = axis->Grid();
     const TNotifyEvent handler = std::exchange(grid->OnChange, {});
+    const auto bands = std::exchange(axis->OnDrawGrids, {});
     const bool oldVisible = grid->Visible();
     grid->SetVisible(false);
     axis->Draw(false);
     grid->SetVisible(oldVisible);
+    axis->OnDrawGrids = bands;
     grid->OnChange = handler;
 }
 

@@ -189,6 +189,10 @@ public:
     TOnGetLegendRect OnGetLegendRect;
     TOnGetLegendText OnGetLegendText;
 
+protected:
+    // A freed series that the legend lists is forgotten.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
     // The end of the zoom rectangle for a mouse at (X, Y), by the zoom's direction.
     TPoint ZoomEndPoint(int X, int Y) const;

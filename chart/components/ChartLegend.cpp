@@ -166,7 +166,7 @@ void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
     TeeDefineBool(filer, "ResizeChart", FResizeChart, true, [this](bool v) { SetResizeChart(v); }, false);
     TeeDefineBool(filer, "CurrentPage", FCurrentPage, true, [this](bool v) { SetCurrentPage(v); }, false);
     TeeDefineObject(filer, "DividingLines", FDividingLines.get());
-    TeeDefineInt(filer, "FirstValue", FFirstValue, 0, [this](int32_t v) { SetFirstValue(std::max(0, v)); }, 0);
+    TeeDefineInt(filer, "FirstValue", FFirstValue, 0, [this](int32_t v) { SetFirstValue(v); }, 0);
     TeeDefineBool(filer, "FontSeriesColor", FFontSeriesColor, false, [this](bool v) { SetFontSeriesColor(v); }, false);
     TeeDefineInt(filer, "HorizMargin", FHorizMargin, 0, [this](int32_t v) { SetHorizMargin(v); }, 0);
     TeeDefineBool(filer, "Inverted", FInverted, false, [this](bool v) { SetInverted(v); }, false);
@@ -175,6 +175,10 @@ void TCustomChartLegend::DefineProperties(TTeeFiler& filer)
                   [this](TLegendTextStyle v) { SetTextStyle(v); }, ltsLeftValue);
     TeeDefineInt(filer, "VertMargin", FVertMargin, 0, [this](int32_t v) { SetVertMargin(v); }, 0);
     TeeDefineInt(filer, "VertSpacing", FVertSpacing, 0, [this](int32_t v) { SetVertSpacing(v); }, 0);
+    // The symbol's width under its other published name: read, never written (the symbol
+    // writes it).
+    filer.DefineProperty(
+        "ColorWidth", [this](const QString& v) { FSymbol->SetWidth(TeeTextInt32(v, FSymbol->Width())); }, {}, false);
 }
 
 void TCustomChartLegend::SetAlignment(TLegendAlignment value)
@@ -202,7 +206,10 @@ void TCustomChartLegend::SetLegendStyle(TLegendStyle value)
 
 void TCustomChartLegend::SetSeries(TChartSeries* value)
 {
+    // The chart hears when the series is freed and makes the legend forget it.
     FSeries = value;
+    if (FSeries && FChart)
+        FSeries->FreeNotification(FChart);
     Repaint();
 }
 

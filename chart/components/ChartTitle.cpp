@@ -117,19 +117,20 @@ void TChartTitle::DefineProperties(TTeeFiler& filer)
     TeeDefineEnum(filer, "Alignment", FAlignment, taCenter, alignments, [this](TAlignment v) { SetAlignment(v); },
                   taCenter);
     TeeDefineBool(filer, "AdjustFrame", FAdjustFrame, true, [this](bool v) { SetAdjustFrame(v); }, false);
+    // The lines joined by line breaks, escaped as one text so that the value stays on one line.
     filer.DefineProperty(
         "Text",
         [this](const QString& v) {
             FText->Clear();
             if (!v.isEmpty())
-                for (const QString& line : v.split(QLatin1Char('\n')))
-                    FText->Add(TeeUnescapeText(line));
+                for (const QString& line : TeeUnescapeText(v).split(QLatin1Char('\n')))
+                    FText->Add(line);
         },
         [this] {
             QStringList lines;
             for (int i = 0; i < FText->Count(); ++i)
-                lines << TeeEscapeText(FText->Strings(i));
-            return lines.join(QLatin1Char('\n'));
+                lines << FText->Strings(i);
+            return TeeEscapeText(lines.join(QLatin1Char('\n')));
         },
         FText->Count() > 0);
 }

@@ -41,6 +41,9 @@ public:
     // leaves the plane to draw only its frame. Nothing for a transparent wall.
     TTeeBlend* TryDrawWall(int x, int bottom);
 
+protected:
+    QString PenName() const override { return QStringLiteral("Pen"); }
+
 private:
     bool FDark3D = true;
     int FSize = 0;
@@ -56,13 +59,15 @@ public:
 class TChartBackWall : public TChartWall
 {
 public:
-    using TChartWall::TChartWall;
+    explicit TChartBackWall(TCustomTeePanel* AOwner) : TChartWall(AOwner) { DefaultTransparent = true; }
 };
 
 class TChartRightWall : public TChartWall
 {
 public:
     using TChartWall::TChartWall;
+    // The right wall starts hidden.
+    bool IsVisibleStored() const override { return Visible(); }
 };
 
 class TChartWalls : public TPersistent

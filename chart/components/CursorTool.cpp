@@ -1,6 +1,7 @@
 #include "chart/components/CursorTool.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "chart/core/Canvas3D.h"
@@ -201,8 +202,12 @@ void TCursorTool::RedrawCursor()
     canvas->Brush()->SetStyle(bsClear);
     canvas->Pen()->SetMode(pmXor);
     const TRect r = GetAxisRect();
-    const bool horiz = FStyle != cssVertical;
-    const bool vert = FStyle != cssHorizontal;
+    // A line whose value lies beyond its axis (after a zoom or scroll) is left out: it would
+    // cross the labels or the legend, and it could not be grabbed there.
+    const bool horiz = FStyle != cssVertical && FIYValue >= std::min(r.Top, r.Bottom) &&
+                       FIYValue <= std::max(r.Top, r.Bottom);
+    const bool vert = FStyle != cssHorizontal && FIXValue >= std::min(r.Left, r.Right) &&
+                      FIXValue <= std::max(r.Left, r.Right);
     if (chart->View3D()) {
         if (horiz)
             canvas->HorizLine3D(r.Left, r.Right, FIYValue, 0);
@@ -232,6 +237,8 @@ void TCursorTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftSt
     TCustomAxisPanel* chart = ParentChart();
     if (!chart)
         return;
+    // The lines lie on the front plane: on a turned chart the mouse is taken there first.
+    chart->Canvas3D()->Calculate2DPosition(x, y, 0);
     switch (event) {
     case cmeDown:
         if (!FFollowMouse) {

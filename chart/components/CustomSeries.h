@@ -103,6 +103,8 @@ public:
     void SetGradient(TTeeGradient* value) { FGradient->Assign(value); }
     // Each property the kind stores, when it differs from what a new series of the kind has.
     void DefineProperties(TTeeFiler& filer) override;
+    // The value lists, whose order each kind sets: compared with a new series of the kind.
+    void DefineStartProperties(TTeeFiler& filer) override;
 
 protected:
     // The properties a kind stores (a kind stores only those it publishes).

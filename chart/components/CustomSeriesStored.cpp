@@ -81,7 +81,12 @@ void TCustomSeries::DefineProperties(TTeeFiler& filer)
     if (has(spTransparency))
         TeeDefineInt(filer, "Transparency", FTransparency, 0,
                      [this](int32_t v) { SetTransparency(std::clamp(v, 0, 100)); });
-    if (has(spValueLists)) {
+}
+
+void TCustomSeries::DefineStartProperties(TTeeFiler& filer)
+{
+    TCustomLineSeries::DefineStartProperties(filer);
+    if (StoredProperties() & spValueLists) {
         TeeDefineObject(filer, "XValues", XValues());
         TeeDefineObject(filer, "YValues", YValues());
     }
@@ -95,14 +100,14 @@ unsigned TLineSeries::StoredProperties() const
 
 unsigned TPointSeries::StoredProperties() const
 {
-    return spClickableLine | spPointer | spDrawLine;
+    return spClickableLine | spPointer | spDrawLine | spValueLists;
 }
 
 unsigned TAreaSeries::StoredProperties() const
 {
     return spAreaBrush | spAreaChartBrush | spAreaColor | spAreaLinesPen | spGradient | spTransparency | spDrawArea |
            spStairs | spInvertedStairs | spLinePen | spPointer | spDark3D | spClickableLine | spColorEachLine |
-           spDrawLine;
+           spDrawLine | spValueLists;
 }
 
 TMultiArea TAreaSeries::MultiArea() const

@@ -148,11 +148,15 @@ TRect TDrawLineTool::HandleRect(TPoint centre) const
     return TRect(centre.X - kHandleSize, centre.Y - kHandleSize, centre.X + kHandleSize, centre.Y + kHandleSize);
 }
 
+TPoint TDrawLineTool::PlanePoint(int x, int y) const
+{
+    ParentChart()->Canvas3D()->Calculate2DPosition(x, y, 0);
+    return TPoint(x, y);
+}
+
 bool TDrawLineTool::HitLine(const TDrawLine* line, THit part, int x, int y) const
 {
-    // The mouse is on the front plane; the lines are at depth 0.
-    ParentChart()->Canvas3D()->Calculate2DPosition(x, y, 0);
-    const TPoint p(x, y);
+    const TPoint p = PlanePoint(x, y);
     const TPoint a = AxisPoint(line->StartPos());
     const TPoint b = AxisPoint(line->EndPos());
     switch (part) {
@@ -304,7 +308,7 @@ void TDrawLineTool::MouseDown(int x, int y)
             FFromPoint = AxisPoint(line->StartPos());
             FToPoint = AxisPoint(line->EndPos());
             FDragMode = 3;
-            FLastPoint = TPoint(x, y);
+            FLastPoint = PlanePoint(x, y);
             if (wasSelected) {
                 if (HitLine(line, hitStart, x, y))
                     FDragMode = 1;
@@ -317,7 +321,9 @@ void TDrawLineTool::MouseDown(int x, int y)
         if (!FEnableDraw)
             return;
         FDrawing = true;
-        FFromPoint = FToPoint = TPoint(x, y);
+        // The band and the new line lie on the front plane, under the mouse even when the
+        // chart is turned.
+        FFromPoint = FToPoint = PlanePoint(x, y);
         RedrawLine(nullptr);
     }
     chart->SetMouseCancelled(true);
@@ -328,16 +334,17 @@ void TDrawLineTool::MouseMove(int x, int y)
     TCustomAxisPanel* chart = ParentChart();
     if (FDrawing || FDragMode != 0) {
         RedrawLine(FSelected);
+        const TPoint p = PlanePoint(x, y);
         if (FDrawing || FDragMode == 2) {
-            FToPoint = TPoint(x, y);
+            FToPoint = p;
         } else if (FDragMode == 1) {
-            FFromPoint = TPoint(x, y);
+            FFromPoint = p;
         } else {
-            const int dx = x - FLastPoint.X;
-            const int dy = y - FLastPoint.Y;
+            const int dx = p.X - FLastPoint.X;
+            const int dy = p.Y - FLastPoint.Y;
             FFromPoint = TPoint(FFromPoint.X + dx, FFromPoint.Y + dy);
             FToPoint = TPoint(FToPoint.X + dx, FToPoint.Y + dy);
-            FLastPoint = TPoint(x, y);
+            FLastPoint = p;
         }
         RedrawLine(FSelected);
         chart->SetMouseCancelled(true);

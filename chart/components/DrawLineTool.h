@@ -129,6 +129,9 @@ private:
     enum THit { hitBody, hitStart, hitEnd };
     // Mouse pixels, taken to the front plane first.
     bool HitLine(const TDrawLine* line, THit part, int x, int y) const;
+    // The mouse pixel on the front plane, where the lines lie: the pixel itself unless the
+    // chart is turned.
+    TPoint PlanePoint(int x, int y) const;
     TRect HandleRect(TPoint centre) const;
     void DrawHandles(const TDrawLine* line);
     // The exclusive-or rubber band from LineFromPixel to LineToPixel.

@@ -36,6 +36,9 @@ public:
     QString GetEditorClass() const override { return QStringLiteral("TMarksTipToolEdit"); }
     static QString Description();
     void DefineProperties(TTeeFiler& filer) override;
+    // Stored against the published defaults: the mouse delay is the application's, so a new
+    // tool would hold the same delay and it would never be written.
+    bool StoresAgainstNewObject() const override { return false; }
 
 private:
     // The point under the mouse; false when there is none.

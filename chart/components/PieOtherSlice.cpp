@@ -7,6 +7,18 @@
 #include "chart/core/Teeconst.h"
 #include "platform/TeeFiler.h"
 
+namespace {
+
+// How the other slice's legend starts: hidden, listing the owner's values even when the chart
+// holds several series.
+void StartOtherLegend(TChartLegend& legend)
+{
+    legend.SetVisible(false);
+    legend.SetLegendStyle(lsValues);
+}
+
+} // namespace
+
 TPieOtherSlice::TPieOtherSlice(TPieSeries* owner) : FOwner(owner) {}
 
 TPieOtherSlice::~TPieOtherSlice() = default;
@@ -16,9 +28,7 @@ TChartLegend* TPieOtherSlice::Legend()
     if (!FLegend) {
         FLegend = std::make_unique<TChartLegend>(nullptr);
         FLegend->SetParent(FOwner->ParentChart());
-        FLegend->SetVisible(false);
-        // It lists the owner's values even when the chart holds several series.
-        FLegend->SetLegendStyle(lsValues);
+        StartOtherLegend(*FLegend);
         FLegend->SetSeries(FOwner);
     }
     return FLegend.get();
@@ -87,7 +97,22 @@ void TPieOtherSlice::DefineProperties(TTeeFiler& filer)
     static const QStringList styles = {"poNone", "poBelowPercent", "poBelowValue"};
     // A bad text reads as the published default, whatever the value held.
     TeeDefineColor(filer, "Color", FColor, clDefault, [this](TColor v) { SetColor(v); }, clDefault);
-    filer.DefineObject("Legend", [this](TTeeFiler& f) { Legend()->DefineProperties(f); }, FLegend != nullptr);
+    // The legend is written against how an other-slice legend starts, not a chart's legend.
+    filer.DefineObject(
+        "Legend",
+        [this](TTeeFiler& f) {
+            if (dynamic_cast<TTeePropertyReader*>(&f)) {
+                Legend()->DefineProperties(f);
+                return;
+            }
+            TChartLegend start(nullptr);
+            StartOtherLegend(start);
+            const TTeeStartValuesFiler::TStartTexts texts =
+                TTeeStartValuesFiler::Record([&start](TTeeFiler& g) { start.DefineProperties(g); });
+            TTeeStartValuesFiler changed(f, &texts);
+            Legend()->DefineProperties(changed);
+        },
+        FLegend != nullptr);
     TeeDefineEnum(filer, "Style", FStyle, poNone, styles, [this](TPieOtherStyle v) { SetStyle(v); }, poNone);
     TeeDefineText(filer, "Text", FText, QString(), [this](const QString& v) { SetText(v); });
     TeeDefineFloat(filer, "Value", FValue, 0, [this](double v) { SetValue(v); }, 0);

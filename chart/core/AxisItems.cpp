@@ -27,9 +27,9 @@ void TAxisItem::SetText(const QString& value)
 void TAxisItem::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShape::DefineProperties(filer);
-    TeeDefineText(filer, "Text", FText, QString(), [this](const QString& v) { FText = v; });
+    TeeDefineText(filer, "Text", FText, QString(), [this](const QString& v) { SetText(v); });
     filer.DefineProperty(
-        QStringLiteral("Value"), [this](const QString& v) { FValue = v.toDouble(); },
+        QStringLiteral("Value"), [this](const QString& v) { SetValue(TeeTextFloat(v, FValue)); },
         [this] { return QString::number(FValue, 'g', 17); }, FValue != 0);
 }
 

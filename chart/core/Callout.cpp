@@ -25,6 +25,7 @@ TCallout::TCallout(TChartSeries* series) : TSeriesPointer(series)
     Change3D(false);
     FDefaultDraw3D = false;
     Brush()->SetColor(clBlack);
+    Brush()->DefaultColor = clBlack;
 }
 
 TCallout::~TCallout() = default;
@@ -91,9 +92,9 @@ void TCallout::DefineProperties(TTeeFiler& filer)
 {
     TSeriesPointer::DefineProperties(filer);
     TeeDefineObject(filer, "Arrow", FArrow.get());
-    TeeDefineEnum(filer, "ArrowHead", FArrowHead, ahNone, ArrowHeadNames(), [this](TArrowHeadStyle v) { FArrowHead = v; });
-    TeeDefineInt(filer, "ArrowHeadSize", FArrowHeadSize, 8, [this](int32_t v) { FArrowHeadSize = v; });
-    TeeDefineInt(filer, "Distance", FDistance, 0, [this](int32_t v) { FDistance = v; });
+    TeeDefineEnum(filer, "ArrowHead", FArrowHead, ahNone, ArrowHeadNames(), [this](TArrowHeadStyle v) { SetArrowHead(v); });
+    TeeDefineInt(filer, "ArrowHeadSize", FArrowHeadSize, 8, [this](int32_t v) { SetArrowHeadSize(v); });
+    TeeDefineInt(filer, "Distance", FDistance, 0, [this](int32_t v) { SetDistance(v); });
 }
 
 TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series)
@@ -121,5 +122,5 @@ void TMarksCallout::Assign(TPersistent* Source)
 void TMarksCallout::DefineProperties(TTeeFiler& filer)
 {
     TCallout::DefineProperties(filer);
-    TeeDefineInt(filer, "Length", FLength, 8, [this](int32_t v) { FLength = v; });
+    TeeDefineInt(filer, "Length", FLength, 8, [this](int32_t v) { SetLength(v); });
 }

@@ -30,6 +30,7 @@ double NextNiceStep(double x)
         return x;
     if (!(x > 0) && !std::isnan(x))
         return MinAxisIncrement;
+    const double given = x;
     int up = 0;
     int down = 0;
     while (x >= 10) {
@@ -45,7 +46,9 @@ double NextNiceStep(double x)
         result = 0.1 * result;
     for (int i = 0; i < up; ++i)
         result = 10 * result;
-    return result;
+    // Among the denormal doubles the nice step may round back to the given one (or to 0):
+    // doubling keeps every walk of steps climbing.
+    return result > given ? result : 2 * given;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "chart/core/TeeUnits.h"
 #include <QString>
 #include <QVector>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -132,7 +133,12 @@ public:
     void SetLabelStyle(TAxisLabelStyle value) { SetProp(FLabelStyle, value); }
     // AxisException for a date-time axis or for a negative bound; also chooses the mapping.
     void SetLogarithmic(bool value);
-    void SetLogarithmicBase(double value) { SetProp(FLogarithmicBase, value); }
+    // A base that is not a number is refused.
+    void SetLogarithmicBase(double value)
+    {
+        if (!std::isnan(value))
+            SetProp(FLogarithmicBase, value);
+    }
     // AxisException when the bound would cross the other one (not while the panel loads);
     // the automatic flags are left alone.
     void SetMaximum(double value);
@@ -283,12 +289,19 @@ public:
     bool IsZPositionStored() const;
     // Visible is stored against this (false for the depth axis).
     bool DefaultVisible() const { return FDefaultVisible; }
+    // The side a standard axis starts on; its OtherSide is stored when it differs.
+    void InitOtherSide(bool value)
+    {
+        FDefaultOtherSide = value;
+        SetOtherSide(value);
+    }
 
 protected:
     // A changed setting repaints the panel (SetProp calls this after storing).
     void PropertyChanged() override { FParentChart->AxisHostInvalidate(); }
 
     bool FDefaultVisible = true;
+    bool FDefaultOtherSide = false;
 
 private:
     using TCalcPos = int32_t (TChartAxis::*)(double) const;

@@ -159,8 +159,12 @@ void TChartAxis::DrawLinearValueLabels(double increment, TDateTimeStep step)
         v = std::trunc(WorkMaximum / increment) * increment;
     else
         v = WorkMaximum;
-    while (v > WorkMaximum)
+    while (v > WorkMaximum) {
+        const double before = v;
         IncDecDateTime(false, v, increment, step);
+        if (v == before)
+            break; // the increment is below the precision of v
+    }
 
     if (RangeIsZero || std::fabs(WorkMaximum - WorkMinimum) < 1e-10 || FloatToStr(v) == FloatToStr(v - increment)) {
         DrawValueLabel(v);

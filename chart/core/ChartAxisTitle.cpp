@@ -41,7 +41,7 @@ void TChartAxisTitle::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShape::DefineProperties(filer);
     filer.DefineProperty(
-        QStringLiteral("Angle"), [this](const QString& v) { FAngle = static_cast<int32_t>(TeeTextInt(v, FAngle)); },
+        QStringLiteral("Angle"), [this](const QString& v) { SetAngle(TeeTextInt32(v, FAngle)); },
         [this] { return TeeIntText(FAngle); }, IsAngleStored());
-    TeeDefineText(filer, "Caption", FCaption, QString(), [this](const QString& v) { FCaption = v; });
+    TeeDefineText(filer, "Caption", FCaption, QString(), [this](const QString& v) { SetCaption(v); });
 }

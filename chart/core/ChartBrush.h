@@ -23,7 +23,9 @@ public:
     // empty one when the source has none); then colour, style and pattern bitmap.
     void Assign(TPersistent* source) override;
 
-    bool IsColorStored() const override { return Color() != clDefault; }
+    bool IsColorStored() const override { return Color() != DefaultColor; }
+    // The colour the owner starts the brush with; the colour is stored when it differs.
+    TColor DefaultColor = clDefault;
 
 private:
     std::unique_ptr<TPicture> FImage;

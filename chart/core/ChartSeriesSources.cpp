@@ -18,6 +18,29 @@
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
 
+namespace {
+
+// Whether series is source itself or one of the series that feed source, however far back.
+bool FeedsFrom(const TChartSeries* source, const TChartSeries* series)
+{
+    QList<const TChartSeries*> pending{source};
+    QList<const TChartSeries*> visited;
+    while (!pending.isEmpty()) {
+        const TChartSeries* current = pending.takeLast();
+        if (visited.contains(current))
+            continue;
+        if (current == series)
+            return true;
+        visited.append(current);
+        for (TComponent* c : current->DataSources())
+            if (auto* s = dynamic_cast<const TChartSeries*>(c))
+                pending.append(s);
+    }
+    return false;
+}
+
+} // namespace
+
 // Teardown: the function, the links to sources and to linked series, the points, the chart.
 
 void TChartSeries::Teardown()
@@ -236,7 +259,13 @@ void TChartSeries::Loaded()
     if (FHasDataSourceNames) {
         FDataSources.clear();
         for (const QString& name : FDataSourceNames) {
-            if (TComponent* c = Owner() ? Owner()->FindComponent(name) : nullptr)
+            TComponent* c = Owner() ? Owner()->FindComponent(name) : nullptr;
+            // A stored list may name this series, or a series fed by it: such a link would
+            // feed the series from itself without end, and is dropped as SetDataSource
+            // refuses it.
+            if (auto* series = dynamic_cast<TChartSeries*>(c); series && FeedsFrom(series, this))
+                continue;
+            if (c && !FDataSources.contains(c))
                 InternalAddDataSource(c);
         }
         FDataSourceNames.clear();

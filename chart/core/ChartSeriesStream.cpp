@@ -12,6 +12,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 #include "chart/core/ChartAxis.h"
@@ -42,9 +43,19 @@ void WritePoint(QDataStream& out, const TPoint& p)
     out << p.X << p.Y;
 }
 
+// A stored mark coordinate or size, kept within what the drawing accepts, so that the sums
+// of positions and sizes made while marks are drawn, hit and kept apart cannot overflow.
+int32_t ReadBounded(QDataStream& in)
+{
+    int32_t v = 0;
+    in >> v;
+    return std::clamp(v, -TeeMaxPixelPos, TeeMaxPixelPos);
+}
+
 void ReadPoint(QDataStream& in, TPoint& p)
 {
-    in >> p.X >> p.Y;
+    p.X = ReadBounded(in);
+    p.Y = ReadBounded(in);
 }
 
 const QStringList& HorizAxisNames()
@@ -144,9 +155,10 @@ void TChartSeries::LoadData(const QByteArray& data)
                 ReadPoint(in, mark.ArrowStart);
                 in >> fixed;
                 ReadPoint(in, mark.ArrowEnd);
-                in >> placed >> mark.BoxHeight;
+                in >> placed;
+                mark.BoxHeight = ReadBounded(in);
                 ReadPoint(in, mark.BoxLeftTop);
-                in >> mark.BoxWidth;
+                mark.BoxWidth = ReadBounded(in);
                 mark.ArrowStartFixed = fixed != 0;
                 mark.UserPlaced = placed != 0;
                 hasMark = true;

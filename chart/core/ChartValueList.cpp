@@ -264,10 +264,10 @@ void TChartValueList::Assign(TPersistent* source)
 void TChartValueList::DefineProperties(TTeeFiler& filer)
 {
     // A bad text reads as false here, whatever the value held.
-    TeeDefineBool(filer, "DateTime", FDateTime, FDefaultDateTime, [this](bool v) { FDateTime = v; }, false);
-    TeeDefineText(filer, "Name", FName, QString(), [this](const QString& v) { FName = v; });
-    TeeDefineEnum(filer, "Order", FOrder, loNone, orderNames, [this](TChartListOrder v) { FOrder = v; });
-    TeeDefineText(filer, "ValueSource", FValueSource, QString(), [this](const QString& v) { FValueSource = v; });
+    TeeDefineBool(filer, "DateTime", FDateTime, FDefaultDateTime, [this](bool v) { SetDateTime(v); }, false);
+    TeeDefineText(filer, "Name", FName, QString(), [this](const QString& v) { SetName(v); });
+    TeeDefineEnum(filer, "Order", FOrder, loNone, orderNames, [this](TChartListOrder v) { SetOrder(v); });
+    TeeDefineText(filer, "ValueSource", FValueSource, QString(), [this](const QString& v) { SetValueSource(v); });
     // Values are never scaled: a stored multiplier other than 1 is reported to the user and
     // ignored.
     filer.DefineProperty(

@@ -25,19 +25,19 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* AOwner)
     FBottomAxis->SetHorizontal(true);
     FTopAxis = new TChartAxis(this);
     FTopAxis->SetHorizontal(true);
-    FTopAxis->SetOtherSide(true);
+    FTopAxis->InitOtherSide(true);
     FTopAxis->SetZPosition(100);
     FTopAxis->Grid()->SetDefaultZ(100);
     FLeftAxis = new TChartAxis(this);
     FLeftAxis->Title()->SetDefaultAngle(90);
     FRightAxis = new TChartAxis(this);
-    FRightAxis->SetOtherSide(true);
+    FRightAxis->InitOtherSide(true);
     FRightAxis->Title()->SetDefaultAngle(270);
     FRightAxis->SetZPosition(100);
     FRightAxis->Grid()->SetDefaultZ(100);
     FDepthAxis = new TChartDepthAxis(this);
     FDepthAxis->SetDepthAxis(true);
-    FDepthAxis->SetOtherSide(true);
+    FDepthAxis->InitOtherSide(true);
     SetRepaintEnabled(true);
 }
 

@@ -48,7 +48,7 @@ public:
     TChartSeries* Series(int index) const { return FSeriesList.Get(index); }
     TChartSeries* GetSeries(int index) const { return Series(index); }
     TChartSeriesList* SeriesList() { return &FSeriesList; }
-    int CountActiveSeries() const;
+    int CountActiveSeries() const override;
     // The series joins this chart through its SetParentChart; returns it.
     TChartSeries* AddSeries(TChartSeries* series);
     // A new series of the registered class, owned by this chart's owner.

@@ -351,18 +351,19 @@ void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
 {
     TCustomTeePanelExtended::DefineProperties(filer);
     // A bad text reads as false here, whatever the value held.
-    auto boolean = [&filer](const char* name, bool& field, bool start) {
-        TeeDefineBool(filer, name, field, start, [&field](bool v) { field = v; }, false);
+    using BoolSetter = void (TCustomAxisPanel::*)(bool);
+    auto boolean = [this, &filer](const char* name, bool value, BoolSetter set) {
+        TeeDefineBool(filer, name, value, true, [this, set](bool v) { (this->*set)(v); }, false);
     };
-    boolean("AxisBehind", FAxisBehind, true);
-    boolean("AxisVisible", FAxisVisible, true);
-    boolean("ClipPoints", FClipPoints, true);
-    boolean("ScaleLastPage", FScaleLastPage, true);
-    boolean("View3DWalls", FView3DWalls, true);
-    // A bad number reads as the published default.
-    TeeDefineInt(filer, "MaxPointsPerPage", FMaxPointsPerPage, 0,
-                 [this](int32_t v) { FMaxPointsPerPage = std::max(0, v); }, 0);
-    TeeDefineInt(filer, "Page", FPage, 1, [this](int32_t v) { FPage = std::max(1, v); }, 1);
+    boolean("AxisBehind", FAxisBehind, &TCustomAxisPanel::SetAxisBehind);
+    boolean("AxisVisible", FAxisVisible, &TCustomAxisPanel::SetAxisVisible);
+    boolean("ClipPoints", FClipPoints, &TCustomAxisPanel::SetClipPoints);
+    boolean("ScaleLastPage", FScaleLastPage, &TCustomAxisPanel::SetScaleLastPage);
+    boolean("View3DWalls", FView3DWalls, &TCustomAxisPanel::SetView3DWalls);
+    // A bad number reads as the published default; the page is kept within the
+    // pages there are, so it comes after the page size.
+    TeeDefineInt(filer, "MaxPointsPerPage", FMaxPointsPerPage, 0, [this](int32_t v) { SetMaxPointsPerPage(v); }, 0);
+    TeeDefineInt(filer, "Page", FPage, 1, [this](int32_t v) { SetPage(v); }, 1);
     TeeDefineObject(filer, "BottomAxis", FBottomAxis);
     TeeDefineObject(filer, "TopAxis", FTopAxis);
     TeeDefineObject(filer, "LeftAxis", FLeftAxis);

@@ -93,10 +93,10 @@ TCustomChartSeries::TSeriesHolder TCustomChartSeries::NewOfSameKind() const
 
 void TCustomChartSeries::DefineProperties(TTeeFiler& filer)
 {
-    TeeDefineText(filer, "Identifier", FIdentifier, QString(), [this](const QString& v) { FIdentifier = v; });
+    TeeDefineText(filer, "Identifier", FIdentifier, QString(), [this](const QString& v) { SetIdentifier(v); });
     // Bits beyond the six flags are dropped on reading.
     filer.DefineProperty(
-        "Style", [this](const QString& v) { FStyle = static_cast<uint8_t>(TeeTextInt(v) & 63); },
+        "Style", [this](const QString& v) { SetStyle(static_cast<uint8_t>(TeeTextInt(v) & 63)); },
         [this] { return TeeIntText(FStyle & 63); }, FStyle != 0);
     // A kind may start with other values than the published defaults (bars show their marks):
     // writing compares with a new series of the same kind, so that reading the text into such

@@ -9,6 +9,11 @@
 void TCustomTeePanel::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList units = {"muPercent", "muPixels"};
+    static const QStringList bevels = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+    // The panel's own look, against what every panel starts with.
+    TeeDefineEnum(filer, "BevelOuter", BevelOuter(), bvRaised, bevels, [this](TBevelCut v) { SetBevelOuter(v); });
+    TeeDefineInt(filer, "BevelWidth", BevelWidth(), 1, [this](int32_t v) { SetBevelWidth(v); });
+    TeeDefineColor(filer, "Color", Color(), clBtnFace, [this](TColor v) { SetColor(v); });
     TeeDefineObject(filer, "Border", FBorder.get());
     filer.DefineProperty(
         "BorderRound", [this](const QString& v) { SetBorderRound(static_cast<int>(TeeTextInt(v))); },
@@ -31,7 +36,7 @@ void TCustomTeePanel::DefineProperties(TTeeFiler& filer)
     // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineEnum(filer, "MarginUnits", FMarginUnits, muPercent, units, [this](TTeeUnits v) { SetMarginUnits(v); },
                   muPercent);
-    TeeDefineBool(filer, "PrintProportional", FPrintProportional, true, [this](bool v) { FPrintProportional = v; },
+    TeeDefineBool(filer, "PrintProportional", FPrintProportional, true, [this](bool v) { SetPrintProportional(v); },
                   false);
     TeeDefineObject(filer, "Shadow", FShadow.get());
     TeeDefineBool(filer, "View3D", FView3D, true, [this](bool v) { SetView3D(v); }, false);
@@ -44,7 +49,7 @@ void TCustomTeePanelExtended::DefineProperties(TTeeFiler& filer)
     static const QStringList panning = {"pmNone", "pmHorizontal", "pmVertical", "pmBoth"};
     static const QStringList modes = {"pbmStretch", "pbmTile", "pbmCenter"};
     // A bad text reads as false or as the published default, whatever the value held.
-    TeeDefineEnum(filer, "AllowPanning", FAllowPanning, pmBoth, panning, [this](TPanningMode v) { FAllowPanning = v; },
+    TeeDefineEnum(filer, "AllowPanning", FAllowPanning, pmBoth, panning, [this](TPanningMode v) { SetAllowPanning(v); },
                   pmBoth);
     TeeDefineBool(filer, "BackImageInside", FBackImageInside, false, [this](bool v) { SetBackImageInside(v); }, false);
     TeeDefineEnum(filer, "BackImageMode", FBackImageMode, pbmStretch, modes,

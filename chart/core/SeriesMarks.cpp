@@ -330,12 +330,19 @@ void TSeriesMarks::ReadItems(const QByteArray& data)
 void TSeriesMarks::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShape::DefineProperties(filer);
-    TeeDefineInt(filer, "Angle", FAngle, 0, [this](int32_t v) { FAngle = v; });
+    TeeDefineInt(filer, "Angle", FAngle, 0, [this](int32_t v) { SetAngle(v); });
     TeeDefineObject(filer, "Callout", FCallout.get());
-    TeeDefineBool(filer, "Clip", FClip, false, [this](bool v) { FClip = v; });
-    TeeDefineInt(filer, "DrawEvery", FDrawEvery, 1, [this](int32_t v) { FDrawEvery = v; });
-    TeeDefineBool(filer, "MultiLine", FMultiLine, false, [this](bool v) { FMultiLine = v; });
-    TeeDefineEnum(filer, "Style", FStyle, smsLabel, SeriesMarksStyleNames(), [this](TSeriesMarksStyle v) { FStyle = v; });
+    TeeDefineBool(filer, "Clip", FClip, false, [this](bool v) { SetClip(v); });
+    TeeDefineInt(filer, "DrawEvery", FDrawEvery, 1, [this](int32_t v) { SetDrawEvery(v); });
+    TeeDefineBool(filer, "MultiLine", FMultiLine, false, [this](bool v) { SetMultiLine(v); });
+    TeeDefineEnum(filer, "Style", FStyle, smsLabel, SeriesMarksStyleNames(), [this](TSeriesMarksStyle v) { SetStyle(v); });
+    // The callout's pen and length and the colour under their other published names: read,
+    // never written (the callout and the shape write them).
+    filer.DefineObject("Arrow", [this](TTeeFiler& f) { FCallout->Arrow()->DefineProperties(f); }, false);
+    filer.DefineProperty(
+        "ArrowLength", [this](const QString& v) { SetArrowLength(TeeTextInt32(v, FCallout->Length())); }, {}, false);
+    filer.DefineProperty(
+        "BackColor", [this](const QString& v) { SetBackColor(TeeTextColor(v, Color())); }, {}, false);
     filer.DefineProperty(
         "Items", [this](const QString& v) { ReadItems(QByteArray::fromHex(v.toLatin1())); },
         [this] { return QString::fromLatin1(WriteItems().toHex()); }, FItems.Count() > 0);

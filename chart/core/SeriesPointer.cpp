@@ -273,12 +273,12 @@ void TSeriesPointer::Assign(TPersistent* Source)
 void TSeriesPointer::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomShapeBrushPen::DefineProperties(filer);
-    // A bad text reads as false, whatever the flag held.
-    TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { FDark3D = v; }, false);
-    TeeDefineBool(filer, "Draw3D", FDraw3D, FDefaultDraw3D, [this](bool v) { FDraw3D = v; }, false);
+    // A bad text reads as false for the flags, whatever the value held.
+    TeeDefineBool(filer, "Dark3D", FDark3D, true, [this](bool v) { SetDark3D(v); }, false);
+    TeeDefineBool(filer, "Draw3D", FDraw3D, FDefaultDraw3D, [this](bool v) { SetDraw3D(v); }, false);
     TeeDefineObject(filer, "Gradient", FGradient.get());
-    TeeDefineInt(filer, "HorizSize", FHorizSize, 4, [this](int32_t v) { FHorizSize = std::max(1, v); });
-    TeeDefineBool(filer, "InflateMargins", FInflateMargins, true, [this](bool v) { FInflateMargins = v; }, false);
-    TeeDefineEnum(filer, "Style", FStyle, psRectangle, StyleNames(), [this](TSeriesPointerStyle v) { FStyle = v; });
-    TeeDefineInt(filer, "VertSize", FVertSize, 4, [this](int32_t v) { FVertSize = std::max(1, v); });
+    TeeDefineInt(filer, "HorizSize", FHorizSize, 4, [this](int32_t v) { SetHorizSize(v); });
+    TeeDefineBool(filer, "InflateMargins", FInflateMargins, true, [this](bool v) { SetInflateMargins(v); }, false);
+    TeeDefineEnum(filer, "Style", FStyle, psRectangle, StyleNames(), [this](TSeriesPointerStyle v) { SetStyle(v); });
+    TeeDefineInt(filer, "VertSize", FVertSize, 4, [this](int32_t v) { SetVertSize(v); });
 }

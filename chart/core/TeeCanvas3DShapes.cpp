@@ -260,9 +260,9 @@ void TTeeCanvas3D::Cube(int32_t left, int32_t right, int32_t top, int32_t bottom
         const TPoint lt0 = FourPoints[0], rt0 = FourPoints[1], rt1 = FourPoints[2];
         const int64_t sign = (static_cast<int64_t>(lt0.X) - rt0.X) * (static_cast<int64_t>(rt1.Y) - rt0.Y)
                              - (static_cast<int64_t>(rt1.X) - rt0.X) * (static_cast<int64_t>(lt0.Y) - rt0.Y);
+        // Only the sides follow darkSides: the top and bottom are always a little darker.
         if (sign > 0) {
-            if (darkSides)
-                InternalDark(base, DarkColorQuantity);
+            InternalDark(base, DarkColorQuantity);
             PolygonFour();
         }
     }
@@ -270,8 +270,7 @@ void TTeeCanvas3D::Cube(int32_t left, int32_t right, int32_t top, int32_t bottom
     FourPoints = {Calc3DPoint(left, bottom, z0), Calc3DPoint(left, bottom, z1), Calc3DPoint(right, bottom, z1),
                   Calc3DPoint(right, bottom, z0)};
     if (FaceSign(FourPoints) < 0) {
-        if (darkSides)
-            InternalDark(base, DarkColorQuantity);
+        InternalDark(base, DarkColorQuantity);
         PolygonFour();
     }
 }

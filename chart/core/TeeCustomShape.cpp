@@ -173,6 +173,11 @@ void TTeeCustomShape::DefineProperties(TTeeFiler& filer)
     TeeDefineEnum(filer, "ShapeStyle", FShapeStyle, fosRectangle, styles,
                   [this](TChartObjectShapeStyle v) { SetShapeStyle(v); }, fosRectangle);
     TeeDefineBool(filer, "Transparent", FTransparent, DefaultTransparent, [this](bool v) { SetTransparent(v); }, false);
+    // Only a percentage is a transparency; anything else read is damage and leaves it.
+    TeeDefineInt(filer, "Transparency", FTransparency, 0, [this](int32_t v) {
+        if (v >= 0 && v <= 100)
+            SetTransparency(v);
+    });
     // The shadow is also read under the shape's own names, never written there; a colour may be
     // given by name.
     filer.DefineProperty(

@@ -84,21 +84,21 @@ void TTeeZoom::DefineProperties(TTeeFiler& filer)
     static const QStringList directions = {"tzdHorizontal", "tzdVertical", "tzdBoth"};
     static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     // A bad text reads as false or as the published default, whatever the value held.
-    TeeDefineBool(filer, "Allow", FAllow, true, [this](bool v) { FAllow = v; }, false);
-    TeeDefineBool(filer, "Animated", FAnimated, false, [this](bool v) { FAnimated = v; }, false);
+    TeeDefineBool(filer, "Allow", FAllow, true, [this](bool v) { SetAllow(v); }, false);
+    TeeDefineBool(filer, "Animated", FAnimated, false, [this](bool v) { SetAnimated(v); }, false);
     filer.DefineProperty(
-        "AnimatedSteps", [this](const QString& v) { FAnimatedSteps = static_cast<int>(TeeTextInt(v, 8)); },
+        "AnimatedSteps", [this](const QString& v) { SetAnimatedSteps(TeeTextInt32(v, 8)); },
         [this] { return TeeIntText(FAnimatedSteps); }, FAnimatedSteps != 8);
     filer.DefineObject("Brush", [this](TTeeFiler& f) { Brush()->DefineProperties(f); }, FBrush != nullptr);
-    TeeDefineEnum(filer, "Direction", FDirection, tzdBoth, directions, [this](TTeeZoomDirection v) { FDirection = v; },
+    TeeDefineEnum(filer, "Direction", FDirection, tzdBoth, directions, [this](TTeeZoomDirection v) { SetDirection(v); },
                   tzdBoth);
     filer.DefineProperty(
-        "KeyShift", [this](const QString& v) { FKeyShift = static_cast<TShiftState>(TeeTextInt(v)); },
+        "KeyShift", [this](const QString& v) { SetKeyShift(static_cast<TShiftState>(TeeTextInt(v))); },
         [this] { return TeeIntText(FKeyShift); }, FKeyShift != 0);
     filer.DefineProperty(
-        "MinimumPixels", [this](const QString& v) { FMinimumPixels = static_cast<int>(TeeTextInt(v, 16)); },
+        "MinimumPixels", [this](const QString& v) { SetMinimumPixels(TeeTextInt32(v, 16)); },
         [this] { return TeeIntText(FMinimumPixels); }, FMinimumPixels != 16);
-    TeeDefineEnum(filer, "MouseButton", FMouseButton, mbLeft, buttons, [this](TMouseButton v) { FMouseButton = v; },
+    TeeDefineEnum(filer, "MouseButton", FMouseButton, mbLeft, buttons, [this](TMouseButton v) { SetMouseButton(v); },
                   mbLeft);
     filer.DefineObject("Pen", [this](TTeeFiler& f) { Pen()->DefineProperties(f); }, FPen != nullptr);
 }

@@ -121,7 +121,7 @@ public:
     // From the current position to (x, y), leaving out (x, y).
     void LineTo(int32_t x, int32_t y);
     void Polyline(const TPoint* points, int count);
-    // Odd-even fill, then the outline.
+    // Odd-even fill, then the closed outline through every vertex.
     void Polygon(const TPoint* points, int count);
     // Right and bottom edges outside; without a pen the fill is one pixel smaller.
     void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
@@ -178,6 +178,9 @@ private:
     TPixelBounds DeviceBounds() const;
     // A long wide polyline as separate segments, where that leaves the pixels as they are.
     bool WidePolylineInPieces(const TPoint* points, int count);
+    // The outline pixels of the ellipse in the pixels x0..x1, y0..y1 into FScratch, and each
+    // row's outermost pixels into FRowSpans.
+    void TraceEllipse(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
     // Pixels of a line's walk into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
     void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);
@@ -203,6 +206,8 @@ private:
     QPolygon FScratch; // reused by line drawing: no allocation per call
     QImage FMask;      // reused by long polylines
     std::vector<QLine> FLineScratch; // reused by wide polylines drawn as segments
+    std::vector<int32_t> FRowSpans;  // reused by ellipse outlines
+    std::vector<TPoint> FClosedScratch; // reused by polygon outlines
     struct TMeasure {
         QFont Font;
         QFontMetrics Metrics;

@@ -11,6 +11,19 @@ TMetafile::TMetafile(bool enhanced, int width, int height)
 {
 }
 
+void TMetafile::Replay(QPainter& painter) const
+{
+    // A picture replays scaled by the device's resolution over the one it was recorded at;
+    // the scale is undone so that one recorded pixel is one device pixel.
+    const QPaintDevice* device = painter.device();
+    painter.save();
+    if (device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+        painter.scale(double(FPicture.logicalDpiX()) / device->logicalDpiX(),
+                      double(FPicture.logicalDpiY()) / device->logicalDpiY());
+    painter.drawPicture(0, 0, FPicture);
+    painter.restore();
+}
+
 QByteArray TMetafile::SvgData() const
 {
     QByteArray data;
@@ -18,10 +31,11 @@ QByteArray TMetafile::SvgData() const
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
+    generator.setResolution(FPicture.logicalDpiX());
     generator.setSize(QSize(FWidth, FHeight));
     generator.setViewBox(QRect(0, 0, FWidth, FHeight));
     QPainter painter(&generator);
-    painter.drawPicture(0, 0, FPicture);
+    Replay(painter);
     painter.end();
     return data;
 }
@@ -37,7 +51,7 @@ QByteArray TMetafile::PdfData() const
     writer.setPageSize(QPageSize(QSizeF(FWidth, FHeight), QPageSize::Point));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
-    painter.drawPicture(0, 0, FPicture);
+    Replay(painter);
     painter.end();
     return data;
 }

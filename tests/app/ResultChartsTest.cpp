@@ -260,6 +260,22 @@ bool ColourNear(const QImage& image, int x, int y, QRgb colour, int reach = 1)
     return false;
 }
 
+// Where a value lands on an axis of the last paint: its share of the shown range along the
+// axis' pixels, worked out here rather than by the series that drew it.
+int Pixel(const TChartAxis* axis, double value)
+{
+    EXPECT_FALSE(axis->Inverted());
+    const double share = (value - axis->WorkMinimum) / (axis->WorkMaximum - axis->WorkMinimum);
+    const double span = axis->EndPixel - axis->StartPixel;
+    return static_cast<int>(std::lround(axis->Horizontal() ? axis->StartPixel + share * span : axis->EndPixel - share * span));
+}
+
+// The point of a series at index on the image.
+QPoint PointAt(const TChartSeries* s, int index)
+{
+    return QPoint(Pixel(s->GetHorizAxis(), s->XValue(index)), Pixel(s->GetVertAxis(), s->YValue(index)));
+}
+
 int CountColour(const QImage& image, QRgb colour)
 {
     int n = 0;
@@ -280,8 +296,10 @@ TEST_F(ResultChartsTest, ChartsPaintTheirSeriesOnScreen)
     // The slump line in red, through its points (pixels as the last paint placed them).
     const QImage slump = form.ui.SlumpChart->grab().toImage();
     TChartSeries* line = S(RC::SlumpSeries);
-    for (int i : {10, 1500, 2990})
-        EXPECT_TRUE(ColourNear(slump, line->CalcXPos(i), line->CalcYPos(i), qRgb(255, 0, 0))) << i;
+    for (int i : {10, 1500, 2990}) {
+        const QPoint p = PointAt(line, i);
+        EXPECT_TRUE(ColourNear(slump, p.x(), p.y(), qRgb(255, 0, 0))) << i;
+    }
     // The mode line in its own colour wherever the mode leaves 0.
     EXPECT_GT(CountColour(slump, qRgb(0x00, 0x80, 0xFF)), 10);
 
@@ -293,8 +311,10 @@ TEST_F(ResultChartsTest, ChartsPaintTheirSeriesOnScreen)
     for (int i = 1; i < bar->Count(); ++i)
         if (bar->YValue(i) > bar->YValue(tallest))
             tallest = i;
-    const int x = bar->CalcXPos(tallest) + static_cast<TBarSeries*>(bar)->BarSize() / 2;
-    const int y = (bar->CalcYPos(tallest) + bar->CalcYPosValue(0)) / 2;
+    // Halfway up the bar, which stands centred on its point.
+    const QPoint top = PointAt(bar, tallest);
+    const int x = top.x();
+    const int y = (top.y() + Pixel(bar->GetVertAxis(), 0)) / 2;
     const QRgb fill = bar->ValueColor(tallest) == clRed ? qRgb(255, 0, 0) : qRgb(0, 0, 0);
     EXPECT_TRUE(ColourNear(bars, x, y, fill, 0)) << x << "," << y;
     // Records give the colour: the tallest bar's bonus decides it.
@@ -318,9 +338,10 @@ QPoint SliceMiddle(const TPieSeries* pie, int slice)
         if (i < slice)
             before += pie->YValue(i);
     }
-    const double angle = 2 * M_PI * (before + pie->YValue(slice) / 2) / total;
-    const TPoint p = pie->AngleToPos(angle, pie->XRadius() / 2.0, pie->YRadius() / 2.0);
-    return QPoint(p.X, p.Y);
+    // Counter-clockwise from the rotation with the screen's y downwards, halfway out.
+    const double angle = 2 * M_PI * (before + pie->YValue(slice) / 2) / total + pie->Rotation();
+    return QPoint(pie->CircleXCenter() + static_cast<int>(std::lround(std::cos(angle) * pie->XRadius() / 2.0)),
+                  pie->CircleYCenter() - static_cast<int>(std::lround(std::sin(angle) * pie->YRadius() / 2.0)));
 }
 
 } // namespace
@@ -348,7 +369,8 @@ TEST_F(ResultChartsTest, PiesPaintTheirBiggestSliceAndCheckedMarkersAppear)
     ASSERT_GT(big->Count(), 0);
     auto markerShown = [&] {
         const QImage slump = form.ui.SlumpChart->grab().toImage();
-        return ColourNear(slump, big->CalcXPos(0), big->CalcYPos(0), qRgb(0, 0, 255), 0);
+        const QPoint p = PointAt(big, 0);
+        return ColourNear(slump, p.x(), p.y(), qRgb(0, 0, 255), 0);
     };
     EXPECT_FALSE(markerShown());
     form.ui.BIGCheckBox->click();

@@ -12,6 +12,8 @@
 #include "chart/core/CustomTeePanel.h"
 #include "tests/chart/AxisTestHost.h"
 #include "tests/chart/support/RecordingCanvas.h"
+#include "tests/chart/types/SeriesChart.h"
+#include "tests/HangGuard.h"
 
 namespace {
 
@@ -513,3 +515,34 @@ TEST(AxisDraw, CustomDrawRestoresTheScale)
 }
 
 } // namespace
+
+TEST(AxisDraw, EveryRangeGetsItsLabelsToAnEnd)
+{
+    // Series values of denormal, tiny, huge and far-from-zero ranges; each chart is drawn with
+    // its labels on both the left axis and the bottom one (values as X too).
+    const double tiny = 4.9406564584124654e-324, max = 1.7976931348623157e308;
+    const std::vector<std::vector<double>> cases = {
+        {1.3e-317},
+        {0, 1.3e-317},
+        {-tiny, tiny},
+        {1.3e-317, 2.6e-317},
+        {1e-300, 1.0000000000000002e-300},
+        {1e17, 1e17 + 16},
+        {-1e17 - 16, -1e17},
+        {4503599627370496.0, 4503599627370497.0},
+        {-max, max},
+        {0, max},
+        {1e308, -1e308, 5},
+    };
+    HangGuard guard("labels of tiny, huge and far-off ranges");
+    for (const auto& values : cases) {
+        TSeriesChart chart;
+        auto* s = new TChartSeries(&chart);
+        chart.AddSeries(s);
+        for (double v : values)
+            s->AddXY(v, v);
+        TRecordingCanvas* canvas = chart.Record();
+        // A label per 40 pixels at most on these short axes.
+        EXPECT_LE(canvas->Count("TextOut3D"), 20) << values.front();
+    }
+}

@@ -162,8 +162,9 @@ TEST(AxisPanelSeries, StoredSettingsAndAssign)
     EXPECT_EQ(read.MaxPointsPerPage(), 10);
     EXPECT_FALSE(read.ScaleLastPage());
     EXPECT_TRUE(read.AxisVisible());
+    // The setters decide: a negative page size is refused, a page below the first is the first.
     TeeReadProperties(read, "MaxPointsPerPage=-4\nPage=0");
-    EXPECT_EQ(read.MaxPointsPerPage(), 0);
+    EXPECT_EQ(read.MaxPointsPerPage(), 10);
     EXPECT_EQ(read.Page(), 1);
 
     TTestChart copy;

@@ -9,6 +9,7 @@
 #include "tests/chart/AxisTestHost.h"
 #include "chart/core/DateTimeSteps.h"
 #include "chart/core/Teeconst.h"
+#include "tests/HangGuard.h"
 
 namespace {
 
@@ -63,6 +64,36 @@ TEST(AxisIncrement, NextNiceStepOfZeroOrInfinityEnds)
     EXPECT_EQ(NextNiceStep(0), MinAxisIncrement);
     EXPECT_EQ(NextNiceStep(-3), MinAxisIncrement);
     EXPECT_TRUE(std::isinf(NextNiceStep(std::numeric_limits<double>::infinity())));
+}
+
+TEST(AxisIncrement, StepsOfDenormalRangesStillClimb)
+{
+    // Below the normal doubles a nice step may not be representable: the next step is still
+    // larger than the last, so a walk of steps ends.
+    for (const double x : {4.9406564584124654e-324, 9.8813129168249309e-324, 1.9762625833649862e-323, 1.3e-317,
+                           2.2250738585072009e-308})
+        EXPECT_GT(NextNiceStep(x), x) << x;
+}
+
+TEST(AxisIncrement, RangesBelowTheSmallestIncrementGiveTheSmallestIncrement)
+{
+    // Ranges from series values only (set bounds are widened to 1e-10): whatever the number of
+    // labels, the step grows past the range and the smallest increment, 1e-12, is the answer.
+    AxisFixture f(false);
+    HangGuard guard("label increments of denormal ranges");
+    const std::pair<double, double> ranges[] = {{0, 9.8813129168249309e-324},
+                                                {0, 1.3e-317},
+                                                {1.3e-317, 2.6e-317},
+                                                {-2.2250738585072009e-308, 0},
+                                                {1e-300, 1.0000000000000002e-300}};
+    for (const auto& [lo, hi] : ranges) {
+        f.host.seriesMin = lo;
+        f.host.seriesMax = hi;
+        f.Layout();
+        ASSERT_GT(f.axis->WorkRange, 0);
+        for (int maxLabels = 1; maxLabels <= 60; ++maxLabels)
+            ASSERT_EQ(f.axis->CalcLabelsIncrement(maxLabels), 1e-12) << hi << " " << maxLabels;
+    }
 }
 
 TEST(AxisIncrement, WorkedRangeGivesTen)

@@ -75,6 +75,31 @@ TEST(Canvas3DShapes, OrthogonalCubeShowsFrontRightAndTopDarkened)
     EXPECT_EQ(faces[1]->Points[1], TPoint(rt0.X + 10, rt0.Y - 10));
 }
 
+TEST(Canvas3DShapes, WithoutDarkSidesOnlyTheTopAndBottomAreDarkened)
+{
+    Canvas3DOrtho c;
+    c.Brush()->SetColor(RGB(200, 200, 200));
+    c.Cube(10, 30, 20, 50, 0, 10, false);
+    const auto faces = Faces(c);
+    ASSERT_EQ(faces.size(), 3u);
+    EXPECT_EQ(faces[0]->BrushColor, RGB(200, 200, 200)); // front
+    EXPECT_EQ(faces[1]->BrushColor, RGB(200, 200, 200)); // right side: plain
+    EXPECT_EQ(faces[2]->BrushColor, RGB(136, 136, 136)); // top: dark by 64 all the same
+    // Depth receding down and to the right shows the bottom face, darkened too.
+    NoParent parent;
+    TView3DOptions below{&parent};
+    below.SetOrthoAngle(-45);
+    c.Clear();
+    c.InitWindow(nullptr, &below, clWhite, true, TRect(0, 0, 200, 200));
+    c.Projection(100, TRect(0, 0, 200, 200));
+    c.Brush()->SetColor(RGB(200, 200, 200));
+    c.Cube(10, 30, 20, 50, 0, 10, false);
+    bool bottom = false;
+    for (const TCanvasCall* f : Faces(c))
+        bottom = bottom || (f->Points[0] == c.Calculate3DPosition(10, 50, 0) && f->BrushColor == RGB(136, 136, 136));
+    EXPECT_TRUE(bottom);
+}
+
 TEST(Canvas3DShapes, PieArcPointsGrowWithTheSpanUpToThirtyTwo)
 {
     Canvas3DOrtho c;

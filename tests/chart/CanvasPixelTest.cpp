@@ -120,6 +120,32 @@ TEST(CanvasPixels, ExclusiveOrFiguresDrawnTwiceRestoreTheImage)
     EXPECT_EQ(p.Copy(), before);
 }
 
+TEST(CanvasPixels, AnOutlinedEllipseCoversItsBoxLessTheRightAndBottomEdge)
+{
+    // Boxes (left, top, right, bottom): round, flat, tall, tiny and odd.
+    const TRect boxes[] = {{10, 10, 18, 18}, {10, 10, 18, 16}, {10, 10, 19, 19}, {10, 10, 30, 20},
+                           {10, 10, 13, 17}, {10, 10, 37, 15}, {10, 10, 12, 12}, {10, 10, 60, 13}};
+    for (const TRect& box : boxes) {
+        TPaintedCanvas p(70, 40);
+        p.Canvas.Pen()->SetColor(clBlack);
+        p.Canvas.Brush()->SetColor(clRed);
+        p.Canvas.Ellipse(box.Left, box.Top, box.Right, box.Bottom);
+        TRect covered(70, 40, -1, -1);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 70; ++x)
+                if (p.At(x, y) != kWhite) {
+                    covered.Left = std::min(covered.Left, x);
+                    covered.Top = std::min(covered.Top, y);
+                    covered.Right = std::max(covered.Right, x + 1);
+                    covered.Bottom = std::max(covered.Bottom, y + 1);
+                }
+        EXPECT_EQ(covered, box) << box.Right << "x" << box.Bottom;
+        // The middle is the brush, the leftmost pixel of the middle row the pen.
+        EXPECT_EQ(p.At((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2), box.Right - box.Left > 2 ? kRed : kBlack);
+        EXPECT_EQ(p.At(box.Left, (box.Top + box.Bottom - 1) / 2), kBlack);
+    }
+}
+
 TEST(CanvasPixels, PiesRunCounterClockwiseBetweenTheRadials)
 {
     TPaintedCanvas p(60, 30);

@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -121,6 +124,39 @@ TEST(PanelPrint, DrawsThePanelIntoThePrintRectangle)
     EXPECT_FALSE(panel.IsPrinting());
 }
 
+TEST(PanelPrint, AThinSlantedLineOnALargerPageStaysALine)
+{
+    // 400 x 250 on 4000 x 3000 with no margins: ten page pixels across, twelve down per
+    // panel pixel.
+    FakePrinter printer(4000, 3000);
+    PrinterScope scope(&printer);
+    struct LinePanel : BackgroundPanel {
+        void InternalDraw(const TRect& rect) override
+        {
+            PanelPaint(rect);
+            TChartPen pen;
+            Canvas3D()->AssignVisiblePenColor(&pen, clBlack);
+            Canvas3D()->Line(10, 10, 390, 240);
+        }
+    } panel;
+    panel.SetBevelOuter(bvNone);
+    panel.SetColor(clWhite);
+    panel.SetPrintProportional(false);
+    panel.SetPrintMargins(TRect(0, 0, 0, 0));
+    panel.Print();
+    // From (100, 120) to (3900, 2880) on the page: every column along it has its pixel of the
+    // line within a few rows of where the line runs.
+    int gaps = 0;
+    for (int x = 200; x <= 3800; ++x) {
+        const int y = 120 + (x - 100) * 2760 / 3800;
+        bool found = false;
+        for (int dy = -3; dy <= 3 && !found; ++dy)
+            found = qGray(printer.page.pixel(x, y + dy)) < 128;
+        gaps += found ? 0 : 1;
+    }
+    EXPECT_EQ(gaps, 0);
+}
+
 TEST(PanelPrint, OrientationIsRestoredAndAFailedPrintIsAborted)
 {
     FakePrinter printer(800, 600);
@@ -229,6 +265,46 @@ TEST(PanelExport, VectorFilesAsSvgAndPdf)
     EXPECT_TRUE(svgText.contains("<svg"));
     EXPECT_TRUE(svgText.contains("viewBox=\"0 0 400 250\""));
     EXPECT_TRUE(p.readAll().startsWith("%PDF"));
+}
+
+TEST(PanelExport, VectorFilesFillTheirPageAtTheScreensSize)
+{
+    QTemporaryDir dir;
+    BackgroundPanel panel; // 400 x 250, red all over
+    MakeRed(panel);
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    ASSERT_TRUE(panel.SaveToMetafile(svg));
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    // The stated size is the panel's size at the screen's resolution.
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\""))
+                                             .match(QString::fromUtf8(text));
+    ASSERT_TRUE(size.hasMatch());
+    EXPECT_NEAR(size.captured(1).toDouble(), 400 * 25.4 / dpi, 0.01);
+    EXPECT_NEAR(size.captured(2).toDouble(), 250 * 25.4 / dpi, 0.01);
+    // Drawn at its own size the picture reaches the far corner.
+    QImage drawn(400, 250, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QSvgRenderer renderer(text);
+    QPainter painter(&drawn);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_EQ(drawn.pixel(396, 246), qRgb(255, 0, 0));
+    EXPECT_EQ(drawn.pixel(200, 125), qRgb(255, 0, 0));
+
+    // The PDF page is one point per pixel: a 72-dpi device like it gets the whole chart.
+    const auto metafile = panel.TeeCreateMetafile(true, panel.GetRectangle());
+    EXPECT_TRUE(metafile->PdfData().contains("/MediaBox [0 0 400.000000 250.000000]"));
+    QImage page(400, 250, QImage::Format_RGB32);
+    page.setDotsPerMeterX(2835); // 72 dpi
+    page.setDotsPerMeterY(2835);
+    page.fill(Qt::white);
+    QPainter pagePainter(&page);
+    metafile->Replay(pagePainter);
+    pagePainter.end();
+    EXPECT_EQ(page.pixel(396, 246), qRgb(255, 0, 0));
 }
 
 TEST(PanelExport, AZeroSizedRectangleStillGivesAOneByOneMetafile)

@@ -2,9 +2,13 @@
 // drawn box, per-point items and their stream block.
 #include <gtest/gtest.h>
 
+#include <QDataStream>
+#include <QIODevice>
 #include <random>
 
 #include "FrameTestChart.h"
+#include "chart/core/ChartAxis.h"
+#include "tests/chart/types/SeriesChart.h"
 #include "chart/core/TeeGradient.h"
 #include "chart/core/TeeShadow.h"
 
@@ -21,7 +25,53 @@ TSeriesMarkPosition Box(int left, int top, int width = 20, int height = 12)
     return p;
 }
 
+// A stored "Data" block of two points whose marks were placed at the far ends of 32 bits.
+QString FarMarksData()
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    const int32_t hi = INT32_MAX, lo = INT32_MIN;
+    out << uint8_t(8) << int32_t(2); // mark positions only
+    for (const int32_t far : {hi, lo}) {
+        out << 5.0 << uint8_t(1);                         // value, a position follows
+        out << far << far << uint8_t(1) << far << (far == hi ? lo : hi); // arrow start, fixed, arrow end
+        out << uint8_t(1) << far;                         // user placed, height
+        out << far << far << far;                         // left top, width
+    }
+    return "Data=" + QString::fromLatin1(bytes.toBase64());
+}
+
 } // namespace
+
+TEST(SeriesMarks, FarStoredPositionsAreKeptWithinTheDrawingLimitAndDrawn)
+{
+    TSeriesChart chart;
+    auto* s = new TChartSeries(&chart);
+    chart.AddSeries(s);
+    s->Marks()->SetVisible(true);
+    s->Marks()->Arrow()->SetVisible(true);
+    TeeReadProperties(*s, FarMarksData());
+    ASSERT_EQ(s->Count(), 2);
+    const TSeriesMarkPosition* high = s->Marks()->Positions().Get(0);
+    const TSeriesMarkPosition* low = s->Marks()->Positions().Get(1);
+    ASSERT_TRUE(high && low);
+    const int32_t limit = 67108863; // 2^26 - 1
+    EXPECT_EQ(high->BoxLeftTop, TPoint(limit, limit));
+    EXPECT_EQ(high->BoxWidth, limit);
+    EXPECT_EQ(high->ArrowEnd, TPoint(limit, -limit));
+    EXPECT_EQ(low->BoxHeight, -limit);
+    EXPECT_EQ(low->ArrowStart, TPoint(-limit, -limit));
+    EXPECT_TRUE(high->UserPlaced);
+    // Drawing, hit tests and keeping marks apart do their sums without overflow, flat and in 3D.
+    chart.Painted();
+    EXPECT_EQ(s->Marks()->Clicked(limit + 1, 0), -1);
+    TSeriesMarkPosition near = *low;
+    s->Marks()->AntiOverlap(0, 1, near);
+    chart.SetView3D(true);
+    chart.Painted();
+}
 
 TEST(SeriesMarks, AMarkOverlappingAnEarlierOneMovesByTheWholeOverlapIncludingFrameAndShadow)
 {

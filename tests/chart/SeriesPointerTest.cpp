@@ -278,3 +278,36 @@ TEST(Callout, AnArrowInThePointColourTurnsBlackOnALightPanelWhenChecked)
     EXPECT_EQ(top[0]->PenColor, clBlack);
     EXPECT_EQ(top[1]->PenColor, clRed);
 }
+
+TEST(SeriesPointer, OutlinesReachEveryVertexAndCirclesFillTheirBox)
+{
+    // Centre (50, 40), half sizes 4 and 3. A closed outline draws every vertex; the circle
+    // is the device ellipse of the box, which leaves out the right and bottom edge.
+    const struct {
+        TSeriesPointerStyle style;
+        std::vector<TPoint> vertices;
+        TRect bounds; // inclusive
+    } cases[] = {
+        {psTriangle, {{46, 43}, {54, 43}, {50, 37}}, {46, 37, 54, 43}},
+        {psDownTriangle, {{46, 37}, {54, 37}, {50, 43}}, {46, 37, 54, 43}},
+        {psLeftTriangle, {{46, 40}, {54, 43}, {54, 37}}, {46, 37, 54, 43}},
+        {psRightTriangle, {{54, 40}, {46, 43}, {46, 37}}, {46, 37, 54, 43}},
+        {psDiamond, {{46, 40}, {50, 37}, {54, 40}, {50, 43}}, {46, 37, 54, 43}},
+        {psCircle, {{46, 40}, {53, 40}, {50, 37}, {50, 42}}, {46, 37, 53, 42}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.style);
+        SymbolPanel panel;
+        const QImage blank = panel.Painted().copy();
+        TSeriesPointer pointer(nullptr);
+        pointer.SetParent(&panel);
+        panel.paint = [&](TCanvas3D* canvas) {
+            pointer.PrepareCanvas(canvas, clRed);
+            pointer.DrawPointer(canvas, false, 50, 40, 4, 3, clRed, c.style);
+        };
+        const QImage drawn = panel.Painted().copy();
+        EXPECT_EQ(Difference(blank, drawn).bounds, c.bounds);
+        for (const TPoint& v : c.vertices)
+            EXPECT_NE(drawn.pixel(v.X, v.Y), blank.pixel(v.X, v.Y)) << v.X << "," << v.Y;
+    }
+}

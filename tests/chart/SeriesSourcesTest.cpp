@@ -5,6 +5,7 @@
 #include "chart/core/ColorPalette.h"
 #include "chart/core/TeeFont.h"
 #include "platform/Random.h"
+#include "tests/HangGuard.h"
 
 namespace {
 
@@ -163,6 +164,52 @@ TEST(SeriesSources, SetDataSourceChecks)
     }
     EXPECT_EQ(a->DataSource(), nullptr);
     EXPECT_EQ(a->LinkedSeries()->Count(), 1);
+}
+
+TEST(SeriesSources, StoredSourcesThatCloseACircleAreDropped)
+{
+    // Each row: the stored source names of A and of B, and the sources each keeps.
+    const struct {
+        const char* a;
+        const char* b;
+        QStringList keptByA;
+        QStringList keptByB;
+    } cases[] = {
+        {"DataSources=A", "", {}, {}},
+        {"DataSources=A,B", "", {"B"}, {}},
+        {"DataSources=B", "DataSources=A", {"B"}, {}},
+        {"DataSources=B,A", "DataSources=B,A", {"B"}, {}},
+        {"", "DataSources=A", {}, {"A"}},
+    };
+    HangGuard guard("series whose stored sources form a circle");
+    for (const auto& c : cases) {
+        TTestChart chart;
+        auto* a = new TChartSeries(&chart);
+        auto* b = new TChartSeries(&chart);
+        chart.AddSeries(a);
+        chart.AddSeries(b);
+        a->SetName("A");
+        b->SetName("B");
+        a->AddXY(0, 1);
+        b->AddXY(0, 2);
+        chart.BeginLoading();
+        TeeReadProperties(*a, c.a);
+        TeeReadProperties(*b, c.b);
+        chart.EndLoading();
+        const auto names = [](TChartSeries* s) {
+            QStringList n;
+            for (TComponent* source : s->DataSources())
+                n << source->Name();
+            return n;
+        };
+        EXPECT_EQ(names(a), c.keptByA) << c.a << " / " << c.b;
+        EXPECT_EQ(names(b), c.keptByB) << c.a << " / " << c.b;
+        // The links that stay still feed: a change of B reaches A.
+        if (c.keptByA == QStringList{"B"}) {
+            b->AddXY(1, 3);
+            EXPECT_EQ(a->Count(), 2);
+        }
+    }
 }
 
 TEST(SeriesSources, ReleasingASourceKeepsEnteredPoints)

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QList>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -24,10 +25,14 @@
 
 namespace {
 
+// Every tool's check box, so that one button can switch them all on.
+QList<QCheckBox*> toolSwitches;
+
 // A check box that switches the tool; tools start switched as the box shows.
 void AddSwitch(QHBoxLayout* row, const QString& text, TTeeCustomTool* tool, bool on)
 {
     auto* box = new QCheckBox(text);
+    toolSwitches << box;
     box->setChecked(on);
     tool->SetActive(on);
     QObject::connect(box, &QCheckBox::toggled, [tool](bool checked) { tool->SetActive(checked); });
@@ -72,6 +77,14 @@ int main(int argc, char** argv)
             peaks->AddXY(walk->XValue(i), walk->YValue(i));
         chart->AddSeries(peaks);
 
+        // The rotate tool sees the mouse first and turns with the middle button, so that it
+        // leaves the left button to the others and no other tool's feedback moves under its
+        // wire box while it turns the chart.
+        auto* rotate = new TRotateTool(chart);
+        rotate->SetButton(mbMiddle);
+        rotate->Pen()->SetVisible(true);
+        chart->Tools()->Add(rotate);
+
         auto* cursor = new TCursorTool(chart);
         cursor->SetSeries(peaks);
         cursor->SetSnap(true);
@@ -106,10 +119,7 @@ int main(int argc, char** argv)
         QObject::connect(view3D, &QCheckBox::toggled, [chart](bool on) { chart->SetView3D(on); });
         row2->addWidget(view3D);
 
-        auto* rotate = new TRotateTool(chart);
-        rotate->Pen()->SetVisible(true);
-        chart->Tools()->Add(rotate);
-        AddSwitch(row2, QStringLiteral("Rotate (wire box)"), rotate, false);
+        AddSwitch(row2, QStringLiteral("Rotate (middle button, wire box)"), rotate, false);
 
         auto* bands = new TGridBandTool(chart);
         bands->SetAxis(chart->LeftAxis());
@@ -207,6 +217,12 @@ int main(int argc, char** argv)
         mark->SetDragRepaint(true);
         mark->Pen()->SetColor(clTeal);
         AddSwitch(drawRow, QStringLiteral("Colour line repainting as dragged"), mark, true);
+        auto* everyTool = new QPushButton(QStringLiteral("Every tool on"));
+        QObject::connect(everyTool, &QPushButton::clicked, [] {
+            for (QCheckBox* box : toolSwitches)
+                box->setChecked(true);
+        });
+        drawRow->addWidget(everyTool);
         drawRow->addStretch(1);
 
         window.setWindowTitle(QStringLiteral("Tools"));

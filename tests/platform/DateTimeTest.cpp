@@ -1,4 +1,5 @@
 #include "FormatSettingsGuard.h"
+#include "tests/HangGuard.h"
 
 #include "platform/SysUtils.h"
 
@@ -139,6 +140,31 @@ TEST(FormatDateTime, PatternLetters)
     EXPECT_EQ(FormatDateTime(QStringLiteral("'yyyy' yyyy \"at\" h"), t), QStringLiteral("yyyy 2024 at 14"));
     EXPECT_EQ(FormatDateTime(QStringLiteral("yyyy年m月d日"), t), QStringLiteral("2024年3月5日"));
     EXPECT_EQ(FormatDateTime(QStringLiteral("yyy"), EncodeDate(987, 6, 1)), QStringLiteral("0987"));
+}
+
+TEST(FormatDateTime, LettersThatOnlyCaseMapToPatternLettersAreText)
+{
+    // Letters outside ASCII whose other case is a pattern letter (long s upper-cases to "S",
+    // dotless i to "I", the Kelvin sign lower-cases to "k") are plain text, and every
+    // pattern comes to an end.
+    FormatSettingsGuard english;
+    const TDateTime t = EncodeDate(2024, 3, 5) + EncodeTime(14, 7, 9, 45);
+    const struct {
+        const char16_t* format;
+        const char16_t* expected;
+    } cases[] = {
+        {u"\u017F", u"\u017F"},
+        {u"\u017F\u017Fs", u"\u017F\u017F9"},
+        {u"h\u017Fnn", u"14\u017F07"},
+        {u"ss\u017F", u"09\u017F"},
+        {u"\u0131\u212Ad", u"\u0131\u212A5"},
+        {u"\u1E9E\u0130yy", u"\u1E9E\u013024"},
+        {u"'\u017F'\u017F", u"\u017F\u017F"},
+    };
+    HangGuard guard("a date-time pattern with a long s");
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDateTime(QString::fromUtf16(c.format), t), QString::fromUtf16(c.expected))
+            << QString::fromUtf16(c.format).toStdString();
 }
 
 TEST(FormatDateTime, TwelveHourClockAtMidnightAndNoon)

@@ -182,6 +182,27 @@ TEST(ChartLegend, ValuesLegendOfAPagedChartFollowsThePage)
     EXPECT_EQ(legend->ItemCount(), 10);
 }
 
+TEST(ChartLegend, ForgetsItsSeriesWhenThatSeriesIsFreed)
+{
+    ChartFixture f;
+    f.AddSeries("a", 3);
+    TComponent elsewhere(nullptr); // an owner the chart does not hear from
+    auto* b = new TChartSeries(&elsewhere);
+    for (int i = 0; i < 5; ++i)
+        b->AddXY(i, i);
+    f.chart->AddSeries(b);
+    TChartLegend* legend = f.chart->Legend();
+    legend->SetLegendStyle(lsValues);
+    legend->SetSeries(b);
+    legend->DrawLegend();
+    EXPECT_EQ(legend->ItemCount(), 5);
+    b->Free();
+    EXPECT_EQ(legend->Series(), nullptr);
+    f.SetPlot(TRect(0, 0, 500, 400));
+    legend->DrawLegend();
+    EXPECT_EQ(legend->ItemCount(), 3); // the chart's first series again
+}
+
 TEST(ChartLegend, RightValueTextStyleAlignsNameLeftAndValueRight)
 {
     ChartFixture f;

@@ -71,6 +71,29 @@ TEST(CursorTool, FirstDrawPlacesItInTheMiddleAndReportsOnce)
     EXPECT_EQ(vert3D[0]->Args.back(), 0);
 }
 
+TEST(CursorTool, ALineBeyondItsAxisIsNotDrawn)
+{
+    // Axes 0..100: x pixel = 5 x, y pixel = 400 - 4 y; the ends of the axes still draw.
+    struct Case {
+        double xv, yv;
+        int horizontal, vertical;
+    };
+    const Case cases[] = {
+        {100, 0, 1, 1}, {0, 100, 1, 1}, {101, 50, 1, 0}, {-1, 50, 1, 0}, {50, 101, 0, 1}, {50, -0.5, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.xv << "," << c.yv);
+        CursorFixture f;
+        f.chart->BroadcastToolEvent(cteAfterDraw);
+        f.tool->SetXValue(c.xv);
+        f.tool->SetYValue(c.yv);
+        f.canvas->Clear();
+        f.chart->BroadcastToolEvent(cteAfterDraw);
+        EXPECT_EQ(f.canvas->Count("DoHorizLine"), c.horizontal);
+        EXPECT_EQ(f.canvas->Count("DoVertLine"), c.vertical);
+    }
+}
+
 TEST(CursorTool, GrabsALineFewerThanThreePixelsAway)
 {
     CursorFixture f;

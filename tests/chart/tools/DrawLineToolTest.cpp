@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/components/DrawLineTool.h"
+#include "chart/core/View3DOptions.h"
 #include "platform/TeeFiler.h"
 #include "tests/chart/tools/DrawToolsChart.h"
 
@@ -301,6 +302,33 @@ TEST(DrawLineTool, TheRubberBandIsExclusiveOrAndNeverRepaintsTheChart)
     p.chart->MouseMove(0, mx, my);
     EXPECT_EQ(p.Buffer(), lineShown);
     EXPECT_FALSE(p.chart->NeedsPaint());
+}
+
+TEST(DrawLineTool, OnATurnedChartALineLiesWhereTheMouseDrewIt)
+{
+    PaintedToolChart p;
+    p.chart->SetView3D(true);
+    p.chart->View3DOptions()->SetOrthogonal(false);
+    p.chart->View3DOptions()->SetRotation(20);
+    p.chart->View3DOptions()->SetElevation(340);
+    p.Paint();
+    auto* tool = new TDrawLineTool(&p.owner);
+    tool->SetParentChart(p.chart.get());
+    p.chart->MouseDown(mbLeft, 0, 80, 150);
+    p.chart->MouseMove(0, 150, 120);
+    p.chart->MouseMove(0, 220, 90);
+    p.chart->MouseUp(mbLeft, 0, 220, 90);
+    ASSERT_EQ(tool->Lines()->Count(), 1);
+    // Half way along where it was drawn the line is grabbed whole, and once selected, at the
+    // pixel where the drawing started, by its start.
+    p.chart->MouseDown(mbLeft, 0, 150, 120);
+    EXPECT_EQ(tool->Selected(), tool->Lines()->Get(0));
+    EXPECT_EQ(tool->DragMode(), 3);
+    p.chart->MouseUp(mbLeft, 0, 150, 120);
+    p.chart->MouseDown(mbLeft, 0, 80, 150);
+    EXPECT_EQ(tool->DragMode(), 1);
+    p.chart->MouseUp(mbLeft, 0, 80, 150);
+    EXPECT_EQ(tool->Lines()->Count(), 1);
 }
 
 TEST(DrawLineTool, StoredLinesReadBackAndDamageLeavesStartValues)

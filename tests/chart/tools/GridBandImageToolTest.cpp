@@ -7,6 +7,7 @@
 #include "chart/components/ChartImageTool.h"
 #include "chart/components/GridBandTool.h"
 #include "chart/core/TeeEngineSettings.h"
+#include "chart/core/View3DOptions.h"
 #include "platform/TeeFiler.h"
 #include "tests/chart/support/RecordingCanvas.h"
 #include "tests/chart/tools/ToolChart.h"
@@ -145,6 +146,31 @@ TEST(GridBandTool, OneBandPainterPerAxisAndNoneLeftBehind)
     b.tool->Free();
     EXPECT_FALSE(static_cast<bool>(left->OnDrawGrids));
     b.Paint();
+}
+
+TEST(GridBandTool, StaysBehindThePointsWhenTheLeftWallIsDrawnInFront)
+{
+    // Turned so that the left wall and its axis are drawn again after the series: the stripes
+    // lie on the back wall and must not be painted over the points a second time.
+    auto pointPixels = [](bool bands) {
+        BandChart b;
+        b.tool->SetActive(bands);
+        b.series->SetSeriesColor(clFuchsia);
+        b.chart->SetView3D(true);
+        b.chart->View3DOptions()->SetOrthogonal(false);
+        b.chart->View3DOptions()->SetRotation(5);
+        b.chart->View3DOptions()->SetElevation(355);
+        b.Paint();
+        const QImage image = b.Image();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += (image.pixel(x, y) & 0xFFFFFF) == 0xFF00FF;
+        return count;
+    };
+    const int alone = pointPixels(false);
+    EXPECT_GT(alone, 200);
+    EXPECT_EQ(pointPixels(true), alone);
 }
 
 TEST(ChartImageTool, PictureOverTheAxesOrTheSeries)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/components/CursorTool.h"
 #include "chart/components/RotateTool.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/View3DOptions.h"
@@ -139,6 +140,23 @@ TEST(RotateTool, StylesButtonsAndOtherTools)
     };
     told.Drag(0, 100, 3, 100);
     EXPECT_EQ(rotated, 3);
+}
+
+TEST(RotateTool, ACursorOnTheTurnedChartIsGrabbedWhereItShows)
+{
+    RotateChart r;
+    r.Drag(100, 100, 250, 160); // 22 degrees round, 13 down, no longer orthogonal
+    auto* cursor = new TCursorTool(&r.owner);
+    cursor->SetParentChart(r.chart);
+    r.Paint();
+    // Where the cross-hair shows, and 6 pixels beside it.
+    const TPoint shown = r.chart->Canvas3D()->Calculate3DPosition(cursor->XPixel(), cursor->YPixel(), 0);
+    r.chart->MouseDown(mbRight, ssRight, shown.X + 6, shown.Y + 6);
+    EXPECT_EQ(cursor->Dragging(), ccNone);
+    r.chart->MouseUp(mbRight, 0, shown.X + 6, shown.Y + 6);
+    r.chart->MouseDown(mbRight, ssRight, shown.X, shown.Y);
+    EXPECT_EQ(cursor->Dragging(), ccBoth);
+    r.chart->MouseUp(mbRight, 0, shown.X, shown.Y);
 }
 
 TEST(RotateTool, ACanvasThatTurnsFreelyWrapsAround)

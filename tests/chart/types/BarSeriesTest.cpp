@@ -20,6 +20,15 @@ struct BarChart {
             s->Add(i + 1);
         return s;
     }
+    // No margins and no axes drawn: the plot rectangle is the whole 500 x 300 panel, the
+    // bottom axis runs from pixel 0 to 500 and the left axis from 0 (top) to 300.
+    void Bare()
+    {
+        chart.SetMarginUnits(muPixels);
+        for (int i = 0; i < 4; ++i)
+            chart.SetMargin(i, 0);
+        chart.SetAxisVisible(false);
+    }
     // The bottom axis made 400 pixels long, then the bar sizes worked out as the frame does.
     void Axis400()
     {
@@ -80,35 +89,49 @@ TEST(BarSeries, TwoSeriesSideBySide)
     EXPECT_EQ(b->BarOrder(), 2);
     EXPECT_EQ(a->BarSize(), 12);
     EXPECT_EQ(left, 24);
-    TChartAxis* axis = f.chart.BottomAxis();
-    // The first bar ends where the second starts, both beside the point's position.
-    EXPECT_EQ(a->CalcXPos(3), axis->CalcXPosValue(3) - 12);
-    EXPECT_EQ(b->CalcXPos(3), axis->CalcXPosValue(3));
+
+    // On 500 pixels: round(0.7 x 45) = 32, 16 each; the span 0..9 widens by 32 pixels a side,
+    // so X = 3 lands on round(32 + 3 x 436 / 9) = 177. The first bar ends where the second
+    // starts there.
+    BarChart g;
+    g.Bare();
+    TBarSeries* c = g.Add(10);
+    TBarSeries* d = g.Add(10, clBlue);
+    g.chart.Record();
+    EXPECT_EQ(c->BarSize(), 16);
+    EXPECT_EQ(c->CalcXPos(3), 161);
+    EXPECT_EQ(d->CalcXPos(3), 177);
 }
 
 TEST(BarSeries, DrawnRectanglesReachTheOrigin)
 {
     BarChart f;
+    f.Bare();
     TBarSeries* s = f.Add(3);
     s->SetYOrigin(1.5);
     TRecordingCanvas* canvas = f.chart.Record();
     const auto bars = f.Bars(canvas, clRed);
     ASSERT_EQ(bars.size(), 3u);
-    TChartAxis* v = f.chart.LeftAxis();
+    // Four slots of 125: bars 88 wide and 88 of margin a side, so X = 0, 1, 2 land on 88,
+    // 250 and 412 and the bars start 44 to their left and end 89 further. The values 1..3
+    // span the 300 pixels of the left axis, 150 a unit: 1 at 300, 2 at 150, 3 at 0, and
+    // the origin 1.5 at 225.
+    const TPoint corners[3][2] = {{{44, 225}, {133, 300}}, {{206, 150}, {295, 225}}, {{368, 0}, {457, 225}}};
     for (int i = 0; i < 3; ++i) {
-        const int left = s->CalcXPos(i);
-        const int y = v->CalcYPosValue(i + 1), o = v->CalcYPosValue(1.5);
-        EXPECT_EQ(bars[i]->Points[0], TPoint(left, std::min(y, o))) << i;
-        EXPECT_EQ(bars[i]->Points[1], TPoint(left + s->BarSize() + 1, std::max(y, o))) << i;
+        EXPECT_EQ(bars[i]->Points[0], corners[i][0]) << i;
+        EXPECT_EQ(bars[i]->Points[1], corners[i][1]) << i;
     }
-    // At 100 percent, each bar reaches the next one's position.
+    // At 100 percent the bars are 126 wide (125 made even) with margins of 126: the points
+    // land on 126, 250, 374, the bars start at 63, 187, 311 and each reaches the next one;
+    // the last is 127 wide.
     s->SetBarWidthPercent(100);
     canvas = f.chart.Record();
     const auto full = f.Bars(canvas, clRed);
     ASSERT_EQ(full.size(), 3u);
-    EXPECT_EQ(full[0]->Points[1].X, s->CalcXPos(1));
-    EXPECT_EQ(full[1]->Points[1].X, s->CalcXPos(2));
-    EXPECT_EQ(full[2]->Points[1].X, s->CalcXPos(2) + s->BarSize() + 1);
+    EXPECT_EQ(full[0]->Points[0].X, 63);
+    EXPECT_EQ(full[0]->Points[1].X, 187);
+    EXPECT_EQ(full[1]->Points[1].X, 311);
+    EXPECT_EQ(full[2]->Points[1].X, 438);
 }
 
 TEST(BarSeries, StackGroupsStandSideBySide)
@@ -157,6 +180,7 @@ TEST(BarSeries, PositiveAndNegativeBarsStackApart)
 TEST(BarSeries, HundredPercentStackWithZeroTotalGoesToPixelZero)
 {
     BarChart f;
+    f.Bare();
     TBarSeries* a = f.Add(0);
     TBarSeries* b = f.Add(0, clBlue);
     a->SetMultiBar(mbStacked100);
@@ -167,18 +191,19 @@ TEST(BarSeries, HundredPercentStackWithZeroTotalGoesToPixelZero)
     f.chart.Record();
     EXPECT_EQ(b->CalcYPos(0), 0);
     EXPECT_EQ(b->GetOriginPos(0), 0);
-    // 1 of 4 is 25%; the top of the stack is 100%.
-    TChartAxis* v = f.chart.LeftAxis();
-    EXPECT_EQ(a->CalcYPos(1), v->CalcYPosValue(25));
-    EXPECT_EQ(b->CalcYPos(1), v->CalcYPosValue(100));
-    EXPECT_EQ(b->GetOriginPos(1), v->CalcYPosValue(25));
+    // 1 of 4 is 25%, pixel 300 - 3 x 25 on the 0..100 axis; the top of the stack is 100%.
+    EXPECT_EQ(a->CalcYPos(1), 225);
+    EXPECT_EQ(b->CalcYPos(1), 0);
+    EXPECT_EQ(b->GetOriginPos(1), 225);
     EXPECT_EQ(a->MaxYValue(), 100);
     EXPECT_EQ(a->MinYValue(), 0);
 }
 
 TEST(BarSeries, HorizontalBarsExchangeTheAxes)
 {
-    TSeriesChart chart(500, 300);
+    BarChart f;
+    f.Bare();
+    TSeriesChart& chart = f.chart;
     auto* s = new THorizBarSeries(nullptr);
     chart.AddSeries(s);
     s->SetSeriesColor(clRed);
@@ -191,14 +216,16 @@ TEST(BarSeries, HorizontalBarsExchangeTheAxes)
         if (c->Depth == 0 && c->BrushColor == clRed)
             bars.push_back(c);
     ASSERT_EQ(bars.size(), 2u);
-    TChartAxis* h = chart.BottomAxis();
-    const int origin = h->CalcXPosValue(0);
-    EXPECT_EQ(bars[0]->Points[0].X, origin);
-    EXPECT_EQ(bars[0]->Points[1].X, h->CalcXPosValue(4));
-    EXPECT_EQ(bars[1]->Points[0].X, h->CalcXPosValue(-2));
-    EXPECT_EQ(bars[1]->Points[1].X, origin);
-    EXPECT_EQ(bars[0]->Points[0].Y, s->CalcYPos(0));
-    EXPECT_EQ(bars[0]->Points[1].Y, s->CalcYPos(0) + s->BarSize() + 1);
+    // The values -2..4 span the 500 pixels across: the origin 0 is at round(500 / 3) = 167.
+    EXPECT_EQ(bars[0]->Points[0].X, 167);
+    EXPECT_EQ(bars[0]->Points[1].X, 500);
+    EXPECT_EQ(bars[1]->Points[0].X, 0);
+    EXPECT_EQ(bars[1]->Points[1].X, 167);
+    // Down the 300 pixels: three slots of 100, bars 70 high with margins of 70, so the
+    // points 0 and 1 land on 230 and 70 and the first bar runs from 195 for 71 pixels.
+    EXPECT_EQ(bars[0]->Points[0].Y, 195);
+    EXPECT_EQ(bars[0]->Points[1].Y, 266);
+    EXPECT_EQ(bars[1]->Points[0].Y, 35);
 }
 
 TEST(BarSeries, BevelNeverWiderThanHalfTheBar)
