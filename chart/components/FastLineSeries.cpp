@@ -199,9 +199,7 @@ void TFastLineSeries::DrawAllValues()
     DoMove(FLastX, FLastY);
     const int from = first > 0 ? first : first + 1;
     if (FPath && !FPath3D && FIgnoreNulls && !FStairs && FDrawAllPoints && FXMap->Checked() && FYMap->Checked()) {
-        // Blocks pay for themselves where many points share a column; a short line does
-        // without them.
-        const bool useBlocks = last - from >= BlockedLineLength;
+        const bool useBlocks = last - from >= TLineBlockSummary::WorthFrom;
         if (useBlocks)
             FBlocks.Update(XValues(), YValues());
         const TPoint end = ReduceRuns(*FPath, *FXMap, *FYMap, XValues()->Data(), YValues()->Data(), from, last,

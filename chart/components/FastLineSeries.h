@@ -53,9 +53,6 @@ public:
     void CreateSubGallery(TSubGallery& gallery) override;
     void SetSubGallery(int index) override;
 
-    // Visible points from which a frame reduces whole blocks of points at once.
-    static constexpr int BlockedLineLength = 4096;
-
 private:
     // DrawValue without the virtual call, positions from the frame's pixel maps when set.
     void DrawPoint(int index);

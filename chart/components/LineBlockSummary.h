@@ -1,12 +1,13 @@
 #pragma once
 
-// What a line's reduction to pixel columns needs of each fixed block of its points, kept from
-// frame to frame: the lowest and highest Y value of the block's points but its last (values
-// that are not numbers left out, and whether there are any), the first and last X, the last Y,
-// and whether its X values ascend. A frame then reads the summary alone, in order, rather than
+// What a frame of many points needs of each fixed block of them, kept from frame to frame:
+// the lowest and highest Y value of the block's points but its last (values that are not
+// numbers left out, and whether there are any), the first and last X, the last Y, and whether
+// its X values ascend. A frame then reads the summary alone, in order, rather than
 // a few values of every block scattered over the lists.
 // A block whose X values ascend and whose first and last X land on one column lies wholly on
-// that column, and is then folded into the column's run at once instead of point by point.
+// that column: a line folds it into the column's run at once instead of point by point, and
+// symbols pass over it when their pixels there are all covered.
 // Only whole blocks are summarised; the summary follows the lists' changes by itself: values
 // added after the last extend it, any other change starts it again.
 
@@ -20,6 +21,8 @@ class TLineBlockSummary
 {
 public:
     static constexpr int BlockSize = 64;
+    // Points a frame walks from which a summary pays for itself; fewer do without one.
+    static constexpr int WorthFrom = 4096;
 
     struct TBlock {
         // Of the block's points but its last; low > high when none of them is a number.

@@ -181,6 +181,11 @@ private:
     // The outline pixels of the ellipse in the pixels x0..x1, y0..y1 into FScratch, and each
     // row's outermost pixels into FRowSpans.
     void TraceEllipse(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    // The traced ellipse in the box, filled with the brush where there is one, on painter.
+    void PaintTracedEllipse(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // The picture of the traced ellipse of this size, pen and brush, to be drawn at the box's
+    // corner; none where a picture would not give the same pixels.
+    const QImage* EllipseStamp(int32_t width, int32_t height);
     // Pixels of a line's walk into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
     void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);
@@ -208,6 +213,13 @@ private:
     std::vector<QLine> FLineScratch; // reused by wide polylines drawn as segments
     std::vector<int32_t> FRowSpans;  // reused by ellipse outlines
     std::vector<TPoint> FClosedScratch; // reused by polygon outlines
+    struct TEllipseStamp {
+        int32_t Width, Height;
+        QPen Pen;
+        QBrush Brush;
+        QImage Image;
+    };
+    std::vector<TEllipseStamp> FEllipseStamps;
     struct TMeasure {
         QFont Font;
         QFontMetrics Metrics;
