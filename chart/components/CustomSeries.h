@@ -172,7 +172,9 @@ private:
     TColor FPrevColor = clNone;
     // Kept from frame to frame, so that a frame of many symbols can pass over whole blocks
     // of points whose pixels later symbols already cover.
-    TLineBlockSummary FSymbolBlocks;
+    // Short blocks with their ends: symbols stand further apart than a line's points, and
+    // there are fewer of them.
+    TLineBlockSummary FSymbolBlocks{64, true};
     int FPrevOrigin = 0;
 };
 

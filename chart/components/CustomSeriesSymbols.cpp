@@ -60,7 +60,7 @@ struct TPlannedSymbol {
 // one column, so all its points do; its values are numbers, so its rows lie between those of
 // its lowest and highest value (the conversion never reverses two values); and each of those
 // rows already holds a later symbol of the colour.
-bool BlockCovered(const TLineBlockSummary::TBlock& block, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap,
+bool BlockCovered(const TLineBlockSummary::TBlock block, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap,
                   TSymbolCells& cells, TColor colour)
 {
     if (!block.Ascending || block.NotANumber || block.LastY != block.LastY)
@@ -140,13 +140,17 @@ void TCustomSeries::DrawSymbolsOnly()
     if (SameColourForAll(colour) && xMap.Checked() && yMap.Checked()) {
         // The common case, one colour for every point on plain linear axes, without a call per
         // point.
-        constexpr int size = TLineBlockSummary::BlockSize;
+        const int size = FSymbolBlocks.Size();
         const bool useBlocks = colour != clNone && cells.Active() && last - first >= TLineBlockSummary::WorthFrom;
         if (useBlocks)
             FSymbolBlocks.Update(XValues(), YValues());
         const int blocks = useBlocks ? FSymbolBlocks.Count() : 0;
+        // The last point of the block the walk is in, kept without a division per point.
+        int64_t blockLast = (int64_t(last) + 1) / size * size - 1;
         for (int i = last; i >= first && colour != clNone;) {
-            if ((i + 1) % size == 0 && i / size < blocks && i + 1 - size >= first &&
+            while (blockLast > i)
+                blockLast -= size;
+            if (blockLast == i && i / size < blocks && i + 1 - size >= first &&
                 BlockCovered(FSymbolBlocks[i / size], xMap, yMap, cells, colour)) {
                 i -= size;
                 continue;

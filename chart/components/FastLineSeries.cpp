@@ -108,13 +108,16 @@ namespace {
 // conversion never reverses the order of two values, so the extreme values give the extreme
 // pixels. A value that is not a number has no order; it is kept as a point of its own.
 // Where blocks are given, a block that starts inside a run and lies wholly on its column is
-// folded in from its summary, exactly as its points one by one would be. Returns the last
-// point.
+// folded in from its summary, and in a block whose X values ascend the run's end is found by
+// halving: exactly as the points one by one would be. Returns the last point.
 TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap, const double* xs,
                   const double* ys, int from, int last, const TLineBlockSummary* blocks)
 {
-    constexpr int size = TLineBlockSummary::BlockSize;
-    const int blockCount = blocks ? blocks->Count() : 0;
+    const int size = blocks ? blocks->Size() : 1;
+    // Where the summarised blocks end within the points, and the first point of the block at
+    // or after the point in hand, kept without a division per point.
+    const int64_t blocksEnd = blocks ? std::min<int64_t>(int64_t(blocks->Count()) * size, int64_t(last) + 1) : 0;
+    int64_t nextBlock = blocks ? (int64_t(from) + size - 1) / size * size : 0;
     TPoint p;
     int i = from;
     while (i <= last) {
@@ -131,31 +134,57 @@ TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxis
         const auto onColumn = [&](double x) {
             return (x >= columnLow && x <= columnHigh) || xMap.UnroundedColumn(x) == columnAsDouble;
         };
+        // Folds the pending point in; the next one becomes the pending one.
+        const auto fold = [&](double next) {
+            low = y < low ? y : low;
+            high = y > high ? y : high;
+            notANumber |= y != y;
+            y = next;
+        };
         int j = i + 1;
         while (j <= last) {
-            // The block's points but its last fold in after the pending one, and its last one
-            // becomes the pending one: as point by point. Its X values ascend, so with both
-            // ends on the column every point between is there too.
-            if (j % size == 0 && j / size < blockCount && j + size - 1 <= last) {
-                const TLineBlockSummary::TBlock& b = (*blocks)[j / size];
-                if (b.Ascending && onColumn(b.LastX) && onColumn(b.FirstX)) {
-                    low = y < low ? y : low;
-                    high = y > high ? y : high;
-                    notANumber |= y != y;
-                    low = b.Low < low ? b.Low : low;
-                    high = b.High > high ? b.High : high;
-                    notANumber |= b.NotANumber;
-                    y = b.LastY;
-                    j += size;
-                    continue;
+            if (blocks) {
+                while (nextBlock < j)
+                    nextBlock += size;
+                // The summarised block that j is in, when it lies within the points.
+                const int64_t start = j == nextBlock ? nextBlock : nextBlock - size;
+                const int end = static_cast<int>(start + size - 1);
+                if (start + size <= blocksEnd && onColumn(xs[j])) {
+                    const TLineBlockSummary::TBlock b = (*blocks)[static_cast<int>(start / size)];
+                    // The ends of blocks a little ahead are fetched while this one is read:
+                    // they lie far apart in the lists.
+                    blocks->Prefetch(static_cast<int>(start / size) + 8);
+                    if (b.Ascending && j == start && onColumn(b.LastX)) {
+                        // Its points but its last fold in after the pending one, and its last
+                        // one becomes the pending one: as point by point. Its X values
+                        // ascend, so with both ends on the column every point between is
+                        // there too.
+                        fold(b.LastY);
+                        low = b.Low < low ? b.Low : low;
+                        high = b.High > high ? b.High : high;
+                        notANumber |= b.NotANumber;
+                        j += size;
+                        continue;
+                    }
+                    if (b.Ascending) {
+                        // The points from j on the column end before the first that is not,
+                        // found by halving: the columns of ascending values never turn back.
+                        int on = j, off = end;
+                        if (onColumn(xs[end]))
+                            on = end;
+                        while (off - on > 1) {
+                            const int middle = on + (off - on) / 2;
+                            (onColumn(xs[middle]) ? on : off) = middle;
+                        }
+                        for (; j <= on; ++j)
+                            fold(ys[j]);
+                        continue;
+                    }
                 }
             }
             if (!onColumn(xs[j]))
                 break;
-            low = y < low ? y : low;
-            high = y > high ? y : high;
-            notANumber |= y != y;
-            y = ys[j];
+            fold(ys[j]);
             ++j;
         }
         path.LineTo(TPoint(column, yMap.CheckedPixel(firstY)));

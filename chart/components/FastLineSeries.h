@@ -90,7 +90,9 @@ private:
     bool FPath3D = false;
     TPixelColumnPath FColumnPath;
     // Of the points, for reducing many of them to pixel columns at once.
-    TLineBlockSummary FBlocks;
+    // Long blocks: a line of ten million points has twenty thousand to a pixel column, and
+    // its summary stays small.
+    TLineBlockSummary FBlocks{512, false};
     // The axes' conversions while a frame draws all values.
     std::optional<TAxisPixelMap> FXMap;
     std::optional<TAxisPixelMap> FYMap;

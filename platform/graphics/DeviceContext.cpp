@@ -388,27 +388,6 @@ void TDeviceContext::Polyline(const TPoint* points, int count)
     FPainter->drawPoints(FScratch.constData(), n);
 }
 
-void TDeviceContext::Polygon(const TPoint* points, int count)
-{
-    if (!FPainter || count < 2 || !PrepareRop())
-        return;
-    if (FPen.style() == Qt::NoPen || !SolidHairline() || !PixelExact()) {
-        FPainter->drawPolygon(AsQPoints(points), count, Qt::OddEvenFill);
-        return;
-    }
-    // A closed outline has no last point to leave out (Qt's drops the vertices at the largest
-    // coordinates): the inside is filled, then every edge is walked from its first vertex, so
-    // that each vertex is drawn once.
-    if (FBrush.style() != Qt::NoBrush) {
-        FPainter->setPen(Qt::NoPen);
-        FPainter->drawPolygon(AsQPoints(points), count, Qt::OddEvenFill);
-        FPainter->setPen(FPen);
-    }
-    FClosedScratch.assign(points, points + count);
-    FClosedScratch.push_back(points[0]);
-    Polyline(FClosedScratch.data(), count + 1);
-}
-
 bool TDeviceContext::BeginBox(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom)
 {
     if (!FPainter)

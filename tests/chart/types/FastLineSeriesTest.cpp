@@ -506,7 +506,8 @@ TEST(AxisPixelMap, SamePixelsAsTheAxis)
 
 TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroughEveryChange)
 {
-    // Hundreds of points per pixel column, so that whole blocks of points fall on one column,
+    // A thousand points and more per pixel column, so that whole blocks of points fall on one
+    // column, and fewer where zoomed in, so that blocks reach over column edges;
     // drawn with nulls ignored (the reduced path) and, as the reference, with nulls not
     // ignored and none present (every point in turn). Both charts then go through the same
     // changes, and after each the pictures must still agree: a summary of the points kept
@@ -556,7 +557,7 @@ TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroug
                     reduced.series->SetNull(i);
             }
         };
-        fill(120000);
+        fill(300000);
         for (FastChart* f : {&reduced, &reference}) {
             f->chart.BottomAxis()->SetInverted(c.invertedX);
             f->chart.LeftAxis()->SetInverted(c.invertedY);
@@ -564,7 +565,7 @@ TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroug
             f->series->LinePen()->SetWidth(c.penWidth);
         }
         EXPECT_TRUE(reduced.chart.Painted() == reference.chart.Painted());
-        const int middle = 60000 + 17;
+        const int middle = 150000 + 17;
         for (FastChart* f : {&reduced, &reference}) {
             TFastLineSeries* s = f->series;
             switch (c.change) {
@@ -578,13 +579,13 @@ TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroug
                 f->chart.BottomAxis()->SetMinMax(c.xMin, 10.3);
                 break;
             case Refill: s->Clear(); break;
-            case ExchangeTwo: s->YValues()->Exchange(middle, middle + 40000); break;
+            case ExchangeTwo: s->YValues()->Exchange(middle, middle + 100000); break;
             case ScrollX: s->XValues()->Scroll(); break;
             }
         }
         if (c.change == Refill) {
             walk = 2;
-            fill(100000);
+            fill(250000);
         }
         const QImage after = reduced.chart.Painted().copy();
         EXPECT_TRUE(after == reference.chart.Painted());
