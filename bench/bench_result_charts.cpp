@@ -143,6 +143,28 @@ void BM_SlumpRepaintTenMillionZoomAllMarkers(benchmark::State& state)
 }
 BENCHMARK(BM_SlumpRepaintTenMillionZoomAllMarkers)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// The user's zoom with every marker series shown: a drag over the middle third of the plot,
+// drawn in its animated steps, then its undo, each until the chart is painted.
+void BM_SlumpAnimatedZoomAndUndoAllMarkers(benchmark::State& state)
+{
+    TenMillion& run = Run10M();
+    for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
+        run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), true);
+    TChartWidget* widget = run.widget;
+    for (auto _ : state) {
+        run.chart->ZoomRect(TRect(widget->width() / 3, widget->height() / 4, 2 * widget->width() / 3,
+                                  3 * widget->height() / 4));
+        QPixmap zoomed = widget->grab();
+        benchmark::DoNotOptimize(zoomed);
+        run.chart->UndoZoom();
+        QPixmap whole = widget->grab();
+        benchmark::DoNotOptimize(whole);
+    }
+    for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
+        run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), false);
+}
+BENCHMARK(BM_SlumpAnimatedZoomAndUndoAllMarkers)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 // The bars of games between bonuses of the same run, each with its mark (some 60,000).
 void BM_BonusBarsRepaintTenMillion(benchmark::State& state)
 {

@@ -6,7 +6,9 @@
 //       longest stretch without message processing and the peak and current resident size.
 //       "digest" adds one digest of everything shown (rows, lists, tables, summary, every
 //       chart point); an image folder adds the digest and saves every chart there with all
-//       marker boxes ticked. The generator is seeded with a fixed value first.
+//       marker boxes ticked, then every picture the slump chart draws during a zoom (each
+//       animated step), a scroll, a wheel step and the undo. The generator is seeded with a
+//       fixed value first.
 //   long_run_driver memory <plays> <then-plays>
 //       Resident size after start-up, after a long run and after a short run that follows.
 //   long_run_driver ticks <plays>
@@ -203,6 +205,55 @@ double Start(TMainForm& form, int plays)
     return seconds;
 }
 
+void Wheel(TChartWidget* w, int delta)
+{
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+// The user's zoom (a drag over the middle of the plot, drawn in animated steps), a scroll, a
+// wheel step and the undo, each followed by a paint, on the slump chart as it is.
+template <class Each>
+void Interact(TMainForm& form, Each each)
+{
+    TChart* chart = form.charts.SlumpChart();
+    TChartWidget* widget = form.ui.SlumpChart;
+    TChartAxis* bottom = chart->BottomAxis();
+    TChartAxis* left = chart->LeftAxis();
+    each("zoom", [&] {
+        chart->ZoomRect(TRect(widget->width() / 3, widget->height() / 4, 2 * widget->width() / 3,
+                              3 * widget->height() / 4));
+    });
+    each("scroll", [&] {
+        bottom->Scroll((bottom->Maximum() - bottom->Minimum()) / 10, false);
+        left->Scroll(-(left->Maximum() - left->Minimum()) / 10, false);
+    });
+    each("wheel", [&] { Wheel(widget, 120); });
+    each("undo", [&] { chart->UndoZoom(); });
+}
+
+// Every picture the slump chart draws during the interactions, in order.
+void SaveInteractionFrames(TMainForm& form, const QString& imageFolder)
+{
+    TChart* chart = form.charts.SlumpChart();
+    int frame = 0;
+    QString step;
+    chart->OnAfterDraw = [&](TObject*) {
+        chart->BackBuffer().copy().save(
+            QStringLiteral("%1/SlumpChart-%2-%3.png").arg(imageFolder).arg(++frame, 2, 10, QLatin1Char('0')).arg(step));
+    };
+    Interact(form, [&](const char* name, auto action) {
+        step = QString::fromLatin1(name);
+        action();
+        Settle();
+        QPixmap shot = form.ui.SlumpChart->grab();
+        (void)shot;
+    });
+    chart->OnAfterDraw = nullptr;
+}
+
 int RunMode(TMainForm& form, int plays, const QString& imageFolder)
 {
     const double seconds = Start(form, plays);
@@ -228,6 +279,8 @@ int RunMode(TMainForm& form, int plays, const QString& imageFolder)
         const double p = form.charts.BottomMaximum();
         chart->BottomAxis()->SetMinMax(p * 0.4, p * 0.6);
         form.ui.SlumpChart->grab().toImage().save(imageFolder + QStringLiteral("/SlumpChartZoomed.png"));
+        chart->BottomAxis()->SetMinMax(1, p);
+        SaveInteractionFrames(form, imageFolder);
     }
     return 0;
 }
@@ -263,14 +316,6 @@ double Timed(TMainForm& form, Action action)
     return (CpuSeconds() - cpuBefore) * 1e3;
 }
 
-void Wheel(TChartWidget* w, int delta)
-{
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(w, &event);
-}
-
 int TicksMode(TMainForm& form, int plays)
 {
     Start(form, plays);
@@ -289,24 +334,9 @@ int TicksMode(TMainForm& form, int plays)
         boxes[i]->click();
     Settle();
     PaintCharts(form);
-    TChart* chart = form.charts.SlumpChart();
-    TChartWidget* widget = form.ui.SlumpChart;
-    const double p = form.charts.BottomMaximum();
-    TChartAxis* bottom = chart->BottomAxis();
-    TChartAxis* left = chart->LeftAxis();
-    const double zoom = Timed(form, [&] {
-        chart->ZoomRect(TRect(widget->width() / 3, widget->height() / 4, 2 * widget->width() / 3,
-                              3 * widget->height() / 4));
-    });
-    const double scroll = Timed(form, [&] {
-        const double shift = (bottom->Maximum() - bottom->Minimum()) / 10;
-        bottom->Scroll(shift, false);
-        left->Scroll(-(left->Maximum() - left->Minimum()) / 10, false);
-    });
-    const double wheel = Timed(form, [&] { Wheel(widget, 120); });
-    const double undo = Timed(form, [&] { chart->UndoZoom(); });
-    std::printf("every box ticked, %.0f plays, processor: zoom %.1f ms, scroll %.1f ms, wheel %.1f ms, undo %.1f ms\n", p,
-                zoom, scroll, wheel, undo);
+    std::printf("every box ticked, %.0f plays, processor:", form.charts.BottomMaximum());
+    Interact(form, [&](const char* name, auto action) { std::printf(" %s %.1f ms", name, Timed(form, action)); });
+    std::printf("\n");
     return 0;
 }
 

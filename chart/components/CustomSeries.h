@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "chart/components/CustomLineSeries.h"
+#include "chart/components/LineBlockSummary.h"
 #include "chart/core/SeriesPointer.h"
 #include "chart/core/TeeGradient.h"
 
@@ -134,7 +135,8 @@ private:
     // whatever lies beneath (2D, no line, area or outline, plain symbols in copy mode).
     bool DrawsSymbolsOnly() const;
     // Draws the symbols of such a frame, leaving out each that a later one of the same look
-    // at the same pixel covers, and each that cannot reach the clipped plot area.
+    // at the same pixel covers, and each that cannot reach the clipped plot area
+    // (CustomSeriesSymbols.cpp).
     void DrawSymbolsOnly();
     void DrawSegment(TPoint p, TPoint c, int prevOrigin, int origin, TColor colour, int index, bool pointers,
                      bool lastDrawn);
@@ -168,6 +170,11 @@ private:
     int FPrevX = 0;
     int FPrevY = 0;
     TColor FPrevColor = clNone;
+    // Kept from frame to frame, so that a frame of many symbols can pass over whole blocks
+    // of points whose pixels later symbols already cover.
+    // Short blocks with their ends: symbols stand further apart than a line's points, and
+    // there are fewer of them.
+    TLineBlockSummary FSymbolBlocks{64, true};
     int FPrevOrigin = 0;
 };
 

@@ -1,11 +1,11 @@
 // Drawing of the line family: segments point by point, the 3D ribbon with its front face, area
 // pieces down to the origin (flat, gradient or blended), point symbols and legend symbols.
+// Frames of symbols alone are in CustomSeriesSymbols.cpp.
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "chart/components/AxisPixelMap.h"
 #include "chart/components/CustomSeries.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/CustomAxisPanel.h"
@@ -59,96 +59,6 @@ TRect Union(const TRect& a, const TRect& b)
 }
 
 } // namespace
-
-bool TCustomSeries::DrawsSymbolsOnly() const
-{
-    TCustomAxisPanel* chart = ParentChart();
-    if (!chart || chart->View3D() || !FPointer->Visible() || FDrawArea || FOutLine->Visible())
-        return false;
-    if (FDrawLine && LinePen()->Visible())
-        return false;
-    if ((FStacked != cssNone && FStacked != cssOverlap) || OnGetPointerStyle || !MandatoryIsY())
-        return false;
-    if (!GetHorizAxis() || !GetVertAxis() || !DrawValuesForward())
-        return false;
-    // A symbol in another pen mode, or shaded, depends on what it is drawn over.
-    if (FPointer->Gradient()->Visible() || chart->Canvas3D()->Pen()->Mode() != pmCopy ||
-        (FPointer->Pen()->Visible() && FPointer->Pen()->Mode() != pmCopy))
-        return false;
-    return true;
-}
-
-void TCustomSeries::DrawSymbolsOnly()
-{
-    TCustomAxisPanel* chart = ParentChart();
-    const int first = FirstVisible(), last = LastVisible();
-    if (first < 0 || last < first)
-        return;
-    const bool fast = chart->AxesFastCalc();
-    const TAxisPixelMap xMap(GetHorizAxis(), false, fast);
-    const TAxisPixelMap yMap(GetVertAxis(), true, fast);
-    const double* xs = XValues()->Data();
-    const double* ys = YValues()->Data();
-
-    // Symbols wholly outside the area that the series is clipped to change no pixel. The
-    // reach of a symbol from its point is its size and its pen, with room to spare.
-    const bool clipped = UseAxis() && chart->ClipPoints() && chart->CanClip();
-    const int reach = std::max(FPointer->HorizSize(), FPointer->VertSize()) +
-                      (FPointer->Pen()->Visible() ? FPointer->Pen()->Width() : 0) + 4;
-    TRect area = chart->PlotRect();
-    ++area.Bottom;
-    const TRect reachable(area.Left - reach, area.Top - reach, area.Right + reach, area.Bottom + reach);
-    // The latest symbol's colour on each pixel of the reachable area, found walking back from
-    // the last point: an earlier symbol of that colour on that pixel is drawn over exactly.
-    const int64_t width = std::max(0, reachable.Right - reachable.Left);
-    const int64_t height = std::max(0, reachable.Bottom - reachable.Top);
-    constexpr TColor none = 0xFFFFFFFF;
-    const bool useGrid = width * height <= (int64_t(1) << 24);
-    std::vector<TColor> latest(useGrid ? static_cast<size_t>(width * height) : 0, none);
-    struct Symbol {
-        int index, x, y;
-        TColor colour;
-    };
-    std::vector<Symbol> symbols;
-    auto walk = [&](auto colourOf, auto column, auto row) {
-        for (int i = last; i >= first; --i) {
-            const TColor colour = colourOf(i);
-            if (colour == clNone)
-                continue;
-            const int x = column(xs[i]);
-            const int y = row(ys[i]);
-            const bool inside =
-                x >= reachable.Left && x < reachable.Right && y >= reachable.Top && y < reachable.Bottom;
-            if (clipped && !inside)
-                continue;
-            if (useGrid && inside) {
-                TColor& cell = latest[static_cast<size_t>((y - reachable.Top) * width + (x - reachable.Left))];
-                if (cell == colour)
-                    continue;
-                if (cell == none)
-                    cell = colour;
-            }
-            symbols.push_back({i, x, y, colour});
-        }
-    };
-    // The common case, one colour for every point on plain linear axes, without a call per
-    // point.
-    TColor colour = clNone;
-    if (SameColourForAll(colour) && xMap.Checked() && yMap.Checked()) {
-        walk([colour](int) { return colour; }, [&xMap](double v) { return xMap.CheckedPixel(v); },
-             [&yMap](double v) { return yMap.CheckedPixel(v); });
-    } else {
-        walk([this](int i) { return GetValueColor(i); }, [&xMap](double v) { return xMap(v); },
-             [&yMap](double v) { return yMap(v); });
-    }
-    for (auto s = symbols.rbegin(); s != symbols.rend(); ++s)
-        DrawPointer(s->x, s->y, s->colour, s->index);
-    // What drawing point by point leaves for the next frame's first segment.
-    FPrevX = CalcXPos(last);
-    FPrevY = CalcYPos(last);
-    FPrevOrigin = GetOriginPos(last);
-    FPrevColor = GetValueColor(last);
-}
 
 void TCustomSeries::DrawAllValues()
 {

@@ -107,10 +107,17 @@ namespace {
 // it anyway. The lowest and highest are found on the values and converted afterwards: the
 // conversion never reverses the order of two values, so the extreme values give the extreme
 // pixels. A value that is not a number has no order; it is kept as a point of its own.
-// Returns the last point.
+// Where blocks are given, a block that starts inside a run and lies wholly on its column is
+// folded in from its summary, and in a block whose X values ascend the run's end is found by
+// halving: exactly as the points one by one would be. Returns the last point.
 TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap, const double* xs,
-                  const double* ys, int from, int last)
+                  const double* ys, int from, int last, const TLineBlockSummary* blocks)
 {
+    const int size = blocks ? blocks->Size() : 1;
+    // Where the summarised blocks end within the points, and the first point of the block at
+    // or after the point in hand, kept without a division per point.
+    const int64_t blocksEnd = blocks ? std::min<int64_t>(int64_t(blocks->Count()) * size, int64_t(last) + 1) : 0;
+    int64_t nextBlock = blocks ? (int64_t(from) + size - 1) / size * size : 0;
     TPoint p;
     int i = from;
     while (i <= last) {
@@ -124,15 +131,61 @@ TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxis
         // Values inside the column's checked range need no conversion.
         double columnLow, columnHigh;
         xMap.ColumnRange(xs[i], columnAsDouble, columnLow, columnHigh);
-        int j = i + 1;
-        for (; j <= last; ++j) {
-            const double x = xs[j];
-            if (!(x >= columnLow && x <= columnHigh) && xMap.UnroundedColumn(x) != columnAsDouble)
-                break;
+        const auto onColumn = [&](double x) {
+            return (x >= columnLow && x <= columnHigh) || xMap.UnroundedColumn(x) == columnAsDouble;
+        };
+        // Folds the pending point in; the next one becomes the pending one.
+        const auto fold = [&](double next) {
             low = y < low ? y : low;
             high = y > high ? y : high;
             notANumber |= y != y;
-            y = ys[j];
+            y = next;
+        };
+        int j = i + 1;
+        while (j <= last) {
+            if (blocks) {
+                while (nextBlock < j)
+                    nextBlock += size;
+                // The summarised block that j is in, when it lies within the points.
+                const int64_t start = j == nextBlock ? nextBlock : nextBlock - size;
+                const int end = static_cast<int>(start + size - 1);
+                if (start + size <= blocksEnd && onColumn(xs[j])) {
+                    const TLineBlockSummary::TBlock b = (*blocks)[static_cast<int>(start / size)];
+                    // The ends of blocks a little ahead are fetched while this one is read:
+                    // they lie far apart in the lists.
+                    blocks->Prefetch(static_cast<int>(start / size) + 8);
+                    if (b.Ascending && j == start && onColumn(b.LastX)) {
+                        // Its points but its last fold in after the pending one, and its last
+                        // one becomes the pending one: as point by point. Its X values
+                        // ascend, so with both ends on the column every point between is
+                        // there too.
+                        fold(b.LastY);
+                        low = b.Low < low ? b.Low : low;
+                        high = b.High > high ? b.High : high;
+                        notANumber |= b.NotANumber;
+                        j += size;
+                        continue;
+                    }
+                    if (b.Ascending) {
+                        // The points from j on the column end before the first that is not,
+                        // found by halving: the columns of ascending values never turn back.
+                        int on = j, off = end;
+                        if (onColumn(xs[end]))
+                            on = end;
+                        while (off - on > 1) {
+                            const int middle = on + (off - on) / 2;
+                            (onColumn(xs[middle]) ? on : off) = middle;
+                        }
+                        for (; j <= on; ++j)
+                            fold(ys[j]);
+                        continue;
+                    }
+                }
+            }
+            if (!onColumn(xs[j]))
+                break;
+            fold(ys[j]);
+            ++j;
         }
         path.LineTo(TPoint(column, yMap.CheckedPixel(firstY)));
         if (j - i > 1) {
@@ -175,7 +228,11 @@ void TFastLineSeries::DrawAllValues()
     DoMove(FLastX, FLastY);
     const int from = first > 0 ? first : first + 1;
     if (FPath && !FPath3D && FIgnoreNulls && !FStairs && FDrawAllPoints && FXMap->Checked() && FYMap->Checked()) {
-        const TPoint end = ReduceRuns(*FPath, *FXMap, *FYMap, XValues()->Data(), YValues()->Data(), from, last);
+        const bool useBlocks = last - from >= TLineBlockSummary::WorthFrom;
+        if (useBlocks)
+            FBlocks.Update(XValues(), YValues());
+        const TPoint end = ReduceRuns(*FPath, *FXMap, *FYMap, XValues()->Data(), YValues()->Data(), from, last,
+                                      useBlocks ? &FBlocks : nullptr);
         if (from <= last) {
             FLastX = end.X;
             FLastY = end.Y;

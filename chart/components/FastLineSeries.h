@@ -8,6 +8,7 @@
 
 #include "chart/components/AxisPixelMap.h"
 #include "chart/components/CustomLineSeries.h"
+#include "chart/components/LineBlockSummary.h"
 #include "chart/components/PixelColumnPath.h"
 
 class TFastLineSeries : public TCustomLineSeries
@@ -88,6 +89,10 @@ private:
     TPixelColumnPath* FPath = nullptr;
     bool FPath3D = false;
     TPixelColumnPath FColumnPath;
+    // Of the points, for reducing many of them to pixel columns at once.
+    // Long blocks: a line of ten million points has twenty thousand to a pixel column, and
+    // its summary stays small.
+    TLineBlockSummary FBlocks{512, false};
     // The axes' conversions while a frame draws all values.
     std::optional<TAxisPixelMap> FXMap;
     std::optional<TAxisPixelMap> FYMap;

@@ -58,7 +58,7 @@ void TChartSeries::SetYValues(TChartValueList* value)
 void TChartSeries::StoreValue(TChartValueList* list, int index, double value)
 {
     list->FValues[static_cast<size_t>(index)] = value;
-    list->FModified = true;
+    list->Edited();
     Repaint();
 }
 
@@ -364,7 +364,7 @@ void TChartSeries::SwapValueIndex(int a, int b)
     for (int i = 0; i < FValueLists.Count(); ++i) {
         TChartValueList* list = FValueLists.Get(i);
         std::swap(list->FValues[static_cast<size_t>(a)], list->FValues[static_cast<size_t>(b)]);
-        list->FModified = true;
+        list->Edited();
     }
     if (FColors) {
         GrowColors();
@@ -378,7 +378,7 @@ void TChartSeries::RenumberPositions()
 {
     for (int i = 0; i < Count(); ++i)
         FPositionValues->FValues[static_cast<size_t>(i)] = i;
-    FPositionValues->FModified = true;
+    FPositionValues->Edited();
 }
 
 void TChartSeries::CheckOrder()

@@ -60,7 +60,7 @@ void TChartValueList::Reserve(int count)
 void TChartValueList::SetValue(int index, double value)
 {
     FValues[static_cast<size_t>(index)] = value;
-    FModified = true;
+    Edited();
     FOwner->NotifyValue(veModify, index);
 }
 
@@ -93,13 +93,13 @@ void TChartValueList::InsertChartValue(int index, double value)
     if (index < FCount - 1)
         std::memmove(data + index + 1, data + index, sizeof(double) * static_cast<size_t>(FCount - 1 - index));
     data[index] = value;
-    FModified = true;
+    Edited();
 }
 
 void TChartValueList::ClearValues()
 {
     FCount = 0;
-    FModified = true;
+    Edited();
 }
 
 void TChartValueList::Delete(int index)
@@ -115,7 +115,7 @@ void TChartValueList::Delete(int start, int quantity)
     double* data = FValues.get();
     std::memmove(data + start, data + start + quantity, sizeof(double) * static_cast<size_t>(FCount - start - quantity));
     FCount -= quantity;
-    FModified = true;
+    Edited();
 }
 
 int TChartValueList::Locate(double value) const
@@ -192,7 +192,7 @@ void TChartValueList::RecalcStats()
 void TChartValueList::Exchange(int a, int b)
 {
     std::swap(FValues[static_cast<size_t>(a)], FValues[static_cast<size_t>(b)]);
-    FModified = true;
+    Edited();
     FOwner->NotifyValue(veModify, a);
 }
 
@@ -200,14 +200,16 @@ void TChartValueList::FillSequence()
 {
     for (int i = 0; i < FCount; ++i)
         FValues[static_cast<size_t>(i)] = i;
-    FModified = true;
+    Edited();
     FOwner->NotifyValue(veModify, 0);
 }
 
 void TChartValueList::Scroll()
 {
-    if (FCount > 1)
+    if (FCount > 1) {
         std::rotate(FValues.get(), FValues.get() + 1, FValues.get() + FCount);
+        ++FEdits;
+    }
 }
 
 void TChartValueList::Sort()

@@ -4,6 +4,7 @@
 // optionally kept in order as they are added, with lazily cached statistics.
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,10 @@ public:
 
     // The value the series' next add gives this list.
     double PendingValue = 0;
+
+    // Counts the changes to the values other than adding one after the last: what was worked
+    // out from the values stays true of the ones it covered while this count stays.
+    uint64_t Edits() const { return FEdits; }
 
     // Values in use; indexes are the caller's responsibility.
     double GetValue(int index) const { return FValues[static_cast<size_t>(index)]; }
@@ -107,6 +112,12 @@ private:
         FModified = true;
         return FCount++;
     }
+    // Any change but an append: the statistics and what was worked out from the values go.
+    void Edited()
+    {
+        FModified = true;
+        ++FEdits;
+    }
     // Moves the values into an array of capacity values.
     void Reallocate(int capacity);
 
@@ -126,6 +137,7 @@ private:
     int FCapacity = 0;
     int FCount = 0;
     bool FModified = true;
+    uint64_t FEdits = 0;
 };
 
 // The value lists of one series, which frees them.

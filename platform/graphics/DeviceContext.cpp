@@ -388,27 +388,6 @@ void TDeviceContext::Polyline(const TPoint* points, int count)
     FPainter->drawPoints(FScratch.constData(), n);
 }
 
-void TDeviceContext::Polygon(const TPoint* points, int count)
-{
-    if (!FPainter || count < 2 || !PrepareRop())
-        return;
-    if (FPen.style() == Qt::NoPen || !SolidHairline() || !PixelExact()) {
-        FPainter->drawPolygon(AsQPoints(points), count, Qt::OddEvenFill);
-        return;
-    }
-    // A closed outline has no last point to leave out (Qt's drops the vertices at the largest
-    // coordinates): the inside is filled, then every edge is walked from its first vertex, so
-    // that each vertex is drawn once.
-    if (FBrush.style() != Qt::NoBrush) {
-        FPainter->setPen(Qt::NoPen);
-        FPainter->drawPolygon(AsQPoints(points), count, Qt::OddEvenFill);
-        FPainter->setPen(FPen);
-    }
-    FClosedScratch.assign(points, points + count);
-    FClosedScratch.push_back(points[0]);
-    Polyline(FClosedScratch.data(), count + 1);
-}
-
 bool TDeviceContext::BeginBox(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom)
 {
     if (!FPainter)
@@ -459,91 +438,6 @@ void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t
         if (w > 1)
             FPainter->fillRect(QRect(right - 1, top + 1, 1, h - 2), color);
     }
-}
-
-void TDeviceContext::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
-{
-    if (!BeginBox(left, top, right, bottom))
-        return;
-    // Without a pen the fill stays inside the box less one pixel, as the device fills it.
-    // Qt's own one-pixel outline of a small or flat ellipse misses a column or a row for some
-    // boxes, so on pixels the outline is traced here and covers the box exactly.
-    constexpr int32_t traced = 4096;
-    if (FPen.style() == Qt::NoPen || !SolidHairline() || !PixelExact() || right - left > traced
-        || bottom - top > traced) {
-        FPainter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-        return;
-    }
-    TraceEllipse(left, top, right - 1, bottom - 1);
-    // Each row is filled between its outline pixels, then the outline drawn over it.
-    if (FBrush.style() != Qt::NoBrush) {
-        for (int32_t y = top; y < bottom; ++y) {
-            const int32_t from = FRowSpans[static_cast<size_t>(2 * (y - top))];
-            const int32_t to = FRowSpans[static_cast<size_t>(2 * (y - top) + 1)];
-            if (to - from >= 2)
-                FPainter->fillRect(QRect(from + 1, y, to - from - 1, 1), FBrush);
-        }
-    }
-    FPainter->drawPoints(FScratch.constData(), static_cast<int>(FScratch.size()));
-}
-
-void TDeviceContext::TraceEllipse(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
-{
-    // The integer midpoint walk of the ellipse inscribed in the pixels x0..x1, y0..y1
-    // (inclusive), one quadrant point mirrored into all four, with the tips of very flat
-    // ellipses finished by hand. Points go to FScratch once each, and the leftmost and
-    // rightmost pixel of every row to FRowSpans.
-    const int64_t a = x1 - x0, b = y1 - y0;
-    int64_t b1 = b & 1;
-    int64_t dx = 4 * (1 - a) * b * b, dy = 4 * (b1 + 1) * a * a;
-    int64_t err = dx + dy + b1 * a * a;
-    const int32_t top = y0;
-    FRowSpans.assign(static_cast<size_t>(2 * (b + 1)), 0);
-    for (int64_t i = 0; i <= b; ++i) {
-        FRowSpans[static_cast<size_t>(2 * i)] = INT32_MAX;
-        FRowSpans[static_cast<size_t>(2 * i + 1)] = INT32_MIN;
-    }
-    FScratch.resize(0);
-    const auto put = [&](int64_t x, int64_t y) {
-        if (y < top || y > y1)
-            return;
-        FScratch.append(QPoint(static_cast<int>(x), static_cast<int>(y)));
-        int32_t& from = FRowSpans[static_cast<size_t>(2 * (y - top))];
-        int32_t& to = FRowSpans[static_cast<size_t>(2 * (y - top) + 1)];
-        from = std::min<int32_t>(from, static_cast<int32_t>(x));
-        to = std::max<int32_t>(to, static_cast<int32_t>(x));
-    };
-    int64_t left = x0, right = x1;
-    int64_t lower = y0 + (b + 1) / 2, upper = lower - b1;
-    const int64_t a8 = 8 * a * a, b8 = 8 * b * b;
-    do {
-        put(right, lower);
-        put(left, lower);
-        put(left, upper);
-        put(right, upper);
-        const int64_t e2 = 2 * err;
-        if (e2 <= dy) {
-            ++lower;
-            --upper;
-            err += dy += a8;
-        }
-        if (e2 >= dx || 2 * err > dy) {
-            ++left;
-            --right;
-            err += dx += b8;
-        }
-    } while (left <= right);
-    while (lower - upper <= b) {
-        put(left - 1, lower);
-        put(right + 1, lower++);
-        put(left - 1, upper);
-        put(right + 1, upper--);
-    }
-    // A pixel met twice (the mirrored points meet on the axes) is drawn once, so that an
-    // exclusive-or outline drawn twice restores it.
-    std::sort(FScratch.begin(), FScratch.end(),
-              [](const QPoint& p, const QPoint& q) { return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x(); });
-    FScratch.erase(std::unique(FScratch.begin(), FScratch.end()), FScratch.end());
 }
 
 void TDeviceContext::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t width,

@@ -26,6 +26,7 @@
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -181,6 +182,22 @@ private:
     // The outline pixels of the ellipse in the pixels x0..x1, y0..y1 into FScratch, and each
     // row's outermost pixels into FRowSpans.
     void TraceEllipse(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    // The traced ellipse in the box, filled with the brush where there is one.
+    void PaintTracedEllipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // The polygon filled with the brush where there is one, then its closed outline.
+    void PaintPolygon(const TPoint* points, int count);
+    // What a stamp is the picture of, its pen and brush aside: an ellipse of a size, or a
+    // polygon of a shape (vertices from the corner of its pixels).
+    struct TStampKey {
+        enum { kEllipse, kPolygon } Kind;
+        int32_t Width, Height;
+        std::vector<TPoint> Shape;
+        bool operator==(const TStampKey&) const = default;
+    };
+    // Draws the stamp of key with the current pen and brush at (left, top), made by paint
+    // (which draws the shape with its corner at the point given) when there is none yet;
+    // false, drawing nothing, where a stamp would not give the pixels of drawing.
+    bool Stamped(int32_t left, int32_t top, const TStampKey& key, const std::function<void(int32_t, int32_t)>& paint);
     // Pixels of a line's walk into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
     void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);
@@ -208,6 +225,16 @@ private:
     std::vector<QLine> FLineScratch; // reused by wide polylines drawn as segments
     std::vector<int32_t> FRowSpans;  // reused by ellipse outlines
     std::vector<TPoint> FClosedScratch; // reused by polygon outlines
+    struct TStamp {
+        TStampKey Key;
+        QPen Pen;
+        QBrush Brush;
+        QImage Image;
+        uint64_t LastUse = 0;
+    };
+    std::vector<TStamp> FStamps;
+    uint64_t FStampClock = 0;
+    TStampKey FPolygonKey{TStampKey::kPolygon, 0, 0, {}}; // reused: no allocation per polygon
     struct TMeasure {
         QFont Font;
         QFontMetrics Metrics;

@@ -503,3 +503,100 @@ TEST(AxisPixelMap, SamePixelsAsTheAxis)
     EXPECT_EQ(TAxisPixelMap::RoundEven(-2.5), -2);
     EXPECT_EQ(TAxisPixelMap::RoundEven(-0.4), 0);
 }
+
+TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroughEveryChange)
+{
+    // A thousand points and more per pixel column, so that whole blocks of points fall on one
+    // column, and fewer where zoomed in, so that blocks reach over column edges;
+    // drawn with nulls ignored (the reduced path) and, as the reference, with nulls not
+    // ignored and none present (every point in turn). Both charts then go through the same
+    // changes, and after each the pictures must still agree: a summary of the points kept
+    // from the frame before must follow every kind of change.
+    enum Change { None, Spike, DeleteRange, InsertMiddle, Append, Refill, ExchangeTwo, ScrollX };
+    struct Case {
+        bool invertedX, invertedY;
+        double xMin, xMax; // the bottom axis' range over x values 0..10
+        int penWidth;
+        bool notNumbers;   // now and then a y value that is not a number
+        bool unordered;    // now and then an x value out of order, or not a number
+        bool nulls;        // null points in the reduced chart (drawn like others)
+        Change change;
+    };
+    const Case cases[] = {
+        {false, false, 0, 10, 1, false, false, false, Spike},
+        {true, false, 0, 10, 1, false, false, false, DeleteRange},
+        {false, true, 2.5, 7.5, 2, false, false, false, InsertMiddle},
+        {true, true, 3.1, 3.9, 1, true, false, false, Append},
+        {false, false, -1, 11, 1, true, true, false, Refill},
+        {false, false, 4, 6, 2, false, true, true, ExchangeTwo},
+        {true, false, 0.3, 9.7, 1, false, false, true, ScrollX},
+        {false, false, 0, 10, 1, false, false, false, None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(&c - cases));
+        FastChart reduced, reference;
+        reference.series->SetIgnoreNulls(false);
+        std::mt19937 rng(3 + static_cast<unsigned>(&c - cases));
+        double walk = 5;
+        auto point = [&](int i, int count, double& x, double& y) {
+            walk = std::clamp(walk + (static_cast<int>(rng() % 9) - 4) * 0.01, 0.5, 9.5);
+            x = 10.0 * i / count;
+            y = walk;
+            if (c.notNumbers && rng() % 5000 == 0)
+                y = std::nan("");
+            if (c.unordered && rng() % 3000 == 0)
+                x = rng() % 2 ? std::nan("") : (rng() % 1000) / 100.0;
+        };
+        auto fill = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                double x, y;
+                point(i, count, x, y);
+                reduced.series->AddXY(x, y);
+                reference.series->AddXY(x, y);
+                if (c.nulls && i % 777 == 0)
+                    reduced.series->SetNull(i);
+            }
+        };
+        fill(300000);
+        for (FastChart* f : {&reduced, &reference}) {
+            f->chart.BottomAxis()->SetInverted(c.invertedX);
+            f->chart.LeftAxis()->SetInverted(c.invertedY);
+            f->chart.BottomAxis()->SetMinMax(c.xMin, c.xMax);
+            f->series->LinePen()->SetWidth(c.penWidth);
+        }
+        EXPECT_TRUE(reduced.chart.Painted() == reference.chart.Painted());
+        const int middle = 150000 + 17;
+        for (FastChart* f : {&reduced, &reference}) {
+            TFastLineSeries* s = f->series;
+            switch (c.change) {
+            case None: break;
+            case Spike: s->SetYValue(middle, 9.9); break;
+            case DeleteRange: s->Delete(middle, 5000); break;
+            case InsertMiddle: s->AddXY(s->XValue(middle), 0.1); break;
+            case Append:
+                for (int i = 0; i < 300; ++i)
+                    s->AddXY(10 + i * 0.001, i % 2 ? 1 : 9);
+                f->chart.BottomAxis()->SetMinMax(c.xMin, 10.3);
+                break;
+            case Refill: s->Clear(); break;
+            case ExchangeTwo: s->YValues()->Exchange(middle, middle + 100000); break;
+            case ScrollX: s->XValues()->Scroll(); break;
+            }
+        }
+        if (c.change == Refill) {
+            walk = 2;
+            fill(250000);
+        }
+        const QImage after = reduced.chart.Painted().copy();
+        EXPECT_TRUE(after == reference.chart.Painted());
+        // The line is there: red pixels in most columns.
+        int columns = 0;
+        for (int x = 0; x < after.width(); ++x)
+            for (int y = 0; y < after.height(); ++y)
+                if ((after.pixel(x, y) & 0xFFFFFF) == 0xFF0000) {
+                    ++columns;
+                    break;
+                }
+        EXPECT_GT(columns, 300);
+    }
+}

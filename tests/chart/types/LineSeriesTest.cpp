@@ -1,7 +1,12 @@
 // Line family: a null point breaks the line on both sides and loses its symbol, the first
 // visible segment comes in from the chart edge at the interpolated value, one visible point
-// draws only its symbol, assignment between kinds and the 100% stack of zeros.
+// draws only its symbol, assignment between kinds and the 100% stack of zeros; symbols alone,
+// of one series and of several, give the pixels of every symbol drawn in turn.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
 
 #include "chart/components/Series.h"
 #include "tests/chart/types/SeriesChart.h"
@@ -225,5 +230,125 @@ TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
             for (int x = 0; x < pictures[0].width(); ++x)
                 red += (pictures[0].pixel(x, y) & 0xFFFFFF) == 0xFF0000;
         EXPECT_GT(red, 20);
+    }
+}
+
+namespace {
+
+int CountDifferent(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+} // namespace
+
+TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
+{
+    // Several symbol-only series one after the other, their points on one shared walk with
+    // a hundred points and more to a pixel column, so that later symbols land on the pixels of
+    // earlier ones of every series. A later symbol may hide an earlier one only when it sets
+    // every pixel the earlier one set: same shape and sizes, same pen, a fill that lets
+    // nothing through. The reference draws every symbol in turn (a pointer style event makes
+    // each series do so).
+    struct Look {
+        TSeriesPointerStyle style = psCircle;
+        int size = 4;
+        bool pen = true;
+        int penWidth = 1;
+        TPenStyle penStyle = psSolid;
+        TBrushStyle brush = bsSolid;
+        TColor colour = clRed;
+        TColor penColour = clBlack;
+        bool nulls = false; // some points null, the others in the series colour
+        bool line = false;  // draws its line too (the series is then not symbols alone)
+    };
+    struct Case {
+        std::vector<Look> series; // in the order drawn
+        bool clip = true;
+        bool inverted = false;
+        bool backwards = false;   // drawn from the last series to the first
+        double xMin = 0, xMax = 10;
+    };
+    const Case cases[] = {
+        // As the result chart: circles and triangles in several colours.
+        {{{psCircle, 4, true, 1, psSolid, bsSolid, clRed}, {psTriangle, 4, true, 1, psSolid, bsSolid, clBlack},
+          {psCircle, 4, true, 1, psSolid, bsSolid, clYellow}, {psCircle, 4, true, 1, psSolid, bsSolid, clBlack}}},
+        // A later symbol smaller, without outline, with a wider one, or of another shape.
+        {{{psCircle, 5}, {psCircle, 4, true, 1, psSolid, bsSolid, clBlue}}},
+        {{{psDiamond, 4}, {psDiamond, 4, false, 1, psSolid, bsSolid, clBlue}}},
+        {{{psRectangle, 3, true, 1}, {psRectangle, 3, true, 2, psSolid, bsSolid, clBlue}}, false},
+        // Later symbols that let what lies beneath show through: no fill, a hatch, dots, an
+        // outline of no colour.
+        {{{psCircle, 4}, {psCircle, 4, true, 1, psSolid, bsClear, clBlue}}},
+        {{{psTriangle, 4}, {psTriangle, 4, true, 1, psSolid, bsDiagCross, clBlue}}},
+        {{{psCircle, 4}, {psCircle, 4, true, 1, psDot, bsSolid, clBlue}}},
+        {{{psCircle, 4}, {psCircle, 4, true, 1, psSolid, bsSolid, clBlue, clNone}}},
+        // Unfilled symbols of one look do hide each other; null points hide nothing.
+        {{{psCircle, 4, true, 1, psSolid, bsClear, clGreen},
+          {psCircle, 4, true, 1, psSolid, bsClear, clBlue, clBlack, true}},
+         true, true, false, 2.5, 7.5},
+        // A line between, and the series drawn from the last to the first.
+        {{{psCircle, 4}, {psCircle, 4, true, 1, psSolid, bsSolid, clBlue, clBlack, false, true},
+          {psCircle, 4, true, 1, psSolid, bsSolid, clYellow}}},
+        {{{psCircle, 4}, {psCircle, 4, true, 1, psSolid, bsSolid, clBlue}, {psTriangle, 4, true, 1, psSolid, bsSolid,
+          clYellow}, {psTriangle, 4, true, 1, psSolid, bsSolid, clBlack}}, true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(&c - cases));
+        // Symbols alone, every symbol in turn, no symbols.
+        QImage pictures[3];
+        for (int turn = 0; turn < 3; ++turn) {
+            TSeriesChart chart(120, 100);
+            chart.SetClipPoints(c.clip);
+            chart.BottomAxis()->SetMinMax(c.xMin, c.xMax);
+            chart.LeftAxis()->SetMinMax(0, 10);
+            chart.BottomAxis()->SetInverted(c.inverted);
+            chart.LeftAxis()->SetInverted(c.inverted);
+            chart.DepthAxis()->SetInverted(c.backwards);
+            std::vector<TLineSeries*> series;
+            for (const Look& look : c.series) {
+                auto* s = new TLineSeries(nullptr);
+                chart.AddSeries(s);
+                s->SetSeriesColor(look.colour);
+                s->SetColorEachLine(false);
+                s->LinePen()->SetVisible(look.line);
+                s->Pointer()->SetVisible(true);
+                s->Pointer()->SetStyle(look.style);
+                s->Pointer()->SetHorizSize(look.size);
+                s->Pointer()->SetVertSize(look.size);
+                s->Pointer()->Pen()->SetVisible(look.pen);
+                s->Pointer()->Pen()->SetWidth(look.penWidth);
+                s->Pointer()->Pen()->SetStyle(look.penStyle);
+                s->Pointer()->Pen()->SetColor(look.penColour);
+                s->Pointer()->Brush()->SetStyle(look.brush);
+                if (turn == 1) {
+                    const TSeriesPointerStyle style = look.style;
+                    s->OnGetPointerStyle = [style](TCustomSeries*, int) { return style; };
+                }
+                s->SetActive(turn < 2);
+                series.push_back(s);
+            }
+            std::mt19937 rng(17 + static_cast<unsigned>(&c - cases));
+            double walk = 5;
+            for (int i = 0; i < 12000; ++i) {
+                walk = std::clamp(walk + (static_cast<int>(rng() % 9) - 4) * 0.02, -0.5, 10.5);
+                const double x = -0.2 + 10.4 * i / 12000;
+                for (size_t k = 0; k < series.size(); ++k) {
+                    if (rng() % (1 + k) != 0)
+                        continue;
+                    const Look& look = c.series[k];
+                    const TColor colour = look.nulls && rng() % 3 == 0 ? clNone : look.colour;
+                    series[k]->AddXY(x, rng() % 50 == 0 ? walk + 0.3 : walk, QString(), colour);
+                }
+            }
+            pictures[turn] = chart.Painted().copy();
+        }
+        EXPECT_TRUE(pictures[0] == pictures[1]);
+        // The symbols are there: the picture without them differs in many pixels.
+        EXPECT_GT(CountDifferent(pictures[0], pictures[2]), 500);
     }
 }

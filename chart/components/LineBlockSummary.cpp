@@ -1,0 +1,57 @@
+#include "chart/components/LineBlockSummary.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/core/ChartValueList.h"
+
+void TLineBlockSummary::Update(const TChartValueList* xs, const TChartValueList* ys)
+{
+    const size_t size = static_cast<size_t>(FSize);
+    const size_t blocks = static_cast<size_t>(std::min(xs->Count(), ys->Count())) / size;
+    if (xs != FXs || ys != FYs || xs->Edits() != FXEdits || ys->Edits() != FYEdits || FRanges.size() > blocks) {
+        // Room far beyond what is needed, kept from a larger series, is given back.
+        if (FRanges.capacity() > 4 * std::max<size_t>(blocks, 4096)) {
+            std::vector<TRange>().swap(FRanges);
+            std::vector<uint8_t>().swap(FFlags);
+            std::vector<TEnds>().swap(FEnds);
+        }
+        FRanges.clear();
+        FFlags.clear();
+        FEnds.clear();
+        FRanges.reserve(blocks);
+        FFlags.reserve(blocks);
+        if (FKeepEnds)
+            FEnds.reserve(blocks);
+        FXs = xs;
+        FYs = ys;
+        FXEdits = xs->Edits();
+        FYEdits = ys->Edits();
+    }
+    const double* x = xs->Data();
+    const double* y = ys->Data();
+    // The lists' values move when they grow.
+    FXData = x;
+    FYData = y;
+    for (size_t b = FRanges.size(); b < blocks; ++b) {
+        const size_t from = b * size;
+        // The same comparisons as the reduction's, so that equal values and values that are
+        // not numbers settle the same way.
+        double low = HUGE_VAL;
+        double high = -HUGE_VAL;
+        bool notANumber = false;
+        for (size_t i = from; i < from + size - 1; ++i) {
+            const double v = y[i];
+            low = v < low ? v : low;
+            high = v > high ? v : high;
+            notANumber |= v != v;
+        }
+        bool ascending = x[from] == x[from];
+        for (size_t i = from + 1; i < from + size; ++i)
+            ascending &= x[i] >= x[i - 1];
+        FRanges.push_back({low, high});
+        if (FKeepEnds)
+            FEnds.push_back({x[from], x[from + size - 1], y[from + size - 1]});
+        FFlags.push_back(static_cast<uint8_t>((notANumber ? kNotANumber : 0) | (ascending ? kAscending : 0)));
+    }
+}
