@@ -144,6 +144,8 @@ void TCustomSeries::DrawSymbolsOnly()
         const bool useBlocks = colour != clNone && cells.Active() && last - first >= TLineBlockSummary::WorthFrom;
         if (useBlocks)
             FSymbolBlocks.Update(XValues(), YValues());
+        else if (Count() < TLineBlockSummary::WorthFrom)
+            FSymbolBlocks.Release();
         const int blocks = useBlocks ? FSymbolBlocks.Count() : 0;
         // The last point of the block the walk is in, kept without a division per point.
         int64_t blockLast = (int64_t(last) + 1) / size * size - 1;

@@ -231,6 +231,8 @@ void TFastLineSeries::DrawAllValues()
         const bool useBlocks = last - from >= TLineBlockSummary::WorthFrom;
         if (useBlocks)
             FBlocks.Update(XValues(), YValues());
+        else if (Count() < TLineBlockSummary::WorthFrom)
+            FBlocks.Release();
         const TPoint end = ReduceRuns(*FPath, *FXMap, *FYMap, XValues()->Data(), YValues()->Data(), from, last,
                                       useBlocks ? &FBlocks : nullptr);
         if (from <= last) {

@@ -55,3 +55,13 @@ void TLineBlockSummary::Update(const TChartValueList* xs, const TChartValueList*
         FFlags.push_back(static_cast<uint8_t>((notANumber ? kNotANumber : 0) | (ascending ? kAscending : 0)));
     }
 }
+
+void TLineBlockSummary::Release()
+{
+    if (FRanges.capacity() == 0)
+        return;
+    std::vector<TRange>().swap(FRanges);
+    std::vector<uint8_t>().swap(FFlags);
+    std::vector<TEnds>().swap(FEnds);
+    FXs = FYs = nullptr;
+}

@@ -41,6 +41,8 @@ public:
 
     // Brings the summary up to the lists' values.
     void Update(const TChartValueList* xs, const TChartValueList* ys);
+    // Gives the memory back, as for a series now too short to need a summary.
+    void Release();
     // Block b holds points b * Size() to (b + 1) * Size() - 1.
     int Size() const { return FSize; }
     // The blocks summarised.
