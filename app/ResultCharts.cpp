@@ -162,6 +162,19 @@ private:
     bool FEnabled;
 };
 
+// Holds back a series' notice of every point added while it is filled; it tells once, at
+// the end. Nothing follows these series' points one by one.
+class TSeriesUpdateHold {
+public:
+    explicit TSeriesUpdateHold(TChartSeries* series) : FSeries(series) { FSeries->BeginUpdate(); }
+    ~TSeriesUpdateHold() { FSeries->EndUpdate(); }
+    TSeriesUpdateHold(const TSeriesUpdateHold&) = delete;
+    TSeriesUpdateHold& operator=(const TSeriesUpdateHold&) = delete;
+
+private:
+    TChartSeries* FSeries;
+};
+
 } // namespace
 
 void ResultCharts::FillLines(const PlayRecords& records, const std::function<void()>& pause)
@@ -173,6 +186,7 @@ void ResultCharts::FillLines(const PlayRecords& records, const std::function<voi
     TChartSeries* bars = series_[SlumpBSeries];
     const TRepaintHold holdSlump(slumpChart_);
     const TRepaintHold holdBars(slumpChart2_);
+    const TSeriesUpdateHold holdMode(mode), holdSlump2(slump), holdBarPoints(bars);
     const QString noLabel;
     ForEachRecord(n, pause, [&](size_t i) {
         if (records.bonusGameCount[i] == 0)
