@@ -87,13 +87,12 @@ void BM_SlumpRepaintTenMillionResize(benchmark::State& state)
 }
 BENCHMARK(BM_SlumpRepaintTenMillionResize)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-void BM_SlumpRepaintTenMillionZoom(benchmark::State& state)
+// Alternately the middle half and the whole run, as a zoom and its undo.
+void ZoomAndUndo(benchmark::State& state, TenMillion& run)
 {
-    TenMillion& run = Run10M();
     TChartAxis* bottom = run.chart->BottomAxis();
     int step = 0;
     for (auto _ : state) {
-        // Alternately the middle half and the whole run, as a zoom and its undo.
         if (step++ % 2 == 0)
             bottom->SetMinMax(2500000, 7500000);
         else
@@ -102,6 +101,11 @@ void BM_SlumpRepaintTenMillionZoom(benchmark::State& state)
         benchmark::DoNotOptimize(shot);
     }
     bottom->SetMinMax(1, 10000000);
+}
+
+void BM_SlumpRepaintTenMillionZoom(benchmark::State& state)
+{
+    ZoomAndUndo(state, Run10M());
 }
 BENCHMARK(BM_SlumpRepaintTenMillionZoom)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -127,17 +131,7 @@ void BM_SlumpRepaintTenMillionZoomAllMarkers(benchmark::State& state)
     TenMillion& run = Run10M();
     for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
         run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), true);
-    TChartAxis* bottom = run.chart->BottomAxis();
-    int step = 0;
-    for (auto _ : state) {
-        if (step++ % 2 == 0)
-            bottom->SetMinMax(2500000, 7500000);
-        else
-            bottom->SetMinMax(1, 10000000);
-        QPixmap shot = run.widget->grab();
-        benchmark::DoNotOptimize(shot);
-    }
-    bottom->SetMinMax(1, 10000000);
+    ZoomAndUndo(state, run);
     for (int s = ResultCharts::BIG; s <= ResultCharts::Chance; ++s)
         run.form.charts.SetActive(static_cast<ResultCharts::Series>(s), false);
 }

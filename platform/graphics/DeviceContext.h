@@ -26,7 +26,6 @@
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -194,10 +193,10 @@ private:
         std::vector<TPoint> Shape;
         bool operator==(const TStampKey&) const = default;
     };
-    // Draws the stamp of key with the current pen and brush at (left, top), made by paint
-    // (which draws the shape with its corner at the point given) when there is none yet;
-    // false, drawing nothing, where a stamp would not give the pixels of drawing.
-    bool Stamped(int32_t left, int32_t top, const TStampKey& key, const std::function<void(int32_t, int32_t)>& paint);
+    // Draws the stamp of key with the current pen and brush at (left, top), made first when
+    // there is none yet; false, drawing nothing, where a stamp would not give the pixels of
+    // drawing.
+    bool Stamped(int32_t left, int32_t top, const TStampKey& key);
     // Pixels of a line's walk into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
     void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);

@@ -24,10 +24,7 @@ void TDeviceContext::Ellipse(int32_t left, int32_t top, int32_t right, int32_t b
         return;
     }
     const TStampKey key{TStampKey::kEllipse, right - left, bottom - top, {}};
-    const bool stamped = Stamped(left, top, key, [&](int32_t x, int32_t y) {
-        PaintTracedEllipse(x, y, x + key.Width, y + key.Height);
-    });
-    if (!stamped)
+    if (!Stamped(left, top, key))
         PaintTracedEllipse(left, top, right, bottom);
 }
 
@@ -70,13 +67,7 @@ void TDeviceContext::Polygon(const TPoint* points, int count)
         key.Shape.clear();
         for (int i = 0; i < count; ++i)
             key.Shape.emplace_back(points[i].X - left, points[i].Y - top);
-        const bool stamped = Stamped(left, top, key, [&](int32_t x, int32_t y) {
-            std::vector<TPoint> shifted(key.Shape);
-            for (TPoint& p : shifted)
-                p = TPoint(p.X + x, p.Y + y);
-            PaintPolygon(shifted.data(), count);
-        });
-        if (stamped)
+        if (Stamped(left, top, key))
             return;
     }
     PaintPolygon(points, count);
@@ -97,8 +88,7 @@ void TDeviceContext::PaintPolygon(const TPoint* points, int count)
     Polyline(FClosedScratch.data(), count + 1);
 }
 
-bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key,
-                             const std::function<void(int32_t, int32_t)>& paint)
+bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key)
 {
     // A stamp sets exactly the pixels that drawing would, in the same colours, wherever it is
     // put: only for small shapes, opaque solid colours copied onto a 32-bit picture,
@@ -143,7 +133,11 @@ bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key,
         painter.setBrush(FBrush);
         QPainter* device = FPainter;
         FPainter = &painter;
-        paint(0, 0);
+        // The shape with its corner at the stamp's.
+        if (key.Kind == TStampKey::kEllipse)
+            PaintTracedEllipse(0, 0, key.Width, key.Height);
+        else
+            PaintPolygon(key.Shape.data(), static_cast<int>(key.Shape.size()));
         FPainter = device;
     }
     found->LastUse = FStampClock;
