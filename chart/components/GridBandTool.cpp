@@ -132,25 +132,25 @@ void TGridBandTool::DrawGrids(TChartAxis* axis)
     };
     auto toggle = [&] { band = band == FBand1.get() ? FBand2.get() : FBand1.get(); };
 
+    // The outer stripes reach from the first and the last grid line to the axis ends beyond
+    // them (the right end less one pixel, the top end one pixel in). The grid lines mostly run
+    // from the maximum down, so the first one lies towards the end pixel when the ticks fall
+    // in pixels; a single one lies towards the end where the maximum is.
     const int start = axis->StartPixel;
     const int end = axis->EndPixel;
-    if (horizontal ? ticks[0] < end : start < ticks[0]) {
-        if (horizontal)
-            stripe(end - 1, ticks[0]);
-        else
-            stripe(start + 1, ticks[0]);
+    const int startEdge = horizontal ? start : start + 1;
+    const int endEdge = horizontal ? end - 1 : end;
+    const bool firstTowardsEnd = n > 0 ? ticks[0] > ticks[n] : horizontal != axis->Inverted();
+    if (firstTowardsEnd ? ticks[0] < end : start < ticks[0]) {
+        stripe(firstTowardsEnd ? endEdge : startEdge, ticks[0]);
         band = FBand2.get();
     }
     for (qsizetype i = 0; i < n; ++i) {
         stripe(ticks[i], ticks[i + 1]);
         toggle();
     }
-    if (horizontal) {
-        if (start < ticks[n])
-            stripe(ticks[n], start);
-    } else if (ticks[n] < end) {
-        stripe(ticks[n], end);
-    }
+    if (firstTowardsEnd ? start < ticks[n] : ticks[n] < end)
+        stripe(ticks[n], firstTowardsEnd ? startEdge : endEdge);
 }
 
 void TGridBandTool::DefineProperties(TTeeFiler& filer)

@@ -31,10 +31,12 @@ public:
         tool->Band2()->SetColor(clBlue);
     }
     // The colour at a value of the axis, across the plot at the other axis' value (away from
-    // the other axis' grid lines and from the points).
+    // the other axis' grid lines and from the points); in 3D on the back wall.
     unsigned AtY(double y, double x = 8.5) const
     {
-        return Image().pixel(chart->BottomAxis()->CalcPosValue(x), chart->LeftAxis()->CalcPosValue(y)) & 0xFFFFFF;
+        const TPoint p = chart->Canvas3D()->Calculate3DPosition(
+            chart->BottomAxis()->CalcPosValue(x), chart->LeftAxis()->CalcPosValue(y), chart->View3D() ? chart->Depth3DHoriz() : 0);
+        return Image().pixel(p.X, p.Y) & 0xFFFFFF;
     }
     unsigned AtX(double x, double y = 87.5) const { return AtY(y, x); }
 
@@ -54,21 +56,33 @@ QImage Quad()
 
 } // namespace
 
-TEST(GridBandTool, StripesAlternateFromTheLeadingToTheTrailingOne)
+TEST(GridBandTool, StripesAlternateFromTheLeadingToTheTrailingOneWhicheverWayTheAxisRuns)
 {
-    // -10..110 by 25: a leading stripe above 100 and a trailing one below 0.
-    BandChart v;
-    v.chart->LeftAxis()->SetMinMax(-10, 110);
-    v.chart->LeftAxis()->SetIncrement(25);
-    v.Paint();
+    // -10..110 by 25: grid lines at 100, 75, 50, 25 and 0; Band1 beyond 100, then turn about
+    // down to the stripe below 0, on either axis, either way round, flat or on the back wall.
     const double middles[] = {105, 87, 62, 37, 12, -5};
     const unsigned expected[] = {kRed, kBlue, kRed, kBlue, kRed, kBlue};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(v.AtY(middles[i]), expected[i]) << middles[i];
+    for (const bool vertical : {true, false})
+        for (const bool inverted : {false, true})
+            for (const bool view3D : {false, true}) {
+                BandChart b(vertical);
+                b.chart->SetView3D(view3D);
+                TChartAxis* axis = vertical ? b.chart->LeftAxis() : b.chart->BottomAxis();
+                axis->SetMinMax(-10, 110);
+                axis->SetIncrement(25);
+                axis->SetInverted(inverted);
+                b.Paint();
+                for (int i = 0; i < 6; ++i)
+                    EXPECT_EQ(vertical ? b.AtY(middles[i]) : b.AtX(middles[i]), expected[i])
+                        << vertical << inverted << view3D << " at " << middles[i];
+            }
+}
 
-    // Band2 clear: every other stripe only.
+TEST(GridBandTool, AClearBandLeavesEveryOtherStripe)
+{
+    BandChart v;
     v.tool->Band2()->SetStyle(bsClear);
-    v.chart->LeftAxis()->SetMinMax(0, 100);
+    v.chart->LeftAxis()->SetIncrement(25);
     v.Paint();
     EXPECT_EQ(v.AtY(87), kRed);
     EXPECT_EQ(v.AtY(62), kWhite);
