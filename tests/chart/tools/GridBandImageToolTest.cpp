@@ -213,6 +213,46 @@ TEST(ChartImageTool, PictureOverTheAxesOrTheSeries)
     EXPECT_NE(at(h->CalcPosValue(3.5), v->CalcPosValue(60)), 0x00FF00u);
 }
 
+TEST(ChartImageTool, ThePictureStandsUprightWhicheverWayTheAxesRun)
+{
+    // An eighth in from each corner of the area on the screen, the series' (x 0..4, y 0..40)
+    // or the axes': red, green / blue, white, flat or on the back wall.
+    struct Case {
+        bool invertX, invertY, series, view3D;
+    };
+    const Case cases[] = {
+        {true, false, false, false}, {false, true, false, false}, {true, true, false, false},
+        {true, false, true, false},  {false, true, true, false},  {true, true, true, true},
+    };
+    for (const Case& c : cases) {
+        ToolChart t(5, c.view3D);
+        TChartAxis* h = t.chart->BottomAxis();
+        TChartAxis* v = t.chart->LeftAxis();
+        h->SetInverted(c.invertX);
+        v->SetInverted(c.invertY);
+        auto* tool = new TChartImageTool(&t.owner);
+        tool->SetParentChart(t.chart);
+        tool->Picture()->SetGraphic(Quad());
+        tool->SetSeries(c.series ? t.series : nullptr);
+        t.Paint();
+        const int x0 = h->CalcPosValue(0), x1 = h->CalcPosValue(c.series ? 4 : 10);
+        const int y0 = v->CalcPosValue(0), y1 = v->CalcPosValue(c.series ? 40 : 100);
+        const int left = std::min(x0, x1), width = std::abs(x1 - x0);
+        const int top = std::min(y0, y1), height = std::abs(y1 - y0);
+        const QImage image = t.Image();
+        auto at = [&](int eighthsAcross, int eighthsDown) {
+            const TPoint p = t.chart->Canvas3D()->Calculate3DPosition(
+                left + width * eighthsAcross / 8, top + height * eighthsDown / 8, c.view3D ? t.chart->Depth3DHoriz() : 0);
+            return image.pixel(p.X, p.Y) & 0xFFFFFF;
+        };
+        const QString what = QString("%1%2%3%4").arg(c.invertX).arg(c.invertY).arg(c.series).arg(c.view3D);
+        EXPECT_EQ(at(1, 1), 0xFF0000u) << what.toStdString();
+        EXPECT_EQ(at(7, 1), 0x00FF00u) << what.toStdString();
+        EXPECT_EQ(at(1, 7), 0x0000FFu) << what.toStdString();
+        EXPECT_EQ(at(7, 7), 0xFFFFFFu) << what.toStdString();
+    }
+}
+
 TEST(ChartImageTool, UnreadablePicturesLeaveNoPicture)
 {
     ToolChart c;
@@ -252,6 +292,9 @@ TEST(ChartImageTool, ClippedToTheCubeAndLaidAtTheBackIn3D)
     for (const bool orthogonal : {true, false}) {
         ToolChart c(5, true);
         c.chart->View3DOptions()->SetOrthogonal(orthogonal);
+        // Inverted axes change nothing: the picture fills the same place, upright.
+        c.chart->BottomAxis()->SetInverted(!orthogonal);
+        c.chart->LeftAxis()->SetInverted(!orthogonal);
         auto* tool = new TChartImageTool(&c.owner);
         tool->SetParentChart(c.chart);
         tool->Picture()->SetGraphic(Quad());
@@ -281,6 +324,7 @@ TEST(ChartImageTool, ClippedToTheCubeAndLaidAtTheBackIn3D)
             EXPECT_EQ((*(clip + 1))->Args, std::vector<int64_t>{depth});
             EXPECT_EQ((*(clip + 1))->BrushStyle, bsSolid);
             EXPECT_EQ((*(clip + 1))->BrushColor, clRed);
+            EXPECT_EQ((*(clip + 1))->Points[0], plot.TopLeft());
         }
     }
 }
