@@ -193,6 +193,12 @@ TEST(SeriesAnimationTool, PointsAddedOrRemovedDuringARunLeaveTheOthersTheirOwnVa
              s->AddXY(1.5, 55);
          },
          {{0, 30}, {1.5, 55}, {2, 20}}},
+        {"first moved last",
+         [](TChartSeries* s) {
+             s->XValues()->SetValue(0, 5);
+             s->XValues()->Sort();
+         },
+         {{1, 10}, {2, 20}, {5, 30}}},
         {"cleared", [](TChartSeries* s) { s->Clear(); }, {}},
         {"refilled",
          [](TChartSeries* s) {
