@@ -33,16 +33,6 @@ void TGridBandBrush::DefineProperties(TTeeFiler& filer)
 
 // ---- tool ----
 
-namespace {
-
-// The axis' grid hook, marked with the tool it calls so that a tool removes only its own.
-struct TGridBandHook {
-    TGridBandTool* Tool;
-    void operator()(TChartAxis* axis) const { Tool->DrawGrids(axis); }
-};
-
-} // namespace
-
 TGridBandTool::TGridBandTool(TComponent* AOwner) : TTeeCustomToolAxis(AOwner)
 {
     auto changed = [this](TObject*) { Repaint(); };
@@ -65,14 +55,11 @@ QString TGridBandTool::Description()
 
 void TGridBandTool::Unhook()
 {
-    TChartAxis* axis = Axis();
-    if (!axis)
-        return;
-    const TGridBandHook* hook = axis->OnDrawGrids.target<TGridBandHook>();
-    if (hook && hook->Tool == this)
-        axis->OnDrawGrids = nullptr;
+    if (TChartAxis* axis = Axis())
+        axis->OnDrawGrids.Remove(this);
 }
 
+// Several tools may paint one axis: each joins and leaves its painters on its own.
 void TGridBandTool::SetAxis(TChartAxis* value)
 {
     if (value == Axis())
@@ -80,7 +67,7 @@ void TGridBandTool::SetAxis(TChartAxis* value)
     Unhook();
     TTeeCustomToolAxis::SetAxis(value);
     if (value)
-        value->OnDrawGrids = TGridBandHook{this};
+        value->OnDrawGrids.Add(this, [this](TChartAxis* axis) { DrawGrids(axis); });
 }
 
 TColor TGridBandTool::BandBackColor(const TGridBandBrush* band) const

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "chart/components/ChartImageTool.h"
 #include "chart/components/GridBandTool.h"
@@ -140,26 +141,44 @@ TEST(GridBandTool, BackColourBehindHatchesAndTransparency)
     EXPECT_EQ(t.tool->Band1()->Transparency(), 100);
 }
 
-TEST(GridBandTool, OneBandPainterPerAxisAndNoneLeftBehind)
+TEST(GridBandTool, EveryToolOnAnAxisPaintsWhateverTheOthersDo)
 {
+    // Left axis by 25: the first tool paints 75..100 red, the second 50..75 blue. The top
+    // axis, which no series uses, draws no grid.
     BandChart b;
     TChartAxis* left = b.chart->LeftAxis();
-    TChartAxis* bottom = b.chart->BottomAxis();
-    EXPECT_TRUE(static_cast<bool>(left->OnDrawGrids));
-    b.tool->SetAxis(bottom);
-    EXPECT_FALSE(static_cast<bool>(left->OnDrawGrids));
-    EXPECT_TRUE(static_cast<bool>(bottom->OnDrawGrids));
-
-    // A second tool on the same axis takes over; the first one leaving does not remove it.
+    TChartAxis* top = b.chart->TopAxis();
+    left->SetIncrement(25);
+    TGridBandTool* first = b.tool;
+    first->Band2()->SetStyle(bsClear);
     auto* second = new TGridBandTool(&b.owner);
-    second->SetAxis(bottom);
-    b.tool->SetAxis(left);
-    EXPECT_TRUE(static_cast<bool>(bottom->OnDrawGrids));
-    second->Free();
-    EXPECT_FALSE(static_cast<bool>(bottom->OnDrawGrids));
-    b.tool->Free();
+    second->Band1()->SetStyle(bsClear);
+    second->Band2()->SetColor(clBlue);
+    second->SetAxis(left);
+    struct Step {
+        const char* what;
+        std::function<void()> action;
+        unsigned at87, at62;
+    };
+    const Step steps[] = {
+        {"both", [] {}, kRed, kBlue},
+        {"second across", [&] { second->SetAxis(top); }, kRed, kWhite},
+        {"second back", [&] { second->SetAxis(left); }, kRed, kBlue},
+        {"first across", [&] { first->SetAxis(top); }, kWhite, kBlue},
+        {"first back", [&] { first->SetAxis(left); }, kRed, kBlue},
+        {"first off", [&] { first->SetActive(false); }, kWhite, kBlue},
+        {"second freed", [&] { first->SetActive(true), second->Free(); }, kRed, kWhite},
+        {"first freed", [&] { first->Free(); }, kWhite, kWhite},
+    };
+    for (const Step& step : steps) {
+        step.action();
+        b.Paint();
+        EXPECT_EQ(b.AtY(87), step.at87) << step.what;
+        EXPECT_EQ(b.AtY(62), step.at62) << step.what;
+    }
+    // No painter is left behind.
     EXPECT_FALSE(static_cast<bool>(left->OnDrawGrids));
-    b.Paint();
+    EXPECT_FALSE(static_cast<bool>(top->OnDrawGrids));
 }
 
 TEST(GridBandTool, StaysBehindThePointsWhenTheLeftWallIsDrawnInFront)
