@@ -4,6 +4,7 @@
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeCanvas.h"
+#include "chart/core/TeeGeometry.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "chart/core/Teeconst.h"
 
@@ -42,15 +43,17 @@ void TChartImageTool::ChartEvent(TChartToolEvent event)
         DrawImage();
 }
 
+// Upright whichever way the axes run: an inverted axis turns the corners round, and the
+// picture is stretched into the rectangle they span, not mirrored.
 TRect TChartImageTool::ImageRect() const
 {
     if (TChartSeries* s = Series())
-        return TRect(s->CalcXPosValue(s->MinXValue()), s->CalcYPosValue(s->MaxYValue()),
-                     s->CalcXPosValue(s->MaxXValue()), s->CalcYPosValue(s->MinYValue()));
+        return OrientRectangle(TRect(s->CalcXPosValue(s->MinXValue()), s->CalcYPosValue(s->MaxYValue()),
+                                     s->CalcXPosValue(s->MaxXValue()), s->CalcYPosValue(s->MinYValue())));
     const TChartAxis* h = GetHorizAxis();
     const TChartAxis* v = GetVertAxis();
-    return TRect(h->CalcPosValue(h->Minimum()), v->CalcPosValue(v->Maximum()), h->CalcPosValue(h->Maximum()),
-                 v->CalcPosValue(v->Minimum()));
+    return OrientRectangle(TRect(h->CalcPosValue(h->Minimum()), v->CalcPosValue(v->Maximum()),
+                                 h->CalcPosValue(h->Maximum()), v->CalcPosValue(v->Minimum())));
 }
 
 void TChartImageTool::DrawImage()

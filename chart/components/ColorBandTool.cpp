@@ -66,10 +66,20 @@ void TColorBandTool::PaintBand()
     }
     TCanvas3D* canvas = chart->Canvas3D();
     const bool is3D = chart->View3D();
+    // Without a pen the band covers the pixels of both its values, one pixel for equal ones.
+    // A gradient, and a flat rectangle with no pen, leave out one more column or row at the
+    // right or bottom than a polygon does: there they are taken one pixel further.
+    TRect shade(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
+    TRect fill = r;
+    if (!penShown) {
+        ++(axis->Horizontal() ? shade.Right : shade.Bottom);
+        if (!is3D)
+            ++(axis->Horizontal() ? fill.Right : fill.Bottom);
+    }
     canvas->AssignBrushColor(Brush(), FColor, clNone);
     canvas->AssignVisiblePen(Pen());
     if (FGradient->Visible() && (!canvas->View3DOptions || canvas->View3DOptions->Orthogonal())) {
-        FGradient->Draw(canvas, canvas->CalcRect3D(TRect(r.Left, r.Top, r.Right - 1, r.Bottom - 1), z));
+        FGradient->Draw(canvas, canvas->CalcRect3D(shade, z));
         canvas->Brush()->SetStyle(bsClear);
     }
     TTeeBlend* blend = nullptr;
@@ -79,7 +89,7 @@ void TColorBandTool::PaintBand()
     if (is3D)
         canvas->RectangleWithZ(r, z);
     else
-        canvas->Rectangle(r);
+        canvas->Rectangle(fill);
     canvas->EndBlending(blend);
 }
 

@@ -33,16 +33,6 @@ void TGridBandBrush::DefineProperties(TTeeFiler& filer)
 
 // ---- tool ----
 
-namespace {
-
-// The axis' grid hook, marked with the tool it calls so that a tool removes only its own.
-struct TGridBandHook {
-    TGridBandTool* Tool;
-    void operator()(TChartAxis* axis) const { Tool->DrawGrids(axis); }
-};
-
-} // namespace
-
 TGridBandTool::TGridBandTool(TComponent* AOwner) : TTeeCustomToolAxis(AOwner)
 {
     auto changed = [this](TObject*) { Repaint(); };
@@ -65,14 +55,11 @@ QString TGridBandTool::Description()
 
 void TGridBandTool::Unhook()
 {
-    TChartAxis* axis = Axis();
-    if (!axis)
-        return;
-    const TGridBandHook* hook = axis->OnDrawGrids.target<TGridBandHook>();
-    if (hook && hook->Tool == this)
-        axis->OnDrawGrids = nullptr;
+    if (TChartAxis* axis = Axis())
+        axis->OnDrawGrids.Remove(this);
 }
 
+// Several tools may paint one axis: each joins and leaves its painters on its own.
 void TGridBandTool::SetAxis(TChartAxis* value)
 {
     if (value == Axis())
@@ -80,7 +67,7 @@ void TGridBandTool::SetAxis(TChartAxis* value)
     Unhook();
     TTeeCustomToolAxis::SetAxis(value);
     if (value)
-        value->OnDrawGrids = TGridBandHook{this};
+        value->OnDrawGrids.Add(this, [this](TChartAxis* axis) { DrawGrids(axis); });
 }
 
 TColor TGridBandTool::BandBackColor(const TGridBandBrush* band) const
@@ -132,25 +119,25 @@ void TGridBandTool::DrawGrids(TChartAxis* axis)
     };
     auto toggle = [&] { band = band == FBand1.get() ? FBand2.get() : FBand1.get(); };
 
+    // The outer stripes reach from the first and the last grid line to the axis ends beyond
+    // them (the right end less one pixel, the top end one pixel in). The grid lines mostly run
+    // from the maximum down, so the first one lies towards the end pixel when the ticks fall
+    // in pixels; a single one lies towards the end where the maximum is.
     const int start = axis->StartPixel;
     const int end = axis->EndPixel;
-    if (horizontal ? ticks[0] < end : start < ticks[0]) {
-        if (horizontal)
-            stripe(end - 1, ticks[0]);
-        else
-            stripe(start + 1, ticks[0]);
+    const int startEdge = horizontal ? start : start + 1;
+    const int endEdge = horizontal ? end - 1 : end;
+    const bool firstTowardsEnd = n > 0 ? ticks[0] > ticks[n] : horizontal != axis->Inverted();
+    if (firstTowardsEnd ? ticks[0] < end : start < ticks[0]) {
+        stripe(firstTowardsEnd ? endEdge : startEdge, ticks[0]);
         band = FBand2.get();
     }
     for (qsizetype i = 0; i < n; ++i) {
         stripe(ticks[i], ticks[i + 1]);
         toggle();
     }
-    if (horizontal) {
-        if (start < ticks[n])
-            stripe(ticks[n], start);
-    } else if (ticks[n] < end) {
-        stripe(ticks[n], end);
-    }
+    if (firstTowardsEnd ? start < ticks[n] : ticks[n] < end)
+        stripe(ticks[n], firstTowardsEnd ? startEdge : endEdge);
 }
 
 void TGridBandTool::DefineProperties(TTeeFiler& filer)

@@ -2,6 +2,7 @@
 
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
+#include "chart/core/TeeEngineSettings.h"
 #include "chart/core/Teeconst.h"
 #include "platform/graphics/ApplicationServices.h"
 
@@ -125,6 +126,8 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button,
         series->Marks()->SetStyle(FStyle);
         text = series->GetMarkText(index);
     }
+    // A hint is plain text: the legend's columns (the legend style) are kept apart by a space.
+    text.replace(TeeColumnSeparator, QLatin1Char(' '));
     if (OnGetText)
         OnGetText(this, text);
     if (text != chart->Hint()) {

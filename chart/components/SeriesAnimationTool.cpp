@@ -1,6 +1,8 @@
 #include "chart/components/SeriesAnimationTool.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "chart/core/ChartSeries.h"
@@ -10,25 +12,62 @@
 
 // One run: the series animated, its real values, and whether the series or the tool went
 // away while the application handled its messages.
+//
+// Points may come and go during a run (from OnStep, or from the messages handled between
+// steps). To find the points of the start wherever they went, the run lends the series one
+// more value list holding, for each point, its place at the start plus one; the series moves,
+// inserts and deletes it together with its own lists, and a point added meanwhile takes NaN.
 class TSeriesAnimationTool::TRun : public TComponent
 {
 public:
     TRun(TSeriesAnimationTool* tool, TChartSeries* series)
         : TComponent(nullptr), Alive(tool->FAlive), Series(series), Values(series->MandatoryValues()),
-          Count(Values->Count()), Backup(Values->Data(), Values->Data() + Count)
+          Count(Values->Count()), Backup(Values->Data(), Values->Data() + Count),
+          Places(new TChartValueList(series, QString()))
     {
+        for (int i = 0; i < Count; ++i)
+            Places->InsertChartValue(i, i + 1.0);
+        Places->PendingValue = std::numeric_limits<double>::quiet_NaN();
+        PlacesEdits = Places->Edits();
         Series->FreeNotification(this);
     }
     ~TRun() override
     {
-        if (Series)
+        if (Series) {
+            GiveBackPlaces();
             Series->RemoveFreeNotification(this);
+        }
     }
+    TRun(const TRun&) = delete;
+    TRun& operator=(const TRun&) = delete;
 
-    // The tool still animates this series, with the same number of points.
+    // The tool still animates this series, whose points are still those of the start.
     bool Going(const TSeriesAnimationTool* tool) const
     {
-        return *Alive && Series && tool->Series() == Series && Values->Count() == Count;
+        return *Alive && Series && Places && tool->Series() == Series && Places->Count() == Count &&
+               Places->Edits() == PlacesEdits;
+    }
+
+    // Every point of the start that the series still holds gets its real value back, and the
+    // series its own value lists alone (before it tells series linked to it about its values).
+    void Restore()
+    {
+        if (!Series || !Places || Series->ValueLists()->IndexOf(Places) < 0)
+            return;
+        TChartValueList* values = Series->MandatoryValues();
+        const int n = std::min(Places->Count(), values->Count());
+        std::vector<bool> restored(static_cast<size_t>(Count), false);
+        for (int i = 0; i < n; ++i) {
+            const double place = Places->GetValue(i);
+            if (!(place >= 1 && place <= Count) || place != std::trunc(place))
+                continue;
+            const auto start = static_cast<size_t>(place) - 1;
+            if (restored[start])
+                continue;
+            restored[start] = true;
+            values->SetValue(i, Backup[start]);
+        }
+        GiveBackPlaces();
     }
 
     std::shared_ptr<bool> Alive;
@@ -41,9 +80,23 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override
     {
         TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove && AComponent == Series)
+        // The series frees its value lists, the borrowed one too.
+        if (Operation == opRemove && AComponent == Series) {
             Series = nullptr;
+            Places = nullptr;
+        }
     }
+
+private:
+    void GiveBackPlaces()
+    {
+        if (Places && Series->ValueLists()->Remove(Places) >= 0)
+            delete Places;
+        Places = nullptr;
+    }
+
+    TChartValueList* Places;
+    uint64_t PlacesEdits = 0;
 };
 
 TSeriesAnimationTool::~TSeriesAnimationTool()
@@ -70,9 +123,7 @@ void TSeriesAnimationTool::Execute()
             FIdle = true;
         if (!run.Series)
             return;
-        if (run.Values->Count() == run.Count)
-            for (int i = 0; i < run.Count; ++i)
-                run.Values->SetValue(i, run.Backup[static_cast<size_t>(i)]);
+        run.Restore();
         run.Series->EndUpdate();
         if (TCustomAxisPanel* chart = run.Series->ParentChart())
             chart->Invalidate();

@@ -31,7 +31,8 @@ public:
     TSeriesAnimationStep OnStep;
 
     // Runs the animation; nothing without a series or while one runs. However it ends (an
-    // exception from OnStep included), the series holds its own values again, bit for bit.
+    // exception from OnStep included), every point the series held at the start and still
+    // holds has its own value again, bit for bit, also when points came or went meanwhile.
     void Execute();
     bool Running() const { return !FIdle; }
 
@@ -41,8 +42,8 @@ public:
 
 private:
     class TRun;
-    // Repaints and lets messages through; false when the run must stop (the tool, its series
-    // or some of its points went away, or the tool took another series).
+    // Repaints and lets messages through; false when the run must stop (the tool or its
+    // series went away, points came, went or moved, or the tool took another series).
     bool Refresh(TRun& run);
     void Animate(TRun& run);
 

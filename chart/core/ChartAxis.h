@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "chart/core/AxisGridPen.h"
 #include "chart/core/TeeCustomShape.h"
@@ -41,8 +43,43 @@ double NextNiceStep(double x);
 
 class TAxisItems;
 class TCanvas3D;
+class TChartAxis;
 class TChartAxisTitle;
 class TTeeFont;
+
+// What an axis calls before it draws its grid (the grid band tools): any number of painters,
+// each joining and leaving under its own key, called in the order they joined.
+class TAxisGridPainters
+{
+public:
+    using TPainter = std::function<void(TChartAxis*)>;
+    // A key already there keeps its place and takes the new painter.
+    void Add(const void* key, TPainter painter)
+    {
+        for (auto& item : FItems)
+            if (item.first == key) {
+                item.second = std::move(painter);
+                return;
+            }
+        FItems.emplace_back(key, std::move(painter));
+    }
+    void Remove(const void* key)
+    {
+        std::erase_if(FItems, [key](const auto& item) { return item.first == key; });
+    }
+    explicit operator bool() const { return !FItems.empty(); }
+    void operator()(TChartAxis* axis) const
+    {
+        // By index and through a copy: a painter may make others join or leave.
+        for (size_t i = 0; i < FItems.size(); ++i) {
+            const TPainter painter = FItems[i].second;
+            painter(axis);
+        }
+    }
+
+private:
+    std::vector<std::pair<const void*, TPainter>> FItems;
+};
 
 class TChartAxis : public TCollectionItem, public TTeeStoredObject
 {
@@ -276,7 +313,7 @@ public:
     bool RangeIsZero = true;
     int32_t ZPixel = 0;
     bool FrontRedraw = false;
-    std::function<void(TChartAxis*)> OnDrawGrids;
+    TAxisGridPainters OnDrawGrids;
     QVector<int32_t> TickPositions;
     int32_t StartPixel = 0;
     int32_t EndPixel = 0;

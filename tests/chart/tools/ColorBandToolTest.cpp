@@ -3,7 +3,9 @@
 // transparency and depth.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "chart/components/ColorBandTool.h"
 #include "chart/components/ColorLineTool.h"
@@ -53,11 +55,11 @@ TEST(ColorBandTool, TheBandRectangleOnEachAxisKindAndDirection)
         {false, false, true, -20, -10, {}},
         {false, false, true, 100, 120, {{{500, 0}, {500, 400}}}},
         {false, false, true, -20, 0, {{{0, 0}, {0, 400}}}},
-        {false, false, false, 30, 30, {{{150, 0}, {151, 400}}}},
+        {false, false, false, 30, 30, {{{150, 0}, {152, 400}}}},
         {false, false, true, -50, 50, {{{0, 0}, {250, 400}}}},
         {false, true, true, 5, 10, {{{450, 0}, {475, 400}}}},
         {true, false, true, 10, 20, {{{1, 320}, {500, 360}}}},
-        {true, false, false, 20, 10, {{{1, 320}, {501, 361}}}},
+        {true, false, false, 20, 10, {{{1, 320}, {501, 362}}}},
         {true, true, true, 10, 20, {{{1, 40}, {500, 80}}}},
         {true, false, true, 90, 130, {{{1, 0}, {500, 40}}}},
     };
@@ -71,6 +73,59 @@ TEST(ColorBandTool, TheBandRectangleOnEachAxisKindAndDirection)
         b.tool->SetEndValue(c.end);
         EXPECT_EQ(b.Drawn(cteBeforeDrawSeries), c.drawn)
             << (c.vertical ? "vertical " : "horizontal ") << c.inverted << " " << c.start << ".." << c.end;
+    }
+}
+
+TEST(ColorBandTool, WithoutAPenTheBandCoversThePixelsOfBothValues)
+{
+    // The red run along the axis through the middle of the plot goes from the pixel of one
+    // value to the pixel of the other, both included (one pixel for equal values), flat or
+    // at the back of a 3D chart, filled with the colour or with a gradient.
+    struct Case {
+        bool vertical, inverted, view3D, gradient;
+        double start, end;
+    };
+    const Case cases[] = {
+        {false, false, false, false, 40, 50}, {false, true, false, false, 40, 50},
+        {false, false, false, false, 40, 40}, {true, false, false, false, 40, 50},
+        {true, true, false, false, 50, 40},   {true, false, false, false, 40, 40},
+        {false, false, false, true, 40, 50},  {true, true, false, true, 40, 45},
+        {false, true, true, false, 40, 40},   {true, false, true, false, 40, 50},
+        {false, false, true, true, 40, 50},
+    };
+    for (const Case& c : cases) {
+        PaintedToolChart p(0);
+        p.chart->SetView3D(c.view3D);
+        p.chart->BottomAxis()->SetMinMax(0, 100);
+        p.chart->LeftAxis()->SetMinMax(0, 100);
+        TChartAxis* axis = c.vertical ? p.chart->LeftAxis() : p.chart->BottomAxis();
+        axis->SetInverted(c.inverted);
+        auto* tool = new TColorBandTool(&p.owner);
+        tool->SetAxis(axis);
+        tool->Pen()->Hide();
+        tool->SetStartValue(c.start);
+        tool->SetEndValue(c.end);
+        tool->SetColor(c.gradient ? clBlue : clRed);
+        tool->Gradient()->SetStartColor(clRed);
+        tool->Gradient()->SetEndColor(clRed);
+        tool->Gradient()->SetVisible(c.gradient);
+        const QImage& image = p.Paint();
+        const int depth = c.view3D ? p.chart->Depth3DHoriz() : 0;
+        TCanvas3D* canvas = p.chart->Canvas3D();
+        const TRect plot = p.chart->PlotRect();
+        const int a = axis->CalcPosValue(c.start), b = axis->CalcPosValue(c.end);
+        const TPoint from = canvas->Calculate3DPosition(std::min(a, b), std::min(a, b), depth);
+        const TPoint to = canvas->Calculate3DPosition(std::max(a, b), std::max(a, b), depth);
+        const TPoint middle = canvas->Calculate3DPosition((plot.Left + plot.Right) / 2, (plot.Top + plot.Bottom) / 2, depth);
+        std::vector<int> red;
+        for (int i = 0; i < (c.vertical ? image.height() : image.width()); ++i)
+            if ((image.pixel(c.vertical ? middle.X : i, c.vertical ? i : middle.Y) & 0xFFFFFFu) == 0xFF0000u)
+                red.push_back(i);
+        std::vector<int> expected;
+        for (int i = c.vertical ? from.Y : from.X; i <= (c.vertical ? to.Y : to.X); ++i)
+            expected.push_back(i);
+        EXPECT_EQ(red, expected) << c.vertical << c.inverted << c.view3D << c.gradient << " " << c.start << ".."
+                                 << c.end;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "chart/components/ChartImageTool.h"
 #include "chart/components/GridBandTool.h"
@@ -31,10 +32,12 @@ public:
         tool->Band2()->SetColor(clBlue);
     }
     // The colour at a value of the axis, across the plot at the other axis' value (away from
-    // the other axis' grid lines and from the points).
+    // the other axis' grid lines and from the points); in 3D on the back wall.
     unsigned AtY(double y, double x = 8.5) const
     {
-        return Image().pixel(chart->BottomAxis()->CalcPosValue(x), chart->LeftAxis()->CalcPosValue(y)) & 0xFFFFFF;
+        const TPoint p = chart->Canvas3D()->Calculate3DPosition(
+            chart->BottomAxis()->CalcPosValue(x), chart->LeftAxis()->CalcPosValue(y), chart->View3D() ? chart->Depth3DHoriz() : 0);
+        return Image().pixel(p.X, p.Y) & 0xFFFFFF;
     }
     unsigned AtX(double x, double y = 87.5) const { return AtY(y, x); }
 
@@ -54,21 +57,33 @@ QImage Quad()
 
 } // namespace
 
-TEST(GridBandTool, StripesAlternateFromTheLeadingToTheTrailingOne)
+TEST(GridBandTool, StripesAlternateFromTheLeadingToTheTrailingOneWhicheverWayTheAxisRuns)
 {
-    // -10..110 by 25: a leading stripe above 100 and a trailing one below 0.
-    BandChart v;
-    v.chart->LeftAxis()->SetMinMax(-10, 110);
-    v.chart->LeftAxis()->SetIncrement(25);
-    v.Paint();
+    // -10..110 by 25: grid lines at 100, 75, 50, 25 and 0; Band1 beyond 100, then turn about
+    // down to the stripe below 0, on either axis, either way round, flat or on the back wall.
     const double middles[] = {105, 87, 62, 37, 12, -5};
     const unsigned expected[] = {kRed, kBlue, kRed, kBlue, kRed, kBlue};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(v.AtY(middles[i]), expected[i]) << middles[i];
+    for (const bool vertical : {true, false})
+        for (const bool inverted : {false, true})
+            for (const bool view3D : {false, true}) {
+                BandChart b(vertical);
+                b.chart->SetView3D(view3D);
+                TChartAxis* axis = vertical ? b.chart->LeftAxis() : b.chart->BottomAxis();
+                axis->SetMinMax(-10, 110);
+                axis->SetIncrement(25);
+                axis->SetInverted(inverted);
+                b.Paint();
+                for (int i = 0; i < 6; ++i)
+                    EXPECT_EQ(vertical ? b.AtY(middles[i]) : b.AtX(middles[i]), expected[i])
+                        << vertical << inverted << view3D << " at " << middles[i];
+            }
+}
 
-    // Band2 clear: every other stripe only.
+TEST(GridBandTool, AClearBandLeavesEveryOtherStripe)
+{
+    BandChart v;
     v.tool->Band2()->SetStyle(bsClear);
-    v.chart->LeftAxis()->SetMinMax(0, 100);
+    v.chart->LeftAxis()->SetIncrement(25);
     v.Paint();
     EXPECT_EQ(v.AtY(87), kRed);
     EXPECT_EQ(v.AtY(62), kWhite);
@@ -126,26 +141,44 @@ TEST(GridBandTool, BackColourBehindHatchesAndTransparency)
     EXPECT_EQ(t.tool->Band1()->Transparency(), 100);
 }
 
-TEST(GridBandTool, OneBandPainterPerAxisAndNoneLeftBehind)
+TEST(GridBandTool, EveryToolOnAnAxisPaintsWhateverTheOthersDo)
 {
+    // Left axis by 25: the first tool paints 75..100 red, the second 50..75 blue. The top
+    // axis, which no series uses, draws no grid.
     BandChart b;
     TChartAxis* left = b.chart->LeftAxis();
-    TChartAxis* bottom = b.chart->BottomAxis();
-    EXPECT_TRUE(static_cast<bool>(left->OnDrawGrids));
-    b.tool->SetAxis(bottom);
-    EXPECT_FALSE(static_cast<bool>(left->OnDrawGrids));
-    EXPECT_TRUE(static_cast<bool>(bottom->OnDrawGrids));
-
-    // A second tool on the same axis takes over; the first one leaving does not remove it.
+    TChartAxis* top = b.chart->TopAxis();
+    left->SetIncrement(25);
+    TGridBandTool* first = b.tool;
+    first->Band2()->SetStyle(bsClear);
     auto* second = new TGridBandTool(&b.owner);
-    second->SetAxis(bottom);
-    b.tool->SetAxis(left);
-    EXPECT_TRUE(static_cast<bool>(bottom->OnDrawGrids));
-    second->Free();
-    EXPECT_FALSE(static_cast<bool>(bottom->OnDrawGrids));
-    b.tool->Free();
+    second->Band1()->SetStyle(bsClear);
+    second->Band2()->SetColor(clBlue);
+    second->SetAxis(left);
+    struct Step {
+        const char* what;
+        std::function<void()> action;
+        unsigned at87, at62;
+    };
+    const Step steps[] = {
+        {"both", [] {}, kRed, kBlue},
+        {"second across", [&] { second->SetAxis(top); }, kRed, kWhite},
+        {"second back", [&] { second->SetAxis(left); }, kRed, kBlue},
+        {"first across", [&] { first->SetAxis(top); }, kWhite, kBlue},
+        {"first back", [&] { first->SetAxis(left); }, kRed, kBlue},
+        {"first off", [&] { first->SetActive(false); }, kWhite, kBlue},
+        {"second freed", [&] { first->SetActive(true), second->Free(); }, kRed, kWhite},
+        {"first freed", [&] { first->Free(); }, kWhite, kWhite},
+    };
+    for (const Step& step : steps) {
+        step.action();
+        b.Paint();
+        EXPECT_EQ(b.AtY(87), step.at87) << step.what;
+        EXPECT_EQ(b.AtY(62), step.at62) << step.what;
+    }
+    // No painter is left behind.
     EXPECT_FALSE(static_cast<bool>(left->OnDrawGrids));
-    b.Paint();
+    EXPECT_FALSE(static_cast<bool>(top->OnDrawGrids));
 }
 
 TEST(GridBandTool, StaysBehindThePointsWhenTheLeftWallIsDrawnInFront)
@@ -199,6 +232,46 @@ TEST(ChartImageTool, PictureOverTheAxesOrTheSeries)
     EXPECT_NE(at(h->CalcPosValue(3.5), v->CalcPosValue(60)), 0x00FF00u);
 }
 
+TEST(ChartImageTool, ThePictureStandsUprightWhicheverWayTheAxesRun)
+{
+    // An eighth in from each corner of the area on the screen, the series' (x 0..4, y 0..40)
+    // or the axes': red, green / blue, white, flat or on the back wall.
+    struct Case {
+        bool invertX, invertY, series, view3D;
+    };
+    const Case cases[] = {
+        {true, false, false, false}, {false, true, false, false}, {true, true, false, false},
+        {true, false, true, false},  {false, true, true, false},  {true, true, true, true},
+    };
+    for (const Case& c : cases) {
+        ToolChart t(5, c.view3D);
+        TChartAxis* h = t.chart->BottomAxis();
+        TChartAxis* v = t.chart->LeftAxis();
+        h->SetInverted(c.invertX);
+        v->SetInverted(c.invertY);
+        auto* tool = new TChartImageTool(&t.owner);
+        tool->SetParentChart(t.chart);
+        tool->Picture()->SetGraphic(Quad());
+        tool->SetSeries(c.series ? t.series : nullptr);
+        t.Paint();
+        const int x0 = h->CalcPosValue(0), x1 = h->CalcPosValue(c.series ? 4 : 10);
+        const int y0 = v->CalcPosValue(0), y1 = v->CalcPosValue(c.series ? 40 : 100);
+        const int left = std::min(x0, x1), width = std::abs(x1 - x0);
+        const int top = std::min(y0, y1), height = std::abs(y1 - y0);
+        const QImage image = t.Image();
+        auto at = [&](int eighthsAcross, int eighthsDown) {
+            const TPoint p = t.chart->Canvas3D()->Calculate3DPosition(
+                left + width * eighthsAcross / 8, top + height * eighthsDown / 8, c.view3D ? t.chart->Depth3DHoriz() : 0);
+            return image.pixel(p.X, p.Y) & 0xFFFFFF;
+        };
+        const QString what = QString("%1%2%3%4").arg(c.invertX).arg(c.invertY).arg(c.series).arg(c.view3D);
+        EXPECT_EQ(at(1, 1), 0xFF0000u) << what.toStdString();
+        EXPECT_EQ(at(7, 1), 0x00FF00u) << what.toStdString();
+        EXPECT_EQ(at(1, 7), 0x0000FFu) << what.toStdString();
+        EXPECT_EQ(at(7, 7), 0xFFFFFFu) << what.toStdString();
+    }
+}
+
 TEST(ChartImageTool, UnreadablePicturesLeaveNoPicture)
 {
     ToolChart c;
@@ -238,6 +311,9 @@ TEST(ChartImageTool, ClippedToTheCubeAndLaidAtTheBackIn3D)
     for (const bool orthogonal : {true, false}) {
         ToolChart c(5, true);
         c.chart->View3DOptions()->SetOrthogonal(orthogonal);
+        // Inverted axes change nothing: the picture fills the same place, upright.
+        c.chart->BottomAxis()->SetInverted(!orthogonal);
+        c.chart->LeftAxis()->SetInverted(!orthogonal);
         auto* tool = new TChartImageTool(&c.owner);
         tool->SetParentChart(c.chart);
         tool->Picture()->SetGraphic(Quad());
@@ -267,6 +343,7 @@ TEST(ChartImageTool, ClippedToTheCubeAndLaidAtTheBackIn3D)
             EXPECT_EQ((*(clip + 1))->Args, std::vector<int64_t>{depth});
             EXPECT_EQ((*(clip + 1))->BrushStyle, bsSolid);
             EXPECT_EQ((*(clip + 1))->BrushColor, clRed);
+            EXPECT_EQ((*(clip + 1))->Points[0], plot.TopLeft());
         }
     }
 }

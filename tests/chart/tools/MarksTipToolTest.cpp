@@ -81,6 +81,31 @@ TEST(MarksTipTool, StyleOfTheTipAndOfTheSeriesMarks)
     EXPECT_TRUE(t.chart->RepaintEnabled());
 }
 
+TEST(MarksTipTool, TheLegendStyleShowsPlainTextWithoutTheColumnSeparator)
+{
+    // Points 1, 2, 3: labels "one", "two" and none; values 10, 20, 30.
+    struct Case {
+        TLegendTextStyle style;
+        int index;
+        QString tip;
+    };
+    const Case cases[] = {
+        {ltsLeftValue, 1, "10 one"}, {ltsRightValue, 2, "two 20"}, {ltsXAndValue, 3, "3 30"},
+        {ltsLeftValue, 3, "30"},     {ltsPlain, 1, "one"},
+    };
+    for (const Case& c : cases) {
+        TipChart t;
+        t.chart->Legend()->SetTextStyle(c.style);
+        t.tool->SetStyle(smsLegend);
+        QString given;
+        t.tool->OnGetText = [&](TMarksTipTool*, QString& text) { given = text; };
+        t.MoveTo(t.At(c.index));
+        EXPECT_EQ(given, c.tip) << c.style;
+        EXPECT_EQ(t.app.Hints, QStringList{c.tip}) << c.style;
+        EXPECT_EQ(t.chart->Hint(), c.tip) << c.style;
+    }
+}
+
 TEST(MarksTipTool, ClickActionSeriesChoiceAndSwitches)
 {
     TipChart t;

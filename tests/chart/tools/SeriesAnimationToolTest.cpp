@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "chart/components/SeriesAnimationTool.h"
@@ -168,4 +170,59 @@ TEST(SeriesAnimationTool, SeriesOrToolFreedDuringARun)
     animator->Execute();
     EXPECT_EQ(tool.Values(), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(tool.series->UpdateCount(), 0);
+}
+
+TEST(SeriesAnimationTool, PointsAddedOrRemovedDuringARunLeaveTheOthersTheirOwnValues)
+{
+    // Points (0, 30), (1, 10), (2, 20) grow in 4 steps; at step 1 the series changes. Every
+    // point there at the start gets its value back, wherever it went; new points keep theirs.
+    using Points = std::vector<std::pair<double, double>>;
+    struct Case {
+        const char* what;
+        std::function<void(TChartSeries*)> change;
+        Points after;
+    };
+    const Case cases[] = {
+        {"appended", [](TChartSeries* s) { s->AddXY(3, 99); }, {{0, 30}, {1, 10}, {2, 20}, {3, 99}}},
+        {"put first", [](TChartSeries* s) { s->AddXY(-1, 77); }, {{-1, 77}, {0, 30}, {1, 10}, {2, 20}}},
+        {"first gone", [](TChartSeries* s) { s->Delete(0); }, {{1, 10}, {2, 20}}},
+        {"two gone", [](TChartSeries* s) { s->Delete(0, 2); }, {{2, 20}}},
+        {"one for another",
+         [](TChartSeries* s) {
+             s->Delete(1);
+             s->AddXY(1.5, 55);
+         },
+         {{0, 30}, {1.5, 55}, {2, 20}}},
+        {"first moved last",
+         [](TChartSeries* s) {
+             s->XValues()->SetValue(0, 5);
+             s->XValues()->Sort();
+         },
+         {{1, 10}, {2, 20}, {5, 30}}},
+        {"cleared", [](TChartSeries* s) { s->Clear(); }, {}},
+        {"refilled",
+         [](TChartSeries* s) {
+             s->Clear();
+             for (int i = 0; i < 3; ++i)
+                 s->AddXY(i, i + 1);
+         },
+         {{0, 1}, {1, 2}, {2, 3}}},
+    };
+    for (const Case& c : cases) {
+        AnimationChart a({30, 10, 20});
+        const int lists = a.series->ValueLists()->Count();
+        a.tool->SetSteps(4);
+        a.tool->OnStep = [&](TObject*, int step) {
+            if (step == 1)
+                c.change(a.series);
+        };
+        a.tool->Execute();
+        Points after;
+        for (int i = 0; i < a.series->Count(); ++i)
+            after.emplace_back(a.series->XValue(i), a.series->YValue(i));
+        EXPECT_EQ(after, c.after) << c.what;
+        EXPECT_EQ(a.series->ValueLists()->Count(), lists) << c.what;
+        EXPECT_EQ(a.series->UpdateCount(), 0) << c.what;
+        EXPECT_FALSE(a.tool->Running()) << c.what;
+    }
 }
