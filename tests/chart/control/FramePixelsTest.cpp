@@ -6,6 +6,7 @@
 
 #include "chart/components/Chart.h"
 #include "chart/components/CustomSeries.h"
+#include "chart/components/PieSeries.h"
 #include "chart/core/ChartAxis.h"
 
 namespace {
@@ -38,6 +39,26 @@ struct ChartControl {
 };
 
 } // namespace
+
+TEST(FramePixels, EveryPieLegendTextLiesOnTheLegendsColour)
+{
+    // The circle's back colour (lime) is the background of the slices' legend symbols; no
+    // text of the legend may stand on it, whichever entry follows which symbol.
+    ChartControl f;
+    auto* pie = new TPieSeries(&f.owner);
+    f.chart->AddSeries(pie);
+    pie->SetCircleBackColor(clLime);
+    pie->Add(10, "Aaa", clRed);
+    pie->Add(20, "Bbb", clBlue);
+    pie->Add(30, "Ccc", clNavy);
+    pie->Add(40, "Ddd", clMaroon);
+    for (int paint = 0; paint < 2; ++paint) {
+        const QImage image = f.Paint();
+        const TRect legend = f.chart->Legend()->ShapeRect;
+        ASSERT_GT(legend.Width(), 20);
+        EXPECT_EQ(CountColour(image, legend, 0x00FF00), 0) << "paint " << paint;
+    }
+}
 
 TEST(FramePixels, FirstPaintLaterPaintsAndTheBitmapExportAreTheSame)
 {
