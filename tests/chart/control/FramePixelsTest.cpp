@@ -88,3 +88,21 @@ TEST(FramePixels, FirstPaintLaterPaintsAndTheBitmapExportAreTheSame)
     EXPECT_TRUE(first == second);
     EXPECT_TRUE(second == exported.convertToFormat(second.format()));
 }
+
+TEST(FramePixels, TheLabelsOfEveryAxisAreWrittenWithoutABox)
+{
+    // As above with the left axis' labels too: the bottom axis, drawn first, ends its lines
+    // with an opaque background, which the left axis' labels must not take up.
+    ChartControl f;
+    f.chart->Gradient()->SetStartColor(clGray);
+    f.chart->Gradient()->SetEndColor(clSilver);
+    f.chart->Gradient()->SetVisible(true);
+    f.chart->Legend()->SetVisible(false);
+    auto* line = new TLineSeries(&f.owner);
+    f.chart->AddSeries(line);
+    line->SetSeriesColor(clRed);
+    for (int i = 0; i < 5; ++i)
+        line->AddXY(i * 250, (i % 3) * 1000);
+    f.Paint();
+    EXPECT_EQ(CountColour(f.Paint(), TRect(0, 0, 400, 300), 0xFFFFFF), 0);
+}
