@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <new>
 
 #include "app/BatchNaming.h"
@@ -23,10 +24,8 @@
 
 namespace {
 
-QString PlayCountTooLargeMessage(int32_t maxPlays)
-{
-    return QStringLiteral("Play数は、") + IntToStr(maxPlays) + QStringLiteral("以下にしてください。");
-}
+const QString playCountBox = QStringLiteral("Play数");
+const QString runCountBox = QStringLiteral("Sim回数");
 
 const QString settingMessage = QStringLiteral("設定は、1～6の数字か「?」にしてください。");
 const QString notSimFileMessage = QStringLiteral("このファイルは、Pelvaroファイルではありません。");
@@ -128,21 +127,15 @@ void TMainForm::FileStartMenuClick()
     if (!command.Acquired())
         return; // a run or a file read is under way; it owns the records until it ends
 
-    const int32_t playNum = TextToInteger(ui.PlayNumEdit->text());
-    if (playNum <= 0) {
-        RefuseStart(QStringLiteral("Play数は、1以上にしてください。"));
-        return;
-    }
-    const int32_t maxPlays = MaxPlayCount();
-    if (playNum > maxPlays) {
-        RefuseStart(PlayCountTooLargeMessage(maxPlays));
+    // The play count first: a wrong one is the refusal shown, whatever the run count says.
+    QString refusal = CountRefusal(playCountBox, ui.PlayNumEdit->text(), MaxPlayCount());
+    if (refusal.isEmpty())
+        refusal = CountRefusal(runCountBox, ui.SimNumEdit->text(), std::numeric_limits<int32_t>::max());
+    if (!refusal.isEmpty()) {
+        RefuseStart(refusal);
         return;
     }
     const int32_t runs = TextToInteger(ui.SimNumEdit->text());
-    if (runs <= 0) {
-        RefuseStart(QStringLiteral("Sim回数は、1以上にしてください。"));
-        return;
-    }
     if (!IsValidSettingText(ui.FlevelComboBox->currentText())) {
         RefuseStart(settingMessage);
         return;
@@ -170,11 +163,13 @@ void TMainForm::RunSimulation()
     // The play-by-play list keeps showing the last display while the records change.
     resultRowLists.Detach();
     playRecords.clear();
-    const int32_t playNum = TextToInteger(ui.PlayNumEdit->text());
     // The boxes can change while a batch processes its messages: check again at every run.
+    const QString playText = ui.PlayNumEdit->text();
     const int32_t maxPlays = MaxPlayCount();
-    if (playNum > maxPlays)
-        throw Exception(PlayCountTooLargeMessage(maxPlays));
+    int64_t plays = 0;
+    if (!ReadCount(playText, plays) || plays > maxPlays)
+        throw Exception(CountRefusal(playCountBox, playText, maxPlays));
+    const int32_t playNum = static_cast<int32_t>(std::max<int64_t>(plays, std::numeric_limits<int32_t>::min()));
     const QString settingText = ui.FlevelComboBox->currentText();
     if (IsRandomSettingText(settingText)) {
         slot.SetSetting(Random31::Next() % 6 + 1);

@@ -2,6 +2,9 @@
 // them, in one place. Whatever is not set here keeps the chart library's default.
 #include "app/ResultCharts.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "chart/components/Chart.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartAxisTitle.h"
@@ -15,6 +18,10 @@
 namespace {
 
 const QString mincho = QStringLiteral("ＭＳ Ｐ明朝");
+
+// Where the form places the slump chart's legend.
+constexpr int slumpLegendLeft = 520;
+constexpr int slumpLegendTop = 5;
 
 void SetFace(TFont* font, const QString& name)
 {
@@ -36,6 +43,28 @@ void SetSlumpTitle(TChart* chart)
 void SetAxisTitle(TChartAxis* axis, const QString& caption)
 {
     axis->Title()->SetCaption(caption);
+}
+
+// The form's place for the slump legend was chosen for narrower fonts than these: with every
+// marker shown, "3連チェリー" would run past the chart's right edge. Each frame the legend
+// moves left from that place only as far as it must to stay whole inside the chart, its
+// shadow included, and its items move with it.
+void KeepSlumpLegendInside(TChart* chart)
+{
+    auto shift = std::make_shared<int>(0);
+    chart->OnGetLegendRect = [shift](TCustomChart* sender, TRect& rect) {
+        const TRect bounds = sender->PanelBounds();
+        const int width = rect.Width();
+        const int shadow = std::max(0, sender->Legend()->Shadow()->HorizSize());
+        const int left = std::max(bounds.Left, std::min(slumpLegendLeft, bounds.Right - shadow - width));
+        *shift = rect.Left - left;
+        rect.Left = left;
+        rect.Right = left + width;
+    };
+    chart->OnGetLegendPos = [shift](TCustomChart*, int, int& x, int&, int& symbolX) {
+        x -= *shift;
+        symbolX -= *shift;
+    };
 }
 
 // A flat chart without an outer bevel.
@@ -95,10 +124,11 @@ void ResultCharts::SetUpSlumpChart()
 
     TChartLegend* legend = chart->Legend();
     legend->SetCustomPosition(true);
-    legend->SetLeft(520);
-    legend->SetTop(5);
+    legend->SetLeft(slumpLegendLeft);
+    legend->SetTop(slumpLegendTop);
     legend->SetLegendStyle(lsSeries);
     SetFace(legend->Font(), mincho);
+    KeepSlumpLegendInside(chart);
 
     chart->SetAnimatedZoom(true);
     chart->Zoom()->Pen()->SetColor(clBlack);

@@ -1,5 +1,6 @@
 #include "app/RunInputs.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 
@@ -15,6 +16,33 @@
 int32_t TextToInteger(const QString& text)
 {
     return StrToInt(text);
+}
+
+bool ReadCount(const QString& text, int64_t& value)
+{
+    if (TryStrToInt64(text, value))
+        return true;
+    // The same syntax with more digits than 64 bits hold.
+    static const QRegularExpression whole(QRegularExpression::anchoredPattern(
+        QStringLiteral("[ \\t]*([+-]?)(\\$[0-9A-Fa-f]+|0[xX][0-9A-Fa-f]+|[0-9]+)")));
+    const QRegularExpressionMatch match = whole.match(text);
+    if (!match.hasMatch())
+        return false;
+    value = match.captured(1) == QLatin1String("-") ? std::numeric_limits<int64_t>::min()
+                                                    : std::numeric_limits<int64_t>::max();
+    return true;
+}
+
+QString CountRefusal(const QString& box, const QString& text, int32_t max)
+{
+    int64_t value = 0;
+    if (!ReadCount(text, value))
+        return box + QStringLiteral("は、半角数字の整数にしてください。");
+    if (value < 1)
+        return box + QStringLiteral("は、1以上にしてください。");
+    if (value > max)
+        return box + QStringLiteral("は、") + QString::number(max) + QStringLiteral("以下にしてください。");
+    return QString();
 }
 
 bool IsRandomSettingText(const QString& text)

@@ -10,6 +10,14 @@
 // after "$" or "0x"); raises the platform's conversion error for anything else.
 int32_t TextToInteger(const QString& text);
 
+// A count box's whole number, written as TextToInteger takes one but of any length: a number
+// beyond 64 bits comes back as the nearest 64-bit one, so that a count too large is told
+// from text that is no number. False for text that is no whole number.
+bool ReadCount(const QString& text, int64_t& value);
+// The window's refusal of a count box's text, led by the box's name ("Play数", "Sim回数");
+// empty when the text is a whole number from 1 to max.
+QString CountRefusal(const QString& box, const QString& text, int32_t max);
+
 // The setting box's "?": every run draws its own setting.
 bool IsRandomSettingText(const QString& text);
 // "?" or a whole number from 1 to 6.

@@ -21,7 +21,8 @@ public:
 
     // Adds a block; blocks smaller than a few megabytes are left to the ordinary faults.
     void Add(const void* block, size_t bytes);
-    // Starts on the blocks added so far.
+    // Starts on the blocks added so far, once a thread started before has finished. When no
+    // thread can be started, the blocks are left to the ordinary faults.
     void Start();
     // Returns once the thread is done.
     void Wait();

@@ -175,6 +175,9 @@ void TCustomChartLegend::DrawItem(int index, int position)
     const int h = FItemHeight;
     canvas->Brush()->SetColor(Color());
     canvas->Brush()->SetStyle(bsClear);
+    // The clear brush alone leaves the device's background mode as the previous item's
+    // symbol set it (opaque behind a pie slice's): the text is written without a box.
+    canvas->SetBackMode(TRANSPARENT);
     PrepareSymbolPen();
 
     int row = position;

@@ -135,6 +135,9 @@ void TChartAxis::DrawLabelText(int32_t pos, const QString& text, TTeeCustomShape
     canvas->AssignFont(format ? format->Font() : LabelsFont());
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetStyle(bsClear);
+    // The clear brush writes the label without a box, whatever background mode the axis drawn
+    // before left behind (its lines end opaque).
+    canvas->SetBackMode(TRANSPARENT);
     if (FIsDepthAxis) {
         canvas->SetTextAlign(TA_LEFT);
         const TView3DOptions* view = FParentChart->AxisView3DOptions();

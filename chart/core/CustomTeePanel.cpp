@@ -91,6 +91,9 @@ void TCustomTeePanel::Draw()
 void TCustomTeePanel::Draw(TCanvas* UserCanvas, const TRect& UserRect)
 {
     FPanelBounds = FCanvas3D->InitWindow(UserCanvas, FView3DOptions.get(), Color(), FView3D, UserRect);
+    // A new device starts opaque, one that drew a frame before ends it transparent: every
+    // frame starts from the same state, so that the first paint, later ones and exports match.
+    FCanvas3D->ResetState();
     int b = BorderWidth();
     if (BevelInner() != bvNone)
         b += BevelWidth();

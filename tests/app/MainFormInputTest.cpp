@@ -161,24 +161,84 @@ TEST_F(MainFormInput, APlayCountBeyondTheAddressSpaceLimitIsRefusedBeforeTheRun)
     EXPECT_GT(MaxPlayCount(), 7000000);
 }
 
-TEST_F(MainFormInput, TextThatIsNoNumberReachesTheExceptionDisplay)
+TEST(MainFormCountText, ARefusalNamesTheBoxAndWhatItMustHold)
 {
-    Start("abc", "1");
-    EXPECT_TRUE(seam.errors.isEmpty());
-    EXPECT_EQ(seam.exceptions, QStringList{QStringLiteral("'abc' is not a valid integer value")});
-    EXPECT_TRUE(form.ui.StartButton->isEnabled());
-    EXPECT_FALSE(form.CommandRunning());
+    const QString notWhole = QStringLiteral("は、半角数字の整数にしてください。");
+    const QString belowOne = QStringLiteral("は、1以上にしてください。");
+    // box, text, largest count, refusal after the box's name ("" when the count is taken)
+    const std::tuple<const char*, const char*, int32_t, QString> cases[] = {
+        {"Play数", "abc", 1000, notWhole},
+        {"Play数", "", 1000, notWhole},
+        {"Play数", "1.5", 1000, notWhole},
+        {"Play数", "１０", 1000, notWhole},
+        {"Play数", "10 ", 1000, notWhole},
+        {"Play数", "-", 1000, notWhole},
+        {"Play数", "0x", 1000, notWhole},
+        {"Play数", "0", 1000, belowOne},
+        {"Play数", "-3", 1000, belowOne},
+        {"Play数", "-99999999999999999999", 1000, belowOne},
+        {"Play数", "1", 1000, ""},
+        {"Play数", " +1000", 1000, ""},
+        {"Play数", "$3E8", 1000, ""},
+        {"Play数", "1001", 1000, QStringLiteral("は、1000以下にしてください。")},
+        {"Play数", "2147483648", 1000, QStringLiteral("は、1000以下にしてください。")},
+        {"Play数", "99999999999999999999", 1000, QStringLiteral("は、1000以下にしてください。")},
+        {"Play数", "0x7FFFFFFFFFFFFFFFFF", 1000, QStringLiteral("は、1000以下にしてください。")},
+        {"Sim回数", "x", 2147483647, notWhole},
+        {"Sim回数", "2147483647", 2147483647, ""},
+        {"Sim回数", "2147483648", 2147483647, QStringLiteral("は、2147483647以下にしてください。")},
+    };
+    for (const auto& [box, text, max, refusal] : cases) {
+        const QString name = QString::fromUtf8(box);
+        const QString expected = refusal.isEmpty() ? QString() : name + refusal;
+        EXPECT_EQ(CountRefusal(name, QString::fromUtf8(text), max), expected) << box << " '" << text << "'";
+    }
+}
 
-    seam.exceptions.clear();
-    Start("10", "x");
-    EXPECT_EQ(seam.exceptions, QStringList{QStringLiteral("'x' is not a valid integer value")});
+TEST_F(MainFormInput, ACountThatIsNoWholeNumberIsRefusedInJapaneseAndTheDisplayStays)
+{
+    Start("10", "1"); // the display to keep
+    ASSERT_TRUE(seam.errors.isEmpty());
+    const int rows = form.resultListModel->rowCount();
+    const size_t records = form.playRecords.size();
+    ASSERT_GT(rows, 0);
+    const QString plays = QStringLiteral("Play数は、半角数字の整数にしてください。");
+    const QString runs = QStringLiteral("Sim回数は、半角数字の整数にしてください。");
+    const QString tooMany =
+        QStringLiteral("Play数は、") + QString::number(MaxPlayCount()) + QStringLiteral("以下にしてください。");
+    // Play数, Sim回数, the one refusal shown
+    const std::tuple<const char*, const char*, QString> cases[] = {
+        {"abc", "1", plays},  {"", "1", plays},     {"1.5", "1", plays},
+        {"１０", "1", plays}, {"99999999999", "1", tooMany},
+        {"10", "abc", runs},  {"10", "", runs},     {"10", "1.5", runs},
+        {"10", "１０", runs}, {"10", "99999999999", QStringLiteral("Sim回数は、2147483647以下にしてください。")},
+    };
+    for (const auto& [playText, runText, message] : cases) {
+        seam.errors.clear();
+        Start(QString::fromUtf8(playText), QString::fromUtf8(runText));
+        EXPECT_EQ(seam.errors, QStringList{message}) << playText << " " << runText;
+        EXPECT_TRUE(seam.exceptions.isEmpty());
+        EXPECT_TRUE(form.StatusText(0).isEmpty());
+        EXPECT_EQ(form.resultListModel->rowCount(), rows);
+        EXPECT_EQ(form.playRecords.size(), records);
+        EXPECT_EQ(form.ui.PlayNumEdit->text(), QString::fromUtf8(playText));
+        EXPECT_TRUE(form.ui.StartButton->isEnabled());
+        EXPECT_FALSE(form.CommandRunning());
+        EXPECT_EQ(seam.saveCount, 0);
+    }
+}
+
+TEST_F(MainFormInput, APlayCountRetypedAsNoNumberDuringABatchEndsTheRunInJapanese)
+{
+    // RunSimulation reads the box again at every run of a batch.
+    form.ui.PlayNumEdit->setText(QStringLiteral("１０"));
+    try {
+        form.RunSimulation();
+        ADD_FAILURE() << "no refusal";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Play数は、半角数字の整数にしてください。"));
+    }
     EXPECT_TRUE(form.playRecords.empty());
-
-    // The window is still usable afterwards.
-    seam.exceptions.clear();
-    Start("10", "1");
-    EXPECT_TRUE(seam.exceptions.isEmpty());
-    EXPECT_EQ(form.StatusText(0), QStringLiteral("シミュレーション完了"));
 }
 
 TEST_F(MainFormInput, ASettingChangedBehindTheChecksStopsTheRunCleanly)

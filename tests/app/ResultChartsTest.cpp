@@ -479,3 +479,42 @@ TEST_F(ResultChartsTest, SeededRunsShowExactlyThePinnedPointsAndTexts)
         EXPECT_EQ(ListDigest(form), c.lists) << std::hex << "0x" << ListDigest(form);
     }
 }
+
+TEST_F(ResultChartsTest, TheSlumpLegendStaysWholeInsideTheChartMovingLeftOnlyAsFarAsItMust)
+{
+    // The chart is 597 pixels wide, its legend placed by the form at 520 with a shadow of
+    // its own: whole inside means the shadow ends on column 596 at the latest.
+    form.show();
+    TChartLegend* legend = form.charts.SlumpChart()->Legend();
+    const int shadow = legend->Shadow()->HorizSize();
+    ASSERT_GT(shadow, 0);
+    ASSERT_EQ(form.ui.SlumpChart->width(), 597);
+    const auto nonWhiteInColumn = [&](const QImage& image, int x) {
+        int n = 0;
+        for (int y = legend->ShapeRect.Top + 1; y < legend->ShapeRect.Bottom - 1; ++y)
+            n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+        return n;
+    };
+    const std::vector<QCheckBox*> boxes = {form.ui.BIGCheckBox,    form.ui.REGCheckBox,    form.ui.TukiCheckBox,
+                                           form.ui.CherryCheckBox, form.ui.Cherry_sCheckBox, form.ui.RakudaCheckBox,
+                                           form.ui.ChanceCheckBox};
+    // "BIG", "REG" and "月" fit where the form puts them.
+    for (int i = 0; i < 3; ++i)
+        boxes[i]->click();
+    form.ui.SlumpChart->grab();
+    EXPECT_EQ(legend->ShapeRect.Left, 520);
+    EXPECT_LT(legend->ShapeRect.Right + shadow, 597);
+    // "3連チェリー" does not: the legend moves left until its shadow ends on the last column.
+    for (int i = 3; i < 7; ++i)
+        boxes[i]->click();
+    const QImage all = form.ui.SlumpChart->grab().toImage();
+    EXPECT_LT(legend->ShapeRect.Left, 520);
+    EXPECT_EQ(legend->ShapeRect.Right + shadow, 597);
+    // Its items move with it: the frame's right edge is drawn, and no text reaches it.
+    EXPECT_EQ(nonWhiteInColumn(all, legend->ShapeRect.Right - 1), legend->ShapeRect.Height() - 2);
+    EXPECT_EQ(nonWhiteInColumn(all, legend->ShapeRect.Right - 2), 0);
+    // Narrower again, it goes back to the form's place.
+    boxes[3]->click();
+    form.ui.SlumpChart->grab();
+    EXPECT_EQ(legend->ShapeRect.Left, 520);
+}

@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <pthread.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/Prefault.h"
@@ -33,6 +38,120 @@ TEST(Prefault, ValuesWrittenBeforeDuringAndAfterStayAsWritten)
     EXPECT_EQ(small, std::vector<uint32_t>(100, 7));
     // Waiting again, or starting with nothing added, does nothing.
     prefault.Wait();
+    prefault.Start();
+    prefault.Wait();
+}
+
+namespace {
+
+// A fresh mapping of its own, so that none of its pages is resident before it is touched.
+class FreshBlock {
+public:
+    explicit FreshBlock(size_t bytes) : bytes_(bytes)
+    {
+        void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        data_ = p == MAP_FAILED ? nullptr : p;
+    }
+    ~FreshBlock()
+    {
+        if (data_)
+            munmap(data_, bytes_);
+    }
+    FreshBlock(const FreshBlock&) = delete;
+    FreshBlock& operator=(const FreshBlock&) = delete;
+    void* Data() const { return data_; }
+    size_t Bytes() const { return bytes_; }
+    // Pages of the block in memory.
+    size_t Resident() const
+    {
+        const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+        std::vector<unsigned char> in((bytes_ + page - 1) / page);
+        if (mincore(data_, bytes_, in.data()) != 0)
+            return 0;
+        size_t n = 0;
+        for (unsigned char c : in)
+            n += c & 1;
+        return n;
+    }
+    size_t Pages() const { return bytes_ / static_cast<size_t>(sysconf(_SC_PAGESIZE)); }
+
+private:
+    size_t bytes_;
+    void* data_ = nullptr;
+};
+
+// No room for a new thread: new threads ask for a stack larger than any kept from earlier
+// ones, and the address space is held to what the process maps now plus a little. Both are
+// given back at the end.
+class NoRoomForAThread {
+public:
+    NoRoomForAThread()
+    {
+        pthread_getattr_default_np(&savedAttr_);
+        pthread_attr_t large;
+        pthread_attr_init(&large);
+        pthread_attr_setstacksize(&large, size_t(256) << 20);
+        const bool attrSet = pthread_setattr_default_np(&large) == 0;
+        pthread_attr_destroy(&large);
+        getrlimit(RLIMIT_AS, &saved_);
+        unsigned long long pages = 0;
+        if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%llu", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        rlimit lowered = saved_;
+        lowered.rlim_cur = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (rlim_t(16) << 20);
+        set_ = attrSet && pages > 0 && setrlimit(RLIMIT_AS, &lowered) == 0;
+    }
+    ~NoRoomForAThread()
+    {
+        setrlimit(RLIMIT_AS, &saved_);
+        pthread_setattr_default_np(&savedAttr_);
+        pthread_attr_destroy(&savedAttr_);
+    }
+    bool Set() const { return set_; }
+
+private:
+    pthread_attr_t savedAttr_{};
+    rlimit saved_{};
+    bool set_ = false;
+};
+
+} // namespace
+
+TEST(Prefault, StartingAgainWhileTheThreadRunsTouchesTheNewBlocksBeforeWaitReturns)
+{
+    FreshBlock first(size_t(8) << 20), second(size_t(8) << 20);
+    ASSERT_TRUE(first.Data() && second.Data());
+    ASSERT_EQ(second.Resident(), 0u);
+    TPrefault prefault;
+    prefault.Add(first.Data(), first.Bytes());
+    prefault.Start();
+    prefault.Add(second.Data(), second.Bytes());
+    prefault.Start(); // the first thread has not been waited for
+    prefault.Wait();
+    if (first.Resident() != first.Pages())
+        GTEST_SKIP() << "this system does not make pages resident ahead";
+    // Every page of the second block is in memory once Wait returns: nothing of it is left
+    // for a later start, after its owner may have freed it.
+    EXPECT_EQ(second.Resident(), second.Pages());
+}
+
+TEST(Prefault, AThreadThatCannotStartLeavesTheCallerToFaultItsOwnPages)
+{
+    std::vector<uint32_t> values(size_t(8) << 20 >> 2, 5);
+    TPrefault prefault;
+    prefault.Add(values.data(), values.size() * sizeof(uint32_t));
+    {
+        NoRoomForAThread limit;
+        ASSERT_TRUE(limit.Set());
+        EXPECT_NO_THROW(prefault.Start());
+    }
+    prefault.Wait();
+    EXPECT_EQ(values, std::vector<uint32_t>(size_t(8) << 20 >> 2, 5));
+    // Later starts work as before.
+    prefault.Add(values.data(), values.size() * sizeof(uint32_t));
     prefault.Start();
     prefault.Wait();
 }
