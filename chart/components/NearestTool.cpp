@@ -69,7 +69,9 @@ public:
 
     void Try(int index, TPoint p)
     {
-        if (!PointInRect(FPlot, p))
+        // All four edges of the plot belong to it: an automatic axis puts the last and the
+        // lowest point of a series on the right and the bottom one.
+        if (p.X < FPlot.Left || p.X > FPlot.Right || p.Y < FPlot.Top || p.Y > FPlot.Bottom)
             return;
         const double dx = double(p.X) - FX;
         const double dy = double(p.Y) - FY;

@@ -17,7 +17,7 @@ public:
     NearestChart()
     {
         // Pixels (50, 201), (100, 200), (150, 100), then two on the plot's right and bottom
-        // edges, which are outside it.
+        // edges (in X order, the bottom one comes first).
         series = AddSeries({{10, 49.75}, {20, 50}, {30, 75}, {100, 50}, {50, 0}});
         tool = new TNearestTool(&owner);
         tool->SetParentChart(chart.get());
@@ -42,8 +42,8 @@ TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
         {77, 200, 1},       // 27 against 23
         {75, 186, 0},       // 29.16 and 28.65 both round to 29
         {75, 187, 1},       // 28.65 rounds to 29, 28.18 to 28
-        {490, 200, 2},      // the point 10 pixels away lies on the right edge
-        {250, 395, 1},      // the one 5 pixels away lies on the bottom edge
+        {490, 200, 4},      // 10 pixels from the point on the right edge
+        {250, 395, 3},      // 5 pixels from the one on the bottom edge
         {150, 100, 2},      // on the point
         {20000, 20000, -1}, // nothing nearer than 10000 pixels
     };
@@ -57,6 +57,35 @@ TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
             EXPECT_EQ(TNearestTool::GetNearestPoint(s, c.x, c.y), c.index) << c.x << "," << c.y;
         s->Clear();
         EXPECT_EQ(TNearestTool::GetNearestPoint(s, 75, 200), -1);
+    }
+}
+
+TEST(NearestTool, PointsOnAllFourPlotEdgesCountAndPointsBeyondThemDoNot)
+{
+    // One point, the mouse 3 pixels inside from it; the plot is (0, 0)-(500, 400).
+    struct Case {
+        double x, y;
+        int mouseX, mouseY, index;
+    };
+    const Case cases[] = {
+        {0, 50, 3, 200, 0},        // (0, 200) on the left edge
+        {100, 50, 497, 200, 0},    // (500, 200) on the right edge
+        {50, 100, 250, 3, 0},      // (250, 0) on the top edge
+        {50, 0, 250, 397, 0},      // (250, 400) on the bottom edge
+        {100, 0, 497, 397, 0},     // (500, 400) in the corner
+        {-0.2, 50, 3, 200, -1},    // (-1, 200)
+        {100.2, 50, 497, 200, -1}, // (501, 200)
+        {50, 100.25, 250, 3, -1},  // (250, -1)
+        {50, -0.25, 250, 397, -1}, // (250, 401)
+    };
+    for (const Case& c : cases) {
+        ToolChart t;
+        TChartSeries* plain = t.AddSeries({{c.x, c.y}});
+        auto* fast = new TFastLineSeries(&t.owner);
+        fast->AddXY(c.x, c.y);
+        t.chart->AddSeries(fast);
+        for (TChartSeries* s : {plain, static_cast<TChartSeries*>(fast)})
+            EXPECT_EQ(TNearestTool::GetNearestPoint(s, c.mouseX, c.mouseY), c.index) << c.x << "," << c.y;
     }
 }
 
@@ -76,7 +105,7 @@ TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
             int best = 10000, found = -1;
             for (int i = 0; i < fast->Count(); ++i) {
                 const TPoint p(fast->CalcXPos(i), fast->CalcYPos(i));
-                if (p.X < 0 || p.X >= 500 || p.Y < 0 || p.Y >= 400)
+                if (p.X < 0 || p.X > 500 || p.Y < 0 || p.Y > 400)
                     continue;
                 const int d = Round(std::sqrt(double(p.X - x) * (p.X - x) + double(p.Y - y) * (p.Y - y)));
                 if (d < best) {
