@@ -98,7 +98,7 @@ TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
         auto* fast = new TFastLineSeries(&t.owner);
         t.chart->AddSeries(fast);
         std::mt19937 rng(7);
-        for (int i = 0; i < 3000; ++i)
+        for (int i = 0; i < 5000; ++i)
             fast->AddXY(double(rng() % 1100) / 10 - 5, double(rng() % 110) - 5);
         ASSERT_EQ(fast->XValues()->Order(), loAscending);
         const auto fullScan = [&](int x, int y) {
@@ -118,6 +118,51 @@ TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
         for (int x = -40; x <= 540; x += 29)
             for (int y = -30; y <= 430; y += 23)
                 ASSERT_EQ(TNearestTool::GetNearestPoint(fast, x, y), fullScan(x, y)) << inverted << " " << x << "," << y;
+    }
+}
+
+TEST(NearestTool, AFastLineIsHalvedOnlyWhereItsColumnsReallyFollowTheIndex)
+{
+    // 4196 points in eight blocks of 512 and a tail: x = i / 8 on a bottom axis of one pixel a
+    // unit, y = 50 (row 200). One point is then moved to (10, 10), pixel (10, 360), by setting
+    // its values directly; the mouse lies on it and every other point is 160 pixels away.
+    struct Case {
+        const char* what;
+        int moved;
+        double x;
+        int mouseX, mouseY, expected;
+    };
+    const double notANumber = std::nan("");
+    const Case cases[] = {
+        {"in order: column 300 starts at 2396 (299.5 rounds to even)", -1, 0, 300, 200, 2396},
+        {"inside a block", 2000, 10, 10, 360, 2000},
+        {"an x that is not a number, on column 0", 2500, notANumber, 0, 360, 2500},
+        {"the first of a block", 3072, 10, 10, 360, 3072},
+        {"the last of a block", 3071, 10, 10, 360, 3071},
+        {"the last of the first block, moved up", 511, 490, 490, 360, 511},
+        {"past the last whole block", 4150, 10, 10, 360, 4150},
+        {"a logarithmic axis", -2, 0, 0, 300, 0},
+    };
+    for (const Case& c : cases) {
+        ToolChart t;
+        ToolChart::FixAxis(t.chart->BottomAxis(), 0, 500);
+        auto* fast = new TFastLineSeries(&t.owner);
+        t.chart->AddSeries(fast);
+        for (int i = 0; i < 4196; ++i)
+            fast->AddXY(i / 8.0, 50);
+        if (c.moved >= 0) {
+            fast->XValues()->SetValue(c.moved, c.x);
+            fast->YValues()->SetValue(c.moved, 10);
+        } else if (c.moved == -2) {
+            // On 1..1000 an x at or below 0 lies on the axis' start (column 0, 100 pixels from
+            // the mouse); the tiny ones after it lie far beyond the start; x = 25 and up
+            // lie from column 233 on.
+            t.chart->BottomAxis()->SetLogarithmic(true);
+            ToolChart::FixAxis(t.chart->BottomAxis(), 1, 1000);
+            for (int i = 0; i < 200; ++i)
+                fast->XValues()->SetValue(i, i < 100 ? -1 : 1e-300);
+        }
+        EXPECT_EQ(TNearestTool::GetNearestPoint(fast, c.mouseX, c.mouseY), c.expected) << c.what;
     }
 }
 
