@@ -52,6 +52,29 @@ TEST(ToolEditorForms, LayoutOfBothForms)
     }
 }
 
+TEST(ToolEditorForms, AFreedToolIsForgotten)
+{
+    ToolChart c;
+    auto* tool = new TDragPointTool(&c.owner);
+    tool->SetParentChart(c.chart);
+    {
+        // A form closed before its tool is freed is not told.
+        TDragPointToolEdit closed;
+        closed.SetTag(tool);
+    }
+    TDragPointToolEdit form;
+    form.SetTag(tool);
+    form.show();
+    tool->Free();
+    ASSERT_EQ(form.Tag(), nullptr);
+    // Choices made afterwards reach no tool.
+    form.CBSeries->setCurrentIndex(1);
+    emit form.CBSeries->activated(1);
+    form.RGStyle->Button(0)->click();
+    form.hide();
+    form.show();
+}
+
 TEST(ToolEditorForms, SeriesListAndDragStyle)
 {
     ToolChart c;
