@@ -32,6 +32,13 @@ public:
 
     // The point's pixel from the two axes, without stacking.
     TPoint CalcPosition(int index) const;
+    // The summary of the points' blocks brought up to their values, for a search over many
+    // points.
+    const TLineBlockSummary& BlockSummary()
+    {
+        FBlocks.Update(XValues(), YValues());
+        return FBlocks;
+    }
 
     void Assign(TPersistent* source) override;
     // Stored: the five switches when they differ from their start values, and LinePen.

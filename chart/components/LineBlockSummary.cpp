@@ -15,12 +15,15 @@ void TLineBlockSummary::Update(const TChartValueList* xs, const TChartValueList*
             std::vector<TRange>().swap(FRanges);
             std::vector<uint8_t>().swap(FFlags);
             std::vector<TEnds>().swap(FEnds);
+            std::vector<int32_t>().swap(FAscendingFrom);
         }
         FRanges.clear();
         FFlags.clear();
         FEnds.clear();
+        FAscendingFrom.clear();
         FRanges.reserve(blocks);
         FFlags.reserve(blocks);
+        FAscendingFrom.reserve(blocks);
         if (FKeepEnds)
             FEnds.reserve(blocks);
         FXs = xs;
@@ -49,6 +52,10 @@ void TLineBlockSummary::Update(const TChartValueList* xs, const TChartValueList*
         bool ascending = x[from] == x[from];
         for (size_t i = from + 1; i < from + size; ++i)
             ascending &= x[i] >= x[i - 1];
+        // The run goes on from the block before when that one ascends too and this one's
+        // first X is not below its last.
+        const bool joins = ascending && b > 0 && (FFlags[b - 1] & kAscending) != 0 && x[from] >= x[from - 1];
+        FAscendingFrom.push_back(joins ? FAscendingFrom[b - 1] : static_cast<int32_t>(b));
         FRanges.push_back({low, high});
         if (FKeepEnds)
             FEnds.push_back({x[from], x[from + size - 1], y[from + size - 1]});
@@ -63,5 +70,6 @@ void TLineBlockSummary::Release()
     std::vector<TRange>().swap(FRanges);
     std::vector<uint8_t>().swap(FFlags);
     std::vector<TEnds>().swap(FEnds);
+    std::vector<int32_t>().swap(FAscendingFrom);
     FXs = FYs = nullptr;
 }

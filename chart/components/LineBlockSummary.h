@@ -8,9 +8,12 @@
 // A block whose X values ascend and whose first and last X land on one column lies wholly on
 // that column: a line folds it into the column's run at once instead of point by point, and
 // symbols pass over it when their pixels there are all covered.
+// A search over the points may halve only where their X values really ascend: the summary
+// also knows, for each block, the first block of the run of blocks through it whose X values
+// ascend throughout, across the blocks' edges too.
 // Only whole blocks are summarised; the summary follows the lists' changes by itself: values
-// added after the last extend it, any other change starts it again. It holds 17 bytes a
-// block, 41 with the ends: long blocks without the ends keep the memory of a long series
+// added after the last extend it, any other change starts it again. It holds 21 bytes a
+// block, 45 with the ends: long blocks without the ends keep the memory of a long series
 // small, short blocks with them are read without going back to the lists.
 
 #include <cstddef>
@@ -61,6 +64,12 @@ public:
         return {r.Low, r.High, FXData[from], FXData[end], FYData[end], notANumber, ascending};
     }
 
+    // Whether block b's X values are all numbers and none is below the one before it.
+    bool Ascending(int block) const { return (FFlags[static_cast<size_t>(block)] & kAscending) != 0; }
+    // The first block of the run of blocks ending at block b whose X values ascend from the
+    // run's first point to block b's last; b itself when block b's own X values do not.
+    int AscendingFrom(int block) const { return FAscendingFrom[static_cast<size_t>(block)]; }
+
     // Asks for block b's ends to be brought near, where they are read from the lists.
     void Prefetch(int block) const
     {
@@ -86,6 +95,7 @@ private:
     std::vector<TRange> FRanges;
     std::vector<uint8_t> FFlags;
     std::vector<TEnds> FEnds;
+    std::vector<int32_t> FAscendingFrom;
     const double* FXData = nullptr;
     const double* FYData = nullptr;
     const TChartValueList* FXs = nullptr;

@@ -1,5 +1,6 @@
 #include "chart/components/NearestTool.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -69,7 +70,9 @@ public:
 
     void Try(int index, TPoint p)
     {
-        if (!PointInRect(FPlot, p))
+        // All four edges of the plot belong to it: an automatic axis puts the last and the
+        // lowest point of a series on the right and the bottom one.
+        if (p.X < FPlot.Left || p.X > FPlot.Right || p.Y < FPlot.Top || p.Y > FPlot.Bottom)
             return;
         const double dx = double(p.X) - FX;
         const double dy = double(p.Y) - FY;
@@ -95,6 +98,37 @@ private:
     int FResult = -1;
 };
 
+// Searches a run of points whose columns follow their index one way (ascending X values, or
+// descending on an inverted axis): from the mouse's column either way, only as far as a point
+// could still be nearer.
+void SearchAscending(TNearestSearch& search, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap, const double* xs,
+                     const double* ys, int from, int last, int x, bool inverted)
+{
+    const auto beforeMouse = [&](int i) { return inverted ? xMap(xs[i]) > x : xMap(xs[i]) < x; };
+    int start = from;
+    for (int count = last - from + 1; count > 0;) {
+        const int half = count / 2;
+        if (beforeMouse(start + half)) {
+            start += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    for (int i = start; i <= last; ++i) {
+        const int column = xMap(xs[i]);
+        if (!search.InReach(column))
+            break;
+        search.Try(i, TPoint(column, yMap(ys[i])));
+    }
+    for (int i = start - 1; i >= from; --i) {
+        const int column = xMap(xs[i]);
+        if (!search.InReach(column))
+            break;
+        search.Try(i, TPoint(column, yMap(ys[i])));
+    }
+}
+
 } // namespace
 
 int TNearestTool::GetNearestPoint(TChartSeries* series, int x, int y)
@@ -107,50 +141,50 @@ int TNearestTool::GetNearestPoint(TChartSeries* series, int x, int y)
     if (last < 0 || last >= series->Count())
         last = series->Count() - 1;
     TNearestSearch search(chart->PlotRect(), x, y);
-    // A fast line places its points by its axes alone: their pixels come straight from the
-    // value lists, without two virtual calls a point. With its x values in ascending order
-    // their columns run one way, so the search starts at the mouse's column and goes either
-    // way only as far as a point could still be nearer.
-    if (dynamic_cast<TFastLineSeries*>(series) && series->GetHorizAxis() && series->GetVertAxis()) {
-        const bool fast = chart->AxesFastCalc();
-        const TAxisPixelMap xMap(series->GetHorizAxis(), false, fast);
-        const TAxisPixelMap yMap(series->GetVertAxis(), true, fast);
-        const double* xs = series->XValues()->Data();
-        const double* ys = series->YValues()->Data();
-        if (series->XValues()->Order() != loAscending) {
-            for (int i = first; i <= last; ++i)
-                search.Try(i, TPoint(xMap(xs[i]), yMap(ys[i])));
-            return search.Result();
-        }
-        // Columns ascend with the index, or descend on an inverted axis.
-        const bool inverted = series->GetHorizAxis()->Inverted();
-        const auto beforeMouse = [&](int i) { return inverted ? xMap(xs[i]) > x : xMap(xs[i]) < x; };
-        int start = first;
-        for (int count = last - first + 1; count > 0;) {
-            const int half = count / 2;
-            if (beforeMouse(start + half)) {
-                start += half + 1;
-                count -= half + 1;
-            } else {
-                count = half;
-            }
-        }
-        for (int i = start; i <= last; ++i) {
-            const int column = xMap(xs[i]);
-            if (!search.InReach(column))
-                break;
-            search.Try(i, TPoint(column, yMap(ys[i])));
-        }
-        for (int i = start - 1; i >= first; --i) {
-            const int column = xMap(xs[i]);
-            if (!search.InReach(column))
-                break;
-            search.Try(i, TPoint(column, yMap(ys[i])));
-        }
+    auto* fastLine = dynamic_cast<TFastLineSeries*>(series);
+    if (!fastLine || !series->GetHorizAxis() || !series->GetVertAxis()) {
+        for (int i = first; i <= last; ++i)
+            search.Try(i, TPoint(series->CalcXPos(i), series->CalcYPos(i)));
         return search.Result();
     }
-    for (int i = first; i <= last; ++i)
-        search.Try(i, TPoint(series->CalcXPos(i), series->CalcYPos(i)));
+    // A fast line places its points by its axes alone: their pixels come straight from the
+    // value lists, without two virtual calls a point.
+    const bool fast = chart->AxesFastCalc();
+    const TAxisPixelMap xMap(series->GetHorizAxis(), false, fast);
+    const TAxisPixelMap yMap(series->GetVertAxis(), true, fast);
+    const double* xs = series->XValues()->Data();
+    const double* ys = series->YValues()->Data();
+    const auto scan = [&](int from, int to) {
+        for (int i = from; i <= to; ++i)
+            search.Try(i, TPoint(xMap(xs[i]), yMap(ys[i])));
+    };
+    // Many points are halved where their X values really ascend, whatever order the list
+    // claims (a value set in place or one that is not a number breaks it), as the block
+    // summary knows; the rest are looked at one by one. A logarithmic axis puts X values at or
+    // below 0 on its start but tiny ones far before it: its columns need not follow the X order.
+    if (last - first < TLineBlockSummary::WorthFrom || series->GetHorizAxis()->Logarithmic()) {
+        scan(first, last);
+        return search.Result();
+    }
+    const bool inverted = series->GetHorizAxis()->Inverted();
+    const TLineBlockSummary& blocks = fastLine->BlockSummary();
+    const int size = blocks.Size();
+    // From the last point back, one run of points at a time.
+    for (int to = last; to >= first;) {
+        const int block = to / size;
+        int from;
+        if (block >= blocks.Count()) {
+            from = std::max(first, blocks.Count() * size);
+            scan(from, to);
+        } else if (!blocks.Ascending(block)) {
+            from = std::max(first, block * size);
+            scan(from, to);
+        } else {
+            from = std::max(first, blocks.AscendingFrom(block) * size);
+            SearchAscending(search, xMap, yMap, xs, ys, from, to, x, inverted);
+        }
+        to = from - 1;
+    }
     return search.Result();
 }
 

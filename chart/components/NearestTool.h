@@ -38,8 +38,8 @@ public:
     int Point() const { return FPoint; }
     TPoint Mouse() const { return FMouse; }
 
-    // The point of the series nearest to (x, y) in pixels among those inside the plot, the
-    // lower index on equal distances; -1 when none is nearer than 10000 pixels.
+    // The point of the series nearest to (x, y) in pixels among those inside the plot or on
+    // its edges, the lower index on equal distances; -1 when none is nearer than 10000 pixels.
     static int GetNearestPoint(TChartSeries* series, int x, int y);
 
     void ChartEvent(TChartToolEvent event) override;

@@ -216,7 +216,17 @@ void AssignSeries(TChartSeries*& oldSeries, TChartSeries*& newSeries)
 {
     if (oldSeries == newSeries)
         return;
+    // What may fail comes first, while the old series still stands as it was: the settings,
+    // then the name, which the old series gives up only once the new one has taken it.
     newSeries->Assign(oldSeries);
+    const QString name = oldSeries->Name();
+    oldSeries->SetName(QString());
+    try {
+        newSeries->SetName(name);
+    } catch (...) {
+        oldSeries->SetName(name);
+        throw;
+    }
     newSeries->OnAfterAdd = oldSeries->OnAfterAdd;
     newSeries->OnBeforeAdd = oldSeries->OnBeforeAdd;
     newSeries->OnClearValues = oldSeries->OnClearValues;
@@ -238,9 +248,7 @@ void AssignSeries(TChartSeries*& oldSeries, TChartSeries*& newSeries)
         if (newSeries->ParentChart() == chart)
             chart->ExchangeSeries(oldSeries, newSeries);
     }
-    const QString name = oldSeries->Name();
     FreeAndNil(oldSeries);
-    newSeries->SetName(name);
     if (TCustomAxisPanel* newChart = newSeries->ParentChart())
         newChart->BroadcastSeriesEvent(newSeries, seChangeTitle);
     if (newSeries->DataSource())
@@ -251,8 +259,24 @@ void ChangeSeriesType(TChartSeries*& series, TPersistentClass seriesClass)
 {
     if (!seriesClass || GetClass(series->ClassName()) == seriesClass)
         return;
-    TChartSeries* created = CreateNewSeries(series->Owner(), series->ParentChart(), seriesClass);
-    AssignSeries(series, created);
+    // The new series has the old one's owner and chart. Until the old one is freed a failure
+    // frees the new one again, leaving the chart as it was.
+    TPersistent* made = seriesClass->Create(series->Owner());
+    auto* created = dynamic_cast<TChartSeries*>(made);
+    if (!created) {
+        FreeObject(made);
+        throw EInvalidCast(QStringLiteral("%1 is not a series class").arg(seriesClass->Name));
+    }
+    try {
+        created->SetParentChart(series->ParentChart());
+        AssignSeries(series, created);
+    } catch (...) {
+        if (series)
+            FreeObject(created);
+        else
+            series = created;
+        throw;
+    }
     series = created;
 }
 

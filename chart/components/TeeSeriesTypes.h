@@ -110,9 +110,11 @@ TChartSeries* CreateNewSeries(TComponent* owner, TCustomAxisPanel* chart, TPersi
 // A copy of the series (look, points, function kind) on the same chart, under a new name.
 TChartSeries* CloneChartSeries(TChartSeries* series);
 // Moves everything of oldSeries into newSeries and frees oldSeries: events, data-source links
-// both ways, series tools, the place in the chart's series list and the name.
+// both ways, series tools, the place in the chart's series list and the name. When newSeries
+// cannot take the settings or the name, oldSeries is left as it was.
 void AssignSeries(TChartSeries*& oldSeries, TChartSeries*& newSeries);
-// Replaces the series by one of seriesClass that carries the same points, look and links.
+// Replaces the series by one of seriesClass, of the same owner, that carries the same points,
+// look, links and name; on failure the series and its chart stay as they were.
 void ChangeSeriesType(TChartSeries*& series, TPersistentClass seriesClass);
 void ChangeAllSeriesType(TCustomAxisPanel* chart, TPersistentClass seriesClass);
 // Draws the series' legend symbol into rect of any canvas; a series without a chart borrows a

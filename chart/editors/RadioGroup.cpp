@@ -5,7 +5,12 @@
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent)
 {
-    new QVBoxLayout(this);
+    // The buttons take the room below the caption without the style's margins above and below
+    // them and between them: a small group, such as the drag style's, would squeeze them.
+    auto* column = new QVBoxLayout(this);
+    const QMargins margins = column->contentsMargins();
+    column->setContentsMargins(margins.left(), 0, margins.right(), 0);
+    column->setSpacing(0);
     connect(&FGroup, &QButtonGroup::idClicked, this, [this](int id) {
         FItemIndex = id;
         emit Click();

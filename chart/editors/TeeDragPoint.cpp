@@ -12,6 +12,8 @@ TDragPointToolEdit::TDragPointToolEdit(QWidget* parent) : TSeriesToolEditor(pare
     ui.setupUi(this);
     RGStyle = ui.RGStyle;
     connect(RGStyle, &TRadioGroup::Click, this, [this] { RGStyleClick(); });
+    // The set-up above gave the form its designed size again: inside a parent it fills it.
+    FormCreate();
 }
 
 TDragPointTool* TDragPointToolEdit::Tool() const

@@ -14,7 +14,27 @@
 #include "platform/ClassRegistry.h"
 #include "platform/StringList.h"
 
-TSeriesToolEditor::TSeriesToolEditor(QWidget* parent) : QWidget(parent)
+// A form is no component: this one asks, on the form's behalf, to be told when the tool is
+// freed.
+class TSeriesToolEditor::TToolLink : public TComponent
+{
+public:
+    explicit TToolLink(TSeriesToolEditor* form) : TComponent(nullptr), FForm(form) {}
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override
+    {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove && AComponent && AComponent == FForm->FTag)
+            FForm->FTag = nullptr;
+    }
+
+private:
+    TSeriesToolEditor* FForm;
+};
+
+TSeriesToolEditor::TSeriesToolEditor(QWidget* parent)
+    : QWidget(parent), FToolLink(std::make_unique<TToolLink>(this))
 {
     Ui::TSeriesToolEditor ui;
     ui.setupUi(this);
@@ -29,6 +49,19 @@ TSeriesToolEditor::TSeriesToolEditor(QWidget* parent) : QWidget(parent)
     // Only the user's choice changes the tool, not the filling of the list.
     connect(CBSeries, &QComboBox::activated, this, [this] { CBSeriesChange(); });
     FormCreate();
+}
+
+TSeriesToolEditor::~TSeriesToolEditor() = default;
+
+void TSeriesToolEditor::SetTag(TTeeCustomToolSeries* tool)
+{
+    if (tool == FTag)
+        return;
+    if (FTag)
+        FToolLink->RemoveFreeNotification(FTag);
+    FTag = tool;
+    if (tool)
+        FToolLink->FreeNotification(tool);
 }
 
 void TSeriesToolEditor::FormCreate()

@@ -3,6 +3,7 @@
 // The editor form of a series tool: picks the series the tool works on.
 
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class TComboFlat;
@@ -17,10 +18,12 @@ public:
     TComboFlat* CBSeries = nullptr;
 
     explicit TSeriesToolEditor(QWidget* parent = nullptr);
+    ~TSeriesToolEditor() override;
 
-    // The tool edited (the form's tag); none leaves the form empty.
+    // The tool edited (the form's tag); none leaves the form empty. A tool freed while the
+    // form is open is forgotten.
     TTeeCustomToolSeries* Tag() const { return FTag; }
-    void SetTag(TTeeCustomToolSeries* tool) { FTag = tool; }
+    void SetTag(TTeeCustomToolSeries* tool);
 
     // Fills the parent's client area.
     void FormCreate();
@@ -35,6 +38,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The form's link to the free-notification of its tool.
+    class TToolLink;
+    std::unique_ptr<TToolLink> FToolLink;
     TTeeCustomToolSeries* FTag = nullptr;
 };
 

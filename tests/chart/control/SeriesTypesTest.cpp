@@ -192,6 +192,62 @@ TEST(SeriesFactory, ChangingTheTypeKeepsPointsEventsLinksAndPlace)
     EXPECT_EQ(tool->Series(), chart.Series(0));
 }
 
+// A series that cannot take another's settings.
+class TRefusingSeries : public TLineSeries
+{
+public:
+    using TLineSeries::TLineSeries;
+    void Assign(TPersistent*) override { throw Exception(QStringLiteral("refused")); }
+};
+
+struct RefusingSeriesRegistered {
+    RefusingSeriesRegistered() { RegisterClassOf<TRefusingSeries>("TRefusingSeries", "TLineSeries"); }
+    ~RefusingSeriesRegistered() { UnRegisterClassOf<TRefusingSeries>(); }
+};
+
+TEST(SeriesFactory, ChangingTheTypeKeepsTheOwnerAndOnFailureLeavesTheChartAsItWas)
+{
+    RefusingSeriesRegistered registered;
+    TComponent form(nullptr);
+    TChart chart(&form);
+    // The chart owns the first series and the form the second; each is "Series1" to its owner.
+    auto* owned = new TLineSeries(&chart);
+    owned->SetName("Series1");
+    chart.AddSeries(owned);
+    auto* mine = new TBarSeries(&form);
+    mine->SetName("Series1");
+    chart.AddSeries(mine);
+    mine->AddXY(1, 10);
+    auto* tool = new TTeeCustomToolSeries(&form);
+    chart.Tools()->Add(tool);
+    tool->SetSeries(mine);
+    const int formComponents = form.ComponentCount();
+    const int chartComponents = chart.ComponentCount();
+
+    TChartSeries* series = mine;
+    ASSERT_NO_THROW(ChangeSeriesType(series, ClassOf<TPointSeries>()));
+    EXPECT_EQ(series->ClassName(), "TPointSeries");
+    EXPECT_EQ(series->Owner(), &form);
+    EXPECT_EQ(series->Name(), "Series1");
+    EXPECT_EQ(chart.Series(1), series);
+    EXPECT_EQ(series->Count(), 1);
+    EXPECT_EQ(form.ComponentCount(), formComponents);
+    EXPECT_EQ(chart.ComponentCount(), chartComponents);
+
+    TChartSeries* before = series;
+    EXPECT_THROW(ChangeSeriesType(series, ClassOf<TRefusingSeries>()), Exception);
+    EXPECT_EQ(series, before);
+    ASSERT_EQ(chart.SeriesCount(), 2);
+    EXPECT_EQ(chart.Series(0), owned);
+    EXPECT_EQ(chart.Series(1), before);
+    EXPECT_EQ(before->Name(), "Series1");
+    EXPECT_EQ(before->Count(), 1);
+    EXPECT_EQ(tool->Series(), before);
+    EXPECT_EQ(form.ComponentCount(), formComponents);
+    EXPECT_EQ(chart.ComponentCount(), chartComponents);
+    chart.FreeAllSeries();
+}
+
 TEST(SeriesFactory, LegendSymbolOnAnyCanvas)
 {
     TComponent owner(nullptr);

@@ -17,7 +17,7 @@ public:
     NearestChart()
     {
         // Pixels (50, 201), (100, 200), (150, 100), then two on the plot's right and bottom
-        // edges, which are outside it.
+        // edges (in X order, the bottom one comes first).
         series = AddSeries({{10, 49.75}, {20, 50}, {30, 75}, {100, 50}, {50, 0}});
         tool = new TNearestTool(&owner);
         tool->SetParentChart(chart.get());
@@ -42,8 +42,8 @@ TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
         {77, 200, 1},       // 27 against 23
         {75, 186, 0},       // 29.16 and 28.65 both round to 29
         {75, 187, 1},       // 28.65 rounds to 29, 28.18 to 28
-        {490, 200, 2},      // the point 10 pixels away lies on the right edge
-        {250, 395, 1},      // the one 5 pixels away lies on the bottom edge
+        {490, 200, 4},      // 10 pixels from the point on the right edge
+        {250, 395, 3},      // 5 pixels from the one on the bottom edge
         {150, 100, 2},      // on the point
         {20000, 20000, -1}, // nothing nearer than 10000 pixels
     };
@@ -60,6 +60,35 @@ TEST(NearestTool, FindsTheNearestPointInsideThePlotByRoundedDistance)
     }
 }
 
+TEST(NearestTool, PointsOnAllFourPlotEdgesCountAndPointsBeyondThemDoNot)
+{
+    // One point, the mouse 3 pixels inside from it; the plot is (0, 0)-(500, 400).
+    struct Case {
+        double x, y;
+        int mouseX, mouseY, index;
+    };
+    const Case cases[] = {
+        {0, 50, 3, 200, 0},        // (0, 200) on the left edge
+        {100, 50, 497, 200, 0},    // (500, 200) on the right edge
+        {50, 100, 250, 3, 0},      // (250, 0) on the top edge
+        {50, 0, 250, 397, 0},      // (250, 400) on the bottom edge
+        {100, 0, 497, 397, 0},     // (500, 400) in the corner
+        {-0.2, 50, 3, 200, -1},    // (-1, 200)
+        {100.2, 50, 497, 200, -1}, // (501, 200)
+        {50, 100.25, 250, 3, -1},  // (250, -1)
+        {50, -0.25, 250, 397, -1}, // (250, 401)
+    };
+    for (const Case& c : cases) {
+        ToolChart t;
+        TChartSeries* plain = t.AddSeries({{c.x, c.y}});
+        auto* fast = new TFastLineSeries(&t.owner);
+        fast->AddXY(c.x, c.y);
+        t.chart->AddSeries(fast);
+        for (TChartSeries* s : {plain, static_cast<TChartSeries*>(fast)})
+            EXPECT_EQ(TNearestTool::GetNearestPoint(s, c.mouseX, c.mouseY), c.index) << c.x << "," << c.y;
+    }
+}
+
 TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
 {
     // Many points share columns and distances; the axis runs either way.
@@ -69,14 +98,14 @@ TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
         auto* fast = new TFastLineSeries(&t.owner);
         t.chart->AddSeries(fast);
         std::mt19937 rng(7);
-        for (int i = 0; i < 3000; ++i)
+        for (int i = 0; i < 5000; ++i)
             fast->AddXY(double(rng() % 1100) / 10 - 5, double(rng() % 110) - 5);
         ASSERT_EQ(fast->XValues()->Order(), loAscending);
         const auto fullScan = [&](int x, int y) {
             int best = 10000, found = -1;
             for (int i = 0; i < fast->Count(); ++i) {
                 const TPoint p(fast->CalcXPos(i), fast->CalcYPos(i));
-                if (p.X < 0 || p.X >= 500 || p.Y < 0 || p.Y >= 400)
+                if (p.X < 0 || p.X > 500 || p.Y < 0 || p.Y > 400)
                     continue;
                 const int d = Round(std::sqrt(double(p.X - x) * (p.X - x) + double(p.Y - y) * (p.Y - y)));
                 if (d < best) {
@@ -89,6 +118,51 @@ TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
         for (int x = -40; x <= 540; x += 29)
             for (int y = -30; y <= 430; y += 23)
                 ASSERT_EQ(TNearestTool::GetNearestPoint(fast, x, y), fullScan(x, y)) << inverted << " " << x << "," << y;
+    }
+}
+
+TEST(NearestTool, AFastLineIsHalvedOnlyWhereItsColumnsReallyFollowTheIndex)
+{
+    // 4196 points in eight blocks of 512 and a tail: x = i / 8 on a bottom axis of one pixel a
+    // unit, y = 50 (row 200). One point is then moved to (10, 10), pixel (10, 360), by setting
+    // its values directly; the mouse lies on it and every other point is 160 pixels away.
+    struct Case {
+        const char* what;
+        int moved;
+        double x;
+        int mouseX, mouseY, expected;
+    };
+    const double notANumber = std::nan("");
+    const Case cases[] = {
+        {"in order: column 300 starts at 2396 (299.5 rounds to even)", -1, 0, 300, 200, 2396},
+        {"inside a block", 2000, 10, 10, 360, 2000},
+        {"an x that is not a number, on column 0", 2500, notANumber, 0, 360, 2500},
+        {"the first of a block", 3072, 10, 10, 360, 3072},
+        {"the last of a block", 3071, 10, 10, 360, 3071},
+        {"the last of the first block, moved up", 511, 490, 490, 360, 511},
+        {"past the last whole block", 4150, 10, 10, 360, 4150},
+        {"a logarithmic axis", -2, 0, 0, 300, 0},
+    };
+    for (const Case& c : cases) {
+        ToolChart t;
+        ToolChart::FixAxis(t.chart->BottomAxis(), 0, 500);
+        auto* fast = new TFastLineSeries(&t.owner);
+        t.chart->AddSeries(fast);
+        for (int i = 0; i < 4196; ++i)
+            fast->AddXY(i / 8.0, 50);
+        if (c.moved >= 0) {
+            fast->XValues()->SetValue(c.moved, c.x);
+            fast->YValues()->SetValue(c.moved, 10);
+        } else if (c.moved == -2) {
+            // On 1..1000 an x at or below 0 lies on the axis' start (column 0, 100 pixels from
+            // the mouse); the tiny ones after it lie far beyond the start; x = 25 and up
+            // lie from column 233 on.
+            t.chart->BottomAxis()->SetLogarithmic(true);
+            ToolChart::FixAxis(t.chart->BottomAxis(), 1, 1000);
+            for (int i = 0; i < 200; ++i)
+                fast->XValues()->SetValue(i, i < 100 ? -1 : 1e-300);
+        }
+        EXPECT_EQ(TNearestTool::GetNearestPoint(fast, c.mouseX, c.mouseY), c.expected) << c.what;
     }
 }
 

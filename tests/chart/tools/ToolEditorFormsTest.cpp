@@ -36,9 +36,43 @@ TEST(ToolEditorForms, LayoutOfBothForms)
     parent.resize(400, 300);
     parent.show();
     TSeriesToolEditor inner(&parent);
+    TDragPointToolEdit innerDrag(&parent);
     EXPECT_EQ(inner.geometry(), QRect(0, 0, 400, 300));
+    EXPECT_EQ(innerDrag.geometry(), QRect(0, 0, 400, 300));
     parent.resize(500, 320);
     EXPECT_EQ(inner.geometry(), QRect(0, 0, 500, 320));
+    EXPECT_EQ(innerDrag.geometry(), QRect(0, 0, 500, 320));
+
+    // The three drag styles show whole inside their frame.
+    form.show();
+    for (int i = 0; i < 3; ++i) {
+        const QAbstractButton* b = form.RGStyle->Button(i);
+        EXPECT_GE(b->height(), b->sizeHint().height()) << i;
+        EXPECT_TRUE(form.RGStyle->contentsRect().contains(b->geometry())) << i;
+    }
+}
+
+TEST(ToolEditorForms, AFreedToolIsForgotten)
+{
+    ToolChart c;
+    auto* tool = new TDragPointTool(&c.owner);
+    tool->SetParentChart(c.chart);
+    {
+        // A form closed before its tool is freed is not told.
+        TDragPointToolEdit closed;
+        closed.SetTag(tool);
+    }
+    TDragPointToolEdit form;
+    form.SetTag(tool);
+    form.show();
+    tool->Free();
+    ASSERT_EQ(form.Tag(), nullptr);
+    // Choices made afterwards reach no tool.
+    form.CBSeries->setCurrentIndex(1);
+    emit form.CBSeries->activated(1);
+    form.RGStyle->Button(0)->click();
+    form.hide();
+    form.show();
 }
 
 TEST(ToolEditorForms, SeriesListAndDragStyle)

@@ -49,6 +49,13 @@ TEST(ToolRegistry, ToolTypesInOrderAndTheEditorsTheyName)
     for (int i = 0; i < TeeToolTypes->Count(); ++i)
         registered << TeeToolTypes->Get(i)->Name;
     EXPECT_EQ(registered, expected);
+    // Entering a class again, wherever it stands, adds nothing.
+    for (const ToolKind& k : kTools)
+        RegisterTeeTools({GetClass(k.name)});
+    registered.clear();
+    for (int i = 0; i < TeeToolTypes->Count(); ++i)
+        registered << TeeToolTypes->Get(i)->Name;
+    EXPECT_EQ(registered.join(' ').toStdString(), expected.join(' ').toStdString());
 
     TComponent owner(nullptr);
     for (const ToolKind& k : kTools) {

@@ -600,3 +600,31 @@ TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroug
         EXPECT_GT(columns, 300);
     }
 }
+
+TEST(FastLineSeries, APointEditedInsideABlockOnOnePixelColumnShows)
+{
+    // Ten blocks of 512 points at y = 5, two blocks to each x = 1..5: the second block of a
+    // pair lies wholly on the column the first began. One point is then edited in place.
+    struct Case {
+        const char* what;
+        int index;
+        double x, y;
+        double probeX, probeY; // a pixel the edited line covers and the first did not
+    };
+    const Case cases[] = {
+        {"a spike inside the second block of x = 2", 1636, 2, 9.3, 2, 8.5},
+        {"its last point but one moved a column on, and up", 2046, 2.5, 9.3, 2.5, 9.3},
+    };
+    for (const Case& c : cases) {
+        FastChart f;
+        for (int i = 0; i < 5120; ++i)
+            f.series->AddXY(1 + i / 1024, 5);
+        const QImage& first = f.chart.Painted();
+        const TPoint probe = f.At(c.probeX, c.probeY);
+        EXPECT_NE(first.pixel(probe.X, probe.Y) & 0xFFFFFF, 0xFF0000u) << c.what;
+        if (f.series->XValue(c.index) != c.x)
+            f.series->SetXValue(c.index, c.x);
+        f.series->SetYValue(c.index, c.y);
+        EXPECT_EQ(f.chart.Painted().pixel(probe.X, probe.Y) & 0xFFFFFF, 0xFF0000u) << c.what;
+    }
+}
