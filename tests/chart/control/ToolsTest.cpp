@@ -71,6 +71,50 @@ TEST(CursorTool, FirstDrawPlacesItInTheMiddleAndReportsOnce)
     EXPECT_EQ(vert3D[0]->Args.back(), 0);
 }
 
+TEST(CursorTool, AValueSetBeforeTheFirstDrawIsKeptTheMiddleOnlyForAValueNeverSet)
+{
+    // Axes 0..100: x pixel = 5 x, y pixel = 400 - 4 y; the middle is (250, 200), values 50.
+    // Each value set reports once, unplaced (pixels -1); the first draw reports the placing.
+    struct Case {
+        bool setX, setY;
+        double x, y;
+        int setReports;
+        int px, py;
+        double xv, yv;
+        int index;
+    };
+    // Snapping pulls a cursor placed in the middle onto the one point, (40, 40); a value that
+    // was set stays where it was put.
+    const Case cases[] = {
+        {true, false, 30, 0, 1, 150, 200, 30, 50, -1}, {false, true, 0, 25, 1, 250, 300, 50, 25, -1},
+        {true, true, 30, 25, 2, 150, 300, 30, 25, -1}, {true, false, 0, 0, 1, 0, 200, 0, 50, -1},
+        {false, false, 0, 0, 0, 200, 240, 40, 40, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.setX << c.setY << " " << c.x << "," << c.y);
+        CursorFixture f;
+        auto* s = f.AddSeries("s");
+        s->AddXY(40, 40);
+        f.tool->SetSeries(s);
+        f.tool->SetSnap(true);
+        if (c.setX)
+            f.tool->SetXValue(c.x);
+        if (c.setY)
+            f.tool->SetYValue(c.y);
+        ASSERT_EQ(static_cast<int>(f.changes.size()), c.setReports);
+        for (const auto& change : f.changes)
+            EXPECT_EQ(TPoint(change.x, change.y), TPoint(-1, -1));
+        f.changes.clear();
+        f.chart->BroadcastToolEvent(cteAfterDraw);
+        f.chart->BroadcastToolEvent(cteAfterDraw);
+        ASSERT_EQ(f.changes.size(), 1u);
+        EXPECT_EQ(TPoint(f.changes[0].x, f.changes[0].y), TPoint(c.px, c.py));
+        EXPECT_DOUBLE_EQ(f.tool->XValue(), c.xv);
+        EXPECT_DOUBLE_EQ(f.tool->YValue(), c.yv);
+        EXPECT_EQ(f.changes[0].index, c.index);
+    }
+}
+
 TEST(CursorTool, ALineBeyondItsAxisIsNotDrawn)
 {
     // Axes 0..100: x pixel = 5 x, y pixel = 400 - 4 y; the ends of the axes still draw.
