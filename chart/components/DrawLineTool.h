@@ -149,6 +149,9 @@ private:
     TDrawLine* FSelected = nullptr;
     bool FDrawing = false;
     int FDragMode = 0;
+    // Whether the mouse left the pixel it grabbed the line at: only then is the line written.
+    bool FDragMoved = false;
+    TPoint FDownPoint;
     TPoint FLastPoint;
     TPoint FFromPoint;
     TPoint FToPoint;

@@ -142,6 +142,44 @@ TEST(DrawLineTool, DraggingMovesTheWholeLineOrOnlyTheGrabbedEnd)
     EXPECT_EQ(d.tool->DragMode(), 3);
 }
 
+TEST(DrawLineTool, OnlyAMouseThatReallyMovedRewritesTheLine)
+{
+    // (2.02, 87.4)-(20.02, 87.4) lies at pixels (10, 50)-(100, 50) (5 pixels a unit across,
+    // y = 400 - 4 value); pixels written back would round it to (2, 87.5)-(20, 87.5).
+    struct Case {
+        bool selectFirst;
+        int downX;
+        std::vector<TPoint> moves;
+        double x0, y0, x1, y1;
+        int dragged;
+    };
+    const Case cases[] = {
+        {false, 60, {}, 2.02, 87.4, 20.02, 87.4, 0},
+        {false, 60, {{60, 50}}, 2.02, 87.4, 20.02, 87.4, 0},
+        {true, 100, {{100, 50}}, 2.02, 87.4, 20.02, 87.4, 0}, // the end handle
+        {true, 10, {}, 2.02, 87.4, 20.02, 87.4, 0},           // the start handle
+        {false, 60, {{70, 60}}, 4, 85, 22, 85, 1},
+        {false, 60, {{70, 60}, {60, 50}}, 2, 87.5, 20, 87.5, 1},
+        {true, 100, {{101, 50}}, 2.02, 87.4, 20.2, 87.5, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.downX << " moves " << c.moves.size());
+        DrawLineChart d;
+        TDrawLine* line = d.Add(2.02, 87.4, 20.02, 87.4);
+        if (c.selectFirst)
+            d.tool->SetSelected(line);
+        d.Down(c.downX, 50);
+        for (const TPoint& p : c.moves)
+            d.Move(p.X, p.Y);
+        const TPoint up = c.moves.empty() ? TPoint(c.downX, 50) : c.moves.back();
+        d.Up(up.X, up.Y);
+        EXPECT_EQ(d.tool->Selected(), line);
+        EXPECT_EQ(d.tool->DragMode(), 0);
+        d.ExpectLine(line, c.x0, c.y0, c.x1, c.y1);
+        EXPECT_EQ(d.dragged, c.dragged);
+    }
+}
+
 TEST(DrawLineTool, ARefusedLineIsNeitherSelectedNorDraggedAndNothingIsWrittenElsewhere)
 {
     DrawLineChart d;
