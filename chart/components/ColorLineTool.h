@@ -60,6 +60,8 @@ protected:
     // The part behind the series (back) or in front of them.
     void DrawColorLine(bool back);
     virtual void DoEndDragLine();
+    // The line stays at the value the drag gave it; the feedback goes with a repaint.
+    void EndDrag() override;
 
 private:
     // The pixel of the line on the axis.

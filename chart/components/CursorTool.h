@@ -71,6 +71,10 @@ public:
     TCursorToolChangeEvent OnChange;
     TCursorToolGetAxisRect OnGetAxisRect;
 
+protected:
+    // The lines stay where the drag left them.
+    void EndDrag() override { FClicked = ccNone; }
+
 private:
     bool FFollowMouse = false;
     bool FSnap = false;

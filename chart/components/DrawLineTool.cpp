@@ -200,6 +200,15 @@ void TDrawLineTool::DeleteSelected()
     Repaint();
 }
 
+void TDrawLineTool::EndDrag()
+{
+    if (!FDrawing && FDragMode == 0)
+        return;
+    FDrawing = false;
+    FDragMode = 0;
+    Repaint();
+}
+
 void TDrawLineTool::DrawLine(TPoint p0, TPoint p1, TDrawLineStyle style)
 {
     TCanvas3D* canvas = ParentChart()->Canvas3D();

@@ -122,6 +122,8 @@ public:
 protected:
     // Limits drawing to the tool's axes (the plot without a series) through the chart's depth.
     virtual void ClipDrawingRegion();
+    // No line is added or moved; the rubber band goes with a repaint.
+    void EndDrag() override;
 
 private:
     friend class TDrawLine;
