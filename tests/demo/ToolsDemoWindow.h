@@ -163,7 +163,15 @@ public:
         lines->Pen()->SetColor(clGreen);
         lines->Pen()->SetWidth(2);
         chart->Tools()->Add(lines);
-        AddSwitch(drawRow, QStringLiteral("Draw lines (no zoom while on)"), lines, false);
+        AddSwitch(drawRow, QStringLiteral("Draw lines (no zoom while on; Delete removes the selected one)"), lines,
+                  false);
+        // Only while the tool is on does the selected line show its handles.
+        chart->OnKeyDown = [lines](TObject*, int& key, TShiftState) {
+            if (key == Qt::Key_Delete && lines->Active() && lines->Selected()) {
+                lines->DeleteSelected();
+                key = 0;
+            }
+        };
 
         auto* nearest = new TNearestTool(chart);
         nearest->SetSeries(walk);

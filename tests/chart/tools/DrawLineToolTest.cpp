@@ -2,10 +2,14 @@
 // by an end, deleting, the exclusive-or rubber band, what is drawn, and the stored lines.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "chart/components/DrawLineTool.h"
 #include "chart/core/View3DOptions.h"
 #include "platform/TeeFiler.h"
 #include "tests/chart/tools/DrawToolsChart.h"
+#include "tests/demo/ToolsDemoWindow.h"
 
 namespace {
 
@@ -396,4 +400,33 @@ TEST(DrawLineTool, StoredLinesReadBackAndDamageLeavesStartValues)
         ASSERT_NE(tool, nullptr);
         EXPECT_EQ(StoredTool(*f.chart, tool), kept[i]);
     }
+}
+
+TEST(DrawLineTool, TheDeleteKeyInTheToolsDemoRemovesTheSelectedLine)
+{
+    ToolsDemoWindow window;
+    TDrawLineTool* tool = window.Lines();
+    TDrawLine* a = new TDrawLine(tool->Lines(), 100, 0, 200, 5);
+    TDrawLine* b = new TDrawLine(tool->Lines(), 300, 0, 400, 5);
+    const auto press = [&](int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(window.ChartWidget(), &event);
+    };
+    // Only the selected line goes, and only while the tool is on.
+    struct Case {
+        bool on;
+        TDrawLine* selected;
+        int key;
+        int left;
+    };
+    const Case cases[] = {{true, nullptr, Qt::Key_Delete, 2}, {false, a, Qt::Key_Delete, 2},
+                          {true, a, Qt::Key_Backspace, 2},    {true, a, Qt::Key_Delete, 1}};
+    for (const Case& c : cases) {
+        tool->SetActive(c.on);
+        tool->SetSelected(c.selected);
+        press(c.key);
+        EXPECT_EQ(tool->Lines()->Count(), c.left) << c.on << " " << c.key;
+    }
+    EXPECT_EQ(tool->Lines()->Get(0), b);
+    EXPECT_EQ(tool->Selected(), nullptr);
 }
