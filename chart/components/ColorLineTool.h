@@ -25,7 +25,13 @@ public:
     QString GetEditorClass() const override { return QStringLiteral("TColorLineToolEditor"); }
 
     bool AllowDrag() const { return FAllowDrag; }
-    void SetAllowDrag(bool value) { FAllowDrag = value; }
+    // Forbidding drags ends the one under way: the tool sees no more mouse, not the release.
+    void SetAllowDrag(bool value)
+    {
+        FAllowDrag = value;
+        if (!value)
+            EndDrag();
+    }
     bool DragRepaint() const { return FDragRepaint; }
     void SetDragRepaint(bool value) { FDragRepaint = value; }
     bool Draw3D() const { return FDraw3D; }

@@ -155,6 +155,14 @@ const DragCase kCases[] = {
     {"colour line switched off", [](DragChart& d) { return ColorLine(d, d.chart->BottomAxis()); }, OffAndOn,
      [](TTeeCustomTool* t) { return static_cast<TColorLineTool*>(t)->Dragging(); },
      [](DragChart&, TTeeCustomTool* t) { return QString::number(static_cast<TColorLineTool*>(t)->Value()); }, true},
+    {"colour line with dragging switched off", [](DragChart& d) { return ColorLine(d, d.chart->BottomAxis()); },
+     [](DragChart&, TTeeCustomTool* t) {
+         static_cast<TColorLineTool*>(t)->SetAllowDrag(false);
+         static_cast<TColorLineTool*>(t)->SetAllowDrag(true);
+         return t;
+     },
+     [](TTeeCustomTool* t) { return static_cast<TColorLineTool*>(t)->Dragging(); },
+     [](DragChart&, TTeeCustomTool* t) { return QString::number(static_cast<TColorLineTool*>(t)->Value()); }, true},
     {"colour line losing its axis",
      [](DragChart& d) {
          auto* custom = new TChartAxis(d.chart->CustomAxes());
