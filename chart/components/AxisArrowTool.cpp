@@ -1,7 +1,9 @@
 #include "chart/components/AxisArrowTool.h"
 
 #include <QStringList>
-#include <cstdlib>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 #include "chart/components/Chart.h"
 #include "chart/core/Canvas3D.h"
@@ -23,6 +25,13 @@ QString TAxisArrowTool::Description()
     return TeeMsg_AxisArrowTool;
 }
 
+void TAxisArrowTool::SetLength(int value)
+{
+    if (value < 0 || value > TeeMaxPixelPos)
+        return;
+    SetIntegerProperty(FLength, value);
+}
+
 void TAxisArrowTool::SetPosition(TAxisArrowToolPosition value)
 {
     if (FPosition == value)
@@ -31,20 +40,60 @@ void TAxisArrowTool::SetPosition(TAxisArrowToolPosition value)
     Repaint();
 }
 
+int TAxisArrowTool::ArrowDepth() const
+{
+    const TCustomAxisPanel* chart = ParentChart();
+    return chart && chart->View3D() && Axis()->OtherSide() ? chart->Depth3DHoriz() : 0;
+}
+
+TPoint TAxisArrowTool::AlongAxis(int64_t along) const
+{
+    const TChartAxis* axis = Axis();
+    const auto a = static_cast<int32_t>(std::clamp<int64_t>(along, INT32_MIN, INT32_MAX));
+    return axis->Horizontal() ? TPoint(a, axis->AxisLinePos) : TPoint(axis->AxisLinePos, a);
+}
+
+namespace {
+
+// Whether (x, y) lies strictly between the two ends of a drawn arrow, along it, and within
+// the tolerance across it. On a flat axis this is: start < along < start + length, and
+// |across - axis line| <= tolerance.
+bool OnArrow(int x, int y, TPoint tail, TPoint tip)
+{
+    const double dx = static_cast<double>(tip.X) - tail.X;
+    const double dy = static_cast<double>(tip.Y) - tail.Y;
+    const double length2 = dx * dx + dy * dy;
+    if (length2 <= 0)
+        return false;
+    const double mx = static_cast<double>(x) - tail.X;
+    const double my = static_cast<double>(y) - tail.Y;
+    const double along = mx * dx + my * dy;
+    if (along <= 0 || along >= length2)
+        return false;
+    return std::fabs(mx * dy - my * dx) / std::sqrt(length2) <= kLineTolerance;
+}
+
+} // namespace
+
 int TAxisArrowTool::ClickedArrow(int x, int y) const
 {
     const TChartAxis* axis = Axis();
-    if (!axis)
+    TCustomAxisPanel* chart = ParentChart();
+    if (!axis || !chart)
         return -1;
-    const int across = axis->Horizontal() ? y : x;
-    const int along = axis->Horizontal() ? x : y;
-    if (std::abs(across - axis->AxisLinePos) > kLineTolerance)
-        return -1;
-    const int start = axis->StartPixel;
-    const int end = axis->EndPixel;
-    if (FPosition != aaEnd && along > start && along < start + FLength)
+    // The arrows are projected as they are drawn; a flat chart projects nothing.
+    TCanvas3D* canvas = chart->Canvas3D();
+    const int z = ArrowDepth();
+    const auto hit = [&](int64_t tail, int64_t tip) {
+        const TPoint a = AlongAxis(tail);
+        const TPoint b = AlongAxis(tip);
+        return OnArrow(x, y, canvas->Calculate3DPosition(a.X, a.Y, z), canvas->Calculate3DPosition(b.X, b.Y, z));
+    };
+    const int64_t start = axis->StartPixel;
+    const int64_t end = axis->EndPixel;
+    if (FPosition != aaEnd && hit(start + FLength, start))
         return 0;
-    if (FPosition != aaStart && along > end - FLength && along < end)
+    if (FPosition != aaStart && hit(end - FLength, end))
         return 1;
     return -1;
 }
@@ -59,15 +108,13 @@ void TAxisArrowTool::ChartEvent(TChartToolEvent event)
     TCanvas3D* canvas = chart->Canvas3D();
     canvas->AssignBrush(Brush(), Brush()->Color());
     canvas->AssignVisiblePen(Pen());
-    const int z = chart->View3D() && axis->OtherSide() ? chart->Depth3DHoriz() : 0;
-    const int line = axis->AxisLinePos;
-    const auto point = [axis, line](int along) { return axis->Horizontal() ? TPoint(along, line) : TPoint(line, along); };
-    const int start = axis->StartPixel;
-    const int end = axis->EndPixel;
+    const int z = ArrowDepth();
+    const int64_t start = axis->StartPixel;
+    const int64_t end = axis->EndPixel;
     if (FPosition != aaEnd)
-        canvas->Arrow(true, point(start + FLength), point(start), kArrowHead, kArrowHead, z);
+        canvas->Arrow(true, AlongAxis(start + FLength), AlongAxis(start), kArrowHead, kArrowHead, z);
     if (FPosition != aaStart)
-        canvas->Arrow(true, point(end - FLength), point(end), kArrowHead, kArrowHead, z);
+        canvas->Arrow(true, AlongAxis(end - FLength), AlongAxis(end), kArrowHead, kArrowHead, z);
 }
 
 void TAxisArrowTool::ScrollBy(double offset)
@@ -82,7 +129,6 @@ void TAxisArrowTool::ScrollBy(double offset)
     }
     if (!allow)
         return;
-    axis->Scroll(offset, false);
     // Series drawn against both axes of the pair keep the opposite axis in step.
     TCustomAxisPanel* panel = ParentChart();
     bool paired = false;
@@ -91,8 +137,8 @@ void TAxisArrowTool::ScrollBy(double offset)
         paired = s->AssociatedToAxis(axis) &&
                  (axis->Horizontal() ? s->HorizAxis() == aBothHorizAxis : s->VertAxis() == aBothVertAxis);
     }
+    TChartAxis* opposite = nullptr;
     if (paired) {
-        TChartAxis* opposite = nullptr;
         if (axis == panel->BottomAxis())
             opposite = panel->TopAxis();
         else if (axis == panel->TopAxis())
@@ -101,9 +147,16 @@ void TAxisArrowTool::ScrollBy(double offset)
             opposite = panel->RightAxis();
         else if (axis == panel->RightAxis())
             opposite = panel->LeftAxis();
-        if (opposite)
-            opposite->Scroll(offset, false);
     }
+    // An axis scrolled to infinite limits could never be drawn or scrolled back.
+    const auto finite = [offset](const TChartAxis* a) {
+        return !a || (std::isfinite(a->Minimum() + offset) && std::isfinite(a->Maximum() + offset));
+    };
+    if (!finite(axis) || !finite(opposite))
+        return;
+    axis->Scroll(offset, false);
+    if (opposite)
+        opposite->Scroll(offset, false);
     if (panel->OnScroll)
         panel->OnScroll(panel);
 }
@@ -140,11 +193,7 @@ void TAxisArrowTool::DefineProperties(TTeeFiler& filer)
     TTeeCustomToolAxis::DefineProperties(filer);
     static const QStringList positions = {"aaStart", "aaEnd", "aaBoth"};
     TeeDefineObject(filer, "Brush", Brush());
-    // A negative length would turn the arrows round; such a text is not a length.
-    TeeDefineInt(filer, "Length", FLength, 16, [this](int v) {
-        if (v >= 0)
-            SetLength(v);
-    });
+    TeeDefineInt(filer, "Length", FLength, 16, [this](int v) { SetLength(v); });
     TeeDefineObject(filer, "Pen", Pen());
     TeeDefineEnum(filer, "Position", FPosition, aaBoth, positions, [this](TAxisArrowToolPosition v) { SetPosition(v); });
     TeeDefineBool(filer, "ScrollInverted", FScrollInverted, false, [this](bool v) { SetScrollInverted(v); });

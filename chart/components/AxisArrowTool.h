@@ -19,7 +19,9 @@ public:
     explicit TAxisArrowTool(TComponent* AOwner);
 
     int Length() const { return FLength; }
-    void SetLength(int value) { SetIntegerProperty(FLength, value); }
+    // A length below 0 (arrows turned round) or beyond the largest pixel position the axes
+    // give (TeeMaxPixelPos) is refused: the length stays as it was.
+    void SetLength(int value);
     TAxisArrowToolPosition Position() const { return FPosition; }
     void SetPosition(TAxisArrowToolPosition value);
     bool ScrollInverted() const { return FScrollInverted; }
@@ -27,7 +29,8 @@ public:
     int ScrollPercent() const { return FScrollPercent; }
     void SetScrollPercent(int value) { SetIntegerProperty(FScrollPercent, value); }
 
-    // 0 on the start arrow, 1 on the end arrow, -1 elsewhere.
+    // 0 on the start arrow, 1 on the end arrow, -1 elsewhere; tested where the arrows show,
+    // which on an axis at the back of a 3D chart is at the chart's depth.
     int ClickedArrow(int x, int y) const;
 
     void ChartEvent(TChartToolEvent event) override;
@@ -39,6 +42,11 @@ public:
     TAxisArrowClickEvent OnClick;
 
 private:
+    // The depth the arrows are drawn at.
+    int ArrowDepth() const;
+    // The panel point at a position along the axis line.
+    TPoint AlongAxis(int64_t along) const;
+    // Scrolls unless the new limits of an axis that moves would not be finite.
     void ScrollBy(double offset);
 
     int FLength = 16;

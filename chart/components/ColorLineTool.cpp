@@ -164,6 +164,15 @@ void TColorLineTool::DoEndDragLine()
         OnEndDragLine(this);
 }
 
+void TColorLineTool::EndDrag()
+{
+    if (!FDragging)
+        return;
+    FDragging = false;
+    if (!FDragRepaint)
+        Repaint();
+}
+
 void TColorLineTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftState, int x, int y)
 {
     TChartAxis* axis = Axis();
@@ -206,9 +215,7 @@ void TColorLineTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShif
         // Only the end of a drag: a click elsewhere is none of the line's business.
         if (!FDragging)
             break;
-        FDragging = false;
-        if (!FDragRepaint)
-            Repaint();
+        EndDrag();
         DoEndDragLine();
         break;
     }

@@ -25,7 +25,13 @@ public:
     QString GetEditorClass() const override { return QStringLiteral("TColorLineToolEditor"); }
 
     bool AllowDrag() const { return FAllowDrag; }
-    void SetAllowDrag(bool value) { FAllowDrag = value; }
+    // Forbidding drags ends the one under way: the tool sees no more mouse, not the release.
+    void SetAllowDrag(bool value)
+    {
+        FAllowDrag = value;
+        if (!value)
+            EndDrag();
+    }
     bool DragRepaint() const { return FDragRepaint; }
     void SetDragRepaint(bool value) { FDragRepaint = value; }
     bool Draw3D() const { return FDraw3D; }
@@ -60,6 +66,8 @@ protected:
     // The part behind the series (back) or in front of them.
     void DrawColorLine(bool back);
     virtual void DoEndDragLine();
+    // The line stays at the value the drag gave it; the feedback goes with a repaint.
+    void EndDrag() override;
 
 private:
     // The pixel of the line on the axis.

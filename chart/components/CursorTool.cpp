@@ -36,20 +36,25 @@ void TCursorTool::SetStyle(TCursorToolStyle value)
 
 void TCursorTool::SetXValue(double value)
 {
-    if (FXValue == value)
+    if (FXValue == value && FXValueSet)
         return;
     FXValue = value;
-    CalcScreenPositions();
+    FXValueSet = true;
+    // Before the first draw the axes have no pixels yet: the draw places the cursor.
+    if (FPlaced)
+        CalcScreenPositions();
     Changed(-1);
     Repaint();
 }
 
 void TCursorTool::SetYValue(double value)
 {
-    if (FYValue == value)
+    if (FYValue == value && FYValueSet)
         return;
     FYValue = value;
-    CalcScreenPositions();
+    FYValueSet = true;
+    if (FPlaced)
+        CalcScreenPositions();
     Changed(-1);
     Repaint();
 }
@@ -60,7 +65,7 @@ void TCursorTool::SetSeries(TChartSeries* value)
     TCustomAxisPanel* chart = ParentChart();
     // A cursor not yet placed is placed (and snapped) by the first draw, once the axes know
     // their pixels; placing it now would put it at a meaningless spot.
-    if (!value || IsLoading() || !chart || FIXValue == -1 || FIYValue == -1)
+    if (!value || IsLoading() || !chart || !FPlaced)
         return;
     if (Active()) {
         chart->ControlCanvas();
@@ -149,7 +154,7 @@ int TCursorTool::SnapToPoint()
 
 TCursorClicked TCursorTool::Clicked(int x, int y) const
 {
-    if (!PointInRect(GetAxisRect(), x, y))
+    if (!FPlaced || !PointInRect(GetAxisRect(), x, y))
         return ccNone;
     const bool nearHoriz = FStyle != cssVertical && std::abs(y - FIYValue) < kGrabPixels;
     const bool nearVert = FStyle != cssHorizontal && std::abs(x - FIXValue) < kGrabPixels;
@@ -164,10 +169,14 @@ TCursorClicked TCursorTool::Clicked(int x, int y) const
 
 void TCursorTool::CalcValuePositions(int x, int y)
 {
-    if (FClicked != ccVertical)
+    if (FClicked != ccVertical) {
         FYValue = GetVertAxis()->CalcPosPoint(y);
-    if (FClicked != ccHorizontal)
+        FYValueSet = true;
+    }
+    if (FClicked != ccHorizontal) {
         FXValue = GetHorizAxis()->CalcPosPoint(x);
+        FXValueSet = true;
+    }
 }
 
 void TCursorTool::CalcScreenPositions()
@@ -176,12 +185,16 @@ void TCursorTool::CalcScreenPositions()
         return;
     const TChartAxis* h = GetHorizAxis();
     const TChartAxis* v = GetVertAxis();
-    if (FIXValue == -1 || FIYValue == -1) {
-        FIXValue = (h->StartPixel + h->EndPixel) / 2;
-        FIYValue = (v->StartPixel + v->EndPixel) / 2;
-        FXValue = h->CalcPosPoint(FIXValue);
-        FYValue = v->CalcPosPoint(FIYValue);
-        const int snapped = SnapToPoint();
+    if (!FPlaced) {
+        // A value never given starts in the middle of its axis; only a cursor placed wholly
+        // there snaps, since a value that was given stays where it was put.
+        const bool middle = !FXValueSet && !FYValueSet;
+        if (!FXValueSet)
+            FXValue = h->CalcPosPoint((h->StartPixel + h->EndPixel) / 2);
+        if (!FYValueSet)
+            FYValue = v->CalcPosPoint((v->StartPixel + v->EndPixel) / 2);
+        FXValueSet = FYValueSet = FPlaced = true;
+        const int snapped = middle ? SnapToPoint() : -1;
         FIXValue = h->CalcPosValue(FXValue);
         FIYValue = v->CalcPosValue(FYValue);
         Changed(snapped);
@@ -251,10 +264,10 @@ void TCursorTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftSt
         if ((FClicked != ccNone || FFollowMouse) && PointInRect(GetAxisRect(), x, y)) {
             // Feedback goes straight into the back buffer: the chart is not drawn again.
             chart->ControlCanvas();
-            const bool placed = FIXValue != -1 && FIYValue != -1;
-            if (placed)
+            if (FPlaced)
                 RedrawCursor(); // erases the lines where they were
             CalcValuePositions(x, y);
+            FPlaced = true; // the mouse gave both values, or the cursor was placed already
             const int snapped = SnapToPoint();
             CalcScreenPositions();
             RedrawCursor();

@@ -34,10 +34,11 @@ public:
     void SetUseChartRect(bool value) { SetBooleanProperty(FUseChartRect, value); }
     double XValue() const { return FXValue; }
     double YValue() const { return FYValue; }
-    // Moves the cursor there, reports the move (index -1) and repaints.
+    // Moves the cursor there, reports the move (index -1) and repaints. A value set before the
+    // cursor is first placed is kept by the placing.
     void SetXValue(double value);
     void SetYValue(double value);
-    // The pixel position; -1 until the cursor is first placed.
+    // The pixel position; -1 until the cursor is first placed (by the first draw).
     int XPixel() const { return FIXValue; }
     int YPixel() const { return FIYValue; }
     // Which line is being dragged.
@@ -70,6 +71,10 @@ public:
     TCursorToolChangeEvent OnChange;
     TCursorToolGetAxisRect OnGetAxisRect;
 
+protected:
+    // The lines stay where the drag left them.
+    void EndDrag() override { FClicked = ccNone; }
+
 private:
     bool FFollowMouse = false;
     bool FSnap = false;
@@ -78,6 +83,11 @@ private:
     TCursorClicked FClicked = ccNone;
     double FXValue = 0;
     double FYValue = 0;
+    // Which values were given (in code or by the mouse): placing takes the middle only for
+    // a value never given.
+    bool FXValueSet = false;
+    bool FYValueSet = false;
+    bool FPlaced = false;
     int FIXValue = -1;
     int FIYValue = -1;
 };

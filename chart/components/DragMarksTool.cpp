@@ -30,6 +30,12 @@ bool TDragMarksTool::FindMark(int x, int y, bool onlyVisible, TChartSeries*& ser
     return false;
 }
 
+void TDragMarksTool::EndDrag()
+{
+    FDragSeries = nullptr;
+    FDragIndex = -1;
+}
+
 void TDragMarksTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftState, int x, int y)
 {
     TCustomAxisPanel* chart = ParentChart();
@@ -77,8 +83,7 @@ void TDragMarksTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShif
         break;
     }
     case cmeUp:
-        FDragSeries = nullptr;
-        FDragIndex = -1;
+        EndDrag();
         break;
     }
 }

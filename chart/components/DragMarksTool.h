@@ -16,6 +16,10 @@ public:
     // Whether a mark is being dragged.
     bool Dragging() const { return FDragSeries != nullptr; }
 
+protected:
+    // The mark stays where the drag left it.
+    void EndDrag() override;
+
 private:
     // The mark under (x, y): on Series, else on the chart's series from the last; onlyVisible
     // asks for series whose marks are shown.

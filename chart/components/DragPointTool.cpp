@@ -39,7 +39,7 @@ void TDragPointTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShif
         if (OnDragPoint)
             OnDragPoint(this, FIndex);
         break;
-    case cmeUp: FIndex = -1; break;
+    case cmeUp: EndDrag(); break;
     }
 }
 

@@ -27,6 +27,10 @@ public:
     static QString Description();
     void DefineProperties(TTeeFiler& filer) override;
 
+protected:
+    // The point stays where the drag left it.
+    void EndDrag() override { FIndex = -1; }
+
 private:
     TDragPointStyle FDragStyle = dsBoth;
     int FIndex = -1;

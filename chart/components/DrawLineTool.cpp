@@ -200,6 +200,15 @@ void TDrawLineTool::DeleteSelected()
     Repaint();
 }
 
+void TDrawLineTool::EndDrag()
+{
+    if (!FDrawing && FDragMode == 0)
+        return;
+    FDrawing = false;
+    FDragMode = 0;
+    Repaint();
+}
+
 void TDrawLineTool::DrawLine(TPoint p0, TPoint p1, TDrawLineStyle style)
 {
     TCanvas3D* canvas = ParentChart()->Canvas3D();
@@ -308,7 +317,8 @@ void TDrawLineTool::MouseDown(int x, int y)
             FFromPoint = AxisPoint(line->StartPos());
             FToPoint = AxisPoint(line->EndPos());
             FDragMode = 3;
-            FLastPoint = PlanePoint(x, y);
+            FDragMoved = false;
+            FLastPoint = FDownPoint = PlanePoint(x, y);
             if (wasSelected) {
                 if (HitLine(line, hitStart, x, y))
                     FDragMode = 1;
@@ -333,8 +343,15 @@ void TDrawLineTool::MouseMove(int x, int y)
 {
     TCustomAxisPanel* chart = ParentChart();
     if (FDrawing || FDragMode != 0) {
-        RedrawLine(FSelected);
         const TPoint p = PlanePoint(x, y);
+        // A mouse still on the pixel of the click has not moved the line yet.
+        if (FDragMode != 0 && !FDragMoved && p == FDownPoint) {
+            chart->SetMouseCancelled(true);
+            return;
+        }
+        if (FDragMode != 0)
+            FDragMoved = true;
+        RedrawLine(FSelected);
         if (FDrawing || FDragMode == 2) {
             FToPoint = p;
         } else if (FDragMode == 1) {
@@ -370,6 +387,9 @@ void TDrawLineTool::MouseUp()
     if (FDragMode != 0) {
         const int mode = FDragMode;
         FDragMode = 0;
+        // A click that selects a line leaves it as it was, to the last digit.
+        if (!FDragMoved)
+            return;
         Repaint();
         // A line freed during its drag has nothing left to write to.
         if (!FSelected)

@@ -122,6 +122,8 @@ public:
 protected:
     // Limits drawing to the tool's axes (the plot without a series) through the chart's depth.
     virtual void ClipDrawingRegion();
+    // No line is added or moved; the rubber band goes with a repaint.
+    void EndDrag() override;
 
 private:
     friend class TDrawLine;
@@ -149,6 +151,9 @@ private:
     TDrawLine* FSelected = nullptr;
     bool FDrawing = false;
     int FDragMode = 0;
+    // Whether the mouse left the pixel it grabbed the line at: only then is the line written.
+    bool FDragMoved = false;
+    TPoint FDownPoint;
     TPoint FLastPoint;
     TPoint FFromPoint;
     TPoint FToPoint;

@@ -15,6 +15,11 @@ TRotateTool::TRotateTool(TComponent* AOwner) : TTeeCustomTool(AOwner)
     Pen()->SetColor(clWhite);
 }
 
+TRotateTool::~TRotateTool()
+{
+    EndDrag();
+}
+
 QString TRotateTool::Description()
 {
     return TeeMsg_RotateTool;
@@ -91,16 +96,23 @@ void TRotateTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button, T
             MouseMoved(x, y);
         break;
     case cmeUp:
-        if (!FDragging)
-            return;
-        FDragging = false;
-        // Only a drag that drew a wire box switched the chart's repaint off.
-        if (FRepaintSaved) {
-            FRepaintSaved = false;
+        if (FDragging)
+            EndDrag();
+        break;
+    }
+}
+
+void TRotateTool::EndDrag()
+{
+    FDragging = false;
+    // Only a drag that drew a wire box switched the chart's repaint off; the repaint also
+    // wipes the box.
+    if (FRepaintSaved) {
+        FRepaintSaved = false;
+        if (TCustomAxisPanel* chart = ParentChart()) {
             chart->SetRepaintEnabled(FOldRepaint);
             chart->Invalidate();
         }
-        break;
     }
 }
 

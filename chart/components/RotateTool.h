@@ -13,6 +13,8 @@ class TRotateTool : public TTeeCustomTool
 {
 public:
     explicit TRotateTool(TComponent* AOwner);
+    // A drag under way gives the chart its automatic repaint back.
+    ~TRotateTool() override;
 
     TMouseButton Button() const { return FButton; }
     void SetButton(TMouseButton value) { SetProp(FButton, value); }
@@ -31,6 +33,10 @@ public:
     QString GetEditorClass() const override { return QStringLiteral("TRotateToolEditor"); }
     static QString Description();
     void DefineProperties(TTeeFiler& filer) override;
+
+protected:
+    // The chart keeps the angles the drag gave it and gets its automatic repaint back.
+    void EndDrag() override;
 
 private:
     void MouseMoved(int x, int y);

@@ -11,6 +11,8 @@ TTeeCustomTool::~TTeeCustomTool()
 
 void TTeeCustomTool::SetParentChart(TCustomAxisPanel* value)
 {
+    if (ParentChart() && value != ParentChart())
+        EndDrag();
     if (TCustomAxisPanel* old = ParentChart()) {
         old->Tools()->Remove(this);
         if (!value)
@@ -19,6 +21,13 @@ void TTeeCustomTool::SetParentChart(TCustomAxisPanel* value)
     TCustomChartElement::SetParentChart(value);
     if (value)
         static_cast<TTypedList<TTeeCustomTool>*>(value->Tools())->Add(this);
+}
+
+void TTeeCustomTool::SetActive(bool value)
+{
+    if (!value)
+        EndDrag();
+    TCustomChartElement::SetActive(value);
 }
 
 void TTeeCustomTool::DefineProperties(TTeeFiler& filer)
@@ -52,6 +61,7 @@ void TTeeCustomToolSeries::SetSeries(TChartSeries* value)
 {
     if (FSeries == value)
         return;
+    EndDrag();
     if (FSeries)
         FSeries->RemoveFreeNotification(this);
     FSeries = value;
@@ -80,6 +90,7 @@ void TTeeCustomToolAxis::SetAxis(TChartAxis* value)
 {
     if (value == FAxis)
         return;
+    EndDrag();
     FAxis = value;
     SetParentChart(value ? dynamic_cast<TCustomAxisPanel*>(value->ParentChart()) : nullptr);
     Repaint();
@@ -87,7 +98,9 @@ void TTeeCustomToolAxis::SetAxis(TChartAxis* value)
 
 void TTeeCustomToolAxis::ForgetAxis()
 {
+    // The axis is half gone: the drag ends without it.
     FAxis = nullptr;
+    EndDrag();
 }
 
 void TTeeCustomToolAxis::DefineProperties(TTeeFiler& filer)

@@ -29,12 +29,22 @@ public:
     bool StoresAgainstNewObject() const override { return true; }
 
     // Leaves the old chart's tools (repainting that chart when going to none) and joins the
-    // end of the new one's.
+    // end of the new one's. Leaving a chart ends a drag on it.
     void SetParentChart(TCustomAxisPanel* value) override;
+    // Switching the tool off ends its drag: it sees no more mouse, not even the release.
+    void SetActive(bool value) override;
     virtual void ChartEvent(TChartToolEvent) {}
     virtual void ChartMouseEvent(TChartMouseEvent, TMouseButton, TShiftState, int /*x*/, int /*y*/) {}
     // The tool type's display name.
     static QString Description() { return QString(); }
+
+protected:
+    // The drag under way, if any, ends: the tool forgets it and puts back what the drag
+    // changed on its chart (automatic repaint, figures drawn into the back buffer). It reports
+    // nothing; a release reports the end itself. Besides the release, called when the tool is
+    // switched off, leaves its chart, or loses its series or axis (it then never sees the
+    // release); a tool whose drag changes its chart calls it when freed too. Nothing here.
+    virtual void EndDrag() {}
 };
 
 class TTeeCustomToolSeries : public TTeeCustomTool

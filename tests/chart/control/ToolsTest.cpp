@@ -71,6 +71,50 @@ TEST(CursorTool, FirstDrawPlacesItInTheMiddleAndReportsOnce)
     EXPECT_EQ(vert3D[0]->Args.back(), 0);
 }
 
+TEST(CursorTool, AValueSetBeforeTheFirstDrawIsKeptTheMiddleOnlyForAValueNeverSet)
+{
+    // Axes 0..100: x pixel = 5 x, y pixel = 400 - 4 y; the middle is (250, 200), values 50.
+    // Each value set reports once, unplaced (pixels -1); the first draw reports the placing.
+    struct Case {
+        bool setX, setY;
+        double x, y;
+        int setReports;
+        int px, py;
+        double xv, yv;
+        int index;
+    };
+    // Snapping pulls a cursor placed in the middle onto the one point, (40, 40); a value that
+    // was set stays where it was put.
+    const Case cases[] = {
+        {true, false, 30, 0, 1, 150, 200, 30, 50, -1}, {false, true, 0, 25, 1, 250, 300, 50, 25, -1},
+        {true, true, 30, 25, 2, 150, 300, 30, 25, -1}, {true, false, 0, 0, 1, 0, 200, 0, 50, -1},
+        {false, false, 0, 0, 0, 200, 240, 40, 40, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.setX << c.setY << " " << c.x << "," << c.y);
+        CursorFixture f;
+        auto* s = f.AddSeries("s");
+        s->AddXY(40, 40);
+        f.tool->SetSeries(s);
+        f.tool->SetSnap(true);
+        if (c.setX)
+            f.tool->SetXValue(c.x);
+        if (c.setY)
+            f.tool->SetYValue(c.y);
+        ASSERT_EQ(static_cast<int>(f.changes.size()), c.setReports);
+        for (const auto& change : f.changes)
+            EXPECT_EQ(TPoint(change.x, change.y), TPoint(-1, -1));
+        f.changes.clear();
+        f.chart->BroadcastToolEvent(cteAfterDraw);
+        f.chart->BroadcastToolEvent(cteAfterDraw);
+        ASSERT_EQ(f.changes.size(), 1u);
+        EXPECT_EQ(TPoint(f.changes[0].x, f.changes[0].y), TPoint(c.px, c.py));
+        EXPECT_DOUBLE_EQ(f.tool->XValue(), c.xv);
+        EXPECT_DOUBLE_EQ(f.tool->YValue(), c.yv);
+        EXPECT_EQ(f.changes[0].index, c.index);
+    }
+}
+
 TEST(CursorTool, ALineBeyondItsAxisIsNotDrawn)
 {
     // Axes 0..100: x pixel = 5 x, y pixel = 400 - 4 y; the ends of the axes still draw.
@@ -369,6 +413,90 @@ TEST(AxisArrowTool, AllowScrollPairedAxisAndDrawing)
     EXPECT_EQ(arrows[1]->Points, (std::vector<TPoint>{{480, 400}, {500, 400}}));
     EXPECT_EQ(arrows[1]->Args, (std::vector<int64_t>{1, 8, 8, 0}));
     f.chart->FreeAllSeries();
+}
+
+TEST(AxisArrowTool, OnAnAxisDrawnAtDepthTheArrowsAreHitWhereTheyShow)
+{
+    // The top axis lies at the back: 30 pixels deep, seen at 45 degrees, its arrows show 30
+    // pixels right of and 30 above the axis line at y 100 (range 0..50 over x 0..500).
+    ArrowFixture f;
+    f.chart->SetView3D(true);
+    f.chart->SetDepth3DHoriz(30);
+    f.FixAxis(f.chart->TopAxis(), 0, 50);
+    f.chart->TopAxis()->AxisLinePos = 100;
+    f.tool->SetAxis(f.chart->TopAxis());
+    f.canvas->InitWindow(nullptr, f.chart->View3DOptions(), clWhite, true, TRect(0, 0, 600, 500));
+    f.canvas->Projection(30, f.chart->PlotRect());
+    f.chart->BroadcastToolEvent(cteAfterDraw);
+    const auto heads = f.canvas->Find("Polygon");
+    ASSERT_EQ(heads.size(), 2u);
+    EXPECT_EQ(heads[0]->Points[4], TPoint(30, 70)); // the tips
+    EXPECT_EQ(heads[1]->Points[4], TPoint(530, 70));
+    struct Case {
+        int x, y;
+        double min;
+    };
+    const Case cases[] = {{38, 70, 5},  {8, 100, 0},   {31, 70, 5},  {30, 70, 0},  {45, 72, 5},
+                          {46, 70, 0},  {38, 73, 0},   {38, 67, 0},  {38, 68, 5},  {525, 70, -5},
+                          {529, 70, -5}, {530, 70, 0}, {514, 70, 0}, {495, 100, 0}};
+    for (const Case& c : cases) {
+        f.FixAxis(f.chart->TopAxis(), 0, 50);
+        f.tool->ChartMouseEvent(cmeDown, mbLeft, {}, c.x, c.y);
+        EXPECT_DOUBLE_EQ(f.chart->TopAxis()->Minimum(), c.min) << c.x << "," << c.y;
+    }
+}
+
+TEST(AxisArrowTool, ALengthNoScreenHoldsAndAScrollToNoFiniteLimitsAreRefused)
+{
+    // Lengths up to the largest pixel position the axes give (2^26 - 1) are kept.
+    struct LengthCase {
+        int64_t value;
+        int kept;
+    };
+    const LengthCase lengths[] = {{0, 0},   {67108863, 67108863}, {67108864, 20}, {2147483647, 20}, {-1, 20},
+                                  {-16, 20}};
+    for (const LengthCase& c : lengths) {
+        ArrowFixture f;
+        f.tool->SetLength(20);
+        f.tool->SetLength(static_cast<int>(c.value));
+        EXPECT_EQ(f.tool->Length(), c.kept) << c.value;
+        ArrowFixture g;
+        TeeReadProperties(*g.chart, "Components.Count=1\nComponents.0.Class=TAxisArrowTool\nComponents.0.Length=" +
+                                        QString::number(c.value));
+        ASSERT_EQ(g.chart->Tools()->Count(), 2); // the fixture's tool and the one read
+        EXPECT_EQ(static_cast<TAxisArrowTool*>(g.chart->Tools()->Get(1))->Length(), c.kept == 20 ? 16 : c.kept)
+            << c.value;
+    }
+    // A click on the start arrow of a bottom axis (0..500 pixels, line at 400), with the top
+    // axis kept in step: new limits that are not finite leave both axes; OnClick still fires.
+    struct ScrollCase {
+        double min, max, topMin, topMax;
+        double newMin, newTopMin;
+    };
+    const double big = 1e308;
+    const ScrollCase scrolls[] = {
+        {-big, big, 0, 1, -big, 0},
+        {-1e306, 1e306, 0, 1, -8e305, 2e305},
+        {0, 1e307, 1.7e308, 1.79e308, 0, 1.7e308},
+        {0, 50, 1.7e308, 1.79e308, 5, 1.7e308 + 5},
+    };
+    for (const ScrollCase& c : scrolls) {
+        ArrowFixture f;
+        int scrolled = 0;
+        f.chart->OnScroll = [&](TObject*) { ++scrolled; };
+        f.AddSeries("both", 2)->SetHorizAxis(aBothHorizAxis);
+        f.chart->BottomAxis()->SetMinMax(c.min, c.max);
+        f.chart->TopAxis()->SetMinMax(c.topMin, c.topMax);
+        f.tool->ChartMouseEvent(cmeDown, mbLeft, {}, 8, 400);
+        EXPECT_DOUBLE_EQ(f.chart->BottomAxis()->Minimum(), c.newMin) << c.min << " " << c.topMin;
+        EXPECT_DOUBLE_EQ(f.chart->TopAxis()->Minimum(), c.newTopMin) << c.min << " " << c.topMin;
+        EXPECT_TRUE(std::isfinite(f.chart->BottomAxis()->Maximum()));
+        EXPECT_TRUE(std::isfinite(f.chart->TopAxis()->Maximum()));
+        EXPECT_EQ(scrolled, c.newMin != c.min ? 1 : 0);
+        EXPECT_EQ(f.clicks, std::vector<std::string>{"start"});
+        EXPECT_TRUE(f.chart->MouseCancelled());
+        f.chart->FreeAllSeries();
+    }
 }
 
 TEST(AxisArrowTool, StoresItsSettingsAndIgnoresBadText)

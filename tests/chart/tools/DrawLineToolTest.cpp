@@ -2,10 +2,14 @@
 // by an end, deleting, the exclusive-or rubber band, what is drawn, and the stored lines.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "chart/components/DrawLineTool.h"
 #include "chart/core/View3DOptions.h"
 #include "platform/TeeFiler.h"
 #include "tests/chart/tools/DrawToolsChart.h"
+#include "tests/demo/ToolsDemoWindow.h"
 
 namespace {
 
@@ -140,6 +144,44 @@ TEST(DrawLineTool, DraggingMovesTheWholeLineOrOnlyTheGrabbedEnd)
     d.Down(100, 200);
     EXPECT_EQ(d.tool->Selected(), other);
     EXPECT_EQ(d.tool->DragMode(), 3);
+}
+
+TEST(DrawLineTool, OnlyAMouseThatReallyMovedRewritesTheLine)
+{
+    // (2.02, 87.4)-(20.02, 87.4) lies at pixels (10, 50)-(100, 50) (5 pixels a unit across,
+    // y = 400 - 4 value); pixels written back would round it to (2, 87.5)-(20, 87.5).
+    struct Case {
+        bool selectFirst;
+        int downX;
+        std::vector<TPoint> moves;
+        double x0, y0, x1, y1;
+        int dragged;
+    };
+    const Case cases[] = {
+        {false, 60, {}, 2.02, 87.4, 20.02, 87.4, 0},
+        {false, 60, {{60, 50}}, 2.02, 87.4, 20.02, 87.4, 0},
+        {true, 100, {{100, 50}}, 2.02, 87.4, 20.02, 87.4, 0}, // the end handle
+        {true, 10, {}, 2.02, 87.4, 20.02, 87.4, 0},           // the start handle
+        {false, 60, {{70, 60}}, 4, 85, 22, 85, 1},
+        {false, 60, {{70, 60}, {60, 50}}, 2, 87.5, 20, 87.5, 1},
+        {true, 100, {{101, 50}}, 2.02, 87.4, 20.2, 87.5, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.downX << " moves " << c.moves.size());
+        DrawLineChart d;
+        TDrawLine* line = d.Add(2.02, 87.4, 20.02, 87.4);
+        if (c.selectFirst)
+            d.tool->SetSelected(line);
+        d.Down(c.downX, 50);
+        for (const TPoint& p : c.moves)
+            d.Move(p.X, p.Y);
+        const TPoint up = c.moves.empty() ? TPoint(c.downX, 50) : c.moves.back();
+        d.Up(up.X, up.Y);
+        EXPECT_EQ(d.tool->Selected(), line);
+        EXPECT_EQ(d.tool->DragMode(), 0);
+        d.ExpectLine(line, c.x0, c.y0, c.x1, c.y1);
+        EXPECT_EQ(d.dragged, c.dragged);
+    }
 }
 
 TEST(DrawLineTool, ARefusedLineIsNeitherSelectedNorDraggedAndNothingIsWrittenElsewhere)
@@ -358,4 +400,33 @@ TEST(DrawLineTool, StoredLinesReadBackAndDamageLeavesStartValues)
         ASSERT_NE(tool, nullptr);
         EXPECT_EQ(StoredTool(*f.chart, tool), kept[i]);
     }
+}
+
+TEST(DrawLineTool, TheDeleteKeyInTheToolsDemoRemovesTheSelectedLine)
+{
+    ToolsDemoWindow window;
+    TDrawLineTool* tool = window.Lines();
+    TDrawLine* a = new TDrawLine(tool->Lines(), 100, 0, 200, 5);
+    TDrawLine* b = new TDrawLine(tool->Lines(), 300, 0, 400, 5);
+    const auto press = [&](int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(window.ChartWidget(), &event);
+    };
+    // Only the selected line goes, and only while the tool is on.
+    struct Case {
+        bool on;
+        TDrawLine* selected;
+        int key;
+        int left;
+    };
+    const Case cases[] = {{true, nullptr, Qt::Key_Delete, 2}, {false, a, Qt::Key_Delete, 2},
+                          {true, a, Qt::Key_Backspace, 2},    {true, a, Qt::Key_Delete, 1}};
+    for (const Case& c : cases) {
+        tool->SetActive(c.on);
+        tool->SetSelected(c.selected);
+        press(c.key);
+        EXPECT_EQ(tool->Lines()->Count(), c.left) << c.on << " " << c.key;
+    }
+    EXPECT_EQ(tool->Lines()->Get(0), b);
+    EXPECT_EQ(tool->Selected(), nullptr);
 }
