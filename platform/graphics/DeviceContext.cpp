@@ -229,9 +229,19 @@ bool TDeviceContext::SolidHairline() const
     return FPen.style() == Qt::SolidLine && FPen.widthF() <= 1.0 && FPen.brush().style() == Qt::SolidPattern;
 }
 
-void TDeviceContext::FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color)
+void TDeviceContext::FillPixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1, const QColor& color)
 {
-    FPainter->fillRect(QRect(x0, y, x1 - x0 + 1, 1), color);
+    // Only the part on the device is filled: a span towards either end of the coordinates is
+    // wider than an int holds.
+    const TPixelBounds b = DeviceBounds();
+    x0 = std::max({x0, b.Left, -kFarthest});
+    y0 = std::max({y0, b.Top, -kFarthest});
+    x1 = std::min({x1, b.Right, kFarthest});
+    y1 = std::min({y1, b.Bottom, kFarthest});
+    if (x0 <= x1 && y0 <= y1)
+        FPainter->fillRect(QRect(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0 + 1),
+                                 static_cast<int>(y1 - y0 + 1)),
+                           color);
 }
 
 void TDeviceContext::LineTo(int32_t x, int32_t y)
@@ -247,15 +257,16 @@ void TDeviceContext::LineTo(int32_t x, int32_t y)
     const QColor color = FPen.color();
     if (a.Y == y) {
         if (a.X < x)
-            FillSpan(a.X, x - 1, y, color);
+            FillPixels(a.X, y, x - 1, y, color);
         else
-            FillSpan(x + 1, a.X, y, color);
+            FillPixels(x + 1, y, a.X, y, color);
         return;
     }
     if (a.X == x) {
-        const int32_t y0 = a.Y < y ? a.Y : y + 1;
-        const int32_t y1 = a.Y < y ? y - 1 : a.Y;
-        FPainter->fillRect(QRect(x, y0, 1, y1 - y0 + 1), color);
+        if (a.Y < y)
+            FillPixels(x, a.Y, x, y - 1, color);
+        else
+            FillPixels(x, y + 1, x, a.Y, color);
         return;
     }
     // Only the pixels on the device are walked: a line towards a far-off point costs no more
@@ -430,9 +441,9 @@ void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t
         FPainter->drawRect(QRect(left + 1, top + 1, w - 2, h - 2));
         FPainter->setPen(FPen);
     }
-    FillSpan(left, right - 1, top, color);
+    FillPixels(left, top, right - 1, top, color);
     if (h > 1)
-        FillSpan(left, right - 1, bottom - 1, color);
+        FillPixels(left, bottom - 1, right - 1, bottom - 1, color);
     if (h > 2) {
         FPainter->fillRect(QRect(left, top + 1, 1, h - 2), color);
         if (w > 1)

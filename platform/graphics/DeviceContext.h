@@ -199,7 +199,10 @@ private:
     bool Stamped(int32_t left, int32_t top, const TStampKey& key);
     // Pixels of a line's walk into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
-    void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);
+    // The pixels x0..x1, y0..y1 (inclusive) that lie on the device, in color.
+    void FillPixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1, const QColor& color);
+    // Coordinates kept within this reach of the origin measure any span in an int.
+    static constexpr int64_t kFarthest = int64_t(1) << 29;
     void ApplyPen();
     void ApplyBrush();
     double RadialAngle(double cx, double cy, double rx, double ry, int32_t x, int32_t y) const;
