@@ -407,13 +407,39 @@ bool TDeviceContext::BeginBox(int32_t& left, int32_t& top, int32_t& right, int32
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    return right - left >= 1 && bottom - top >= 1 && PrepareRop();
+    return int64_t(right) - left >= 1 && int64_t(bottom) - top >= 1 && PrepareRop();
+}
+
+bool TDeviceContext::BoxFits(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return int64_t(right) - left <= INT32_MAX && int64_t(bottom) - top <= INT32_MAX;
+}
+
+QRectF TDeviceContext::OutlineBox(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return QRectF(left, top, double(right) - left - 1, double(bottom) - top - 1);
+}
+
+void TDeviceContext::CutToDevice(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const
+{
+    // Two pixels to spare beyond the device on each side: an outline cut off there stays off it.
+    const TPixelBounds b = DeviceBounds();
+    const auto cut = [](int32_t& v, int64_t low, int64_t high) {
+        v = static_cast<int32_t>(std::clamp<int64_t>(v, std::max(low - 2, -kFarthest), std::min(high + 2, kFarthest)));
+    };
+    cut(left, b.Left, b.Right);
+    cut(right, b.Left, b.Right);
+    cut(top, b.Top, b.Bottom);
+    cut(bottom, b.Top, b.Bottom);
 }
 
 void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     if (!BeginBox(left, top, right, bottom))
         return;
+    // Larger than an int measures, the box is cut to what the device shows of it.
+    if (!BoxFits(left, top, right, bottom))
+        CutToDevice(left, top, right, bottom);
     const int32_t w = right - left, h = bottom - top;
     if (FPen.style() == Qt::NoPen) {
         if (FBrush.style() != Qt::NoBrush && w > 1 && h > 1)
@@ -456,8 +482,11 @@ void TDeviceContext::RoundRect(int32_t left, int32_t top, int32_t right, int32_t
 {
     if (!BeginBox(left, top, right, bottom))
         return;
-    FPainter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), std::abs(width) / 2.0,
-                              std::abs(height) / 2.0, Qt::AbsoluteSize);
+    const double rx = std::abs(double(width)) / 2, ry = std::abs(double(height)) / 2;
+    if (BoxFits(left, top, right, bottom))
+        FPainter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), rx, ry, Qt::AbsoluteSize);
+    else
+        FPainter->drawRoundedRect(OutlineBox(left, top, right, bottom), rx, ry, Qt::AbsoluteSize);
 }
 
 double TDeviceContext::RadialAngle(double cx, double cy, double rx, double ry, int32_t x, int32_t y) const
@@ -475,7 +504,7 @@ void TDeviceContext::ArcOrPie(bool pie, int32_t left, int32_t top, int32_t right
 {
     if (!BeginBox(left, top, right, bottom))
         return;
-    const QRectF box(left, top, right - left - 1, bottom - top - 1);
+    const QRectF box = OutlineBox(left, top, right, bottom);
     const double cx = box.center().x(), cy = box.center().y();
     const double rx = box.width() / 2, ry = box.height() / 2;
     const double start = RadialAngle(cx, cy, rx, ry, x3, y3);
