@@ -18,18 +18,21 @@ namespace {
 
 // The colour of the latest symbol planned on each pixel of the area where a symbol can change
 // a pixel, found walking back from the last point, or none. A column's cells lie together:
-// consecutive points mostly share a column.
+// consecutive points mostly share a column. The area is measured in 64 bits: a huge symbol's
+// reach takes it beyond what an int holds.
 class TSymbolCells
 {
 public:
     static constexpr TColor None = 0xFFFFFFFF;
 
     // An area too large for cells leaves them out: no pixel is then known to be covered.
-    explicit TSymbolCells(const TRect& area) : FArea(area)
+    TSymbolCells(int64_t left, int64_t top, int64_t right, int64_t bottom)
+        : FLeft(left), FTop(top), FRight(right), FBottom(bottom)
     {
-        const int64_t width = std::max(0, area.Right - area.Left);
-        const int64_t height = std::max(0, area.Bottom - area.Top);
-        FActive = width * height <= (int64_t(1) << 24);
+        constexpr int64_t most = int64_t(1) << 24;
+        const int64_t width = std::max<int64_t>(0, right - left);
+        const int64_t height = std::max<int64_t>(0, bottom - top);
+        FActive = width <= most && height <= most && width * height <= most;
         if (FActive) {
             FHeight = static_cast<size_t>(height);
             FCells.assign(static_cast<size_t>(width * height), None);
@@ -37,15 +40,15 @@ public:
     }
 
     bool Active() const { return FActive; }
-    bool Inside(int x, int y) const { return x >= FArea.Left && x < FArea.Right && y >= FArea.Top && y < FArea.Bottom; }
+    bool Inside(int x, int y) const { return x >= FLeft && x < FRight && y >= FTop && y < FBottom; }
     // Only when Active and Inside.
     TColor& At(int x, int y)
     {
-        return FCells[static_cast<size_t>(x - FArea.Left) * FHeight + static_cast<size_t>(y - FArea.Top)];
+        return FCells[static_cast<size_t>(x - FLeft) * FHeight + static_cast<size_t>(y - FTop)];
     }
 
 private:
-    TRect FArea;
+    int64_t FLeft, FTop, FRight, FBottom;
     bool FActive = false;
     size_t FHeight = 0;
     std::vector<TColor> FCells;
@@ -116,11 +119,11 @@ void TCustomSeries::DrawSymbolsOnly()
     // Symbols wholly outside the area that the series is clipped to change no pixel. The
     // reach of a symbol from its point is its size and its pen, with room to spare.
     const bool clipped = UseAxis() && chart->ClipPoints() && chart->CanClip();
-    const int reach = std::max(FPointer->HorizSize(), FPointer->VertSize()) +
-                      (FPointer->Pen()->Visible() ? FPointer->Pen()->Width() : 0) + 4;
+    const int64_t reach = std::max<int64_t>(FPointer->HorizSize(), FPointer->VertSize()) +
+                          (FPointer->Pen()->Visible() ? FPointer->Pen()->Width() : 0) + 4;
     TRect area = chart->PlotRect();
     ++area.Bottom;
-    TSymbolCells cells(TRect(area.Left - reach, area.Top - reach, area.Right + reach, area.Bottom + reach));
+    TSymbolCells cells(area.Left - reach, area.Top - reach, area.Right + reach, area.Bottom + reach);
     std::vector<TPlannedSymbol> symbols;
     const auto plan = [&](int i, TColor colour, int x, int y) {
         const bool inside = cells.Inside(x, y);

@@ -229,9 +229,19 @@ bool TDeviceContext::SolidHairline() const
     return FPen.style() == Qt::SolidLine && FPen.widthF() <= 1.0 && FPen.brush().style() == Qt::SolidPattern;
 }
 
-void TDeviceContext::FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color)
+void TDeviceContext::FillPixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1, const QColor& color)
 {
-    FPainter->fillRect(QRect(x0, y, x1 - x0 + 1, 1), color);
+    // Only the part on the device is filled: a span towards either end of the coordinates is
+    // wider than an int holds.
+    const TPixelBounds b = DeviceBounds();
+    x0 = std::max({x0, b.Left, -kFarthest});
+    y0 = std::max({y0, b.Top, -kFarthest});
+    x1 = std::min({x1, b.Right, kFarthest});
+    y1 = std::min({y1, b.Bottom, kFarthest});
+    if (x0 <= x1 && y0 <= y1)
+        FPainter->fillRect(QRect(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0 + 1),
+                                 static_cast<int>(y1 - y0 + 1)),
+                           color);
 }
 
 void TDeviceContext::LineTo(int32_t x, int32_t y)
@@ -247,15 +257,16 @@ void TDeviceContext::LineTo(int32_t x, int32_t y)
     const QColor color = FPen.color();
     if (a.Y == y) {
         if (a.X < x)
-            FillSpan(a.X, x - 1, y, color);
+            FillPixels(a.X, y, x - 1, y, color);
         else
-            FillSpan(x + 1, a.X, y, color);
+            FillPixels(x + 1, y, a.X, y, color);
         return;
     }
     if (a.X == x) {
-        const int32_t y0 = a.Y < y ? a.Y : y + 1;
-        const int32_t y1 = a.Y < y ? y - 1 : a.Y;
-        FPainter->fillRect(QRect(x, y0, 1, y1 - y0 + 1), color);
+        if (a.Y < y)
+            FillPixels(x, a.Y, x, y - 1, color);
+        else
+            FillPixels(x, y + 1, x, a.Y, color);
         return;
     }
     // Only the pixels on the device are walked: a line towards a far-off point costs no more
@@ -396,13 +407,39 @@ bool TDeviceContext::BeginBox(int32_t& left, int32_t& top, int32_t& right, int32
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    return right - left >= 1 && bottom - top >= 1 && PrepareRop();
+    return int64_t(right) - left >= 1 && int64_t(bottom) - top >= 1 && PrepareRop();
+}
+
+bool TDeviceContext::BoxFits(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return int64_t(right) - left <= INT32_MAX && int64_t(bottom) - top <= INT32_MAX;
+}
+
+QRectF TDeviceContext::OutlineBox(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return QRectF(left, top, double(right) - left - 1, double(bottom) - top - 1);
+}
+
+void TDeviceContext::CutToDevice(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const
+{
+    // Two pixels to spare beyond the device on each side: an outline cut off there stays off it.
+    const TPixelBounds b = DeviceBounds();
+    const auto cut = [](int32_t& v, int64_t low, int64_t high) {
+        v = static_cast<int32_t>(std::clamp<int64_t>(v, std::max(low - 2, -kFarthest), std::min(high + 2, kFarthest)));
+    };
+    cut(left, b.Left, b.Right);
+    cut(right, b.Left, b.Right);
+    cut(top, b.Top, b.Bottom);
+    cut(bottom, b.Top, b.Bottom);
 }
 
 void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     if (!BeginBox(left, top, right, bottom))
         return;
+    // Larger than an int measures, the box is cut to what the device shows of it.
+    if (!BoxFits(left, top, right, bottom))
+        CutToDevice(left, top, right, bottom);
     const int32_t w = right - left, h = bottom - top;
     if (FPen.style() == Qt::NoPen) {
         if (FBrush.style() != Qt::NoBrush && w > 1 && h > 1)
@@ -430,9 +467,9 @@ void TDeviceContext::Rectangle(int32_t left, int32_t top, int32_t right, int32_t
         FPainter->drawRect(QRect(left + 1, top + 1, w - 2, h - 2));
         FPainter->setPen(FPen);
     }
-    FillSpan(left, right - 1, top, color);
+    FillPixels(left, top, right - 1, top, color);
     if (h > 1)
-        FillSpan(left, right - 1, bottom - 1, color);
+        FillPixels(left, bottom - 1, right - 1, bottom - 1, color);
     if (h > 2) {
         FPainter->fillRect(QRect(left, top + 1, 1, h - 2), color);
         if (w > 1)
@@ -445,8 +482,11 @@ void TDeviceContext::RoundRect(int32_t left, int32_t top, int32_t right, int32_t
 {
     if (!BeginBox(left, top, right, bottom))
         return;
-    FPainter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), std::abs(width) / 2.0,
-                              std::abs(height) / 2.0, Qt::AbsoluteSize);
+    const double rx = std::abs(double(width)) / 2, ry = std::abs(double(height)) / 2;
+    if (BoxFits(left, top, right, bottom))
+        FPainter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), rx, ry, Qt::AbsoluteSize);
+    else
+        FPainter->drawRoundedRect(OutlineBox(left, top, right, bottom), rx, ry, Qt::AbsoluteSize);
 }
 
 double TDeviceContext::RadialAngle(double cx, double cy, double rx, double ry, int32_t x, int32_t y) const
@@ -464,7 +504,7 @@ void TDeviceContext::ArcOrPie(bool pie, int32_t left, int32_t top, int32_t right
 {
     if (!BeginBox(left, top, right, bottom))
         return;
-    const QRectF box(left, top, right - left - 1, bottom - top - 1);
+    const QRectF box = OutlineBox(left, top, right, bottom);
     const double cx = box.center().x(), cy = box.center().y();
     const double rx = box.width() / 2, ry = box.height() / 2;
     const double start = RadialAngle(cx, cy, rx, ry, x3, y3);

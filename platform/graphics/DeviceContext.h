@@ -199,7 +199,18 @@ private:
     bool Stamped(int32_t left, int32_t top, const TStampKey& key);
     // Pixels of a line's walk into out (at most room); returns how many.
     static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
-    void FillSpan(int32_t x0, int32_t x1, int32_t y, const QColor& color);
+    // The pixels x0..x1, y0..y1 (inclusive) that lie on the device, in color.
+    void FillPixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1, const QColor& color);
+    // Whether an int holds the box's width and height.
+    static bool BoxFits(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // The box of an outline as Qt takes it (one pixel smaller: Qt draws one wider), in doubles,
+    // which hold any box's size.
+    static QRectF OutlineBox(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // Cuts a box to the device with pixels to spare, so that what the device shows of its
+    // filled and outlined rectangle stays the same.
+    void CutToDevice(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const;
+    // Coordinates kept within this reach of the origin measure any span in an int.
+    static constexpr int64_t kFarthest = int64_t(1) << 29;
     void ApplyPen();
     void ApplyBrush();
     double RadialAngle(double cx, double cy, double rx, double ry, int32_t x, int32_t y) const;

@@ -16,11 +16,22 @@ void TDeviceContext::Ellipse(int32_t left, int32_t top, int32_t right, int32_t b
         return;
     // Without a pen the fill stays inside the box less one pixel, as the device fills it.
     // Qt's own one-pixel outline of a small or flat ellipse misses a column or a row for some
-    // boxes, so on pixels the outline is traced here and covers the box exactly.
-    constexpr int32_t traced = 4096;
-    if (FPen.style() == Qt::NoPen || !SolidHairline() || !PixelExact() || right - left > traced
-        || bottom - top > traced) {
-        FPainter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    // boxes, so on pixels the outline is traced here and covers the box exactly. Sizes are
+    // measured in 64 bits: a box can be wider than an int holds.
+    constexpr int64_t traced = 4096;
+    const int64_t width = int64_t(right) - left, height = int64_t(bottom) - top;
+    const bool onPixels = FPen.style() != Qt::NoPen && SolidHairline() && PixelExact();
+    if (!onPixels || width > traced || height > traced) {
+        // From 2^23 pixels on, Qt outlines along a general curve and lights the pixels nearest
+        // it: the curve through the centres of the box's outer pixels covers the box, as a
+        // traced outline does (through the box's edges it would lose the last row or column).
+        constexpr int64_t general = int64_t(1) << 23;
+        if (onPixels && (width >= general || height >= general))
+            FPainter->drawEllipse(OutlineBox(left, top, right, bottom).translated(0.5, 0.5));
+        else if (BoxFits(left, top, right, bottom))
+            FPainter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+        else
+            FPainter->drawEllipse(OutlineBox(left, top, right, bottom));
         return;
     }
     const TStampKey key{TStampKey::kEllipse, right - left, bottom - top, {}};
@@ -60,15 +71,19 @@ void TDeviceContext::Polygon(const TPoint* points, int count)
             top = std::min(top, points[i].Y);
             bottom = std::max(bottom, points[i].Y);
         }
-        // The outline passes through the vertices at the largest coordinates too.
-        TStampKey& key = FPolygonKey;
-        key.Width = right - left + 1;
-        key.Height = bottom - top + 1;
-        key.Shape.clear();
-        for (int i = 0; i < count; ++i)
-            key.Shape.emplace_back(points[i].X - left, points[i].Y - top);
-        if (Stamped(left, top, key))
-            return;
+        // The outline passes through the vertices at the largest coordinates too. A shape whose
+        // size an int cannot hold is no stamp's.
+        const int64_t width = int64_t(right) - left + 1, height = int64_t(bottom) - top + 1;
+        if (width <= INT32_MAX && height <= INT32_MAX) {
+            TStampKey& key = FPolygonKey;
+            key.Width = static_cast<int32_t>(width);
+            key.Height = static_cast<int32_t>(height);
+            key.Shape.clear();
+            for (int i = 0; i < count; ++i)
+                key.Shape.emplace_back(points[i].X - left, points[i].Y - top);
+            if (Stamped(left, top, key))
+                return;
+        }
     }
     PaintPolygon(points, count);
 }
@@ -116,6 +131,10 @@ bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key)
             break;
         }
     if (!found) {
+        // A picture that cannot be had (no memory for it) makes no stamp: the shape is drawn.
+        QImage image(key.Width, key.Height, QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull())
+            return false;
         // Charts draw a few looks over and over; the least used lately makes room.
         constexpr size_t room = 32;
         if (FStamps.size() < room)
@@ -126,7 +145,7 @@ bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key)
         found->Key = key;
         found->Pen = FPen;
         found->Brush = FBrush;
-        found->Image = QImage(key.Width, key.Height, QImage::Format_ARGB32_Premultiplied);
+        found->Image = std::move(image);
         found->Image.fill(Qt::transparent);
         QPainter painter(&found->Image);
         painter.setPen(FPen);

@@ -60,7 +60,7 @@ QRegion PolygonRegion(const TPoint* points, int count, const QRect& window)
     if (count < 3 || window.isEmpty())
         return QRegion();
     for (int i = 0; i < count; ++i) {
-        if (std::abs(points[i].X) > limit || std::abs(points[i].Y) > limit) {
+        if (std::llabs(points[i].X) > limit || std::llabs(points[i].Y) > limit) {
             QPolygon polygon(count);
             for (int k = 0; k < count; ++k)
                 polygon[k] = points[k].ToQPoint();

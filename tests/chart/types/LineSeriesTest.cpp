@@ -352,3 +352,39 @@ TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
         EXPECT_GT(CountDifferent(pictures[0], pictures[2]), 500);
     }
 }
+
+TEST(LineSeries, HugeSymbolsAloneCoverThePlot)
+{
+    // Symbols more than two billion pixels across, their middles on the plot (25..117 by
+    // 4..73): whatever the shape, what shows is its fill, on the plot alone when the plot clips
+    // it, over the whole picture but the axes drawn after it when not.
+    const struct {
+        TSeriesPointerStyle style;
+        bool clip;
+    } cases[] = {{psCircle, true}, {psTriangle, true}, {psRectangle, true}, {psDiamond, true},
+                 {psCircle, false}, {psTriangle, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(&c - cases));
+        TSeriesChart chart(120, 100);
+        chart.SetClipPoints(c.clip);
+        auto* s = new TLineSeries(nullptr);
+        chart.AddSeries(s);
+        s->SetSeriesColor(clRed);
+        s->LinePen()->SetVisible(false);
+        s->Pointer()->SetVisible(true);
+        s->Pointer()->SetInflateMargins(false);
+        s->Pointer()->SetStyle(c.style);
+        s->Pointer()->SetHorizSize(1100000000);
+        s->Pointer()->SetVertSize(1100000000);
+        chart.BottomAxis()->SetMinMax(0, 10);
+        chart.LeftAxis()->SetMinMax(0, 10);
+        s->AddXY(5, 5);
+        s->AddXY(6, 4);
+        const QImage& image = chart.Painted();
+        ASSERT_EQ(chart.PlotRect(), TRect(25, 4, 117, 73));
+        for (const TPoint p : {TPoint(30, 8), TPoint(112, 8), TPoint(30, 68), TPoint(112, 68), TPoint(70, 40)})
+            EXPECT_EQ(image.pixel(p.X, p.Y) & 0xFFFFFF, 0xFF0000u) << p.X << "," << p.Y;
+        for (const TPoint p : {TPoint(70, 1), TPoint(119, 40), TPoint(70, 90)})
+            EXPECT_EQ(image.pixel(p.X, p.Y) & 0xFFFFFF, c.clip ? 0xFFFFFFu : 0xFF0000u) << p.X << "," << p.Y;
+    }
+}

@@ -82,6 +82,7 @@ TEST(PolygonRegion, RowsInsideTheWindowAreQtsOwnPixels)
          QRect(-1, -1, 802, 502)},
         {"beyond 2^29", {{0, 0}, {600000000, 10}, {0, 20}}, QRect(0, 0, 100, 30)},
         {"two points", {{0, 0}, {10, 10}}, window},
+        {"a corner at the least coordinate", {{INT32_MIN, 0}, {100, 10}, {0, 20}}, QRect(0, 0, 100, 30)},
     };
     for (const Case& c : cases) {
         const QRegion ours = PolygonRegion(c.points.data(), static_cast<int>(c.points.size()), c.window);
