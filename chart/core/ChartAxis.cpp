@@ -326,6 +326,9 @@ void TChartAxis::Scroll(double offset, bool checkLimits)
             return;
         }
     }
+    // Limits that are not finite could never be drawn or scrolled back: such a step is refused.
+    if (!std::isfinite(FMinimum + offset) || !std::isfinite(FMaximum + offset))
+        return;
     FAutomatic = false;
     FAutomaticMaximum = false;
     FAutomaticMinimum = false;

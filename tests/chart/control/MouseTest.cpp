@@ -173,6 +173,21 @@ TEST(ChartWheel, StepsOfThreePercentOnlyForTheChartUnderThePointer)
     EXPECT_EQ(m.chart->LeftAxis()->Minimum(), before);
 }
 
+// An axis spanning nearly the whole double range cannot move by a step: its limits would
+// become infinite and it could never be drawn or scrolled back.
+TEST(ChartWheel, AStepToLimitsThatAreNotFiniteIsRefused)
+{
+    MouseChart m;
+    m.FixAxis(m.chart->LeftAxis(), -1e308, 1e308);
+    m.chart->DoMouseWheel(0, -120, TPoint(10, 10));
+    m.ExpectAxis(m.chart->LeftAxis(), -1e308, 1e308);
+    m.ExpectAxis(m.chart->RightAxis(), 3, 103);
+    m.chart->LeftAxis()->Scroll(1.7e308, false);
+    m.ExpectAxis(m.chart->LeftAxis(), -1e308, 1e308);
+    m.chart->LeftAxis()->Scroll(1e307, false);
+    m.ExpectAxis(m.chart->LeftAxis(), -9e307, 1.1e308);
+}
+
 TEST(ChartMouse, ToolsAndHandlersCancelAndBackgroundClicks)
 {
     MouseChart m;

@@ -15,7 +15,7 @@
 
 namespace {
 
-class BandChart : public ToolChart
+class BandChart : public RecordingToolChart
 {
 public:
     BandChart()
@@ -207,13 +207,13 @@ TEST(ColorBandTool, StoredSettingsReadBackAndDamageLeavesStartValues)
     const QString text = StoredTool(*b.chart, b.tool);
     EXPECT_EQ(text, "AxisID=2\nColor=255\nDrawBehind=False\nEndValue=7\nGradient.Visible=True\nPen.Visible=False\n"
                     "StartValue=2.5\nTransparency=40");
-    ToolChart c;
+    RecordingToolChart c;
     auto* back = dynamic_cast<TColorBandTool*>(ReadTool(*c.chart, "TColorBandTool", text));
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->Axis(), c.chart->LeftAxis());
     EXPECT_EQ(StoredTool(*c.chart, back), text);
 
-    ToolChart d;
+    RecordingToolChart d;
     auto* damaged = dynamic_cast<TColorBandTool*>(
         ReadTool(*d.chart, "TColorBandTool", "Transparency=-5\nStartValue=x\nAxisID=99\nColor=red"));
     ASSERT_NE(damaged, nullptr);
@@ -227,7 +227,7 @@ TEST(ColorBandTool, AFreedAxisIsForgottenByBandsAndLines)
     BandChart b;
     auto* axis = static_cast<TChartAxis*>(b.chart->CustomAxes()->Add());
     axis->SetHorizontal(true);
-    ToolChart::FixAxis(axis, 0, 100);
+    RecordingToolChart::FixAxis(axis, 0, 100);
     b.tool->SetAxis(axis);
     b.tool->SetEndValue(50);
     auto* line = new TColorLineTool(&b.owner);

@@ -8,7 +8,7 @@
 
 namespace {
 
-class LineChart : public ToolChart
+class LineChart : public RecordingToolChart
 {
 public:
     LineChart()
@@ -51,7 +51,7 @@ TEST(ColorLineTool, EachStyleStandsAtItsValue)
         l.tool->SetStyle(style);
         EXPECT_EQ(l.tool->CalcValue(), value) << style;
     }
-    ToolChart::FixAxis(l.chart->BottomAxis(), 20, 60);
+    RecordingToolChart::FixAxis(l.chart->BottomAxis(), 20, 60);
     l.tool->SetStyle(clCenter);
     EXPECT_EQ(l.tool->CalcValue(), 40);
     EXPECT_EQ(l.Part(false), "VertLine3D 250,0 250,400 z0");
@@ -213,12 +213,12 @@ TEST(ColorLineTool, StoredSettingsReadBackAndDamageLeavesStartValues)
     const QString text = StoredTool(*l.chart, l.tool);
     EXPECT_EQ(text, "AxisID=0\nAllowDrag=False\nDragRepaint=True\nDraw3D=False\nDrawBehind=True\nNoLimitDrag=True\n"
                     "Pen.Width=3\nValue=5\nStyle=clCenter");
-    ToolChart m;
+    RecordingToolChart m;
     TTeeCustomTool* back = ReadTool(*m.chart, "TColorLineTool", text);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(StoredTool(*m.chart, back), text);
 
-    ToolChart d;
+    RecordingToolChart d;
     TTeeCustomTool* damaged =
         ReadTool(*d.chart, "TColorLineTool", "Style=clSideways\nValue=many\nDraw3D=2\nPen.Width=-2");
     ASSERT_NE(damaged, nullptr);

@@ -13,7 +13,7 @@
 
 namespace {
 
-class DrawLineChart : public ToolChart
+class DrawLineChart : public RecordingToolChart
 {
 public:
     DrawLineChart()
@@ -111,7 +111,7 @@ TEST(DrawLineTool, AClickAddsNoLineADragAddsOneInAxisValues)
     EXPECT_FALSE(d.tool->Drawing());
 
     // Lines are values: a zoomed axis moves their pixels.
-    ToolChart::FixAxis(d.chart->BottomAxis(), 0, 50);
+    RecordingToolChart::FixAxis(d.chart->BottomAxis(), 0, 50);
     EXPECT_EQ(d.tool->AxisPoint(d.tool->Lines()->Last()->EndPos()), TPoint(200, 80));
 }
 
@@ -385,7 +385,7 @@ TEST(DrawLineTool, StoredLinesReadBackAndDamageLeavesStartValues)
     EXPECT_EQ(text, "Button=mbRight\nEnableDraw=False\nLines.Count=2\nLines.0.Style=dlVertParallel\n"
                     "Lines.0.X0=2\nLines.0.Y0=87.5\nLines.0.X1=20\nLines.0.Y1=80\nPen.Color=255");
     // What is read back writes the same text again.
-    ToolChart e;
+    RecordingToolChart e;
     TTeeCustomTool* back = ReadTool(*e.chart, "TDrawLineTool", text);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(StoredTool(*e.chart, back), text);
@@ -395,7 +395,7 @@ TEST(DrawLineTool, StoredLinesReadBackAndDamageLeavesStartValues)
                                "Lines.Count=1\nLines.0.Style=dlZigzag\nLines.0.X1=abc"};
     const QString kept[] = {"", "Lines.Count=1"};
     for (int i = 0; i < 2; ++i) {
-        ToolChart f;
+        RecordingToolChart f;
         TTeeCustomTool* tool = ReadTool(*f.chart, "TDrawLineTool", damaged[i]);
         ASSERT_NE(tool, nullptr);
         EXPECT_EQ(StoredTool(*f.chart, tool), kept[i]);

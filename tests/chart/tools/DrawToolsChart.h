@@ -1,7 +1,7 @@
 #pragma once
 
 // Charts for the drawing tools.
-// ToolChart: 2D, drawing on the recording canvas, with the plot set to (0, 0)-(500, 400) and
+// RecordingToolChart: 2D, drawing on the recording canvas, with the plot set to (0, 0)-(500, 400) and
 // the four standard axes fixed at 0..100: 5 pixels a unit across from x 0, 4 pixels a unit up
 // from y 400. It never paints by itself; it counts the repaints asked of it.
 // PaintedToolChart: a real 2D chart of a line series that paints into its back buffer.
@@ -56,10 +56,10 @@ public:
     int Invalidations = 0;
 };
 
-class ToolChart
+class RecordingToolChart
 {
 public:
-    ToolChart()
+    RecordingToolChart()
     {
         chart = std::make_unique<InvalidationCountingChart>(&owner);
         chart->SetBounds(0, 0, 600, 500);
@@ -72,7 +72,7 @@ public:
             FixAxis(axis, 0, 100);
         chart->Invalidations = 0;
     }
-    ~ToolChart()
+    ~RecordingToolChart()
     {
         chart->FreeAllSeries();
         chart.reset();

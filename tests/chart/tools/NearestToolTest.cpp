@@ -11,7 +11,7 @@
 
 namespace {
 
-class NearestChart : public ToolChart
+class NearestChart : public RecordingToolChart
 {
 public:
     NearestChart()
@@ -79,7 +79,7 @@ TEST(NearestTool, PointsOnAllFourPlotEdgesCountAndPointsBeyondThemDoNot)
         {50, -0.25, 250, 397, -1}, // (250, 401)
     };
     for (const Case& c : cases) {
-        ToolChart t;
+        RecordingToolChart t;
         TChartSeries* plain = t.AddSeries({{c.x, c.y}});
         auto* fast = new TFastLineSeries(&t.owner);
         fast->AddXY(c.x, c.y);
@@ -93,7 +93,7 @@ TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
 {
     // Many points share columns and distances; the axis runs either way.
     for (bool inverted : {false, true}) {
-        ToolChart t;
+        RecordingToolChart t;
         t.chart->BottomAxis()->SetInverted(inverted);
         auto* fast = new TFastLineSeries(&t.owner);
         t.chart->AddSeries(fast);
@@ -144,8 +144,8 @@ TEST(NearestTool, AFastLineIsHalvedOnlyWhereItsColumnsReallyFollowTheIndex)
         {"a logarithmic axis", -2, 0, 0, 300, 0},
     };
     for (const Case& c : cases) {
-        ToolChart t;
-        ToolChart::FixAxis(t.chart->BottomAxis(), 0, 500);
+        RecordingToolChart t;
+        RecordingToolChart::FixAxis(t.chart->BottomAxis(), 0, 500);
         auto* fast = new TFastLineSeries(&t.owner);
         t.chart->AddSeries(fast);
         for (int i = 0; i < 4196; ++i)
@@ -158,7 +158,7 @@ TEST(NearestTool, AFastLineIsHalvedOnlyWhereItsColumnsReallyFollowTheIndex)
             // the mouse); the tiny ones after it lie far beyond the start; x = 25 and up
             // lie from column 233 on.
             t.chart->BottomAxis()->SetLogarithmic(true);
-            ToolChart::FixAxis(t.chart->BottomAxis(), 1, 1000);
+            RecordingToolChart::FixAxis(t.chart->BottomAxis(), 1, 1000);
             for (int i = 0; i < 200; ++i)
                 fast->XValues()->SetValue(i, i < 100 ? -1 : 1e-300);
         }
@@ -285,7 +285,7 @@ TEST(NearestTool, StoredSettingsReadBackAndDamageLeavesStartValues)
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(StoredTool(*m.chart, back), text);
 
-    ToolChart d;
+    RecordingToolChart d;
     TTeeCustomTool* damaged =
         ReadTool(*d.chart, "TNearestTool", "Size=-3\nStyle=hsStar\nDrawLine=perhaps\nPen.Style=psWavy\nSeries=Gone");
     ASSERT_NE(damaged, nullptr);
