@@ -296,8 +296,11 @@ void TChartAxis::AdjustMaxMin()
 
 void TChartAxis::AdjustMaxMinRect(const TRect& margins)
 {
-    const int32_t a = FHorizontal ? margins.Left : margins.Top;
-    const int32_t b = FHorizontal ? margins.Right : margins.Bottom;
+    // A margin wider than any screen (a huge symbol asks for one) is held to the widest pixel
+    // position, so the axis's pixels stay within int arithmetic.
+    const auto held = [](int32_t m) { return std::clamp(m, -TeeMaxPixelPos, TeeMaxPixelPos); };
+    const int32_t a = held(FHorizontal ? margins.Left : margins.Top);
+    const int32_t b = held(FHorizontal ? margins.Right : margins.Bottom);
     const int32_t s = StartPixel;
     const int32_t e = EndPixel;
     StartPixel = s + a;

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 
 #include "chart/core/ChartException.h"
 #include "chart/core/ChartSeries.h"
@@ -18,6 +20,9 @@ void CheckPointerSize(int value)
     if (value < 1)
         throw ChartException(TeeMsg_CheckPointerSize);
 }
+
+// A symbol keeps one pixel beyond its size free; the largest size keeps the int limit.
+int MarginFor(int size) { return size == std::numeric_limits<int>::max() ? size : size + 1; }
 
 const QStringList& StyleNames()
 {
@@ -66,16 +71,16 @@ int TSeriesPointer::GetEndZ() const { return FSeries ? FSeries->EndZ() : 0; }
 void TSeriesPointer::CalcHorizMargins(int& left, int& right) const
 {
     if (Visible() && FInflateMargins) {
-        left = std::max(left, FHorizSize + 1);
-        right = std::max(right, FHorizSize + 1);
+        left = std::max(left, MarginFor(FHorizSize));
+        right = std::max(right, MarginFor(FHorizSize));
     }
 }
 
 void TSeriesPointer::CalcVerticalMargins(int& top, int& bottom) const
 {
     if (Visible() && FInflateMargins) {
-        top = std::max(top, FVertSize + 1);
-        bottom = std::max(bottom, FVertSize + 1);
+        top = std::max(top, MarginFor(FVertSize));
+        bottom = std::max(bottom, MarginFor(FVertSize));
     }
 }
 
@@ -115,7 +120,13 @@ void TSeriesPointer::Draw(int x, int y, TColor colour, TSeriesPointerStyle style
 void TSeriesPointer::DrawPointer(TCanvas3D* canvas, bool is3D, int x, int y, int h, int v, TColor colour,
                                  TSeriesPointerStyle style)
 {
-    const TRect box(x - h, y - v, x + h, y + v);
+    // A size near the int limit would overflow the box; its far sides lie off any device, so
+    // they are held two pixels inside the int range, where the shapes' "+ 1" still fits.
+    const auto side = [](int64_t c) {
+        return static_cast<int>(std::clamp<int64_t>(c, std::numeric_limits<int>::min() + 2,
+                                                    std::numeric_limits<int>::max() - 2));
+    };
+    const TRect box(side(int64_t(x) - h), side(int64_t(y) - v), side(int64_t(x) + h), side(int64_t(y) + v));
     DrawShape(canvas, is3D, box, x, y, style);
     if (FGradient->Visible())
         DrawGradient(canvas, is3D, box, x, y, colour, style);

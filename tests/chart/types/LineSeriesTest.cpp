@@ -361,8 +361,12 @@ TEST(LineSeries, HugeSymbolsAloneCoverThePlot)
     const struct {
         TSeriesPointerStyle style;
         bool clip;
-    } cases[] = {{psCircle, true}, {psTriangle, true}, {psRectangle, true}, {psDiamond, true},
-                 {psCircle, false}, {psTriangle, false}};
+        int size;
+    } cases[] = {{psCircle, true, 1100000000},    {psTriangle, true, 1100000000},
+                 {psRectangle, true, 1100000000}, {psDiamond, true, 1100000000},
+                 {psCircle, false, 1100000000},   {psTriangle, false, 1100000000},
+                 {psCircle, true, 2147483647},    {psTriangle, false, 2147483647},
+                 {psRectangle, false, 2147483647}, {psDiamond, true, 2147483647}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(&c - cases));
         TSeriesChart chart(120, 100);
@@ -374,8 +378,8 @@ TEST(LineSeries, HugeSymbolsAloneCoverThePlot)
         s->Pointer()->SetVisible(true);
         s->Pointer()->SetInflateMargins(false);
         s->Pointer()->SetStyle(c.style);
-        s->Pointer()->SetHorizSize(1100000000);
-        s->Pointer()->SetVertSize(1100000000);
+        s->Pointer()->SetHorizSize(c.size);
+        s->Pointer()->SetVertSize(c.size);
         chart.BottomAxis()->SetMinMax(0, 10);
         chart.LeftAxis()->SetMinMax(0, 10);
         s->AddXY(5, 5);
@@ -386,5 +390,26 @@ TEST(LineSeries, HugeSymbolsAloneCoverThePlot)
             EXPECT_EQ(image.pixel(p.X, p.Y) & 0xFFFFFF, 0xFF0000u) << p.X << "," << p.Y;
         for (const TPoint p : {TPoint(70, 1), TPoint(119, 40), TPoint(70, 90)})
             EXPECT_EQ(image.pixel(p.X, p.Y) & 0xFFFFFF, c.clip ? 0xFFFFFFu : 0xFF0000u) << p.X << "," << p.Y;
+    }
+}
+
+// Symbols that ask for margins wider than any screen: the axes keep a margin a screen can hold,
+// and the frame is drawn without an overflow.
+TEST(LineSeries, HugeSymbolsAskingForMarginsLeaveTheAxesDrawable)
+{
+    for (const int size : {1100000000, 2147483647}) {
+        TSeriesChart chart(120, 100);
+        auto* s = new TLineSeries(nullptr);
+        chart.AddSeries(s);
+        s->Pointer()->SetVisible(true);
+        s->Pointer()->SetHorizSize(size);
+        s->Pointer()->SetVertSize(size);
+        s->AddXY(5, 5);
+        s->AddXY(6, 4);
+        chart.Painted();
+        for (TChartAxis* axis : {chart.BottomAxis(), chart.LeftAxis()}) {
+            EXPECT_GE(axis->StartPixel, -67108863);
+            EXPECT_LE(axis->EndPixel, 67108863 + 120);
+        }
     }
 }
