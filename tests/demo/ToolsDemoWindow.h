@@ -218,6 +218,7 @@ public:
 
     TChartWidget* ChartWidget() const { return FChartWidget; }
     TDrawLineTool* Lines() const { return FLines; }
+    const QList<QCheckBox*>& Switches() const { return FSwitches; }
 
 private:
     // A check box that switches the tool; tools start switched as the box shows.
