@@ -194,7 +194,8 @@ QString Format(const QString& format, std::initializer_list<TVarRec> args)
                 minus = v < 0;
                 digits = QString::number(minus ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v));
             } else {
-                // As the class library does: a negative value shows its two's complement.
+                // %u and %x show a negative value as its two's complement, 32 bits wide when the
+                // value fits in 32 bits, so -1 reads FFFFFFFF as it would from a 32-bit int.
                 const uint64_t u = fits32 ? static_cast<uint32_t>(v) : static_cast<uint64_t>(v);
                 digits = type == u'u' ? QString::number(u) : QString::number(u, 16).toUpper();
             }

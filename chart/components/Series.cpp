@@ -22,9 +22,28 @@ void SeriesInitialize()
     RegisterClassOf<THorizBarSeries>(QStringLiteral("THorizBarSeries"), QStringLiteral("TCustomBarSeries"));
 }
 
+void SeriesFinalize()
+{
+    UnRegisterClassOf<THorizBarSeries>();
+    UnRegisterClassOf<TPieSeries>();
+    UnRegisterClassOf<TCircledSeries>();
+    UnRegisterClassOf<TBarSeries>();
+    UnRegisterClassOf<TCustomBarSeries>();
+    UnRegisterClassOf<THorizAreaSeries>();
+    UnRegisterClassOf<TAreaSeries>();
+    UnRegisterClassOf<TPointSeries>();
+    UnRegisterClassOf<THorizLineSeries>();
+    UnRegisterClassOf<TLineSeries>();
+    UnRegisterClassOf<TCustomSeries>();
+    UnRegisterClassOf<TFastLineSeries>();
+    UnRegisterClassOf<TCustomLineSeries>();
+    UnRegisterClassOf<TChartSeries>();
+}
+
 void RegisterTeeStandardSeries()
 {
-    // The gallery shows these names; the messages are read now, in the current language.
+    // The gallery keeps pointers to the message texts, not copies, so it shows them in the
+    // language they hold when it is opened.
     const QString* page = &TeeMsg_GalleryStandard;
     RegisterTeeSeries(ClassOf<TLineSeries>(), &TeeMsg_GalleryLine, page, 2);
     RegisterTeeSeries(ClassOf<TBarSeries>(), &TeeMsg_GalleryBar, page, 2);

@@ -32,7 +32,9 @@ void InitializeUnits()
 void FinalizeUnits()
 {
     TeeToolsFinalize();
+    SeriesFinalize();
     ChartUnitFinalize();
+    ChartAxisFinalize();
     TeEngineFinalize();
     TeeProcsFinalize();
     TeCanvasFinalize();

@@ -22,6 +22,8 @@ void ChartAxisInitialize()
     TeeMaxPixelPos = IsWindowsNT ? 67108863 : 32767;
 }
 
+void ChartAxisFinalize() { TeeMaxPixelPos = 67108863; }
+
 double NextNiceStep(double x)
 {
     // Written as a loop so that a zero, negative or infinite step cannot recurse without end;

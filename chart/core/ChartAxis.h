@@ -435,3 +435,5 @@ public:
 
 // Start-up of the axis unit: the pixel bound follows the platform's pen support.
 void ChartAxisInitialize();
+// Gives the pixel bound back its start value.
+void ChartAxisFinalize();

@@ -21,6 +21,20 @@ struct GalleryScope {
     ~GalleryScope() { TeeSeriesTypes->Clear(); }
 };
 
+// Finishing the series and axis units undoes what starting them did, so that the units can
+// start again after a finish.
+TEST(SeriesTypes, FinishingTheSeriesAndAxisUnitsUndoesTheirStart)
+{
+    SeriesFinalize();
+    for (const char* name : {"TChartSeries", "TFastLineSeries", "TLineSeries", "TPieSeries", "THorizBarSeries"})
+        EXPECT_EQ(GetClass(QString::fromLatin1(name)), nullptr) << name;
+    SeriesInitialize();
+    EXPECT_NE(GetClass(QStringLiteral("THorizBarSeries")), nullptr);
+    TeeMaxPixelPos = 32767;
+    ChartAxisFinalize();
+    EXPECT_EQ(TeeMaxPixelPos, 67108863);
+}
+
 TEST(SeriesTypes, StandardSeriesEnterTheGalleryInOrder)
 {
     GalleryScope scope;
