@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "chart/components/ToolFeedback.h"
 #include "chart/core/ChartAxis.h"
+#include "chart/core/ChartFeedback.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/HitTests.h"
 #include "chart/core/TeCanvas.h"
@@ -202,11 +202,8 @@ void TDrawLineTool::DeleteSelected()
 
 void TDrawLineTool::EndDrag()
 {
-    if (!FDrawing && FDragMode == 0)
-        return;
     FDrawing = false;
     FDragMode = 0;
-    Repaint();
 }
 
 void TDrawLineTool::DrawLine(TPoint p0, TPoint p1, TDrawLineStyle style)
@@ -283,7 +280,7 @@ void TDrawLineTool::ChartEvent(TChartToolEvent event)
 
 void TDrawLineTool::RedrawLine(const TDrawLine* line)
 {
-    TToolFeedback feedback(ParentChart(), Pen());
+    const TChartFeedback feedback(this, Pen(), fmNotXor, fcOverBackColor);
     DrawLine(FFromPoint, FToPoint, line ? line->Style() : dlLine);
 }
 
@@ -304,9 +301,8 @@ void TDrawLineTool::MouseDown(int x, int y)
                 if (hadSelection) {
                     Repaint();
                 } else {
-                    chart->ControlCanvas();
+                    const TChartFeedback handles(chart);
                     DrawHandles(line);
-                    chart->ShowBackBuffer();
                 }
                 if (OnSelect)
                     OnSelect(this);
