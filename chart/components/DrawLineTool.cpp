@@ -18,12 +18,6 @@ constexpr int32_t kHandleSize = 3;
 // More lines than this in stored text are taken as damage, not as a drawing.
 constexpr int64_t kMaxStoredLines = 100000;
 
-const QStringList& ButtonNames()
-{
-    static const QStringList names = {"mbLeft", "mbRight", "mbMiddle"};
-    return names;
-}
-
 } // namespace
 
 const QStringList& DrawLineStyleNames()
@@ -437,7 +431,7 @@ void TDrawLineTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button,
 void TDrawLineTool::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomToolSeries::DefineProperties(filer);
-    TeeDefineEnum(filer, "Button", FButton, mbLeft, ButtonNames(), [this](TMouseButton v) { SetButton(v); });
+    TeeDefineEnum(filer, "Button", FButton, mbLeft, MouseButtonNames(), [this](TMouseButton v) { SetButton(v); });
     TeeDefineBool(filer, "EnableDraw", FEnableDraw, true, [this](bool v) { SetEnableDraw(v); });
     TeeDefineBool(filer, "EnableSelect", FEnableSelect, true, [this](bool v) { SetEnableSelect(v); });
     // The count comes first so that reading knows how many lines to make; a line keeps only

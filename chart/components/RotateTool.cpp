@@ -181,9 +181,8 @@ void TRotateTool::DrawWireBox()
 void TRotateTool::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomTool::DefineProperties(filer);
-    static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     static const QStringList styles = {"rsAll", "rsRotation", "rsElevation"};
-    TeeDefineEnum(filer, "Button", FButton, mbLeft, buttons, [this](TMouseButton v) { SetButton(v); });
+    TeeDefineEnum(filer, "Button", FButton, mbLeft, MouseButtonNames(), [this](TMouseButton v) { SetButton(v); });
     TeeDefineBool(filer, "Inverted", FInverted, false, [this](bool v) { SetInverted(v); });
     TeeDefineObject(filer, "Pen", Pen());
     TeeDefineEnum(filer, "Style", FStyle, rsAll, styles, [this](TRotateToolStyles v) { SetStyle(v); });
