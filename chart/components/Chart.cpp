@@ -231,9 +231,8 @@ void TCustomChart::DefineProperties(TTeeFiler& filer)
             SetBackColor(colour);
         },
         {}, false);
-    static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     // An unknown button reads as the right one.
-    TeeDefineEnum(filer, "ScrollMouseButton", FScrollMouseButton, mbRight, buttons,
+    TeeDefineEnum(filer, "ScrollMouseButton", FScrollMouseButton, mbRight, MouseButtonNames(),
                   [this](TMouseButton v) { SetScrollMouseButton(v); }, mbRight);
     TeeDefineObject(filer, "Title", FTitle.get());
     TeeDefineObject(filer, "SubTitle", FSubTitle.get());

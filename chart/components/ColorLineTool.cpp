@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "chart/components/ToolFeedback.h"
 #include "chart/core/ChartAxis.h"
+#include "chart/core/ChartFeedback.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeCanvas.h"
 #include "chart/core/Teeconst.h"
@@ -142,7 +142,7 @@ void TColorLineTool::DrawColorLine(bool back)
 
 void TColorLineTool::DrawFeedback()
 {
-    TToolFeedback feedback(ParentChart(), Pen());
+    const TChartFeedback feedback(this, Pen(), fmNotXor, fcOverBackColor);
     DrawColorLine(true);
     DrawColorLine(false);
 }
@@ -166,11 +166,7 @@ void TColorLineTool::DoEndDragLine()
 
 void TColorLineTool::EndDrag()
 {
-    if (!FDragging)
-        return;
     FDragging = false;
-    if (!FDragRepaint)
-        Repaint();
 }
 
 void TColorLineTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftState, int x, int y)
@@ -215,7 +211,9 @@ void TColorLineTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShif
         // Only the end of a drag: a click elsewhere is none of the line's business.
         if (!FDragging)
             break;
-        EndDrag();
+        // Without repaints while dragging the line is drawn again in its place among the
+        // series.
+        StopDrag(!FDragRepaint);
         DoEndDragLine();
         break;
     }

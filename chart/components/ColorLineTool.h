@@ -30,7 +30,7 @@ public:
     {
         FAllowDrag = value;
         if (!value)
-            EndDrag();
+            StopDrag();
     }
     bool DragRepaint() const { return FDragRepaint; }
     void SetDragRepaint(bool value) { FDragRepaint = value; }
@@ -66,7 +66,7 @@ protected:
     // The part behind the series (back) or in front of them.
     void DrawColorLine(bool back);
     virtual void DoEndDragLine();
-    // The line stays at the value the drag gave it; the feedback goes with a repaint.
+    // The line stays at the value the drag gave it.
     void EndDrag() override;
 
 private:

@@ -6,11 +6,11 @@
 
 #include "chart/core/Canvas3D.h"
 #include "chart/core/ChartAxis.h"
+#include "chart/core/ChartFeedback.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeeGeometry.h"
 #include "chart/core/Teeconst.h"
-#include "platform/graphics/SystemColors.h"
 
 namespace {
 
@@ -67,16 +67,12 @@ void TCursorTool::SetSeries(TChartSeries* value)
     // their pixels; placing it now would put it at a meaningless spot.
     if (!value || IsLoading() || !chart || !FPlaced)
         return;
-    if (Active()) {
-        chart->ControlCanvas();
+    if (Active())
         RedrawCursor(); // erases
-    }
     SnapToPoint();
     CalcScreenPositions();
-    if (Active()) {
+    if (Active())
         RedrawCursor();
-        chart->ShowBackBuffer();
-    }
 }
 
 void TCursorTool::Changed(int valueIndex)
@@ -209,11 +205,8 @@ void TCursorTool::RedrawCursor()
     TCustomAxisPanel* chart = ParentChart();
     if (!chart)
         return;
-    const TColor back = chart->Color() == clDefault ? clBtnFace : chart->Color();
-    TCanvas3D* canvas = chart->Canvas3D();
-    canvas->AssignVisiblePenColor(Pen(), Pen()->Color() ^ (ColorToRGB(back) & 0xFFFFFF));
-    canvas->Brush()->SetStyle(bsClear);
-    canvas->Pen()->SetMode(pmXor);
+    const TChartFeedback feedback(chart, Pen(), fmXor, fcOverChartColor);
+    TCanvas3D* canvas = feedback.Canvas();
     const TRect r = GetAxisRect();
     // A line whose value lies beyond its axis (after a zoom or scroll) is left out: it would
     // cross the labels or the legend, and it could not be grabbed there.
@@ -232,8 +225,6 @@ void TCursorTool::RedrawCursor()
         if (vert)
             canvas->DoVertLine(FIXValue, r.Top, r.Bottom);
     }
-    canvas->Pen()->SetMode(pmCopy);
-    canvas->Invalidate();
 }
 
 void TCursorTool::ChartEvent(TChartToolEvent event)
@@ -262,8 +253,7 @@ void TCursorTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftSt
         break;
     case cmeMove: {
         if ((FClicked != ccNone || FFollowMouse) && PointInRect(GetAxisRect(), x, y)) {
-            // Feedback goes straight into the back buffer: the chart is not drawn again.
-            chart->ControlCanvas();
+            // The lines move by exclusive-or: the chart is not drawn again.
             if (FPlaced)
                 RedrawCursor(); // erases the lines where they were
             CalcValuePositions(x, y);
@@ -271,7 +261,6 @@ void TCursorTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftSt
             const int snapped = SnapToPoint();
             CalcScreenPositions();
             RedrawCursor();
-            chart->ShowBackBuffer();
             Changed(snapped);
             return;
         }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "chart/components/ToolFeedback.h"
 #include "chart/core/ChartAxis.h"
+#include "chart/core/ChartFeedback.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/HitTests.h"
 #include "chart/core/TeCanvas.h"
@@ -17,12 +17,6 @@ constexpr int32_t kLineTolerance = 4;
 constexpr int32_t kHandleSize = 3;
 // More lines than this in stored text are taken as damage, not as a drawing.
 constexpr int64_t kMaxStoredLines = 100000;
-
-const QStringList& ButtonNames()
-{
-    static const QStringList names = {"mbLeft", "mbRight", "mbMiddle"};
-    return names;
-}
 
 } // namespace
 
@@ -202,11 +196,8 @@ void TDrawLineTool::DeleteSelected()
 
 void TDrawLineTool::EndDrag()
 {
-    if (!FDrawing && FDragMode == 0)
-        return;
     FDrawing = false;
     FDragMode = 0;
-    Repaint();
 }
 
 void TDrawLineTool::DrawLine(TPoint p0, TPoint p1, TDrawLineStyle style)
@@ -283,7 +274,7 @@ void TDrawLineTool::ChartEvent(TChartToolEvent event)
 
 void TDrawLineTool::RedrawLine(const TDrawLine* line)
 {
-    TToolFeedback feedback(ParentChart(), Pen());
+    const TChartFeedback feedback(this, Pen(), fmNotXor, fcOverBackColor);
     DrawLine(FFromPoint, FToPoint, line ? line->Style() : dlLine);
 }
 
@@ -304,9 +295,8 @@ void TDrawLineTool::MouseDown(int x, int y)
                 if (hadSelection) {
                     Repaint();
                 } else {
-                    chart->ControlCanvas();
+                    const TChartFeedback handles(chart);
                     DrawHandles(line);
-                    chart->ShowBackBuffer();
                 }
                 if (OnSelect)
                     OnSelect(this);
@@ -441,7 +431,7 @@ void TDrawLineTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button,
 void TDrawLineTool::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomToolSeries::DefineProperties(filer);
-    TeeDefineEnum(filer, "Button", FButton, mbLeft, ButtonNames(), [this](TMouseButton v) { SetButton(v); });
+    TeeDefineEnum(filer, "Button", FButton, mbLeft, MouseButtonNames(), [this](TMouseButton v) { SetButton(v); });
     TeeDefineBool(filer, "EnableDraw", FEnableDraw, true, [this](bool v) { SetEnableDraw(v); });
     TeeDefineBool(filer, "EnableSelect", FEnableSelect, true, [this](bool v) { SetEnableSelect(v); });
     // The count comes first so that reading knows how many lines to make; a line keeps only

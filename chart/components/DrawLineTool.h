@@ -122,7 +122,7 @@ public:
 protected:
     // Limits drawing to the tool's axes (the plot without a series) through the chart's depth.
     virtual void ClipDrawingRegion();
-    // No line is added or moved; the rubber band goes with a repaint.
+    // No line is added or moved.
     void EndDrag() override;
 
 private:

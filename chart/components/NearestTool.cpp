@@ -7,7 +7,7 @@
 
 #include "chart/components/AxisPixelMap.h"
 #include "chart/components/FastLineSeries.h"
-#include "chart/components/ToolFeedback.h"
+#include "chart/core/ChartFeedback.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/ChartValueList.h"
 #include "chart/core/CustomAxisPanel.h"
@@ -188,18 +188,18 @@ int TNearestTool::GetNearestPoint(TChartSeries* series, int x, int y)
     return search.Result();
 }
 
-void TNearestTool::PaintHint(bool outsidePaint)
+void TNearestTool::PaintHint()
 {
     TChartSeries* series = Series();
     TCustomAxisPanel* chart = ParentChart();
     if (!series || !chart || FPoint < 0 || FPoint >= series->Count())
         return;
-    std::optional<TToolFeedback> feedback;
+    std::optional<TChartFeedback> feedback;
     TCanvas3D* canvas = chart->Canvas3D();
     if (FFullRepaint)
         canvas->AssignVisiblePen(Pen());
     else
-        feedback.emplace(chart, Pen(), outsidePaint);
+        feedback.emplace(chart, Pen(), fmNotXor, fcOverBackColor);
     const int x = series->CalcXPos(FPoint);
     const int y = series->CalcYPos(FPoint);
     const int s = FSize;
@@ -244,7 +244,7 @@ void TNearestTool::ChartEvent(TChartToolEvent event)
     TTeeCustomToolSeries::ChartEvent(event);
     // Also the exclusive-or mark: the next move erases it by drawing it again.
     if (event == cteAfterDraw)
-        PaintHint(false);
+        PaintHint();
 }
 
 void TNearestTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftState, int x, int y)
@@ -252,11 +252,11 @@ void TNearestTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShiftS
     if (event != cmeMove || !Series() || !ParentChart())
         return;
     if (!FFullRepaint)
-        PaintHint(true);
+        PaintHint();
     FPoint = GetNearestPoint(Series(), x, y);
     FMouse = TPoint(x, y);
     if (!FFullRepaint)
-        PaintHint(true);
+        PaintHint();
     if (OnChange)
         OnChange(this);
     if (FFullRepaint)

@@ -50,7 +50,7 @@ public:
 
 protected:
     // The mark and the line to the mouse; exclusive-or unless the chart is fully repainted.
-    void PaintHint(bool outsidePaint);
+    void PaintHint();
 
 private:
     bool FDrawLine = true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/core/ChartFeedback.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeCanvas.h"
 #include "chart/core/Teeconst.h"
@@ -97,7 +98,7 @@ void TRotateTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button, T
         break;
     case cmeUp:
         if (FDragging)
-            EndDrag();
+            StopDrag();
         break;
     }
 }
@@ -164,10 +165,8 @@ void TRotateTool::MouseMoved(int x, int y)
 void TRotateTool::DrawWireBox()
 {
     TCustomAxisPanel* chart = ParentChart();
-    chart->ControlCanvas(); // feedback goes into the back buffer, outside any paint
-    TCanvas3D* canvas = chart->Canvas3D();
-    canvas->Brush()->SetStyle(bsClear);
-    canvas->AssignVisiblePen(Pen());
+    const TChartFeedback feedback(this, Pen(), fmPenMode, fcPenColor);
+    TCanvas3D* canvas = feedback.Canvas();
     const TRect r = chart->PlotRect();
     const int depth = chart->Depth3DHoriz();
     canvas->RectangleWithZ(r, 0);
@@ -177,15 +176,13 @@ void TRotateTool::DrawWireBox()
         canvas->MoveTo3D(p.X, p.Y, 0);
         canvas->LineTo3D(p.X, p.Y, depth);
     }
-    chart->ShowBackBuffer();
 }
 
 void TRotateTool::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomTool::DefineProperties(filer);
-    static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     static const QStringList styles = {"rsAll", "rsRotation", "rsElevation"};
-    TeeDefineEnum(filer, "Button", FButton, mbLeft, buttons, [this](TMouseButton v) { SetButton(v); });
+    TeeDefineEnum(filer, "Button", FButton, mbLeft, MouseButtonNames(), [this](TMouseButton v) { SetButton(v); });
     TeeDefineBool(filer, "Inverted", FInverted, false, [this](bool v) { SetInverted(v); });
     TeeDefineObject(filer, "Pen", Pen());
     TeeDefineEnum(filer, "Style", FStyle, rsAll, styles, [this](TRotateToolStyles v) { SetStyle(v); });

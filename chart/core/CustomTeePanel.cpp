@@ -9,6 +9,8 @@
 #include "platform/SysUtils.h"
 #include "platform/graphics/Regions.h"
 
+#include <utility>
+
 TCustomPanelNoCaption::TCustomPanelNoCaption(TComponent* AOwner) : TCustomPanel(AOwner)
 {
     SetControlStyle(ControlStyle() & ~csSetCaption);
@@ -53,7 +55,7 @@ TCustomTeePanel::~TCustomTeePanel()
 
 // ---- painting ----
 
-TCanvas* TCustomTeePanel::ControlCanvas()
+TCanvas* TCustomTeePanel::BufferCanvas()
 {
     QImage& buffer = BackBuffer(); // may end the canvas first when the size changed
     if (!FControlCanvasActive)
@@ -77,19 +79,30 @@ void TCustomTeePanel::Paint()
 {
     if (FIsPrinting)
         return;
-    TCanvas* canvas = ControlCanvas();
-    if (FCanvas3D->ReDrawBitmap())
+    TCanvas* canvas = BufferCanvas();
+    if (FCanvas3D->ReDrawBitmap()) {
+        ++FPaintCount;
         return;
+    }
     Draw(canvas, GetRectangle());
 }
 
 void TCustomTeePanel::Draw()
 {
-    Draw(ControlCanvas(), GetRectangle());
+    Draw(BufferCanvas(), GetRectangle());
 }
 
 void TCustomTeePanel::Draw(TCanvas* UserCanvas, const TRect& UserRect)
 {
+    if (UserCanvas == FControlCanvas.get())
+        ++FPaintCount;
+    // Cleared however the frame ends, an exception included.
+    struct TDrawingFlag {
+        bool& Flag;
+        const bool Old;
+        explicit TDrawingFlag(bool& flag) : Flag(flag), Old(std::exchange(flag, true)) {}
+        ~TDrawingFlag() { Flag = Old; }
+    } drawing(FDrawing);
     FPanelBounds = FCanvas3D->InitWindow(UserCanvas, FView3DOptions.get(), Color(), FView3D, UserRect);
     // A new device starts opaque, one that drew a frame before ends it transparent: every
     // frame starts from the same state, so that the first paint, later ones and exports match.
@@ -110,7 +123,7 @@ void TCustomTeePanel::Draw(TCanvas* UserCanvas, const TRect& UserRect)
                       FPanelBounds.Right - b - margin(2, w), FPanelBounds.Bottom - b - margin(3, h));
     ReCalcWidthHeight();
     InternalDraw(FPanelBounds);
-    FCanvas3D->ShowImage(UserCanvas, ControlCanvas(), UserRect);
+    FCanvas3D->ShowImage(UserCanvas, BufferCanvas(), UserRect);
 }
 
 void TCustomTeePanel::ReCalcWidthHeight()
@@ -315,7 +328,7 @@ void TCustomTeePanel::SetInternalCanvas(TCanvas3D* value)
 {
     if (!value)
         return;
-    value->SetCanvas(ControlCanvas());
+    value->SetCanvas(BufferCanvas());
     const bool old = FRepaintEnabled;
     FRepaintEnabled = false;
     value->Assign(FCanvas3D.get());

@@ -123,8 +123,13 @@ public:
 
     // ---- state of the current draw ----
     TCanvas3D* Canvas3D() const { return FCanvas3D.get(); }
-    // The control's own canvas, drawing into its back buffer.
-    TCanvas* ControlCanvas();
+    // The control's own canvas, the default destination of drawing.
+    TCanvas* ControlCanvas() const { return FControlCanvas.get(); }
+    // Whether a frame is being drawn, onto the screen or any other canvas.
+    bool IsDrawing() const { return FDrawing; }
+    // How many times the back buffer has taken the chart's picture, by a draw or from the
+    // canvas's buffered picture: a figure drawn into it since is still on screen.
+    int64_t PaintCount() const { return FPaintCount; }
     const TRect& PanelBounds() const { return FPanelBounds; }
     const TRect& PlotRect() const { return FPlotRect; }
     // The plot rectangle as the axis panel adjusts it; ReCalcWidthHeight afterwards.
@@ -231,6 +236,12 @@ protected:
     bool IsMetafiling() const { return FMetafiling; }
 
 private:
+    // Feedback draws into the back buffer outside a paint.
+    friend class TChartFeedback;
+
+    // The control's canvas drawing into the back buffer: it starts on first use and stays on
+    // until the buffer is replaced or the panel freed.
+    TCanvas* BufferCanvas();
     void EndControlCanvas();
     void ReadBorderStyle(const QString& value);
 
@@ -247,6 +258,8 @@ private:
     int FPlotCenterY = 0;
     std::unique_ptr<TCanvas> FControlCanvas;
     bool FControlCanvasActive = false;
+    bool FDrawing = false;
+    int64_t FPaintCount = 0;
     int FDepth3DVert = 0;
     int FMargins[4] = {3, 4, 3, 4};
     TTeeUnits FMarginUnits = muPercent;

@@ -1,5 +1,6 @@
 #include "chart/core/CustomTeePanel.h"
 
+#include "chart/core/ChartFeedback.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/TeeGradient.h"
 #include "chart/core/TeeProcsSettings.h"
@@ -235,20 +236,10 @@ void TCustomTeePanelExtended::DrawBitmap(const TRect& Rect, int Z)
 
 void TCustomTeePanelExtended::DrawZoomRectangle()
 {
-    ControlCanvas(); // feedback goes into the back buffer, outside any paint
-    TCanvas3D* canvas = Canvas3D();
-    const TColor back = ColorToRGB(GetBackColor()) & 0xFFFFFF;
+    TChartFeedback feedback(this, FZoom->Pen(), fmNotXor, fcOverBackColor, fpOwn);
     if (FZoom->HasBrush())
-        SetBrushCanvas(FZoom->Brush()->Color() ^ (0xFFFFFF - back), FZoom->Brush(), back);
-    else
-        canvas->Brush()->SetStyle(bsClear);
-    TTeeZoomPen* pen = FZoom->Pen();
-    pen->SetMode(pmNotXor);
-    canvas->AssignVisiblePenColor(pen, pen->Color() ^ (0xFFFFFF - back));
-    if (!FZoom->HasBrush() || FZoom->Brush()->Style() == bsClear)
-        canvas->SetBackMode(TRANSPARENT);
-    canvas->Rectangle(FZoom->X0, FZoom->Y0, FZoom->X1, FZoom->Y1);
-    ShowBackBuffer();
+        feedback.Fill(FZoom->Brush());
+    feedback.Canvas()->Rectangle(FZoom->X0, FZoom->Y0, FZoom->X1, FZoom->Y1);
 }
 
 void TCustomTeePanelExtended::UndoZoom()

@@ -12,7 +12,7 @@ TTeeCustomTool::~TTeeCustomTool()
 void TTeeCustomTool::SetParentChart(TCustomAxisPanel* value)
 {
     if (ParentChart() && value != ParentChart())
-        EndDrag();
+        StopDrag();
     if (TCustomAxisPanel* old = ParentChart()) {
         old->Tools()->Remove(this);
         if (!value)
@@ -26,8 +26,18 @@ void TTeeCustomTool::SetParentChart(TCustomAxisPanel* value)
 void TTeeCustomTool::SetActive(bool value)
 {
     if (!value)
-        EndDrag();
+        StopDrag();
     TCustomChartElement::SetActive(value);
+}
+
+void TTeeCustomTool::StopDrag(bool repaint)
+{
+    EndDrag();
+    const TCustomAxisPanel* chart = ParentChart();
+    const bool shown = chart && FDragFeedbackPaint == chart->PaintCount() && !chart->NeedsPaint();
+    FDragFeedbackPaint = -1;
+    if (repaint || shown)
+        Repaint();
 }
 
 void TTeeCustomTool::DefineProperties(TTeeFiler& filer)
@@ -61,7 +71,7 @@ void TTeeCustomToolSeries::SetSeries(TChartSeries* value)
 {
     if (FSeries == value)
         return;
-    EndDrag();
+    StopDrag();
     if (FSeries)
         FSeries->RemoveFreeNotification(this);
     FSeries = value;
@@ -90,7 +100,7 @@ void TTeeCustomToolAxis::SetAxis(TChartAxis* value)
 {
     if (value == FAxis)
         return;
-    EndDrag();
+    StopDrag();
     FAxis = value;
     SetParentChart(value ? dynamic_cast<TCustomAxisPanel*>(value->ParentChart()) : nullptr);
     Repaint();
@@ -100,7 +110,7 @@ void TTeeCustomToolAxis::ForgetAxis()
 {
     // The axis is half gone: the drag ends without it.
     FAxis = nullptr;
-    EndDrag();
+    StopDrag();
 }
 
 void TTeeCustomToolAxis::DefineProperties(TTeeFiler& filer)

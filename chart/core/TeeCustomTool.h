@@ -29,9 +29,9 @@ public:
     bool StoresAgainstNewObject() const override { return true; }
 
     // Leaves the old chart's tools (repainting that chart when going to none) and joins the
-    // end of the new one's. Leaving a chart ends a drag on it.
+    // end of the new one's. Leaving a chart stops a drag on it.
     void SetParentChart(TCustomAxisPanel* value) override;
-    // Switching the tool off ends its drag: it sees no more mouse, not even the release.
+    // Switching the tool off stops its drag: it sees no more mouse, not even the release.
     void SetActive(bool value) override;
     virtual void ChartEvent(TChartToolEvent) {}
     virtual void ChartMouseEvent(TChartMouseEvent, TMouseButton, TShiftState, int /*x*/, int /*y*/) {}
@@ -39,12 +39,23 @@ public:
     static QString Description() { return QString(); }
 
 protected:
-    // The drag under way, if any, ends: the tool forgets it and puts back what the drag
-    // changed on its chart (automatic repaint, figures drawn into the back buffer). It reports
-    // nothing; a release reports the end itself. Besides the release, called when the tool is
-    // switched off, leaves its chart, or loses its series or axis (it then never sees the
-    // release); a tool whose drag changes its chart calls it when freed too. Nothing here.
+    // The drag under way, if any, ends: the tool forgets it and puts back what else the drag
+    // changed on its chart (its automatic repaint); StopDrag wipes the feedback. It reports
+    // nothing; a release reports the end itself. A tool whose drag changes its chart calls it
+    // when freed, since the base can no longer reach it then. Nothing here.
     virtual void EndDrag() {}
+    // How every drag ends: EndDrag, then, when feedback of the drag (TChartFeedback) is still
+    // in the chart's back buffer (the chart has not painted since, and no paint is due), a
+    // repaint wipes it; with repaint the chart repaints in any case. Besides the release, it
+    // runs when the tool is switched off, leaves its chart, loses its series or axis (it then
+    // never sees the release) or is freed.
+    void StopDrag(bool repaint = false);
+
+private:
+    friend class TChartFeedback;
+    // The chart's paint count when the tool last drew drag feedback outside a paint; -1 for
+    // none.
+    int64_t FDragFeedbackPaint = -1;
 };
 
 class TTeeCustomToolSeries : public TTeeCustomTool

@@ -82,7 +82,6 @@ void TTeeZoom::Assign(TPersistent* Source)
 void TTeeZoom::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList directions = {"tzdHorizontal", "tzdVertical", "tzdBoth"};
-    static const QStringList buttons = {"mbLeft", "mbRight", "mbMiddle"};
     // A bad text reads as false or as the published default, whatever the value held.
     TeeDefineBool(filer, "Allow", FAllow, true, [this](bool v) { SetAllow(v); }, false);
     TeeDefineBool(filer, "Animated", FAnimated, false, [this](bool v) { SetAnimated(v); }, false);
@@ -98,7 +97,7 @@ void TTeeZoom::DefineProperties(TTeeFiler& filer)
     filer.DefineProperty(
         "MinimumPixels", [this](const QString& v) { SetMinimumPixels(TeeTextInt32(v, 16)); },
         [this] { return TeeIntText(FMinimumPixels); }, FMinimumPixels != 16);
-    TeeDefineEnum(filer, "MouseButton", FMouseButton, mbLeft, buttons, [this](TMouseButton v) { SetMouseButton(v); },
+    TeeDefineEnum(filer, "MouseButton", FMouseButton, mbLeft, MouseButtonNames(), [this](TMouseButton v) { SetMouseButton(v); },
                   mbLeft);
     filer.DefineObject("Pen", [this](TTeeFiler& f) { Pen()->DefineProperties(f); }, FPen != nullptr);
 }

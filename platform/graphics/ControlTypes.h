@@ -3,9 +3,17 @@
 // Small value types of the class library's controls: mouse buttons, the shift state, cursor
 // ids and bevel cuts.
 
+#include <QStringList>
 #include <cstdint>
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// The stored names of the mouse buttons, in the order of TMouseButton.
+inline const QStringList& MouseButtonNames()
+{
+    static const QStringList names = {"mbLeft", "mbRight", "mbMiddle"};
+    return names;
+}
 
 // The keys and buttons held during an input event, as a set of flags.
 using TShiftState = uint32_t;

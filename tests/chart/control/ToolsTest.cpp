@@ -275,7 +275,6 @@ TEST(CursorTool, ExclusiveOrLinesDrawnTwiceLeaveTheBufferAsItWas)
     ASSERT_GT(x, 0);
     // The lines are in the picture the draw left.
     EXPECT_NE(drawn.pixel(x, y + 20), drawn.pixel(x + 3, y + 20));
-    chart.ControlCanvas();
     tool->RedrawCursor();
     EXPECT_NE(chart.BackBuffer().copy(), drawn);
     tool->RedrawCursor();
