@@ -17,6 +17,7 @@
 #include "platform/DateTime.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
+#include "platform/TeeComponentFiler.h"
 
 namespace {
 
@@ -259,7 +260,9 @@ void TChartSeries::Loaded()
     if (FHasDataSourceNames) {
         FDataSources.clear();
         for (const QString& name : FDataSourceNames) {
-            TComponent* c = Owner() ? Owner()->FindComponent(name) : nullptr;
+            TComponent* c = TeeReferencedChild(name, ParentChart());
+            if (!c && Owner())
+                c = Owner()->FindComponent(name);
             // A stored list may name this series, or a series fed by it: such a link would
             // feed the series from itself without end, and is dropped as SetDataSource
             // refuses it.
