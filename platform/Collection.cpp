@@ -182,7 +182,9 @@ void TCollection::InsertItem(TCollectionItem* Item)
 void TCollection::RemoveItem(TCollectionItem* Item)
 {
     Notify(Item, cnExtracting);
-    items_.removeOne(Item);
+    // Clear and the destructor free from the back: look there first.
+    if (const qsizetype at = items_.lastIndexOf(Item); at >= 0)
+        items_.removeAt(at);
     Item->collection_ = nullptr;
     Changed();
 }
