@@ -182,8 +182,11 @@ void TCollection::InsertItem(TCollectionItem* Item)
 void TCollection::RemoveItem(TCollectionItem* Item)
 {
     Notify(Item, cnExtracting);
-    // Clear and the destructor free from the back: look there first.
-    if (const qsizetype at = items_.lastIndexOf(Item); at >= 0)
+    // Items mostly leave from one end (Clear and the destructor free from the back, their
+    // owners often from the front): look at the ends first.
+    if (!items_.isEmpty() && items_.first() == Item)
+        items_.removeFirst();
+    else if (const qsizetype at = items_.lastIndexOf(Item); at >= 0)
         items_.removeAt(at);
     Item->collection_ = nullptr;
     Changed();
