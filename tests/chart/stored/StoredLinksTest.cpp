@@ -177,6 +177,33 @@ TEST(StoredLinks, LinksToSeriesWithoutANameComeBack)
     EXPECT_EQ(TeeWriteProperties(*b.chart).toStdString(), text.toStdString());
 }
 
+// Only a series (or a series source) feeds a series: a stored name of anything else is dropped.
+TEST(StoredLinks, AStoredSourceThatCannotFeedASeriesIsDropped)
+{
+    const struct {
+        const char* stored;
+        QStringList sources;
+    } cases[] = {
+        {"DataSource=Cursor", {}},
+        {"DataSources=Cursor,Line", {"Line"}},
+        {"DataSource=Line", {"Line"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Form f;
+        TeeReadProperties(*f.chart, QString("Components.Count=3\nComponents.0.Class=TLineSeries\n"
+                                            "Components.0.Name=Line\nComponents.1.Class=TCursorTool\n"
+                                            "Components.1.Name=Cursor\nComponents.2.Class=TBarSeries\n"
+                                            "Components.2.%1\n")
+                                        .arg(c.stored));
+        ASSERT_EQ(f.chart->SeriesCount(), 2);
+        QStringList sources;
+        for (TComponent* source : f.chart->Series(1)->DataSources())
+            sources << source->Name();
+        EXPECT_EQ(sources.join(',').toStdString(), c.sources.join(',').toStdString());
+    }
+}
+
 // Saved with either line end, and class names with spaces around them.
 TEST(StoredLinks, EitherLineEndAndSpacedClassNames)
 {
