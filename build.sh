@@ -56,7 +56,7 @@ case "$what" in
     # Warnings stay errors in the gcc builds; clang warns of more, which must not stop fuzzing.
     cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
           -DPELVARO_FUZZ=ON -DPELVARO_WERROR=OFF -DPELVARO_TESTS=OFF -DPELVARO_BENCH=OFF >/dev/null
-    names=(sim_file stored_text datetime_format number_format)
+    names=(sim_file stored_text stored_tools datetime_format number_format)
     cmake --build build/fuzz -j "$jobs" --target "${names[@]/#/fuzz_}"
     for name in "${names[@]}"; do
       mkdir -p "build/fuzz/corpus/$name" "build/fuzz/findings/$name"

@@ -182,7 +182,12 @@ void TCollection::InsertItem(TCollectionItem* Item)
 void TCollection::RemoveItem(TCollectionItem* Item)
 {
     Notify(Item, cnExtracting);
-    items_.removeOne(Item);
+    // Items mostly leave from one end (Clear and the destructor free from the back, their
+    // owners often from the front): look at the ends first.
+    if (!items_.isEmpty() && items_.first() == Item)
+        items_.removeFirst();
+    else if (const qsizetype at = items_.lastIndexOf(Item); at >= 0)
+        items_.removeAt(at);
     Item->collection_ = nullptr;
     Changed();
 }

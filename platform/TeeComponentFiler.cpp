@@ -5,10 +5,75 @@
 #include "platform/Exceptions.h"
 #include "platform/TeeFiler.h"
 
+#include <QHash>
 #include <QList>
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
+
+// The children of one parent while they are written or read, so that a property of one of
+// them can name another by its place.
+struct ChildrenFrame {
+    const TComponent* parent;
+    // By place; null where reading made nothing.
+    QList<TComponent*> places;
+    // Made on the first question, as most children have names.
+    QHash<const TComponent*, int> placeOf;
+};
+
+QList<ChildrenFrame*>& Frames()
+{
+    static QList<ChildrenFrame*> frames;
+    return frames;
+}
+
+ChildrenFrame* FrameOf(const TComponent* parent)
+{
+    for (qsizetype i = Frames().size() - 1; i >= 0; --i)
+        if (Frames().at(i)->parent == parent)
+            return Frames().at(i);
+    return nullptr;
+}
+
+// Learns when a component that reading made is freed before reading ends (a function read
+// after another replaces it), so that it is not touched again.
+class FreedWatch : public TComponent
+{
+public:
+    FreedWatch(QList<TComponent*>& places, qsizetype place) : TComponent(nullptr), FPlaces(places), FPlace(place)
+    {
+        FPlaces.at(FPlace)->FreeNotification(this);
+    }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override
+    {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove && AComponent == FPlaces.at(FPlace))
+            FPlaces[FPlace] = nullptr;
+    }
+
+private:
+    QList<TComponent*>& FPlaces;
+    qsizetype FPlace;
+};
+
+struct FreeWatch {
+    void operator()(FreedWatch* w) const { w->Free(); }
+};
+
+class FramePush
+{
+public:
+    explicit FramePush(ChildrenFrame& frame) { Frames().append(&frame); }
+    ~FramePush() { Frames().removeLast(); }
+    FramePush(const FramePush&) = delete;
+    FramePush& operator=(const FramePush&) = delete;
+};
+
+const QLatin1Char placeMark('#');
 
 // The component's properties; against a new object of its class when it asks for that, so
 // that what its constructor sets (a pen colour) counts as its start value.
@@ -55,13 +120,15 @@ TComponent* MakeChild(const QString& className, TComponent* parent)
 
 } // namespace
 
-void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent)
+void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent, bool storedWhenEmpty)
 {
     const bool reading = dynamic_cast<TTeePropertyReader*>(&filer) != nullptr;
-    QList<TComponent*> children;
+    ChildrenFrame frame{parent, {}, {}};
     if (!reading)
-        parent->GetChildren([&children](TComponent* c) { children.append(c); }, parent);
-    QList<TComponent*> read;
+        parent->GetChildren([&frame](TComponent* c) { frame.places.append(c); }, parent);
+    const QList<TComponent*> children = frame.places;
+    const FramePush pushed(frame);
+    std::vector<std::unique_ptr<FreedWatch, FreeWatch>> watches;
     filer.DefineObject(
         name,
         [&](TTeeFiler& f) {
@@ -79,17 +146,19 @@ void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent
                     QString className;
                     QString childName;
                     item.DefineProperty(
-                        "Class", [&className](const QString& v) { className = v; },
+                        "Class", [&className](const QString& v) { className = v.trimmed(); },
                         [written] { return written->ClassName(); }, true);
                     item.DefineProperty(
                         "Name", [&childName](const QString& v) { childName = v; },
                         [written] { return written->Name(); }, true);
                     TComponent* child = written;
                     if (reading) {
-                        child = className.isEmpty() ? nullptr : MakeChild(className, parent);
+                        child = className.isEmpty() || item.AllowNewObjects(1) < 1 ? nullptr
+                                                                                  : MakeChild(className, parent);
+                        frame.places.append(child);
                         if (!child)
                             return;
-                        read.append(child);
+                        watches.emplace_back(new FreedWatch(frame.places, frame.places.size() - 1));
                         if (!childName.isEmpty()) {
                             try {
                                 child->SetName(childName);
@@ -101,7 +170,37 @@ void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent
                 });
             }
         },
-        true);
-    for (TComponent* child : read)
-        child->EndLoading();
+        storedWhenEmpty || !children.isEmpty());
+    if (!reading)
+        return;
+    for (qsizetype i = 0; i < frame.places.size(); ++i)
+        if (TComponent* child = frame.places.at(i))
+            child->EndLoading();
+}
+
+QString TeeComponentReference(const TComponent* component, const TComponent* parent)
+{
+    if (!component)
+        return QString();
+    if (!component->Name().isEmpty())
+        return component->Name();
+    ChildrenFrame* frame = FrameOf(parent);
+    if (!frame)
+        return QString();
+    if (frame->placeOf.isEmpty()) {
+        for (qsizetype i = 0; i < frame->places.size(); ++i)
+            frame->placeOf.insert(frame->places.at(i), static_cast<int>(i));
+    }
+    const auto it = frame->placeOf.constFind(component);
+    return it == frame->placeOf.constEnd() ? QString() : placeMark + QString::number(it.value());
+}
+
+TComponent* TeeReferencedChild(const QString& reference, const TComponent* parent)
+{
+    if (!reference.startsWith(placeMark))
+        return nullptr;
+    bool ok = false;
+    const qsizetype place = QStringView(reference).mid(1).toLongLong(&ok);
+    const ChildrenFrame* frame = FrameOf(parent);
+    return ok && frame && place >= 0 && place < frame->places.size() ? frame->places.at(place) : nullptr;
 }

@@ -18,5 +18,15 @@ class TTeeFiler;
 // none) and joins it to the parent (SetParentComponent); all are loading until the last is
 // read, then each gets Loaded. A component whose class is unknown, cannot be made or does not
 // join the parent is left out and the others are read as written; a name that is taken or not
-// valid leaves the component without one. Reading ends at the first place that holds nothing.
-void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent);
+// valid leaves the component without one. Reading ends at the first place that holds nothing,
+// and makes no more components than the filer allows. With storedWhenEmpty false, a parent
+// without children writes nothing at all.
+void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent, bool storedWhenEmpty = true);
+
+// How a stored property names another component: by its name, or, for one without a name that
+// is stored among the children of parent, by "#" and its place there (no name can start with
+// "#"). Empty when it cannot be named.
+QString TeeComponentReference(const TComponent* component, const TComponent* parent);
+// The child that a "#" reference names among the children of parent being read (valid while
+// they are read and loaded); null for any other text.
+TComponent* TeeReferencedChild(const QString& reference, const TComponent* parent);

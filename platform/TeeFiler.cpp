@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QSet>
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/Exceptions.h"
@@ -34,11 +35,17 @@ void TTeePropertyWriter::DefineObject(const QString& name, const TObjectDefiner&
 
 TTeePropertyReader::TTeePropertyReader(const QString& text)
 {
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
+    // A CR before the LF is part of the line end: no written value ends with one (a CR in a
+    // text is escaped).
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq > 0)
-            FValues.insert(line.left(eq), line.mid(eq + 1));
+            FValues.insert(line.left(eq).toString(), line.mid(eq + 1).toString());
     }
+    FSortedNames = FValues.keys();
+    FSortedNames.sort();
 }
 
 void TTeePropertyReader::DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter&, bool)
@@ -61,17 +68,24 @@ void TTeePropertyReader::DefineObject(const QString& name, const TObjectDefiner&
 {
     if (!definer)
         return;
+    // Names that start with the object's path follow one another in order, from the first
+    // name that is not less than the path.
     const QString prefix = Joined(FPath, name) + QLatin1Char('.');
-    bool present = false;
-    for (auto it = FValues.constBegin(); it != FValues.constEnd() && !present; ++it)
-        present = it.key().startsWith(prefix);
+    const auto first = std::lower_bound(FSortedNames.cbegin(), FSortedNames.cend(), prefix);
     // An object with nothing saved is not touched, so optional sub-objects are not created.
-    if (!present)
+    if (first == FSortedNames.cend() || !first->startsWith(prefix))
         return;
     const QString saved = FPath;
     FPath = Joined(FPath, name);
     definer(*this);
     FPath = saved;
+}
+
+int64_t TTeePropertyReader::AllowNewObjects(int64_t wanted)
+{
+    const int64_t allowed = std::clamp<int64_t>(wanted, 0, FObjectsLeft);
+    FObjectsLeft -= allowed;
+    return allowed;
 }
 
 QStringList TTeePropertyReader::Unread() const

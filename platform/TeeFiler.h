@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -31,7 +32,14 @@ public:
                                 bool stored) = 0;
     // A nested object whose own properties the definer defines; skipped on writing when not stored.
     virtual void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) = 0;
+    // How many of the wanted objects a stored count may make; the caller makes that many. A
+    // reader shares one allowance among all the counts of its text (see TeeMaxStoredObjects).
+    virtual int64_t AllowNewObjects(int64_t wanted) { return std::max<int64_t>(0, wanted); }
 };
+
+// What one text may make in all through its stored counts (components, lines, axes ...): a
+// few bytes of count must not cost more than a reader can give back in time.
+inline constexpr int64_t TeeMaxStoredObjects = 100000;
 
 // Collects the stored properties as text lines.
 class TTeePropertyWriter : public TTeeFiler
@@ -53,12 +61,14 @@ private:
 class TTeePropertyReader : public TTeeFiler
 {
 public:
-    // Lines without '=' are ignored.
+    // Lines end with LF or CR-LF; lines without '=' are ignored.
     explicit TTeePropertyReader(const QString& text);
 
     void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
                         bool stored) override;
     void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
+    // At most TeeMaxStoredObjects in all, over every count of the text.
+    int64_t AllowNewObjects(int64_t wanted) override;
 
     // Saved names that no definition asked for.
     QStringList Unread() const;
@@ -68,8 +78,11 @@ public:
 private:
     QString FPath;
     QHash<QString, QString> FValues;
+    // The saved names in order, so that whether an object has anything saved is one search.
+    QStringList FSortedNames;
     QSet<QString> FRead;
     QStringList FRefused;
+    int64_t FObjectsLeft = TeeMaxStoredObjects;
 };
 
 // Value texts shared by the stored objects.
@@ -216,6 +229,7 @@ public:
     void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
                         bool stored) override;
     void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
+    int64_t AllowNewObjects(int64_t wanted) override { return FTarget.AllowNewObjects(wanted); }
 
     // Every property with a writer that the definer defines, by its path.
     static TStartTexts Record(const TObjectDefiner& definer);

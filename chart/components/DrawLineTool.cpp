@@ -441,10 +441,12 @@ void TDrawLineTool::DefineProperties(TTeeFiler& filer)
         [this](TTeeFiler& f) {
             f.DefineProperty(
                 "Count",
-                [this](const QString& v) {
+                [this, &f](const QString& v) {
                     FSelected = nullptr;
                     FLines->Clear();
-                    const int64_t count = std::clamp<int64_t>(TeeTextInt(v, 0), 0, kMaxStoredLines);
+                    // Within what the whole text may still make.
+                    const int64_t count =
+                        f.AllowNewObjects(std::clamp<int64_t>(TeeTextInt(v, 0), 0, kMaxStoredLines));
                     for (int64_t i = 0; i < count; ++i)
                         new TDrawLine(FLines.get());
                 },

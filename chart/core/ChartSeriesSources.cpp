@@ -17,6 +17,7 @@
 #include "platform/DateTime.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
+#include "platform/TeeComponentFiler.h"
 
 namespace {
 
@@ -259,11 +260,18 @@ void TChartSeries::Loaded()
     if (FHasDataSourceNames) {
         FDataSources.clear();
         for (const QString& name : FDataSourceNames) {
-            TComponent* c = Owner() ? Owner()->FindComponent(name) : nullptr;
+            TComponent* c = TeeReferencedChild(name, ParentChart());
+            if (!c && Owner())
+                c = Owner()->FindComponent(name);
             // A stored list may name this series, or a series fed by it: such a link would
             // feed the series from itself without end, and is dropped as SetDataSource
-            // refuses it.
+            // refuses it. So is a name of anything that cannot feed a series (a tool), which
+            // nothing would tell this series of when it is freed.
             if (auto* series = dynamic_cast<TChartSeries*>(c); series && FeedsFrom(series, this))
+                continue;
+            const bool canFeed = ParentChart() ? ParentChart()->IsValidDataSource(this, c)
+                                               : dynamic_cast<TChartSeries*>(c) || dynamic_cast<TTeeSeriesSource*>(c);
+            if (!canFeed)
                 continue;
             if (c && !FDataSources.contains(c))
                 InternalAddDataSource(c);

@@ -21,6 +21,7 @@
 #include "chart/core/EngineServices.h"
 #include "chart/core/TeeFunction.h"
 #include "chart/core/Teeconst.h"
+#include "platform/TeeComponentFiler.h"
 
 namespace {
 
@@ -216,16 +217,27 @@ void TChartSeries::DefineStartProperties(TTeeFiler& filer)
 void TChartSeries::DefineProperties(TTeeFiler& filer)
 {
     TCustomChartSeries::DefineProperties(filer);
+    // The sources by name (a series without one by its place among the chart's components),
+    // resolved once loading ends: the first as "DataSource", all of them as "DataSources" when
+    // there are more (read after the first, so the list wins).
+    const auto reference = [this](TComponent* c) { return TeeComponentReference(c, ParentChart()); };
+    filer.DefineProperty(
+        "DataSource",
+        [this](const QString& v) {
+            FDataSourceNames = QStringList{v};
+            FHasDataSourceNames = true;
+        },
+        [this, reference] { return reference(DataSource()); }, !FDataSources.isEmpty());
     filer.DefineProperty(
         "DataSources",
         [this](const QString& v) {
             FDataSourceNames = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
             FHasDataSourceNames = true;
         },
-        [this] {
+        [this, reference] {
             QStringList names;
             for (TComponent* c : FDataSources)
-                names.append(c->Name());
+                names.append(reference(c));
             return names.join(QLatin1Char(','));
         },
         FDataSources.size() > 1);
@@ -258,6 +270,8 @@ void TChartSeries::DefineProperties(TTeeFiler& filer)
     // series drops them again.
     if (dynamic_cast<TTeePropertyReader*>(&filer))
         FMarks->Items().Loading = false;
+    // The function, stored inside the series.
+    TeeDefineChildren(filer, "Components", this, false);
 }
 
 void TChartSeries::GetChildren(const TGetChildProc& Proc, TComponent* Root)

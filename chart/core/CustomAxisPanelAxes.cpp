@@ -9,10 +9,11 @@
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
-#include "platform/TeeComponentFiler.h"
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/TeeEngineSettings.h"
 #include "platform/Exceptions.h"
+#include "platform/TeeComponentFiler.h"
+#include "platform/TeeFiler.h"
 
 // ---- operations the chart control fills in ----
 
@@ -369,6 +370,24 @@ void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
     TeeDefineObject(filer, "LeftAxis", FLeftAxis);
     TeeDefineObject(filer, "RightAxis", FRightAxis);
     TeeDefineObject(filer, "DepthAxis", FDepthAxis);
+    // The custom axes, by their place, before the series and tools that are placed on them:
+    // reading makes as many as the count asks for (an axis may store nothing of its own) and
+    // reads each into the axis at its place.
+    filer.DefineObject(
+        "CustomAxes",
+        [this](TTeeFiler& f) {
+            f.DefineProperty(
+                "Count",
+                [this, &f](const QString& v) {
+                    const int64_t wanted = std::clamp<int64_t>(TeeTextInt(v, 0), 0, TeeMaxStoredObjects);
+                    for (int64_t made = f.AllowNewObjects(wanted - FCustomAxes->Count()); made > 0; --made)
+                        new TChartAxis(FCustomAxes.get());
+                },
+                [this] { return TeeIntText(FCustomAxes->Count()); }, true);
+            for (int i = 0; i < FCustomAxes->Count(); ++i)
+                TeeDefineObject(f, TeeIntText(i), FCustomAxes->Get(i));
+        },
+        FCustomAxes->Count() > 0);
     // The series, then the tools, by class: reading makes them again.
     TeeDefineChildren(filer, "Components", this);
 }

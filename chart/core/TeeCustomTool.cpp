@@ -3,6 +3,7 @@
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
+#include "platform/TeeComponentFiler.h"
 
 TTeeCustomTool::~TTeeCustomTool()
 {
@@ -48,9 +49,10 @@ void TTeeCustomTool::DefineProperties(TTeeFiler& filer)
 void TTeeCustomToolSeries::DefineProperties(TTeeFiler& filer)
 {
     TTeeCustomTool::DefineProperties(filer);
+    // A series without a name is named by its place among the chart's stored components.
     filer.DefineProperty(
-        "Series", [this](const QString& v) { FSeriesName = v; }, [this] { return FSeries ? FSeries->Name() : QString(); },
-        FSeries != nullptr);
+        "Series", [this](const QString& v) { FSeriesName = v; },
+        [this] { return TeeComponentReference(FSeries, ParentChart()); }, FSeries != nullptr);
 }
 
 void TTeeCustomToolSeries::Loaded()
@@ -58,6 +60,9 @@ void TTeeCustomToolSeries::Loaded()
     // The series is set while the tool is still loading, as a stream would set it.
     const QString name = FSeriesName;
     FSeriesName.clear();
+    if (auto* placed = dynamic_cast<TChartSeries*>(TeeReferencedChild(name, ParentChart()));
+        placed && placed->ParentChart() == ParentChart())
+        SetSeries(placed);
     for (int i = 0; !name.isEmpty() && ParentChart() && i < ParentChart()->SeriesCount(); ++i) {
         if (ParentChart()->Series(i)->Name().compare(name, Qt::CaseInsensitive) == 0) {
             SetSeries(ParentChart()->Series(i));

@@ -1,5 +1,6 @@
 #include "chart/core/TeeFunction.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "chart/core/ChartAxis.h"
@@ -39,6 +40,18 @@ void TTeeFunction::SetPeriodStyle(TFunctionPeriodStyle value)
 void TTeeFunction::SetPeriodAlign(TFunctionPeriodAlign value)
 {
     SetProp(FPeriodAlign, value);
+}
+
+void TTeeFunction::DefineProperties(TTeeFiler& filer)
+{
+    static const QStringList styles{"psNumPoints", "psRange"};
+    static const QStringList aligns{"paFirst", "paCenter", "paLast"};
+    // A negative period is refused by its setter and leaves the period as it was.
+    TeeDefineFloat(filer, "Period", FPeriod, 0.0, [this](double v) { SetPeriod(v); });
+    TeeDefineEnum(filer, "PeriodAlign", FPeriodAlign, paCenter, aligns,
+                  [this](TFunctionPeriodAlign v) { SetPeriodAlign(v); });
+    TeeDefineEnum(filer, "PeriodStyle", FPeriodStyle, psNumPoints, styles,
+                  [this](TFunctionPeriodStyle v) { SetPeriodStyle(v); });
 }
 
 void TTeeFunction::SetParentSeries(TChartSeries* value)

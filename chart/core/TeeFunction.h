@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "platform/Component.h"
+#include "platform/TeeFiler.h"
 
 class TChartSeries;
 class TChartValueList;
@@ -16,7 +17,7 @@ class TCustomAxisPanel;
 enum TFunctionPeriodStyle { psNumPoints, psRange };
 enum TFunctionPeriodAlign { paFirst, paCenter, paLast };
 
-class TTeeFunction : public TComponent
+class TTeeFunction : public TComponent, public TTeeStoredObject
 {
 public:
     explicit TTeeFunction(TComponent* AOwner);
@@ -64,6 +65,10 @@ public:
 
     // Period settings.
     void Assign(TPersistent* source) override;
+    // The period settings, against a new function of the same class (a moving one starts
+    // with a period of 1).
+    void DefineProperties(TTeeFiler& filer) override;
+    bool StoresAgainstNewObject() const override { return true; }
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* value) override;

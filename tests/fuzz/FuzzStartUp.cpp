@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <vector>
 
-#include "chart/components/UnitStartup.h"
+#include "chart/editors/AllUnits.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ void FuzzStartUp(int* argc, char*** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Lives for the whole process: inputs come and go, the application stays.
     application = new QApplication(*argc, *argv);
-    InitializeUnits();
+    // Every unit, as the program starts them: the drag-point tool is registered by its editor's.
+    InitializeAllUnits();
 }
 
 void FuzzAtShutDown(std::function<void()> release)
@@ -39,7 +40,7 @@ void FuzzShutDown()
     for (auto it = Releases().rbegin(); it != Releases().rend(); ++it)
         (*it)();
     Releases().clear();
-    FinalizeUnits();
+    FinalizeAllUnits();
     delete application;
     application = nullptr;
 }

@@ -14,6 +14,9 @@ int FuzzSimFileInput(const uint8_t* data, size_t size);
 // the marks' "Items" included), resolved as at the end of loading, drawn and written again.
 // Lines "@0" to "@6" switch from the chart's text to a series' text.
 int FuzzStoredTextInput(const uint8_t* data, size_t size);
+// A chart with tools read from stored-property text as a form loads it, painted and written;
+// the written text read into a new chart must be written back the same.
+int FuzzStoredToolsInput(const uint8_t* data, size_t size);
 // A date-time pattern (the input after its first 8 bytes, as UTF-8) applied to the value in
 // those bytes.
 int FuzzDateTimeFormatInput(const uint8_t* data, size_t size);
@@ -38,6 +41,7 @@ struct FuzzTarget {
 inline constexpr FuzzTarget FuzzTargets[] = {
     {"sim_file", FuzzSimFileInput},
     {"stored_text", FuzzStoredTextInput},
+    {"stored_tools", FuzzStoredToolsInput},
     {"datetime_format", FuzzDateTimeFormatInput},
     {"number_format", FuzzNumberFormatInput},
 };

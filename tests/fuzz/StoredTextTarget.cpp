@@ -19,9 +19,11 @@ std::array<QString, SeriesCount + 1> Sections(const QString& text)
     std::array<QString, SeriesCount + 1> sections;
     size_t current = 0;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
-        if (line.size() == 2 && line.at(0) == QLatin1Char('@') && line.at(1) >= QLatin1Char('0')
-            && line.at(1) < QLatin1Char('0' + SeriesCount)) {
-            current = static_cast<size_t>(line.at(1).digitValue()) + 1;
+        // A switch line may end with CR, as every line of a CR-LF text does.
+        const QStringView bare = line.endsWith(QLatin1Char('\r')) ? QStringView(line).chopped(1) : QStringView(line);
+        if (bare.size() == 2 && bare.at(0) == QLatin1Char('@') && bare.at(1) >= QLatin1Char('0')
+            && bare.at(1) < QLatin1Char('0' + SeriesCount)) {
+            current = static_cast<size_t>(bare.at(1).digitValue()) + 1;
             continue;
         }
         sections[current] += line + QLatin1Char('\n');

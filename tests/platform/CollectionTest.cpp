@@ -1,4 +1,5 @@
 #include "platform/Classes.h"
+#include "tests/HangGuard.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -135,4 +136,24 @@ TEST(TCollection, AssignCopiesItemByItem)
 
     TStringList notACollection;
     EXPECT_THROW(target.Assign(&notACollection), EConvertError);
+}
+
+// An item leaving from either end is found there, so a long collection is freed in one pass
+// from the back (Clear, the destructor) or from the front (its items freed in order).
+TEST(TCollection, ALongCollectionIsFreedInOnePass)
+{
+    HangGuard guard("freeing collections of 300,000 items", std::chrono::seconds(20));
+    TCollection cleared(TCollection::ItemClassOf<TLineItem>());
+    auto* freed = new TCollection(TCollection::ItemClassOf<TLineItem>());
+    TCollection fromTheFront(TCollection::ItemClassOf<TLineItem>());
+    for (int i = 0; i < 300000; ++i) {
+        cleared.Add();
+        freed->Add();
+        fromTheFront.Add();
+    }
+    cleared.Clear();
+    EXPECT_EQ(cleared.Count(), 0);
+    delete freed;
+    while (fromTheFront.Count() > 0)
+        fromTheFront.Delete(0);
 }

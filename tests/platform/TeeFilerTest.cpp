@@ -113,4 +113,21 @@ TEST(TeeFilerHelpers, OwnRuleDecidesStoring)
     EXPECT_EQ(TeeWriteProperties(ruled), QString("Size=4"));
 }
 
+// A text saved with CR-LF line ends reads as with LF: no value keeps the CR.
+TEST(TeeFilerHelpers, EitherLineEndReadsTheSame)
+{
+    for (const char* end : {"\n", "\r\n"}) {
+        SCOPED_TRACE(end[0] == '\r' ? "CR-LF" : "LF");
+        TSample sample;
+        TTeePropertyReader reader(QString("Flag=False%1Plain=True%1Kind=kC%1Tint=65280%1Inner.Count=4%1").arg(end));
+        sample.DefineProperties(reader);
+        EXPECT_FALSE(sample.Flag);
+        EXPECT_TRUE(sample.Plain);
+        EXPECT_EQ(sample.Kind, kC);
+        EXPECT_EQ(sample.Tint, 0x00FF00u);
+        EXPECT_EQ(sample.Inner.Count, 4);
+        EXPECT_EQ(reader.Unread(), QStringList());
+    }
+}
+
 } // namespace
