@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeeCanvas3D.h"
@@ -138,7 +139,12 @@ void TSeriesMarks::ConvertTo2D(const TSeriesMarkPosition& position, TPoint& poin
     if (!canvas || !Parent()->View3D() || canvas->GetSupports3DText())
         return;
     const TPoint end = canvas->Calculate3DPosition(position.ArrowEnd.X, position.ArrowEnd.Y, FZPosition);
-    point = TPoint(end.X + point.X - position.ArrowEnd.X, end.Y + point.Y - position.ArrowEnd.Y);
+    // Projected far off the page, a mark's corner is held to the widest pixel position, as a
+    // stored one is, so that the box and text arithmetic after it stays within int.
+    const auto moved = [](int64_t to, int64_t from, int64_t at) {
+        return static_cast<int32_t>(std::clamp<int64_t>(to + from - at, -TeeMaxPixelPos, TeeMaxPixelPos));
+    };
+    point = TPoint(moved(end.X, point.X, position.ArrowEnd.X), moved(end.Y, point.Y, position.ArrowEnd.Y));
 }
 
 void TSeriesMarks::InternalDraw(int index, TColor colour, const QString& text, TSeriesMarkPosition& position)
