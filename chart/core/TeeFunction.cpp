@@ -143,7 +143,11 @@ void TTeeFunction::CalculateByPeriod(TChartSeries* source, TChartValueList* list
     const TDateTimeStep step = FindDateTimeStep(FPeriod);
     double start = list->GetValue(0);
     int s = 0;
-    while (s <= n - 1) {
+    // Empty ranges give a point each, so a period tiny against the span of X (a stored text
+    // can hold one) would make points without end: a calculation stops at a million groups.
+    constexpr int MaxGroups = 1000000;
+    int groups = 0;
+    while (s <= n - 1 && groups++ < MaxGroups) {
         double groupStart = 0;
         double groupEnd = 0;
         int e = 0;

@@ -79,6 +79,18 @@ TEST(SeriesFunction, RangeGroupsGiveZeroForAnEmptyRange)
     }
 }
 
+// A range a million and a half periods wide would give a point per empty range: the
+// calculation stops after a million.
+TEST(SeriesFunction, RangeGroupsStopAfterAMillion)
+{
+    FunctionSetup setup({0, 1500000});
+    setup.Attach<TSumFunction>(1, psRange, paFirst);
+    ASSERT_EQ(setup.result->Count(), 1000000);
+    EXPECT_EQ(setup.result->YValue(0), 1);
+    EXPECT_EQ(setup.result->XValue(999999), 999999);
+    EXPECT_EQ(setup.result->YValue(999999), 0);
+}
+
 TEST(SeriesFunction, PeriodBelowOneHalfCountsAsOnePoint)
 {
     FunctionSetup setup({0, 1, 2});
