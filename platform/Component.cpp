@@ -1,5 +1,7 @@
 #include "platform/Component.h"
 
+#include <iterator>
+
 #include "platform/Exceptions.h"
 #include "platform/SysUtils.h"
 
@@ -73,10 +75,27 @@ TComponent* TComponent::FindComponent(const QString& name) const
 {
     if (name.isEmpty())
         return nullptr;
-    for (TComponent* c : components_)
-        if (SameText(c->name_, name))
-            return c;
-    return nullptr;
+    const auto found = names_.equal_range(name.toCaseFolded());
+    if (found.first == found.second)
+        return nullptr;
+    // Names are kept apart, so there is one; should two share it, the earlier one is found.
+    TComponent* first = *found.first;
+    for (auto it = std::next(found.first); it != found.second; ++it)
+        if (components_.indexOf(*it) < components_.indexOf(first))
+            first = *it;
+    return first;
+}
+
+void TComponent::IndexName(TComponent* AComponent)
+{
+    if (!AComponent->name_.isEmpty())
+        names_.insert(AComponent->name_.toCaseFolded(), AComponent);
+}
+
+void TComponent::UnindexName(TComponent* AComponent)
+{
+    if (!AComponent->name_.isEmpty())
+        names_.remove(AComponent->name_.toCaseFolded(), AComponent);
 }
 
 void TComponent::SetName(const QString& newName)
@@ -89,7 +108,11 @@ void TComponent::SetName(const QString& newName)
         owner_->ValidateRename(this, name_, newName);
     else
         ValidateRename(nullptr, name_, newName);
+    if (owner_)
+        owner_->UnindexName(this);
     name_ = newName;
+    if (owner_)
+        owner_->IndexName(this);
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const QString& curName, const QString& newName)
@@ -105,11 +128,16 @@ void TComponent::InsertSilently(TComponent* AComponent)
 {
     components_.append(AComponent);
     AComponent->owner_ = this;
+    IndexName(AComponent);
 }
 
 void TComponent::RemoveSilently(TComponent* AComponent)
 {
-    components_.removeOne(AComponent);
+    // Components mostly leave from the back (an owner frees the last first).
+    const qsizetype i = components_.lastIndexOf(AComponent);
+    if (i >= 0)
+        components_.remove(i);
+    UnindexName(AComponent);
     AComponent->owner_ = nullptr;
 }
 

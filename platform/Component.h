@@ -6,6 +6,7 @@
 #include "platform/Persistent.h"
 
 #include <QList>
+#include <QMultiHash>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -123,9 +124,14 @@ private:
     void SendFreeNotifications();
     void InsertSilently(TComponent* AComponent);
     void RemoveSilently(TComponent* AComponent);
+    void IndexName(TComponent* AComponent);
+    void UnindexName(TComponent* AComponent);
 
     TComponent* owner_ = nullptr;
     QList<TComponent*> components_;
+    // The named owned components by case-folded name, so that finding one by name (and
+    // refusing a duplicate) does not look at all of them: a stored text may make thousands.
+    QMultiHash<QString, TComponent*> names_;
     QList<TComponent*> freeNotifies_;
     QString name_;
     intptr_t tag_ = 0;

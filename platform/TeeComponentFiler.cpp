@@ -153,8 +153,9 @@ void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent
                         [written] { return written->Name(); }, true);
                     TComponent* child = written;
                     if (reading) {
-                        child = className.isEmpty() || item.AllowNewObjects(1) < 1 ? nullptr
-                                                                                  : MakeChild(className, parent);
+                        child = className.isEmpty() || !item.AllowNewComponent() || item.AllowNewObjects(1) < 1
+                                    ? nullptr
+                                    : MakeChild(className, parent);
                         frame.places.append(child);
                         if (!child)
                             return;

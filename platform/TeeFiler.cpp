@@ -88,6 +88,14 @@ int64_t TTeePropertyReader::AllowNewObjects(int64_t wanted)
     return allowed;
 }
 
+bool TTeePropertyReader::AllowNewComponent()
+{
+    if (FComponentsLeft <= 0)
+        return false;
+    --FComponentsLeft;
+    return true;
+}
+
 QStringList TTeePropertyReader::Unread() const
 {
     QStringList names;

@@ -35,11 +35,16 @@ public:
     // How many of the wanted objects a stored count may make; the caller makes that many. A
     // reader shares one allowance among all the counts of its text (see TeeMaxStoredObjects).
     virtual int64_t AllowNewObjects(int64_t wanted) { return std::max<int64_t>(0, wanted); }
+    // Whether a stored component may be made: a reader allows TeeMaxStoredComponents a text.
+    virtual bool AllowNewComponent() { return true; }
 };
 
 // What one text may make in all through its stored counts (components, lines, axes ...): a
 // few bytes of count must not cost more than a reader can give back in time.
 inline constexpr int64_t TeeMaxStoredObjects = 100000;
+// Of those, what may be components: each one entering its owner is made known to every other
+// component of that owner, so their cost grows with the square of their number.
+inline constexpr int64_t TeeMaxStoredComponents = 10000;
 
 // Collects the stored properties as text lines.
 class TTeePropertyWriter : public TTeeFiler
@@ -69,6 +74,8 @@ public:
     void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
     // At most TeeMaxStoredObjects in all, over every count of the text.
     int64_t AllowNewObjects(int64_t wanted) override;
+    // At most TeeMaxStoredComponents in all.
+    bool AllowNewComponent() override;
 
     // Saved names that no definition asked for.
     QStringList Unread() const;
@@ -83,6 +90,7 @@ private:
     QSet<QString> FRead;
     QStringList FRefused;
     int64_t FObjectsLeft = TeeMaxStoredObjects;
+    int64_t FComponentsLeft = TeeMaxStoredComponents;
 };
 
 // Value texts shared by the stored objects.
@@ -230,6 +238,7 @@ public:
                         bool stored) override;
     void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
     int64_t AllowNewObjects(int64_t wanted) override { return FTarget.AllowNewObjects(wanted); }
+    bool AllowNewComponent() override { return FTarget.AllowNewComponent(); }
 
     // Every property with a writer that the definer defines, by its path.
     static TStartTexts Record(const TObjectDefiner& definer);

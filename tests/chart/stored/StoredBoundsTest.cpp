@@ -27,6 +27,18 @@ TEST(StoredBounds, TheCountsOfOneTextShareOneAllowance)
     EXPECT_EQ(static_cast<TDrawLineTool*>(chart.Tools()->Get(1))->Lines()->Count(), 39698);
 }
 
+// Ten thousand components at most, whatever the allowance of objects has left.
+TEST(StoredBounds, OneTextMakesTenThousandComponentsAtMost)
+{
+    QString text = QStringLiteral("Components.Count=10002\n");
+    for (int i = 0; i < 10002; ++i)
+        text += QStringLiteral("Components.%1.Class=TColorBandTool\n").arg(i);
+    TComponent owner(nullptr);
+    TChart chart(&owner);
+    TeeReadProperties(chart, text);
+    EXPECT_EQ(chart.Tools()->Count(), 10000);
+}
+
 // Each line is found among the saved names by one search, not by a look at all of them.
 TEST(StoredBounds, ManyStoredObjectsAreReadInOnePass)
 {
