@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/graphics/FastPaths.h"
 #include "platform/graphics/LineWalk.h"
 #include "platform/graphics/Regions.h"
 
@@ -341,6 +342,7 @@ bool TDeviceContext::PolylineThroughMask(const TPoint* points, int count, const 
             walk.Walk([&](int32_t x, int32_t y) { reinterpret_cast<QRgb*>(bits + (y - minY) * stride)[x - minX] = colour; });
     }
     FPainter->drawImage(QPoint(static_cast<int>(minX), static_cast<int>(minY)), FMask, QRect(0, 0, width, height));
+    TeeFastPaths::Taken(TFastPath::MaskedPolyline);
     return true;
 }
 
@@ -352,7 +354,7 @@ bool TDeviceContext::WidePolylineInPieces(const TPoint* points, int count)
     // is the union of round-ended segments, and the segments drawn one by one cover the same
     // pixels: measured on Qt's raster engine for widths 2 to 5 (from width 6 its cap and join
     // arcs differ by a pixel). Only an opaque copy may paint a pixel twice unchanged.
-    if (count <= 16 || FRop2 != R2_COPYPEN || FPen.style() != Qt::SolidLine || FPen.brush().style() != Qt::SolidPattern ||
+    if (!TeeFastPaths::On() || count <= 16 || FRop2 != R2_COPYPEN || FPen.style() != Qt::SolidLine || FPen.brush().style() != Qt::SolidPattern ||
         FPen.color().alpha() != 255 || FPen.capStyle() != Qt::RoundCap || FPen.joinStyle() != Qt::RoundJoin ||
         FPen.widthF() < 2 || FPen.widthF() > 5 || FPen.widthF() != std::floor(FPen.widthF()) || !PixelExact() ||
         FPainter->testRenderHint(QPainter::Antialiasing) || FPainter->worldTransform().type() != QTransform::TxNone)
@@ -361,6 +363,7 @@ bool TDeviceContext::WidePolylineInPieces(const TPoint* points, int count)
     for (int i = 1; i < count; ++i)
         FLineScratch[static_cast<size_t>(i - 1)] = QLine(points[i - 1].ToQPoint(), points[i].ToQPoint());
     FPainter->drawLines(FLineScratch.data(), count - 1);
+    TeeFastPaths::Taken(TFastPath::WidePolylinePieces);
     return true;
 }
 
@@ -384,7 +387,7 @@ void TDeviceContext::Polyline(const TPoint* points, int count)
         if (walk.LimitTo(bounds))
             total += walk.Count();
     }
-    if (total > 4096 && PolylineThroughMask(points, count, bounds))
+    if (total > 4096 && TeeFastPaths::On() && PolylineThroughMask(points, count, bounds))
         return;
     total = std::min<int64_t>(total, 1 << 26);
     if (FScratch.size() < total)
@@ -708,6 +711,7 @@ void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
     if (const QList<QGlyphRun>* glyphs = KeptGlyphs(text)) {
         for (const QGlyphRun& run : *glyphs)
             FPainter->drawGlyphRun(QPointF(p.Dx, p.Baseline), run);
+        TeeFastPaths::Taken(TFastPath::KeptGlyphs);
     } else {
         FPainter->drawText(QPointF(p.Dx, p.Baseline), text);
     }
@@ -722,7 +726,7 @@ const QList<QGlyphRun>* TDeviceContext::KeptGlyphs(const QString& text)
     // for plain left-to-right text on one line without decorations or extra spacing; any
     // other text is drawn as text.
     const QFont& font = EffectiveFont();
-    if (FEscapement != 0 || FCharExtra != 0 || font.underline() || font.strikeOut() || font.overline())
+    if (!TeeFastPaths::On() || FEscapement != 0 || FCharExtra != 0 || font.underline() || font.strikeOut() || font.overline())
         return nullptr;
     QPaintEngine* engine = FPainter->paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster || FPainter->worldTransform().type() > QTransform::TxTranslate)
@@ -840,9 +844,10 @@ QRegion TDeviceContext::RoundRectRegion(const QRect& rect, double radius)
 QRegion TDeviceContext::PolygonRegion(const TPoint* points, int count) const
 {
     const TPixelBounds b = FPainter ? DeviceBounds() : TPixelBounds{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
-    if (b.Left > INT32_MIN && b.Right < INT32_MAX && b.Top > INT32_MIN && b.Bottom < INT32_MAX) {
+    if (TeeFastPaths::On() && b.Left > INT32_MIN && b.Right < INT32_MAX && b.Top > INT32_MIN && b.Bottom < INT32_MAX) {
         const QRect window(static_cast<int>(b.Left), static_cast<int>(b.Top), static_cast<int>(b.Right - b.Left + 1),
                            static_cast<int>(b.Bottom - b.Top + 1));
+        TeeFastPaths::Taken(TFastPath::RowClip);
         return ::PolygonRegion(points, count, window);
     }
     QPolygon polygon(count);
