@@ -354,7 +354,9 @@ bool TDeviceContext::WidePolylineInPieces(const TPoint* points, int count)
     // is the union of round-ended segments, and the segments drawn one by one cover the same
     // pixels: measured on Qt's raster engine for widths 2 to 5 (from width 6 its cap and join
     // arcs differ by a pixel). Only an opaque copy may paint a pixel twice unchanged.
-    if (!TeeFastPaths::On() || count <= 16 || FRop2 != R2_COPYPEN || FPen.style() != Qt::SolidLine || FPen.brush().style() != Qt::SolidPattern ||
+    if (!TeeFastPaths::On())
+        return false;
+    if (count <= 16 || FRop2 != R2_COPYPEN || FPen.style() != Qt::SolidLine || FPen.brush().style() != Qt::SolidPattern ||
         FPen.color().alpha() != 255 || FPen.capStyle() != Qt::RoundCap || FPen.joinStyle() != Qt::RoundJoin ||
         FPen.widthF() < 2 || FPen.widthF() > 5 || FPen.widthF() != std::floor(FPen.widthF()) || !PixelExact() ||
         FPainter->testRenderHint(QPainter::Antialiasing) || FPainter->worldTransform().type() != QTransform::TxNone)
@@ -725,8 +727,10 @@ const QList<QGlyphRun>* TDeviceContext::KeptGlyphs(const QString& text)
     // layout give exactly the pixels of drawing the text on the raster engine, unturned,
     // for plain left-to-right text on one line without decorations or extra spacing; any
     // other text is drawn as text.
+    if (!TeeFastPaths::On())
+        return nullptr;
     const QFont& font = EffectiveFont();
-    if (!TeeFastPaths::On() || FEscapement != 0 || FCharExtra != 0 || font.underline() || font.strikeOut() || font.overline())
+    if (FEscapement != 0 || FCharExtra != 0 || font.underline() || font.strikeOut() || font.overline())
         return nullptr;
     QPaintEngine* engine = FPainter->paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster || FPainter->worldTransform().type() > QTransform::TxTranslate)

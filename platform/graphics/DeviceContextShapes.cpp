@@ -110,7 +110,9 @@ bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key)
     // put: only for small shapes, opaque solid colours copied onto a 32-bit picture,
     // whole-pixel placement and no smoothing. Anything else is drawn each time.
     constexpr int32_t largest = 64;
-    if (!TeeFastPaths::On() || key.Width > largest || key.Height > largest || FRop2 != R2_COPYPEN || FPainter->opacity() != 1.0 ||
+    if (!TeeFastPaths::On())
+        return false;
+    if (key.Width > largest || key.Height > largest || FRop2 != R2_COPYPEN || FPainter->opacity() != 1.0 ||
         FPainter->testRenderHint(QPainter::Antialiasing) || FPen.color().alpha() != 255)
         return false;
     if (FBrush.style() != Qt::NoBrush && (FBrush.style() != Qt::SolidPattern || FBrush.color().alpha() != 255))

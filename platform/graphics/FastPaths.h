@@ -32,14 +32,17 @@ public:
     static bool On() { return FOn.load(std::memory_order_relaxed); }
     static void SetOn(bool on) { FOn.store(on, std::memory_order_relaxed); }
 
-    // Counted where drawing goes, once per use: a plain load and store (a count lost to a
-    // race costs nothing but the count).
+    // Noted by a fast path each time it is taken: a plain load and store rather than a locked
+    // increment, which drawing loops would pay for (a count lost to a race loses nothing else).
     static void Taken(TFastPath path)
     {
         std::atomic<uint64_t>& count = FTaken[static_cast<int>(path)];
         count.store(count.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
     }
-    static uint64_t TimesTaken(TFastPath path) { return FTaken[static_cast<int>(path)].load(std::memory_order_relaxed); }
+    static uint64_t TimesTaken(TFastPath path)
+    {
+        return FTaken[static_cast<int>(path)].load(std::memory_order_relaxed);
+    }
 
     // Sets the switch for its own lifetime and puts back what it was.
     class TScope
