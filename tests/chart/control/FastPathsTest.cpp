@@ -43,8 +43,9 @@ int CountDifferent(const QImage& a, const QImage& b)
 TEST(FastPaths, EveryKindOfSeriesDrawsThePixelsOfThePlainWay)
 {
     // Long walks in small steps, about a hundred points to a pixel column (whole blocks of
-    // points land on one column, symbols on symbols of their colour); bars and slices few
-    // enough for their marks to be read, but crowded enough to be kept apart.
+    // symbols land on one column, on symbols of their colour; a fast line's longer blocks are
+    // halved); bars and slices few enough for their marks to be read, but crowded enough to be
+    // kept apart; the nearest point of a fast line marked.
     struct Kind {
         const char* name;
         std::function<TChartSeries*(TComponent*)> make;
@@ -93,7 +94,7 @@ TEST(FastPaths, EveryKindOfSeriesDrawsThePixelsOfThePlainWay)
             chart->AddSeries(series);
             series->Marks()->SetVisible(kind.points < 1000);
             std::mt19937 rng(29);
-            // Symbols are left out and blocks passed over only on flat charts.
+            // In 3D every symbol is drawn: fewer points do.
             const int points = is3D ? std::min(kind.points, 3000) : kind.points;
             double walk = 5;
             const double step = points > 10000 ? 0.02 : 0.25;
