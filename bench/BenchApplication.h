@@ -1,10 +1,20 @@
 #pragma once
 
 // The one Qt application of a benchmark program: offscreen unless the caller chose a
-// platform, with the units started once, before the first measured case.
+// platform, with the units started once, before the first measured case. With
+// PELVARO_FAST_PATHS=off in the environment every case runs with the fast paths off, which
+// times what they save.
+#include <QString>
 #include <QtGlobal>
 
 #include "chart/components/UnitStartup.h"
+#include "platform/graphics/FastPaths.h"
+
+inline void FastPathsFromEnvironment()
+{
+    if (qEnvironmentVariable("PELVARO_FAST_PATHS") == QLatin1String("off"))
+        TeeFastPaths::SetOn(false);
+}
 
 template <class App>
 App& BenchApplication()
@@ -17,6 +27,7 @@ App& BenchApplication()
     static App* app = [] {
         auto* a = new App(argc, argv);
         InitializeUnits();
+        FastPathsFromEnvironment();
         return a;
     }();
     return *app;

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
+
 #include <random>
 #include <vector>
 
@@ -11,7 +13,8 @@
 
 namespace {
 
-// Text needs the font database of an application object.
+// Text needs the font database of an application object (and the environment may turn the fast
+// paths off).
 void EnsureApplication()
 {
     static int argc = 1;
@@ -19,7 +22,11 @@ void EnsureApplication()
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    static QGuiApplication* app = [] {
+        auto* a = new QGuiApplication(argc, argv);
+        FastPathsFromEnvironment();
+        return a;
+    }();
     (void)app;
 }
 
@@ -38,6 +45,7 @@ std::vector<TPoint> RandomWalk(int count)
 
 void BM_Polyline1M(benchmark::State& state)
 {
+    EnsureApplication();
     const std::vector<TPoint> points = RandomWalk(1000000);
     TTeeCanvas3D canvas;
     canvas.InitWindow(nullptr, nullptr, clWhite, false, TRect(0, 0, 600, 400));

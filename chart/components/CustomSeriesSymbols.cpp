@@ -13,6 +13,7 @@
 #include "chart/core/ChartAxis.h"
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeeCanvas3D.h"
+#include "platform/graphics/FastPaths.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ bool BlockCovered(const TLineBlockSummary::TBlock block, const TAxisPixelMap& xM
 bool TCustomSeries::DrawsSymbolsOnly() const
 {
     TCustomAxisPanel* chart = ParentChart();
-    if (!chart || chart->View3D() || !FPointer->Visible() || FDrawArea || FOutLine->Visible())
+    if (!TeeFastPaths::On() || !chart || chart->View3D() || !FPointer->Visible() || FDrawArea || FOutLine->Visible())
         return false;
     if (FDrawLine && LinePen()->Visible())
         return false;
@@ -110,6 +111,7 @@ void TCustomSeries::DrawSymbolsOnly()
     const int first = FirstVisible(), last = LastVisible();
     if (first < 0 || last < first)
         return;
+    TeeFastPaths::Taken(TFastPath::SymbolsAlone);
     const bool fast = chart->AxesFastCalc();
     const TAxisPixelMap xMap(GetHorizAxis(), false, fast);
     const TAxisPixelMap yMap(GetVertAxis(), true, fast);
@@ -157,6 +159,7 @@ void TCustomSeries::DrawSymbolsOnly()
                 blockLast -= size;
             if (blockLast == i && i / size < blocks && i + 1 - size >= first &&
                 BlockCovered(FSymbolBlocks[i / size], xMap, yMap, cells, colour)) {
+                TeeFastPaths::Taken(TFastPath::SymbolBlock);
                 i -= size;
                 continue;
             }

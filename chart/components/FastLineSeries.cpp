@@ -8,6 +8,7 @@
 #include "chart/core/TeeCanvas3D.h"
 #include "chart/core/Teeconst.h"
 #include "platform/TeeFiler.h"
+#include "platform/graphics/FastPaths.h"
 
 TFastLineSeries::TFastLineSeries(TComponent* AOwner) : TCustomLineSeries(AOwner)
 {
@@ -159,6 +160,7 @@ TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxis
                         // one becomes the pending one: as point by point. Its X values
                         // ascend, so with both ends on the column every point between is
                         // there too.
+                        TeeFastPaths::Taken(TFastPath::LineBlock);
                         fold(b.LastY);
                         low = b.Low < low ? b.Low : low;
                         high = b.High > high ? b.High : high;
@@ -169,6 +171,7 @@ TPoint ReduceRuns(TPixelColumnPath& path, const TAxisPixelMap& xMap, const TAxis
                     if (b.Ascending) {
                         // The points from j on the column end before the first that is not,
                         // found by halving: the columns of ascending values never turn back.
+                        TeeFastPaths::Taken(TFastPath::LineBlock);
                         int on = j, off = end;
                         if (onColumn(xs[end]))
                             on = end;
@@ -227,7 +230,9 @@ void TFastLineSeries::DrawAllValues()
     FLastY = start.Y;
     DoMove(FLastX, FLastY);
     const int from = first > 0 ? first : first + 1;
-    if (FPath && !FPath3D && FIgnoreNulls && !FStairs && FDrawAllPoints && FXMap->Checked() && FYMap->Checked()) {
+    if (FPath && !FPath3D && FIgnoreNulls && !FStairs && FDrawAllPoints && FXMap->Checked() && FYMap->Checked() &&
+        TeeFastPaths::On()) {
+        TeeFastPaths::Taken(TFastPath::LineRuns);
         const bool useBlocks = last - from >= TLineBlockSummary::WorthFrom;
         if (useBlocks)
             FBlocks.Update(XValues(), YValues());

@@ -13,6 +13,7 @@
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/TeCanvas.h"
 #include "chart/core/Teeconst.h"
+#include "platform/graphics/FastPaths.h"
 
 namespace {
 
@@ -104,6 +105,7 @@ private:
 void SearchAscending(TNearestSearch& search, const TAxisPixelMap& xMap, const TAxisPixelMap& yMap, const double* xs,
                      const double* ys, int from, int last, int x, bool inverted)
 {
+    TeeFastPaths::Taken(TFastPath::NearestHalving);
     const auto beforeMouse = [&](int i) { return inverted ? xMap(xs[i]) > x : xMap(xs[i]) < x; };
     int start = from;
     for (int count = last - from + 1; count > 0;) {
@@ -162,7 +164,7 @@ int TNearestTool::GetNearestPoint(TChartSeries* series, int x, int y)
     // claims (a value set in place or one that is not a number breaks it), as the block
     // summary knows; the rest are looked at one by one. A logarithmic axis puts X values at or
     // below 0 on its start but tiny ones far before it: its columns need not follow the X order.
-    if (last - first < TLineBlockSummary::WorthFrom || series->GetHorizAxis()->Logarithmic()) {
+    if (!TeeFastPaths::On() || last - first < TLineBlockSummary::WorthFrom || series->GetHorizAxis()->Logarithmic()) {
         scan(first, last);
         return search.Result();
     }

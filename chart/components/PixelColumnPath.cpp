@@ -1,11 +1,16 @@
 #include "chart/components/PixelColumnPath.h"
 
 #include "chart/core/TeeCanvas.h"
+#include "platform/graphics/FastPaths.h"
 
 void TPixelColumnPath::MoveTo(TTeeCanvas* canvas, TPoint p)
 {
     Flush(canvas);
-    OpenColumn(p);
+    FFolding = TeeFastPaths::On();
+    if (FFolding)
+        OpenColumn(p);
+    else
+        FPoints.push_back(p);
 }
 
 void TPixelColumnPath::CloseColumn()
@@ -15,6 +20,7 @@ void TPixelColumnPath::CloseColumn()
     Emit(FFirst);
     // Points other than the last one lie in the column.
     if (FMin <= FMax) {
+        TeeFastPaths::Taken(TFastPath::ColumnFolding);
         // The first point opened the column; the inner extremes come next, the one equal to
         // the last point first, so that the path never ends on a zero-length piece while the
         // full path covers the last pixel.

@@ -6,7 +6,8 @@
 // column the path only moves up and down, so it covers the same span; the span of the points
 // before the last decides whether the last pixel (which a line leaves out) is drawn, and it
 // is kept too. Drawing then costs at most four points per column, however many points fall
-// on it. The buffer is reused from frame to frame: nothing is allocated per point.
+// on it. With the fast paths off, a polyline keeps every point. The buffer is reused from
+// frame to frame: nothing is allocated per point.
 
 #include <algorithm>
 #include <cstdint>
@@ -25,6 +26,11 @@ public:
     // draws nothing: it is not folded in, or the last pixel would count as passed through.
     void LineTo(TPoint p)
     {
+        if (!FFolding) {
+            if (FPoints.empty() || FPoints.back() != p)
+                FPoints.push_back(p);
+            return;
+        }
         if (FHasColumn && p.X == FColumnX) {
             if (p.Y == FLast)
                 return;
@@ -59,6 +65,7 @@ private:
     void Emit(int32_t y) { FPoints.push_back(TPoint(FColumnX, y)); }
 
     std::vector<TPoint> FPoints;
+    bool FFolding = true; // as the switch was when the polyline began
     bool FHasColumn = false;
     int32_t FColumnX = 0;
     int32_t FFirst = 0;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/graphics/FastPaths.h"
+
 namespace {
 
 // Listing a box in more cells than this costs more than looking at it every time.
@@ -56,10 +58,11 @@ void TMarkOverlapIndex::Add(const TRect& box)
     FEmpty = false;
     const TCells cells = CellsOf(box);
     const TKept kept = {box, cells.Left, cells.Top};
-    if (cells.Count() > MaxCellsPerBox) {
+    if (cells.Count() > MaxCellsPerBox || !TeeFastPaths::On()) {
         FWide.push_back(kept);
         return;
     }
+    TeeFastPaths::Taken(TFastPath::MarkGrid);
     const int64_t height = static_cast<int64_t>(box.Bottom) - box.Top;
     const auto byTop = [](int32_t top, const TKept& k) { return top < k.Box.Top; };
     for (int64_t row = cells.Top; row <= cells.Bottom; ++row) {
@@ -79,6 +82,8 @@ int64_t TMarkOverlapIndex::Shift(const TRect& r0) const
     for (const TKept& kept : FWide)
         if (Meet(kept.Box, r0))
             shift += ShiftBy(r0, kept.Box);
+    if (FCells.empty())
+        return shift;
     const TCells cells = CellsOf(r0);
     const auto inSearch = [&](int64_t column, int64_t row) {
         return column >= cells.Left && column <= cells.Right && row >= cells.Top && row <= cells.Bottom;

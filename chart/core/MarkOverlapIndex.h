@@ -46,7 +46,8 @@ private:
 
     int32_t FCellWidth = 0; // 0 until the first box sets the grid
     int32_t FCellHeight = 0;
-    // Boxes over too many cells to list in each: looked at by every search.
+    // Boxes over too many cells to list in each, and every box while the fast paths are off:
+    // looked at by every search.
     std::vector<TKept> FWide;
     std::unordered_map<uint64_t, TCell> FCells;
     bool FEmpty = true;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/graphics/FastPaths.h"
 #include "platform/graphics/LineWalk.h"
 #include "platform/graphics/Regions.h"
 
@@ -341,6 +342,7 @@ bool TDeviceContext::PolylineThroughMask(const TPoint* points, int count, const 
             walk.Walk([&](int32_t x, int32_t y) { reinterpret_cast<QRgb*>(bits + (y - minY) * stride)[x - minX] = colour; });
     }
     FPainter->drawImage(QPoint(static_cast<int>(minX), static_cast<int>(minY)), FMask, QRect(0, 0, width, height));
+    TeeFastPaths::Taken(TFastPath::MaskedPolyline);
     return true;
 }
 
@@ -352,6 +354,8 @@ bool TDeviceContext::WidePolylineInPieces(const TPoint* points, int count)
     // is the union of round-ended segments, and the segments drawn one by one cover the same
     // pixels: measured on Qt's raster engine for widths 2 to 5 (from width 6 its cap and join
     // arcs differ by a pixel). Only an opaque copy may paint a pixel twice unchanged.
+    if (!TeeFastPaths::On())
+        return false;
     if (count <= 16 || FRop2 != R2_COPYPEN || FPen.style() != Qt::SolidLine || FPen.brush().style() != Qt::SolidPattern ||
         FPen.color().alpha() != 255 || FPen.capStyle() != Qt::RoundCap || FPen.joinStyle() != Qt::RoundJoin ||
         FPen.widthF() < 2 || FPen.widthF() > 5 || FPen.widthF() != std::floor(FPen.widthF()) || !PixelExact() ||
@@ -361,6 +365,7 @@ bool TDeviceContext::WidePolylineInPieces(const TPoint* points, int count)
     for (int i = 1; i < count; ++i)
         FLineScratch[static_cast<size_t>(i - 1)] = QLine(points[i - 1].ToQPoint(), points[i].ToQPoint());
     FPainter->drawLines(FLineScratch.data(), count - 1);
+    TeeFastPaths::Taken(TFastPath::WidePolylinePieces);
     return true;
 }
 
@@ -384,7 +389,7 @@ void TDeviceContext::Polyline(const TPoint* points, int count)
         if (walk.LimitTo(bounds))
             total += walk.Count();
     }
-    if (total > 4096 && PolylineThroughMask(points, count, bounds))
+    if (total > 4096 && TeeFastPaths::On() && PolylineThroughMask(points, count, bounds))
         return;
     total = std::min<int64_t>(total, 1 << 26);
     if (FScratch.size() < total)
@@ -708,6 +713,7 @@ void TDeviceContext::TextOut(int32_t x, int32_t y, const QString& text)
     if (const QList<QGlyphRun>* glyphs = KeptGlyphs(text)) {
         for (const QGlyphRun& run : *glyphs)
             FPainter->drawGlyphRun(QPointF(p.Dx, p.Baseline), run);
+        TeeFastPaths::Taken(TFastPath::KeptGlyphs);
     } else {
         FPainter->drawText(QPointF(p.Dx, p.Baseline), text);
     }
@@ -721,6 +727,8 @@ const QList<QGlyphRun>* TDeviceContext::KeptGlyphs(const QString& text)
     // layout give exactly the pixels of drawing the text on the raster engine, unturned,
     // for plain left-to-right text on one line without decorations or extra spacing; any
     // other text is drawn as text.
+    if (!TeeFastPaths::On())
+        return nullptr;
     const QFont& font = EffectiveFont();
     if (FEscapement != 0 || FCharExtra != 0 || font.underline() || font.strikeOut() || font.overline())
         return nullptr;
@@ -840,9 +848,10 @@ QRegion TDeviceContext::RoundRectRegion(const QRect& rect, double radius)
 QRegion TDeviceContext::PolygonRegion(const TPoint* points, int count) const
 {
     const TPixelBounds b = FPainter ? DeviceBounds() : TPixelBounds{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
-    if (b.Left > INT32_MIN && b.Right < INT32_MAX && b.Top > INT32_MIN && b.Bottom < INT32_MAX) {
+    if (TeeFastPaths::On() && b.Left > INT32_MIN && b.Right < INT32_MAX && b.Top > INT32_MIN && b.Bottom < INT32_MAX) {
         const QRect window(static_cast<int>(b.Left), static_cast<int>(b.Top), static_cast<int>(b.Right - b.Left + 1),
                            static_cast<int>(b.Bottom - b.Top + 1));
+        TeeFastPaths::Taken(TFastPath::RowClip);
         return ::PolygonRegion(points, count, window);
     }
     QPolygon polygon(count);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/FastPaths.h"
 
 void TDeviceContext::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
@@ -109,6 +110,8 @@ bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key)
     // put: only for small shapes, opaque solid colours copied onto a 32-bit picture,
     // whole-pixel placement and no smoothing. Anything else is drawn each time.
     constexpr int32_t largest = 64;
+    if (!TeeFastPaths::On())
+        return false;
     if (key.Width > largest || key.Height > largest || FRop2 != R2_COPYPEN || FPainter->opacity() != 1.0 ||
         FPainter->testRenderHint(QPainter::Antialiasing) || FPen.color().alpha() != 255)
         return false;
@@ -161,6 +164,7 @@ bool TDeviceContext::Stamped(int32_t left, int32_t top, const TStampKey& key)
     }
     found->LastUse = FStampClock;
     FPainter->drawImage(left, top, found->Image);
+    TeeFastPaths::Taken(TFastPath::StampedShape);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "tests/chart/types/SeriesChart.h"
 #include "chart/core/TeeGradient.h"
 #include "chart/core/TeeShadow.h"
+#include "platform/graphics/FastPaths.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ TEST(SeriesMarks, AMarkOverlappingAnEarlierOneMovesByTheWholeOverlapIncludingFra
 // them: some points without a mark, one placed by the user, items with their own frame and
 // shadow, and marks before `first` left out. The digests are of the placements the rule gave
 // when each mark was compared with every earlier one (FNV-1a over every stored box's left and
-// top).
+// top), as it is with the fast paths off.
 TEST(SeriesMarks, ManyMarksKeepTheirPlacementsInFlatAndPerspectiveCharts)
 {
     struct Case {
@@ -122,46 +123,51 @@ TEST(SeriesMarks, ManyMarksKeepTheirPlacementsInFlatAndPerspectiveCharts)
     };
     const Case cases[] = {{false, 943826751375071510ull, 117}, {true, 5420116813203352845ull, 289}};
     for (const Case& c : cases) {
-        TFrameChart chart;
-        chart.SetBounds(0, 0, 600, 400);
-        chart.SetAxisVisible(false);
-        chart.SetView3D(c.is3D);
-        chart.View3DOptions()->SetOrthogonal(false);
-        chart.View3DOptions()->SetRotation(300);
-        chart.View3DOptions()->SetElevation(340);
-        chart.View3DOptions()->SetPerspective(30);
-        TTraceSeries* s = new TTraceSeries(&chart, "S");
-        chart.PaintFrame();
-        TSeriesMarks* marks = s->Marks();
-        marks->SetZPosition(7);
-        for (int i = 0; i < 3000; i += 13)
-            marks->GetItem(i)->Frame()->SetWidth(3);
-        for (int i = 0; i < 3000; i += 17)
-            marks->GetItem(i)->Frame()->SetVisible(false);
-        for (int i = 0; i < 3000; i += 19) {
-            marks->GetItem(i)->Shadow()->SetHorizSize(-4);
-            marks->GetItem(i)->Shadow()->SetVertSize(-2);
+        for (bool fastPaths : {true, false}) {
+            const TeeFastPaths::TScope scope(fastPaths);
+            const uint64_t kept = TeeFastPaths::TimesTaken(TFastPath::MarkGrid);
+            TFrameChart chart;
+            chart.SetBounds(0, 0, 600, 400);
+            chart.SetAxisVisible(false);
+            chart.SetView3D(c.is3D);
+            chart.View3DOptions()->SetOrthogonal(false);
+            chart.View3DOptions()->SetRotation(300);
+            chart.View3DOptions()->SetElevation(340);
+            chart.View3DOptions()->SetPerspective(30);
+            TTraceSeries* s = new TTraceSeries(&chart, "S");
+            chart.PaintFrame();
+            TSeriesMarks* marks = s->Marks();
+            marks->SetZPosition(7);
+            for (int i = 0; i < 3000; i += 13)
+                marks->GetItem(i)->Frame()->SetWidth(3);
+            for (int i = 0; i < 3000; i += 17)
+                marks->GetItem(i)->Frame()->SetVisible(false);
+            for (int i = 0; i < 3000; i += 19) {
+                marks->GetItem(i)->Shadow()->SetHorizSize(-4);
+                marks->GetItem(i)->Shadow()->SetVertSize(-2);
+            }
+            marks->Positions().Put(100, Box(300, 150, 40, 25));
+            std::mt19937 rng(2024);
+            const int first = 5;
+            const TSeriesMarks::TPlacing placing(marks);
+            for (int i = 0; i < 3000; ++i) {
+                TSeriesMarkPosition p = Box(static_cast<int>(rng() % 600), static_cast<int>(rng() % 300),
+                                            20 + static_cast<int>(rng() % 31), rng() % 4 == 0 ? 25 : 12);
+                if (i % 7 == 3)
+                    continue;
+                marks->AntiOverlap(first, i, p);
+                marks->UsePosition(i, p);
+            }
+            uint64_t digest = 1469598103934665603ull;
+            for (int i = 0; i < 3000; ++i) {
+                const TSeriesMarkPosition* p = marks->Positions().Get(i);
+                for (int32_t v : {p ? p->BoxLeftTop.X : -1, p ? p->BoxLeftTop.Y : -1})
+                    digest = (digest ^ static_cast<uint32_t>(v)) * 1099511628211ull;
+            }
+            EXPECT_EQ(digest, c.digest) << c.is3D << fastPaths;
+            EXPECT_EQ(marks->Positions().Get(2998)->BoxLeftTop.Y, c.lastTop) << c.is3D << fastPaths;
+            EXPECT_EQ(TeeFastPaths::TimesTaken(TFastPath::MarkGrid) > kept, fastPaths);
         }
-        marks->Positions().Put(100, Box(300, 150, 40, 25));
-        std::mt19937 rng(2024);
-        const int first = 5;
-        const TSeriesMarks::TPlacing placing(marks);
-        for (int i = 0; i < 3000; ++i) {
-            TSeriesMarkPosition p = Box(static_cast<int>(rng() % 600), static_cast<int>(rng() % 300),
-                                        20 + static_cast<int>(rng() % 31), rng() % 4 == 0 ? 25 : 12);
-            if (i % 7 == 3)
-                continue;
-            marks->AntiOverlap(first, i, p);
-            marks->UsePosition(i, p);
-        }
-        uint64_t digest = 1469598103934665603ull;
-        for (int i = 0; i < 3000; ++i) {
-            const TSeriesMarkPosition* p = marks->Positions().Get(i);
-            for (int32_t v : {p ? p->BoxLeftTop.X : -1, p ? p->BoxLeftTop.Y : -1})
-                digest = (digest ^ static_cast<uint32_t>(v)) * 1099511628211ull;
-        }
-        EXPECT_EQ(digest, c.digest) << c.is3D;
-        EXPECT_EQ(marks->Positions().Get(2998)->BoxLeftTop.Y, c.lastTop) << c.is3D;
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "chart/components/NearestTool.h"
 #include "platform/TeeFiler.h"
+#include "platform/graphics/FastPaths.h"
 #include "tests/chart/tools/DrawToolsChart.h"
 
 namespace {
@@ -91,7 +92,8 @@ TEST(NearestTool, PointsOnAllFourPlotEdgesCountAndPointsBeyondThemDoNot)
 
 TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
 {
-    // Many points share columns and distances; the axis runs either way.
+    // Many points share columns and distances; the axis runs either way. With the fast paths
+    // off every point is looked at.
     for (bool inverted : {false, true}) {
         RecordingToolChart t;
         t.chart->BottomAxis()->SetInverted(inverted);
@@ -102,22 +104,14 @@ TEST(NearestTool, AFastLineSearchedFromTheMouseColumnFindsWhatAFullScanFinds)
             fast->AddXY(double(rng() % 1100) / 10 - 5, double(rng() % 110) - 5);
         ASSERT_EQ(fast->XValues()->Order(), loAscending);
         const auto fullScan = [&](int x, int y) {
-            int best = 10000, found = -1;
-            for (int i = 0; i < fast->Count(); ++i) {
-                const TPoint p(fast->CalcXPos(i), fast->CalcYPos(i));
-                if (p.X < 0 || p.X > 500 || p.Y < 0 || p.Y > 400)
-                    continue;
-                const int d = Round(std::sqrt(double(p.X - x) * (p.X - x) + double(p.Y - y) * (p.Y - y)));
-                if (d < best) {
-                    best = d;
-                    found = i;
-                }
-            }
-            return found;
+            const TeeFastPaths::TScope plain(false);
+            return TNearestTool::GetNearestPoint(fast, x, y);
         };
+        const uint64_t halvings = TeeFastPaths::TimesTaken(TFastPath::NearestHalving);
         for (int x = -40; x <= 540; x += 29)
             for (int y = -30; y <= 430; y += 23)
                 ASSERT_EQ(TNearestTool::GetNearestPoint(fast, x, y), fullScan(x, y)) << inverted << " " << x << "," << y;
+        EXPECT_GT(TeeFastPaths::TimesTaken(TFastPath::NearestHalving), halvings);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "chart/components/Series.h"
 #include "platform/TeeFiler.h"
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/FastPaths.h"
 #include "tests/chart/support/PaintedCanvas.h"
 #include "tests/chart/types/SeriesChart.h"
 
@@ -76,7 +77,10 @@ TEST(PixelColumnPath, SamePixelsAsThePolylineOfEveryPoint)
                     c->Canvas.Pen()->SetColor(clRed);
                     c->Canvas.Pen()->SetWidth(width);
                 }
-                full.Canvas.Polyline(points.data(), static_cast<int32_t>(points.size()) - 1);
+                {
+                    const TeeFastPaths::TScope plain(false);
+                    full.Canvas.Polyline(points.data(), static_cast<int32_t>(points.size()) - 1);
+                }
                 TPixelColumnPath path;
                 path.MoveTo(&reduced.Canvas, points[0]);
                 for (size_t i = 1; i < points.size(); ++i)
@@ -236,10 +240,10 @@ TEST(FastLineSeries, NewPointDrawnDirectlyWithoutRepaint)
 
 TEST(FastLineSeries, RunsReducedOnValuesGiveThePixelsOfThePointByPointPath)
 {
-    // The tight loop (nulls ignored) reduces each column's run on the values; with nulls not
-    // ignored and none present every point goes through the column path one by one, whose
-    // pixels are those of every point. Inverted axes, points beyond both edges, values far
-    // off the axis (thousands of pixels), values that are not numbers, x values out of order, pen widths 1 and 2.
+    // The tight loop reduces each column's run on the values; with the fast paths off every
+    // point goes into one polyline in turn. Inverted axes, points beyond both edges, values
+    // far off the axis (thousands of pixels), values that are not numbers, x values out of
+    // order, pen widths 1 and 2.
     for (int variant = 0; variant < 8; ++variant) {
         FastChart f;
         const bool inverted = variant % 2 == 1;
@@ -265,8 +269,10 @@ TEST(FastLineSeries, RunsReducedOnValuesGiveThePixelsOfThePointByPointPath)
                 x = std::nan("");
             f.series->AddXY(x, value);
         }
+        const uint64_t runs = TeeFastPaths::TimesTaken(TFastPath::LineRuns);
         const QImage reduced = f.chart.Painted().copy();
-        f.series->SetIgnoreNulls(false);
+        EXPECT_EQ(TeeFastPaths::TimesTaken(TFastPath::LineRuns), runs + 1);
+        const TeeFastPaths::TScope plain(false);
         const QImage pointByPoint = f.chart.Painted().copy();
         SCOPED_TRACE(variant);
         EXPECT_TRUE(reduced == pointByPoint);
@@ -507,11 +513,10 @@ TEST(AxisPixelMap, SamePixelsAsTheAxis)
 TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroughEveryChange)
 {
     // A thousand points and more per pixel column, so that whole blocks of points fall on one
-    // column, and fewer where zoomed in, so that blocks reach over column edges;
-    // drawn with nulls ignored (the reduced path) and, as the reference, with nulls not
-    // ignored and none present (every point in turn). Both charts then go through the same
-    // changes, and after each the pictures must still agree: a summary of the points kept
-    // from the frame before must follow every kind of change.
+    // column, and fewer where zoomed in, so that blocks reach over column edges; drawn
+    // reduced and, as the reference, with the fast paths off (every point in turn). The chart
+    // then goes through a change, and the pictures must still agree: a summary of the points
+    // kept from the frame before must follow every kind of change.
     enum Change { None, Spike, DeleteRange, InsertMiddle, Append, Refill, ExchangeTwo, ScrollX };
     struct Case {
         bool invertedX, invertedY;
@@ -519,7 +524,7 @@ TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroug
         int penWidth;
         bool notNumbers;   // now and then a y value that is not a number
         bool unordered;    // now and then an x value out of order, or not a number
-        bool nulls;        // null points in the reduced chart (drawn like others)
+        bool nulls;        // null points (drawn like others)
         Change change;
     };
     const Case cases[] = {
@@ -534,8 +539,17 @@ TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroug
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(&c - cases));
-        FastChart reduced, reference;
-        reference.series->SetIgnoreNulls(false);
+        FastChart f;
+        TFastLineSeries* s = f.series;
+        // The reduced picture and the one drawn point by point.
+        const auto agree = [&] {
+            const uint64_t blocks = TeeFastPaths::TimesTaken(TFastPath::LineBlock);
+            const QImage reduced = f.chart.Painted().copy();
+            EXPECT_GT(TeeFastPaths::TimesTaken(TFastPath::LineBlock), blocks);
+            const TeeFastPaths::TScope plain(false);
+            EXPECT_TRUE(reduced == f.chart.Painted());
+            return reduced;
+        };
         std::mt19937 rng(3 + static_cast<unsigned>(&c - cases));
         double walk = 5;
         auto point = [&](int i, int count, double& x, double& y) {
@@ -551,44 +565,37 @@ TEST(FastLineSeries, ManyPointsPerColumnGiveThePixelsOfThePointByPointPathThroug
             for (int i = 0; i < count; ++i) {
                 double x, y;
                 point(i, count, x, y);
-                reduced.series->AddXY(x, y);
-                reference.series->AddXY(x, y);
+                s->AddXY(x, y);
                 if (c.nulls && i % 777 == 0)
-                    reduced.series->SetNull(i);
+                    s->SetNull(i);
             }
         };
         fill(300000);
-        for (FastChart* f : {&reduced, &reference}) {
-            f->chart.BottomAxis()->SetInverted(c.invertedX);
-            f->chart.LeftAxis()->SetInverted(c.invertedY);
-            f->chart.BottomAxis()->SetMinMax(c.xMin, c.xMax);
-            f->series->LinePen()->SetWidth(c.penWidth);
-        }
-        EXPECT_TRUE(reduced.chart.Painted() == reference.chart.Painted());
+        f.chart.BottomAxis()->SetInverted(c.invertedX);
+        f.chart.LeftAxis()->SetInverted(c.invertedY);
+        f.chart.BottomAxis()->SetMinMax(c.xMin, c.xMax);
+        s->LinePen()->SetWidth(c.penWidth);
+        agree();
         const int middle = 150000 + 17;
-        for (FastChart* f : {&reduced, &reference}) {
-            TFastLineSeries* s = f->series;
-            switch (c.change) {
-            case None: break;
-            case Spike: s->SetYValue(middle, 9.9); break;
-            case DeleteRange: s->Delete(middle, 5000); break;
-            case InsertMiddle: s->AddXY(s->XValue(middle), 0.1); break;
-            case Append:
-                for (int i = 0; i < 300; ++i)
-                    s->AddXY(10 + i * 0.001, i % 2 ? 1 : 9);
-                f->chart.BottomAxis()->SetMinMax(c.xMin, 10.3);
-                break;
-            case Refill: s->Clear(); break;
-            case ExchangeTwo: s->YValues()->Exchange(middle, middle + 100000); break;
-            case ScrollX: s->XValues()->Scroll(); break;
-            }
+        switch (c.change) {
+        case None: break;
+        case Spike: s->SetYValue(middle, 9.9); break;
+        case DeleteRange: s->Delete(middle, 5000); break;
+        case InsertMiddle: s->AddXY(s->XValue(middle), 0.1); break;
+        case Append:
+            for (int i = 0; i < 300; ++i)
+                s->AddXY(10 + i * 0.001, i % 2 ? 1 : 9);
+            f.chart.BottomAxis()->SetMinMax(c.xMin, 10.3);
+            break;
+        case Refill: s->Clear(); break;
+        case ExchangeTwo: s->YValues()->Exchange(middle, middle + 100000); break;
+        case ScrollX: s->XValues()->Scroll(); break;
         }
         if (c.change == Refill) {
             walk = 2;
             fill(250000);
         }
-        const QImage after = reduced.chart.Painted().copy();
-        EXPECT_TRUE(after == reference.chart.Painted());
+        const QImage after = agree();
         // The line is there: red pixels in most columns.
         int columns = 0;
         for (int x = 0; x < after.width(); ++x)

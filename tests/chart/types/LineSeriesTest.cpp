@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/components/Series.h"
+#include "platform/graphics/FastPaths.h"
 #include "tests/chart/types/SeriesChart.h"
 
 namespace {
@@ -179,23 +180,26 @@ TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
     // Many symbols on few pixels: runs on one pixel in one colour, other colours coming
     // between them on the same pixel, null points, points far above, below and beside the
     // plot, and symbols cut by its edge. The picture must be the one that drawing every
-    // symbol in turn gives; a pointer style event makes the series draw them in turn.
+    // symbol in turn gives, as the series does with the fast paths off.
     struct Variant {
         TSeriesPointerStyle style;
         bool colourEach;
         TPenMode penMode;
         bool clip;
         TColor oneColour; // clNone: the colours below, by turns
+        bool squares = false; // every other point a square, by the pointer style event
     };
     const Variant variants[] = {
         {psCircle, false, pmCopy, true, clNone},      {psTriangle, true, pmCopy, true, clNone},
         {psDiamond, true, pmCopy, false, clNone},     {psRectangle, false, pmXor, true, clNone},
         {psCircle, true, pmNotXor, true, clNone},     {psCircle, false, pmCopy, true, clRed},
         {psDiamond, false, pmCopy, false, clDefault}, {psTriangle, false, pmXor, true, clDefault},
+        {psCircle, false, pmCopy, true, clRed, true},
     };
     for (const Variant& v : variants) {
         QImage pictures[2];
         for (int turn = 0; turn < 2; ++turn) {
+            const TeeFastPaths::TScope fastPaths(turn == 0);
             LineChart c;
             c.chart.SetClipPoints(v.clip);
             c.line->LinePen()->SetVisible(false);
@@ -203,8 +207,8 @@ TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
             c.line->Pointer()->SetStyle(v.style);
             c.line->Pointer()->Pen()->SetMode(v.penMode);
             c.line->SetColorEachPoint(v.colourEach);
-            if (turn == 1)
-                c.line->OnGetPointerStyle = [&](TCustomSeries*, int) { return v.style; };
+            if (v.squares)
+                c.line->OnGetPointerStyle = [&](TCustomSeries*, int i) { return i % 2 ? psRectangle : v.style; };
             // Some 40 points to a pixel column on three values: every symbol is repeated on
             // its pixel, an even number of times as often as an odd one.
             const TColor colours[] = {clRed, clBlue, clRed, clDefault, clNone, clRed};
@@ -219,7 +223,12 @@ TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
                     y = i % 2 ? 60 : -50; // far outside the picture
                 c.line->AddXY(x, y, QString(), v.oneColour == clNone ? colours[(i / 7) % 6] : v.oneColour);
             }
+            const uint64_t alone = TeeFastPaths::TimesTaken(TFastPath::SymbolsAlone);
             pictures[turn] = c.chart.Painted().copy();
+            // A symbol in another pen mode depends on what lies beneath, and one of another
+            // shape may not cover it: every one is drawn.
+            EXPECT_EQ(TeeFastPaths::TimesTaken(TFastPath::SymbolsAlone) > alone,
+                      turn == 0 && v.penMode == pmCopy && !v.squares);
         }
         SCOPED_TRACE(static_cast<int>(&v - variants));
         EXPECT_TRUE(pictures[0] == pictures[1]);
@@ -252,8 +261,8 @@ TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
     // a hundred points and more to a pixel column, so that later symbols land on the pixels of
     // earlier ones of every series. A later symbol may hide an earlier one only when it sets
     // every pixel the earlier one set: same shape and sizes, same pen, a fill that lets
-    // nothing through. The reference draws every symbol in turn (a pointer style event makes
-    // each series do so).
+    // nothing through. The reference draws every symbol in turn (as each series does with the
+    // fast paths off).
     struct Look {
         TSeriesPointerStyle style = psCircle;
         int size = 4;
@@ -269,7 +278,7 @@ TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
     struct Case {
         std::vector<Look> series; // in the order drawn
         bool clip = true;
-        bool inverted = false;
+        bool inverted = false;    // the vertical axis (along an inverted horizontal one, every symbol is drawn in turn)
         bool backwards = false;   // drawn from the last series to the first
         double xMin = 0, xMax = 10;
     };
@@ -302,11 +311,11 @@ TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
         // Symbols alone, every symbol in turn, no symbols.
         QImage pictures[3];
         for (int turn = 0; turn < 3; ++turn) {
+            const TeeFastPaths::TScope fastPaths(turn != 1);
             TSeriesChart chart(120, 100);
             chart.SetClipPoints(c.clip);
             chart.BottomAxis()->SetMinMax(c.xMin, c.xMax);
             chart.LeftAxis()->SetMinMax(0, 10);
-            chart.BottomAxis()->SetInverted(c.inverted);
             chart.LeftAxis()->SetInverted(c.inverted);
             chart.DepthAxis()->SetInverted(c.backwards);
             std::vector<TLineSeries*> series;
@@ -325,10 +334,6 @@ TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
                 s->Pointer()->Pen()->SetStyle(look.penStyle);
                 s->Pointer()->Pen()->SetColor(look.penColour);
                 s->Pointer()->Brush()->SetStyle(look.brush);
-                if (turn == 1) {
-                    const TSeriesPointerStyle style = look.style;
-                    s->OnGetPointerStyle = [style](TCustomSeries*, int) { return style; };
-                }
                 s->SetActive(turn < 2);
                 series.push_back(s);
             }
@@ -345,7 +350,9 @@ TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
                     series[k]->AddXY(x, rng() % 50 == 0 ? walk + 0.3 : walk, QString(), colour);
                 }
             }
+            const uint64_t alone = TeeFastPaths::TimesTaken(TFastPath::SymbolsAlone);
             pictures[turn] = chart.Painted().copy();
+            EXPECT_EQ(TeeFastPaths::TimesTaken(TFastPath::SymbolsAlone) > alone, turn == 0);
         }
         EXPECT_TRUE(pictures[0] == pictures[1]);
         // The symbols are there: the picture without them differs in many pixels.

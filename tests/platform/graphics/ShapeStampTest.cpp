@@ -1,7 +1,7 @@
-// Small ellipses and polygons drawn again and again on a 32-bit picture are stamped from a
-// picture of the first; a 24-bit picture gets each one drawn anew. Both must give the same
-// pixels, whatever the sizes, shapes, colours, clipping and places (the device's edges too),
-// and looks that differ must not share a stamp.
+// Small ellipses and polygons drawn again and again are stamped from a picture of the first;
+// with the fast paths off each one is drawn anew. Both must give the same pixels, whatever the
+// sizes, shapes, colours, clipping and places (the device's edges too), and looks that differ
+// must not share a stamp.
 #include <QImage>
 #include <QRegion>
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/FastPaths.h"
 
 namespace {
 
@@ -20,9 +21,10 @@ struct Look {
     QBrush brush;
 };
 
-QImage Draw(QImage::Format format, const std::vector<Look>& looks, bool clipped, bool shifted, unsigned seed)
+QImage Draw(bool fastPaths, const std::vector<Look>& looks, bool clipped, bool shifted, unsigned seed)
 {
-    QImage image(120, 90, format);
+    const TeeFastPaths::TScope scope(fastPaths);
+    QImage image(120, 90, QImage::Format_RGB32);
     image.fill(QColor(230, 240, 250));
     TDeviceContext dc;
     dc.Begin(&image);
@@ -90,9 +92,11 @@ TEST(ShapeStamp, GivesThePixelsOfDrawingEachShape)
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(&c - cases));
         const unsigned seed = 31 + static_cast<unsigned>(&c - cases);
-        const QImage stamped = Draw(QImage::Format_RGB32, c.looks, c.clipped, c.shifted, seed);
-        const QImage drawn = Draw(QImage::Format_RGB888, c.looks, c.clipped, c.shifted, seed)
-                                 .convertToFormat(QImage::Format_RGB32);
+        const uint64_t stamps = TeeFastPaths::TimesTaken(TFastPath::StampedShape);
+        const QImage stamped = Draw(true, c.looks, c.clipped, c.shifted, seed);
+        // Shapes are stamped unless no look has a solid one-pixel outline (the last case).
+        EXPECT_EQ(TeeFastPaths::TimesTaken(TFastPath::StampedShape) > stamps, c.looks[0].pen.style() == Qt::SolidLine);
+        const QImage drawn = Draw(false, c.looks, c.clipped, c.shifted, seed);
         int different = 0, set = 0;
         for (int y = 0; y < stamped.height(); ++y)
             for (int x = 0; x < stamped.width(); ++x) {
