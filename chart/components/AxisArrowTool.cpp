@@ -32,14 +32,6 @@ void TAxisArrowTool::SetLength(int value)
     SetIntegerProperty(FLength, value);
 }
 
-void TAxisArrowTool::SetPosition(TAxisArrowToolPosition value)
-{
-    if (FPosition == value)
-        return;
-    FPosition = value;
-    Repaint();
-}
-
 int TAxisArrowTool::ArrowDepth() const
 {
     const TCustomAxisPanel* chart = ParentChart();

@@ -23,7 +23,7 @@ public:
     // give (TeeMaxPixelPos) is refused: the length stays as it was.
     void SetLength(int value);
     TAxisArrowToolPosition Position() const { return FPosition; }
-    void SetPosition(TAxisArrowToolPosition value);
+    void SetPosition(TAxisArrowToolPosition value) { SetProp(FPosition, value); }
     bool ScrollInverted() const { return FScrollInverted; }
     void SetScrollInverted(bool value) { SetBooleanProperty(FScrollInverted, value); }
     int ScrollPercent() const { return FScrollPercent; }

@@ -26,14 +26,6 @@ void TColorBandTool::SetGradient(TTeeGradient* value)
     FGradient->Assign(value);
 }
 
-void TColorBandTool::SetTransparency(int value)
-{
-    if (FTransparency == value)
-        return;
-    FTransparency = value;
-    Repaint();
-}
-
 void TColorBandTool::PaintBand()
 {
     TChartAxis* axis = Axis();

@@ -34,7 +34,7 @@ public:
     void SetGradient(TTeeGradient* value);
     // Percent, 0 opaque.
     int Transparency() const { return FTransparency; }
-    void SetTransparency(int value);
+    void SetTransparency(int value) { SetIntegerProperty(FTransparency, value); }
 
     void ChartEvent(TChartToolEvent event) override;
     void DefineProperties(TTeeFiler& filer) override;

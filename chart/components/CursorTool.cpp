@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "chart/core/Canvas3D.h"
 #include "chart/core/ChartAxis.h"
@@ -27,36 +28,33 @@ QString TCursorTool::Description()
 
 void TCursorTool::SetStyle(TCursorToolStyle value)
 {
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    SnapToPoint();
-    Repaint();
+    if (SetProp(FStyle, value))
+        SnapToPoint();
 }
 
 void TCursorTool::SetXValue(double value)
 {
-    if (FXValue == value && FXValueSet)
-        return;
-    FXValue = value;
-    FXValueSet = true;
-    // Before the first draw the axes have no pixels yet: the draw places the cursor.
-    if (FPlaced)
-        CalcScreenPositions();
-    Changed(-1);
-    Repaint();
+    SetCursorValue(FXValue, FXValueSet, value);
 }
 
 void TCursorTool::SetYValue(double value)
 {
-    if (FYValue == value && FYValueSet)
+    SetCursorValue(FYValue, FYValueSet, value);
+}
+
+void TCursorTool::SetCursorValue(double& field, bool& given, double value)
+{
+    const bool changed = SetProp(field, value);
+    const bool first = !std::exchange(given, true);
+    // The first value given counts even when it equals the one the tool starts with.
+    if (!changed && !first)
         return;
-    FYValue = value;
-    FYValueSet = true;
+    if (!changed)
+        Repaint();
+    // Before the first draw the axes have no pixels yet: the draw places the cursor.
     if (FPlaced)
         CalcScreenPositions();
     Changed(-1);
-    Repaint();
 }
 
 void TCursorTool::SetSeries(TChartSeries* value)

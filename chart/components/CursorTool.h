@@ -28,13 +28,13 @@ public:
     bool Snap() const { return FSnap; }
     void SetSnap(bool value) { SetBooleanProperty(FSnap, value); }
     TCursorToolStyle Style() const { return FStyle; }
-    // Snaps again and repaints.
+    // Also snaps again.
     void SetStyle(TCursorToolStyle value);
     bool UseChartRect() const { return FUseChartRect; }
     void SetUseChartRect(bool value) { SetBooleanProperty(FUseChartRect, value); }
     double XValue() const { return FXValue; }
     double YValue() const { return FYValue; }
-    // Moves the cursor there, reports the move (index -1) and repaints. A value set before the
+    // Also moves the cursor there and reports the move (index -1). A value set before the
     // cursor is first placed is kept by the placing.
     void SetXValue(double value);
     void SetYValue(double value);
@@ -76,6 +76,9 @@ protected:
     void EndDrag() override { FClicked = ccNone; }
 
 private:
+    // SetXValue and SetYValue: the value, and whether one was ever given.
+    void SetCursorValue(double& field, bool& given, double value);
+
     bool FFollowMouse = false;
     bool FSnap = false;
     TCursorToolStyle FStyle = cssBoth;

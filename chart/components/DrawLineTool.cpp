@@ -47,19 +47,8 @@ TDrawLineTool* TDrawLine::Parent() const
     return lines ? dynamic_cast<TDrawLineTool*>(lines->GetOwner()) : nullptr;
 }
 
-void TDrawLine::SetCoordinate(double& field, double value)
+void TDrawLine::PropertyChanged()
 {
-    if (TDrawLineTool* tool = Parent())
-        tool->SetDoubleProperty(field, value);
-    else
-        field = value;
-}
-
-void TDrawLine::SetStyle(TDrawLineStyle value)
-{
-    if (FStyle == value)
-        return;
-    FStyle = value;
     if (TDrawLineTool* tool = Parent())
         tool->Repaint();
 }
@@ -112,13 +101,8 @@ void TDrawLineTool::LineFreed(TDrawLine* line)
 
 void TDrawLineTool::SetEnableSelect(bool value)
 {
-    if (FEnableSelect == value)
-        return;
-    FEnableSelect = value;
-    if (!value && FSelected) {
+    if (SetProp(FEnableSelect, value) && !value)
         FSelected = nullptr;
-        Repaint();
-    }
 }
 
 void TDrawLineTool::SetSelected(TDrawLine* value)

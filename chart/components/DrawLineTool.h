@@ -30,15 +30,15 @@ public:
     TDrawLineTool* Parent() const;
 
     TDrawLineStyle Style() const { return FStyle; }
-    void SetStyle(TDrawLineStyle value);
+    void SetStyle(TDrawLineStyle value) { SetProp(FStyle, value); }
     double X0() const { return FStartPos.X; }
     double Y0() const { return FStartPos.Y; }
     double X1() const { return FEndPos.X; }
     double Y1() const { return FEndPos.Y; }
-    void SetX0(double value) { SetCoordinate(FStartPos.X, value); }
-    void SetY0(double value) { SetCoordinate(FStartPos.Y, value); }
-    void SetX1(double value) { SetCoordinate(FEndPos.X, value); }
-    void SetY1(double value) { SetCoordinate(FEndPos.Y, value); }
+    void SetX0(double value) { SetProp(FStartPos.X, value); }
+    void SetY0(double value) { SetProp(FStartPos.Y, value); }
+    void SetX1(double value) { SetProp(FEndPos.X, value); }
+    void SetY1(double value) { SetProp(FEndPos.Y, value); }
     const TPointF& StartPos() const { return FStartPos; }
     const TPointF& EndPos() const { return FEndPos; }
 
@@ -46,9 +46,11 @@ public:
     void Assign(TPersistent* source) override;
     void DefineProperties(TTeeFiler& filer) override;
 
-private:
-    void SetCoordinate(double& field, double value);
+protected:
+    // The tool that owns the line repaints.
+    void PropertyChanged() override;
 
+private:
     TPointF FStartPos;
     TPointF FEndPos;
     TDrawLineStyle FStyle = dlLine;
@@ -78,11 +80,11 @@ public:
     QString GetEditorClass() const override { return QStringLiteral("TDrawLineEdit"); }
 
     TMouseButton Button() const { return FButton; }
-    void SetButton(TMouseButton value) { FButton = value; }
+    void SetButton(TMouseButton value) { SetProp(FButton, value); }
     bool EnableDraw() const { return FEnableDraw; }
-    void SetEnableDraw(bool value) { FEnableDraw = value; }
+    void SetEnableDraw(bool value) { SetBooleanProperty(FEnableDraw, value); }
     bool EnableSelect() const { return FEnableSelect; }
-    // Turning selection off also drops the selection and repaints.
+    // Turning selection off also drops the selection.
     void SetEnableSelect(bool value);
     TDrawLines* Lines() const { return FLines.get(); }
     // Copies the lines.

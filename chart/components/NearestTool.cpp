@@ -40,14 +40,6 @@ QString TNearestTool::Description()
     return TeeMsg_NearestTool;
 }
 
-void TNearestTool::SetStyle(TNearestToolStyle value)
-{
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    Repaint();
-}
-
 void TNearestTool::SetSeries(TChartSeries* value)
 {
     if (value == Series())
