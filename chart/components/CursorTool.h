@@ -39,8 +39,8 @@ public:
     void SetXValue(double value);
     void SetYValue(double value);
     // The pixel position; -1 until the cursor is first placed (by the first draw).
-    int XPixel() const { return FIXValue; }
-    int YPixel() const { return FIYValue; }
+    int XPixel() const { return FXPixel; }
+    int YPixel() const { return FYPixel; }
     // Which line is being dragged.
     TCursorClicked Dragging() const { return FClicked; }
 
@@ -91,6 +91,6 @@ private:
     bool FXValueSet = false;
     bool FYValueSet = false;
     bool FPlaced = false;
-    int FIXValue = -1;
-    int FIYValue = -1;
+    int FXPixel = -1;
+    int FYPixel = -1;
 };
