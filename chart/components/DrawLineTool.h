@@ -15,6 +15,8 @@
 class TDrawLineTool;
 
 enum TDrawLineStyle { dlLine, dlHorizParallel, dlVertParallel };
+// What a drag of a line moves: nothing, its start, its end, or the whole line.
+enum TDrawLineDragMode { dmNone, dmStartPoint, dmEndPoint, dmWholeLine };
 
 const QStringList& DrawLineStyleNames();
 
@@ -118,8 +120,7 @@ public:
     TPoint LineFromPixel() const { return FFromPoint; }
     TPoint LineToPixel() const { return FToPoint; }
     bool Drawing() const { return FDrawing; }
-    // 0 none, 1 by the start, 2 by the end, 3 the whole line.
-    int DragMode() const { return FDragMode; }
+    TDrawLineDragMode DragMode() const { return FDragMode; }
 
 protected:
     // Limits drawing to the tool's axes (the plot without a series) through the chart's depth.
@@ -152,7 +153,7 @@ private:
     std::unique_ptr<TDrawLines> FLines;
     TDrawLine* FSelected = nullptr;
     bool FDrawing = false;
-    int FDragMode = 0;
+    TDrawLineDragMode FDragMode = dmNone;
     // Whether the mouse left the pixel it grabbed the line at: only then is the line written.
     bool FDragMoved = false;
     TPoint FDownPoint;
