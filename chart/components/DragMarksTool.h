@@ -21,9 +21,10 @@ protected:
     void EndDrag() override;
 
 private:
-    // The mark under (x, y): on Series, else on the chart's series from the last; onlyVisible
-    // asks for series whose marks are shown.
-    bool FindMark(int x, int y, bool onlyVisible, TChartSeries*& series, int& index) const;
+    // The index of the mark under (x, y) and its series: on Series, else on the chart's series
+    // from the last; -1 and no series when none. onlyVisible asks for series whose marks are
+    // shown.
+    int FindMark(int x, int y, bool onlyVisible, TChartSeries*& series) const;
 
     // The mark being dragged, by series and point index, so that a series that goes away or
     // loses points ends the drag instead of leaving a stale position behind.

@@ -41,8 +41,8 @@ public:
     bool StoresAgainstNewObject() const override { return false; }
 
 private:
-    // The point under the mouse; false when there is none.
-    bool FindPoint(int x, int y, TChartSeries*& series, int& index) const;
+    // The index of the point under the mouse and its series; -1 and no series when none.
+    int FindPoint(int x, int y, TChartSeries*& series) const;
     bool IsOnlyTipTool(TCustomAxisPanel* chart) const;
     void ClearHint();
 
