@@ -20,7 +20,7 @@ constexpr int kLineTolerance = 2; // pixels across the axis line that still hit 
 
 TAxisArrowTool::TAxisArrowTool(TComponent* AOwner) : TTeeCustomToolAxis(AOwner) {}
 
-QString TAxisArrowTool::Description()
+QString TAxisArrowTool::Description() const
 {
     return TeeMsg_AxisArrowTool;
 }

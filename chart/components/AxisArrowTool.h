@@ -35,7 +35,7 @@ public:
 
     void ChartEvent(TChartToolEvent event) override;
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TAxisArrowToolEditor"); }
     void DefineProperties(TTeeFiler& filer) override;
 

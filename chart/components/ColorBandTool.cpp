@@ -16,7 +16,7 @@ TColorBandTool::TColorBandTool(TComponent* AOwner)
 
 TColorBandTool::~TColorBandTool() = default;
 
-QString TColorBandTool::Description()
+QString TColorBandTool::Description() const
 {
     return TeeMsg_ColorBandTool;
 }

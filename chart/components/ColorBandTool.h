@@ -18,7 +18,7 @@ public:
     explicit TColorBandTool(TComponent* AOwner);
     ~TColorBandTool() override;
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TColorBandToolEditor"); }
 
     TColor Color() const { return FColor; }

@@ -25,7 +25,7 @@ const QStringList& ColorLineStyleNames()
 
 TColorLineTool::TColorLineTool(TComponent* AOwner) : TTeeCustomToolAxis(AOwner) {}
 
-QString TColorLineTool::Description()
+QString TColorLineTool::Description() const
 {
     return TeeMsg_ColorLineTool;
 }

@@ -21,7 +21,7 @@ class TColorLineTool : public TTeeCustomToolAxis
 public:
     explicit TColorLineTool(TComponent* AOwner);
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TColorLineToolEditor"); }
 
     bool AllowDrag() const { return FAllowDrag; }

@@ -21,7 +21,7 @@ constexpr int kGrabPixels = 3; // a line is grabbed when the mouse is fewer pixe
 
 TCursorTool::TCursorTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner) {}
 
-QString TCursorTool::Description()
+QString TCursorTool::Description() const
 {
     return TeeMsg_CursorTool;
 }

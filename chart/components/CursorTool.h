@@ -64,7 +64,7 @@ public:
 
     void ChartEvent(TChartToolEvent event) override;
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TCursorToolEditor"); }
     void DefineProperties(TTeeFiler& filer) override;
 

@@ -5,7 +5,7 @@
 #include "chart/core/SeriesMarks.h"
 #include "chart/core/Teeconst.h"
 
-QString TDragMarksTool::Description()
+QString TDragMarksTool::Description() const
 {
     return TeeMsg_DragMarksTool;
 }

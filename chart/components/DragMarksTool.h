@@ -11,7 +11,7 @@ public:
     using TTeeCustomToolSeries::TTeeCustomToolSeries;
 
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TDragMarksToolEditor"); }
     // Whether a mark is being dragged.
     bool Dragging() const { return FDragSeries != nullptr; }

@@ -88,7 +88,7 @@ TDrawLineTool::~TDrawLineTool()
     FLines.reset();
 }
 
-QString TDrawLineTool::Description()
+QString TDrawLineTool::Description() const
 {
     return TeeMsg_DrawLineTool;
 }

@@ -78,7 +78,7 @@ public:
     explicit TDrawLineTool(TComponent* AOwner);
     ~TDrawLineTool() override;
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TDrawLineEdit"); }
 
     TMouseButton Button() const { return FButton; }

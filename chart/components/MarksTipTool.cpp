@@ -6,7 +6,7 @@
 #include "chart/core/Teeconst.h"
 #include "platform/graphics/ApplicationServices.h"
 
-QString TMarksTipTool::Description()
+QString TMarksTipTool::Description() const
 {
     return TeeMsg_MarksTipTool;
 }

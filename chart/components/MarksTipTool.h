@@ -34,7 +34,7 @@ public:
     void SetActive(bool value) override;
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString GetEditorClass() const override { return QStringLiteral("TMarksTipToolEdit"); }
-    static QString Description();
+    QString Description() const override;
     void DefineProperties(TTeeFiler& filer) override;
     // Stored against the published defaults: the mouse delay is the application's, so a new
     // tool would hold the same delay and it would never be written.

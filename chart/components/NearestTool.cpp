@@ -35,7 +35,7 @@ TNearestTool::TNearestTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner)
     Pen()->SetColor(clWhite);
 }
 
-QString TNearestTool::Description()
+QString TNearestTool::Description() const
 {
     return TeeMsg_NearestTool;
 }

@@ -20,7 +20,7 @@ class TNearestTool : public TTeeCustomToolSeries
 public:
     explicit TNearestTool(TComponent* AOwner);
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TNearestToolEdit"); }
 
     bool DrawLine() const { return FDrawLine; }

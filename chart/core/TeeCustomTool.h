@@ -39,8 +39,8 @@ public:
     void SetActive(bool value) override;
     virtual void ChartEvent(TChartToolEvent) {}
     virtual void ChartMouseEvent(TChartMouseEvent, TMouseButton, TShiftState, int /*x*/, int /*y*/) {}
-    // The tool type's display name.
-    static QString Description() { return QString(); }
+    // The tool type's display name, also through a pointer to any tool base.
+    virtual QString Description() const { return QString(); }
 
 protected:
     // The drag under way, if any, ends: the tool forgets it and puts back what else the drag

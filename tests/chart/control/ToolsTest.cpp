@@ -323,7 +323,7 @@ TEST(CursorTool, StoresItsSettings)
     EXPECT_EQ(read->XPixel(), -1); // placed by the first draw
     TeeReadProperties(back, "Components.Count=1\nComponents.0.Class=TCursorTool\nComponents.0.Style=cssDiagonal");
     EXPECT_EQ(dynamic_cast<TCursorTool*>(back.Tools()->Get(1))->Style(), cssBoth);
-    EXPECT_EQ(TCursorTool::Description(), "Cursor");
+    EXPECT_EQ(tool->Description(), "Cursor");
     EXPECT_EQ(tool->GetEditorClass(), "TCursorToolEditor");
     back.FreeAllSeries();
     chart.FreeAllSeries();
@@ -526,7 +526,7 @@ TEST(AxisArrowTool, StoresItsSettingsAndIgnoresBadText)
     EXPECT_EQ(bad->Length(), 16);
     EXPECT_EQ(bad->Position(), aaBoth);
     EXPECT_EQ(bad->Axis(), nullptr);
-    EXPECT_EQ(TAxisArrowTool::Description(), "Axis Arrows");
+    EXPECT_EQ(bad->Description(), "Axis Arrows");
 }
 
 // A mark of one point with its box at (left, top), 40 x 20, its arrow from the point below.
