@@ -55,7 +55,7 @@ TAnnotationTool::TAnnotationTool(TComponent* AOwner)
 
 TAnnotationTool::~TAnnotationTool() = default;
 
-QString TAnnotationTool::Description()
+QString TAnnotationTool::Description() const
 {
     return TeeMsg_AnnotationTool;
 }

@@ -83,7 +83,7 @@ public:
     void ChartEvent(TChartToolEvent event) override;
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString GetEditorClass() const override { return QStringLiteral("TAnnotationToolEdit"); }
-    static QString Description();
+    QString Description() const override;
     void DefineProperties(TTeeFiler& filer) override;
 
 private:

@@ -20,7 +20,7 @@ constexpr int kLineTolerance = 2; // pixels across the axis line that still hit 
 
 TAxisArrowTool::TAxisArrowTool(TComponent* AOwner) : TTeeCustomToolAxis(AOwner) {}
 
-QString TAxisArrowTool::Description()
+QString TAxisArrowTool::Description() const
 {
     return TeeMsg_AxisArrowTool;
 }
@@ -30,14 +30,6 @@ void TAxisArrowTool::SetLength(int value)
     if (value < 0 || value > TeeMaxPixelPos)
         return;
     SetIntegerProperty(FLength, value);
-}
-
-void TAxisArrowTool::SetPosition(TAxisArrowToolPosition value)
-{
-    if (FPosition == value)
-        return;
-    FPosition = value;
-    Repaint();
 }
 
 int TAxisArrowTool::ArrowDepth() const

@@ -23,7 +23,7 @@ public:
     // give (TeeMaxPixelPos) is refused: the length stays as it was.
     void SetLength(int value);
     TAxisArrowToolPosition Position() const { return FPosition; }
-    void SetPosition(TAxisArrowToolPosition value);
+    void SetPosition(TAxisArrowToolPosition value) { SetProp(FPosition, value); }
     bool ScrollInverted() const { return FScrollInverted; }
     void SetScrollInverted(bool value) { SetBooleanProperty(FScrollInverted, value); }
     int ScrollPercent() const { return FScrollPercent; }
@@ -35,7 +35,7 @@ public:
 
     void ChartEvent(TChartToolEvent event) override;
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TAxisArrowToolEditor"); }
     void DefineProperties(TTeeFiler& filer) override;
 

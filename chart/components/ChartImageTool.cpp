@@ -15,7 +15,7 @@ TChartImageTool::TChartImageTool(TComponent* AOwner)
 
 TChartImageTool::~TChartImageTool() = default;
 
-QString TChartImageTool::Description()
+QString TChartImageTool::Description() const
 {
     return TeeMsg_ImageTool;
 }

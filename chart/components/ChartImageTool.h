@@ -23,7 +23,7 @@ public:
     void SetSeries(TChartSeries* value) override;
     void ChartEvent(TChartToolEvent event) override;
     QString GetEditorClass() const override { return QStringLiteral("TChartImageToolEditor"); }
-    static QString Description();
+    QString Description() const override;
     // The picture is stored as PNG data; data that is not a picture leaves the tool without one
     // and tells the user.
     void DefineProperties(TTeeFiler& filer) override;

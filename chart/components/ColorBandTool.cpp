@@ -16,7 +16,7 @@ TColorBandTool::TColorBandTool(TComponent* AOwner)
 
 TColorBandTool::~TColorBandTool() = default;
 
-QString TColorBandTool::Description()
+QString TColorBandTool::Description() const
 {
     return TeeMsg_ColorBandTool;
 }
@@ -24,14 +24,6 @@ QString TColorBandTool::Description()
 void TColorBandTool::SetGradient(TTeeGradient* value)
 {
     FGradient->Assign(value);
-}
-
-void TColorBandTool::SetTransparency(int value)
-{
-    if (FTransparency == value)
-        return;
-    FTransparency = value;
-    Repaint();
 }
 
 void TColorBandTool::PaintBand()

@@ -18,7 +18,7 @@ public:
     explicit TColorBandTool(TComponent* AOwner);
     ~TColorBandTool() override;
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TColorBandToolEditor"); }
 
     TColor Color() const { return FColor; }
@@ -34,7 +34,7 @@ public:
     void SetGradient(TTeeGradient* value);
     // Percent, 0 opaque.
     int Transparency() const { return FTransparency; }
-    void SetTransparency(int value);
+    void SetTransparency(int value) { SetIntegerProperty(FTransparency, value); }
 
     void ChartEvent(TChartToolEvent event) override;
     void DefineProperties(TTeeFiler& filer) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartFeedback.h"
@@ -24,30 +25,26 @@ const QStringList& ColorLineStyleNames()
 
 TColorLineTool::TColorLineTool(TComponent* AOwner) : TTeeCustomToolAxis(AOwner) {}
 
-QString TColorLineTool::Description()
+QString TColorLineTool::Description() const
 {
     return TeeMsg_ColorLineTool;
 }
 
-void TColorLineTool::SetStyle(TColorLineStyle value)
+void TColorLineTool::SetAllowDrag(bool value)
 {
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    Repaint();
+    SetBooleanProperty(FAllowDrag, value);
+    if (!value)
+        StopDrag();
 }
 
 void TColorLineTool::SetValue(double value)
 {
-    const bool styleChanged = FStyle != clCustom;
-    FStyle = clCustom;
+    const bool styleChanged = std::exchange(FStyle, clCustom) != clCustom;
     if (FDragging && !FDragRepaint) {
         FValue = value;
         return;
     }
-    if (FValue != value)
-        SetDoubleProperty(FValue, value);
-    else if (styleChanged)
+    if (!SetProp(FValue, value) && styleChanged)
         Repaint();
 }
 

@@ -21,30 +21,25 @@ class TColorLineTool : public TTeeCustomToolAxis
 public:
     explicit TColorLineTool(TComponent* AOwner);
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TColorLineToolEditor"); }
 
     bool AllowDrag() const { return FAllowDrag; }
-    // Forbidding drags ends the one under way: the tool sees no more mouse, not the release.
-    void SetAllowDrag(bool value)
-    {
-        FAllowDrag = value;
-        if (!value)
-            StopDrag();
-    }
+    // Forbidding drags also ends the one under way: the tool sees no more mouse, not the release.
+    void SetAllowDrag(bool value);
     bool DragRepaint() const { return FDragRepaint; }
-    void SetDragRepaint(bool value) { FDragRepaint = value; }
+    void SetDragRepaint(bool value) { SetBooleanProperty(FDragRepaint, value); }
     bool Draw3D() const { return FDraw3D; }
     void SetDraw3D(bool value) { SetBooleanProperty(FDraw3D, value); }
     bool DrawBehind() const { return FDrawBehind; }
     void SetDrawBehind(bool value) { SetBooleanProperty(FDrawBehind, value); }
     bool NoLimitDrag() const { return FNoLimitDrag; }
-    void SetNoLimitDrag(bool value) { FNoLimitDrag = value; }
+    void SetNoLimitDrag(bool value) { SetBooleanProperty(FNoLimitDrag, value); }
     TColorLineStyle Style() const { return FStyle; }
-    void SetStyle(TColorLineStyle value);
+    void SetStyle(TColorLineStyle value) { SetProp(FStyle, value); }
     double Value() const { return FValue; }
-    // Also makes the style custom. While a drag draws by exclusive-or the value is only
-    // stored: a repaint would wipe the feedback.
+    // Also makes the style custom, which repaints even for the same value. While a drag draws
+    // by exclusive-or the value is only stored: a repaint would wipe the feedback.
     void SetValue(double value);
 
     // The value the line stands at, by its style.

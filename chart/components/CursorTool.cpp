@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "chart/core/Canvas3D.h"
 #include "chart/core/ChartAxis.h"
@@ -20,43 +21,40 @@ constexpr int kGrabPixels = 3; // a line is grabbed when the mouse is fewer pixe
 
 TCursorTool::TCursorTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner) {}
 
-QString TCursorTool::Description()
+QString TCursorTool::Description() const
 {
     return TeeMsg_CursorTool;
 }
 
 void TCursorTool::SetStyle(TCursorToolStyle value)
 {
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    SnapToPoint();
-    Repaint();
+    if (SetProp(FStyle, value))
+        SnapToPoint();
 }
 
 void TCursorTool::SetXValue(double value)
 {
-    if (FXValue == value && FXValueSet)
-        return;
-    FXValue = value;
-    FXValueSet = true;
-    // Before the first draw the axes have no pixels yet: the draw places the cursor.
-    if (FPlaced)
-        CalcScreenPositions();
-    Changed(-1);
-    Repaint();
+    SetCursorValue(FXValue, FXValueSet, value);
 }
 
 void TCursorTool::SetYValue(double value)
 {
-    if (FYValue == value && FYValueSet)
+    SetCursorValue(FYValue, FYValueSet, value);
+}
+
+void TCursorTool::SetCursorValue(double& field, bool& given, double value)
+{
+    const bool changed = SetProp(field, value);
+    const bool first = !std::exchange(given, true);
+    // The first value given counts even when it equals the one the tool starts with.
+    if (!changed && !first)
         return;
-    FYValue = value;
-    FYValueSet = true;
+    if (!changed)
+        Repaint();
+    // Before the first draw the axes have no pixels yet: the draw places the cursor.
     if (FPlaced)
         CalcScreenPositions();
     Changed(-1);
-    Repaint();
 }
 
 void TCursorTool::SetSeries(TChartSeries* value)
@@ -78,7 +76,7 @@ void TCursorTool::SetSeries(TChartSeries* value)
 void TCursorTool::Changed(int valueIndex)
 {
     if (OnChange)
-        OnChange(this, FIXValue, FIYValue, FXValue, FYValue, Series(), valueIndex);
+        OnChange(this, FXPixel, FYPixel, FXValue, FYValue, Series(), valueIndex);
 }
 
 TRect TCursorTool::GetAxisRect() const
@@ -152,8 +150,8 @@ TCursorClicked TCursorTool::Clicked(int x, int y) const
 {
     if (!FPlaced || !PointInRect(GetAxisRect(), x, y))
         return ccNone;
-    const bool nearHoriz = FStyle != cssVertical && std::abs(y - FIYValue) < kGrabPixels;
-    const bool nearVert = FStyle != cssHorizontal && std::abs(x - FIXValue) < kGrabPixels;
+    const bool nearHoriz = FStyle != cssVertical && std::abs(y - FYPixel) < kGrabPixels;
+    const bool nearVert = FStyle != cssHorizontal && std::abs(x - FXPixel) < kGrabPixels;
     if (FStyle == cssBoth && nearHoriz && nearVert)
         return ccBoth;
     if (nearHoriz)
@@ -191,13 +189,13 @@ void TCursorTool::CalcScreenPositions()
             FYValue = v->CalcPosPoint((v->StartPixel + v->EndPixel) / 2);
         FXValueSet = FYValueSet = FPlaced = true;
         const int snapped = middle ? SnapToPoint() : -1;
-        FIXValue = h->CalcPosValue(FXValue);
-        FIYValue = v->CalcPosValue(FYValue);
+        FXPixel = h->CalcPosValue(FXValue);
+        FYPixel = v->CalcPosValue(FYValue);
         Changed(snapped);
         return;
     }
-    FIXValue = h->CalcPosValue(FXValue);
-    FIYValue = v->CalcPosValue(FYValue);
+    FXPixel = h->CalcPosValue(FXValue);
+    FYPixel = v->CalcPosValue(FYValue);
 }
 
 void TCursorTool::RedrawCursor()
@@ -210,20 +208,20 @@ void TCursorTool::RedrawCursor()
     const TRect r = GetAxisRect();
     // A line whose value lies beyond its axis (after a zoom or scroll) is left out: it would
     // cross the labels or the legend, and it could not be grabbed there.
-    const bool horiz = FStyle != cssVertical && FIYValue >= std::min(r.Top, r.Bottom) &&
-                       FIYValue <= std::max(r.Top, r.Bottom);
-    const bool vert = FStyle != cssHorizontal && FIXValue >= std::min(r.Left, r.Right) &&
-                      FIXValue <= std::max(r.Left, r.Right);
+    const bool horiz = FStyle != cssVertical && FYPixel >= std::min(r.Top, r.Bottom) &&
+                       FYPixel <= std::max(r.Top, r.Bottom);
+    const bool vert = FStyle != cssHorizontal && FXPixel >= std::min(r.Left, r.Right) &&
+                      FXPixel <= std::max(r.Left, r.Right);
     if (chart->View3D()) {
         if (horiz)
-            canvas->HorizLine3D(r.Left, r.Right, FIYValue, 0);
+            canvas->HorizLine3D(r.Left, r.Right, FYPixel, 0);
         if (vert)
-            canvas->VertLine3D(FIXValue, r.Top, r.Bottom, 0);
+            canvas->VertLine3D(FXPixel, r.Top, r.Bottom, 0);
     } else {
         if (horiz)
-            canvas->DoHorizLine(r.Left, r.Right, FIYValue);
+            canvas->DoHorizLine(r.Left, r.Right, FYPixel);
         if (vert)
-            canvas->DoVertLine(FIXValue, r.Top, r.Bottom);
+            canvas->DoVertLine(FXPixel, r.Top, r.Bottom);
     }
 }
 

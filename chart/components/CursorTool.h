@@ -28,19 +28,19 @@ public:
     bool Snap() const { return FSnap; }
     void SetSnap(bool value) { SetBooleanProperty(FSnap, value); }
     TCursorToolStyle Style() const { return FStyle; }
-    // Snaps again and repaints.
+    // Also snaps again.
     void SetStyle(TCursorToolStyle value);
     bool UseChartRect() const { return FUseChartRect; }
     void SetUseChartRect(bool value) { SetBooleanProperty(FUseChartRect, value); }
     double XValue() const { return FXValue; }
     double YValue() const { return FYValue; }
-    // Moves the cursor there, reports the move (index -1) and repaints. A value set before the
+    // Also moves the cursor there and reports the move (index -1). A value set before the
     // cursor is first placed is kept by the placing.
     void SetXValue(double value);
     void SetYValue(double value);
     // The pixel position; -1 until the cursor is first placed (by the first draw).
-    int XPixel() const { return FIXValue; }
-    int YPixel() const { return FIYValue; }
+    int XPixel() const { return FXPixel; }
+    int YPixel() const { return FYPixel; }
     // Which line is being dragged.
     TCursorClicked Dragging() const { return FClicked; }
 
@@ -64,7 +64,7 @@ public:
 
     void ChartEvent(TChartToolEvent event) override;
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TCursorToolEditor"); }
     void DefineProperties(TTeeFiler& filer) override;
 
@@ -76,6 +76,9 @@ protected:
     void EndDrag() override { FClicked = ccNone; }
 
 private:
+    // SetXValue and SetYValue: the value, and whether one was ever given.
+    void SetCursorValue(double& field, bool& given, double value);
+
     bool FFollowMouse = false;
     bool FSnap = false;
     TCursorToolStyle FStyle = cssBoth;
@@ -88,6 +91,6 @@ private:
     bool FXValueSet = false;
     bool FYValueSet = false;
     bool FPlaced = false;
-    int FIXValue = -1;
-    int FIYValue = -1;
+    int FXPixel = -1;
+    int FYPixel = -1;
 };

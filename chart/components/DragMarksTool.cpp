@@ -5,29 +5,29 @@
 #include "chart/core/SeriesMarks.h"
 #include "chart/core/Teeconst.h"
 
-QString TDragMarksTool::Description()
+QString TDragMarksTool::Description() const
 {
     return TeeMsg_DragMarksTool;
 }
 
-bool TDragMarksTool::FindMark(int x, int y, bool onlyVisible, TChartSeries*& series, int& index) const
+int TDragMarksTool::FindMark(int x, int y, bool onlyVisible, TChartSeries*& series) const
 {
+    series = nullptr;
     const auto hit = [&](TChartSeries* s) {
         if (!s->Active() || (onlyVisible && !s->Marks()->Visible()))
-            return false;
-        index = s->Marks()->Clicked(x, y);
-        if (index < 0)
-            return false;
-        series = s;
-        return true;
+            return -1;
+        const int index = s->Marks()->Clicked(x, y);
+        if (index != -1)
+            series = s;
+        return index;
     };
     if (Series())
         return hit(Series());
     for (int i = ParentChart()->SeriesCount() - 1; i >= 0; --i) {
-        if (hit(ParentChart()->Series(i)))
-            return true;
+        if (const int index = hit(ParentChart()->Series(i)); index != -1)
+            return index;
     }
-    return false;
+    return -1;
 }
 
 void TDragMarksTool::EndDrag()
@@ -44,8 +44,8 @@ void TDragMarksTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShif
     switch (event) {
     case cmeDown: {
         TChartSeries* series = nullptr;
-        int index = -1;
-        if (FindMark(x, y, false, series, index) && series->Marks()->Positions().Get(index)) {
+        const int index = FindMark(x, y, false, series);
+        if (index != -1 && series->Marks()->Positions().Get(index)) {
             FDragSeries = series;
             FDragIndex = index;
             FLast = TPoint(x, y);
@@ -75,8 +75,7 @@ void TDragMarksTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton, TShif
             break;
         }
         TChartSeries* series = nullptr;
-        int index = -1;
-        if (FindMark(x, y, true, series, index)) {
+        if (FindMark(x, y, true, series) != -1) {
             chart->SetCursor(crHandPoint);
             chart->SetMouseCancelled(true);
         }

@@ -11,7 +11,7 @@ public:
     using TTeeCustomToolSeries::TTeeCustomToolSeries;
 
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TDragMarksToolEditor"); }
     // Whether a mark is being dragged.
     bool Dragging() const { return FDragSeries != nullptr; }
@@ -21,9 +21,10 @@ protected:
     void EndDrag() override;
 
 private:
-    // The mark under (x, y): on Series, else on the chart's series from the last; onlyVisible
-    // asks for series whose marks are shown.
-    bool FindMark(int x, int y, bool onlyVisible, TChartSeries*& series, int& index) const;
+    // The index of the mark under (x, y) and its series: on Series, else on the chart's series
+    // from the last; -1 and no series when none. onlyVisible asks for series whose marks are
+    // shown.
+    int FindMark(int x, int y, bool onlyVisible, TChartSeries*& series) const;
 
     // The mark being dragged, by series and point index, so that a series that goes away or
     // loses points ends the drag instead of leaving a stale position behind.

@@ -5,7 +5,7 @@
 #include "chart/core/CustomAxisPanel.h"
 #include "chart/core/Teeconst.h"
 
-QString TDragPointTool::Description()
+QString TDragPointTool::Description() const
 {
     return TeeMsg_DragPoint;
 }

@@ -24,7 +24,7 @@ public:
 
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString GetEditorClass() const override { return QStringLiteral("TDragPointToolEdit"); }
-    static QString Description();
+    QString Description() const override;
     void DefineProperties(TTeeFiler& filer) override;
 
 protected:

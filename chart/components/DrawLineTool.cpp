@@ -47,19 +47,8 @@ TDrawLineTool* TDrawLine::Parent() const
     return lines ? dynamic_cast<TDrawLineTool*>(lines->GetOwner()) : nullptr;
 }
 
-void TDrawLine::SetCoordinate(double& field, double value)
+void TDrawLine::PropertyChanged()
 {
-    if (TDrawLineTool* tool = Parent())
-        tool->SetDoubleProperty(field, value);
-    else
-        field = value;
-}
-
-void TDrawLine::SetStyle(TDrawLineStyle value)
-{
-    if (FStyle == value)
-        return;
-    FStyle = value;
     if (TDrawLineTool* tool = Parent())
         tool->Repaint();
 }
@@ -99,7 +88,7 @@ TDrawLineTool::~TDrawLineTool()
     FLines.reset();
 }
 
-QString TDrawLineTool::Description()
+QString TDrawLineTool::Description() const
 {
     return TeeMsg_DrawLineTool;
 }
@@ -112,13 +101,8 @@ void TDrawLineTool::LineFreed(TDrawLine* line)
 
 void TDrawLineTool::SetEnableSelect(bool value)
 {
-    if (FEnableSelect == value)
-        return;
-    FEnableSelect = value;
-    if (!value && FSelected) {
+    if (SetProp(FEnableSelect, value) && !value)
         FSelected = nullptr;
-        Repaint();
-    }
 }
 
 void TDrawLineTool::SetSelected(TDrawLine* value)
@@ -189,7 +173,7 @@ void TDrawLineTool::DeleteSelected()
     if (!FSelected)
         return;
     FDrawing = false;
-    FDragMode = 0;
+    FDragMode = dmNone;
     delete FSelected; // clears the selection as it leaves the collection
     Repaint();
 }
@@ -197,7 +181,7 @@ void TDrawLineTool::DeleteSelected()
 void TDrawLineTool::EndDrag()
 {
     FDrawing = false;
-    FDragMode = 0;
+    FDragMode = dmNone;
 }
 
 void TDrawLineTool::DrawLine(TPoint p0, TPoint p1, TDrawLineStyle style)
@@ -306,14 +290,14 @@ void TDrawLineTool::MouseDown(int x, int y)
         if (allow) {
             FFromPoint = AxisPoint(line->StartPos());
             FToPoint = AxisPoint(line->EndPos());
-            FDragMode = 3;
+            FDragMode = dmWholeLine;
             FDragMoved = false;
             FLastPoint = FDownPoint = PlanePoint(x, y);
             if (wasSelected) {
                 if (HitLine(line, hitStart, x, y))
-                    FDragMode = 1;
+                    FDragMode = dmStartPoint;
                 else if (HitLine(line, hitEnd, x, y))
-                    FDragMode = 2;
+                    FDragMode = dmEndPoint;
             }
         }
     } else {
@@ -332,19 +316,19 @@ void TDrawLineTool::MouseDown(int x, int y)
 void TDrawLineTool::MouseMove(int x, int y)
 {
     TCustomAxisPanel* chart = ParentChart();
-    if (FDrawing || FDragMode != 0) {
+    if (FDrawing || FDragMode != dmNone) {
         const TPoint p = PlanePoint(x, y);
         // A mouse still on the pixel of the click has not moved the line yet.
-        if (FDragMode != 0 && !FDragMoved && p == FDownPoint) {
+        if (FDragMode != dmNone && !FDragMoved && p == FDownPoint) {
             chart->SetMouseCancelled(true);
             return;
         }
-        if (FDragMode != 0)
+        if (FDragMode != dmNone)
             FDragMoved = true;
         RedrawLine(FSelected);
-        if (FDrawing || FDragMode == 2) {
+        if (FDrawing || FDragMode == dmEndPoint) {
             FToPoint = p;
-        } else if (FDragMode == 1) {
+        } else if (FDragMode == dmStartPoint) {
             FFromPoint = p;
         } else {
             const int dx = p.X - FLastPoint.X;
@@ -374,9 +358,9 @@ void TDrawLineTool::MouseMove(int x, int y)
 
 void TDrawLineTool::MouseUp()
 {
-    if (FDragMode != 0) {
-        const int mode = FDragMode;
-        FDragMode = 0;
+    if (FDragMode != dmNone) {
+        const TDrawLineDragMode mode = FDragMode;
+        FDragMode = dmNone;
         // A click that selects a line leaves it as it was, to the last digit.
         if (!FDragMoved)
             return;
@@ -384,12 +368,12 @@ void TDrawLineTool::MouseUp()
         // A line freed during its drag has nothing left to write to.
         if (!FSelected)
             return;
-        if (mode == 1 || mode == 3) {
+        if (mode == dmStartPoint || mode == dmWholeLine) {
             const TPointF start = ScreenPoint(FFromPoint);
             FSelected->SetX0(start.X);
             FSelected->SetY0(start.Y);
         }
-        if (mode == 2 || mode == 3) {
+        if (mode == dmEndPoint || mode == dmWholeLine) {
             const TPointF end = ScreenPoint(FToPoint);
             FSelected->SetX1(end.X);
             FSelected->SetY1(end.Y);

@@ -15,6 +15,8 @@
 class TDrawLineTool;
 
 enum TDrawLineStyle { dlLine, dlHorizParallel, dlVertParallel };
+// What a drag of a line moves: nothing, its start, its end, or the whole line.
+enum TDrawLineDragMode { dmNone, dmStartPoint, dmEndPoint, dmWholeLine };
 
 const QStringList& DrawLineStyleNames();
 
@@ -30,15 +32,15 @@ public:
     TDrawLineTool* Parent() const;
 
     TDrawLineStyle Style() const { return FStyle; }
-    void SetStyle(TDrawLineStyle value);
+    void SetStyle(TDrawLineStyle value) { SetProp(FStyle, value); }
     double X0() const { return FStartPos.X; }
     double Y0() const { return FStartPos.Y; }
     double X1() const { return FEndPos.X; }
     double Y1() const { return FEndPos.Y; }
-    void SetX0(double value) { SetCoordinate(FStartPos.X, value); }
-    void SetY0(double value) { SetCoordinate(FStartPos.Y, value); }
-    void SetX1(double value) { SetCoordinate(FEndPos.X, value); }
-    void SetY1(double value) { SetCoordinate(FEndPos.Y, value); }
+    void SetX0(double value) { SetProp(FStartPos.X, value); }
+    void SetY0(double value) { SetProp(FStartPos.Y, value); }
+    void SetX1(double value) { SetProp(FEndPos.X, value); }
+    void SetY1(double value) { SetProp(FEndPos.Y, value); }
     const TPointF& StartPos() const { return FStartPos; }
     const TPointF& EndPos() const { return FEndPos; }
 
@@ -46,9 +48,11 @@ public:
     void Assign(TPersistent* source) override;
     void DefineProperties(TTeeFiler& filer) override;
 
-private:
-    void SetCoordinate(double& field, double value);
+protected:
+    // The tool that owns the line repaints.
+    void PropertyChanged() override;
 
+private:
     TPointF FStartPos;
     TPointF FEndPos;
     TDrawLineStyle FStyle = dlLine;
@@ -74,15 +78,15 @@ public:
     explicit TDrawLineTool(TComponent* AOwner);
     ~TDrawLineTool() override;
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TDrawLineEdit"); }
 
     TMouseButton Button() const { return FButton; }
-    void SetButton(TMouseButton value) { FButton = value; }
+    void SetButton(TMouseButton value) { SetProp(FButton, value); }
     bool EnableDraw() const { return FEnableDraw; }
-    void SetEnableDraw(bool value) { FEnableDraw = value; }
+    void SetEnableDraw(bool value) { SetBooleanProperty(FEnableDraw, value); }
     bool EnableSelect() const { return FEnableSelect; }
-    // Turning selection off also drops the selection and repaints.
+    // Turning selection off also drops the selection.
     void SetEnableSelect(bool value);
     TDrawLines* Lines() const { return FLines.get(); }
     // Copies the lines.
@@ -116,8 +120,7 @@ public:
     TPoint LineFromPixel() const { return FFromPoint; }
     TPoint LineToPixel() const { return FToPoint; }
     bool Drawing() const { return FDrawing; }
-    // 0 none, 1 by the start, 2 by the end, 3 the whole line.
-    int DragMode() const { return FDragMode; }
+    TDrawLineDragMode DragMode() const { return FDragMode; }
 
 protected:
     // Limits drawing to the tool's axes (the plot without a series) through the chart's depth.
@@ -150,7 +153,7 @@ private:
     std::unique_ptr<TDrawLines> FLines;
     TDrawLine* FSelected = nullptr;
     bool FDrawing = false;
-    int FDragMode = 0;
+    TDrawLineDragMode FDragMode = dmNone;
     // Whether the mouse left the pixel it grabbed the line at: only then is the line written.
     bool FDragMoved = false;
     TPoint FDownPoint;

@@ -48,7 +48,7 @@ TGridBandTool::~TGridBandTool()
     Unhook();
 }
 
-QString TGridBandTool::Description()
+QString TGridBandTool::Description() const
 {
     return TeeMsg_GridBandTool;
 }

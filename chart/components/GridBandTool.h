@@ -47,7 +47,7 @@ public:
     // Paints the stripes of the axis; the axis calls it when it draws its grid.
     void DrawGrids(TChartAxis* axis);
     QString GetEditorClass() const override { return QStringLiteral("TGridBandToolEdit"); }
-    static QString Description();
+    QString Description() const override;
     void DefineProperties(TTeeFiler& filer) override;
 
 private:

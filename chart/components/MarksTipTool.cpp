@@ -6,7 +6,7 @@
 #include "chart/core/Teeconst.h"
 #include "platform/graphics/ApplicationServices.h"
 
-QString TMarksTipTool::Description()
+QString TMarksTipTool::Description() const
 {
     return TeeMsg_MarksTipTool;
 }
@@ -45,24 +45,26 @@ void TMarksTipTool::SetActive(bool value)
         ClearHint();
 }
 
-bool TMarksTipTool::FindPoint(int x, int y, TChartSeries*& series, int& index) const
+int TMarksTipTool::FindPoint(int x, int y, TChartSeries*& series) const
 {
-    if (Series()) {
-        series = Series();
-        index = series->Clicked(x, y);
-        return index != -1;
-    }
+    series = nullptr;
+    const auto hit = [&](TChartSeries* s) {
+        const int index = s->Clicked(x, y);
+        if (index != -1)
+            series = s;
+        return index;
+    };
+    if (Series())
+        return hit(Series());
     TCustomAxisPanel* chart = Chart();
     for (int i = chart->SeriesCount() - 1; i >= 0; --i) {
-        series = chart->Series(i);
         // A hidden series shows no tips.
-        if (!series->Active())
+        if (!chart->Series(i)->Active())
             continue;
-        index = series->Clicked(x, y);
-        if (index != -1)
-            return true;
+        if (const int index = hit(chart->Series(i)); index != -1)
+            return index;
     }
-    return false;
+    return -1;
 }
 
 bool TMarksTipTool::IsOnlyTipTool(TCustomAxisPanel* chart) const
@@ -110,8 +112,8 @@ void TMarksTipTool::ChartMouseEvent(TChartMouseEvent event, TMouseButton button,
     if (!wanted || !chart)
         return;
     TChartSeries* series = nullptr;
-    int index = -1;
-    if (!FindPoint(x, y, series, index)) {
+    const int index = FindPoint(x, y, series);
+    if (index == -1) {
         // With several tip tools on a chart, one tool's miss must not hide another's tip.
         if (IsOnlyTipTool(chart)) {
             chart->SetHint(QString());

@@ -34,15 +34,15 @@ public:
     void SetActive(bool value) override;
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString GetEditorClass() const override { return QStringLiteral("TMarksTipToolEdit"); }
-    static QString Description();
+    QString Description() const override;
     void DefineProperties(TTeeFiler& filer) override;
     // Stored against the published defaults: the mouse delay is the application's, so a new
     // tool would hold the same delay and it would never be written.
     bool StoresAgainstNewObject() const override { return false; }
 
 private:
-    // The point under the mouse; false when there is none.
-    bool FindPoint(int x, int y, TChartSeries*& series, int& index) const;
+    // The index of the point under the mouse and its series; -1 and no series when none.
+    int FindPoint(int x, int y, TChartSeries*& series) const;
     bool IsOnlyTipTool(TCustomAxisPanel* chart) const;
     void ClearHint();
 

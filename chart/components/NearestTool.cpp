@@ -35,17 +35,9 @@ TNearestTool::TNearestTool(TComponent* AOwner) : TTeeCustomToolSeries(AOwner)
     Pen()->SetColor(clWhite);
 }
 
-QString TNearestTool::Description()
+QString TNearestTool::Description() const
 {
     return TeeMsg_NearestTool;
-}
-
-void TNearestTool::SetStyle(TNearestToolStyle value)
-{
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    Repaint();
 }
 
 void TNearestTool::SetSeries(TChartSeries* value)

@@ -20,7 +20,7 @@ class TNearestTool : public TTeeCustomToolSeries
 public:
     explicit TNearestTool(TComponent* AOwner);
 
-    static QString Description();
+    QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TNearestToolEdit"); }
 
     bool DrawLine() const { return FDrawLine; }
@@ -30,7 +30,7 @@ public:
     int Size() const { return FSize; }
     void SetSize(int value) { SetIntegerProperty(FSize, value); }
     TNearestToolStyle Style() const { return FStyle; }
-    void SetStyle(TNearestToolStyle value);
+    void SetStyle(TNearestToolStyle value) { SetProp(FStyle, value); }
     // The highlighted index belonged to the old series: it is dropped and the chart repainted.
     void SetSeries(TChartSeries* value) override;
 

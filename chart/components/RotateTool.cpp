@@ -21,7 +21,7 @@ TRotateTool::~TRotateTool()
     EndDrag();
 }
 
-QString TRotateTool::Description()
+QString TRotateTool::Description() const
 {
     return TeeMsg_RotateTool;
 }

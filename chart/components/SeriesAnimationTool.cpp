@@ -104,7 +104,7 @@ TSeriesAnimationTool::~TSeriesAnimationTool()
     *FAlive = false;
 }
 
-QString TSeriesAnimationTool::Description()
+QString TSeriesAnimationTool::Description() const
 {
     return TeeMsg_SeriesAnimTool;
 }

@@ -37,7 +37,7 @@ public:
     bool Running() const { return !FIdle; }
 
     QString GetEditorClass() const override { return QStringLiteral("TSeriesAnimToolEditor"); }
-    static QString Description();
+    QString Description() const override;
     void DefineProperties(TTeeFiler& filer) override;
 
 private:

@@ -15,6 +15,10 @@ class TChartSeries;
 enum TChartToolEvent { cteAfterDraw, cteBeforeDrawSeries, cteBeforeDraw };
 enum TChartMouseEvent { cmeDown, cmeMove, cmeUp };
 
+// A tool's hit test answers with what the mouse is over, and with that kind's empty value when
+// it is over nothing: -1 for the index of a point, a mark or an arrow, null for an object, the
+// none member for a part (ccNone), false for a yes-or-no test.
+//
 // Every tool stores its published properties: each class adds its own in DefineProperties
 // after its base's, with its constructor's values as start values. A chart writes its tools
 // after its series, against new tools of the same class.
@@ -35,8 +39,8 @@ public:
     void SetActive(bool value) override;
     virtual void ChartEvent(TChartToolEvent) {}
     virtual void ChartMouseEvent(TChartMouseEvent, TMouseButton, TShiftState, int /*x*/, int /*y*/) {}
-    // The tool type's display name.
-    static QString Description() { return QString(); }
+    // The tool type's display name, also through a pointer to any tool base.
+    virtual QString Description() const { return QString(); }
 
 protected:
     // The drag under way, if any, ends: the tool forgets it and puts back what else the drag

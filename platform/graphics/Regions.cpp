@@ -30,7 +30,7 @@ QRegion RoundRectRegion(int left, int top, int right, int bottom, int width, int
         else if (cy > bottom - ry)
             dy = cy - (bottom - ry);
         const double dx = dy > 0 ? rx * std::sqrt(std::max(0.0, 1.0 - (dy / ry) * (dy / ry))) : rx;
-        const int inset = static_cast<int>(std::lround(rx - dx));
+        const int inset = Round(rx - dx);
         if (inset != runInset) {
             flush(y);
             runStart = y;

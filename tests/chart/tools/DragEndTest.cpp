@@ -201,7 +201,7 @@ const DragCase kCases[] = {
          d.series->Free();
          return t;
      },
-     [](TTeeCustomTool* t) { return static_cast<TDrawLineTool*>(t)->DragMode() != 0; }, LineState, true},
+     [](TTeeCustomTool* t) { return static_cast<TDrawLineTool*>(t)->DragMode() != dmNone; }, LineState, true},
     {"drag marks switched off", [](DragChart& d) { return DragMarks(d); }, OffAndOn,
      [](TTeeCustomTool* t) { return static_cast<TDragMarksTool*>(t)->Dragging(); },
      [](DragChart& d, TTeeCustomTool*) {

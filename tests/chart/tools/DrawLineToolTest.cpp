@@ -126,13 +126,13 @@ TEST(DrawLineTool, DraggingMovesTheWholeLineOrOnlyTheGrabbedEnd)
     EXPECT_EQ(d.dragged, 1);
 
     d.Down(110, 60); // the end handle of the selected line
-    EXPECT_EQ(d.tool->DragMode(), 2);
+    EXPECT_EQ(d.tool->DragMode(), dmEndPoint);
     d.Move(130, 100);
     d.Up(130, 100);
     d.ExpectLine(line, 4, 85, 26, 75);
 
     d.Down(20, 60); // the start handle
-    EXPECT_EQ(d.tool->DragMode(), 1);
+    EXPECT_EQ(d.tool->DragMode(), dmStartPoint);
     d.Move(0, 0);
     d.Up(0, 0);
     d.ExpectLine(line, 0, 100, 26, 75);
@@ -143,7 +143,7 @@ TEST(DrawLineTool, DraggingMovesTheWholeLineOrOnlyTheGrabbedEnd)
     TDrawLine* other = d.Add(2, 50, 20, 50); // (10, 200) to (100, 200)
     d.Down(100, 200);
     EXPECT_EQ(d.tool->Selected(), other);
-    EXPECT_EQ(d.tool->DragMode(), 3);
+    EXPECT_EQ(d.tool->DragMode(), dmWholeLine);
 }
 
 TEST(DrawLineTool, OnlyAMouseThatReallyMovedRewritesTheLine)
@@ -178,7 +178,7 @@ TEST(DrawLineTool, OnlyAMouseThatReallyMovedRewritesTheLine)
         const TPoint up = c.moves.empty() ? TPoint(c.downX, 50) : c.moves.back();
         d.Up(up.X, up.Y);
         EXPECT_EQ(d.tool->Selected(), line);
-        EXPECT_EQ(d.tool->DragMode(), 0);
+        EXPECT_EQ(d.tool->DragMode(), dmNone);
         d.ExpectLine(line, c.x0, c.y0, c.x1, c.y1);
         EXPECT_EQ(d.dragged, c.dragged);
     }
@@ -199,7 +199,7 @@ TEST(DrawLineTool, ARefusedLineIsNeitherSelectedNorDraggedAndNothingIsWrittenEls
     d.Drag(60, 50, 60, 50); // select a
     ASSERT_EQ(d.tool->Selected(), a);
     d.Down(60, 200);
-    EXPECT_EQ(d.tool->DragMode(), 0);
+    EXPECT_EQ(d.tool->DragMode(), dmNone);
     d.Move(80, 220);
     d.Up(80, 220);
     EXPECT_EQ(d.tool->Selected(), a);
@@ -365,10 +365,10 @@ TEST(DrawLineTool, OnATurnedChartALineLiesWhereTheMouseDrewIt)
     // pixel where the drawing started, by its start.
     p.chart->MouseDown(mbLeft, 0, 150, 120);
     EXPECT_EQ(tool->Selected(), tool->Lines()->Get(0));
-    EXPECT_EQ(tool->DragMode(), 3);
+    EXPECT_EQ(tool->DragMode(), dmWholeLine);
     p.chart->MouseUp(mbLeft, 0, 150, 120);
     p.chart->MouseDown(mbLeft, 0, 80, 150);
-    EXPECT_EQ(tool->DragMode(), 1);
+    EXPECT_EQ(tool->DragMode(), dmStartPoint);
     p.chart->MouseUp(mbLeft, 0, 80, 150);
     EXPECT_EQ(tool->Lines()->Count(), 1);
 }
