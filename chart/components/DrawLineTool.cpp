@@ -262,6 +262,20 @@ void TDrawLineTool::RedrawLine(const TDrawLine* line)
     DrawLine(FFromPoint, FToPoint, line ? line->Style() : dlLine);
 }
 
+void TDrawLineTool::EraseDraggedLine()
+{
+    if (!DragFeedbackWiped()) {
+        RedrawLine(FSelected);
+        return;
+    }
+    // A paint since then wiped the figure and drew the stored lines again: a line being moved
+    // is taken from its stored place, as at the start of its drag; a new line's band is gone.
+    if (FSelected && FDragMode != dmNone) {
+        const TChartFeedback feedback(this, Pen(), fmNotXor, fcOverBackColor);
+        DrawLine(AxisPoint(FSelected->StartPos()), AxisPoint(FSelected->EndPos()), FSelected->Style());
+    }
+}
+
 void TDrawLineTool::MouseDown(int x, int y)
 {
     TCustomAxisPanel* chart = ParentChart();
@@ -325,7 +339,7 @@ void TDrawLineTool::MouseMove(int x, int y)
         }
         if (FDragMode != dmNone)
             FDragMoved = true;
-        RedrawLine(FSelected);
+        EraseDraggedLine();
         if (FDrawing || FDragMode == dmEndPoint) {
             FToPoint = p;
         } else if (FDragMode == dmStartPoint) {

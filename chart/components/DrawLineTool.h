@@ -141,6 +141,8 @@ private:
     void DrawHandles(const TDrawLine* line);
     // The exclusive-or rubber band from LineFromPixel to LineToPixel.
     void RedrawLine(const TDrawLine* line);
+    // Takes the figure of the drag off the screen before it is drawn at its new place.
+    void EraseDraggedLine();
     void MouseDown(int x, int y);
     void MouseMove(int x, int y);
     void MouseUp();

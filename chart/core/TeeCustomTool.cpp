@@ -41,6 +41,12 @@ void TTeeCustomTool::StopDrag(bool repaint)
         Repaint();
 }
 
+bool TTeeCustomTool::DragFeedbackWiped() const
+{
+    const TCustomAxisPanel* chart = ParentChart();
+    return chart && FDragFeedbackPaint != -1 && FDragFeedbackPaint != chart->PaintCount();
+}
+
 void TTeeCustomTool::DefineProperties(TTeeFiler& filer)
 {
     TeeDefineBool(filer, "Active", Active(), true, [this](bool v) { SetActive(v); });

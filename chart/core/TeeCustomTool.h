@@ -54,6 +54,9 @@ protected:
     // runs when the tool is switched off, leaves its chart, loses its series or axis (it then
     // never sees the release) or is freed.
     void StopDrag(bool repaint = false);
+    // Whether the chart has painted since the tool last drew drag feedback: the figure is no
+    // longer on screen, so drawing it again to erase it would draw it back.
+    bool DragFeedbackWiped() const;
 
 private:
     friend class TChartFeedback;

@@ -346,6 +346,37 @@ TEST(DrawLineTool, TheRubberBandIsExclusiveOrAndNeverRepaintsTheChart)
     EXPECT_FALSE(p.chart->NeedsPaint());
 }
 
+// A paint in the middle of a drag (a resized window) wipes the band: the next move must not
+// draw the wiped figure back. A line being moved shows at its stored place again after the
+// paint, and is taken from there, as at the start of its drag.
+TEST(DrawLineTool, APaintDuringADragLeavesNoCopyBehind)
+{
+    PaintedToolChart p;
+    auto* tool = new TDrawLineTool(&p.owner);
+    tool->SetParentChart(p.chart.get());
+    tool->Pen()->SetColor(clRed);
+    const QImage before = p.Paint().copy();
+    const int x0 = p.X(20), y0 = p.Y(10), x1 = p.X(150), y1 = p.Y(90);
+    p.chart->MouseDown(mbLeft, 0, x0, y0);
+    p.chart->MouseMove(0, x1, y1);
+    p.Paint();
+    p.chart->MouseMove(0, x0, y0); // a band of no length
+    EXPECT_EQ(p.Buffer(), before);
+    p.chart->MouseUp(mbLeft, 0, x0, y0);
+
+    tool->SetSelected(new TDrawLine(tool->Lines(), 20, 50, 150, 50));
+    p.Paint();
+    const QImage lineShown = p.Copy();
+    const int mx = p.X(85), my = p.Y(50);
+    p.chart->MouseDown(mbLeft, 0, mx, my);
+    p.chart->MouseMove(0, mx + 5, my + 40);
+    p.Paint();
+    p.chart->MouseMove(0, mx, my); // back where it is stored
+    EXPECT_EQ(p.Buffer(), lineShown);
+    p.chart->MouseMove(0, mx + 5, my + 40);
+    EXPECT_EQ(p.At(mx, my), ColorToRGB(p.chart->GetBackColor()) & 0xFFFFFFu);
+}
+
 TEST(DrawLineTool, OnATurnedChartALineLiesWhereTheMouseDrewIt)
 {
     PaintedToolChart p;
