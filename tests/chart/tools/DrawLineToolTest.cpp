@@ -317,64 +317,46 @@ TEST(DrawLineTool, DrawsEachStyleClippedToTheAxesWithHandlesOnTheSelectedLine)
     EXPECT_EQ(d.canvas->Find("RectangleWithZ")[0]->BrushColor, clSilver);
 }
 
-TEST(DrawLineTool, TheRubberBandIsExclusiveOrAndNeverRepaintsTheChart)
+// The band and a moved line are exclusive-or figures that never repaint the chart. A paint in
+// the middle of a drag (a resized window) wipes them: the next move must not draw the wiped
+// figure back, and a line being moved shows at its stored place again, to be taken from there
+// as at the start of its drag.
+TEST(DrawLineTool, TheRubberBandIsExclusiveOrAndAPaintDuringADragLeavesNoCopyBehind)
 {
-    PaintedToolChart p;
-    auto* tool = new TDrawLineTool(&p.owner);
-    tool->SetParentChart(p.chart.get());
-    tool->Pen()->SetColor(clRed);
-    const QImage before = p.Paint().copy();
-    const int x0 = p.X(20), y0 = p.Y(10), x1 = p.X(150), y1 = p.Y(90);
-    p.chart->MouseDown(mbLeft, 0, x0, y0);
-    p.chart->MouseMove(0, x1, y1);
-    EXPECT_NE(p.Buffer(), before);
-    EXPECT_FALSE(p.chart->NeedsPaint());
-    p.chart->MouseMove(0, x0, y0); // back to a band of no length
-    EXPECT_EQ(p.Buffer(), before);
+    for (const bool paintMidway : {false, true}) {
+        SCOPED_TRACE(paintMidway);
+        PaintedToolChart p;
+        auto* tool = new TDrawLineTool(&p.owner);
+        tool->SetParentChart(p.chart.get());
+        tool->Pen()->SetColor(clRed);
+        const QImage before = p.Paint().copy();
+        const int x0 = p.X(20), y0 = p.Y(10), x1 = p.X(150), y1 = p.Y(90);
+        p.chart->MouseDown(mbLeft, 0, x0, y0);
+        p.chart->MouseMove(0, x1, y1);
+        EXPECT_NE(p.Buffer(), before);
+        EXPECT_FALSE(p.chart->NeedsPaint());
+        if (paintMidway)
+            p.Paint();
+        p.chart->MouseMove(0, x0, y0); // back to a band of no length
+        EXPECT_EQ(p.Buffer(), before);
 
-    // Dragging a drawn line away erases it where it was; back again restores every pixel.
-    p.chart->MouseUp(mbLeft, 0, x0, y0);
-    tool->SetSelected(new TDrawLine(tool->Lines(), 20, 50, 150, 50));
-    p.Paint();
-    const QImage lineShown = p.Copy();
-    const int mx = p.X(85), my = p.Y(50);
-    p.chart->MouseDown(mbLeft, 0, mx, my);
-    p.chart->MouseMove(0, mx + 5, my + 40);
-    EXPECT_EQ(p.At(mx, my), ColorToRGB(p.chart->GetBackColor()) & 0xFFFFFFu);
-    p.chart->MouseMove(0, mx, my);
-    EXPECT_EQ(p.Buffer(), lineShown);
-    EXPECT_FALSE(p.chart->NeedsPaint());
-}
-
-// A paint in the middle of a drag (a resized window) wipes the band: the next move must not
-// draw the wiped figure back. A line being moved shows at its stored place again after the
-// paint, and is taken from there, as at the start of its drag.
-TEST(DrawLineTool, APaintDuringADragLeavesNoCopyBehind)
-{
-    PaintedToolChart p;
-    auto* tool = new TDrawLineTool(&p.owner);
-    tool->SetParentChart(p.chart.get());
-    tool->Pen()->SetColor(clRed);
-    const QImage before = p.Paint().copy();
-    const int x0 = p.X(20), y0 = p.Y(10), x1 = p.X(150), y1 = p.Y(90);
-    p.chart->MouseDown(mbLeft, 0, x0, y0);
-    p.chart->MouseMove(0, x1, y1);
-    p.Paint();
-    p.chart->MouseMove(0, x0, y0); // a band of no length
-    EXPECT_EQ(p.Buffer(), before);
-    p.chart->MouseUp(mbLeft, 0, x0, y0);
-
-    tool->SetSelected(new TDrawLine(tool->Lines(), 20, 50, 150, 50));
-    p.Paint();
-    const QImage lineShown = p.Copy();
-    const int mx = p.X(85), my = p.Y(50);
-    p.chart->MouseDown(mbLeft, 0, mx, my);
-    p.chart->MouseMove(0, mx + 5, my + 40);
-    p.Paint();
-    p.chart->MouseMove(0, mx, my); // back where it is stored
-    EXPECT_EQ(p.Buffer(), lineShown);
-    p.chart->MouseMove(0, mx + 5, my + 40);
-    EXPECT_EQ(p.At(mx, my), ColorToRGB(p.chart->GetBackColor()) & 0xFFFFFFu);
+        // Dragging a drawn line away erases it where it was; back again restores every pixel.
+        p.chart->MouseUp(mbLeft, 0, x0, y0);
+        tool->SetSelected(new TDrawLine(tool->Lines(), 20, 50, 150, 50));
+        p.Paint();
+        const QImage lineShown = p.Copy();
+        const int mx = p.X(85), my = p.Y(50);
+        p.chart->MouseDown(mbLeft, 0, mx, my);
+        p.chart->MouseMove(0, mx + 5, my + 40);
+        EXPECT_EQ(p.At(mx, my), ColorToRGB(p.chart->GetBackColor()) & 0xFFFFFFu);
+        if (paintMidway)
+            p.Paint();
+        p.chart->MouseMove(0, mx, my);
+        EXPECT_EQ(p.Buffer(), lineShown);
+        EXPECT_FALSE(p.chart->NeedsPaint());
+        p.chart->MouseMove(0, mx + 5, my + 40);
+        EXPECT_EQ(p.At(mx, my), ColorToRGB(p.chart->GetBackColor()) & 0xFFFFFFu);
+    }
 }
 
 TEST(DrawLineTool, OnATurnedChartALineLiesWhereTheMouseDrewIt)
