@@ -3,6 +3,7 @@
 #include "platform/ClassRegistry.h"
 #include "platform/Component.h"
 #include "platform/Exceptions.h"
+#include "platform/FreeWatch.h"
 #include "platform/TeeFiler.h"
 
 #include <QHash>
@@ -36,33 +37,6 @@ ChildrenFrame* FrameOf(const TComponent* parent)
             return Frames().at(i);
     return nullptr;
 }
-
-// Learns when a component that reading made is freed before reading ends (a function read
-// after another replaces it), so that it is not touched again.
-class FreedWatch : public TComponent
-{
-public:
-    FreedWatch(QList<TComponent*>& places, qsizetype place) : TComponent(nullptr), FPlaces(places), FPlace(place)
-    {
-        FPlaces.at(FPlace)->FreeNotification(this);
-    }
-
-protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override
-    {
-        TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove && AComponent == FPlaces.at(FPlace))
-            FPlaces[FPlace] = nullptr;
-    }
-
-private:
-    QList<TComponent*>& FPlaces;
-    qsizetype FPlace;
-};
-
-struct FreeWatch {
-    void operator()(FreedWatch* w) const { w->Free(); }
-};
 
 class FramePush
 {
@@ -128,7 +102,9 @@ void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent
         parent->GetChildren([&frame](TComponent* c) { frame.places.append(c); }, parent);
     const QList<TComponent*> children = frame.places;
     const FramePush pushed(frame);
-    std::vector<std::unique_ptr<FreedWatch, FreeWatch>> watches;
+    // A component that reading made may be freed before reading ends (a function read after
+    // another replaces it): its place is emptied, so that it is not touched again.
+    std::vector<std::unique_ptr<TFreeWatch>> watches;
     filer.DefineObject(
         name,
         [&](TTeeFiler& f) {
@@ -159,7 +135,9 @@ void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent
                         frame.places.append(child);
                         if (!child)
                             return;
-                        watches.emplace_back(new FreedWatch(frame.places, frame.places.size() - 1));
+                        const qsizetype place = frame.places.size() - 1;
+                        watches.push_back(std::make_unique<TFreeWatch>(
+                            child, [&places = frame.places, place] { places[place] = nullptr; }));
                         if (!childName.isEmpty()) {
                             try {
                                 child->SetName(childName);

@@ -12,29 +12,10 @@
 #include "chart/core/Teeconst.h"
 #include "chart/editors/ComboFlat.h"
 #include "platform/ClassRegistry.h"
+#include "platform/FreeWatch.h"
 #include "platform/StringList.h"
 
-// A form is no component: this one asks, on the form's behalf, to be told when the tool is
-// freed.
-class TSeriesToolEditor::TToolLink : public TComponent
-{
-public:
-    explicit TToolLink(TSeriesToolEditor* form) : TComponent(nullptr), FForm(form) {}
-
-protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override
-    {
-        TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove && AComponent && AComponent == FForm->FTag)
-            FForm->FTag = nullptr;
-    }
-
-private:
-    TSeriesToolEditor* FForm;
-};
-
-TSeriesToolEditor::TSeriesToolEditor(QWidget* parent)
-    : QWidget(parent), FToolLink(std::make_unique<TToolLink>(this))
+TSeriesToolEditor::TSeriesToolEditor(QWidget* parent) : QWidget(parent)
 {
     Ui::TSeriesToolEditor ui;
     ui.setupUi(this);
@@ -57,11 +38,9 @@ void TSeriesToolEditor::SetTag(TTeeCustomToolSeries* tool)
 {
     if (tool == FTag)
         return;
-    if (FTag)
-        FToolLink->RemoveFreeNotification(FTag);
     FTag = tool;
-    if (tool)
-        FToolLink->FreeNotification(tool);
+    // A form is no component: a watch learns for it when the tool is freed.
+    FToolWatch = tool ? std::make_unique<TFreeWatch>(tool, [this] { FTag = nullptr; }) : nullptr;
 }
 
 void TSeriesToolEditor::FormCreate()

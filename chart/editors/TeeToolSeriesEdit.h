@@ -7,6 +7,7 @@
 
 class QLabel;
 class TComboFlat;
+class TFreeWatch;
 class TTeeCustomToolSeries;
 
 class TSeriesToolEditor : public QWidget
@@ -38,9 +39,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The form's link to the free-notification of its tool.
-    class TToolLink;
-    std::unique_ptr<TToolLink> FToolLink;
+    // Forgets the tool when it is freed.
+    std::unique_ptr<TFreeWatch> FToolWatch;
     TTeeCustomToolSeries* FTag = nullptr;
 };
 
