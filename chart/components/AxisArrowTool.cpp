@@ -140,11 +140,8 @@ void TAxisArrowTool::ScrollBy(double offset)
         else if (axis == panel->RightAxis())
             opposite = panel->LeftAxis();
     }
-    // An axis scrolled to infinite limits could never be drawn or scrolled back.
-    const auto finite = [offset](const TChartAxis* a) {
-        return !a || (std::isfinite(a->Minimum() + offset) && std::isfinite(a->Maximum() + offset));
-    };
-    if (!finite(axis) || !finite(opposite))
+    // The pair moves together or not at all.
+    if (!axis->ScrollKeepsFinite(offset) || (opposite && !opposite->ScrollKeepsFinite(offset)))
         return;
     axis->Scroll(offset, false);
     if (opposite)

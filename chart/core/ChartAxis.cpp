@@ -331,8 +331,7 @@ void TChartAxis::Scroll(double offset, bool checkLimits)
             return;
         }
     }
-    // Limits that are not finite could never be drawn or scrolled back: such a step is refused.
-    if (!std::isfinite(FMinimum + offset) || !std::isfinite(FMaximum + offset))
+    if (!ScrollKeepsFinite(offset))
         return;
     FAutomatic = false;
     FAutomaticMaximum = false;
@@ -340,6 +339,11 @@ void TChartAxis::Scroll(double offset, bool checkLimits)
     FMaximum += offset;
     FMinimum += offset;
     FParentChart->AxisHostInvalidate();
+}
+
+bool TChartAxis::ScrollKeepsFinite(double offset) const
+{
+    return std::isfinite(FMinimum + offset) && std::isfinite(FMaximum + offset);
 }
 
 bool TChartAxis::IsDateTime() const

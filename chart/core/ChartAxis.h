@@ -216,7 +216,11 @@ public:
     // Narrows the span by pixel margins and widens the working range to match.
     void AdjustMaxMinRect(const TRect& margins);
     // Moves both bounds by offset; with checkLimits only toward series values beyond them.
+    // Refused when a bound would not be finite (ScrollKeepsFinite).
     void Scroll(double offset, bool checkLimits);
+    // Whether both bounds moved by offset are finite: limits that are not could never be drawn
+    // or scrolled back.
+    bool ScrollKeepsFinite(double offset) const;
     bool IsDateTime() const;
     bool IsCustom() const;
 
