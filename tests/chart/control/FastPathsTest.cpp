@@ -15,6 +15,7 @@
 #include "chart/components/Series.h"
 #include "chart/core/ChartAxis.h"
 #include "platform/graphics/FastPaths.h"
+#include "tests/chart/support/PixelDifference.h"
 
 namespace {
 
@@ -27,15 +28,6 @@ TCounts Counts()
     for (int p = 0; p < kPaths; ++p)
         counts[static_cast<size_t>(p)] = TeeFastPaths::TimesTaken(static_cast<TFastPath>(p));
     return counts;
-}
-
-int CountDifferent(const QImage& a, const QImage& b)
-{
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            count += a.pixel(x, y) != b.pixel(x, y);
-    return count;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "chart/core/TeeFunction.h"
 #include "platform/ClassRegistry.h"
 #include "platform/TeeFiler.h"
+#include "tests/chart/SeriesTestChart.h"
 
 namespace {
 
@@ -82,19 +83,8 @@ TEST(StoredLinks, CustomAxesComeBackWithWhatIsOnThem)
     EXPECT_FALSE(TeeWriteProperties(*c.chart).contains("CustomAxes"));
 }
 
-// Sums each point with the one before it.
-class TPairSumFunction : public TTeeMovingFunction
-{
-public:
-    explicit TPairSumFunction(TComponent* owner) : TTeeMovingFunction(owner) {}
-    double Calculate(TChartSeries* source, int first, int last) override
-    {
-        double sum = 0;
-        for (int i = first; i <= last; ++i)
-            sum += source->YValue(i);
-        return sum;
-    }
-};
+// Sums each point with the one before it (at a period of 2).
+using TPairSumFunction = TSumMovingFunction;
 
 struct PairSumClass {
     PairSumClass() { RegisterClassOf<TPairSumFunction>("TPairSumFunction", "TTeeMovingFunction"); }

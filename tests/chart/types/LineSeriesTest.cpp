@@ -10,6 +10,7 @@
 
 #include "chart/components/Series.h"
 #include "platform/graphics/FastPaths.h"
+#include "tests/chart/support/PixelDifference.h"
 #include "tests/chart/types/SeriesChart.h"
 
 namespace {
@@ -241,19 +242,6 @@ TEST(LineSeries, SymbolsAloneGiveThePixelsOfEverySymbolDrawnInTurn)
         EXPECT_GT(red, 20);
     }
 }
-
-namespace {
-
-int CountDifferent(const QImage& a, const QImage& b)
-{
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            count += a.pixel(x, y) != b.pixel(x, y);
-    return count;
-}
-
-} // namespace
 
 TEST(LineSeries, SymbolsOfSeveralSeriesGiveThePixelsOfEverySymbolDrawnInTurn)
 {
