@@ -471,9 +471,7 @@ void TChartSeries::AssignFormat(TChartSeries* source)
     FColorSource = source->FColorSource;
     for (int i = 2; i < std::min(FValueLists.Count(), source->FValueLists.Count()); ++i)
         FValueLists.Get(i)->Assign(source->FValueLists.Get(i));
-    FMarks->SetStyle(source->FMarks->Style());
-    FMarks->SetVisible(source->FMarks->Visible());
-    FMarks->SetDrawEvery(source->FMarks->DrawEvery());
+    FMarks->Assign(source->FMarks.get());
     FSeriesColor = source->FSeriesColor;
     FColorEachPoint = source->FColorEachPoint;
     FValueFormat = source->FValueFormat;
