@@ -9,6 +9,7 @@
 
 #include "chart/components/Series.h"
 #include "chart/components/TeeSeriesTypes.h"
+#include "chart/editors/AllUnits.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/TeeFunction.h"
 #include "chart/core/Teeconst.h"
@@ -35,6 +36,22 @@ TEST(SeriesTypes, FinishingTheSeriesAndAxisUnitsUndoesTheirStart)
     TeeMaxPixelPos = 32767;
     ChartAxisFinalize();
     EXPECT_EQ(TeeMaxPixelPos, 67108863);
+}
+
+// Every unit counts its starts: a second start and one finish leave everything as the first
+// start made it.
+TEST(SeriesTypes, ANestedStartAndFinishLeavesEveryClassRegistered)
+{
+    const int tools = TeeToolTypes->Count();
+    InitializeAllUnits();
+    FinalizeAllUnits();
+    for (const char* name : {"TChartSeries", "TCustomLineSeries", "TFastLineSeries", "TCustomSeries", "TLineSeries",
+                             "THorizLineSeries", "TPointSeries", "TAreaSeries", "THorizAreaSeries",
+                             "TCustomBarSeries", "TBarSeries", "TCircledSeries", "TPieSeries", "THorizBarSeries",
+                             "TCursorTool", "TGridBandTool", "TDragPointTool", "TSeriesToolEditor"})
+        EXPECT_NE(GetClass(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(TeeToolTypes->Count(), tools);
+    EXPECT_EQ(TeeMsg_GalleryLine, "Line");
 }
 
 TEST(SeriesTypes, StandardSeriesEnterTheGalleryInOrder)
