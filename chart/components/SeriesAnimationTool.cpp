@@ -169,8 +169,14 @@ void TSeriesAnimationTool::Animate(TRun& run)
         for (int d = 0; d <= steps; ++d) {
             for (int i = first; i <= last; ++i)
                 values->SetValue(i, start + (run.Backup[static_cast<size_t>(i)] - start) * d * (1.0 / steps));
-            if (OnStep)
-                OnStep(this, d);
+            if (OnStep) {
+                // The handler may free the tool, and its own copy with it: it runs from a copy,
+                // and nothing of the tool is touched once it went.
+                const TSeriesAnimationStep handler = OnStep;
+                handler(this, d);
+                if (!*run.Alive)
+                    return;
+            }
             if (!Refresh(run))
                 return;
         }

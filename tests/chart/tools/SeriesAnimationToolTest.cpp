@@ -170,6 +170,20 @@ TEST(SeriesAnimationTool, SeriesOrToolFreedDuringARun)
     animator->Execute();
     EXPECT_EQ(tool.Values(), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(tool.series->UpdateCount(), 0);
+
+    // The tool goes in its own step event: nothing more runs on it, the series gets its values.
+    AnimationChart step({1, 2, 3});
+    step.tool->SetSteps(5);
+    TSeriesAnimationTool* freed = step.tool;
+    freed->OnStep = [freed](TObject*, int d) {
+        if (d == 1)
+            freed->Free();
+    };
+    freed->Execute();
+    EXPECT_EQ(step.Values(), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(step.series->UpdateCount(), 0);
+    // The start value and steps 0 and 1 were shown; nothing after the tool went.
+    EXPECT_EQ(step.app.Passes, 2);
 }
 
 TEST(SeriesAnimationTool, PointsAddedOrRemovedDuringARunLeaveTheOthersTheirOwnValues)
