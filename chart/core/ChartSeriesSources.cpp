@@ -294,9 +294,14 @@ int TChartSeries::AddChartValue(TChartSeries* source, int valueIndex)
     FYValues->PendingValue = y;
     const int index = FXValues->AddChartValue(x);
     FYValues->InsertChartValue(index, y);
+    const int sourceLists = source->OwnValueListCount();
     for (int i = 2; i < FValueLists.Count(); ++i) {
-        const double v = i < source->FValueLists.Count() ? source->FValueLists.Get(i)->GetValue(valueIndex) : 0;
-        FValueLists.Get(i)->InsertChartValue(index, v);
+        TChartValueList* list = FValueLists.Get(i);
+        // A lent list gives a copied point what it gives any new point.
+        double v = list->PendingValue;
+        if (!list->Lent)
+            v = i < sourceLists ? source->FValueLists.Get(i)->GetValue(valueIndex) : 0;
+        list->InsertChartValue(index, v);
     }
     return index;
 }
@@ -469,11 +474,9 @@ void TChartSeries::AssignFormat(TChartSeries* source)
     FYValues->Assign(crosswise ? source->FXValues : source->FYValues);
     FXLabelsSource = source->FXLabelsSource;
     FColorSource = source->FColorSource;
-    for (int i = 2; i < std::min(FValueLists.Count(), source->FValueLists.Count()); ++i)
+    for (int i = 2; i < std::min(OwnValueListCount(), source->OwnValueListCount()); ++i)
         FValueLists.Get(i)->Assign(source->FValueLists.Get(i));
-    FMarks->SetStyle(source->FMarks->Style());
-    FMarks->SetVisible(source->FMarks->Visible());
-    FMarks->SetDrawEvery(source->FMarks->DrawEvery());
+    FMarks->Assign(source->FMarks.get());
     FSeriesColor = source->FSeriesColor;
     FColorEachPoint = source->FColorEachPoint;
     FValueFormat = source->FValueFormat;
