@@ -260,9 +260,10 @@ void TChartSeries::Loaded()
     if (FHasDataSourceNames) {
         FDataSources.clear();
         for (const QString& name : FDataSourceNames) {
-            TComponent* c = TeeReferencedChild(name, ParentChart());
-            if (!c && Owner())
-                c = Owner()->FindComponent(name);
+            // A name that the stored text does not give is the owner's component.
+            TComponent* c = TeeReferencedComponent(name, ParentChart(), [this](const QString& ownerName) {
+                return Owner() ? Owner()->FindComponent(ownerName) : nullptr;
+            });
             // A stored list may name this series, or a series fed by it: such a link would
             // feed the series from itself without end, and is dropped as SetDataSource
             // refuses it. So is a name of anything that cannot feed a series (a tool), which
