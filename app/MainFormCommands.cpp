@@ -183,11 +183,12 @@ void TMainForm::RunSimulation()
         ui.Label3->setText(QString());
     }
     ProcessMessages();
-    // The columns' pages for the normal games are made resident alongside the run.
+    // The columns' room is made resident alongside the run, ahead of the rows being filled;
+    // what the run leaves unused is given back after it.
     playRecords.reserve(PlayRunRoom(playNum));
     TPrefault prefault;
     for (int c = 0; c < PlayRecords::ColumnCount; ++c)
-        prefault.Add(playRecords.column(c).data(), sizeof(int32_t) * static_cast<size_t>(std::max(playNum, 0)));
+        prefault.Add(playRecords.column(c).data(), sizeof(int32_t) * playRecords.column(c).capacity());
     prefault.Start();
     // A long run lets the window repaint and take input now and then, and moves the progress
     // bar with the plays; the display that follows moves it again with the records.
@@ -198,6 +199,7 @@ void TMainForm::RunSimulation()
         ProcessMessages();
     });
     prefault.Wait();
+    ReleaseRoomBeyondRows(playRecords);
     ReleaseSpareCapacity(playRecords);
 }
 

@@ -179,7 +179,8 @@ private:
 
 void ResultCharts::FillLines(const PlayRecords& records, const std::function<void()>& pause)
 {
-    prefault_.Wait();
+    // The room may still be being made resident: filling it meanwhile is safe, and the next
+    // Clear or Reserve waits before the room can change.
     const size_t n = records.size();
     TChartSeries* mode = series_[ModeSeries];
     TChartSeries* slump = series_[SlumpSeries];
