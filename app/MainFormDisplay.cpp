@@ -63,8 +63,6 @@ void TMainForm::ShowResults()
     // After a display far larger than this one, what it took is given back at the end.
     const bool shrinking = IsSpareRoom(static_cast<size_t>(resultListModel->ItemCount()), n);
     resultListModel->SetItemCount(0);
-    if (shrinking)
-        RenewRowsHeader();
     resultRowLists.clear();
     ui.ResultLabel->setText(QString());
 
