@@ -198,7 +198,9 @@ void TMainForm::RunSimulation()
         SetProgress(static_cast<int>(int64_t(slot.playNumber) * 100 / playNum));
         ProcessMessages();
     });
-    prefault.Wait();
+    // The rows are in: room still to be made resident is left alone, and what was made
+    // resident past the rows is given back.
+    prefault.Stop();
     ReleaseRoomBeyondRows(playRecords);
     ReleaseSpareCapacity(playRecords);
 }

@@ -17,13 +17,15 @@ constexpr size_t LargeBlock = size_t(4) << 20;
 
 using Slices = std::vector<std::pair<const void*, size_t>>;
 
-// What the threads of one start share: the slices, and the next one to take.
-struct SliceQueue {
-    Slices slices;
-    std::atomic<size_t> next{0};
-};
-
 } // namespace
+
+// What the threads of one start share: the slices, the next one to take, and whether the
+// caller has stopped them.
+struct TPrefault::TSliceQueue {
+    ::Slices slices;
+    std::atomic<size_t> next{0};
+    std::atomic<bool> stopped{false};
+};
 
 void TPrefault::Add(const void* block, size_t bytes)
 {
@@ -75,16 +77,17 @@ void TPrefault::Start()
     // Threads started before are waited for, and the new blocks are started on now: left for
     // a later start, they could be freed by their owner before they were touched.
     Wait();
-    auto queue = std::make_shared<SliceQueue>();
+    auto queue = std::make_shared<TSliceQueue>();
     queue->slices = Slices();
     FBlocks.clear();
+    FQueue = queue;
     const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
     // The caller fills on one processor; the others, up to a few, make its pages resident.
     const unsigned threads = std::clamp(processors - 1, 1u, MaxThreads);
     for (unsigned t = 0; t < threads; ++t) {
         try {
             FThreads.emplace_back([queue] {
-                for (size_t i = queue->next++; i < queue->slices.size(); i = queue->next++) {
+                for (size_t i = queue->next++; i < queue->slices.size() && !queue->stopped; i = queue->next++) {
                     const auto& [from, bytes] = queue->slices[i];
                     madvise(const_cast<void*>(from), bytes, MADV_POPULATE_WRITE);
                 }
@@ -106,4 +109,12 @@ void TPrefault::Wait()
     for (std::thread& thread : FThreads)
         thread.join();
     FThreads.clear();
+    FQueue.reset();
+}
+
+void TPrefault::Stop()
+{
+    if (FQueue)
+        FQueue->stopped = true;
+    Wait();
 }

@@ -13,6 +13,7 @@
 // slices, since making pages resident is mostly waiting on the system and runs side by side.
 
 #include <cstddef>
+#include <memory>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -31,6 +32,9 @@ public:
     void Start();
     // Returns once the threads are done.
     void Wait();
+    // The caller has filled what it meant to: slices not yet begun are left alone, and this
+    // returns once the slices begun are done.
+    void Stop();
 
     // The slices of the blocks added so far, in the order in which the threads take them:
     // whole pages only, each slice inside one block.
@@ -42,6 +46,10 @@ public:
     static constexpr size_t SliceBytes = size_t(2) << 20;
 
 private:
+    struct TSliceQueue;
+
     std::vector<std::pair<const void*, size_t>> FBlocks;
     std::vector<std::thread> FThreads;
+    // What the threads of the last start share.
+    std::shared_ptr<TSliceQueue> FQueue;
 };

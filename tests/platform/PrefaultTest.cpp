@@ -178,3 +178,22 @@ TEST(Prefault, BlocksAreTakenInSlicesSideBySideWholePagesOnly)
     };
     EXPECT_EQ(prefault.Slices(), expected);
 }
+
+TEST(Prefault, StoppingLeavesTheSlicesNotYetBegunAndLaterStartsGoOn)
+{
+    // A gigabyte takes the threads far longer than stopping them right away.
+    FreshBlock large(size_t(1) << 30), next(size_t(8) << 20);
+    ASSERT_TRUE(large.Data() && next.Data());
+    TPrefault prefault;
+    prefault.Add(large.Data(), large.Bytes());
+    prefault.Start();
+    prefault.Stop();
+    EXPECT_LT(large.Resident(), large.Pages() / 2);
+    // The stop belongs to that start only.
+    prefault.Add(next.Data(), next.Bytes());
+    prefault.Start();
+    prefault.Wait();
+    if (next.Resident() != next.Pages())
+        GTEST_SKIP() << "this system does not make pages resident ahead";
+    EXPECT_EQ(next.Resident(), next.Pages());
+}
