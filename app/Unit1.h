@@ -150,4 +150,6 @@ private:
     QList<QTreeWidgetItem*> pendingBonusRows;
     QList<QTreeWidgetItem*> pendingModeChangeRows;
     int pendingBonusScroll = 0;
+    // The bonus list's scroll range at its last layout in this display, -1 before the first.
+    int bonusScrollRoom = -1;
 };

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -281,7 +282,9 @@ int RunMode(TMainForm& form, int plays, const QString& imageFolder)
                 form.ui.ModeChangeListView->topLevelItemCount());
     if (imageFolder.isEmpty())
         return 0;
-    std::printf("display digest: %016llx\n", static_cast<unsigned long long>(DisplayDigest(form)));
+    std::printf("display digest: %016llx; bonus list scrolled to %d of %d\n",
+                static_cast<unsigned long long>(DisplayDigest(form)), form.ui.BListView->verticalScrollBar()->value(),
+                form.ui.BListView->verticalScrollBar()->maximum());
     if (imageFolder != QStringLiteral("digest")) {
         QDir().mkpath(imageFolder);
         int count = 0;
