@@ -185,10 +185,14 @@ void TMainForm::RunSimulation()
     ProcessMessages();
     // The columns' room is made resident alongside the run, ahead of the rows being filled;
     // what the run leaves unused is given back after it.
-    playRecords.reserve(PlayRunRoom(playNum));
+    const size_t room = PlayRunRoom(playNum);
+    playRecords.reserve(room);
     TPrefault prefault;
-    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
-        prefault.Add(playRecords.column(c).data(), sizeof(int32_t) * playRecords.column(c).capacity());
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c) {
+        // Room kept from a larger run is not this run's to fill.
+        const PlayRecords::Column& column = playRecords.column(c);
+        prefault.Add(column.data(), sizeof(int32_t) * std::min(room, column.capacity()));
+    }
     prefault.Start();
     // A long run lets the window repaint and take input now and then, and moves the progress
     // bar with the plays; the display that follows moves it again with the records.

@@ -41,7 +41,7 @@ public:
     std::vector<std::pair<const void*, size_t>> Slices() const;
 
     // The most threads that one start uses.
-    static constexpr unsigned MaxThreads = 3;
+    static constexpr unsigned MaxThreads = 6;
     // The length of a slice (the last one of a block may be shorter).
     static constexpr size_t SliceBytes = size_t(2) << 20;
 
