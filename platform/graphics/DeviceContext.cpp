@@ -361,6 +361,19 @@ bool TDeviceContext::WidePolylineInPieces(const TPoint* points, int count)
         FPen.widthF() < 2 || FPen.widthF() > 5 || FPen.widthF() != std::floor(FPen.widthF()) || !PixelExact() ||
         FPainter->testRenderHint(QPainter::Antialiasing) || FPainter->worldTransform().type() != QTransform::TxNone)
         return false;
+    // Qt works out the stroke of a segment about 2^15 pixels long and longer less exactly, and
+    // not alike whole and apart (a pixel or a few thousand differ): only a polyline that spans
+    // at most 2^14 pixels each way, whose segments stay well short of that, goes in pieces.
+    constexpr int64_t reach = 1 << 14;
+    int32_t left = points[0].X, right = left, top = points[0].Y, bottom = top;
+    for (int i = 1; i < count; ++i) {
+        left = std::min(left, points[i].X);
+        right = std::max(right, points[i].X);
+        top = std::min(top, points[i].Y);
+        bottom = std::max(bottom, points[i].Y);
+    }
+    if (int64_t(right) - left > reach || int64_t(bottom) - top > reach)
+        return false;
     FLineScratch.resize(static_cast<size_t>(count - 1));
     for (int i = 1; i < count; ++i)
         FLineScratch[static_cast<size_t>(i - 1)] = QLine(points[i - 1].ToQPoint(), points[i].ToQPoint());
