@@ -281,7 +281,7 @@ void TTeeCanvas3D::Pie3D(int32_t xc, int32_t yc, int32_t xr, int32_t yr, int32_t
                          double endAngle, bool darkSides, bool drawSides, int32_t donutPercent)
 {
     const int n = std::min(Round(std::fabs(endAngle - startAngle) / TeePiStep / 10.0), 30) + 2;
-    const double ixr = donutPercent * xr / 100.0, iyr = donutPercent * yr / 100.0;
+    const double ixr = donutPercent * double(xr) / 100.0, iyr = donutPercent * double(yr) / 100.0;
     std::array<TPoint, 32> outer, inner;
     const double step = (endAngle - startAngle) / (n - 1);
     for (int k = 0; k < n; ++k) {
