@@ -894,6 +894,10 @@ QRegion TDeviceContext::PolygonRegion(const TPoint* points, int count) const
         TeeFastPaths::Taken(TFastPath::RowClip);
         return ::PolygonRegion(points, count, window);
     }
+    // Taller than Qt can scan, a polygon's region is worked out for the rows that can reach the
+    // device, fast paths or not: there is no other way to have it.
+    if (!QtCanScan(points, count))
+        return ::PolygonRegion(points, count, ReachableRect().ToQRect());
     QPolygon polygon(count);
     for (int i = 0; i < count; ++i)
         polygon[i] = points[i].ToQPoint();
