@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/components/Series.h"
+#include "chart/core/View3DOptions.h"
 #include "tests/chart/types/SeriesChart.h"
 
 namespace {
@@ -402,5 +403,40 @@ TEST(BarSeries, FarValueFilledAlikeWithFastCalculation)
                 EXPECT_EQ(pictures[fast].pixel(at.X, at.Y) & 0xFFFFFFu, colour) << at.X << "," << at.Y;
         }
         EXPECT_TRUE(pictures[0] == pictures[1]) << c.value;
+    }
+}
+
+TEST(BarSeries, FarBarsOfEveryStyleIn3DAlikeWithFastCalculation)
+{
+    // Values 50, 1e10, -1e10 and 20 on a fixed -100..100 value axis, in an orthogonal 3D chart:
+    // every style, upright and lying, draws the same pixels whether far values are clamped or
+    // reach the ends of the 32-bit range. Turned, the far ends project elsewhere, but drawing
+    // them still fails nowhere.
+    for (bool turned : {false, true}) {
+        for (bool lying : {false, true}) {
+            for (TBarStyle style : {bsRectangle, bsPyramid, bsInvPyramid, bsCilinder, bsEllipse, bsArrow, bsCone,
+                                    bsRectGradient, bsBevel}) {
+                SCOPED_TRACE(::testing::Message() << (turned ? "turned " : "") << (lying ? "lying " : "upright ")
+                                                  << style);
+                QImage pictures[2];
+                for (bool fast : {false, true}) {
+                    TSeriesChart chart(500, 300);
+                    TCustomBarSeries* s = lying ? static_cast<TCustomBarSeries*>(new THorizBarSeries(nullptr))
+                                                : static_cast<TCustomBarSeries*>(new TBarSeries(nullptr));
+                    chart.AddSeries(s);
+                    for (double v : {50.0, 1e10, -1e10, 20.0})
+                        s->Add(v);
+                    s->Marks()->SetVisible(false);
+                    s->SetBarStyle(style);
+                    chart.SetView3D(true);
+                    chart.View3DOptions()->SetOrthogonal(!turned);
+                    chart.View3DOptions()->SetRotation(330);
+                    chart.Axes()->SetFastCalc(fast);
+                    (lying ? chart.BottomAxis() : chart.LeftAxis())->SetMinMax(-100, 100);
+                    pictures[fast] = chart.Painted().copy();
+                }
+                EXPECT_TRUE(turned || pictures[0] == pictures[1]);
+            }
+        }
     }
 }
