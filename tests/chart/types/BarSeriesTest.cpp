@@ -440,3 +440,28 @@ TEST(BarSeries, FarBarsOfEveryStyleIn3DAlikeWithFastCalculation)
         }
     }
 }
+
+TEST(BarSeries, MarksOfFarBarsDrawAlikeWithFastCalculation)
+{
+    // A mark's box stands beside its bar's end; for a bar reaching beyond the 32-bit range that
+    // end is far off the panel, and its mark is laid out from there without overflowing.
+    for (bool horizontal : {false, true}) {
+        for (double far : {1e9, -1e9, 1e12, -1e12}) {
+            QImage pictures[2];
+            for (bool fast : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << horizontal << " " << far << " " << fast);
+                TSeriesChart chart(300, 300);
+                TCustomBarSeries* s = horizontal ? static_cast<TCustomBarSeries*>(new THorizBarSeries(nullptr))
+                                                 : new TBarSeries(nullptr);
+                chart.AddSeries(s);
+                for (double v : {50.0, far, 20.0})
+                    s->Add(v);
+                s->Marks()->SetVisible(true);
+                chart.Axes()->SetFastCalc(fast);
+                (horizontal ? chart.BottomAxis() : chart.LeftAxis())->SetMinMax(0, 100);
+                pictures[fast] = chart.Painted().copy();
+            }
+            EXPECT_TRUE(pictures[0] == pictures[1]);
+        }
+    }
+}
