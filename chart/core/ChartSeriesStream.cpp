@@ -271,8 +271,12 @@ void TChartSeries::DefineProperties(TTeeFiler& filer)
     // series drops them again.
     if (dynamic_cast<TTeePropertyReader*>(&filer))
         FMarks->Items().Loading = false;
-    // The function, stored inside the series.
+    // The function, stored inside the series. Taking it resets whether the points were
+    // entered, but points the same text gave stay entered, or the next write would drop them.
+    const bool entered = FValuesEntered;
     TeeDefineChildren(filer, "Components", this, false);
+    if (dynamic_cast<TTeePropertyReader*>(&filer))
+        FValuesEntered = entered;
 }
 
 void TChartSeries::GetChildren(const TGetChildProc& Proc, TComponent* Root)

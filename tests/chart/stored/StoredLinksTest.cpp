@@ -91,6 +91,26 @@ struct PairSumClass {
     ~PairSumClass() { UnRegisterClassOf<TPairSumFunction>(); }
 };
 
+TEST(StoredLinks, PointsStoredBesideAFunctionWithoutASourceAreWrittenAgain)
+{
+    // The points come before the function in the text; reading the function after them must
+    // not make the next write leave them out.
+    Form a;
+    auto* series = a.Add<TLineSeries>("Average");
+    series->SetFunction(new TTeeMovingFunction(&a.owner));
+    for (double y : {5, 7})
+        series->Add(y);
+    series->SetValuesEntered(true);
+    const QString text = TeeWriteProperties(*a.chart);
+    ASSERT_TRUE(text.contains("Data=")) << text.toStdString();
+    Form b;
+    TeeReadProperties(*b.chart, text);
+    ASSERT_EQ(b.chart->SeriesCount(), 1);
+    ASSERT_EQ(b.chart->Series(0)->Count(), 2);
+    EXPECT_EQ(b.chart->Series(0)->YValue(1), 7);
+    EXPECT_EQ(TeeWriteProperties(*b.chart).toStdString(), text.toStdString());
+}
+
 TEST(StoredLinks, AFunctionAndItsOneSourceComeBackAndCompute)
 {
     PairSumClass registered;
