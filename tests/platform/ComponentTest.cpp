@@ -1,8 +1,10 @@
 #include "platform/Classes.h"
 #include "platform/Platform.h"
+#include "platform/SysUtils.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -227,6 +229,80 @@ TEST(Component, NamesAreIdentifiersUniqueWithinTheOwner)
     EXPECT_EQ(c->Owner(), &owner);
     EXPECT_EQ(other.ComponentCount(), 0);
     EXPECT_THROW(owner.Components(3), EListError);
+}
+
+// The owner's index of names answers FindComponent (and refuses a taken name) as a plain look
+// at every owned component would, through renames, moves, releases and frees.
+TEST(Component, TheIndexOfNamesAnswersAsAPlainLook)
+{
+    TComponent first(nullptr);
+    TComponent second(nullptr);
+    TComponent* const owners[2] = {&first, &second};
+    enum TStep { Make, Rename, Move, Release, Free };
+    // Make: a component in owners[at] named name; the others act on made[at].
+    const struct {
+        TStep step;
+        int at;
+        const char* name;
+        bool refused;
+    } steps[] = {
+        {Make, 0, "Alpha", false},   // made[0]
+        {Make, 0, "Beta", false},    // made[1]
+        {Make, 1, "alpha", false},   // made[2]: the same name in another owner
+        {Make, 0, "BETA", true},     // made[3]: left without a name
+        {Rename, 0, "Gamma", false}, // Alpha is free again
+        {Rename, 1, "gamma", true},
+        {Rename, 1, "Alpha", false},
+        {Rename, 0, "GAMMA", false}, // itself in another case
+        {Move, 2, "", true},         // owners[0] has an Alpha already
+        {Rename, 2, "Delta", false},
+        {Move, 2, "", false},
+        {Rename, 3, "delta", true},
+        {Free, 1, "", false},
+        {Rename, 3, "Alpha", false},
+        {Release, 0, "", false},
+        {Rename, 2, "", false},
+        {Make, 0, "Gamma", false},   // made[4]: the released one took its name along
+        {Move, 4, "", false},
+        {Rename, 2, "Gamma", false},
+        {Free, 4, "", false},
+        {Free, 3, "", false},
+    };
+    const QStringList names = {"alpha", "ALPHA", "Beta", "gamma", "GAMMA", "delta", "Epsilon"};
+    auto plainLook = [](const TComponent& owner, const QString& name) -> TComponent* {
+        for (int i = 0; i < owner.ComponentCount(); ++i)
+            if (SameText(owner.Components(i)->Name(), name))
+                return owner.Components(i);
+        return nullptr;
+    };
+    std::vector<TComponent*> made;
+    std::unique_ptr<TComponent> released;
+    int done = 0;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(done++);
+        bool refused = false;
+        try {
+            switch (s.step) {
+            case Make:
+                made.push_back(new TComponent(owners[s.at]));
+                made.back()->SetName(QString::fromLatin1(s.name));
+                break;
+            case Rename: made[s.at]->SetName(QString::fromLatin1(s.name)); break;
+            case Move: (made[s.at]->Owner() == owners[0] ? owners[1] : owners[0])->InsertComponent(made[s.at]); break;
+            case Release:
+                made[s.at]->Owner()->RemoveComponent(made[s.at]);
+                released.reset(made[s.at]);
+                break;
+            case Free: made[s.at]->Free(); break;
+            }
+        } catch (const EComponentError&) {
+            refused = true;
+        }
+        EXPECT_EQ(refused, s.refused);
+        for (const TComponent* owner : owners)
+            for (const QString& name : names)
+                EXPECT_EQ(owner->FindComponent(name), plainLook(*owner, name)) << qPrintable(name);
+    }
 }
 
 TEST(Component, LoadingEndsWithLoadedOnEveryComponent)
