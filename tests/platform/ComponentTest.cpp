@@ -117,25 +117,60 @@ TEST(Component, OwnerFreesChildrenLastFirst)
     EXPECT_EQ(journal, expected);
 }
 
-TEST(Component, OwnerTellsItsFamilyAboutInsertAndRemove)
+TEST(Component, TheOwnerTellsTheFamilyMembersThatAskedToHear)
 {
     auto* owner = new TProbe(nullptr, "owner");
     auto* a = new TProbe(owner, "a");
     auto* b = new TProbe(owner, "b");
-    // The family hears of a new component while its constructor runs: it is still only a
+    auto* quiet = new TProbe(owner, "quiet");
+    // The owner hears of a new component while its constructor runs: it is still only a
     // TComponent then, so only its address and component part can be used.
-    EXPECT_EQ(owner->told, (std::vector<std::string>{"insert ?", "insert ?"}));
-    EXPECT_EQ(a->told, (std::vector<std::string>{"insert ?"}));
+    EXPECT_EQ(owner->told, (std::vector<std::string>{"insert ?", "insert ?", "insert ?"}));
+    // Within one owner the request is kept by the owner, both ways.
+    a->FreeNotification(b);
     auto* c = new TProbe(nullptr, "c");
     owner->InsertComponent(c); // a finished component is told in full
-    EXPECT_EQ(a->told.back(), "insert c");
+    EXPECT_EQ(owner->told.back(), "insert c");
 
-    b->Free(); // the family hears of it while b is still a TProbe and marked as destroying
+    b->Free(); // a hears of it while b is still a TProbe and marked as destroying
     EXPECT_EQ(owner->told.back(), "remove b");
-    EXPECT_EQ(a->told.back(), "remove b");
+    EXPECT_EQ(a->told, (std::vector<std::string>{"remove b"}));
     EXPECT_TRUE(a->sawDestroyingWhenTold);
-    EXPECT_EQ(owner->ComponentCount(), 2); // a and c
+    // Nobody asked about the newcomer or the quiet one, which asked about nobody.
+    EXPECT_TRUE(quiet->told.empty());
+    EXPECT_TRUE(c->told.empty());
+
+    // A request within the family ends when one of the two leaves it.
+    c->FreeNotification(quiet);
+    TProbe other(nullptr, "other");
+    other.InsertComponent(quiet);
+    EXPECT_EQ(c->told, (std::vector<std::string>{"remove quiet"}));
+    quiet->Free();
+    EXPECT_EQ(c->told.size(), 1u);
     owner->Free();
+}
+
+// Whoever asked nothing is told nothing, so a family of n costs in proportion to n: each
+// probe asks about the one made before it, and they are freed from the front.
+TEST(Component, AnnouncementsGrowWithTheFamilyNotItsSquare)
+{
+    auto announced = [](int n) {
+        TComponent owner(nullptr);
+        std::vector<TProbe*> probes;
+        for (int i = 0; i < n; ++i) {
+            probes.push_back(new TProbe(&owner));
+            if (i > 0)
+                probes[i]->FreeNotification(probes[i - 1]);
+        }
+        size_t told = 0;
+        for (TProbe* p : probes) {
+            told += p->told.size();
+            p->Free();
+        }
+        return told;
+    };
+    EXPECT_EQ(announced(200), 199u);
+    EXPECT_EQ(announced(800), 799u);
 }
 
 TEST(Component, FreeNotificationReachesAComponentOfAnotherOwner)
