@@ -18,9 +18,10 @@ class TTeeFiler;
 // none) and joins it to the parent (SetParentComponent); all are loading until the last is
 // read, then each gets Loaded. A component whose class is unknown, cannot be made or does not
 // join the parent is left out and the others are read as written; a name that is taken or not
-// valid leaves the component without one. Reading ends at the first place that holds nothing,
-// and makes no more components than the filer allows. With storedWhenEmpty false, a parent
-// without children writes nothing at all.
+// valid leaves the component without one. Reading ends at the first place that holds nothing.
+// A component beyond what the filer allows raises EReadError, as does anything else that ends
+// the reading in an error; the components that the reading made are then freed again. With
+// storedWhenEmpty false, a parent without children writes nothing at all.
 void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent, bool storedWhenEmpty = true);
 
 // How a stored property names another component: by its name, or, for one without a name that

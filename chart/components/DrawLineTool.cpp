@@ -15,8 +15,6 @@ namespace {
 constexpr int32_t kLineTolerance = 4;
 // Half the side of the square handle at each end of the selected line.
 constexpr int32_t kHandleSize = 3;
-// More lines than this in stored text are taken as damage, not as a drawing.
-constexpr int64_t kMaxStoredLines = 100000;
 
 } // namespace
 
@@ -440,11 +438,11 @@ void TDrawLineTool::DefineProperties(TTeeFiler& filer)
             f.DefineProperty(
                 "Count",
                 [this, &f](const QString& v) {
+                    // Within what the whole text may still make, or the text is refused with
+                    // the lines as they were.
+                    const int64_t count = f.AllowNewObjects(TeeTextInt(v, 0));
                     FSelected = nullptr;
                     FLines->Clear();
-                    // Within what the whole text may still make.
-                    const int64_t count =
-                        f.AllowNewObjects(std::clamp<int64_t>(TeeTextInt(v, 0), 0, kMaxStoredLines));
                     for (int64_t i = 0; i < count; ++i)
                         new TDrawLine(FLines.get());
                 },

@@ -36,6 +36,9 @@ class TChartChangePage : public TTeeEvent
 {
 };
 
+// The most custom axes that a stored text may make: more than a chart has room to show.
+inline constexpr int TeeMaxCustomAxes = 1000;
+
 class TCustomAxisPanel : public TCustomTeePanelExtended, public TAxisHost
 {
 public:

@@ -7,6 +7,7 @@
 #include "chart/components/Chart.h"
 #include "chart/components/Series.h"
 #include "platform/Component.h"
+#include "platform/Exceptions.h"
 #include "platform/TeeFiler.h"
 
 namespace {
@@ -51,10 +52,17 @@ int FuzzStoredTextInput(const uint8_t* data, size_t size)
         chart->AddSeries(series[i]);
     }
 
+    // A text that makes more than one text may is refused as a whole; the others are read.
+    const auto read = [](TTeeStoredObject& object, const QString& text) {
+        try {
+            TeeReadProperties(object, text);
+        } catch (const EReadError&) {
+        }
+    };
     owner.BeginLoading();
-    TeeReadProperties(*chart, sections[0]);
+    read(*chart, sections[0]);
     for (int i = 0; i < SeriesCount; ++i)
-        TeeReadProperties(*series[i], sections[static_cast<size_t>(i) + 1]);
+        read(*series[i], sections[static_cast<size_t>(i) + 1]);
     owner.EndLoading();
 
     chart->Invalidate();
