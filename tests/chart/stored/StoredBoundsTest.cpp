@@ -98,6 +98,40 @@ TEST(StoredBounds, ARefusedCountOfLinesKeepsTheLines)
     EXPECT_EQ(tool.Lines()->Get(0)->X0(), 1);
 }
 
+// A chart that counts the axes looked at to place an axis in its list.
+class TAxisCountingChart : public TChart
+{
+public:
+    using TChart::TChart;
+    int IndexOfAxis(const TChartAxis* axis) const override
+    {
+        const int at = TChart::IndexOfAxis(axis);
+        looked += at < 0 ? AxisCount() : at + 1;
+        return at;
+    }
+    mutable int64_t looked = 0;
+};
+
+// Writing custom axes asks each whether it is custom without a walk of the axes list, so that
+// writing 4n axes costs four times writing n; each custom axis writes its side and direction.
+TEST(StoredBounds, WritingCustomAxesLooksAtEachOnce)
+{
+    int64_t looked[2] = {};
+    const int counts[2] = {250, 1000};
+    for (int i = 0; i < 2; ++i) {
+        TComponent owner(nullptr);
+        auto* chart = new TAxisCountingChart(&owner);
+        TeeReadProperties(*chart, QStringLiteral("CustomAxes.Count=%1\n").arg(counts[i]));
+        ASSERT_EQ(chart->CustomAxes()->Count(), counts[i]);
+        chart->looked = 0;
+        const QString text = TeeWriteProperties(*chart);
+        looked[i] = chart->looked;
+        EXPECT_EQ(text.count(QStringLiteral(".Horizontal=False")), counts[i]);
+        EXPECT_EQ(text.count(QStringLiteral(".OtherSide=False")), counts[i]);
+    }
+    EXPECT_LE(looked[1], 4 * looked[0]);
+}
+
 // Each line is found among the saved names by one search, not by a look at all of them.
 TEST(StoredBounds, ManyStoredObjectsAreReadInOnePass)
 {
