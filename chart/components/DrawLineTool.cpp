@@ -71,6 +71,13 @@ void TDrawLine::DefineProperties(TTeeFiler& filer)
     TeeDefineFloat(filer, "Y1", FEndPos.Y, 0.0, [this](double v) { SetY1(v); });
 }
 
+bool TDrawLine::StoresNothing() const
+{
+    // The start values of DefineProperties, compared as it compares them.
+    return !TeeIsStored(FStyle, dlLine) && !TeeIsStored(FStartPos.X, 0.0) && !TeeIsStored(FStartPos.Y, 0.0) &&
+           !TeeIsStored(FEndPos.X, 0.0) && !TeeIsStored(FEndPos.Y, 0.0);
+}
+
 TDrawLines::TDrawLines(TPersistent* owner) : TOwnedCollection(owner, TCollection::ItemClassOf<TDrawLine>()) {}
 
 // ---- TDrawLineTool ----
@@ -447,8 +454,12 @@ void TDrawLineTool::DefineProperties(TTeeFiler& filer)
                         new TDrawLine(FLines.get());
                 },
                 [this] { return TeeIntText(FLines->Count()); }, true);
+            // A count may make a hundred thousand lines that store nothing: writing passes over
+            // them rather than ask the filer about each of their properties.
+            const bool reading = dynamic_cast<TTeePropertyReader*>(&f) != nullptr;
             for (int i = 0; i < FLines->Count(); ++i)
-                TeeDefineObject(f, QString::number(i), FLines->Get(i));
+                if (reading || !FLines->Get(i)->StoresNothing())
+                    TeeDefineObject(f, QString::number(i), FLines->Get(i));
         },
         FLines->Count() > 0);
     TeeDefineObject(filer, "Pen", Pen());

@@ -132,6 +132,43 @@ TEST(StoredBounds, WritingCustomAxesLooksAtEachOnce)
     EXPECT_LE(looked[1], 4 * looked[0]);
 }
 
+// A writer that counts the definitions it is asked for.
+class TCountingWriter : public TTeePropertyWriter
+{
+public:
+    void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,
+                        bool stored) override
+    {
+        ++asked;
+        TTeePropertyWriter::DefineProperty(name, reader, writer, stored);
+    }
+    void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored) override
+    {
+        ++asked;
+        TTeePropertyWriter::DefineObject(name, definer, stored);
+    }
+    int64_t asked = 0;
+};
+
+// Drawn lines as new store nothing and cost nothing to write, however many a count made; a
+// line after them keeps its place.
+TEST(StoredBounds, DrawnLinesAsNewCostNothingToWrite)
+{
+    int64_t asked[2] = {};
+    const int counts[2] = {2500, 10000};
+    for (int i = 0; i < 2; ++i) {
+        TDrawLineTool tool(nullptr);
+        for (int k = 0; k < counts[i]; ++k)
+            new TDrawLine(tool.Lines());
+        new TDrawLine(tool.Lines(), 5, 0, 0, 0);
+        TCountingWriter writer;
+        tool.DefineProperties(writer);
+        asked[i] = writer.asked;
+        EXPECT_EQ(writer.Text(), QStringLiteral("Lines.Count=%1\nLines.%2.X0=5").arg(counts[i] + 1).arg(counts[i]));
+    }
+    EXPECT_EQ(asked[0], asked[1]);
+}
+
 // Each line is found among the saved names by one search, not by a look at all of them.
 TEST(StoredBounds, ManyStoredObjectsAreReadInOnePass)
 {
