@@ -47,8 +47,11 @@ public:
 // asks for more is refused as a whole: reading raises EReadError, and whatever reads a count
 // of objects or components frees what that reading made before the error goes on.
 inline constexpr int64_t TeeMaxStoredObjects = 100000;
-// Of those, what may be components.
-inline constexpr int64_t TeeMaxStoredComponents = 10000;
+// Of those, what may be components: more series and tools than a chart can show. Each costs
+// far more than a line or an axis to read, draw and write (a series is written against a new
+// one of its kind), and a text at every bound at once must still be read, drawn and written
+// twice within the fuzzing harness's ten seconds under the sanitizers.
+inline constexpr int64_t TeeMaxStoredComponents = 500;
 
 // Collects the stored properties as text lines.
 class TTeePropertyWriter : public TTeeFiler

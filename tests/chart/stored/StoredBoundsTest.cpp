@@ -1,5 +1,5 @@
 // What a stored text costs stays in proportion to it: its counts together make at most
-// 100,000 objects, of which at most 10,000 components and 1,000 custom axes; a text beyond
+// 100,000 objects, of which at most 500 components and 100 custom axes; a text beyond
 // that is refused; many components are read in one pass.
 
 #include <gtest/gtest.h>
@@ -41,11 +41,11 @@ TEST(StoredBounds, ATextBeyondTheBoundsIsRefusedAndWhatItMadeIsFreed)
                         "Components.1.Class=TLineSeries\nComponents.2.Class=TCursorTool\n"),
          objects},
         {Tools(40, "TDrawLineTool", 100000), objects},
-        // 300 axes, three tools and 99,699 lines are 100,002 objects: the last tool's count
+        // 100 axes, three tools and 99,900 lines are 100,003 objects: the last tool's count
         // is refused after two tools and their lines were made.
-        {"CustomAxes.Count=300\n" + Tools(3, "TDrawLineTool", 33233), objects},
-        {Tools(10001, "TColorBandTool", 0), QStringLiteral("Stored text makes more than 10000 components")},
-        {QStringLiteral("CustomAxes.Count=1001\n"), QStringLiteral("Stored text makes more than 1000 custom axes")},
+        {"CustomAxes.Count=100\n" + Tools(3, "TDrawLineTool", 33300), objects},
+        {Tools(501, "TColorBandTool", 0), QStringLiteral("Stored text makes more than 500 components")},
+        {QStringLiteral("CustomAxes.Count=101\n"), QStringLiteral("Stored text makes more than 100 custom axes")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error.toStdString() + " " + c.text.left(80).toStdString());
@@ -67,25 +67,25 @@ TEST(StoredBounds, ATextBeyondTheBoundsIsRefusedAndWhatItMadeIsFreed)
     }
 }
 
-// Up to the bounds everything is read: 1,000 axes, two tools and 98,998 lines are 100,000
-// objects; 10,000 components are as many as a text may make.
+// Up to the bounds everything is read: 100 axes, two tools and 99,898 lines are 100,000
+// objects; 500 components are as many as a text may make.
 TEST(StoredBounds, ATextWithinTheBoundsIsReadWhole)
 {
     TComponent owner(nullptr);
     TChart chart(&owner);
-    TeeReadProperties(chart, "CustomAxes.Count=1000\n"
+    TeeReadProperties(chart, "CustomAxes.Count=100\n"
                              "Components.Count=2\n"
                              "Components.0.Class=TDrawLineTool\nComponents.0.Lines.Count=60000\n"
-                             "Components.1.Class=TDrawLineTool\nComponents.1.Lines.Count=38998\n");
-    EXPECT_EQ(chart.CustomAxes()->Count(), 1000);
+                             "Components.1.Class=TDrawLineTool\nComponents.1.Lines.Count=39898\n");
+    EXPECT_EQ(chart.CustomAxes()->Count(), 100);
     ASSERT_EQ(chart.Tools()->Count(), 2);
     EXPECT_EQ(static_cast<TDrawLineTool*>(chart.Tools()->Get(0))->Lines()->Count(), 60000);
-    EXPECT_EQ(static_cast<TDrawLineTool*>(chart.Tools()->Get(1))->Lines()->Count(), 38998);
+    EXPECT_EQ(static_cast<TDrawLineTool*>(chart.Tools()->Get(1))->Lines()->Count(), 39898);
 
     TComponent other(nullptr);
     TChart many(&other);
-    TeeReadProperties(many, Tools(10000, "TColorBandTool", 0));
-    EXPECT_EQ(many.Tools()->Count(), 10000);
+    TeeReadProperties(many, Tools(500, "TColorBandTool", 0));
+    EXPECT_EQ(many.Tools()->Count(), 500);
 }
 
 // A tool read alone keeps its lines when its count is refused.
@@ -117,7 +117,7 @@ public:
 TEST(StoredBounds, WritingCustomAxesLooksAtEachOnce)
 {
     int64_t looked[2] = {};
-    const int counts[2] = {250, 1000};
+    const int counts[2] = {25, 100};
     for (int i = 0; i < 2; ++i) {
         TComponent owner(nullptr);
         auto* chart = new TAxisCountingChart(&owner);
