@@ -183,11 +183,16 @@ void TMainForm::RunSimulation()
         ui.Label3->setText(QString());
     }
     ProcessMessages();
-    // The columns' pages for the normal games are made resident alongside the run.
-    playRecords.reserve(PlayRunRoom(playNum));
+    // The columns' room is made resident alongside the run, ahead of the rows being filled;
+    // what the run leaves unused is given back after it.
+    const size_t room = PlayRunRoom(playNum);
+    playRecords.reserve(room);
     TPrefault prefault;
-    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
-        prefault.Add(playRecords.column(c).data(), sizeof(int32_t) * static_cast<size_t>(std::max(playNum, 0)));
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c) {
+        // Room kept from a larger run is not this run's to fill.
+        const PlayRecords::Column& column = playRecords.column(c);
+        prefault.Add(column.data(), sizeof(int32_t) * std::min(room, column.capacity()));
+    }
     prefault.Start();
     // A long run lets the window repaint and take input now and then, and moves the progress
     // bar with the plays; the display that follows moves it again with the records.
@@ -197,7 +202,10 @@ void TMainForm::RunSimulation()
         SetProgress(static_cast<int>(int64_t(slot.playNumber) * 100 / playNum));
         ProcessMessages();
     });
-    prefault.Wait();
+    // The rows are in: room still to be made resident is left alone, and what was made
+    // resident past the rows is given back.
+    prefault.Stop();
+    ReleaseRoomBeyondRows(playRecords);
     ReleaseSpareCapacity(playRecords);
 }
 

@@ -37,9 +37,15 @@ void TMainForm::FlushDisplay(int rows)
         pendingModeChangeRows.clear();
     }
     if (pendingBonusScroll != 0) {
-        // The list lays out its new rows first, so that the scroll range covers them.
-        ui.BListView->doItemsLayout();
         QScrollBar* bar = ui.BListView->verticalScrollBar();
+        // The list lays out its new rows first, so that the scroll range covers them. Its range
+        // only grows while rows come in, so a scroll that stays inside the range of its last
+        // layout lands where it would after a new one, and the layout (a walk over every row)
+        // is left for when the list is shown.
+        if (bonusScrollRoom < 0 || bar->value() + pendingBonusScroll > bonusScrollRoom) {
+            ui.BListView->doItemsLayout();
+            bonusScrollRoom = bar->maximum();
+        }
         bar->setValue(bar->value() + pendingBonusScroll);
         pendingBonusScroll = 0;
     }
@@ -60,11 +66,10 @@ void TMainForm::ShowResults()
     pendingBonusRows.clear();
     pendingModeChangeRows.clear();
     pendingBonusScroll = 0;
+    bonusScrollRoom = -1;
     // After a display far larger than this one, what it took is given back at the end.
     const bool shrinking = IsSpareRoom(static_cast<size_t>(resultListModel->ItemCount()), n);
     resultListModel->SetItemCount(0);
-    if (shrinking)
-        RenewRowsHeader();
     resultRowLists.clear();
     ui.ResultLabel->setText(QString());
 

@@ -2,12 +2,18 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "model/PlayRecords.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+#endif
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 // Memory of the records and row lists after a run much smaller than the one before: a list
@@ -40,6 +46,30 @@ inline void ReleaseSpareCapacity(PlayRecords& records)
 {
     for (int c = 0; c < PlayRecords::ColumnCount; ++c)
         ReleaseSpareCapacity(records.column(c));
+}
+
+// Gives back the memory of whole pages in the room past a list's values, which a run may have
+// made resident ahead of rows that it did not fill. The room stays the list's: a later write
+// there finds fresh zeroed pages.
+template <class T>
+void ReleaseRoomBeyondSize(std::vector<T>& list)
+{
+    static_assert(std::is_trivially_copyable_v<T>, "room past the values holds no objects");
+#if defined(__linux__)
+    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(list.data() + list.size()) + page - 1) / page * page;
+    const uintptr_t end = reinterpret_cast<uintptr_t>(list.data() + list.capacity()) / page * page;
+    if (end > start)
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+#else
+    (void)list;
+#endif
+}
+
+inline void ReleaseRoomBeyondRows(PlayRecords& records)
+{
+    for (int c = 0; c < PlayRecords::ColumnCount; ++c)
+        ReleaseRoomBeyondSize(records.column(c));
 }
 
 // Hands memory freed by a large run back to the system. The allocator keeps freed blocks for

@@ -53,9 +53,9 @@ void ResultCharts::Reserve(const ResultTally& tally)
         if (marker != SeriesCount)
             series_[marker]->ReservePoints(tally.AnyGameRoleCount(role));
     }
-    // The two lines hold most of the points; their room is filled only after the rows.
-    for (Series line : {ModeSeries, SlumpSeries})
-        for (const TChartValueList* list : {series_[line]->XValues(), series_[line]->YValues()})
+    // The markers are filled with the rows, the two lines (most of the points) after them.
+    for (Series series : {BIG, REG, Cherry, Cherry_s, Rakuda, Tuki, Chance, ModeSeries, SlumpSeries})
+        for (const TChartValueList* list : {series_[series]->XValues(), series_[series]->YValues()})
             prefault_.Add(list->Data(), sizeof(double) * static_cast<size_t>(list->Capacity()));
     prefault_.Start();
 }
@@ -179,7 +179,8 @@ private:
 
 void ResultCharts::FillLines(const PlayRecords& records, const std::function<void()>& pause)
 {
-    prefault_.Wait();
+    // The room may still be being made resident: filling it meanwhile is safe, and the next
+    // Clear or Reserve waits before the room can change.
     const size_t n = records.size();
     TChartSeries* mode = series_[ModeSeries];
     TChartSeries* slump = series_[SlumpSeries];

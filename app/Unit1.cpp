@@ -88,10 +88,8 @@ void TMainForm::SetUpListViews()
 {
     resultListModel = new ::ResultListViewData(resultRowLists, this);
     ui.ResultListView->setModel(resultListModel);
-    RenewRowsHeader();
     ui.ResultListView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ui.ResultListView->horizontalHeader()->setHighlightSections(false);
-    ui.ResultListView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     const int resultWidths[] = {60, 60, 90, 70, 70, 150};
     for (int c = 0; c < 6; ++c)
         ui.ResultListView->setColumnWidth(c, resultWidths[c]);
@@ -114,17 +112,6 @@ void TMainForm::SetUpListViews()
     }
     // The bonus list moves down by pixels as bonuses end.
     ui.BListView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-}
-
-void TMainForm::RenewRowsHeader()
-{
-    auto* header = new QHeaderView(Qt::Vertical, ui.ResultListView);
-    // Fixed row heights keep a list of a million rows as cheap as a list of ten.
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setDefaultSectionSize(ui.ResultListView->fontMetrics().height() + 4);
-    // The list shows no row numbers.
-    header->setVisible(false);
-    ui.ResultListView->setVerticalHeader(header);
 }
 
 void TMainForm::SetUpStatusBar()

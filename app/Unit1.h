@@ -118,9 +118,6 @@ private:
 
     void SetUpForm();
     void SetUpListViews();
-    // A fresh row header for the play-by-play list: a header keeps room for every row it
-    // ever had, and a fresh one gives that back.
-    void RenewRowsHeader();
     void SetUpStatusBar();
     void ConnectHandlers();
     // Lets the window repaint and run its handlers in the middle of a command.
@@ -153,4 +150,6 @@ private:
     QList<QTreeWidgetItem*> pendingBonusRows;
     QList<QTreeWidgetItem*> pendingModeChangeRows;
     int pendingBonusScroll = 0;
+    // The bonus list's scroll range at its last layout in this display, -1 before the first.
+    int bonusScrollRoom = -1;
 };

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -155,6 +156,19 @@ double CpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+// Minor faults and system time of the calling thread so far: the faults that the window's own
+// thread waits for, apart from those that helper threads take on its behalf.
+struct ThreadFaults {
+    long minor = 0;
+    double systemSeconds = 0;
+};
+ThreadFaults ThisThreadFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return {usage.ru_minflt, static_cast<double>(usage.ru_stime.tv_sec) + usage.ru_stime.tv_usec / 1e6};
+}
+
 QCheckBox* const* MarkerBoxes(TMainForm& form, int& count)
 {
     static QCheckBox* boxes[7];
@@ -190,6 +204,7 @@ double Start(TMainForm& form, int plays)
     QElapsedTimer t;
     t.start();
     const double cpuBefore = CpuSeconds();
+    const ThreadFaults faultsBefore = ThisThreadFaults();
     sinceTick.start();
     probe.start();
     form.FileStartMenuClick();
@@ -199,9 +214,12 @@ double Start(TMainForm& form, int plays)
     Settle();
     PaintCharts(form);
     const double seconds = Seconds(t);
+    const ThreadFaults faultsAfter = ThisThreadFaults();
     std::printf("command %.3f s, then painted; processor %.3f s; longest wait for messages during the command: "
                 "%lld ms; progress moves: %d\n",
                 commandSeconds, CpuSeconds() - cpuBefore, static_cast<long long>(longestGapMs), progressMoves);
+    std::printf("window thread until shown: %ld minor faults, system %.3f s\n", faultsAfter.minor - faultsBefore.minor,
+                faultsAfter.systemSeconds - faultsBefore.systemSeconds);
     return seconds;
 }
 
@@ -264,7 +282,9 @@ int RunMode(TMainForm& form, int plays, const QString& imageFolder)
                 form.ui.ModeChangeListView->topLevelItemCount());
     if (imageFolder.isEmpty())
         return 0;
-    std::printf("display digest: %016llx\n", static_cast<unsigned long long>(DisplayDigest(form)));
+    std::printf("display digest: %016llx; bonus list scrolled to %d of %d\n",
+                static_cast<unsigned long long>(DisplayDigest(form)), form.ui.BListView->verticalScrollBar()->value(),
+                form.ui.BListView->verticalScrollBar()->maximum());
     if (imageFolder != QStringLiteral("digest")) {
         QDir().mkpath(imageFolder);
         int count = 0;

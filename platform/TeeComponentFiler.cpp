@@ -23,6 +23,9 @@ struct ChildrenFrame {
     QList<TComponent*> places;
     // Made on the first question, as most children have names.
     QHash<const TComponent*, int> placeOf;
+    // While reading: the place of the first child stored under each name (case-folded), made
+    // or not, whatever name it could take.
+    QHash<QString, qsizetype> placeOfName;
 };
 
 QList<ChildrenFrame*>& Frames()
@@ -123,7 +126,7 @@ private:
 void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent, bool storedWhenEmpty)
 {
     const bool reading = dynamic_cast<TTeePropertyReader*>(&filer) != nullptr;
-    ChildrenFrame frame{parent, {}, {}};
+    ChildrenFrame frame{parent, {}, {}, {}};
     if (!reading)
         parent->GetChildren([&frame](TComponent* c) { frame.places.append(c); }, parent);
     const QList<TComponent*> children = frame.places;
@@ -152,10 +155,12 @@ void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent
                         "Class", [&className](const QString& v) { className = v.trimmed(); },
                         [written] { return written->ClassName(); }, true);
                     item.DefineProperty(
-                        "Name", [&childName](const QString& v) { childName = v; },
+                        "Name", [&childName](const QString& v) { childName = v.trimmed(); },
                         [written] { return written->Name(); }, true);
                     TComponent* child = written;
                     if (reading) {
+                        if (!childName.isEmpty() && !frame.placeOfName.contains(childName.toCaseFolded()))
+                            frame.placeOfName.insert(childName.toCaseFolded(), frame.places.size());
                         if (!className.isEmpty()) {
                             item.AllowNewComponent();
                             item.AllowNewObjects(1);
@@ -203,12 +208,23 @@ QString TeeComponentReference(const TComponent* component, const TComponent* par
     return it == frame->placeOf.constEnd() ? QString() : placeMark + QString::number(it.value());
 }
 
-TComponent* TeeReferencedChild(const QString& reference, const TComponent* parent)
+TComponent* TeeReferencedComponent(const QString& reference, const TComponent* parent,
+                                   const std::function<TComponent*(const QString& name)>& elsewhere)
 {
-    if (!reference.startsWith(placeMark))
+    const QString trimmed = reference.trimmed();
+    if (trimmed.isEmpty())
         return nullptr;
-    bool ok = false;
-    const qsizetype place = QStringView(reference).mid(1).toLongLong(&ok);
     const ChildrenFrame* frame = FrameOf(parent);
-    return ok && frame && place >= 0 && place < frame->places.size() ? frame->places.at(place) : nullptr;
+    qsizetype place = -1;
+    if (trimmed.startsWith(placeMark)) {
+        bool ok = false;
+        place = QStringView(trimmed).mid(1).toLongLong(&ok);
+        if (!ok)
+            return nullptr;
+    } else {
+        place = frame ? frame->placeOfName.value(trimmed.toCaseFolded(), -1) : -1;
+        if (place < 0)
+            return elsewhere ? elsewhere(trimmed) : nullptr;
+    }
+    return frame && place >= 0 && place < frame->places.size() ? frame->places.at(place) : nullptr;
 }

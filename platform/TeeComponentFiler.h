@@ -10,6 +10,7 @@
 //   <name>.0.<its properties>
 
 #include <QString>
+#include <functional>
 
 class TComponent;
 class TTeeFiler;
@@ -18,16 +19,23 @@ class TTeeFiler;
 // none) and joins it to the parent (SetParentComponent); all are loading until the last is
 // read, then each gets Loaded. A component whose class is unknown, cannot be made or does not
 // join the parent is left out and the others are read as written; a name that is taken or not
-// valid leaves the component without one. Reading ends at the first place that holds nothing.
-// A component beyond what the filer allows raises EReadError, as does anything else that ends
-// the reading in an error; the components that the reading made are then freed again. With
-// storedWhenEmpty false, a parent without children writes nothing at all.
+// valid leaves the component without one (references in the same text still name it, see
+// TeeReferencedComponent). Spaces around a name do not count. Reading ends at the first place
+// that holds nothing. A component beyond what the filer allows raises EReadError, as does
+// anything else that ends the reading in an error; the components that the reading made are
+// then freed again. With storedWhenEmpty false, a parent without children writes nothing at
+// all.
 void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent, bool storedWhenEmpty = true);
 
 // How a stored property names another component: by its name, or, for one without a name that
 // is stored among the children of parent, by "#" and its place there (no name can start with
 // "#"). Empty when it cannot be named.
 QString TeeComponentReference(const TComponent* component, const TComponent* parent);
-// The child that a "#" reference names among the children of parent being read (valid while
-// they are read and loaded); null for any other text.
-TComponent* TeeReferencedChild(const QString& reference, const TComponent* parent);
+// What a stored reference names, while the children of parent are read and loaded: first
+// what the same text made, so that a link never moves to a component the text did not make.
+// "#N" names the child stored at place N; a name, the first child stored under it (compared
+// as component names are), even when that child could not take it or was not made. Only a
+// name that the text does not give is looked for by elsewhere (the caller's own search).
+// Spaces around the reference do not count. Null when it names nothing.
+TComponent* TeeReferencedComponent(const QString& reference, const TComponent* parent,
+                                   const std::function<TComponent*(const QString& name)>& elsewhere);

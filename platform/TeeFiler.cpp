@@ -36,14 +36,19 @@ void TTeePropertyWriter::DefineObject(const QString& name, const TObjectDefiner&
 
 TTeePropertyReader::TTeePropertyReader(const QString& text)
 {
-    // A CR before the LF is part of the line end: no written value ends with one (a CR in a
-    // text is escaped).
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    // A line ends at LF, CR-LF or a lone CR: no written value holds a CR (a CR in a text is
+    // escaped), so every CR is part of a line end.
+    const QStringView all(text);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = start;
+        while (end < all.size() && all[end] != QLatin1Char('\n') && all[end] != QLatin1Char('\r'))
+            ++end;
+        const QStringView line = all.mid(start, end - start);
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq > 0)
             FValues.insert(line.left(eq).toString(), line.mid(eq + 1).toString());
+        start = end + 1;
     }
     FSortedNames = FValues.keys();
     FSortedNames.sort();

@@ -73,7 +73,7 @@ private:
 class TTeePropertyReader : public TTeeFiler
 {
 public:
-    // Lines end with LF or CR-LF; lines without '=' are ignored.
+    // Lines end with LF, CR-LF or CR; lines without '=' are ignored.
     explicit TTeePropertyReader(const QString& text);
 
     void DefineProperty(const QString& name, const TValueReader& reader, const TValueWriter& writer,

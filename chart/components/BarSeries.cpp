@@ -14,6 +14,17 @@
 #include "platform/Types.h"
 #include "platform/graphics/SystemColors.h"
 
+namespace {
+
+// A pixel moved by one, held at the ends of the 32-bit range: with fast calculation a far bar
+// ends there, well off the device.
+void Step(int& pixel, int by)
+{
+    pixel = static_cast<int>(std::clamp<int64_t>(int64_t{pixel} + by, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
 TBarSeriesGradient::TBarSeriesGradient(TNotifyEvent changeHandler) : TCustomTeeGradient(std::move(changeHandler))
 {
     SetStartVisible(true);
@@ -412,7 +423,7 @@ void TCustomBarSeries::DrawValue(int index)
         int top = CalcYPos(index);
         int bottom = GetOriginPos(index);
         if (penHidden) {
-            (top > bottom ? top : bottom) += 1;
+            Step(top > bottom ? top : bottom, 1);
             ++right;
         }
         start = std::min(top, bottom);
@@ -430,10 +441,10 @@ void TCustomBarSeries::DrawValue(int index)
         int origin = GetOriginPos(index);
         if (penHidden) {
             if (value >= origin) {
-                ++value;
+                Step(value, 1);
             } else {
-                --value;
-                ++origin;
+                Step(value, -1);
+                Step(origin, 1);
             }
             ++bottom;
         }
@@ -472,7 +483,7 @@ void TCustomBarSeries::BarRectangle(TColor colour, int left, int top, int right,
             // A bar without area still shows as a line.
             penInBrushColour();
             canvas->Line(left, top, right, bottom);
-        } else if (right - left < penWidth || bottom - top < penWidth) {
+        } else if (int64_t{right} - left < penWidth || int64_t{bottom} - top < penWidth) {
             penInBrushColour();
             canvas->Brush()->SetStyle(bsClear);
         }
@@ -531,9 +542,9 @@ void TCustomBarSeries::DrawBevel()
         r = chart->Canvas3D()->CalcRect3D(r, StartZ());
     // Rings past the middle of the bar would be drawn crossed over, outside it: a bevel never
     // grows wider than half the bar.
-    const int most = (std::min(r.Right - r.Left, r.Bottom - r.Top) + 1) / 2;
+    const int64_t most = (std::min(int64_t{r.Right} - r.Left, int64_t{r.Bottom} - r.Top) + 1) / 2;
     chart->Canvas3D()->Frame3D(r, ApplyBright(FBarColor, 128), ApplyDark(FBarColor, 64),
-                               std::clamp(FBevelSize, 0, std::max(0, most)));
+                               static_cast<int>(std::clamp<int64_t>(FBevelSize, 0, std::max<int64_t>(0, most))));
 }
 
 int TCustomBarSeries::Clicked(int x, int y)

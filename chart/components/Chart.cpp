@@ -156,7 +156,7 @@ void TCustomChart::FillValueSourceItems(TChartValueList* ValueList, const TGetSt
     if (!source)
         return;
     TChartValueLists* lists = source->ValueLists();
-    for (int i = 0; i < lists->Count(); ++i)
+    for (int i = 0; i < source->OwnValueListCount(); ++i)
         Proc(lists->Get(i)->Name());
 }
 

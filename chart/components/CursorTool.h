@@ -63,6 +63,8 @@ public:
     virtual void Changed(int valueIndex);
 
     void ChartEvent(TChartToolEvent event) override;
+    // The lines lie over everything: a move erases them exactly by drawing them again.
+    bool FeedbackOverFrame() const override { return true; }
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     QString Description() const override;
     QString GetEditorClass() const override { return QStringLiteral("TCursorToolEditor"); }

@@ -43,6 +43,9 @@ public:
     static int GetNearestPoint(TChartSeries* series, int x, int y);
 
     void ChartEvent(TChartToolEvent event) override;
+    // Without a full repaint the mark is exclusive-or feedback that a move erases by drawing it
+    // again, so it is drawn over everything else.
+    bool FeedbackOverFrame() const override { return !FFullRepaint; }
     void ChartMouseEvent(TChartMouseEvent event, TMouseButton button, TShiftState shift, int x, int y) override;
     void DefineProperties(TTeeFiler& filer) override;
 

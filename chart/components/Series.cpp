@@ -4,8 +4,15 @@
 #include "chart/core/Teeconst.h"
 #include "platform/ClassRegistry.h"
 
+namespace {
+// Starts not yet finished: only the first start registers and only the last finish unregisters.
+int startups = 0;
+} // namespace
+
 void SeriesInitialize()
 {
+    if (startups++ > 0)
+        return;
     RegisterAbstractClassOf<TChartSeries>(QStringLiteral("TChartSeries"), QString());
     RegisterAbstractClassOf<TCustomLineSeries>(QStringLiteral("TCustomLineSeries"), QStringLiteral("TChartSeries"));
     RegisterClassOf<TFastLineSeries>(QStringLiteral("TFastLineSeries"), QStringLiteral("TCustomLineSeries"));
@@ -24,6 +31,8 @@ void SeriesInitialize()
 
 void SeriesFinalize()
 {
+    if (startups == 0 || --startups > 0)
+        return;
     UnRegisterClassOf<THorizBarSeries>();
     UnRegisterClassOf<TPieSeries>();
     UnRegisterClassOf<TCircledSeries>();

@@ -12,7 +12,7 @@
 // Enters the series classes into the class registry, so that series find their kin by class
 // (stacking, side-by-side bars, shared pie settings) and streams can create them by name.
 void SeriesInitialize();
-// Forgets the series classes again, in reverse.
+// Forgets the series classes again, in reverse. Only the first start-up and the last finish act.
 void SeriesFinalize();
 // Enters the nine standard series into the series gallery, on its standard page. The fast pen
 // needs no platform function here, so there is nothing else to start.

@@ -17,6 +17,8 @@
 // steps). To find the points of the start wherever they went, the run lends the series one
 // more value list holding, for each point, its place at the start plus one; the series moves,
 // inserts and deletes it together with its own lists, and a point added meanwhile takes NaN.
+// Marked as lent, it is none of the series' values: a chart written during a run stores only
+// the series' own lists.
 class TSeriesAnimationTool::TRun : public TComponent
 {
 public:
@@ -25,6 +27,7 @@ public:
           Count(Values->Count()), Backup(Values->Data(), Values->Data() + Count),
           Places(new TChartValueList(series, QString()))
     {
+        Places->Lent = true;
         for (int i = 0; i < Count; ++i)
             Places->InsertChartValue(i, i + 1.0);
         Places->PendingValue = std::numeric_limits<double>::quiet_NaN();
@@ -169,8 +172,14 @@ void TSeriesAnimationTool::Animate(TRun& run)
         for (int d = 0; d <= steps; ++d) {
             for (int i = first; i <= last; ++i)
                 values->SetValue(i, start + (run.Backup[static_cast<size_t>(i)] - start) * d * (1.0 / steps));
-            if (OnStep)
-                OnStep(this, d);
+            if (OnStep) {
+                // The handler may free the tool, and its own copy with it: it runs from a copy,
+                // and nothing of the tool is touched once it went.
+                const TSeriesAnimationStep handler = OnStep;
+                handler(this, d);
+                if (!*run.Alive)
+                    return;
+            }
             if (!Refresh(run))
                 return;
         }

@@ -427,9 +427,17 @@ void TChartSeries::ReplaceList(TChartValueList* oldList, TChartValueList* newLis
     delete oldList;
 }
 
+int TChartSeries::OwnValueListCount() const
+{
+    int count = FValueLists.Count();
+    while (count > 0 && FValueLists.Get(count - 1)->Lent)
+        --count;
+    return count;
+}
+
 TChartValueList* TChartSeries::GetYValueList(const QString& name) const
 {
-    for (int i = 2; i < FValueLists.Count(); ++i) {
+    for (int i = 2; i < OwnValueListCount(); ++i) {
         if (SameText(FValueLists.Get(i)->Name(), name))
             return FValueLists.Get(i);
     }

@@ -57,6 +57,8 @@ public:
     // Points.
     int Count() const { return FXValues->Count(); }
     TChartValueLists* ValueLists() { return &FValueLists; }
+    // The series' own value lists, the first ones: those that hold its values (see Lent).
+    int OwnValueListCount() const;
     TChartValueList* XValues() const { return FXValues; }
     TChartValueList* YValues() const { return FYValues; }
     // The values the series shows (Y, or X for a horizontal series) and the ones that place them.

@@ -285,7 +285,10 @@ void TChartSeries::DrawMarks()
         }
         position.ArrowStartFixed = false;
         position.UserPlaced = false;
-        position.ArrowEnd = TPoint(CalcXPos(i), CalcYPos(i));
+        // A point far off the page (fast calculation leaves it unclamped) is held to the widest
+        // pixel position, so that the box and arrow arithmetic after it stays within int.
+        const auto held = [](int pixel) { return std::clamp(pixel, -TeeMaxPixelPos, TeeMaxPixelPos); };
+        position.ArrowEnd = TPoint(held(CalcXPos(i)), held(CalcYPos(i)));
         position.ArrowStart = position.ArrowEnd;
         position.BoxLeftTop = TPoint(position.ArrowEnd.X - width / 2, position.ArrowEnd.Y - height + 1);
         position.BoxWidth = width;

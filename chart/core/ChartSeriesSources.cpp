@@ -260,9 +260,10 @@ void TChartSeries::Loaded()
     if (FHasDataSourceNames) {
         FDataSources.clear();
         for (const QString& name : FDataSourceNames) {
-            TComponent* c = TeeReferencedChild(name, ParentChart());
-            if (!c && Owner())
-                c = Owner()->FindComponent(name);
+            // A name that the stored text does not give is the owner's component.
+            TComponent* c = TeeReferencedComponent(name, ParentChart(), [this](const QString& ownerName) {
+                return Owner() ? Owner()->FindComponent(ownerName) : nullptr;
+            });
             // A stored list may name this series, or a series fed by it: such a link would
             // feed the series from itself without end, and is dropped as SetDataSource
             // refuses it. So is a name of anything that cannot feed a series (a tool), which
@@ -294,9 +295,14 @@ int TChartSeries::AddChartValue(TChartSeries* source, int valueIndex)
     FYValues->PendingValue = y;
     const int index = FXValues->AddChartValue(x);
     FYValues->InsertChartValue(index, y);
+    const int sourceLists = source->OwnValueListCount();
     for (int i = 2; i < FValueLists.Count(); ++i) {
-        const double v = i < source->FValueLists.Count() ? source->FValueLists.Get(i)->GetValue(valueIndex) : 0;
-        FValueLists.Get(i)->InsertChartValue(index, v);
+        TChartValueList* list = FValueLists.Get(i);
+        // A lent list gives a copied point what it gives any new point.
+        double v = list->PendingValue;
+        if (!list->Lent)
+            v = i < sourceLists ? source->FValueLists.Get(i)->GetValue(valueIndex) : 0;
+        list->InsertChartValue(index, v);
     }
     return index;
 }
@@ -469,11 +475,9 @@ void TChartSeries::AssignFormat(TChartSeries* source)
     FYValues->Assign(crosswise ? source->FXValues : source->FYValues);
     FXLabelsSource = source->FXLabelsSource;
     FColorSource = source->FColorSource;
-    for (int i = 2; i < std::min(FValueLists.Count(), source->FValueLists.Count()); ++i)
+    for (int i = 2; i < std::min(OwnValueListCount(), source->OwnValueListCount()); ++i)
         FValueLists.Get(i)->Assign(source->FValueLists.Get(i));
-    FMarks->SetStyle(source->FMarks->Style());
-    FMarks->SetVisible(source->FMarks->Visible());
-    FMarks->SetDrawEvery(source->FMarks->DrawEvery());
+    FMarks->Assign(source->FMarks.get());
     FSeriesColor = source->FSeriesColor;
     FColorEachPoint = source->FColorEachPoint;
     FValueFormat = source->FValueFormat;

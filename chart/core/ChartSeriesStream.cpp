@@ -81,6 +81,7 @@ QByteArray TChartSeries::SaveData() const
     out.setFloatingPointPrecision(QDataStream::DoublePrecision);
     // Every point decides the flags, so nothing past the first points is lost.
     const uint8_t flags = SeriesContents(this);
+    const int lists = OwnValueListCount();
     out << flags << static_cast<int32_t>(Count());
     for (int i = 0; i < Count(); ++i) {
         if (flags & tfNoMandatory)
@@ -95,7 +96,7 @@ QByteArray TChartSeries::SaveData() const
             out << static_cast<uint8_t>(label.size());
             out.writeRawData(label.constData(), static_cast<int>(label.size()));
         }
-        for (int l = 2; l < FValueLists.Count(); ++l)
+        for (int l = 2; l < lists; ++l)
             out << FValueLists.Get(l)->GetValue(i);
         if (flags & tfMarkPosition) {
             const TSeriesMarkPosition* p = FMarks->Positions().Get(i);
@@ -143,7 +144,7 @@ void TChartSeries::LoadData(const QByteArray& data)
                 in.setStatus(QDataStream::ReadPastEnd);
             label = QString::fromUtf8(bytes);
         }
-        for (int l = 2; l < FValueLists.Count(); ++l)
+        for (int l = 2; l < OwnValueListCount(); ++l)
             in >> FValueLists.Get(l)->PendingValue;
         TSeriesMarkPosition mark;
         bool hasMark = false;

@@ -33,6 +33,10 @@ public:
 
     // The value the series' next add gives this list.
     double PendingValue = 0;
+    // Lent to the series for a while by someone who follows its points (a running animation):
+    // it moves with the points but holds none of the series' values, so nothing stores, copies
+    // or offers it. Lent lists come after the series' own.
+    bool Lent = false;
 
     // Counts the changes to the values other than adding one after the last: what was worked
     // out from the values stays true of the ones it covered while this count stays.

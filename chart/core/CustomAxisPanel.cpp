@@ -253,11 +253,13 @@ void TCustomAxisPanel::BroadcastTeeChangePage()
     BroadcastTeeEvent(&e);
 }
 
-void TCustomAxisPanel::BroadcastToolEvent(TChartToolEvent event)
+void TCustomAxisPanel::BroadcastToolEvent(TChartToolEvent event, TToolsTold told)
 {
-    for (int i = 0; i < FTools.Count(); ++i)
-        if (FTools.Get(i)->Active())
-            FTools.Get(i)->ChartEvent(event);
+    for (int i = 0; i < FTools.Count(); ++i) {
+        TTeeCustomTool* tool = FTools.Get(i);
+        if (tool->Active() && (told == ttAll || tool->FeedbackOverFrame() == (told == ttOverFrame)))
+            tool->ChartEvent(event);
+    }
 }
 
 void TCustomAxisPanel::SetAxisVisible(bool value) { SetBooleanProperty(FAxisVisible, value); }

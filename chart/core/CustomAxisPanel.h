@@ -121,8 +121,10 @@ public:
     TTeeCustomDesigner* Designer() const { return FDesigner.get(); }
     void SetDesigner(TTeeCustomDesigner* value);
 
-    // Tells every active tool, in list order.
-    void BroadcastToolEvent(TChartToolEvent event);
+    // Tells every active tool, in list order; or only those whose figure is drawn over the
+    // frame, or only the others.
+    enum TToolsTold { ttAll, ttOverFrame, ttUnderFrame };
+    void BroadcastToolEvent(TChartToolEvent event, TToolsTold told = ttAll);
 
     // The axes: the five standard ones first, then the custom ones, in creation order.
     TChartAxis* BottomAxis() const { return FBottomAxis; }

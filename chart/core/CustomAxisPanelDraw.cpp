@@ -79,9 +79,12 @@ void TCustomAxisPanel::InternalDraw(const TRect& rect)
     DrawTitlesAndLegend(false);
     if (Zoom()->Active)
         DrawZoomRectangle();
-    BroadcastToolEvent(cteAfterDraw);
+    BroadcastToolEvent(cteAfterDraw, ttUnderFrame);
     canvas->ResetState();
     DoOnAfterDraw();
+    // Exclusive-or figures come last, so that drawing one again at its place gives back the
+    // frame without it.
+    BroadcastToolEvent(cteAfterDraw, ttOverFrame);
     SetRepaintEnabled(oldRepaint);
 }
 

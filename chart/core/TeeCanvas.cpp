@@ -90,8 +90,14 @@ void TTeeCanvas::ResetState()
     FPen->SetStyle(psSolid);
     FBrush->SetColor(clWhite);
     FBrush->SetStyle(bsSolid);
+    // The whole text state: a new font's name, style, character set and pitch, no extra
+    // spacing and no chart font's shadow, outline or gradient, whatever the last text used.
+    TFont fresh;
+    FFont->Assign(&fresh);
     FFont->SetColor(clBlack);
     FFont->SetSize(10);
+    GetHandle()->SetTextCharacterExtra(0);
+    FCurrentFont = nullptr;
     SetBackColor(clWhite);
     SetBackMode(TRANSPARENT);
     SetTextAlign(TA_LEFT);

@@ -127,8 +127,9 @@ public:
     bool UseBuffer() { return GetUseBuffer(); }
 
     // ---- selection of drawing settings ----
-    // Pen black, width 1, solid; brush white, solid; font black, size 10; background white
-    // and transparent; text alignment left-top.
+    // Pen black, width 1, solid; brush white, solid; font a new one's, black, size 10, with
+    // no extra spacing and no chart font current; background white and transparent; text
+    // alignment left-top.
     void ResetState();
     void AssignVisiblePen(TPen* pen);
     // An invisible chart pen only clears the current pen's style; monochrome draws black.

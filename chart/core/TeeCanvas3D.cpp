@@ -310,6 +310,16 @@ QRect DeviceRect(const TRect& rect)
     return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
 }
 
+// A rectangle's clip, cut 2^29 pixels from the origin where it reaches further: no device
+// reaches so far, and the size of a QRect must fit an int.
+QRect CutDeviceRect(const TRect& rect)
+{
+    static constexpr int32_t farthest = 1 << 29;
+    const TRect r = OrientRectangle(rect);
+    const auto cut = [](int32_t v) { return std::clamp(v, -farthest, farthest); };
+    return QRect(QPoint(cut(r.Left), cut(r.Top)), QPoint(cut(r.Right) - 1, cut(r.Bottom) - 1));
+}
+
 } // namespace
 
 void TTeeCanvas3D::ApplyClipRegion(const QRegion& region)
@@ -319,7 +329,7 @@ void TTeeCanvas3D::ApplyClipRegion(const QRegion& region)
 
 void ClipCanvas(TCanvas3D* canvas, const TRect& rect)
 {
-    ApplyUnitClip(canvas, QRegion(DeviceRect(rect)));
+    ApplyUnitClip(canvas, QRegion(CutDeviceRect(rect)));
 }
 
 void ClipEllipse(TCanvas3D* canvas, const TRect& rect)
@@ -329,7 +339,17 @@ void ClipEllipse(TCanvas3D* canvas, const TRect& rect)
 
 void ClipRoundRectangle(TCanvas3D* canvas, const TRect& rect, int32_t roundSize)
 {
-    ApplyUnitClip(canvas, TDeviceContext::RoundRectRegion(DeviceRect(rect), roundSize / 2.0));
+    // The region is worked out row by row: a rectangle reaching far past the device is cut a
+    // corner's size beyond what the device can show, where its corners would not show either.
+    const TRect window = canvas->GetHandle()->ReachableRect();
+    const int64_t margin = std::abs(int64_t{roundSize}) + 2;
+    const TRect r = OrientRectangle(rect);
+    const auto cut = [margin](int32_t v, int32_t low, int32_t high) {
+        return static_cast<int32_t>(std::clamp<int64_t>(v, low - margin, high + margin));
+    };
+    const TRect near(cut(r.Left, window.Left, window.Right), cut(r.Top, window.Top, window.Bottom),
+                     cut(r.Right, window.Left, window.Right), cut(r.Bottom, window.Top, window.Bottom));
+    ApplyUnitClip(canvas, TDeviceContext::RoundRectRegion(CutDeviceRect(near), roundSize / 2.0));
 }
 
 void ClipPolygon(TCanvas3D* canvas, const TPoint* points, int count)

@@ -146,7 +146,7 @@ protected:
 
     // Band colour of a gradient: balance 50 is linear in integer arithmetic, other balances
     // follow a power curve.
-    static TColor BandColor(TColor start, TColor end, int32_t band, int32_t divisor, int32_t balance);
+    static TColor BandColor(TColor start, TColor end, int64_t band, int64_t divisor, int32_t balance);
     friend class TCustomTeeGradient;
 
 private:

@@ -195,8 +195,9 @@ void TTeeCanvas3D::EllipseWithZ(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
         Ellipse(x1, y1, x2 + 1, y2 + 1);
         return;
     }
-    const int32_t cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
-    const int32_t rx = (x2 - x1) / 2, ry = (y2 - y1) / 2;
+    // Worked out in 64 bits: a box can be wider than an int measures, not its middle or half.
+    const int32_t cx = static_cast<int32_t>((int64_t{x1} + x2) / 2), cy = static_cast<int32_t>((int64_t{y1} + y2) / 2);
+    const int32_t rx = static_cast<int32_t>((int64_t{x2} - x1) / 2), ry = static_cast<int32_t>((int64_t{y2} - y1) / 2);
     std::array<TPoint, 64> p;
     for (int k = 0; k < 64; ++k) {
         const double a = k * M_PI / 20.0;
@@ -281,7 +282,7 @@ void TTeeCanvas3D::Pie3D(int32_t xc, int32_t yc, int32_t xr, int32_t yr, int32_t
                          double endAngle, bool darkSides, bool drawSides, int32_t donutPercent)
 {
     const int n = std::min(Round(std::fabs(endAngle - startAngle) / TeePiStep / 10.0), 30) + 2;
-    const double ixr = donutPercent * xr / 100.0, iyr = donutPercent * yr / 100.0;
+    const double ixr = donutPercent * double(xr) / 100.0, iyr = donutPercent * double(yr) / 100.0;
     std::array<TPoint, 32> outer, inner;
     const double step = (endAngle - startAngle) / (n - 1);
     for (int k = 0; k < n; ++k) {
@@ -445,7 +446,7 @@ void TTeeCanvas3D::Pyramid(bool vertical, int32_t left, int32_t top, int32_t rig
     std::array<TPoint, 3> t;
     if (vertical) {
         const bool apexAbove = top < bottom;
-        const TPoint3D apex{(left + right) / 2, top, zm};
+        const TPoint3D apex{static_cast<int32_t>((int64_t{left} + right) / 2), top, zm};
         if (top != bottom) {
             triangle({left, bottom, z0}, {right, bottom, z0}, apex, t);
             Polygon(t.data(), 2);

@@ -66,15 +66,16 @@ void TTeeCustomToolSeries::Loaded()
     // The series is set while the tool is still loading, as a stream would set it.
     const QString name = FSeriesName;
     FSeriesName.clear();
-    if (auto* placed = dynamic_cast<TChartSeries*>(TeeReferencedChild(name, ParentChart()));
-        placed && placed->ParentChart() == ParentChart())
-        SetSeries(placed);
-    for (int i = 0; !name.isEmpty() && ParentChart() && i < ParentChart()->SeriesCount(); ++i) {
-        if (ParentChart()->Series(i)->Name().compare(name, Qt::CaseInsensitive) == 0) {
-            SetSeries(ParentChart()->Series(i));
-            break;
-        }
-    }
+    // A name that the stored text does not give is one of the chart's series.
+    const auto chartSeries = [this](const QString& seriesName) -> TComponent* {
+        for (int i = 0; ParentChart() && i < ParentChart()->SeriesCount(); ++i)
+            if (ParentChart()->Series(i)->Name().compare(seriesName, Qt::CaseInsensitive) == 0)
+                return ParentChart()->Series(i);
+        return nullptr;
+    };
+    if (auto* named = dynamic_cast<TChartSeries*>(TeeReferencedComponent(name, ParentChart(), chartSeries));
+        named && named->ParentChart() == ParentChart())
+        SetSeries(named);
     TTeeCustomTool::Loaded();
 }
 

@@ -38,6 +38,10 @@ public:
     // Switching the tool off stops its drag: it sees no more mouse, not even the release.
     void SetActive(bool value) override;
     virtual void ChartEvent(TChartToolEvent) {}
+    // A tool whose figure is exclusive-or feedback that it moves by drawing it again hears of
+    // the end of a frame after all other drawing, the program's included: nothing may lie over
+    // what a move erases.
+    virtual bool FeedbackOverFrame() const { return false; }
     virtual void ChartMouseEvent(TChartMouseEvent, TMouseButton, TShiftState, int /*x*/, int /*y*/) {}
     // The tool type's display name, also through a pointer to any tool base.
     virtual QString Description() const { return QString(); }

@@ -27,7 +27,8 @@ TTeeFunction::~TTeeFunction()
 
 void TTeeFunction::SetPeriod(double value)
 {
-    if (value < 0)
+    // Not a number is no group size either.
+    if (!(value >= 0))
         throw ChartException(TeeMsg_FunctionPeriod);
     SetProp(FPeriod, value);
 }
@@ -46,7 +47,8 @@ void TTeeFunction::DefineProperties(TTeeFiler& filer)
 {
     static const QStringList styles{"psNumPoints", "psRange"};
     static const QStringList aligns{"paFirst", "paCenter", "paLast"};
-    // A negative period is refused by its setter and leaves the period as it was.
+    // A negative period, or one that is not a number, is refused by its setter and leaves the
+    // period as it was.
     TeeDefineFloat(filer, "Period", FPeriod, 0.0, [this](double v) { SetPeriod(v); });
     TeeDefineEnum(filer, "PeriodAlign", FPeriodAlign, paCenter, aligns,
                   [this](TFunctionPeriodAlign v) { SetPeriodAlign(v); });

@@ -38,8 +38,10 @@ TRect RectFromPolygon(std::span<const TPoint> points)
         r.Top = std::min(r.Top, p.Y);
         r.Bottom = std::max(r.Bottom, p.Y);
     }
-    ++r.Right;
-    ++r.Bottom;
+    // The right and bottom edges lie outside; at the end of the range they stay on the last
+    // coordinate, far off any device.
+    r.Right = static_cast<int32_t>(std::min<int64_t>(int64_t{r.Right} + 1, INT32_MAX));
+    r.Bottom = static_cast<int32_t>(std::min<int64_t>(int64_t{r.Bottom} + 1, INT32_MAX));
     return r;
 }
 
@@ -50,7 +52,8 @@ TRect RectFromPolygon(const TPoint* points, int count)
 
 bool TeeCull(TPoint a, TPoint b, TPoint c)
 {
-    const int64_t cross = static_cast<int64_t>(a.X - b.X) * (c.Y - b.Y) - static_cast<int64_t>(c.X - b.X) * (a.Y - b.Y);
+    // Differences in 64 bits: points far apart differ by more than an int holds.
+    const int64_t cross = (int64_t{a.X} - b.X) * (int64_t{c.Y} - b.Y) - (int64_t{c.X} - b.X) * (int64_t{a.Y} - b.Y);
     return cross < 0;
 }
 

@@ -77,11 +77,12 @@ void TCustomTeeGradient::Draw(TCanvas3D* canvas, const TFourPoints& points, int3
 void TCustomTeeGradient::DrawRadial(TCanvas3D* canvas, const TRect& rect)
 {
     const TRect r = OrientRectangle(rect);
-    const int32_t w = r.Width(), h = r.Height();
+    // Sizes in 64 bits: a rectangle can be wider than an int measures.
+    const int64_t w = int64_t{r.Right} - r.Left, h = int64_t{r.Bottom} - r.Top;
     // An empty rectangle has no rings to draw (and nothing to divide by).
     if (w <= 0 || h <= 0)
         return;
-    const int32_t max = std::min(255, std::max(w, h));
+    const int32_t max = static_cast<int32_t>(std::min<int64_t>(255, std::max(w, h)));
     int32_t n = max;
     if (w % 2 != 0 || h % 2 != 0)
         --n;
@@ -96,8 +97,8 @@ void TCustomTeeGradient::DrawRadial(TCanvas3D* canvas, const TRect& rect)
     brush->SetColor(end);
     canvas->FillRect(r);
     const TColor s = ColorToRGB(start), e = ColorToRGB(end);
-    const double cx = FRadialX + 1 + (r.Left + r.Right) / 2.0;
-    const double cy = FRadialY + 1 + (r.Top + r.Bottom) / 2.0;
+    const double cx = FRadialX + 1 + (double(r.Left) + r.Right) / 2.0;
+    const double cy = FRadialY + 1 + (double(r.Top) + r.Bottom) / 2.0;
     for (int32_t i = n; i >= 0; --i) {
         TColor c;
         if (FBalance == 50) {

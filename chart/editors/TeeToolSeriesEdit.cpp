@@ -69,6 +69,7 @@ void TSeriesToolEditor::FormShow()
     if (!FTag)
         return;
     CBSeries->clear();
+    FSeriesWatches.clear();
     TCustomAxisPanel* chart = FTag->ParentChart();
     TStringList items;
     if (chart)
@@ -77,9 +78,26 @@ void TSeriesToolEditor::FormShow()
     // Entries carry their series; "(none)" carries none.
     auto entry = [](TChartSeries* series) { return QVariant::fromValue(static_cast<void*>(series)); };
     CBSeries->addItem(TeeMsg_None, entry(nullptr));
-    for (int i = 0; i < items.Count(); ++i)
-        CBSeries->addItem(items.Strings(i), entry(dynamic_cast<TChartSeries*>(items.Objects(i))));
+    for (int i = 0; i < items.Count(); ++i) {
+        auto* series = dynamic_cast<TChartSeries*>(items.Objects(i));
+        CBSeries->addItem(items.Strings(i), entry(series));
+        // A form is no component: a watch learns for it when a listed series is freed.
+        FSeriesWatches.push_back(std::make_unique<TFreeWatch>(series, [this, series] { SeriesFreed(series); }));
+    }
     CBSeries->setCurrentIndex(CBSeries->findData(entry(FTag->Series())));
+}
+
+void TSeriesToolEditor::SeriesFreed(void* series)
+{
+    // The watch that calls stays until the list is filled again: it is running.
+    const int index = CBSeries->findData(QVariant::fromValue(series));
+    if (index < 0)
+        return;
+    const bool chosen = index == CBSeries->currentIndex();
+    CBSeries->removeItem(index);
+    if (chosen)
+        CBSeries->setCurrentIndex(0);
+    CBSeries->setEnabled(CBSeries->count() > 1);
 }
 
 void TSeriesToolEditor::CBSeriesChange()

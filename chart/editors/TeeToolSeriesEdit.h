@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class TComboFlat;
@@ -29,7 +30,8 @@ public:
     // Fills the parent's client area.
     void FormCreate();
     // Lists "(none)" and the series of the tool's chart and selects the tool's series; the
-    // list is enabled only when the chart has series.
+    // list is enabled only when the chart has series. A series freed while the form is open
+    // leaves the list.
     virtual void FormShow();
     // The tool takes the chosen series (none for "(none)").
     void CBSeriesChange();
@@ -39,8 +41,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Takes a freed series out of the list; "(none)" is chosen when it was the chosen one.
+    void SeriesFreed(void* series);
+
     // Forgets the tool when it is freed.
     std::unique_ptr<TFreeWatch> FToolWatch;
+    // One for each series listed.
+    std::vector<std::unique_ptr<TFreeWatch>> FSeriesWatches;
     TTeeCustomToolSeries* FTag = nullptr;
 };
 

@@ -293,6 +293,28 @@ TPixelBounds TDeviceContext::DeviceBounds() const
     return {-dx - 1, -dy - 1, device->width() - dx, device->height() - dy};
 }
 
+TRect TDeviceContext::ReachableRect() const
+{
+    const QPaintDevice* device = Device();
+    if (!device)
+        return TRect();
+    TPixelBounds b = DeviceBounds();
+    const QTransform t = FPainter->combinedTransform();
+    if (t.type() > QTransform::TxTranslate) {
+        // Turned or scaled: the device's corners mapped back, in doubles that may lie far out.
+        bool invertible = false;
+        const QTransform back = t.inverted(&invertible);
+        if (!invertible)
+            return TRect();
+        const QRectF r = back.mapRect(QRectF(0, 0, device->width(), device->height()));
+        const auto whole = [](double v) { return static_cast<int64_t>(std::clamp(v, -1e12, 1e12)); };
+        b = {whole(std::floor(r.left())) - 1, whole(std::floor(r.top())) - 1, whole(std::ceil(r.right())) + 1,
+             whole(std::ceil(r.bottom())) + 1};
+    }
+    const auto cut = [](int64_t v) { return static_cast<int32_t>(std::clamp(v, -kFarthest, kFarthest)); };
+    return TRect(cut(b.Left), cut(b.Top), cut(b.Right) + 1, cut(b.Bottom) + 1);
+}
+
 int TDeviceContext::AppendLinePixels(QPoint* out, int room, const TLineWalk& walk)
 {
     int i = 0;
@@ -360,6 +382,19 @@ bool TDeviceContext::WidePolylineInPieces(const TPoint* points, int count)
         FPen.color().alpha() != 255 || FPen.capStyle() != Qt::RoundCap || FPen.joinStyle() != Qt::RoundJoin ||
         FPen.widthF() < 2 || FPen.widthF() > 5 || FPen.widthF() != std::floor(FPen.widthF()) || !PixelExact() ||
         FPainter->testRenderHint(QPainter::Antialiasing) || FPainter->worldTransform().type() != QTransform::TxNone)
+        return false;
+    // Qt works out the stroke of a segment about 2^15 pixels long and longer less exactly, and
+    // not alike whole and apart (a pixel or a few thousand differ): only a polyline that spans
+    // at most 2^14 pixels each way, whose segments stay well short of that, goes in pieces.
+    constexpr int64_t reach = 1 << 14;
+    int32_t left = points[0].X, right = left, top = points[0].Y, bottom = top;
+    for (int i = 1; i < count; ++i) {
+        left = std::min(left, points[i].X);
+        right = std::max(right, points[i].X);
+        top = std::min(top, points[i].Y);
+        bottom = std::max(bottom, points[i].Y);
+    }
+    if (int64_t(right) - left > reach || int64_t(bottom) - top > reach)
         return false;
     FLineScratch.resize(static_cast<size_t>(count - 1));
     for (int i = 1; i < count; ++i)
@@ -541,10 +576,15 @@ void TDeviceContext::FillRect(const TRect& rect, const QBrush& brush)
 {
     if (!FPainter || rect.IsEmpty())
         return;
+    // Larger than an int measures, the box is cut to what the device shows of it (a pattern
+    // keeps to the device's origin, not the box's).
+    int32_t left = rect.Left, top = rect.Top, right = rect.Right, bottom = rect.Bottom;
+    if (!BoxFits(left, top, right, bottom))
+        CutToDevice(left, top, right, bottom);
     const QPainter::CompositionMode old = FPainter->compositionMode();
     if (old != QPainter::CompositionMode_SourceOver)
         FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    FPainter->fillRect(rect.ToQRect(), brush);
+    FPainter->fillRect(QRect(left, top, right - left, bottom - top), brush);
     if (old != QPainter::CompositionMode_SourceOver)
         FPainter->setCompositionMode(old);
 }
@@ -854,6 +894,10 @@ QRegion TDeviceContext::PolygonRegion(const TPoint* points, int count) const
         TeeFastPaths::Taken(TFastPath::RowClip);
         return ::PolygonRegion(points, count, window);
     }
+    // Taller than Qt can scan, a polygon's region is worked out for the rows that can reach the
+    // device, fast paths or not: there is no other way to have it.
+    if (!QtCanScan(points, count))
+        return ::PolygonRegion(points, count, ReachableRect().ToQRect());
     QPolygon polygon(count);
     for (int i = 0; i < count; ++i)
         polygon[i] = points[i].ToQPoint();
@@ -886,6 +930,51 @@ void TDeviceContext::StretchImage(const TRect& rect, const QImage& image)
         return;
     const QPainter::CompositionMode old = FPainter->compositionMode();
     FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    FPainter->drawImage(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top), image);
+    if (BoxFits(rect.Left, rect.Top, rect.Right, rect.Bottom))
+        FPainter->drawImage(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top), image);
+    else if (!StretchImageCells(rect, image))
+        FPainter->drawImage(QRectF(rect.Left, rect.Top, double(rect.Right) - rect.Left, double(rect.Bottom) - rect.Top),
+                            image);
     FPainter->setCompositionMode(old);
+}
+
+bool TDeviceContext::StretchImageCells(const TRect& rect, const QImage& image)
+{
+    // Stretched over a box wider than an int measures, a picture's pixel is far wider than the
+    // device, beyond what Qt's scaling resolves: each pixel of the device takes the picture's
+    // pixel under its centre, and the runs of device pixels under one picture pixel are filled.
+    const double width = double(rect.Right) - rect.Left, height = double(rect.Bottom) - rect.Top;
+    const TPixelBounds b = DeviceBounds();
+    if (width <= 0 || height <= 0 || !PixelExact())
+        return false;
+    // Runs of device pixels [from, to] over one picture pixel along an axis.
+    struct TRun {
+        int64_t From, To;
+        int Cell;
+    };
+    const auto runs = [](int64_t first, int64_t last, int32_t start, double size, int cells) {
+        std::vector<TRun> out;
+        for (int64_t p = first; p <= last; ++p) {
+            const double at = std::floor((p + 0.5 - start) * cells / size);
+            const int cell = std::clamp(static_cast<int>(at), 0, cells - 1);
+            if (out.empty() || out.back().Cell != cell)
+                out.push_back({p, p, cell});
+            else
+                out.back().To = p;
+        }
+        return out;
+    };
+    const std::vector<TRun> columns = runs(std::max<int64_t>(b.Left, rect.Left),
+                                           std::min<int64_t>(b.Right, int64_t{rect.Right} - 1), rect.Left, width,
+                                           image.width());
+    const std::vector<TRun> rows = runs(std::max<int64_t>(b.Top, rect.Top),
+                                        std::min<int64_t>(b.Bottom, int64_t{rect.Bottom} - 1), rect.Top, height,
+                                        image.height());
+    for (const TRun& row : rows)
+        for (const TRun& column : columns)
+            FPainter->fillRect(QRect(static_cast<int>(column.From), static_cast<int>(row.From),
+                                     static_cast<int>(column.To - column.From + 1),
+                                     static_cast<int>(row.To - row.From + 1)),
+                               image.pixelColor(column.Cell, row.Cell));
+    return true;
 }

@@ -68,6 +68,9 @@ public:
     // so that equal resolutions give exactly equal pixel proportions.
     QSize PixelSize() const;
     QSizeF PhysicalSize() const;
+    // The drawing coordinates whose pixels can land on the device, with a pixel to spare on
+    // each side, no farther than 2^29 from the origin; empty without a device.
+    TRect ReachableRect() const;
 
     // ---- selected objects ----
     // Qt::NoPen draws no outline. A cosmetic pen of width 0 or 1 draws one-pixel lines.
@@ -201,6 +204,10 @@ private:
     static int AppendLinePixels(QPoint* out, int room, const TLineWalk& walk);
     // The pixels x0..x1, y0..y1 (inclusive) that lie on the device, in color.
     void FillPixels(int64_t x0, int64_t y0, int64_t x1, int64_t y1, const QColor& color);
+    // A picture stretched over a box too large for Qt's scaling, filled pixel by pixel of it;
+    // false, drawing nothing, for an inverted box or where the device's pixels are not drawing
+    // coordinates.
+    bool StretchImageCells(const TRect& rect, const QImage& image);
     // Whether an int holds the box's width and height.
     static bool BoxFits(int32_t left, int32_t top, int32_t right, int32_t bottom);
     // The box of an outline as Qt takes it (one pixel smaller: Qt draws one wider), in doubles,

@@ -6,6 +6,7 @@ void TPicture::SetGraphic(const QImage& image)
 {
     // Images are not compared pixel by pixel: every assignment notifies.
     FGraphic = image;
+    FData.clear();
     Changed();
 }
 
@@ -18,6 +19,7 @@ void TPicture::Clear()
 {
     if (!FGraphic.isNull()) {
         FGraphic = QImage();
+        FData.clear();
         Changed();
     }
 }
@@ -36,15 +38,18 @@ bool TPicture::LoadFromData(const QByteArray& data)
     QImage image;
     if (!image.loadFromData(data))
         return false;
-    SetGraphic(image);
+    FGraphic = image;
+    FData = data;
+    Changed();
     return true;
 }
 
 QByteArray TPicture::SaveToData() const
 {
+    // What was read is given back as it was (and nothing without an image).
+    if (!FData.isEmpty() || FGraphic.isNull())
+        return FData;
     QByteArray data;
-    if (FGraphic.isNull())
-        return data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     FGraphic.save(&buffer, "PNG");
@@ -59,7 +64,9 @@ void TPicture::Assign(TPersistent* source)
     }
     if (auto* picture = dynamic_cast<TPicture*>(source)) {
         FTransparent = picture->FTransparent;
-        SetGraphic(picture->FGraphic);
+        FGraphic = picture->FGraphic;
+        FData = picture->FData;
+        Changed();
         return;
     }
     TGraphicsObject::Assign(source);

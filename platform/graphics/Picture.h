@@ -32,8 +32,9 @@ public:
     // Reads an image file; false (and the picture unchanged) when it cannot be read.
     bool LoadFromFile(const QString& fileName);
     // Image file data in any readable format; false (and the picture unchanged) when it is not.
+    // The data is kept to be saved again as it was.
     bool LoadFromData(const QByteArray& data);
-    // The image as PNG data; empty without an image.
+    // The data the image was read from, or the image as PNG data; empty without an image.
     QByteArray SaveToData() const;
 
     // From another picture: a copy of its image (none when it has none).
@@ -41,5 +42,8 @@ public:
 
 private:
     QImage FGraphic;
+    // What LoadFromData read, until the image is replaced: writing the image anew would not
+    // give it back (a PNG's gamma becomes a colour profile that changes on every round).
+    QByteArray FData;
     bool FTransparent = false;
 };

@@ -47,19 +47,33 @@ struct TEdge {
     int64_t XTop, YTop, YBottom, Dx, Dy;
 };
 
-int64_t CeilDiv(int64_t a, int64_t b) // b > 0
+// In 128 bits: a row's distance from an edge's end times the edge's width can pass 2^63.
+__int128 CeilDiv(__int128 a, __int128 b) // b > 0
 {
     return a >= 0 ? (a + b - 1) / b : a / b;
 }
 
 } // namespace
 
+bool QtCanScan(const TPoint* points, int count)
+{
+    if (count <= 0)
+        return true;
+    int32_t top = points[0].Y, bottom = top;
+    for (int i = 1; i < count; ++i) {
+        top = std::min(top, points[i].Y);
+        bottom = std::max(bottom, points[i].Y);
+    }
+    return int64_t{bottom} - top <= (int64_t(1) << 20);
+}
+
 QRegion PolygonRegion(const TPoint* points, int count, const QRect& window)
 {
     constexpr int32_t limit = 1 << 29;
     if (count < 3 || window.isEmpty())
         return QRegion();
-    for (int i = 0; i < count; ++i) {
+    const bool qtCanScan = QtCanScan(points, count);
+    for (int i = 0; i < count && qtCanScan; ++i) {
         if (std::llabs(points[i].X) > limit || std::llabs(points[i].Y) > limit) {
             QPolygon polygon(count);
             for (int k = 0; k < count; ++k)
@@ -97,7 +111,7 @@ QRegion PolygonRegion(const TPoint* points, int count, const QRect& window)
         crossings.clear();
         for (const TEdge& e : edges)
             if (e.YTop <= y && y < e.YBottom)
-                crossings.push_back(e.XTop + CeilDiv((y - e.YTop) * e.Dx, e.Dy));
+                crossings.push_back(e.XTop + static_cast<int64_t>(CeilDiv(__int128{y - e.YTop} * e.Dx, e.Dy)));
         std::sort(crossings.begin(), crossings.end());
         spans.clear();
         for (size_t k = 0; k + 1 < crossings.size(); k += 2) {

@@ -19,5 +19,9 @@ QRegion RoundRectRegion(int left, int top, int right, int bottom, int width, int
 // on or above it and whose lower end below it; an edge crosses it at
 // xTop + ceil((y - yTop) * dx / dy), the column Qt's stepping reaches; the sorted crossings
 // pair off into spans [x0, x1). Coordinates beyond 2^29 (where Qt's own stepping could no
-// longer be trusted to match) go to Qt.
+// longer be trusted to match) go to Qt, unless the polygon is too tall for Qt to scan.
 QRegion PolygonRegion(const TPoint* points, int count, const QRect& window);
+
+// Whether Qt can work out a polygon's region itself: it gathers a rectangle for every row of
+// the polygon, and those of one over a million rows tall take more memory than there is.
+bool QtCanScan(const TPoint* points, int count);

@@ -284,19 +284,9 @@ TEST_F(MainFormFile, ASmallRunAfterALargeOneGivesTheMemoryBack)
     // The play-by-play rows are read from the records, not copied.
     EXPECT_EQ(form.resultRowLists.Capacity(), 0u);
     ASSERT_GE(form.charts.Get(ResultCharts::SlumpSeries)->XValues()->Capacity(), 30000);
-    const QHeaderView* largeHeader = form.ui.ResultListView->verticalHeader();
-    const int rowHeight = largeHeader->defaultSectionSize();
 
     form.ui.PlayNumEdit->setText("100");
     form.ui.StartButton->click();
-    // The list's row header, which keeps room for every row it had, is a fresh one with the
-    // same look.
-    const QHeaderView* header = form.ui.ResultListView->verticalHeader();
-    EXPECT_NE(header, largeHeader);
-    EXPECT_TRUE(header->isHidden());
-    EXPECT_EQ(header->sectionResizeMode(0), QHeaderView::Fixed);
-    EXPECT_EQ(header->defaultSectionSize(), rowHeight);
-    EXPECT_EQ(header->count(), form.resultListModel->rowCount());
     ASSERT_EQ(form.playRecords.playNumber.back(), 100);
     for (int c = 0; c < PlayRecords::ColumnCount; ++c)
         EXPECT_LT(form.playRecords.column(c).capacity(), 5000u) << "column " << c;
@@ -321,9 +311,7 @@ TEST_F(MainFormFile, ASmallRunAfterALargeOneGivesTheMemoryBack)
     form.ui.PlayNumEdit->setText("30000");
     form.ui.StartButton->click();
     const size_t room = form.playRecords.medals.capacity();
-    header = form.ui.ResultListView->verticalHeader();
     form.ui.PlayNumEdit->setText("20000");
     form.ui.StartButton->click();
     EXPECT_EQ(form.playRecords.medals.capacity(), room);
-    EXPECT_EQ(form.ui.ResultListView->verticalHeader(), header);
 }

@@ -135,6 +135,10 @@ TEST_F(MainFormRun, EveryViewAgreesWithTheRecords)
     ASSERT_EQ(form.ui.BListView->topLevelItemCount(), bonus.size());
     for (int k = 0; k < bonus.size(); ++k)
         ASSERT_EQ(Row(form.ui.BListView, k), bonus[k]) << "bonus row " << k;
+    // The bonus list moved down 10 pixels for every row that closed, well inside its range.
+    const auto closed = std::count_if(bonus.begin(), bonus.end(), [](const QStringList& row) { return !row[4].isEmpty(); });
+    EXPECT_EQ(closed, 94);
+    EXPECT_EQ(form.ui.BListView->verticalScrollBar()->value(), 10 * closed);
     const QList<QStringList> changes = ExpectedModeChangeRows(r);
     ASSERT_EQ(changes.size(), 242); // and changes mode 242 times
     ASSERT_EQ(form.ui.ModeChangeListView->topLevelItemCount(), changes.size());

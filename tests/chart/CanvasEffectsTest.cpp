@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <vector>
+
 #include "chart/core/ChartPen.h"
 #include "chart/core/TeCanvasSettings.h"
 #include "chart/core/TeeBlend.h"
@@ -99,6 +103,93 @@ TEST(CanvasGradient, FromCentreAndCornersRunEdgeToCentre)
     p.Canvas.GradientFill(TRect(0, 0, 20, 20), clBlack, clWhite, gdFromBottomLeft);
     EXPECT_EQ(p.At(0, 19), Grey(255));
     EXPECT_LT(p.At(19, 0) & 0xFF, 20u);
+}
+
+TEST(CanvasGradient, HugeFillsDrawWhatFallsOnTheDevice)
+{
+    // A 200x100 white canvas; fills far wider than an int measures. Rows 10 to 59 hold the
+    // rectangle (-2e9, 10, 2e9, 60): 50 rows, 4e9 columns.
+    const TRect wide(-2000000000, 10, 2000000000, 60);
+    const struct {
+        const char* what;
+        std::function<void(TTeeCanvas3D&)> draw;
+        std::vector<std::pair<TPoint, unsigned>> probes;
+    } cases[] = {
+        // One band a row, band 0 at the bottom: row y holds band 59 - y of 49, 255 (59 - y) / 49.
+        {"top to bottom", [&](TTeeCanvas3D& c) { c.GradientFill(wide, clBlack, clWhite, gdTopBottom); },
+         {{{0, 9}, kWhite}, {{0, 10}, Grey(255)}, {{199, 35}, Grey(124)}, {{100, 59}, Grey(0)}, {{0, 60}, kWhite}}},
+        // Rounded corners far off the device change nothing on it.
+        {"rounded top to bottom",
+         [&](TTeeCanvas3D& c) {
+             TTeeGradient g;
+             g.SetStartColor(clBlack);
+             g.SetEndColor(clWhite);
+             g.Draw(&c, wide, 10);
+         },
+         {{{0, 9}, kWhite}, {{0, 10}, Grey(255)}, {{199, 35}, Grey(124)}, {{100, 59}, Grey(0)}, {{0, 60}, kWhite}}},
+        // 256 bands of 15625000 columns from the right edge 2e9 + 100: column 100 starts band 127.
+        {"left to right",
+         [](TTeeCanvas3D& c) { c.GradientFill(TRect(-1999999900, 10, 2000000100, 60), clBlack, clWhite, gdLeftRight); },
+         {{{0, 10}, Grey(128)}, {{99, 59}, Grey(128)}, {{100, 10}, Grey(127)}, {{199, 59}, Grey(127)},
+          {{0, 60}, kWhite}}},
+        // Colours swapped, black at the edge. The rows from the top and bottom edges are their
+        // rings' last until they meet: rings 0 to 24, bands 0 to 48 of 2e9 + 25, black. Rows 34
+        // and 35 are painted by every ring after, ring 2e9 - 1 - x last over column x: band
+        // 2e9 + 24 - x, so 255 less a hair, 254.
+        {"from the centre", [&](TTeeCanvas3D& c) { c.GradientFill(wide, clWhite, clBlack, gdFromCenter); },
+         {{{0, 10}, Grey(0)}, {{199, 33}, Grey(0)}, {{0, 34}, Grey(254)}, {{199, 35}, Grey(254)}, {{100, 36}, Grey(0)},
+          {{100, 59}, Grey(0)}, {{100, 60}, kWhite}}},
+        // Column x is step x + 2e9's, down to the top edge: band x + 2e9 + 50 of 4e9 + 50, 127.
+        {"from the top left", [&](TTeeCanvas3D& c) { c.GradientFill(wide, clWhite, clBlack, gdFromTopLeft); },
+         {{{0, 9}, kWhite}, {{0, 10}, Grey(127)}, {{199, 59}, Grey(127)}, {{0, 60}, kWhite}}},
+        // Rings of 7843137 pixels a step around (1, 1): the device lies in the smallest one,
+        // ring 1, start + round(255 / 255).
+        {"radial",
+         [](TTeeCanvas3D& c) {
+             c.GradientFill(TRect(-2000000000, -2000000000, 2000000000, 2000000000), clBlack, clWhite, gdRadial);
+         },
+         {{{0, 0}, Grey(1)}, {{199, 99}, Grey(1)}}},
+        // A quarter of a ring from 1e9 to 2e9 around a centre 1.5e9 to the left: the device lies
+        // inside it, and its outline far off.
+        {"donut",
+         [](TTeeCanvas3D& c) {
+             c.Brush()->SetColor(clRed);
+             c.Pie3D(-1499999900, 50, 2000000000, 2000000000, 0, 10, -M_PI / 4, M_PI / 4, false, false, 50);
+         },
+         {{{0, 0}, kRed}, {{199, 99}, kRed}, {{100, 50}, kRed}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TPaintedCanvas p(200, 100);
+        c.draw(p.Canvas);
+        for (const auto& [at, colour] : c.probes)
+            EXPECT_EQ(p.At(at.X, at.Y), colour) << at.X << "," << at.Y;
+    }
+}
+
+TEST(CanvasGradient, FillsReachingPastTheDeviceMatchTheirWholeDrawing)
+{
+    // A fill larger than a 200x100 canvas, which lies near the middle of each of its edges in
+    // turn, gives the pixels of the same fill drawn whole on a canvas of its size: even and odd
+    // sizes, wide and tall. (A radial fill's centre is rounded half to even, so it does not move
+    // with it.)
+    for (const TPoint size : {TPoint(800, 500), TPoint(801, 501), TPoint(301, 901)}) {
+        const int middleX = size.X / 2 - 100, middleY = size.Y / 2 - 50;
+        for (const TPoint at : {TPoint(7, middleY), TPoint(size.X - 207, middleY), TPoint(middleX, 3),
+                                TPoint(middleX, size.Y - 103)}) {
+            for (TGradientDirection d : {gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter,
+                                         gdFromTopLeft, gdFromBottomLeft}) {
+                for (int balance : {50, 20}) {
+                    TPaintedCanvas whole(size.X, size.Y), part(200, 100);
+                    whole.Canvas.GradientFill(TRect(0, 0, size.X, size.Y), clRed, RGB(0, 90, 255), d, balance);
+                    part.Canvas.GradientFill(TRect(-at.X, -at.Y, size.X - at.X, size.Y - at.Y), clRed,
+                                             RGB(0, 90, 255), d, balance);
+                    EXPECT_TRUE(part.Copy() == whole.Copy().copy(at.X, at.Y, 200, 100))
+                        << size.X << "x" << size.Y << " at " << at.X << "," << at.Y << ": " << d << " " << balance;
+                }
+            }
+        }
+    }
 }
 
 TEST(CanvasGradient, RadialHasTheStartColourAtTheCentre)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "SeriesTestChart.h"
 
 namespace {
@@ -117,13 +119,16 @@ TEST(SeriesFunction, NegativePeriodRaisesAndSamePeriodDoesNotRecalculate)
 {
     FunctionSetup setup({0, 1, 2, 3});
     auto* f = setup.Attach<TSumFunction>(2);
-    try {
-        f->SetPeriod(-1);
-        FAIL();
-    } catch (const ChartException& e) {
-        EXPECT_EQ(e.Message(), "Function Period should be >= 0");
+    // A period that is not a number is refused as a negative one is.
+    for (const double bad : {-1.0, -0.0001, std::numeric_limits<double>::quiet_NaN()}) {
+        try {
+            f->SetPeriod(bad);
+            ADD_FAILURE() << bad;
+        } catch (const ChartException& e) {
+            EXPECT_EQ(e.Message(), "Function Period should be >= 0");
+        }
+        EXPECT_EQ(f->Period(), 2) << bad;
     }
-    EXPECT_EQ(f->Period(), 2);
     int clears = 0;
     setup.result->OnClearValues = [&](TChartSeries*) { ++clears; };
     f->SetPeriod(2);

@@ -155,3 +155,45 @@ TEST(Prefault, AThreadThatCannotStartLeavesTheCallerToFaultItsOwnPages)
     prefault.Start();
     prefault.Wait();
 }
+
+TEST(Prefault, BlocksAreTakenInSlicesSideBySideWholePagesOnly)
+{
+    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    constexpr uintptr_t MB = uintptr_t(1) << 20;
+    // Addresses only: working out the slices touches nothing.
+    const uintptr_t base = uintptr_t(1) << 30;
+    auto at = [](uintptr_t address) { return reinterpret_cast<const void*>(address); };
+    TPrefault prefault;
+    // A block that starts 10 bytes into its second page and ends 10 bytes into a page.
+    prefault.Add(at(base + page + 10), 5 * MB);
+    prefault.Add(at(base + 64 * MB), 3 * MB); // too small to be worth a thread
+    prefault.Add(at(base + 8 * MB), 4 * MB);
+    using Slice = std::pair<const void*, size_t>;
+    const std::vector<Slice> expected = {
+        {at(base + 2 * page), 2 * MB - 2 * page},
+        {at(base + 8 * MB), 2 * MB},
+        {at(base + 2 * MB), 2 * MB},
+        {at(base + 10 * MB), 2 * MB},
+        {at(base + 4 * MB), MB + page},
+    };
+    EXPECT_EQ(prefault.Slices(), expected);
+}
+
+TEST(Prefault, StoppingLeavesTheSlicesNotYetBegunAndLaterStartsGoOn)
+{
+    // A gigabyte takes the threads far longer than stopping them right away.
+    FreshBlock large(size_t(1) << 30), next(size_t(8) << 20);
+    ASSERT_TRUE(large.Data() && next.Data());
+    TPrefault prefault;
+    prefault.Add(large.Data(), large.Bytes());
+    prefault.Start();
+    prefault.Stop();
+    EXPECT_LT(large.Resident(), large.Pages() / 2);
+    // The stop belongs to that start only.
+    prefault.Add(next.Data(), next.Bytes());
+    prefault.Start();
+    prefault.Wait();
+    if (next.Resident() != next.Pages())
+        GTEST_SKIP() << "this system does not make pages resident ahead";
+    EXPECT_EQ(next.Resident(), next.Pages());
+}

@@ -7,7 +7,11 @@
 #include "chart/components/Chart.h"
 #include "chart/components/CustomSeries.h"
 #include "chart/components/PieSeries.h"
+#include "chart/components/TeeTools.h"
 #include "chart/core/ChartAxis.h"
+#include "chart/core/TeCanvas.h"
+#include "chart/core/TeeFont.h"
+#include "tests/chart/support/PixelDifference.h"
 
 namespace {
 
@@ -105,4 +109,34 @@ TEST(FramePixels, TheLabelsOfEveryAxisAreWrittenWithoutABox)
         line->AddXY(i * 250, (i % 3) * 1000);
     f.Paint();
     EXPECT_EQ(CountColour(f.Paint(), TRect(0, 0, 400, 300), 0xFFFFFF), 0);
+}
+
+TEST(FramePixels, TextDrawnBeforeTheChartWithNothingSetIsTheSameInEveryFrame)
+{
+    // The last text of a frame is the annotation's, in a bold font with a shadow and spaced
+    // letters: none of it may reach text that the program writes as the next frame starts.
+    ChartControl f;
+    auto* note = new TAnnotationTool(&f.owner);
+    note->SetParentChart(f.chart);
+    note->SetText("Note");
+    note->SetPosition(ppRightBottom);
+    TTeeFont* font = note->Shape()->Font();
+    font->SetName("DejaVu Serif");
+    font->SetSize(14);
+    font->SetColor(clRed);
+    font->SetStyle({fsBold});
+    font->SetInterCharSize(3);
+    font->Shadow()->SetHorizSize(4);
+    font->Shadow()->SetVertSize(4);
+    f.chart->OnBeforeDrawChart = [&f](TObject*) {
+        f.chart->Canvas3D()->TextOut(20, 40, "Written before the chart");
+    };
+    // The strip of the control that the text stands in.
+    const auto strip = [](const QImage& image) { return image.copy(0, 30, 300, 50); };
+    const QImage first = strip(f.Paint());
+    EXPECT_EQ(CountDifferent(first, strip(f.Paint())), 0);
+    EXPECT_EQ(CountDifferent(first, strip(f.chart->TeeCreateBitmap(clWhite, f.chart->GetRectangle()))), 0);
+    // The font the last frame ended with is gone before the next frame starts.
+    note->Free();
+    EXPECT_EQ(CountDifferent(first, strip(f.Paint())), 0);
 }

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdint>
+#include <functional>
 
 #include "chart/components/Series.h"
 #include "chart/components/TeeSeriesTypes.h"
+#include "chart/editors/AllUnits.h"
 #include "chart/core/ChartAxis.h"
 #include "chart/core/TeeFunction.h"
 #include "chart/core/Teeconst.h"
@@ -33,6 +36,22 @@ TEST(SeriesTypes, FinishingTheSeriesAndAxisUnitsUndoesTheirStart)
     TeeMaxPixelPos = 32767;
     ChartAxisFinalize();
     EXPECT_EQ(TeeMaxPixelPos, 67108863);
+}
+
+// Every unit counts its starts: a second start and one finish leave everything as the first
+// start made it.
+TEST(SeriesTypes, ANestedStartAndFinishLeavesEveryClassRegistered)
+{
+    const int tools = TeeToolTypes->Count();
+    InitializeAllUnits();
+    FinalizeAllUnits();
+    for (const char* name : {"TChartSeries", "TCustomLineSeries", "TFastLineSeries", "TCustomSeries", "TLineSeries",
+                             "THorizLineSeries", "TPointSeries", "TAreaSeries", "THorizAreaSeries",
+                             "TCustomBarSeries", "TBarSeries", "TCircledSeries", "TPieSeries", "THorizBarSeries",
+                             "TCursorTool", "TGridBandTool", "TDragPointTool", "TSeriesToolEditor"})
+        EXPECT_NE(GetClass(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(TeeToolTypes->Count(), tools);
+    EXPECT_EQ(TeeMsg_GalleryLine, "Line");
 }
 
 TEST(SeriesTypes, StandardSeriesEnterTheGalleryInOrder)
@@ -259,6 +278,62 @@ TEST(SeriesFactory, ChangingTheTypeKeepsTheOwnerAndOnFailureLeavesTheChartAsItWa
     EXPECT_EQ(tool->Series(), before);
     EXPECT_EQ(form.ComponentCount(), formComponents);
     EXPECT_EQ(chart.ComponentCount(), chartComponents);
+    chart.FreeAllSeries();
+}
+
+// A bar series' marks, each setting away from what a new bar or line series starts with, are
+// the same after its type changes to a line and on a clone.
+TEST(SeriesFactory, ChangingTheTypeOrCloningKeepsTheMarks)
+{
+    struct Setting {
+        const char* name;
+        std::function<void(TSeriesMarks*)> set;
+        std::function<int64_t(TSeriesMarks*)> get;
+        int64_t expected;
+    };
+    const Setting settings[] = {
+        {"Angle", [](TSeriesMarks* m) { m->SetAngle(45); }, [](TSeriesMarks* m) { return m->Angle(); }, 45},
+        {"ArrowLength", [](TSeriesMarks* m) { m->SetArrowLength(25); },
+         [](TSeriesMarks* m) { return m->ArrowLength(); }, 25},
+        {"callout distance", [](TSeriesMarks* m) { m->Callout()->SetDistance(3); },
+         [](TSeriesMarks* m) { return m->Callout()->Distance(); }, 3},
+        {"arrow colour", [](TSeriesMarks* m) { m->Arrow()->SetColor(clRed); },
+         [](TSeriesMarks* m) { return m->Arrow()->Color(); }, clRed},
+        {"Clip", [](TSeriesMarks* m) { m->SetClip(true); }, [](TSeriesMarks* m) { return m->Clip(); }, 1},
+        {"MultiLine", [](TSeriesMarks* m) { m->SetMultiLine(true); }, [](TSeriesMarks* m) { return m->MultiLine(); },
+         1},
+        {"DrawEvery", [](TSeriesMarks* m) { m->SetDrawEvery(3); }, [](TSeriesMarks* m) { return m->DrawEvery(); }, 3},
+        {"Style", [](TSeriesMarks* m) { m->SetStyle(smsXY); }, [](TSeriesMarks* m) { return m->Style(); }, smsXY},
+        {"colour", [](TSeriesMarks* m) { m->SetColor(clYellow); }, [](TSeriesMarks* m) { return m->Color(); },
+         clYellow},
+        {"font colour", [](TSeriesMarks* m) { m->Font()->SetColor(clGreen); },
+         [](TSeriesMarks* m) { return m->Font()->Color(); }, clGreen},
+        {"Transparent", [](TSeriesMarks* m) { m->SetTransparent(true); },
+         [](TSeriesMarks* m) { return m->Transparent(); }, 1},
+        {"frame colour", [](TSeriesMarks* m) { m->Frame()->SetColor(clBlue); },
+         [](TSeriesMarks* m) { return m->Frame()->Color(); }, clBlue},
+        {"ShapeStyle", [](TSeriesMarks* m) { m->SetShapeStyle(fosRoundRectangle); },
+         [](TSeriesMarks* m) { return m->ShapeStyle(); }, fosRoundRectangle},
+        {"shadow size", [](TSeriesMarks* m) { m->SetShadowSize(4); },
+         [](TSeriesMarks* m) { return m->Shadow()->Size(); }, 4},
+        {"Visible", [](TSeriesMarks* m) { m->SetVisible(false); }, [](TSeriesMarks* m) { return m->Visible(); }, 0},
+    };
+    TComponent form(nullptr);
+    TChart chart(&form);
+    auto* bar = new TBarSeries(&form);
+    chart.AddSeries(bar);
+    bar->AddXY(1, 10);
+    bar->AddXY(2, 20);
+    for (const Setting& s : settings)
+        s.set(bar->Marks());
+    TChartSeries* clone = CloneChartSeries(bar);
+    TChartSeries* changed = bar;
+    ChangeSeriesType(changed, ClassOf<TLineSeries>());
+    ASSERT_EQ(changed->ClassName(), "TLineSeries");
+    for (const Setting& s : settings) {
+        EXPECT_EQ(s.get(changed->Marks()), s.expected) << "changed type: " << s.name;
+        EXPECT_EQ(s.get(clone->Marks()), s.expected) << "clone: " << s.name;
+    }
     chart.FreeAllSeries();
 }
 

@@ -167,6 +167,79 @@ TEST(StoredLinks, LinksToSeriesWithoutANameComeBack)
     EXPECT_EQ(TeeWriteProperties(*b.chart).toStdString(), text.toStdString());
 }
 
+// A text read into a form that already holds a chart with the same names: a link names what
+// the text made under that name, even where the name was taken and the part read stays
+// unnamed; only a name the text never gave reaches past it, to the form.
+TEST(StoredLinks, ALinkNamesWhatItsOwnTextMade)
+{
+    enum Target { Text, Nothing, Stranger };
+    const struct {
+        const char* first; // the first stored component, before "Copy" fed from Src and a cursor on Src
+        int series;
+        Target copyFrom, cursorOn;
+    } cases[] = {
+        {"Class=TLineSeries\nComponents.0.Name=Src", 2, Text, Text},
+        {"Class=TLineSeries\nComponents.0.Name=src ", 2, Text, Text},
+        {"Class=TLineSeries\nComponents.0.Name=Src\nComponents.3.Class=TLineSeries\nComponents.3.Name=Src", 3, Text,
+         Text},
+        {"Class=TNoSuchSeries\nComponents.0.Name=Src", 1, Nothing, Nothing},
+        {"Class=TLineSeries\nComponents.0.Name=Other", 2, Stranger, Nothing},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        Form f;
+        auto* stranger = f.Add<TLineSeries>("Src");
+        auto* read = new TChart(&f.owner);
+        TeeReadProperties(*read, QString("Components.Count=4\nComponents.0.%1\n"
+                                         "Components.1.Class=TBarSeries\nComponents.1.Name=Copy\n"
+                                         "Components.1.DataSource=Src\n"
+                                         "Components.2.Class=TCursorTool\nComponents.2.Series=Src\n")
+                                     .arg(c.first));
+        const bool made = c.copyFrom != Nothing;
+        ASSERT_EQ(read->SeriesCount(), c.series);
+        TChartSeries* own = made ? read->Series(0) : nullptr;
+        TChartSeries* copy = read->Series(made ? 1 : 0);
+        const auto expected = [&](Target t) -> TComponent* { return t == Text ? own : t == Stranger ? stranger : nullptr; };
+        EXPECT_EQ(copy->Name(), "Copy");
+        EXPECT_EQ(copy->DataSource(), expected(c.copyFrom));
+        ASSERT_EQ(read->Tools()->Count(), 1);
+        EXPECT_EQ(static_cast<TCursorTool*>(read->Tools()->Get(0))->Series(), expected(c.cursorOn));
+        EXPECT_EQ(stranger->LinkedSeries()->Count(), c.copyFrom == Stranger ? 1 : 0);
+        if (c.copyFrom == Text) {
+            // The name was taken: the part read has none, and is written by its place.
+            EXPECT_EQ(own->Name(), "");
+            const QString again = TeeWriteProperties(*read);
+            EXPECT_TRUE(again.contains("Components.1.DataSource=#0\n")) << again.toStdString();
+            EXPECT_TRUE(again.contains(".Series=#0\n")) << again.toStdString();
+        }
+        read->FreeAllSeries();
+    }
+}
+
+// "#N" names the component stored at place N of the same text, 0 to Count - 1; any other
+// place names nothing.
+TEST(StoredLinks, APlaceNamesAComponentOfTheText)
+{
+    const struct {
+        const char* reference;
+        int series; // the series named, -1 for none
+    } cases[] = {
+        {"#0", 0}, {"#1", 1}, {"#2", -1}, {"#3", -1}, {"#4", -1}, {"#-1", -1}, {"#", -1}, {"#x", -1},
+        {"#1 ", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reference);
+        Form f;
+        // Three components: two series and the cursor naming one of them.
+        TeeReadProperties(*f.chart, QString("Components.Count=3\nComponents.0.Class=TLineSeries\n"
+                                            "Components.1.Class=TBarSeries\nComponents.2.Class=TCursorTool\n"
+                                            "Components.2.Series=%1\n")
+                                        .arg(c.reference));
+        ASSERT_EQ(f.chart->SeriesCount(), 2);
+        EXPECT_EQ(f.Tool<TCursorTool>(0)->Series(), c.series < 0 ? nullptr : f.chart->Series(c.series));
+    }
+}
+
 // Only a series (or a series source) feeds a series: a stored name of anything else is dropped.
 TEST(StoredLinks, AStoredSourceThatCannotFeedASeriesIsDropped)
 {
@@ -213,6 +286,40 @@ TEST(StoredLinks, EitherLineEndAndSpacedClassNames)
         EXPECT_EQ(f.chart->Series(0)->Name(), "Line");
         ASSERT_EQ(f.chart->Tools()->Count(), 1);
         EXPECT_EQ(f.Tool<TCursorTool>(0)->Series(), f.chart->Series(0));
+    }
+}
+
+// One custom axis with a series on it, a series fed from that one and a cursor on it: saved
+// with each line end (a lone CR too, as no written value holds one), and with spaces after the
+// names and the references.
+TEST(StoredLinks, LineEndsAndSpacesAfterNamesAndReferences)
+{
+    const struct {
+        const char* end;
+        const char* space;
+    } cases[] = {
+        {"\n", ""}, {"\r\n", ""}, {"\r", ""}, {"\r\r\n", ""}, {"\n", " "}, {"\r\n", " \t"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((QString(c.end).replace('\r', "CR").replace('\n', "LF") + "|" + c.space + "|").toStdString());
+        QString text = "CustomAxes.Count=1|CustomAxes.0.Maximum=200|CustomAxes.0.Automatic=False|"
+                       "Components.Count=3|Components.0.Class=TLineSeries|Components.0.Name=Line_|"
+                       "Components.0.CustomVertAxis=0|Components.1.Class=TBarSeries|Components.1.Name=Bar_|"
+                       "Components.1.DataSource=Line_|Components.2.Class=TCursorTool|Components.2.Series=Line_|";
+        text.replace('_', c.space).replace('|', c.end);
+        Form f;
+        TeeReadProperties(*f.chart, text);
+        ASSERT_EQ(f.chart->CustomAxes()->Count(), 1);
+        TChartAxis* axis = f.chart->CustomAxes()->Get(0);
+        EXPECT_EQ(axis->Maximum(), 200);
+        ASSERT_EQ(f.chart->SeriesCount(), 2);
+        TChartSeries* line = f.chart->Series(0);
+        EXPECT_EQ(line->Name(), "Line");
+        EXPECT_EQ(line->GetVertAxis(), axis);
+        EXPECT_EQ(f.chart->Series(1)->Name(), "Bar");
+        EXPECT_EQ(f.chart->Series(1)->DataSource(), line);
+        ASSERT_EQ(f.chart->Tools()->Count(), 1);
+        EXPECT_EQ(f.Tool<TCursorTool>(0)->Series(), line);
     }
 }
 

@@ -127,6 +127,38 @@ TEST(ChartImageTool, UnreadablePicturesLeaveNoPicture)
     EXPECT_EQ(shown, "Cannot read the picture of the image tool \"Image1\"");
 }
 
+// A stored picture is written back as it was read, whatever its file says of its colours:
+// 2 x 2 PNGs with a gamma of 1.0, one of 0.45455, and none.
+TEST(ChartImageTool, AStoredPictureIsWrittenBackAsItWasRead)
+{
+    const char* const pictures[] = {
+        "Picture=iVBORw0KGgoAAAANSUhEUgAAAAIAAAACCAIAAAD91JpzAAAABGdBTUEAAYagMeiWXwAAABZJREFUeNpjOKHBJVLxgSEqKur"
+        "///8AJEQGgmtzgDAAAAAASUVORK5CYII=",
+        "Picture=iVBORw0KGgoAAAANSUhEUgAAAAIAAAACCAIAAAD91JpzAAAABGdBTUEAALGPC/xhBQAAABZJREFUeNpjOKHBJVLxgSEqKur"
+        "///8AJEQGgmtzgDAAAAAASUVORK5CYII=",
+        "Picture=iVBORw0KGgoAAAANSUhEUgAAAAIAAAACCAIAAAD91JpzAAAAFklEQVR42mM4ocElUvGBISoq6v///wAkRAaCa3OAMAAAAABJRU5ErkJggg==",
+    };
+    for (const char* stored : pictures) {
+        SCOPED_TRACE(stored);
+        ToolChart c;
+        auto* tool = new TChartImageTool(&c.owner);
+        TTeePropertyReader reader(stored);
+        tool->DefineProperties(reader);
+        ASSERT_EQ(tool->Picture()->Graphic().size(), QSize(2, 2));
+        TTeePropertyWriter writer;
+        tool->DefineProperties(writer);
+        EXPECT_EQ(writer.Text().toStdString(), stored);
+        // A picture set anew is written from its image again.
+        tool->Picture()->SetGraphic(Quad());
+        TTeePropertyWriter quad;
+        tool->DefineProperties(quad);
+        auto* copy = new TChartImageTool(&c.owner);
+        TTeePropertyReader again(quad.Text());
+        copy->DefineProperties(again);
+        EXPECT_EQ(copy->Picture()->Graphic().convertToFormat(QImage::Format_RGB32), Quad());
+    }
+}
+
 TEST(ChartImageTool, ClippedToTheCubeAndLaidAtTheBackIn3D)
 {
     for (const bool orthogonal : {true, false}) {

@@ -8,8 +8,10 @@
 
 #include "chart/components/CursorTool.h"
 #include "chart/components/Series.h"
+#include "chart/components/TeeTools.h"
 #include "platform/TeeFiler.h"
 #include "tests/chart/control/ChartFixture.h"
+#include "tests/chart/support/PixelDifference.h"
 
 namespace {
 
@@ -292,6 +294,73 @@ TEST(CursorTool, ExclusiveOrLinesDrawnTwiceLeaveTheBufferAsItWas)
     EXPECT_EQ(changedElsewhere, 0);
     EXPECT_NE(moved.pixel(x + 10, y + 40), drawn.pixel(x + 10, y + 40));
     chart.FreeAllSeries();
+}
+
+// A painted 600 x 400 chart whose cursor comes first among its tools, so that the figures of
+// the others lie across its path: a line with pointers, an annotation's arrow and the marker
+// at its end, a colour line, and a line that the program draws after the chart.
+struct CrossedCursorChart {
+    CrossedCursorChart()
+    {
+        chart->SetBounds(0, 0, 600, 400);
+        chart->SetView3D(false);
+        chart->Legend()->SetVisible(false);
+        auto* line = new TLineSeries(&owner);
+        chart->AddSeries(line);
+        line->Pointer()->SetVisible(true);
+        for (int i = 0; i <= 10; ++i)
+            line->AddXY(i, 50 + (i % 2 ? 30 : -30));
+        chart->BottomAxis()->SetMinMax(0, 10);
+        chart->LeftAxis()->SetMinMax(0, 100);
+        cursor = new TCursorTool(&owner);
+        cursor->SetParentChart(chart);
+        auto* note = new TAnnotationTool(&owner);
+        note->SetParentChart(chart);
+        note->SetText("Note");
+        note->Callout()->SetVisible(true);
+        note->Callout()->Arrow()->SetVisible(true);
+        note->Callout()->SetXPosition(420);
+        note->Callout()->SetYPosition(280);
+        auto* colour = new TColorLineTool(&owner);
+        colour->SetAxis(chart->BottomAxis());
+        colour->SetValue(6);
+        chart->OnAfterDraw = [this](TObject*) { chart->Canvas3D()->Line(0, 250, 600, 120); };
+        Paint();
+    }
+    ~CrossedCursorChart() { chart->FreeAllSeries(); }
+    QImage Paint()
+    {
+        chart->Invalidate();
+        chart->Update();
+        return chart->BackBuffer().copy();
+    }
+    TComponent owner{nullptr};
+    TChart* chart = new TChart(&owner);
+    TCursorTool* cursor;
+};
+
+TEST(CursorTool, AfterEachMoveOfADragTheChartIsAsAFullRepaintDrawsIt)
+{
+    CrossedCursorChart dragged;
+    TCursorTool* cursor = dragged.cursor;
+    const int x = cursor->XPixel();
+    const int y = cursor->YPixel();
+    dragged.chart->MouseDown(mbLeft, ssLeft, x, y);
+    ASSERT_EQ(cursor->Dragging(), ccBoth);
+    // Through the marker at (420, 280), along the colour line, then away from everything.
+    const TPoint moves[] = {{x + 7, y - 5}, {420, 280}, {cursor->GetHorizAxis()->CalcPosValue(6), 150}, {120, 330}};
+    for (const TPoint& m : moves) {
+        SCOPED_TRACE(testing::Message() << m.X << "," << m.Y);
+        dragged.chart->MouseMove(ssLeft, m.X, m.Y);
+        ASSERT_EQ(TPoint(cursor->XPixel(), cursor->YPixel()), m);
+        CrossedCursorChart repainted;
+        repainted.cursor->SetXValue(cursor->XValue());
+        repainted.cursor->SetYValue(cursor->YValue());
+        EXPECT_EQ(CountDifferent(dragged.chart->BackBuffer(), repainted.Paint()), 0);
+    }
+    dragged.chart->MouseUp(mbLeft, {}, 120, 330);
+    const QImage released = dragged.chart->BackBuffer().copy();
+    EXPECT_EQ(CountDifferent(released, dragged.Paint()), 0);
 }
 
 TEST(CursorTool, StoresItsSettings)

@@ -175,6 +175,8 @@ const DragCase kCases[] = {
      [](DragChart& d, TTeeCustomTool* t) {
          auto* tool = static_cast<TColorLineTool*>(t);
          delete tool->Axis();
+         // Over before anything else happens: a new axis would end the drag by itself.
+         EXPECT_FALSE(tool->Dragging());
          tool->SetAxis(d.chart->BottomAxis());
          return t;
      },

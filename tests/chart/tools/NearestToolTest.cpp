@@ -246,6 +246,18 @@ TEST(NearestTool, ExclusiveOrMarksFollowTheMouseWithoutRepaintingAndSurviveARepa
     const QImage atB = p.Copy();
     p.Paint();
     EXPECT_EQ(p.Buffer(), atB);
+
+    // What the program draws after the chart lies under the mark, so that a move erases the
+    // mark alone and leaves the chart as a full repaint draws it.
+    p.chart->OnAfterDraw = [&p](TObject*) {
+        p.chart->Canvas3D()->Brush()->SetColor(clYellow);
+        p.chart->Canvas3D()->Brush()->SetStyle(bsSolid);
+        p.chart->Canvas3D()->FillRect(TRect(0, 0, 320, 240));
+    };
+    p.Paint();
+    p.chart->MouseMove(0, ax, ay);
+    const QImage moved = p.Copy();
+    EXPECT_EQ(moved, p.Paint());
 }
 
 TEST(NearestTool, AFreedSeriesIsForgotten)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/components/SeriesAnimationTool.h"
+#include "platform/TeeFiler.h"
 #include "tests/chart/tools/ToolChart.h"
 
 namespace {
@@ -170,6 +171,20 @@ TEST(SeriesAnimationTool, SeriesOrToolFreedDuringARun)
     animator->Execute();
     EXPECT_EQ(tool.Values(), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(tool.series->UpdateCount(), 0);
+
+    // The tool goes in its own step event: nothing more runs on it, the series gets its values.
+    AnimationChart step({1, 2, 3});
+    step.tool->SetSteps(5);
+    TSeriesAnimationTool* freed = step.tool;
+    freed->OnStep = [freed](TObject*, int d) {
+        if (d == 1)
+            freed->Free();
+    };
+    freed->Execute();
+    EXPECT_EQ(step.Values(), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(step.series->UpdateCount(), 0);
+    // The start value and steps 0 and 1 were shown; nothing after the tool went.
+    EXPECT_EQ(step.app.Passes, 2);
 }
 
 TEST(SeriesAnimationTool, PointsAddedOrRemovedDuringARunLeaveTheOthersTheirOwnValues)
@@ -225,4 +240,65 @@ TEST(SeriesAnimationTool, PointsAddedOrRemovedDuringARunLeaveTheOthersTheirOwnVa
         EXPECT_EQ(a.series->UpdateCount(), 0) << c.what;
         EXPECT_FALSE(a.tool->Running()) << c.what;
     }
+}
+
+// What a run lends the series to follow its points is none of the series' values: a chart
+// written during a run stores the series' own points, and a series text read into the series
+// during a run gives the text's points.
+TEST(SeriesAnimationTool, ChartWrittenOrSeriesReadDuringARunHoldsOnlyTheSeriesPoints)
+{
+    using Points = std::vector<std::pair<double, double>>;
+    const auto points = [](TChartSeries* s) {
+        Points p;
+        for (int i = 0; i < s->Count(); ++i)
+            p.emplace_back(s->XValue(i), s->YValue(i));
+        return p;
+    };
+    const Points cases[] = {{{0, 10}, {1, 15}, {2, 20}}, {{0, 10}, {2.5, 15}, {7, 20}}};
+    for (const Points& original : cases) {
+        AnimationChart a({});
+        for (const auto& [x, y] : original)
+            a.series->AddXY(x, y);
+        a.series->SetValuesEntered(true);
+        a.tool->SetSteps(4);
+        QString written;
+        a.tool->OnStep = [&](TObject*, int step) {
+            if (step == 4)
+                written = TeeWriteProperties(*a.chart);
+        };
+        a.tool->Execute();
+        AnimationChart b({});
+        b.chart->FreeAllSeries();
+        TeeReadProperties(*b.chart, written);
+        ASSERT_EQ(b.chart->SeriesCount(), 1);
+        EXPECT_EQ(points(b.chart->Series(0)), original);
+
+        // Read at step 1: the run stops and the text's points stay.
+        TPointSeries other(nullptr);
+        const Points read{{1, 30}, {4.5, 40}, {6, 50}};
+        for (const auto& [x, y] : read)
+            other.AddXY(x, y);
+        other.SetValuesEntered(true);
+        const QString text = TeeWriteProperties(other);
+        a.tool->OnStep = [&](TObject*, int step) {
+            if (step == 1)
+                TeeReadProperties(*a.series, text);
+        };
+        a.tool->Execute();
+        EXPECT_EQ(points(a.series), read);
+    }
+
+    // An editor offering the value lists of a series that animates offers its own only.
+    AnimationChart c({1, 2});
+    auto* fed = new TPointSeries(&c.owner);
+    c.chart->AddSeries(fed);
+    fed->SetDataSource(c.series);
+    QStringList names;
+    c.tool->SetSteps(1);
+    c.tool->OnStep = [&](TObject*, int step) {
+        if (step == 1)
+            c.chart->FillValueSourceItems(fed->YValues(), [&](const QString& name) { names << name; });
+    };
+    c.tool->Execute();
+    EXPECT_EQ(names, (QStringList{"X", "Y"}));
 }

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 
+#include "chart/components/CursorTool.h"
 #include "chart/editors/ComboFlat.h"
 #include "chart/editors/RadioGroup.h"
 #include "chart/editors/TeeDragPoint.h"
@@ -120,4 +121,38 @@ TEST(ToolEditorForms, SeriesListAndDragStyle)
     EXPECT_FALSE(empty.CBSeries->isEnabled());
     EXPECT_EQ(empty.CBSeries->currentText(), "(none)");
     EXPECT_EQ(empty.CBSeries->count(), 1);
+}
+
+TEST(ToolEditorForms, AFreedSeriesLeavesTheList)
+{
+    ToolChart c;
+    c.series->SetTitle("Prices");
+    auto* costs = new TPointSeries(&c.owner);
+    costs->SetTitle("Costs");
+    c.chart->AddSeries(costs);
+    auto* tool = new TCursorTool(&c.owner);
+    tool->SetParentChart(c.chart);
+    tool->SetSeries(c.series);
+    TSeriesToolEditor form;
+    form.SetTag(tool);
+    form.show();
+    ASSERT_EQ(form.CBSeries->count(), 3);
+
+    // The chosen series goes: the tool has none, and neither has the list.
+    c.series->Free();
+    ASSERT_EQ(form.CBSeries->count(), 2);
+    EXPECT_EQ(form.CBSeries->itemText(1), "Costs");
+    EXPECT_EQ(form.CBSeries->currentText(), "(none)");
+    EXPECT_EQ(tool->Series(), nullptr);
+    form.CBSeries->setCurrentIndex(1);
+    emit form.CBSeries->activated(1);
+    EXPECT_EQ(tool->Series(), costs);
+    c.Paint();
+
+    // The last series goes: only "(none)" is left, and nothing to choose.
+    costs->Free();
+    EXPECT_EQ(form.CBSeries->count(), 1);
+    EXPECT_EQ(form.CBSeries->currentText(), "(none)");
+    EXPECT_FALSE(form.CBSeries->isEnabled());
+    c.Paint();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/components/Series.h"
+#include "chart/core/View3DOptions.h"
 #include "tests/chart/types/SeriesChart.h"
 
 namespace {
@@ -354,4 +355,113 @@ TEST(BarSeries, RelativeGradientEndsPartWayToTheBarColour)
     s->Gradient()->SetRelative(false);
     canvas = f.chart.Record();
     EXPECT_EQ(canvas->Find("GradientFill")[0]->Args[1], clRed);
+}
+
+TEST(BarSeries, FarValueFilledAlikeWithFastCalculation)
+{
+    // Values 50, v and 20 on a fixed left axis of 300 pixels: the middle bar, columns 206 to 294
+    // (295 without a pen), reaches from the origin far off the panel, beyond the 32-bit range
+    // when far values are not clamped, and the plot's clip leaves out row 0. Its pixels are
+    // the same whether far values are clamped or not.
+    const struct {
+        double value, minimum, maximum;
+        bool pen;
+        TBarStyle style;
+        std::vector<std::pair<TPoint, unsigned>> probes;
+    } cases[] = {
+        // 0..100, 3 pixels a unit, the origin on row 300: the outline's left and right columns
+        // and its bottom row in black, red inside.
+        {1e9, 0, 100, true, bsRectangle,
+         {{{205, 100}, 0xFFFFFF}, {{206, 1}, 0x000000}, {{207, 1}, 0xFF0000}, {{207, 0}, 0xFFFFFF},
+          {{293, 298}, 0xFF0000}, {{294, 100}, 0x000000}, {{295, 100}, 0xFFFFFF}, {{250, 299}, 0x000000}}},
+        // -100..100, 1.5 pixels a unit, the origin on row 150: without a pen the bar is one
+        // pixel wider and starts on the origin's row.
+        {-1e10, -100, 100, false, bsRectangle,
+         {{{250, 149}, 0xFFFFFF}, {{206, 150}, 0xFF0000}, {{294, 299}, 0xFF0000}, {{205, 200}, 0xFFFFFF},
+          {{295, 200}, 0xFFFFFF}}},
+        // A bevel inside the pen: its left column brightened by 128, its right column and its
+        // bottom row darkened by 64.
+        {1e9, 0, 100, true, bsBevel,
+         {{{207, 100}, 0xFF8080}, {{208, 100}, 0xFF0000}, {{293, 100}, 0xBF0000}, {{250, 298}, 0xBF0000},
+          {{250, 299}, 0x000000}}},
+    };
+    for (const auto& c : cases) {
+        QImage pictures[2];
+        for (bool fast : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << c.value << (fast ? " fast" : " clamped"));
+            BarChart f;
+            f.Bare();
+            TBarSeries* s = f.Add(0);
+            for (double v : {50.0, c.value, 20.0})
+                s->Add(v);
+            s->BarPen()->SetVisible(c.pen);
+            s->SetBarStyle(c.style);
+            f.chart.Axes()->SetFastCalc(fast);
+            f.chart.LeftAxis()->SetMinMax(c.minimum, c.maximum);
+            pictures[fast] = f.chart.Painted().copy();
+            for (const auto& [at, colour] : c.probes)
+                EXPECT_EQ(pictures[fast].pixel(at.X, at.Y) & 0xFFFFFFu, colour) << at.X << "," << at.Y;
+        }
+        EXPECT_TRUE(pictures[0] == pictures[1]) << c.value;
+    }
+}
+
+TEST(BarSeries, FarBarsOfEveryStyleIn3DAlikeWithFastCalculation)
+{
+    // Values 50, 1e10, -1e10 and 20 on a fixed -100..100 value axis, in an orthogonal 3D chart:
+    // every style, upright and lying, draws the same pixels whether far values are clamped or
+    // reach the ends of the 32-bit range. Turned, the far ends project elsewhere, but drawing
+    // them still fails nowhere.
+    for (bool turned : {false, true}) {
+        for (bool lying : {false, true}) {
+            for (TBarStyle style : {bsRectangle, bsPyramid, bsInvPyramid, bsCilinder, bsEllipse, bsArrow, bsCone,
+                                    bsRectGradient, bsBevel}) {
+                SCOPED_TRACE(::testing::Message() << (turned ? "turned " : "") << (lying ? "lying " : "upright ")
+                                                  << style);
+                QImage pictures[2];
+                for (bool fast : {false, true}) {
+                    TSeriesChart chart(500, 300);
+                    TCustomBarSeries* s = lying ? static_cast<TCustomBarSeries*>(new THorizBarSeries(nullptr))
+                                                : static_cast<TCustomBarSeries*>(new TBarSeries(nullptr));
+                    chart.AddSeries(s);
+                    for (double v : {50.0, 1e10, -1e10, 20.0})
+                        s->Add(v);
+                    s->Marks()->SetVisible(false);
+                    s->SetBarStyle(style);
+                    chart.SetView3D(true);
+                    chart.View3DOptions()->SetOrthogonal(!turned);
+                    chart.View3DOptions()->SetRotation(330);
+                    chart.Axes()->SetFastCalc(fast);
+                    (lying ? chart.BottomAxis() : chart.LeftAxis())->SetMinMax(-100, 100);
+                    pictures[fast] = chart.Painted().copy();
+                }
+                EXPECT_TRUE(turned || pictures[0] == pictures[1]);
+            }
+        }
+    }
+}
+
+TEST(BarSeries, MarksOfFarBarsDrawAlikeWithFastCalculation)
+{
+    // A mark's box stands beside its bar's end; for a bar reaching beyond the 32-bit range that
+    // end is far off the panel, and its mark is laid out from there without overflowing.
+    for (bool horizontal : {false, true}) {
+        for (double far : {1e9, -1e9, 1e12, -1e12}) {
+            QImage pictures[2];
+            for (bool fast : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << horizontal << " " << far << " " << fast);
+                TSeriesChart chart(300, 300);
+                TCustomBarSeries* s = horizontal ? static_cast<TCustomBarSeries*>(new THorizBarSeries(nullptr))
+                                                 : new TBarSeries(nullptr);
+                chart.AddSeries(s);
+                for (double v : {50.0, far, 20.0})
+                    s->Add(v);
+                s->Marks()->SetVisible(true);
+                chart.Axes()->SetFastCalc(fast);
+                (horizontal ? chart.BottomAxis() : chart.LeftAxis())->SetMinMax(0, 100);
+                pictures[fast] = chart.Painted().copy();
+            }
+            EXPECT_TRUE(pictures[0] == pictures[1]);
+        }
+    }
 }

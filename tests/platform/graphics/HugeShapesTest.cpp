@@ -66,6 +66,24 @@ TEST(HugeShapes, DrawWhatFallsOnTheDevice)
          {{0, 9, W}, {0, 10, K}, {199, 10, K}, {100, 11, R}, {0, 58, R}, {0, 59, K}, {199, 59, K}, {100, 60, W}}},
         {"rectangle around", [](TDeviceContext& dc) { dc.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX); },
          {{0, 0, R}, {199, 99, R}}},
+        // A fill sets every pixel of the device, the right and bottom edge left out.
+        {"fill around", [](TDeviceContext& dc) { dc.FillRect(TRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), dc.Brush()); },
+         {{0, 0, R}, {199, 99, R}}},
+        {"wide fill", [](TDeviceContext& dc) { dc.FillRect(TRect(-2000000000, 10, 2000000000, 60), dc.Brush()); },
+         {{0, 9, W}, {0, 10, R}, {199, 10, R}, {199, 59, R}, {0, 60, W}}},
+        // A picture of 2x2 pixels stretched over a box centred on (100, 35): each of its pixels
+        // covers a quarter of the device.
+        {"picture around",
+         [](TDeviceContext& dc) {
+             QImage picture(2, 2, QImage::Format_RGB32);
+             picture.setPixel(0, 0, qRgb(0, 0, 255));
+             picture.setPixel(1, 0, qRgb(0, 255, 0));
+             picture.setPixel(0, 1, qRgb(255, 255, 0));
+             picture.setPixel(1, 1, qRgb(255, 0, 255));
+             dc.StretchImage(TRect(-1999999900, -1999999965, 2000000100, 2000000035), picture);
+         },
+         {{0, 0, 0x0000FF}, {99, 34, 0x0000FF}, {100, 34, 0x00FF00}, {199, 0, 0x00FF00}, {99, 35, 0xFFFF00},
+          {0, 99, 0xFFFF00}, {100, 35, 0xFF00FF}, {199, 99, 0xFF00FF}}},
         {"round rectangle around", [](TDeviceContext& dc) { dc.RoundRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 40, 40); },
          {{0, 0, R}, {199, 99, R}}},
         // Counter-clockwise from straight down to the right: the quarter below and right of the

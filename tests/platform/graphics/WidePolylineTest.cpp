@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
 #include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/FastPaths.h"
 
 namespace {
 
@@ -72,6 +74,36 @@ std::vector<TPoint> RandomPath(unsigned seed)
     return points;
 }
 
+// A polyline drawn with the fast paths on and off, and whether it went in pieces.
+struct TOnAndOff {
+    QImage Fast, Plain;
+    bool Pieces;
+};
+
+TOnAndOff OnAndOff(const std::vector<TPoint>& points, const QPen& pen)
+{
+    TOnAndOff result;
+    const uint64_t before = TeeFastPaths::TimesTaken(TFastPath::WidePolylinePieces);
+    {
+        const TeeFastPaths::TScope on(true);
+        result.Fast = ByDevice(points, pen);
+    }
+    result.Pieces = TeeFastPaths::TimesTaken(TFastPath::WidePolylinePieces) > before;
+    const TeeFastPaths::TScope off(false);
+    result.Plain = ByDevice(points, pen);
+    return result;
+}
+
+// A zigzag across the device, then the given vertices.
+std::vector<TPoint> Zigzag(std::initializer_list<TPoint> more)
+{
+    std::vector<TPoint> points;
+    for (int i = 0; i < 16; ++i)
+        points.push_back(TPoint(10 + 9 * i, i % 2 ? 30 : 130));
+    points.insert(points.end(), more);
+    return points;
+}
+
 } // namespace
 
 TEST(WidePolyline, SegmentsDrawnApartKeepQtsPixels)
@@ -123,4 +155,59 @@ TEST(WidePolyline, KeptWholeWhereApartWouldChangePixels)
     EXPECT_EQ(ByDevice(points, RoundPen(2), R2_XORPEN), xorOnce);
     const QPen glass = RoundPen(3, QColor(0, 0, 255, 100));
     EXPECT_EQ(ByDevice(points, glass), ByQt(points, glass));
+}
+
+TEST(WidePolyline, FarVerticesDrawWhatTheWholeStrokeDraws)
+{
+    // Qt strokes a segment longer than about 2^15 pixels a little differently whole and apart:
+    // the first line by 1734 pixels, the second by one. A polyline reaching no further than
+    // 2^14 pixels each way still goes in pieces.
+    const struct {
+        int width;
+        std::vector<TPoint> points;
+        bool pieces;
+    } cases[] = {
+        {4,
+         {{77, 146}, {25, 116}, {69, -776579}, {41, 118}, {115, 0}, {145, 2}, {37, 61}, {146, 34}, {120, 39},
+          {99, 137}, {79, 49}, {53, 106}, {57, 53}, {63, 1}, {202576, 1}, {2, 21}, {6, -1360035}, {146, 44},
+          {-1427122462, 115}, {154, 101}},
+         false},
+        {3,
+         {{121, 134}, {33, 149}, {109, 5}, {146, -2082947149}, {29, 76}, {56, 149}, {42, 69}, {146, 150}, {8, 2},
+          {30, 100}, {14, 130}, {136, 154}, {73, 154}, {123, 58}, {56, 116}, {16, 109}, {61, 104}, {0, 36}},
+         false},
+        {3, Zigzag({{10 + 16384, 80}}), true},
+        {3, Zigzag({{10 + 16385, 80}}), false},
+        {2, Zigzag({{80, 130 - 16384}}), true},
+        {2, Zigzag({{80, 130 - 16385}}), false},
+    };
+    for (const auto& c : cases) {
+        const TOnAndOff drawn = OnAndOff(c.points, RoundPen(c.width));
+        EXPECT_TRUE(drawn.Fast == drawn.Plain) << c.points.size();
+        EXPECT_EQ(drawn.Pieces, c.pieces) << c.points.size();
+    }
+    // Random lines of widths 2 to 5, a quarter of whose vertices lie 2^14 to 2^31 pixels off
+    // in any direction.
+    std::mt19937 rng(31);
+    for (int line = 0; line < 3000; ++line) {
+        const int width = 2 + static_cast<int>(rng() % 4);
+        const int count = 17 + static_cast<int>(rng() % 20);
+        std::vector<TPoint> points;
+        for (int i = 0; i < count; ++i) {
+            TPoint p(static_cast<int32_t>(rng() % 160), static_cast<int32_t>(rng() % 160));
+            if (rng() % 4 == 0) {
+                const double far = std::min(std::exp2(14 + 17 * (rng() / 4294967296.0)), 2147483647.0);
+                const int32_t at = static_cast<int32_t>(far);
+                switch (rng() % 4) {
+                case 0: p.X = at; break;
+                case 1: p.X = -at; break;
+                case 2: p.Y = at; break;
+                default: p.Y = -at; break;
+                }
+            }
+            points.push_back(p);
+        }
+        const TOnAndOff drawn = OnAndOff(points, RoundPen(width));
+        ASSERT_TRUE(drawn.Fast == drawn.Plain) << line;
+    }
 }
