@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 #include "FuzzTargets.h"
 #include "chart/components/Chart.h"
@@ -52,17 +54,20 @@ int FuzzStoredTextInput(const uint8_t* data, size_t size)
         chart->AddSeries(series[i]);
     }
 
-    // A text that makes more than one text may is refused as a whole; the others are read.
-    const auto read = [](TTeeStoredObject& object, const QString& text) {
-        try {
-            TeeReadProperties(object, text);
-        } catch (const EReadError&) {
-        }
-    };
     owner.BeginLoading();
-    read(*chart, sections[0]);
+    // A chart's text that makes more than one text may is refused as a whole and leaves
+    // nothing that it made; the series' texts make nothing by count.
+    try {
+        TeeReadProperties(*chart, sections[0]);
+    } catch (const EReadError&) {
+        if (owner.ComponentCount() != SeriesCount + 1 || chart->CustomAxes()->Count() != 0) {
+            std::fprintf(stderr, "a refused text left %d components and %d custom axes\n", owner.ComponentCount(),
+                         chart->CustomAxes()->Count());
+            std::abort();
+        }
+    }
     for (int i = 0; i < SeriesCount; ++i)
-        read(*series[i], sections[static_cast<size_t>(i) + 1]);
+        TeeReadProperties(*series[i], sections[static_cast<size_t>(i) + 1]);
     owner.EndLoading();
 
     chart->Invalidate();
