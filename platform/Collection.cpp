@@ -184,10 +184,13 @@ void TCollection::RemoveItem(TCollectionItem* Item)
     Notify(Item, cnExtracting);
     // Items mostly leave from one end (Clear and the destructor free from the back, their
     // owners often from the front): look at the ends first.
-    if (!items_.isEmpty() && items_.first() == Item)
+    if (!items_.isEmpty() && items_.first() == Item) {
+        ++itemsLookedAt_;
         items_.removeFirst();
-    else if (const qsizetype at = items_.lastIndexOf(Item); at >= 0)
+    } else if (const qsizetype at = items_.lastIndexOf(Item); at >= 0) {
+        itemsLookedAt_ += items_.size() - at;
         items_.removeAt(at);
+    }
     Item->collection_ = nullptr;
     Changed();
 }

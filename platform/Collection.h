@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <type_traits>
 
@@ -82,6 +83,9 @@ public:
     void BeginUpdate();
     void EndUpdate();
     int UpdateCount() const { return updateCount_; }
+    // How many places were looked at, over the collection's life, to find the items that left
+    // it: the work of taking items out, which a test can compare at n and 4n items.
+    int64_t ItemsLookedAt() const { return itemsLookedAt_; }
 
     // From another collection: cleared, then one new item per source item, each assigned
     // from its source.
@@ -103,6 +107,7 @@ private:
     TCollectionItemClass itemClass_;
     int nextId_ = 0;
     int updateCount_ = 0;
+    int64_t itemsLookedAt_ = 0;
 };
 
 // A collection that answers GetOwner with the object that holds it.

@@ -1,6 +1,7 @@
 #include "platform/Component.h"
 
 #include <iterator>
+#include <utility>
 
 #include "platform/Exceptions.h"
 #include "platform/SysUtils.h"
@@ -133,12 +134,22 @@ void TComponent::InsertSilently(TComponent* AComponent)
 
 void TComponent::RemoveSilently(TComponent* AComponent)
 {
-    // Components mostly leave from the back (an owner frees the last first).
-    const qsizetype i = components_.lastIndexOf(AComponent);
-    if (i >= 0)
+    // Components mostly leave from one end: an owner frees the last first, a chart frees its
+    // series from the first.
+    if (!components_.isEmpty() && components_.first() == AComponent)
+        components_.removeFirst();
+    else if (const qsizetype i = components_.lastIndexOf(AComponent); i >= 0)
         components_.remove(i);
     UnindexName(AComponent);
+    AComponent->DropFamilyLinks();
     AComponent->owner_ = nullptr;
+}
+
+void TComponent::DropFamilyLinks()
+{
+    for (TComponent* other : std::as_const(familyLinks_))
+        other->familyLinks_.removeAll(this);
+    familyLinks_.clear();
 }
 
 void TComponent::InsertComponent(TComponent* AComponent)
@@ -182,6 +193,9 @@ void TComponent::FreeNotification(TComponent* AComponent)
             freeNotifies_.append(AComponent);
             AComponent->FreeNotification(this);
         }
+    } else if (!familyLinks_.contains(AComponent)) {
+        familyLinks_.append(AComponent);
+        AComponent->familyLinks_.append(this);
     }
     state_.Include(csFreeNotification);
 }
@@ -192,7 +206,9 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent)
         return;
     if (freeNotifies_.removeAll(AComponent) > 0)
         AComponent->RemoveFreeNotification(this);
-    if (freeNotifies_.isEmpty())
+    if (familyLinks_.removeAll(AComponent) > 0)
+        AComponent->familyLinks_.removeAll(this);
+    if (freeNotifies_.isEmpty() && familyLinks_.isEmpty())
         state_.Exclude(csFreeNotification);
 }
 
@@ -200,13 +216,17 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
     if (Operation == opRemove && AComponent)
         RemoveFreeNotification(AComponent);
-    // Owned components may vanish while they are told; walk down and re-check the bound.
-    for (qsizetype i = components_.size() - 1; i >= 0; --i) {
-        if (i >= components_.size()) {
-            i = components_.size();
+    if (!AComponent || AComponent->owner_ != this)
+        return;
+    // Those told may drop their links or vanish while they are told; walk down and re-check
+    // the bound.
+    const QList<TComponent*>& hearers = AComponent->familyLinks_;
+    for (qsizetype i = hearers.size() - 1; i >= 0; --i) {
+        if (i >= hearers.size()) {
+            i = hearers.size();
             continue;
         }
-        components_.at(i)->Notification(AComponent, Operation);
+        hearers.at(i)->Notification(AComponent, Operation);
     }
 }
 

@@ -74,7 +74,8 @@ public:
     bool IsDesigning() const { return state_.Contains(csDesigning); }
 
     // Takes AComponent from its current owner into this one, or releases it (no longer freed
-    // by this owner). Both notify this owner and, through it, the other owned components.
+    // by this owner). Both notify this owner and, through it, the owned components that asked
+    // to hear of AComponent.
     void InsertComponent(TComponent* AComponent);
     void RemoveComponent(TComponent* AComponent);
     // Swaps two owned components' places in Components (no notification).
@@ -83,7 +84,8 @@ public:
     void DestroyComponents();
 
     // Asks to be told (Notification with opRemove) when AComponent is freed; the link goes
-    // both ways. Not needed between components of the same owner, which the owner tells.
+    // both ways. Between components of the same owner the owner keeps the request: each of
+    // the two hears when the other leaves the owner, and the request ends when one leaves.
     void FreeNotification(TComponent* AComponent);
     void RemoveFreeNotification(TComponent* AComponent);
 
@@ -109,9 +111,11 @@ public:
     TPersistent* GetOwner() override { return owner_; }
 
 protected:
-    // Called when AComponent was inserted into or removed from this component's owner family,
-    // or when a component this one asked about is freed. The base forgets a removed
-    // component's free-notification link and passes the call to every owned component.
+    // Called on the owner when AComponent was inserted into or removed from it, on the owned
+    // components that asked to hear of AComponent, and when a component this one asked about
+    // is freed. The base forgets a removed component's links and passes the call to the owned
+    // components that asked to hear of AComponent. Only those are told, so that a component
+    // entering or leaving costs what was asked about it, not the size of its family.
     virtual void Notification(TComponent* AComponent, TOperation Operation);
     // Called once loading has finished; the base clears csLoading.
     virtual void Loaded();
@@ -126,6 +130,7 @@ private:
     void RemoveSilently(TComponent* AComponent);
     void IndexName(TComponent* AComponent);
     void UnindexName(TComponent* AComponent);
+    void DropFamilyLinks();
 
     TComponent* owner_ = nullptr;
     QList<TComponent*> components_;
@@ -133,6 +138,8 @@ private:
     // refusing a duplicate) does not look at all of them: a stored text may make thousands.
     QMultiHash<QString, TComponent*> names_;
     QList<TComponent*> freeNotifies_;
+    // The components of the same owner that this one asked about or that asked about it.
+    QList<TComponent*> familyLinks_;
     QString name_;
     intptr_t tag_ = 0;
     TComponentState state_;

@@ -15,6 +15,8 @@ const char* const SInvalidFloat = "'%s' is not a valid floating point value";
 const char* const SInvalidFormat = "Format '%s' invalid or incompatible with argument";
 const char* const SDateEncodeError = "Invalid argument to date encode";
 const char* const STimeEncodeError = "Invalid argument to time encode";
+const char* const SStoredObjectsError = "Stored text makes more than %d objects";
+const char* const SStoredComponentsError = "Stored text makes more than %d components";
 
 Exception::Exception(const QString& message) : message_(message), utf8_(message.toUtf8())
 {

@@ -54,6 +54,12 @@ public:
     using Exception::Exception;
 };
 
+// Stored text that reading refuses as a whole (it would make more than one text may).
+class EReadError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // Message texts of the class library.
 extern const char* const SAssignError;       // "Cannot assign a %s to a %s"
 extern const char* const SAbstractError;     // "Abstract Error"
@@ -70,3 +76,5 @@ extern const char* const SInvalidFloat;      // "'%s' is not a valid floating po
 extern const char* const SInvalidFormat;     // "Format '%s' invalid or incompatible with argument"
 extern const char* const SDateEncodeError;   // "Invalid argument to date encode"
 extern const char* const STimeEncodeError;   // "Invalid argument to time encode"
+extern const char* const SStoredObjectsError;    // "Stored text makes more than %d objects"
+extern const char* const SStoredComponentsError; // "Stored text makes more than %d components"

@@ -21,8 +21,10 @@ class TTeeFiler;
 // join the parent is left out and the others are read as written; a name that is taken or not
 // valid leaves the component without one (references in the same text still name it, see
 // TeeReferencedComponent). Spaces around a name do not count. Reading ends at the first place
-// that holds nothing, and makes no more components than the filer allows. With
-// storedWhenEmpty false, a parent without children writes nothing at all.
+// that holds nothing. A component beyond what the filer allows raises EReadError, as does
+// anything else that ends the reading in an error; the components that the reading made are
+// then freed again. With storedWhenEmpty false, a parent without children writes nothing at
+// all.
 void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent, bool storedWhenEmpty = true);
 
 // How a stored property names another component: by its name, or, for one without a name that

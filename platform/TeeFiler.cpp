@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/Exceptions.h"
+#include "platform/SysUtils.h"
 
 namespace {
 
@@ -64,6 +65,8 @@ void TTeePropertyReader::DefineProperty(const QString& name, const TValueReader&
     // a caller can tell.
     try {
         reader(it.value());
+    } catch (const EReadError&) {
+        throw;
     } catch (const Exception&) {
         FRefused.append(key);
     }
@@ -88,17 +91,18 @@ void TTeePropertyReader::DefineObject(const QString& name, const TObjectDefiner&
 
 int64_t TTeePropertyReader::AllowNewObjects(int64_t wanted)
 {
-    const int64_t allowed = std::clamp<int64_t>(wanted, 0, FObjectsLeft);
+    const int64_t allowed = std::max<int64_t>(0, wanted);
+    if (allowed > FObjectsLeft)
+        throw EReadError(Format(QString::fromLatin1(SStoredObjectsError), {TeeMaxStoredObjects}));
     FObjectsLeft -= allowed;
     return allowed;
 }
 
-bool TTeePropertyReader::AllowNewComponent()
+void TTeePropertyReader::AllowNewComponent()
 {
     if (FComponentsLeft <= 0)
-        return false;
+        throw EReadError(Format(QString::fromLatin1(SStoredComponentsError), {TeeMaxStoredComponents}));
     --FComponentsLeft;
-    return true;
 }
 
 QStringList TTeePropertyReader::Unread() const

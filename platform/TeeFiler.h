@@ -32,19 +32,26 @@ public:
                                 bool stored) = 0;
     // A nested object whose own properties the definer defines; skipped on writing when not stored.
     virtual void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) = 0;
-    // How many of the wanted objects a stored count may make; the caller makes that many. A
-    // reader shares one allowance among all the counts of its text (see TeeMaxStoredObjects).
+    // Called before a stored count makes objects (a negative count makes none); returns how
+    // many the caller makes. A reader shares one allowance among all the counts of its text
+    // (see TeeMaxStoredObjects) and raises EReadError for a count beyond what is left, before
+    // anything is made.
     virtual int64_t AllowNewObjects(int64_t wanted) { return std::max<int64_t>(0, wanted); }
-    // Whether a stored component may be made: a reader allows TeeMaxStoredComponents a text.
-    virtual bool AllowNewComponent() { return true; }
+    // Called before a stored component is made: a reader raises EReadError for the component
+    // after TeeMaxStoredComponents.
+    virtual void AllowNewComponent() {}
 };
 
 // What one text may make in all through its stored counts (components, lines, axes ...): a
-// few bytes of count must not cost more than a reader can give back in time.
+// few bytes of count must not cost more than a reader can give back in time. A text that
+// asks for more is refused as a whole: reading raises EReadError, and whatever reads a count
+// of objects or components frees what that reading made before the error goes on.
 inline constexpr int64_t TeeMaxStoredObjects = 100000;
-// Of those, what may be components: each one entering its owner is made known to every other
-// component of that owner, so their cost grows with the square of their number.
-inline constexpr int64_t TeeMaxStoredComponents = 10000;
+// Of those, what may be components: more series and tools than a chart can show. Each costs
+// far more than a line or an axis to read, draw and write (a series is written against a new
+// one of its kind), and a text at every bound at once must still be read, drawn and written
+// twice within the fuzzing harness's ten seconds under the sanitizers.
+inline constexpr int64_t TeeMaxStoredComponents = 500;
 
 // Collects the stored properties as text lines.
 class TTeePropertyWriter : public TTeeFiler
@@ -75,11 +82,12 @@ public:
     // At most TeeMaxStoredObjects in all, over every count of the text.
     int64_t AllowNewObjects(int64_t wanted) override;
     // At most TeeMaxStoredComponents in all.
-    bool AllowNewComponent() override;
+    void AllowNewComponent() override;
 
     // Saved names that no definition asked for.
     QStringList Unread() const;
-    // Saved names whose value the object's setter refused (the property kept its value).
+    // Saved names whose value the object's setter refused (the property kept its value). An
+    // EReadError is not a refused value: it ends the reading.
     const QStringList& Refused() const { return FRefused; }
 
 private:
@@ -238,7 +246,7 @@ public:
                         bool stored) override;
     void DefineObject(const QString& name, const TObjectDefiner& definer, bool stored = true) override;
     int64_t AllowNewObjects(int64_t wanted) override { return FTarget.AllowNewObjects(wanted); }
-    bool AllowNewComponent() override { return FTarget.AllowNewComponent(); }
+    void AllowNewComponent() override { FTarget.AllowNewComponent(); }
 
     // Every property with a writer that the definer defines, by its path.
     static TStartTexts Record(const TObjectDefiner& definer);

@@ -15,8 +15,6 @@ namespace {
 constexpr int32_t kLineTolerance = 4;
 // Half the side of the square handle at each end of the selected line.
 constexpr int32_t kHandleSize = 3;
-// More lines than this in stored text are taken as damage, not as a drawing.
-constexpr int64_t kMaxStoredLines = 100000;
 
 } // namespace
 
@@ -71,6 +69,13 @@ void TDrawLine::DefineProperties(TTeeFiler& filer)
     TeeDefineFloat(filer, "Y0", FStartPos.Y, 0.0, [this](double v) { SetY0(v); });
     TeeDefineFloat(filer, "X1", FEndPos.X, 0.0, [this](double v) { SetX1(v); });
     TeeDefineFloat(filer, "Y1", FEndPos.Y, 0.0, [this](double v) { SetY1(v); });
+}
+
+bool TDrawLine::StoresNothing() const
+{
+    // The start values of DefineProperties, compared as it compares them.
+    return !TeeIsStored(FStyle, dlLine) && !TeeIsStored(FStartPos.X, 0.0) && !TeeIsStored(FStartPos.Y, 0.0) &&
+           !TeeIsStored(FEndPos.X, 0.0) && !TeeIsStored(FEndPos.Y, 0.0);
 }
 
 TDrawLines::TDrawLines(TPersistent* owner) : TOwnedCollection(owner, TCollection::ItemClassOf<TDrawLine>()) {}
@@ -440,17 +445,21 @@ void TDrawLineTool::DefineProperties(TTeeFiler& filer)
             f.DefineProperty(
                 "Count",
                 [this, &f](const QString& v) {
+                    // Within what the whole text may still make, or the text is refused with
+                    // the lines as they were.
+                    const int64_t count = f.AllowNewObjects(TeeTextInt(v, 0));
                     FSelected = nullptr;
                     FLines->Clear();
-                    // Within what the whole text may still make.
-                    const int64_t count =
-                        f.AllowNewObjects(std::clamp<int64_t>(TeeTextInt(v, 0), 0, kMaxStoredLines));
                     for (int64_t i = 0; i < count; ++i)
                         new TDrawLine(FLines.get());
                 },
                 [this] { return TeeIntText(FLines->Count()); }, true);
+            // A count may make a hundred thousand lines that store nothing: writing passes over
+            // them rather than ask the filer about each of their properties.
+            const bool reading = dynamic_cast<TTeePropertyReader*>(&f) != nullptr;
             for (int i = 0; i < FLines->Count(); ++i)
-                TeeDefineObject(f, QString::number(i), FLines->Get(i));
+                if (reading || !FLines->Get(i)->StoresNothing())
+                    TeeDefineObject(f, QString::number(i), FLines->Get(i));
         },
         FLines->Count() > 0);
     TeeDefineObject(filer, "Pen", Pen());

@@ -47,6 +47,8 @@ public:
     // Start, end and style of another line.
     void Assign(TPersistent* source) override;
     void DefineProperties(TTeeFiler& filer) override;
+    // Whether the line holds what a new line does, so that it stores nothing.
+    bool StoresNothing() const;
 
 protected:
     // The tool that owns the line repaints.

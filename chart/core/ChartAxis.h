@@ -222,6 +222,7 @@ public:
     // or scrolled back.
     bool ScrollKeepsFinite(double offset) const;
     bool IsDateTime() const;
+    // One of the custom axes, which come after the five standard ones.
     bool IsCustom() const;
 
     // --- positions ---

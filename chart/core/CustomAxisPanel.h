@@ -36,6 +36,10 @@ class TChartChangePage : public TTeeEvent
 {
 };
 
+// The most custom axes that a stored text may make: more than a chart has room to show. A
+// frame asks each axis about each series, so axes and series are bounded together.
+inline constexpr int TeeMaxCustomAxes = 100;
+
 class TCustomAxisPanel : public TCustomTeePanelExtended, public TAxisHost
 {
 public:

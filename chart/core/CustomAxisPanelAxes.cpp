@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
@@ -14,6 +15,34 @@
 #include "platform/Exceptions.h"
 #include "platform/TeeComponentFiler.h"
 #include "platform/TeeFiler.h"
+
+namespace {
+
+// When reading ends in an error (a text refused for making more than one text may), takes out
+// again the custom axes that it made, so that the chart keeps the axes it had.
+class TAxesMadeGuard
+{
+public:
+    TAxesMadeGuard(TChartCustomAxes* axes, int before)
+        : FAxes(axes), FBefore(before), FErrors(std::uncaught_exceptions())
+    {
+    }
+    ~TAxesMadeGuard()
+    {
+        if (std::uncaught_exceptions() > FErrors)
+            while (FAxes->Count() > FBefore)
+                FAxes->Delete(FAxes->Count() - 1);
+    }
+    TAxesMadeGuard(const TAxesMadeGuard&) = delete;
+    TAxesMadeGuard& operator=(const TAxesMadeGuard&) = delete;
+
+private:
+    TChartCustomAxes* FAxes;
+    int FBefore;
+    int FErrors;
+};
+
+} // namespace
 
 // ---- operations the chart control fills in ----
 
@@ -372,14 +401,19 @@ void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
     TeeDefineObject(filer, "DepthAxis", FDepthAxis);
     // The custom axes, by their place, before the series and tools that are placed on them:
     // reading makes as many as the count asks for (an axis may store nothing of its own) and
-    // reads each into the axis at its place.
+    // reads each into the axis at its place. A count beyond what a chart can use refuses the
+    // text; so does a refusal later on, and the axes that reading made go again.
+    const TAxesMadeGuard axesMade(FCustomAxes.get(), FCustomAxes->Count());
     filer.DefineObject(
         "CustomAxes",
         [this](TTeeFiler& f) {
             f.DefineProperty(
                 "Count",
                 [this, &f](const QString& v) {
-                    const int64_t wanted = std::clamp<int64_t>(TeeTextInt(v, 0), 0, TeeMaxStoredObjects);
+                    const int64_t wanted = std::max<int64_t>(TeeTextInt(v, 0), 0);
+                    if (wanted > TeeMaxCustomAxes)
+                        throw EReadError(
+                            QStringLiteral("Stored text makes more than %1 custom axes").arg(TeeMaxCustomAxes));
                     for (int64_t made = f.AllowNewObjects(wanted - FCustomAxes->Count()); made > 0; --made)
                         new TChartAxis(FCustomAxes.get());
                 },

@@ -1,5 +1,4 @@
 #include "platform/Classes.h"
-#include "tests/HangGuard.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -139,21 +138,22 @@ TEST(TCollection, AssignCopiesItemByItem)
 }
 
 // An item leaving from either end is found there, so a long collection is freed in one pass
-// from the back (Clear, the destructor) or from the front (its items freed in order).
+// from the back (Clear, the destructor) or from the front (its items freed in order): each
+// leaving item costs one look, at n items as at 4n.
 TEST(TCollection, ALongCollectionIsFreedInOnePass)
 {
-    HangGuard guard("freeing collections of 300,000 items", std::chrono::seconds(20));
-    TCollection cleared(TCollection::ItemClassOf<TLineItem>());
-    auto* freed = new TCollection(TCollection::ItemClassOf<TLineItem>());
-    TCollection fromTheFront(TCollection::ItemClassOf<TLineItem>());
-    for (int i = 0; i < 300000; ++i) {
-        cleared.Add();
-        freed->Add();
-        fromTheFront.Add();
+    for (const int n : {5000, 20000}) {
+        TCollection cleared(TCollection::ItemClassOf<TLineItem>());
+        TCollection fromTheFront(TCollection::ItemClassOf<TLineItem>());
+        for (int i = 0; i < n; ++i) {
+            cleared.Add();
+            fromTheFront.Add();
+        }
+        cleared.Clear();
+        EXPECT_EQ(cleared.Count(), 0);
+        EXPECT_EQ(cleared.ItemsLookedAt(), n);
+        while (fromTheFront.Count() > 0)
+            fromTheFront.Delete(0);
+        EXPECT_EQ(fromTheFront.ItemsLookedAt(), n);
     }
-    cleared.Clear();
-    EXPECT_EQ(cleared.Count(), 0);
-    delete freed;
-    while (fromTheFront.Count() > 0)
-        fromTheFront.Delete(0);
 }

@@ -1,8 +1,10 @@
 #include "platform/Classes.h"
 #include "platform/Platform.h"
+#include "platform/SysUtils.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -115,25 +117,60 @@ TEST(Component, OwnerFreesChildrenLastFirst)
     EXPECT_EQ(journal, expected);
 }
 
-TEST(Component, OwnerTellsItsFamilyAboutInsertAndRemove)
+TEST(Component, TheOwnerTellsTheFamilyMembersThatAskedToHear)
 {
     auto* owner = new TProbe(nullptr, "owner");
     auto* a = new TProbe(owner, "a");
     auto* b = new TProbe(owner, "b");
-    // The family hears of a new component while its constructor runs: it is still only a
+    auto* quiet = new TProbe(owner, "quiet");
+    // The owner hears of a new component while its constructor runs: it is still only a
     // TComponent then, so only its address and component part can be used.
-    EXPECT_EQ(owner->told, (std::vector<std::string>{"insert ?", "insert ?"}));
-    EXPECT_EQ(a->told, (std::vector<std::string>{"insert ?"}));
+    EXPECT_EQ(owner->told, (std::vector<std::string>{"insert ?", "insert ?", "insert ?"}));
+    // Within one owner the request is kept by the owner, both ways.
+    a->FreeNotification(b);
     auto* c = new TProbe(nullptr, "c");
     owner->InsertComponent(c); // a finished component is told in full
-    EXPECT_EQ(a->told.back(), "insert c");
+    EXPECT_EQ(owner->told.back(), "insert c");
 
-    b->Free(); // the family hears of it while b is still a TProbe and marked as destroying
+    b->Free(); // a hears of it while b is still a TProbe and marked as destroying
     EXPECT_EQ(owner->told.back(), "remove b");
-    EXPECT_EQ(a->told.back(), "remove b");
+    EXPECT_EQ(a->told, (std::vector<std::string>{"remove b"}));
     EXPECT_TRUE(a->sawDestroyingWhenTold);
-    EXPECT_EQ(owner->ComponentCount(), 2); // a and c
+    // Nobody asked about the newcomer or the quiet one, which asked about nobody.
+    EXPECT_TRUE(quiet->told.empty());
+    EXPECT_TRUE(c->told.empty());
+
+    // A request within the family ends when one of the two leaves it.
+    c->FreeNotification(quiet);
+    TProbe other(nullptr, "other");
+    other.InsertComponent(quiet);
+    EXPECT_EQ(c->told, (std::vector<std::string>{"remove quiet"}));
+    quiet->Free();
+    EXPECT_EQ(c->told.size(), 1u);
     owner->Free();
+}
+
+// Whoever asked nothing is told nothing, so a family of n costs in proportion to n: each
+// probe asks about the one made before it, and they are freed from the front.
+TEST(Component, AnnouncementsGrowWithTheFamilyNotItsSquare)
+{
+    auto announced = [](int n) {
+        TComponent owner(nullptr);
+        std::vector<TProbe*> probes;
+        for (int i = 0; i < n; ++i) {
+            probes.push_back(new TProbe(&owner));
+            if (i > 0)
+                probes[i]->FreeNotification(probes[i - 1]);
+        }
+        size_t told = 0;
+        for (TProbe* p : probes) {
+            told += p->told.size();
+            p->Free();
+        }
+        return told;
+    };
+    EXPECT_EQ(announced(200), 199u);
+    EXPECT_EQ(announced(800), 799u);
 }
 
 TEST(Component, FreeNotificationReachesAComponentOfAnotherOwner)
@@ -227,6 +264,80 @@ TEST(Component, NamesAreIdentifiersUniqueWithinTheOwner)
     EXPECT_EQ(c->Owner(), &owner);
     EXPECT_EQ(other.ComponentCount(), 0);
     EXPECT_THROW(owner.Components(3), EListError);
+}
+
+// The owner's index of names answers FindComponent (and refuses a taken name) as a plain look
+// at every owned component would, through renames, moves, releases and frees.
+TEST(Component, TheIndexOfNamesAnswersAsAPlainLook)
+{
+    TComponent first(nullptr);
+    TComponent second(nullptr);
+    TComponent* const owners[2] = {&first, &second};
+    enum TStep { Make, Rename, Move, Release, Free };
+    // Make: a component in owners[at] named name; the others act on made[at].
+    const struct {
+        TStep step;
+        int at;
+        const char* name;
+        bool refused;
+    } steps[] = {
+        {Make, 0, "Alpha", false},   // made[0]
+        {Make, 0, "Beta", false},    // made[1]
+        {Make, 1, "alpha", false},   // made[2]: the same name in another owner
+        {Make, 0, "BETA", true},     // made[3]: left without a name
+        {Rename, 0, "Gamma", false}, // Alpha is free again
+        {Rename, 1, "gamma", true},
+        {Rename, 1, "Alpha", false},
+        {Rename, 0, "GAMMA", false}, // itself in another case
+        {Move, 2, "", true},         // owners[0] has an Alpha already
+        {Rename, 2, "Delta", false},
+        {Move, 2, "", false},
+        {Rename, 3, "delta", true},
+        {Free, 1, "", false},
+        {Rename, 3, "Alpha", false},
+        {Release, 0, "", false},
+        {Rename, 2, "", false},
+        {Make, 0, "Gamma", false},   // made[4]: the released one took its name along
+        {Move, 4, "", false},
+        {Rename, 2, "Gamma", false},
+        {Free, 4, "", false},
+        {Free, 3, "", false},
+    };
+    const QStringList names = {"alpha", "ALPHA", "Beta", "gamma", "GAMMA", "delta", "Epsilon"};
+    auto plainLook = [](const TComponent& owner, const QString& name) -> TComponent* {
+        for (int i = 0; i < owner.ComponentCount(); ++i)
+            if (SameText(owner.Components(i)->Name(), name))
+                return owner.Components(i);
+        return nullptr;
+    };
+    std::vector<TComponent*> made;
+    std::unique_ptr<TComponent> released;
+    int done = 0;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(done++);
+        bool refused = false;
+        try {
+            switch (s.step) {
+            case Make:
+                made.push_back(new TComponent(owners[s.at]));
+                made.back()->SetName(QString::fromLatin1(s.name));
+                break;
+            case Rename: made[s.at]->SetName(QString::fromLatin1(s.name)); break;
+            case Move: (made[s.at]->Owner() == owners[0] ? owners[1] : owners[0])->InsertComponent(made[s.at]); break;
+            case Release:
+                made[s.at]->Owner()->RemoveComponent(made[s.at]);
+                released.reset(made[s.at]);
+                break;
+            case Free: made[s.at]->Free(); break;
+            }
+        } catch (const EComponentError&) {
+            refused = true;
+        }
+        EXPECT_EQ(refused, s.refused);
+        for (const TComponent* owner : owners)
+            for (const QString& name : names)
+                EXPECT_EQ(owner->FindComponent(name), plainLook(*owner, name)) << qPrintable(name);
+    }
 }
 
 TEST(Component, LoadingEndsWithLoadedOnEveryComponent)
