@@ -2,18 +2,14 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
 #include <type_traits>
 #include <vector>
 
 #include "model/PlayRecords.h"
+#include "platform/Prefault.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>
-#endif
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
 #endif
 
 // Memory of the records and row lists after a run much smaller than the one before: a list
@@ -55,15 +51,7 @@ template <class T>
 void ReleaseRoomBeyondSize(std::vector<T>& list)
 {
     static_assert(std::is_trivially_copyable_v<T>, "room past the values holds no objects");
-#if defined(__linux__)
-    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-    const uintptr_t start = (reinterpret_cast<uintptr_t>(list.data() + list.size()) + page - 1) / page * page;
-    const uintptr_t end = reinterpret_cast<uintptr_t>(list.data() + list.capacity()) / page * page;
-    if (end > start)
-        madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
-#else
-    (void)list;
-#endif
+    ReleaseResidentPages(list.data() + list.size(), sizeof(T) * (list.capacity() - list.size()));
 }
 
 inline void ReleaseRoomBeyondRows(PlayRecords& records)

@@ -17,6 +17,19 @@ constexpr size_t LargeBlock = size_t(4) << 20;
 
 using Slices = std::vector<std::pair<const void*, size_t>>;
 
+// The whole pages inside a block, [first, end): a page shared with another block is left alone.
+std::pair<uintptr_t, uintptr_t> WholePages(const void* block, size_t bytes)
+{
+#if defined(__linux__)
+    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+#else
+    const uintptr_t page = 4096;
+#endif
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(block) + page - 1) / page * page;
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(block) + bytes) / page * page;
+    return {start, std::max(start, end)};
+}
+
 } // namespace
 
 // What the threads of one start share: the slices, the next one to take, and whether the
@@ -35,17 +48,10 @@ void TPrefault::Add(const void* block, size_t bytes)
 
 std::vector<std::pair<const void*, size_t>> TPrefault::Slices() const
 {
-#if defined(__linux__)
-    const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-#else
-    const uintptr_t page = 4096;
-#endif
-    // Each block cut at the multiples of the slice length, whole pages inside the block only:
-    // a page shared with another block is left alone.
+    // Each block cut at the multiples of the slice length, whole pages inside the block only.
     std::vector<::Slices> cuts;
     for (const auto& [block, bytes] : FBlocks) {
-        const uintptr_t start = (reinterpret_cast<uintptr_t>(block) + page - 1) / page * page;
-        const uintptr_t end = (reinterpret_cast<uintptr_t>(block) + bytes) / page * page;
+        const auto [start, end] = WholePages(block, bytes);
         ::Slices cut;
         for (uintptr_t from = start; from < end;) {
             const uintptr_t to = std::min(end, (from / SliceBytes + 1) * SliceBytes);
@@ -117,4 +123,16 @@ void TPrefault::Stop()
     if (FQueue)
         FQueue->stopped = true;
     Wait();
+}
+
+void ReleaseResidentPages(const void* block, size_t bytes)
+{
+#if defined(__linux__)
+    const auto [start, end] = WholePages(block, bytes);
+    if (end > start)
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+#else
+    (void)block;
+    (void)bytes;
+#endif
 }

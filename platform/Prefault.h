@@ -53,3 +53,7 @@ private:
     // What the threads of the last start share.
     std::shared_ptr<TSliceQueue> FQueue;
 };
+
+// Gives back the memory of the whole pages inside a block, which stays the caller's: a later
+// write there finds fresh zeroed pages. Where the system cannot do this, nothing happens.
+void ReleaseResidentPages(const void* block, size_t bytes);

@@ -9,7 +9,6 @@
 #include <QHash>
 #include <QList>
 #include <algorithm>
-#include <exception>
 #include <memory>
 #include <vector>
 
@@ -96,31 +95,6 @@ TComponent* MakeChild(const QString& className, TComponent* parent)
     return child;
 }
 
-// When reading ends in an error (a text refused for making more than one text may), frees the
-// components that it made, last first, so that none of them is left behind.
-class MadeChildrenGuard
-{
-public:
-    explicit MadeChildrenGuard(const QList<TComponent*>* places)
-        : FPlaces(places), FErrors(std::uncaught_exceptions())
-    {
-    }
-    ~MadeChildrenGuard()
-    {
-        if (!FPlaces || std::uncaught_exceptions() <= FErrors)
-            return;
-        for (qsizetype i = FPlaces->size() - 1; i >= 0; --i)
-            if (TComponent* child = FPlaces->at(i))
-                child->Free();
-    }
-    MadeChildrenGuard(const MadeChildrenGuard&) = delete;
-    MadeChildrenGuard& operator=(const MadeChildrenGuard&) = delete;
-
-private:
-    const QList<TComponent*>* FPlaces;
-    int FErrors;
-};
-
 } // namespace
 
 void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent, bool storedWhenEmpty)
@@ -134,7 +108,12 @@ void TeeDefineChildren(TTeeFiler& filer, const QString& name, TComponent* parent
     // A component that reading made may be freed before reading ends (a function read after
     // another replaces it): its place is emptied, so that it is not touched again.
     std::vector<std::unique_ptr<TFreeWatch>> watches;
-    const MadeChildrenGuard guard(reading ? &frame.places : nullptr);
+    // A refused text leaves none of the components it made: they go last first.
+    const TUndoIfRefused undo([&frame, reading] {
+        for (qsizetype i = frame.places.size() - 1; reading && i >= 0; --i)
+            if (TComponent* child = frame.places.at(i))
+                child->Free();
+    });
     filer.DefineObject(
         name,
         [&](TTeeFiler& f) {

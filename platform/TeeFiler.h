@@ -12,9 +12,11 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
 #include "platform/Colors.h"
 
@@ -52,6 +54,28 @@ inline constexpr int64_t TeeMaxStoredObjects = 100000;
 // one of its kind), and a text at every bound at once must still be read, drawn and written
 // twice within the fuzzing harness's ten seconds under the sanitizers.
 inline constexpr int64_t TeeMaxStoredComponents = 500;
+
+// Undoes what a reading made when the reading ends in an error (a refused text) while this
+// guard is in scope; a reading that ends normally keeps it.
+class TUndoIfRefused
+{
+public:
+    explicit TUndoIfRefused(std::function<void()> undo)
+        : FUndo(std::move(undo)), FErrors(std::uncaught_exceptions())
+    {
+    }
+    ~TUndoIfRefused()
+    {
+        if (FUndo && std::uncaught_exceptions() > FErrors)
+            FUndo();
+    }
+    TUndoIfRefused(const TUndoIfRefused&) = delete;
+    TUndoIfRefused& operator=(const TUndoIfRefused&) = delete;
+
+private:
+    std::function<void()> FUndo;
+    int FErrors;
+};
 
 // Collects the stored properties as text lines.
 class TTeePropertyWriter : public TTeeFiler

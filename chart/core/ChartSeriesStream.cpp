@@ -125,6 +125,7 @@ void TChartSeries::LoadData(const QByteArray& data)
     uint8_t flags = 0;
     int32_t count = 0;
     in >> flags >> count;
+    const int lists = OwnValueListCount();
     // A damaged block gives the points read before the damage, never more than it can hold.
     for (int i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         double position = i;
@@ -144,7 +145,7 @@ void TChartSeries::LoadData(const QByteArray& data)
                 in.setStatus(QDataStream::ReadPastEnd);
             label = QString::fromUtf8(bytes);
         }
-        for (int l = 2; l < OwnValueListCount(); ++l)
+        for (int l = 2; l < lists; ++l)
             in >> FValueLists.Get(l)->PendingValue;
         TSeriesMarkPosition mark;
         bool hasMark = false;
@@ -267,15 +268,16 @@ void TChartSeries::DefineProperties(TTeeFiler& filer)
         "Data", [this](const QString& v) { LoadData(QByteArray::fromBase64(v.toLatin1())); },
         [this] { return QString::fromLatin1(SaveData().toBase64()); },
         FForceSaveValues || (FValuesEntered && !FDontSaveValues));
+    const bool reading = dynamic_cast<TTeePropertyReader*>(&filer) != nullptr;
     // The marks' items were kept while the points were read in; from now on clearing the
     // series drops them again.
-    if (dynamic_cast<TTeePropertyReader*>(&filer))
+    if (reading)
         FMarks->Items().Loading = false;
     // The function, stored inside the series. Taking it resets whether the points were
     // entered, but points the same text gave stay entered, or the next write would drop them.
     const bool entered = FValuesEntered;
     TeeDefineChildren(filer, "Components", this, false);
-    if (dynamic_cast<TTeePropertyReader*>(&filer))
+    if (reading)
         FValuesEntered = entered;
 }
 

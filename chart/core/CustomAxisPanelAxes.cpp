@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
 #include "chart/core/ChartAxis.h"
 #include "chart/core/ChartSeries.h"
@@ -15,34 +14,6 @@
 #include "platform/Exceptions.h"
 #include "platform/TeeComponentFiler.h"
 #include "platform/TeeFiler.h"
-
-namespace {
-
-// When reading ends in an error (a text refused for making more than one text may), takes out
-// again the custom axes that it made, so that the chart keeps the axes it had.
-class TAxesMadeGuard
-{
-public:
-    TAxesMadeGuard(TChartCustomAxes* axes, int before)
-        : FAxes(axes), FBefore(before), FErrors(std::uncaught_exceptions())
-    {
-    }
-    ~TAxesMadeGuard()
-    {
-        if (std::uncaught_exceptions() > FErrors)
-            while (FAxes->Count() > FBefore)
-                FAxes->Delete(FAxes->Count() - 1);
-    }
-    TAxesMadeGuard(const TAxesMadeGuard&) = delete;
-    TAxesMadeGuard& operator=(const TAxesMadeGuard&) = delete;
-
-private:
-    TChartCustomAxes* FAxes;
-    int FBefore;
-    int FErrors;
-};
-
-} // namespace
 
 // ---- operations the chart control fills in ----
 
@@ -403,7 +374,10 @@ void TCustomAxisPanel::DefineProperties(TTeeFiler& filer)
     // reading makes as many as the count asks for (an axis may store nothing of its own) and
     // reads each into the axis at its place. A count beyond what a chart can use refuses the
     // text; so does a refusal later on, and the axes that reading made go again.
-    const TAxesMadeGuard axesMade(FCustomAxes.get(), FCustomAxes->Count());
+    const TUndoIfRefused undo([axes = FCustomAxes.get(), before = FCustomAxes->Count()] {
+        while (axes->Count() > before)
+            axes->Delete(axes->Count() - 1);
+    });
     filer.DefineObject(
         "CustomAxes",
         [this](TTeeFiler& f) {
